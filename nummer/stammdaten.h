@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge.
+class TWerteListe {
+public:
+  void Leeren();
+  void Anhaengen(std::string Zeile);
+
+  // Wert der ersten Zeile, deren Name ohne Beachtung der Gross-/Kleinschreibung
+  // passt; leer, wenn es keine gibt. Zeilen ohne "=" zaehlen nicht.
+  std::string Wert(std::string_view Name) const;
+  // Wie Wert, unterscheidet aber "fehlt" von "leerer Wert".
+  std::optional<std::string_view> Suche(std::string_view Name) const;
+
+  const std::vector<std::string>& Zeilen() const { return FZeilen; }
+  std::size_t Anzahl() const { return FZeilen.size(); }
+
+private:
+  std::vector<std::string> FZeilen;
+  // Name in Kleinschreibung -> Index der ersten Zeile mit diesem Namen
+  std::unordered_map<std::string, std::size_t> FErste;
+};
+
+// Die sieben Nachschlagetabellen aus "Wagen.ebb", je Abschnitt eine.
+struct TStammdaten {
+  TWerteListe BahnenListe;     // [Bahnen], Stellen 3-4
+  TWerteListe AustauschListe;  // [Austausch], Stellen 1-2
+  TWerteListe GattungListe;    // [Wagengattung], Stelle 5, 5-6, 5-8 oder 5-7 + "x"
+  TWerteListe AbteileListe;    // [Abteile], Stelle 6
+  TWerteListe EigentumListe;   // [Eigentumsmerkmal], Stelle 2
+  TWerteListe RIVListe;        // [RIV-Merkmal], Stelle 1
+  TWerteListe TypListe;        // [Wagentyp], Stelle 1; "G" heisst Gueterwagen
+};
+
+// Entpackbar als: auto [Stammdaten, Version] = LadeStammdaten(...);
+struct TLadeErgebnis {
+  TStammdaten Stammdaten;
+  std::string Version;
+};
+
+inline constexpr std::string_view StammdatenDateiName = "Wagen.ebb";
+inline constexpr std::string_view VersionFehlt = "Daten nicht geladen";
+// Grenzen der Lesepuffer, an denen sich auch gepflegte Dateien ausrichten.
+inline constexpr std::size_t NamenBlockGroesse = 16384;  // Schluesselnamen je Abschnitt, samt Nullbytes
+inline constexpr std::size_t WertHoechstlaenge = 2047;   // Zeichen je Wert
+// Groessere Dateien gelten als fehlend: keine echte Datendatei kommt in die Naehe.
+inline constexpr std::uintmax_t DateiHoechstgroesse = 16u * 1024u * 1024u;
+
+// Verzeichnis der laufenden Programmdatei (Verknuepfungen aufgeloest); leer, wenn unbekannt.
+std::filesystem::path ProgrammVerzeichnis();
+
+// "Wagen.ebb" neben der Programmdatei.
+TLadeErgebnis LadeStammdaten();
+// Beliebige Datei. Fehlt sie, ist sie kein lesbarer gewoehnlicher Datei oder groesser als
+// DateiHoechstgroesse, bleiben alle Tabellen leer und die Version ist VersionFehlt.
+TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei);
+// Der Dateiinhalt als Bytes; hierauf beruhen beide Varianten oben.
+TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt);

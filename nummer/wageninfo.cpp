@@ -1,0 +1,57 @@
+#include "nummer/wageninfo.h"
+
+#include "nummer/pruefziffer.h"
+
+namespace {
+
+// Stellen von Von bis Bis, von 1 an gezaehlt.
+std::string_view Stellen(std::string_view Nummer, std::size_t Von, std::size_t Bis)
+{
+  return Nummer.substr(Von - 1, Bis - Von + 1);
+}
+
+std::string GeschwindigkeitText(int Stufe)
+{
+  if (Stufe <= 2)
+    return "max. 120 km/h oder weniger";
+  if (Stufe <= 6)
+    return "max. 140 km/h, aber \xFC" "ber 120 km/h";
+  if (Stufe <= 8)
+    return "max. 160 km/h, aber \xFC" "ber 140 km/h";
+  return "\xFC" "ber 160 km/h";
+}
+
+}  // namespace
+
+TAnzeige WagenInfo(const TStammdaten& Stammdaten, std::string_view Eingabe)
+{
+  // Die Aufrufer geben 11 Zeichen; anderes darf trotzdem nie ueber das Ende lesen.
+  std::string Nummer(Eingabe.substr(0, 11));
+  Nummer.resize(11, ' ');
+
+  TAnzeige Anzeige;
+  Anzeige.Austauschverfahren = Stammdaten.AustauschListe.Wert(Stellen(Nummer, 1, 2));
+  Anzeige.Eigentumsverwaltung = Stammdaten.BahnenListe.Wert(Stellen(Nummer, 3, 4));
+
+  if (Stammdaten.TypListe.Wert(Stellen(Nummer, 1, 1)) == "G") {
+    Anzeige.Eigentumsmerkmal = Stammdaten.EigentumListe.Wert(Stellen(Nummer, 2, 2)) + "; " +
+                               Stammdaten.RIVListe.Wert(Stellen(Nummer, 1, 1));
+    Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(Stellen(Nummer, 5, 8));
+    if (Anzeige.Wagengattung.empty())
+      Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(std::string(Stellen(Nummer, 5, 7)) + "x");
+    Anzeige.Geschwindigkeit = "siehe Wagengattung";
+    return Anzeige;
+  }
+
+  Anzeige.Eigentumsmerkmal = "./.";
+  Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(Stellen(Nummer, 5, 5));
+  const char Klasse = Nummer[4];
+  if (Klasse == '1' || Klasse == '2' || Klasse == '3')
+    Anzeige.Wagengattung += " " + Stammdaten.AbteileListe.Wert(Stellen(Nummer, 6, 6));
+  if (Anzeige.Wagengattung.empty())
+    Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(Stellen(Nummer, 5, 6));
+  if (Stellen(Nummer, 1, 2) == "65")
+    Anzeige.Wagengattung = "Autotransportwagen";
+  Anzeige.Geschwindigkeit = GeschwindigkeitText(ZiffernWert(Nummer[6]));
+  return Anzeige;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows-1252 ist der Zeichensatz aller Texte der Nummernlogik und der Datei "Wagen.ebb".
+// Diese Funktionen sind die einzige Stelle, an der zwischen ihm und Unicode gewechselt wird.
+
+// Unicode-Zeichen des Bytes; die fuenf in Windows-1252 unbelegten Bytes
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) ergeben wie unter Windows das gleichnamige Steuerzeichen.
+char32_t Cp1252NachUnicode(unsigned char Byte);
+
+// Byte fuer ein Unicode-Zeichen; was Windows-1252 nicht kennt, wird '?'.
+char UnicodeNachCp1252(char32_t Zeichen);
+
+// Ganze Texte. Ungueltige UTF-8-Folgen werden je Byte zu '?'.
+std::string Cp1252NachUtf8(std::string_view Text);
+std::string Utf8NachCp1252(std::string_view Text);
+
+// True, wenn der Text gueltiges UTF-8 ist und mindestens ein Mehrbyte-Zeichen enthaelt;
+// reines ASCII und typisches Windows-1252 ergeben false.
+bool IstMehrbyteUtf8(std::string_view Text);
+
+// Kleinbuchstabe nach Windows-1252: ASCII, A-grave..Thorn ausser dem Malzeichen,
+// sowie S/Z mit Hacek, OE-Ligatur und Y mit Trema.
+unsigned char Klein1252(unsigned char Zeichen);
+
+// Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
+bool GleichOhneFall(std::string_view A, std::string_view B);
+std::string OhneFall(std::string_view Text);
+
+// UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
+std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian);
