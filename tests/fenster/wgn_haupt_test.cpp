@@ -1,5 +1,7 @@
 #include "fenster/anwendung.h"
 #include "fenster/kontakt.h"
+#include "fenster/umwandlung.h"
+#include "nummer/stammdaten.h"
 #include "fenster/wgn_haupt.h"
 
 #include <QApplication>
@@ -66,6 +68,7 @@ private slots:
 
   void OhneDatendatei();
   void DatentexteBleibenKlartext();
+  void GattungstexteDerDatenPassenInsFeld();
 
 private:
   QLineEdit* Feld(const char* Name) const { return Form->findChild<QLineEdit*>(Name); }
@@ -539,6 +542,22 @@ void TForm1Test::DatentexteBleibenKlartext()
   QCOMPARE(Label("Austauschverfahren")->text(), QStringLiteral("a<br>b &amp; c"));
   for (QLabel* Beschriftung : Form->findChildren<QLabel*>())
     QVERIFY2(Beschriftung->textFormat() == Qt::PlainText, qPrintable(Beschriftung->objectName()));
+}
+
+void TForm1Test::GattungstexteDerDatenPassenInsFeld()
+{
+  // Drei Zeilen passen ueber die Zeile der Hoechstgeschwindigkeit; mehr wuerde sie ueberdecken.
+  const auto [Stammdaten, Version] = LadeStammdaten(std::filesystem::path(TANDRIX_DATEN) / "Wagen.ebb");
+  QLabel* Feld = Label("Wagengattung");
+  const int DreiZeilen = 3 * QFontMetrics(Feld->font()).lineSpacing();
+  int Laengster = 0;
+  for (const std::string& Zeile : Stammdaten.GattungListe.Zeilen()) {
+    Feld->setText(AusCp1252(Zeile.substr(Zeile.find('=') + 1)));
+    const int Hoehe = Feld->heightForWidth(Feld->width());
+    Laengster = std::max(Laengster, Hoehe);
+    QVERIFY2(Hoehe <= DreiZeilen, Zeile.c_str());
+  }
+  QVERIFY2(Laengster > 2 * QFontMetrics(Feld->font()).lineSpacing(), "kein Text braucht drei Zeilen: Messung unwirksam?");
 }
 
 QTEST_MAIN(TForm1Test)
