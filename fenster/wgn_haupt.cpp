@@ -3,6 +3,7 @@
 #include "fenster/kontakt.h"
 #include "fenster/umwandlung.h"
 #include "nummer/pruefziffer.h"
+#include "nummer/rechenweg.h"
 #include "nummer/wageninfo.h"
 #include "ui_wgn_haupt.h"
 
@@ -105,6 +106,7 @@ void TForm1::PersonennummerChange()
   ui->Gueternummer2->clear();
   ui->Gueternummer3->clear();
   ui->Gueterkontr->clear();
+  ui->Gueterkontr->setToolTip({});
   PersonenPruefen();
 }
 
@@ -129,6 +131,7 @@ void TForm1::Gueternummer3Change()
     return;
   ui->Personennummer->clear();
   ui->Personenkontr->clear();
+  ui->Personenkontr->setToolTip({});
   GueterPruefen();
 }
 
@@ -152,6 +155,8 @@ void TForm1::Pruefen(const std::string& Nummer, QLineEdit* Kontrolle)
   SetzeText(ui->Wagengattung, AusCp1252(Anzeige.Wagengattung));
   SetzeText(ui->Geschwindigkeit, AusCp1252(Anzeige.Geschwindigkeit));
   Kontrolle->setText(AusCp1252(Pruefziffer(Nummer)));
+  // Rechenweg als Tooltip; <pre> fuer die Spalten, der Text selbst bleibt maskiert.
+  Kontrolle->setToolTip(QStringLiteral("<pre>%1</pre>").arg(AusCp1252(Erklaerung(Nummer)).trimmed().toHtmlEscaped()));
 }
 
 // Wie ein Feld, das per Tab betreten wird: der Inhalt ist markiert, Tippen ersetzt ihn.

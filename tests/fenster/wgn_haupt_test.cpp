@@ -437,6 +437,8 @@ void TForm1Test::SchemataSchliessenSichAus()
 
   QTest::keyClicks(Feld("Personennummer"), QStringLiteral("50803134025"));
   QCOMPARE(Feld("Personenkontr")->text(), QStringLiteral("2"));
+  QVERIFY(Feld("Personenkontr")->toolTip().contains(QStringLiteral("Pr\u00fcfziffer: 2")));
+  QVERIFY(Feld("Gueterkontr")->toolTip().isEmpty());
   for (const char* Name : {"Gueternummer1", "Gueternummer2", "Gueternummer3", "Gueterkontr"})
     QVERIFY2(Feld(Name)->text().isEmpty(), Name);
   QCOMPARE(Label("Wagengattung")->text(), QStringLiteral("1./2. Klasse 11 Abteile"));
@@ -450,7 +452,9 @@ void TForm1Test::SchemataSchliessenSichAus()
   Feld("Gueternummer3")->setText(QStringLiteral("6652003"));
   QVERIFY(Feld("Personennummer")->text().isEmpty());
   QVERIFY(Feld("Personenkontr")->text().isEmpty());
+  QVERIFY(Feld("Personenkontr")->toolTip().isEmpty());
   QCOMPARE(Feld("Gueterkontr")->text(), QStringLiteral("8"));
+  QVERIFY(Feld("Gueterkontr")->toolTip().startsWith(QStringLiteral("<pre>Pr\u00fcfziffer von 31806652003:")));
 }
 
 void TForm1Test::NummerImFalschenSchemaZaehltNachDaten()
@@ -540,6 +544,8 @@ void TForm1Test::DatentexteBleibenKlartext()
   QTest::keyClicks(Feld("Personennummer"), QStringLiteral("51803090123"));
   QCOMPARE(Label("Eigentumsverwaltung")->text(), QStringLiteral("<img src=\"probe.png\">"));
   QCOMPARE(Label("Austauschverfahren")->text(), QStringLiteral("a<br>b &amp; c"));
+  Feld("Personennummer")->setText(QStringLiteral("5180309<b>0"));
+  QVERIFY(Feld("Personenkontr")->toolTip().contains(QStringLiteral("5180309&lt;b&gt;0")));
   for (QLabel* Beschriftung : Form->findChildren<QLabel*>())
     QVERIFY2(Beschriftung->textFormat() == Qt::PlainText, qPrintable(Beschriftung->objectName()));
 }

@@ -1,0 +1,57 @@
+#include "nummer/eingabe.h"
+
+#include <string>
+
+namespace {
+
+bool IstZiffer(char Z) { return Z >= '0' && Z <= '9'; }
+bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t' || Z == '\xA0'; }
+// Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich trennen Gruppen.
+bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97'; }
+
+std::string InAnfuehrung(std::string_view Text) { return "\x84" + std::string(Text) + "\x93"; }
+
+}  // namespace
+
+TGelesen NummerAusText(std::string_view Text)
+{
+  TGelesen Ergebnis;
+  for (std::size_t Pos = 0; Pos < Text.size();) {
+    while (Pos < Text.size() && IstLeerraum(Text[Pos]))
+      ++Pos;
+    std::size_t Ende = Pos;
+    while (Ende < Text.size() && !IstLeerraum(Text[Ende]))
+      ++Ende;
+    const std::string_view Wort = Text.substr(Pos, Ende - Pos);
+    Pos = Ende;
+    bool HatZiffer = false;
+    bool NurZiffernUndTrenner = true;
+    for (const char Z : Wort) {
+      HatZiffer = HatZiffer || IstZiffer(Z);
+      NurZiffernUndTrenner = NurZiffernUndTrenner && (IstZiffer(Z) || IstTrenner(Z));
+    }
+    if (!HatZiffer)
+      continue;  // "RIV", "D-DB", "RABe": Anschrift um die Nummer herum
+    if (!NurZiffernUndTrenner)
+      return {{}, InAnfuehrung(Wort) + " enth\xE4lt Buchstaben oder Zeichen zwischen den Ziffern"};
+    for (const char Z : Wort)
+      if (IstZiffer(Z))
+        Ergebnis.Ziffern.push_back(Z);
+  }
+  const std::size_t Anzahl = Ergebnis.Ziffern.size();
+  if (Anzahl != 11 && Anzahl != 12)
+    return {{}, InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
+                    ", erwartet werden 11 oder 12"};
+  return Ergebnis;
+}
+
+std::string NummerGegliedert(std::string_view Z)
+{
+  if (Z.size() < 11)
+    return std::string(Z);
+  std::string Text = std::string(Z.substr(0, 2)) + " " + std::string(Z.substr(2, 2)) + " " +
+                     std::string(Z.substr(4, 4)) + " " + std::string(Z.substr(8, 3));
+  if (Z.size() > 11)
+    Text += "-" + std::string(Z.substr(11));
+  return Text;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Eine Wagennummer, wie sie auf Wagen und Listen steht: "31 80 6652 003-8",
+// "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8". Die Ziffern werden genommen; Woerter
+// ohne Ziffern ringsum zaehlen nicht, Buchstaben mitten in einer Zifferngruppe sind ein Fehler.
+struct TGelesen {
+  std::string Ziffern;  // 11 oder 12 Ziffern, wenn Fehler leer ist
+  std::string Fehler;   // deutsche Meldung in Windows-1252; leer, wenn alles passt
+};
+
+TGelesen NummerAusText(std::string_view Text);
+
+// "31 80 6652 003-8" bzw. ohne "-P" bei 11 Ziffern
+std::string NummerGegliedert(std::string_view Ziffern);
