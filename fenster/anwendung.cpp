@@ -3,25 +3,35 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+#include "fenster/bilder/symbol.h"
 
 void AnwendungEinrichten()
 {
-  Q_INIT_RESOURCE(bilder);  // aus einer statischen Bibliothek nicht von selbst eingebunden
-
   // Name fuer Taskleiste und WM_CLASS; setApplicationDisplayName haengte ihn an die Fensterbeschriftung.
   QCoreApplication::setApplicationName(QStringLiteral("Tandrix 1.0"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.11"));
 
-  // MS Sans Serif gibt es unter Linux nicht; Arial fuehrt per fontconfig zur massgleichen
-  // Liberation Sans. Anwendungsweit, damit auch Menues sie tragen.
+  // MS Sans Serif gibt es unter Linux nicht; Liberation Sans ist massgleich zu Arial. Sie steht
+  // dort vorn, weil jede fehlende Familie davor beim Start eine teure Ersatzsuche kostet.
+  // Anwendungsweit, damit auch Menues sie tragen.
   QFont Schrift;
-  Schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                       QStringLiteral("Liberation Sans")});
+#ifdef Q_OS_WIN
+  Schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+#else
+  Schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+#endif
   Schrift.setPointSize(8);
+  // Volle Hinting-Stufe: ganze Pixel wie die Bitmap-Schrift des Vorbilds, scharfe Kanten, und
+  // jede Glyphe wird nur einmal statt an mehreren Teilpixel-Lagen gerastert.
+  Schrift.setHintingPreference(QFont::PreferFullHinting);
   QApplication::setFont(Schrift);
 
+  // Fenstersymbol aus Rohpixeln; groessere Symbole holt die Arbeitsumgebung aus dem Symbolthema.
   QIcon Symbol;
-  for (const int Groesse : {32, 48, 64, 128})
-    Symbol.addFile(QStringLiteral(":/bilder/tandrix-%1.png").arg(Groesse), QSize(Groesse, Groesse));
+  Symbol.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(Symbol32), 32, 32, QImage::Format_ARGB32)));
+  Symbol.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(Symbol48), 48, 48, QImage::Format_ARGB32)));
   QApplication::setWindowIcon(Symbol);
 }

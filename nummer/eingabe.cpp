@@ -9,7 +9,12 @@ bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t' || Z == '\xA0'; }
 // Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich trennen Gruppen.
 bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97'; }
 
-std::string InAnfuehrung(std::string_view Text) { return "\x84" + std::string(Text) + "\x93"; }
+std::string InAnfuehrung(std::string_view Text)
+{
+  std::string Ergebnis = "\x84";
+  Ergebnis.append(Text).append("\x93");
+  return Ergebnis;
+}
 
 }  // namespace
 
@@ -49,9 +54,10 @@ std::string NummerGegliedert(std::string_view Z)
 {
   if (Z.size() < 11)
     return std::string(Z);
-  std::string Text = std::string(Z.substr(0, 2)) + " " + std::string(Z.substr(2, 2)) + " " +
-                     std::string(Z.substr(4, 4)) + " " + std::string(Z.substr(8, 3));
+  std::string Text;
+  Text.append(Z.substr(0, 2)).append(" ").append(Z.substr(2, 2)).append(" ").append(Z.substr(4, 4));
+  Text.append(" ").append(Z.substr(8, 3));
   if (Z.size() > 11)
-    Text += "-" + std::string(Z.substr(11));
+    Text.append("-").append(Z.substr(11));
   return Text;
 }

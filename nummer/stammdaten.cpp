@@ -2,7 +2,10 @@
 
 #include "nummer/zeichensatz.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #ifdef _WIN32
@@ -20,26 +23,97 @@
 
 // ---------------------------------------------------------------- TWerteListe
 
+namespace {
+
+std::string_view NameDerZeile(std::string_view Zeile) { return Zeile.substr(0, Zeile.find('=')); }
+
+// FNV-1a ueber die Kleinbuchstaben (passend zu GleichOhneFall), danach gut durchmischt:
+// aufeinanderfolgende Schluessel wie "1000", "1001" sollen nicht in Nachbarplaetzen klumpen.
+std::uint64_t Streuwert(std::string_view Name)
+{
+  std::uint64_t Wert = 14695981039346656037u;
+  for (const char Z : Name)
+    Wert = (Wert ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
+  Wert ^= Wert >> 33;
+  Wert *= 0xff51afd7ed558ccdu;
+  Wert ^= Wert >> 33;
+  return Wert;
+}
+
+// Ein Indexeintrag: oben 32 Bit des Streuwerts (spart den Blick in die Zeile), unten Zeile + 1.
+std::uint64_t Eintrag(std::uint64_t Streu, std::size_t Zeile) { return (Streu & 0xFFFFFFFF00000000u) | (Zeile + 1); }
+std::size_t ZeileVon(std::uint64_t Eintrag) { return static_cast<std::size_t>(Eintrag & 0xFFFFFFFFu) - 1; }
+
+}  // namespace
+
 void TWerteListe::Leeren()
 {
   FZeilen.clear();
-  FErste.clear();
+  FIndex.clear();
+  FBelegt = 0;
+}
+
+std::size_t TWerteListe::Platz(std::string_view Name, std::uint64_t Streu) const
+{
+  const std::size_t Maske = FIndex.size() - 1;
+  const std::uint64_t Marke = Streu & 0xFFFFFFFF00000000u;
+  for (std::size_t P = static_cast<std::size_t>(Streu) & Maske;; P = (P + 1) & Maske) {
+    const std::uint64_t E = FIndex[P];
+    if (E == 0 || ((E & 0xFFFFFFFF00000000u) == Marke && GleichOhneFall(NameDerZeile(FZeilen[ZeileVon(E)]), Name)))
+      return P;
+  }
+}
+
+void TWerteListe::IndexVergroessern()
+{
+  std::vector<std::uint64_t> Alt(std::max<std::size_t>(16, FIndex.size() * 2), 0);
+  Alt.swap(FIndex);
+  const std::size_t Maske = FIndex.size() - 1;
+  for (const std::uint64_t E : Alt) {
+    if (E == 0)
+      continue;
+    // Namen sind hier eindeutig: der erste freie Platz genuegt, ohne Vergleich.
+    std::size_t P = static_cast<std::size_t>(Streuwert(NameDerZeile(FZeilen[ZeileVon(E)]))) & Maske;
+    while (FIndex[P] != 0)
+      P = (P + 1) & Maske;
+    FIndex[P] = E;
+  }
 }
 
 void TWerteListe::Anhaengen(std::string Zeile)
 {
-  const auto Gleich = Zeile.find('=');
-  if (Gleich != std::string::npos)
-    FErste.try_emplace(OhneFall(std::string_view(Zeile).substr(0, Gleich)), FZeilen.size());
+  if (Zeile.find('=') != std::string::npos) {
+    if (2 * (FBelegt + 1) > FIndex.size())
+      IndexVergroessern();
+    const std::string_view Name = NameDerZeile(Zeile);
+    const std::uint64_t Streu = Streuwert(Name);
+    const std::size_t P = Platz(Name, Streu);
+    if (FIndex[P] == 0) {
+      FIndex[P] = Eintrag(Streu, FZeilen.size());
+      ++FBelegt;
+    }
+  }
   FZeilen.push_back(std::move(Zeile));
+}
+
+void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
+{
+  if (const auto Erster = Suche(Name))
+    Wert = *Erster;
+  std::string Zeile;
+  Zeile.reserve(Name.size() + 1 + Wert.size());
+  Zeile.append(Name).append(1, '=').append(Wert);
+  Anhaengen(std::move(Zeile));
 }
 
 std::optional<std::string_view> TWerteListe::Suche(std::string_view Name) const
 {
-  const auto Treffer = FErste.find(OhneFall(Name));
-  if (Treffer == FErste.end())
+  if (FIndex.empty())
     return std::nullopt;
-  const std::string_view Zeile = FZeilen[Treffer->second];
+  const std::uint64_t E = FIndex[Platz(Name, Streuwert(Name))];
+  if (E == 0)
+    return std::nullopt;
+  const std::string_view Zeile = FZeilen[ZeileVon(E)];
   return Zeile.substr(Zeile.find('=') + 1);
 }
 
@@ -91,18 +165,21 @@ std::string_view OhneAnfuehrung(std::string_view T)
 }
 
 // Ein Text mit UTF-8- oder UTF-16-Kennung oder aus gueltigem UTF-8 mit Umlauten
-// kommt aus einem heutigen Editor und wird umgesetzt; alles andere ist Windows-1252.
-std::string AlsCp1252(std::string_view Inhalt)
+// kommt aus einem heutigen Editor und wird in Speicher umgesetzt; alles andere ist
+// Windows-1252 und wird ohne Kopie gelesen.
+std::string_view AlsCp1252(std::string_view Inhalt, std::string& Speicher)
 {
   if (Inhalt.starts_with("\xEF\xBB\xBF"))
-    return Utf8NachCp1252(Inhalt.substr(3));
-  if (Inhalt.starts_with("\xFF\xFE"))
-    return Utf16NachCp1252(Inhalt.substr(2), false);
-  if (Inhalt.starts_with("\xFE\xFF"))
-    return Utf16NachCp1252(Inhalt.substr(2), true);
-  if (IstMehrbyteUtf8(Inhalt))
-    return Utf8NachCp1252(Inhalt);
-  return std::string(Inhalt);
+    Speicher = Utf8NachCp1252(Inhalt.substr(3));
+  else if (Inhalt.starts_with("\xFF\xFE"))
+    Speicher = Utf16NachCp1252(Inhalt.substr(2), false);
+  else if (Inhalt.starts_with("\xFE\xFF"))
+    Speicher = Utf16NachCp1252(Inhalt.substr(2), true);
+  else if (IstMehrbyteUtf8(Inhalt))
+    Speicher = Utf8NachCp1252(Inhalt);
+  else
+    return Inhalt;
+  return Speicher;
 }
 
 std::size_t AbschnittNummer(std::string_view Name)
@@ -127,17 +204,34 @@ TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
   std::optional<std::string> Version;
   std::array<TBlock, AnzahlTabellen> Bloecke{};
 
-  const std::string Text = AlsCp1252(Inhalt);
+  std::string Umgesetzt;
+  const std::string_view Text = AlsCp1252(Inhalt, Umgesetzt);
   std::size_t Aktuell = KeinAbschnitt;
 
-  for (std::size_t Pos = 0; Pos < Text.size();) {
-    const std::size_t Ende = Text.find_first_of("\r\n", Pos);
-    std::string_view Zeile(Text.data() + Pos, (Ende == std::string::npos ? Text.size() : Ende) - Pos);
-    Pos = Ende == std::string::npos ? Text.size()
-          : Ende + ((Text[Ende] == '\r' && Ende + 1 < Text.size() && Text[Ende + 1] == '\n') ? 2 : 1);
+  // Zeilenenden mit memchr; die naechste CR- bzw. LF-Stelle wird nur neu gesucht, wenn sie
+  // hinter der Zeile liegt, sodass die Datei fuer jedes der beiden nur einmal durchlaufen wird.
+  const char* const Anfang = Text.data();
+  const std::size_t Groesse = Text.size();
+  const auto Suche = [Anfang, Groesse](std::size_t Ab, char Zeichen) {
+    const void* Treffer = Ab < Groesse ? std::memchr(Anfang + Ab, Zeichen, Groesse - Ab) : nullptr;
+    return Treffer ? static_cast<std::size_t>(static_cast<const char*>(Treffer) - Anfang) : Groesse;
+  };
+  const bool HatNullbytes = Suche(0, '\0') < Groesse;  // selten: dann je Zeile suchen
+  std::size_t Cr = Suche(0, '\r');
+  std::size_t Lf = Suche(0, '\n');
+  for (std::size_t Pos = 0; Pos < Groesse;) {
+    if (Cr < Pos)
+      Cr = Suche(Pos, '\r');
+    if (Lf < Pos)
+      Lf = Suche(Pos, '\n');
+    const std::size_t Ende = std::min(Lf, Cr);
+    std::string_view Zeile(Anfang + Pos, Ende - Pos);
+    Pos = Ende + ((Ende == Cr && Ende + 1 == Lf) ? 2 : 1);
 
     // Wie ein C-String endet eine Zeile am ersten Nullbyte.
-    Zeile = OhneRaender(Zeile.substr(0, Zeile.find('\0')));
+    if (HatNullbytes)
+      Zeile = Zeile.substr(0, Zeile.find('\0'));
+    Zeile = OhneRaender(Zeile);
     if (Zeile.empty() || Zeile.front() == ';' || Zeile.front() == '#')
       continue;
     if (Zeile.front() == '[') {
@@ -167,13 +261,7 @@ TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
       continue;
     }
     Block.Belegt += Name.size() + 1;
-    TWerteListe& Liste = Ergebnis.Stammdaten.*(Abschnitte[Aktuell].Feld);
-    // Ein doppelter Name traegt den Wert seines ersten Auftretens.
-    const std::string_view Gilt = Liste.Suche(Name).value_or(Wert);
-    std::string Neu;
-    Neu.reserve(Name.size() + 1 + Gilt.size());
-    Neu.append(Name).append(1, '=').append(Gilt);
-    Liste.Anhaengen(std::move(Neu));
+    (Ergebnis.Stammdaten.*(Abschnitte[Aktuell].Feld)).Eintragen(Name, Wert);
   }
 
   Ergebnis.Version = Version.value_or(std::string(VersionFehlt));
@@ -216,21 +304,29 @@ std::optional<std::string> LiesDatei(const std::filesystem::path& Datei)
       static_cast<std::uintmax_t>(Info.st_size) > DateiHoechstgroesse)
     return std::nullopt;
 
-  std::string Inhalt;
-  Inhalt.reserve(static_cast<std::size_t>(Info.st_size));
-  std::array<char, 65536> Puffer{};
+  // Direkt in den Puffer. Das Byte Reserve zeigt, ob die Datei waehrend des Lesens gewachsen
+  // ist; dann wird bis zur Grenze weitergelesen. (Ein vorbelegter Puffer ist hier schneller
+  // als ein unbelegter: die Seiten entstehen dann nicht einzeln waehrend read.)
+  std::string Inhalt(static_cast<std::size_t>(Info.st_size) + 1, '\0');
+  std::size_t Gelesen = 0;
   for (;;) {
-    const ssize_t Gelesen = ::read(Fd, Puffer.data(), Puffer.size());
-    if (Gelesen < 0 && errno == EINTR)
+    if (Gelesen == Inhalt.size()) {
+      if (Inhalt.size() > DateiHoechstgroesse)
+        return std::nullopt;
+      Inhalt.resize(std::min<std::size_t>(Inhalt.size() * 2, DateiHoechstgroesse + 1));
+    }
+    const ssize_t Stueck = ::read(Fd, Inhalt.data() + Gelesen, Inhalt.size() - Gelesen);
+    if (Stueck < 0 && errno == EINTR)
       continue;
-    if (Gelesen < 0)
+    if (Stueck < 0)
       return std::nullopt;
-    if (Gelesen == 0)
+    if (Stueck == 0)
       break;
-    Inhalt.append(Puffer.data(), static_cast<std::size_t>(Gelesen));
-    if (Inhalt.size() > DateiHoechstgroesse)  // waehrend des Lesens gewachsen
-      return std::nullopt;
+    Gelesen += static_cast<std::size_t>(Stueck);
   }
+  if (Gelesen > DateiHoechstgroesse)
+    return std::nullopt;
+  Inhalt.resize(Gelesen);
   return Inhalt;
 #endif
 }

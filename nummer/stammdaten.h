@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge.
@@ -14,6 +13,9 @@ class TWerteListe {
 public:
   void Leeren();
   void Anhaengen(std::string Zeile);
+  // Haengt "Name=Wert" an; steht der Name schon in der Liste, mit dem Wert seines ersten
+  // Auftretens (so liest der Lader doppelte Schluessel). Ein Durchgang durch den Index.
+  void Eintragen(std::string_view Name, std::string_view Wert);
 
   // Wert der ersten Zeile, deren Name ohne Beachtung der Gross-/Kleinschreibung
   // passt; leer, wenn es keine gibt. Zeilen ohne "=" zaehlen nicht.
@@ -25,9 +27,15 @@ public:
   std::size_t Anzahl() const { return FZeilen.size(); }
 
 private:
+  // Platz des Namens im Index: der erste Treffer oder der freie Platz, an den er gehoert.
+  std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
+  void IndexVergroessern();
+
   std::vector<std::string> FZeilen;
-  // Name in Kleinschreibung -> Index der ersten Zeile mit diesem Namen
-  std::unordered_map<std::string, std::size_t> FErste;
+  // Offene Streutabelle ueber die Namen ohne Gross-/Kleinschreibung, ohne eigene Kopien der
+  // Namen: 0 ist frei, sonst Teil des Streuwerts und Index der ersten Zeile mit diesem Namen.
+  std::vector<std::uint64_t> FIndex;
+  std::size_t FBelegt = 0;
 };
 
 // Die sieben Nachschlagetabellen aus "Wagen.ebb", je Abschnitt eine.

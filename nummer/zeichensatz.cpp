@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -115,6 +116,15 @@ bool IstMehrbyteUtf8(std::string_view Text)
 {
   bool Mehrbyte = false;
   for (std::size_t Pos = 0; Pos < Text.size();) {
+    // Reines ASCII 32 Bytes auf einmal ueberspringen: Datendateien bestehen fast nur daraus.
+    if (Pos + 32 <= Text.size()) {
+      std::uint64_t Teile[4];
+      std::memcpy(Teile, Text.data() + Pos, sizeof Teile);
+      if (((Teile[0] | Teile[1] | Teile[2] | Teile[3]) & 0x8080808080808080u) == 0) {
+        Pos += 32;
+        continue;
+      }
+    }
     const auto [Zeichen, Laenge] = Utf8Lesen(Text, Pos);
     if (Zeichen == Ungueltig)
       return false;
