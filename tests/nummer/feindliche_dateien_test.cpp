@@ -1,0 +1,233 @@
+// Feindliche Datendateien: das Laden liefert leere oder teilweise Tabellen und den richtigen
+// Versionstext, in weniger als einer Sekunde und mit begrenztem Speicher.
+
+#include "nummer/stammdaten.h"
+
+#include "testdatei.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <new>
+#include <ostream>
+#include <random>
+
+#include <malloc.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace std::string_literals;
+
+// Zaehlt den Speicher, den das Programm ueber new anfordert (Hoechststand seit dem letzten Zuruecksetzen).
+namespace {
+std::size_t Belegt = 0;
+std::size_t Hoechststand = 0;
+}  // namespace
+
+void* operator new(std::size_t Groesse)
+{
+  void* Zeiger = std::malloc(Groesse == 0 ? 1 : Groesse);
+  if (!Zeiger)
+    throw std::bad_alloc();
+  Belegt += malloc_usable_size(Zeiger);
+  Hoechststand = std::max(Hoechststand, Belegt);
+  return Zeiger;
+}
+void operator delete(void* Zeiger) noexcept
+{
+  if (Zeiger)
+    Belegt -= malloc_usable_size(Zeiger);
+  std::free(Zeiger);
+}
+void operator delete(void* Zeiger, std::size_t) noexcept { operator delete(Zeiger); }
+
+namespace {
+
+constexpr const char* Fehlt = "Daten nicht geladen";
+
+struct TFeindlich {
+  const char* Name;
+  std::function<std::filesystem::path(const TTestVerzeichnis&)> Anlegen;
+  std::string Version;
+  std::function<bool(const TStammdaten&)> Pruefen;  // Inhalt, soweit er stimmen muss
+};
+
+void PrintTo(const TFeindlich& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+std::function<std::filesystem::path(const TTestVerzeichnis&)> Datei(std::string Inhalt)
+{
+  return [Inhalt = std::move(Inhalt)](const TTestVerzeichnis& V) { return V.Schreibe("Wagen.ebb", Inhalt); };
+}
+
+bool Leer(const TStammdaten& S)
+{
+  return S.BahnenListe.Anzahl() + S.AustauschListe.Anzahl() + S.GattungListe.Anzahl() + S.AbteileListe.Anzahl() +
+             S.EigentumListe.Anzahl() + S.RIVListe.Anzahl() + S.TypListe.Anzahl() ==
+         0;
+}
+
+std::function<bool(const TStammdaten&)> Bahn(std::string Schluessel, std::string Wert)
+{
+  return [=](const TStammdaten& S) { return S.BahnenListe.Wert(Schluessel) == Wert; };
+}
+
+std::string Zufall(std::size_t Groesse)
+{
+  std::mt19937 Erzeuger(20261208);
+  std::string Text(Groesse, '\0');
+  for (char& Z : Text)
+    Z = static_cast<char>(Erzeuger());
+  return Text;
+}
+
+std::string VieleAbschnitte()
+{
+  std::string Text;
+  for (int I = 0; I < 100000; ++I)
+    Text += "[A" + std::to_string(I) + "]\n";
+  return Text + "[Bahnen]\n80=DB\n";
+}
+
+std::string VieleSchluessel()
+{
+  std::string Text = "[Bahnen]\n";
+  for (int I = 0; I < 50000; ++I)
+    Text += std::to_string(I) + "=w\n";
+  return Text;
+}
+
+std::string Utf16(bool Gross)
+{
+  const std::u16string Text = u"\uFEFF[Bahnen]\r\n81=\u00D6sterreich \u20AC\r\n[Version]\r\nVersion=16\r\n";
+  std::string Bytes;
+  for (const char16_t Z : Text) {
+    const char Hoch = static_cast<char>(Z >> 8), Tief = static_cast<char>(Z & 0xFF);
+    Bytes += Gross ? std::string{Hoch, Tief} : std::string{Tief, Hoch};
+  }
+  return Bytes;
+}
+
+std::filesystem::path Verweis(const TTestVerzeichnis& V, const std::filesystem::path& Ziel)
+{
+  std::filesystem::create_symlink(Ziel, V.Pfad() / "Wagen.ebb");
+  return V.Pfad() / "Wagen.ebb";
+}
+
+const std::string Gut = "[Bahnen]\n80=DB\n[Version]\nVersion=1\n";
+
+class FeindlicheDateiTest : public testing::TestWithParam<TFeindlich> {};
+
+TEST_P(FeindlicheDateiTest, LaedtHarmlos)
+{
+  const TTestVerzeichnis Verzeichnis;
+  const auto Pfad = GetParam().Anlegen(Verzeichnis);
+  std::error_code Fehler;
+  const std::size_t Groesse = std::filesystem::is_regular_file(Pfad, Fehler)
+                                  ? static_cast<std::size_t>(std::filesystem::file_size(Pfad, Fehler))
+                                  : 0;
+
+  Hoechststand = Belegt;
+  const std::size_t Vorher = Belegt;
+  const auto Beginn = std::chrono::steady_clock::now();
+  const auto [S, Version] = LadeStammdaten(Pfad);
+  const auto Dauer = std::chrono::steady_clock::now() - Beginn;
+
+  EXPECT_LT(Dauer, std::chrono::seconds(1));
+  // Datei, ihre Umsetzung und die Tabellen: nie mehr als ein Vielfaches der Datei.
+  EXPECT_LE(Hoechststand - Vorher, 4 * std::min<std::size_t>(Groesse, DateiHoechstgroesse) + (1u << 20));
+  EXPECT_EQ(Version, GetParam().Version);
+  EXPECT_TRUE(GetParam().Pruefen(S));
+  for (const TWerteListe* Liste : {&S.BahnenListe, &S.AustauschListe, &S.GattungListe})
+    EXPECT_LE(Liste->Anzahl(), NamenBlockGroesse / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, FeindlicheDateiTest,
+    testing::Values(
+        TFeindlich{"Leer", Datei(""), Fehlt, Leer},
+        TFeindlich{"NurBom", Datei("\xEF\xBB\xBF"), Fehlt, Leer},
+        TFeindlich{"BinaererMuell", Datei(Zufall(1 << 16)), Fehlt, [](const TStammdaten&) { return true; }},
+        TFeindlich{"NullbytesInNamenUndWerten", Datei("[Bahnen]\n8\0" "0=X\n81=O\0BB\n[Version]\nVer\0sion=1\n"s), Fehlt,
+                   Bahn("81", "O")},
+        TFeindlich{"NurCrZeilenenden", Datei("[Bahnen]\r80=DB\r[Version]\rVersion=cr"), "cr", Bahn("80", "DB")},
+        TFeindlich{"OhneLetztenZeilenumbruch", Datei("[Version]\nVersion=ende"), "ende", Leer},
+        TFeindlich{"EinMegabyteEineZeile", Datei("[Bahnen]\n80=" + std::string(1 << 20, 'a')), Fehlt,
+                   [](const TStammdaten& S) { return S.BahnenListe.Wert("80").size() == 2047; }},
+        TFeindlich{"HunderttausendAbschnitte", Datei(VieleAbschnitte()), Fehlt, Bahn("80", "DB")},
+        TFeindlich{"FuenfzigtausendSchluessel", Datei(VieleSchluessel()), Fehlt,
+                   [](const TStammdaten& S) {
+                     std::size_t Block = 1;
+                     for (const auto& Z : S.BahnenListe.Zeilen())
+                       Block += Z.find('=') + 1;
+                     return Block <= NamenBlockGroesse && NamenBlockGroesse - Block < 6 &&
+                            S.BahnenListe.Wert("49999").empty();
+                   }},
+        TFeindlich{"WertVonHundertKilobyte", Datei("[Version]\nVersion=" + std::string(100000, 'v')),
+                   std::string(2047, 'v'), Leer},
+        TFeindlich{"UnausgeglicheneAnfuehrung", Datei("[Bahnen]\n80=\"DB\n81='x\"\n"), Fehlt, Bahn("80", "\"DB")},
+        TFeindlich{"KlammerOhneEnde", Datei("[Bahnen\n80=DB\n[\n81=x\n"), Fehlt, Bahn("81", "")},
+        TFeindlich{"SchluesselNurLeerzeichen", Datei("[Bahnen]\n   =x\n\t=y\n80=DB\n"), Fehlt,
+                   [](const TStammdaten& S) { return S.BahnenListe.Anzahl() == 1; }},
+        TFeindlich{"DoppelteAbschnitteUndSchluessel", Datei("[Bahnen]\n80=A\n[Bahnen]\n80=B\n81=C\n"), Fehlt,
+                   [](const TStammdaten& S) { return S.BahnenListe.Wert("80") == "A" && S.BahnenListe.Wert("81") == "C"; }},
+        TFeindlich{"Utf8MitBom", Datei("\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96" "BB\n"), Fehlt, Bahn("81", "\xD6" "BB")},
+        TFeindlich{"Utf8OhneBom", Datei("[Bahnen]\n81=\xC3\x96" "BB\n"), Fehlt, Bahn("81", "\xD6" "BB")},
+        // UTF-16 mit Kennung wird gelesen und nach Windows-1252 umgesetzt, wie sie unter Windows gilt.
+        TFeindlich{"Utf16LeMitBom", Datei(Utf16(false)), "16", Bahn("81", "\xD6sterreich \x80")},
+        TFeindlich{"Utf16BeMitBom", Datei(Utf16(true)), "16", Bahn("81", "\xD6sterreich \x80")},
+        TFeindlich{"Verzeichnis",
+                   [](const TTestVerzeichnis& V) {
+                     std::filesystem::create_directory(V.Pfad() / "Wagen.ebb");
+                     return V.Pfad() / "Wagen.ebb";
+                   },
+                   Fehlt, Leer},
+        TFeindlich{"Fifo",
+                   [](const TTestVerzeichnis& V) {
+                     ::mkfifo((V.Pfad() / "Wagen.ebb").c_str(), 0600);
+                     return V.Pfad() / "Wagen.ebb";
+                   },
+                   Fehlt, Leer},
+        TFeindlich{"VerweisAufDevZero", [](const TTestVerzeichnis& V) { return Verweis(V, "/dev/zero"); }, Fehlt, Leer},
+        TFeindlich{"VerweisAufSichSelbst", [](const TTestVerzeichnis& V) { return Verweis(V, V.Pfad() / "Wagen.ebb"); },
+                   Fehlt, Leer},
+        TFeindlich{"VerweisInsLeere", [](const TTestVerzeichnis& V) { return Verweis(V, V.Pfad() / "fehlt"); }, Fehlt,
+                   Leer},
+        TFeindlich{"UeberSechzehnMiB",
+                   [](const TTestVerzeichnis& V) {
+                     std::string Inhalt = Gut;
+                     Inhalt.resize(DateiHoechstgroesse + 1, '\n');
+                     return V.Schreibe("Wagen.ebb", Inhalt);
+                   },
+                   Fehlt, Leer}),
+    [](const testing::TestParamInfo<TFeindlich>& Info) { return std::string(Info.param.Name); });
+
+// Ohne Leserecht: als root gelten Rechte nicht, deshalb prueft ein Kindprozess als "nobody".
+TEST(FeindlicheDatei, OhneLeserecht)
+{
+  const TTestVerzeichnis Verzeichnis;
+  const auto Pfad = Verzeichnis.Schreibe("Wagen.ebb", Gut);
+  std::filesystem::permissions(Pfad, std::filesystem::perms::none);
+  std::filesystem::permissions(Verzeichnis.Pfad(), std::filesystem::perms::all);
+  const auto Pruefen = [&Pfad] {
+    const auto [S, Version] = LadeStammdaten(Pfad);
+    return Version == Fehlt && Leer(S);
+  };
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(Pruefen());
+    return;
+  }
+  const pid_t Kind = ::fork();
+  ASSERT_GE(Kind, 0);
+  if (Kind == 0) {
+    const bool Ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::access(Pfad.c_str(), R_OK) != 0 && Pruefen();
+    ::_exit(Ok ? 0 : 1);
+  }
+  int Status = 0;
+  ASSERT_EQ(::waitpid(Kind, &Status, 0), Kind);
+  EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0);
+}
+
+}  // namespace
