@@ -77,7 +77,8 @@ std::filesystem::path ErzeugteDatei(std::size_t Ziel)
     return Pfad;
   std::string Text;
   const std::string Wert(2047, 'w');
-  const char* Namen[] = {"Bahnen", "Austausch", "Wagengattung", "Abteile", "Eigentumsmerkmal", "RIV-Merkmal", "Wagentyp"};
+  const char* Namen[] = {"Bahnen",           "Austausch",   "Wagengattung", "Abteile",
+                         "Eigentumsmerkmal", "RIV-Merkmal", "Wagentyp"};
   for (int A = 0; A < 7 && Text.size() < Ziel; ++A) {
     Text += std::string("[") + Namen[A] + "]\r\n";
     for (int K = 0; K < 3276 && Text.size() < Ziel; ++K) {
@@ -98,12 +99,16 @@ void BM_LadenErzeugt(benchmark::State& State)
     benchmark::DoNotOptimize(LadeStammdaten(Pfad));
   State.SetBytesProcessed(State.iterations() * Groesse);
   State.counters["Bytes"] = static_cast<double>(Groesse);
-  State.counters["ns/Byte"] =
-      benchmark::Counter(static_cast<double>(Groesse), benchmark::Counter::kIsIterationInvariantRate |
-                                                           benchmark::Counter::kInvert);
+  State.counters["ns/Byte"] = benchmark::Counter(
+      static_cast<double>(Groesse), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_LadenErzeugt)
-    ->Arg(1 << 10)->Arg(16 << 10)->Arg(128 << 10)->Arg(1 << 20)->Arg(4 << 20)->Arg(16 << 20)
+    ->Arg(1 << 10)
+    ->Arg(16 << 10)
+    ->Arg(128 << 10)
+    ->Arg(1 << 20)
+    ->Arg(4 << 20)
+    ->Arg(16 << 20)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

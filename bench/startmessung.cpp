@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
   const double T = Median(ZeitT), L = Median(ZeitL), St = Median(RssT), Sl = Median(RssL);
   std::printf("Start bis erstes Bild (Median aus %d): Tandrix %.1f ms, leeres Fenster %.1f ms, Verhaeltnis %.3f\n",
               Runden, T, L, T / L);
-  std::printf("Spitzenspeicher (RSS):                Tandrix %.1f MiB, leeres Fenster %.1f MiB, Verhaeltnis %.3f\n",
-              St, Sl, St / Sl);
+  std::printf("Spitzenspeicher (RSS):                Tandrix %.1f MiB, leeres Fenster %.1f MiB, Verhaeltnis %.3f\n", St,
+              Sl, St / Sl);
   return 0;
 }

@@ -19,7 +19,8 @@ void AnwendungEinrichten()
   // Anwendungsweit, damit auch Menues sie tragen.
   QFont Schrift;
 #ifdef Q_OS_WIN
-  Schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+  Schrift.setFamilies(
+      {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
 #else
   Schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
 #endif

@@ -38,7 +38,8 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
   ui->Webseitebesuchen1->setText(ui->Webseitebesuchen1->text().arg(Kontakt::WebName));
 
   auto* Statuszeile = new QLabel(
-      QStringLiteral("Neuigkeiten und neue Datenst\u00e4nde gibt es auf %1 \u2013 Doppelklick hier \u00f6ffnet die Seite.")
+      QStringLiteral(
+          "Neuigkeiten und neue Datenst\u00e4nde gibt es auf %1 \u2013 Doppelklick hier \u00f6ffnet die Seite.")
           .arg(Kontakt::WebName),
       ui->StatusBar1);
   Statuszeile->setObjectName(QStringLiteral("Statuszeile"));
@@ -135,10 +136,7 @@ void TForm1::Gueternummer3Change()
   GueterPruefen();
 }
 
-void TForm1::PersonenPruefen()
-{
-  Pruefen(NachCp1252(ui->Personennummer->text()), ui->Personenkontr);
-}
+void TForm1::PersonenPruefen() { Pruefen(NachCp1252(ui->Personennummer->text()), ui->Personenkontr); }
 
 void TForm1::GueterPruefen()
 {
@@ -171,7 +169,4 @@ void TForm1::Label17Click()
   QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2").arg(Kontakt::EMail, Kontakt::MailBetreff)));
 }
 
-void TForm1::Webseitebesuchen1Click()
-{
-  QDesktopServices::openUrl(QUrl(Kontakt::Webadresse));
-}
+void TForm1::Webseitebesuchen1Click() { QDesktopServices::openUrl(QUrl(Kontakt::Webadresse)); }

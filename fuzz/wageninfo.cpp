@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
   const auto [S, Version] = LadeStammdatenAusText(Text.substr(std::min(Ende + 1, Text.size())));
   const TAnzeige A = WagenInfo(S, Nummer);
   const bool Gueter = S.TypListe.Wert(Nummer.substr(0, 1)) == "G";
-  if (A.Geschwindigkeit.empty() || (Gueter ? A.Eigentumsmerkmal.find("; ") == std::string::npos
-                                            : A.Eigentumsmerkmal != "./."))
+  if (A.Geschwindigkeit.empty() ||
+      (Gueter ? A.Eigentumsmerkmal.find("; ") == std::string::npos : A.Eigentumsmerkmal != "./."))
     __builtin_trap();
   return 0;
 }

@@ -17,21 +17,27 @@ namespace {
 constexpr const char* Hilfe =
     "Aufruf: wagennummer [OPTIONEN] [NUMMER ...]\n"
     "\n"
-    "Pr\xC3\xBC" "ft Wagennummern von Eisenbahnwagen: 11 Ziffern ergeben die Pr\xC3\xBC" "fziffer, bei 12 Ziffern\n"
-    "wird die angegebene Pr\xC3\xBC" "fziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
+    "Pr\xC3\xBC"
+    "ft Wagennummern von Eisenbahnwagen: 11 Ziffern ergeben die Pr\xC3\xBC"
+    "fziffer, bei 12 Ziffern\n"
+    "wird die angegebene Pr\xC3\xBC"
+    "fziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
     "je Zeile von der Standardeingabe (leere Zeilen und Zeilen mit # am Anfang z\xC3\xA4hlen nicht).\n"
-    "Nummern d\xC3\xBC" "rfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
+    "Nummern d\xC3\xBC"
+    "rfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
     "\"31 RIV 80 D-DB 665 2 003-8\". Eine Nummer mit Leerzeichen als Argument in Anf\xC3\xBChrungszeichen.\n"
     "\n"
     "Optionen:\n"
     "  --csv            CSV mit Semikolon f\xC3\xBCr Tabellenkalkulationen (Windows-1252)\n"
     "  --utf8           CSV in UTF-8 statt Windows-1252\n"
-    "  --erklaeren      den Rechenweg der Pr\xC3\xBC" "fziffer Schritt f\xC3\xBCr Schritt zeigen\n"
+    "  --erklaeren      den Rechenweg der Pr\xC3\xBC"
+    "fziffer Schritt f\xC3\xBCr Schritt zeigen\n"
     "  --daten DATEI    Wagen.ebb von DATEI statt neben dem Programm lesen\n"
     "  --hilfe, --help  diese Hilfe\n"
     "  --version        Version\n"
     "\n"
-    "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Pr\xC3\xBC" "fziffer falsch, 2 unbrauchbare Eingabe.\n";
+    "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Pr\xC3\xBC"
+    "fziffer falsch, 2 unbrauchbare Eingabe.\n";
 
 struct TOptionen {
   bool Csv = false;
@@ -59,8 +65,11 @@ public:
       return;
     if (FOptionen.Utf8)
       FAus << "\xEF\xBB\xBF";  // damit Tabellenkalkulationen UTF-8 erkennen
-    Text("Eingabe;Nummer;Pr\xFC" "fziffer;Ergebnis;Eigentumsmerkmal;Austauschverfahren;Eigentumsverwaltung;"
-         "Wagengattung;H\xF6" "chstgeschwindigkeit\r\n");
+    Text(
+        "Eingabe;Nummer;Pr\xFC"
+        "fziffer;Ergebnis;Eigentumsmerkmal;Austauschverfahren;Eigentumsverwaltung;"
+        "Wagengattung;H\xF6"
+        "chstgeschwindigkeit\r\n");
   }
 
   void Unbrauchbar(const std::string& Eingabe, const std::string& Meldung)
@@ -71,27 +80,30 @@ public:
       Text(Meldung + "\n\n");
   }
 
-  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ergebnis,
-              const TAnzeige& A)
+  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ergebnis, const TAnzeige& A)
   {
     const std::string Elf = Ziffern.substr(0, 11);
     const std::string Ziffer = Pruefziffer(Elf);
     if (FOptionen.Csv) {
-      Text(CsvFeld(Eingabe) + ";" + CsvFeld(NummerGegliedert(Elf + Ziffer)) + ";" + Ziffer + ";" +
-           CsvFeld(Ergebnis) + ";" + CsvFeld(A.Eigentumsmerkmal) + ";" + CsvFeld(A.Austauschverfahren) + ";" +
-           CsvFeld(A.Eigentumsverwaltung) + ";" + CsvFeld(A.Wagengattung) + ";" + CsvFeld(A.Geschwindigkeit) +
-           "\r\n");
+      Text(CsvFeld(Eingabe) + ";" + CsvFeld(NummerGegliedert(Elf + Ziffer)) + ";" + Ziffer + ";" + CsvFeld(Ergebnis) +
+           ";" + CsvFeld(A.Eigentumsmerkmal) + ";" + CsvFeld(A.Austauschverfahren) + ";" +
+           CsvFeld(A.Eigentumsverwaltung) + ";" + CsvFeld(A.Wagengattung) + ";" + CsvFeld(A.Geschwindigkeit) + "\r\n");
       return;
     }
     // Bei 12 Ziffern steht die angeschriebene Pruefziffer vorn, das Urteil dahinter.
     const bool Angegeben = Ziffern.size() == 12;
-    Text(NummerGegliedert(Angegeben ? Ziffern : Elf + Ziffer) + "  Pr\xFC" "fziffer " +
+    Text(NummerGegliedert(Angegeben ? Ziffern : Elf + Ziffer) +
+         "  Pr\xFC"
+         "fziffer " +
          (Angegeben ? Ziffern.substr(11) : Ziffer) + (Ergebnis.empty() ? "" : ": " + Ergebnis) + "\n");
     Text("  Eigentumsmerkmal:      " + A.Eigentumsmerkmal + "\n");
     Text("  Austauschverfahren:    " + A.Austauschverfahren + "\n");
     Text("  Eigentumsverwaltung:   " + A.Eigentumsverwaltung + "\n");
     Text("  Wagengattung:          " + A.Wagengattung + "\n");
-    Text("  H\xF6" "chstgeschwindigkeit: " + A.Geschwindigkeit + "\n");
+    Text(
+        "  H\xF6"
+        "chstgeschwindigkeit: " +
+        A.Geschwindigkeit + "\n");
     if (FOptionen.Erklaeren) {
       const std::string Weg = Erklaerung(Elf);
       for (std::size_t Pos = 0; Pos < Weg.size();) {
@@ -105,10 +117,7 @@ public:
 
 private:
   // Tabelle immer UTF-8 (Terminal), CSV wahlweise.
-  void Text(const std::string& Cp1252)
-  {
-    FAus << (FOptionen.Csv && !FOptionen.Utf8 ? Cp1252 : Cp1252NachUtf8(Cp1252));
-  }
+  void Text(const std::string& Cp1252) { FAus << (FOptionen.Csv && !FOptionen.Utf8 ? Cp1252 : Cp1252NachUtf8(Cp1252)); }
 
   const TOptionen& FOptionen;
   std::ostream& FAus;
@@ -139,9 +148,9 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
     }
   }
   // Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in Teile: dann zusammen lesen.
-  if (O.Nummern.size() > 1 &&
-      std::none_of(O.Nummern.begin(), O.Nummern.end(),
-                   [](const std::string& N) { return NummerAusText(EingabeNachCp1252(N)).Fehler.empty(); })) {
+  if (O.Nummern.size() > 1 && std::none_of(O.Nummern.begin(), O.Nummern.end(), [](const std::string& N) {
+        return NummerAusText(EingabeNachCp1252(N)).Fehler.empty();
+      })) {
     std::string Ganz;
     for (const std::string& N : O.Nummern)
       Ganz += (Ganz.empty() ? "" : " ") + N;
@@ -155,7 +164,8 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
 
 std::string CsvFeld(const std::string& Text)
 {
-  if (Text.find_first_of(";\"\r\n") == std::string::npos && (Text.empty() || (Text.front() != ' ' && Text.back() != ' ')))
+  if (Text.find_first_of(";\"\r\n") == std::string::npos &&
+      (Text.empty() || (Text.front() != ' ' && Text.back() != ' ')))
     return Text;
   std::string Feld = "\"";
   for (const char Z : Text) {
@@ -166,11 +176,11 @@ std::string CsvFeld(const std::string& Text)
   return Feld + "\"";
 }
 
-int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus,
-                std::ostream& Fehler)
+int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
   for (const std::string& A : Argumente) {
-    if (A == "--") break;
+    if (A == "--")
+      break;
     if (A == "--hilfe" || A == "--help" || A == "-h") {
       Aus << Hilfe;
       return StatusGut;

@@ -45,8 +45,9 @@ TGelesen NummerAusText(std::string_view Text)
   }
   const std::size_t Anzahl = Ergebnis.Ziffern.size();
   if (Anzahl != 11 && Anzahl != 12)
-    return {{}, InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
-                    ", erwartet werden 11 oder 12"};
+    return {{},
+            InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
+                ", erwartet werden 11 oder 12"};
   return Ergebnis;
 }
 

@@ -1,9 +1,6 @@
 #include "nummer/pruefziffer.h"
 
-int ZiffernWert(char Zeichen)
-{
-  return (Zeichen >= '0' && Zeichen <= '9') ? Zeichen - '0' : 0;
-}
+int ZiffernWert(char Zeichen) { return (Zeichen >= '0' && Zeichen <= '9') ? Zeichen - '0' : 0; }
 
 std::string Pruefziffer(std::string_view Nummer)
 {

@@ -40,7 +40,10 @@ std::string Zeile(const char* Titel, const TRechenweg& Weg, auto Feld)
 std::string Erklaerung(std::string_view Nummer)
 {
   const TRechenweg Weg = Rechenweg(Nummer);
-  std::string Text = "Pr\xFC" "fziffer von " + std::string(Nummer) + ":\n";
+  std::string Text =
+      "Pr\xFC"
+      "fziffer von " +
+      std::string(Nummer) + ":\n";
   Text += Zeile("Stelle     ", Weg, [](const TRechenschritt& S) { return std::string(1, S.Zeichen); });
   Text += Zeile("Gewicht    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Gewicht); });
   Text += Zeile("Produkt    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Produkt); });
@@ -59,8 +62,13 @@ std::string Erklaerung(std::string_view Nummer)
     Text += std::to_string(Weg.Summe) + " ist ein Vielfaches von 10, es fehlt nichts.\n";
   } else {
     const int Naechste = Weg.Summe + Weg.Pruefziffer;
-    Text += "Bis zum n\xE4" "chsten Vielfachen von 10 (" + std::to_string(Naechste) + ") fehlen " +
-            std::to_string(Weg.Pruefziffer) + ".\n";
+    Text +=
+        "Bis zum n\xE4"
+        "chsten Vielfachen von 10 (" +
+        std::to_string(Naechste) + ") fehlen " + std::to_string(Weg.Pruefziffer) + ".\n";
   }
-  return Text + "Pr\xFC" "fziffer: " + std::to_string(Weg.Pruefziffer) + "\n";
+  return Text +
+         "Pr\xFC"
+         "fziffer: " +
+         std::to_string(Weg.Pruefziffer) + "\n";
 }

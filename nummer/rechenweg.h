@@ -6,11 +6,11 @@
 
 // Der Weg zur Pruefziffer, Stelle fuer Stelle, fuer Erklaerungen an Menschen.
 struct TRechenschritt {
-  char Zeichen;     // wie eingegeben
-  int Wert;         // Ziffernwert, 0 fuer Nicht-Ziffern
-  int Gewicht;      // 2 oder 1, von hinten beginnend mit 2
-  int Produkt;      // Wert * Gewicht
-  int Quersumme;    // Quersumme des Produkts
+  char Zeichen;   // wie eingegeben
+  int Wert;       // Ziffernwert, 0 fuer Nicht-Ziffern
+  int Gewicht;    // 2 oder 1, von hinten beginnend mit 2
+  int Produkt;    // Wert * Gewicht
+  int Quersumme;  // Quersumme des Produkts
 };
 
 struct TRechenweg {

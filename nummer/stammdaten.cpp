@@ -135,13 +135,13 @@ struct TAbschnittArt {
 
 // Reihenfolge wie beim Laden; der Abschnitt "Version" folgt getrennt.
 constexpr std::array<TAbschnittArt, AnzahlTabellen> Abschnitte = {{
-  {"Bahnen", &TStammdaten::BahnenListe},
-  {"Austausch", &TStammdaten::AustauschListe},
-  {"Wagengattung", &TStammdaten::GattungListe},
-  {"Abteile", &TStammdaten::AbteileListe},
-  {"Eigentumsmerkmal", &TStammdaten::EigentumListe},
-  {"RIV-Merkmal", &TStammdaten::RIVListe},
-  {"Wagentyp", &TStammdaten::TypListe},
+    {"Bahnen", &TStammdaten::BahnenListe},
+    {"Austausch", &TStammdaten::AustauschListe},
+    {"Wagengattung", &TStammdaten::GattungListe},
+    {"Abteile", &TStammdaten::AbteileListe},
+    {"Eigentumsmerkmal", &TStammdaten::EigentumListe},
+    {"RIV-Merkmal", &TStammdaten::RIVListe},
+    {"Wagentyp", &TStammdaten::TypListe},
 }};
 constexpr std::size_t VersionAbschnitt = AnzahlTabellen;
 constexpr std::size_t KeinAbschnitt = AnzahlTabellen + 1;
@@ -247,8 +247,7 @@ TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
     const std::string_view Name = OhneRaender(Zeile.substr(0, Gleich));
     if (Name.empty())
       continue;
-    const std::string_view Wert =
-        OhneAnfuehrung(OhneRaender(Zeile.substr(Gleich + 1))).substr(0, WertHoechstlaenge);
+    const std::string_view Wert = OhneAnfuehrung(OhneRaender(Zeile.substr(Gleich + 1))).substr(0, WertHoechstlaenge);
 
     if (Aktuell == VersionAbschnitt) {
       if (!Version && GleichOhneFall(Name, "Version"))

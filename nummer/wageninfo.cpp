@@ -15,10 +15,13 @@ std::string GeschwindigkeitText(int Stufe)
   if (Stufe <= 2)
     return "max. 120 km/h oder weniger";
   if (Stufe <= 6)
-    return "max. 140 km/h, aber \xFC" "ber 120 km/h";
+    return "max. 140 km/h, aber \xFC"
+           "ber 120 km/h";
   if (Stufe <= 8)
-    return "max. 160 km/h, aber \xFC" "ber 140 km/h";
-  return "\xFC" "ber 160 km/h";
+    return "max. 160 km/h, aber \xFC"
+           "ber 140 km/h";
+  return "\xFC"
+         "ber 160 km/h";
 }
 
 }  // namespace
@@ -34,8 +37,8 @@ TAnzeige WagenInfo(const TStammdaten& Stammdaten, std::string_view Eingabe)
   Anzeige.Eigentumsverwaltung = Stammdaten.BahnenListe.Wert(Stellen(Nummer, 3, 4));
 
   if (Stammdaten.TypListe.Wert(Stellen(Nummer, 1, 1)) == "G") {
-    Anzeige.Eigentumsmerkmal = Stammdaten.EigentumListe.Wert(Stellen(Nummer, 2, 2)) + "; " +
-                               Stammdaten.RIVListe.Wert(Stellen(Nummer, 1, 1));
+    Anzeige.Eigentumsmerkmal =
+        Stammdaten.EigentumListe.Wert(Stellen(Nummer, 2, 2)) + "; " + Stammdaten.RIVListe.Wert(Stellen(Nummer, 1, 1));
     Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(Stellen(Nummer, 5, 8));
     if (Anzeige.Wagengattung.empty())
       Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(std::string(Stellen(Nummer, 5, 7)) + "x");

@@ -8,10 +8,9 @@ namespace {
 
 // Belegung von 0x80..0x9F; 0 = unbelegt.
 constexpr std::array<char16_t, 32> Bereich80 = {
-  0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 void Utf8Anhaengen(std::string& Ziel, char32_t Z)
@@ -51,11 +50,17 @@ TUtf8Zeichen Utf8Lesen(std::string_view T, std::size_t Pos)
   char32_t Z = 0;
   char32_t Mindestens = 0;
   if (Erstes >= 0xC2 && Erstes <= 0xDF) {
-    Laenge = 2; Z = Erstes & 0x1Fu; Mindestens = 0x80;
+    Laenge = 2;
+    Z = Erstes & 0x1Fu;
+    Mindestens = 0x80;
   } else if (Erstes >= 0xE0 && Erstes <= 0xEF) {
-    Laenge = 3; Z = Erstes & 0x0Fu; Mindestens = 0x800;
+    Laenge = 3;
+    Z = Erstes & 0x0Fu;
+    Mindestens = 0x800;
   } else if (Erstes >= 0xF0 && Erstes <= 0xF4) {
-    Laenge = 4; Z = Erstes & 0x07u; Mindestens = 0x10000;
+    Laenge = 4;
+    Z = Erstes & 0x07u;
+    Mindestens = 0x10000;
   } else {
     return {Ungueltig, 1};
   }
@@ -141,11 +146,16 @@ unsigned char Klein1252(unsigned char Zeichen)
   if (Zeichen >= 0xC0 && Zeichen <= 0xDE && Zeichen != 0xD7)
     return static_cast<unsigned char>(Zeichen + 0x20);
   switch (Zeichen) {
-    case 0x8A: return 0x9A;  // S mit Hacek
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z mit Hacek
-    case 0x9F: return 0xFF;  // Y mit Trema
-    default: return Zeichen;
+    case 0x8A:
+      return 0x9A;  // S mit Hacek
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z mit Hacek
+    case 0x9F:
+      return 0xFF;  // Y mit Trema
+    default:
+      return Zeichen;
   }
 }
 

@@ -32,11 +32,20 @@ unsigned Zahl(std::mt19937& Z, unsigned Bis) { return static_cast<unsigned>(Z() 
 
 QString Zufallstext(std::mt19937& Z)
 {
-  static const QStringList Vorrat = {
-      QStringLiteral("31806652003"), QStringLiteral("31 80 6652 003-8"), QStringLiteral("7"), QStringLiteral("65"),
-      QStringLiteral("3180665200399999"), QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"),
-      QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"), QStringLiteral("\x01\x02\t\x1b"), QString(QChar(0)),
-      QStringLiteral("\u00fc\u00c4\u20ac"), QString(QChar(0xD83D)), QStringLiteral("<b>x</b>"), QString()};
+  static const QStringList Vorrat = {QStringLiteral("31806652003"),
+                                     QStringLiteral("31 80 6652 003-8"),
+                                     QStringLiteral("7"),
+                                     QStringLiteral("65"),
+                                     QStringLiteral("3180665200399999"),
+                                     QString::fromUtf8("\xF0\x9F\x98\x80"),
+                                     QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"),
+                                     QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"),
+                                     QStringLiteral("\x01\x02\t\x1b"),
+                                     QString(QChar(0)),
+                                     QStringLiteral("\u00fc\u00c4\u20ac"),
+                                     QString(QChar(0xD83D)),
+                                     QStringLiteral("<b>x</b>"),
+                                     QString()};
   QString Text = Vorrat[static_cast<int>(Zahl(Z, static_cast<unsigned>(Vorrat.size())))];
   if (Zahl(Z, 4) == 0)
     Text += Vorrat[static_cast<int>(Zahl(Z, static_cast<unsigned>(Vorrat.size())))];
@@ -109,8 +118,10 @@ void TAffeTest::ZufaelligeEingaben()
 
     const auto Melden = [&](const char* Was) {
       return QStringLiteral("Saat %1, Schritt %2: %3 (Person \"%4\"/\"%5\", Gueter \"%6\" \"%7\" \"%8\"/\"%9\")")
-          .arg(Saat).arg(Schritt).arg(QString::fromLatin1(Was), Person->text(), PersonK->text(), G1->text(), G2->text(),
-               G3->text(), GueterK->text());
+          .arg(Saat)
+          .arg(Schritt)
+          .arg(QString::fromLatin1(Was), Person->text(), PersonK->text(), G1->text(), G2->text(), G3->text(),
+               GueterK->text());
     };
     const auto Pruefe = [&](bool Gilt, const char* Was) {
       if (!Gilt)

@@ -1,8 +1,8 @@
+#include "fenster/wgn_haupt.h"
 #include "fenster/anwendung.h"
 #include "fenster/kontakt.h"
 #include "fenster/umwandlung.h"
 #include "nummer/stammdaten.h"
-#include "fenster/wgn_haupt.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -115,7 +115,8 @@ void TForm1Test::initTestCase()
       "[Eigentumsmerkmal]\r\n1=Bahnwagen\r\n"
       "[RIV-Merkmal]\r\n3=RIV\r\n"
       "[Austausch]\r\n31=TEN-RIV\r\n50=RIC\r\n"
-      "[Bahnen]\r\n80=Deutschland\r\n81=\xD6sterreich (\xD6" "BB)\r\n"
+      "[Bahnen]\r\n80=Deutschland\r\n81=\xD6sterreich (\xD6"
+      "BB)\r\n"
       "[Wagengattung]\r\n6652=Fals\r\n3=1./2. Klasse\r\n2=2. Klasse\r\n"
       "[Abteile]\r\n1=11 Abteile\r\n";
   std::ofstream(Datendatei, std::ios::binary) << Inhalt;
@@ -143,10 +144,7 @@ void TForm1Test::init()
   NeuesFenster(Datendatei);
 }
 
-void TForm1Test::cleanup()
-{
-  Form.reset();
-}
+void TForm1Test::cleanup() { Form.reset(); }
 
 // ---------------------------------------------------------------- Aufbau
 
@@ -204,7 +202,8 @@ void TForm1Test::Steuerelement_data()
   L("Geschwindigkeit", 136, 288, -1, -1, QString());
   L("Label7", 32, 320, 729, 33, QString());
   L("Label10", 32, 352, -1, -1,
-    QStringLiteral("Wenn Sie dieses Programm n\u00fctzlich finden, bitte ich Sie, mir eine Postkarte oder eine Email (an: ") +
+    QStringLiteral(
+        "Wenn Sie dieses Programm n\u00fctzlich finden, bitte ich Sie, mir eine Postkarte oder eine Email (an: ") +
         Kontakt::EMail + QStringLiteral(") zu senden. Vielen Dank!"));
   L("Label18", 32, 368, -1, -1,
     QStringLiteral("*Hinweis: Die Wagengattung gilt bei G\u00fcterwagen nur f\u00fcr Wagen der DB und kann bei anderen "
@@ -238,8 +237,8 @@ void TForm1Test::Steuerelement()
 void TForm1Test::BeschriftungenUeberlappenNicht()
 {
   // Beschriftungen der Anzeigefelder enden vor deren Spalte bei x = 136.
-  for (const char* Name : {"EigentumsmerkmalT", "AustauschverfahrenT", "EigentumsverwaltungT", "WagengattungT",
-                           "GeschwindigkeitT"})
+  for (const char* Name :
+       {"EigentumsmerkmalT", "AustauschverfahrenT", "EigentumsverwaltungT", "WagengattungT", "GeschwindigkeitT"})
     QVERIFY2(Label(Name)->geometry().right() < 136, Name);
   // Der Hinweis ganz, auf hoechstens zwei Zeilen, der lange Hinweis rechts ganz im Fenster.
   QVERIFY(Label("Label7")->heightForWidth(729) <= 33);
@@ -289,10 +288,7 @@ void TForm1Test::Tabreihenfolge()
   QVERIFY(Feld("Gueterkontr")->isReadOnly());
 }
 
-void TForm1Test::AnfangsFokus()
-{
-  QCOMPARE(QApplication::focusWidget(), Feld("Personennummer"));
-}
+void TForm1Test::AnfangsFokus() { QCOMPARE(QApplication::focusWidget(), Feld("Personennummer")); }
 
 void TForm1Test::GroesseAendernVerschiebtNurStatusleiste()
 {
@@ -563,7 +559,8 @@ void TForm1Test::GattungstexteDerDatenPassenInsFeld()
     Laengster = std::max(Laengster, Hoehe);
     QVERIFY2(Hoehe <= DreiZeilen, Zeile.c_str());
   }
-  QVERIFY2(Laengster > 2 * QFontMetrics(Feld->font()).lineSpacing(), "kein Text braucht drei Zeilen: Messung unwirksam?");
+  QVERIFY2(Laengster > 2 * QFontMetrics(Feld->font()).lineSpacing(),
+           "kein Text braucht drei Zeilen: Messung unwirksam?");
 }
 
 QTEST_MAIN(TForm1Test)

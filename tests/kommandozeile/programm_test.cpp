@@ -47,32 +47,67 @@ TEST_P(WagennummerTest, UrteilUndStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, WagennummerTest,
-    testing::Values(
-        TFall{"ElfZiffern", {"31806652003"}, "", 0, "31 80 6652 003-8  Pr\xC3\xBC" "fziffer 8\n"},
-        TFall{"Korrekt", {"31 80 6652 003-8"}, "", 0, "Pr\xC3\xBC" "fziffer 8: korrekt"},
-        TFall{"Falsch", {"31 80 6652 003-4"}, "", 1, "Pr\xC3\xBC" "fziffer 4: falsch \xE2\x80\x93 richtig w\xC3\xA4re 8"},
-        TFall{"OhneAnfuehrungZusammen", {"31", "80", "6652", "003-8"}, "", 0, "korrekt"},
-        TFall{"ListeMitFehlernGehtWeiter", {}, "# Sammlung\n31 80 665\n\n3180A652003\r\n50 80 3134 025-2\n", 2,
-              "50 80 3134 025-2  Pr\xC3\xBC" "fziffer 2: korrekt"},
-        TFall{"Unbrauchbar", {}, "31 80 665 20\n", 2, "hat 9 Ziffern, erwartet werden 11 oder 12"},
-        TFall{"FalschUndUnbrauchbar", {"31806652003-1", "1"}, "", 2, "falsch"},
-        TFall{"Utf8Eingabe", {}, "31 80 6652 003\xE2\x80\x93" "8\n", 0, "korrekt"},
-        TFall{"Erklaeren", {"--erklaeren", "21812471217"}, "", 0, "Bis zum n\xC3\xA4" "chsten Vielfachen von 10 (40) fehlen 3."},
-        TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""},
-        TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
-        TFall{"Version", {"--version"}, "", 0, "1.0.0.11"}),
+    testing::Values(TFall{"ElfZiffern",
+                          {"31806652003"},
+                          "",
+                          0,
+                          "31 80 6652 003-8  Pr\xC3\xBC"
+                          "fziffer 8\n"},
+                    TFall{"Korrekt",
+                          {"31 80 6652 003-8"},
+                          "",
+                          0,
+                          "Pr\xC3\xBC"
+                          "fziffer 8: korrekt"},
+                    TFall{"Falsch",
+                          {"31 80 6652 003-4"},
+                          "",
+                          1,
+                          "Pr\xC3\xBC"
+                          "fziffer 4: falsch \xE2\x80\x93 richtig w\xC3\xA4re 8"},
+                    TFall{"OhneAnfuehrungZusammen", {"31", "80", "6652", "003-8"}, "", 0, "korrekt"},
+                    TFall{"ListeMitFehlernGehtWeiter",
+                          {},
+                          "# Sammlung\n31 80 665\n\n3180A652003\r\n50 80 3134 025-2\n",
+                          2,
+                          "50 80 3134 025-2  Pr\xC3\xBC"
+                          "fziffer 2: korrekt"},
+                    TFall{"Unbrauchbar", {}, "31 80 665 20\n", 2, "hat 9 Ziffern, erwartet werden 11 oder 12"},
+                    TFall{"FalschUndUnbrauchbar", {"31806652003-1", "1"}, "", 2, "falsch"},
+                    TFall{"Utf8Eingabe",
+                          {},
+                          "31 80 6652 003\xE2\x80\x93"
+                          "8\n",
+                          0,
+                          "korrekt"},
+                    TFall{"Erklaeren",
+                          {"--erklaeren", "21812471217"},
+                          "",
+                          0,
+                          "Bis zum n\xC3\xA4"
+                          "chsten Vielfachen von 10 (40) fehlen 3."},
+                    TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""},
+                    TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
+                    TFall{"Version", {"--version"}, "", 0, "1.0.0.11"}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Csv, KopfZeilenUndZeichensatz)
 {
   const TLauf Cp = Starte({"--csv", "21 81 2471 217-3", "31 80 665"});
-  EXPECT_TRUE(Cp.Aus.starts_with("Eingabe;Nummer;Pr\xFC" "fziffer;Ergebnis;"));
+  EXPECT_TRUE(
+      Cp.Aus.starts_with("Eingabe;Nummer;Pr\xFC"
+                         "fziffer;Ergebnis;"));
   EXPECT_NE(Cp.Aus.find("\r\n21 81 2471 217-3;21 81 2471 217-3;3;korrekt;"), std::string::npos);
   EXPECT_NE(Cp.Aus.find("\xD6sterreich"), std::string::npos);  // Windows-1252
-  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;\x84" "31 80 665\x93 hat 7 Ziffern"), std::string::npos);
+  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;\x84"
+                        "31 80 665\x93 hat 7 Ziffern"),
+            std::string::npos);
 
   const TLauf U = Starte({"--csv", "--utf8", "21812471217"});
-  EXPECT_TRUE(U.Aus.starts_with("\xEF\xBB\xBF" "Eingabe;Nummer;Pr\xC3\xBC" "fziffer"));
+  EXPECT_TRUE(
+      U.Aus.starts_with("\xEF\xBB\xBF"
+                        "Eingabe;Nummer;Pr\xC3\xBC"
+                        "fziffer"));
   EXPECT_NE(U.Aus.find(";berechnet;"), std::string::npos);
   EXPECT_NE(U.Aus.find("\xC3\x96sterreich"), std::string::npos);
 }
@@ -83,7 +118,10 @@ TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
   EXPECT_EQ(CsvFeld("a; b"), "\"a; b\"");
   EXPECT_EQ(CsvFeld("sagt \"ja\""), "\"sagt \"\"ja\"\"\"");
   EXPECT_EQ(CsvFeld(" "), "\" \"");
-  EXPECT_EQ(CsvFeld("\xFC" "ber"), "\xFC" "ber");
+  EXPECT_EQ(CsvFeld("\xFC"
+                    "ber"),
+            "\xFC"
+            "ber");
 }
 
 TEST(Liste, ZehntausendNummernInUnterEinerSekunde)

@@ -9,7 +9,7 @@ namespace {
 
 struct TForm {
   const char* Name;
-  std::string Text;  // Windows-1252
+  std::string Text;     // Windows-1252
   std::string Ziffern;  // leer: muss abgelehnt werden
 };
 
@@ -24,25 +24,31 @@ TEST_P(NummerAusTextTest, NimmtZiffernOderMeldet)
   EXPECT_EQ(G.Fehler.empty(), !GetParam().Ziffern.empty()) << G.Fehler;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formen, NummerAusTextTest,
-    testing::Values(TForm{"Blank", "31806652003", "31806652003"},
-                    TForm{"Gruppen", "31 80 6652 003-8", "318066520038"},
-                    TForm{"Punkte", "37.84.4667.019-2", "378446670192"},
-                    TForm{"Halbgeviertstrich", "31 80 6652 003\x96" "8", "318066520038"},
-                    TForm{"AnschriftRingsum", "31 RIV 80 D-DB 665 2 003-8", "318066520038"},
-                    TForm{"Triebzug", "RABe 94 85 0 511 028-8", "948505110288"},
-                    TForm{"TabUndGeschuetztesLeerzeichen", "\t31\xA0" "80 6652003 ", "31806652003"},
-                    TForm{"BuchstabeInGruppe", "3180A652003", ""},
-                    TForm{"BuchstabeAmGruppenende", "31 80D 6652 003", ""},
-                    TForm{"ZuWenig", "31 80 665", ""},
-                    TForm{"ZuViel", "31 80 6652 003-81", ""},
-                    TForm{"Leer", "", ""}),
-    [](const testing::TestParamInfo<TForm>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Formen, NummerAusTextTest,
+                         testing::Values(TForm{"Blank", "31806652003", "31806652003"},
+                                         TForm{"Gruppen", "31 80 6652 003-8", "318066520038"},
+                                         TForm{"Punkte", "37.84.4667.019-2", "378446670192"},
+                                         TForm{"Halbgeviertstrich",
+                                               "31 80 6652 003\x96"
+                                               "8",
+                                               "318066520038"},
+                                         TForm{"AnschriftRingsum", "31 RIV 80 D-DB 665 2 003-8", "318066520038"},
+                                         TForm{"Triebzug", "RABe 94 85 0 511 028-8", "948505110288"},
+                                         TForm{"TabUndGeschuetztesLeerzeichen",
+                                               "\t31\xA0"
+                                               "80 6652003 ",
+                                               "31806652003"},
+                                         TForm{"BuchstabeInGruppe", "3180A652003", ""},
+                                         TForm{"BuchstabeAmGruppenende", "31 80D 6652 003", ""},
+                                         TForm{"ZuWenig", "31 80 665", ""}, TForm{"ZuViel", "31 80 6652 003-81", ""},
+                                         TForm{"Leer", "", ""}),
+                         [](const testing::TestParamInfo<TForm>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerAusText, MeldungNenntZiffernzahl)
 {
-  EXPECT_EQ(NummerAusText("31 80 665 20").Fehler, "\x84" "31 80 665 20\x93 hat 9 Ziffern, erwartet werden 11 oder 12");
+  EXPECT_EQ(NummerAusText("31 80 665 20").Fehler,
+            "\x84"
+            "31 80 665 20\x93 hat 9 Ziffern, erwartet werden 11 oder 12");
 }
 
 TEST(NummerGegliedert, GliedertWieAmWagen)

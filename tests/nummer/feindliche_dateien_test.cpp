@@ -147,11 +147,12 @@ TEST_P(FeindlicheDateiTest, LaedtHarmlos)
 INSTANTIATE_TEST_SUITE_P(
     Faelle, FeindlicheDateiTest,
     testing::Values(
-        TFeindlich{"Leer", Datei(""), Fehlt, Leer},
-        TFeindlich{"NurBom", Datei("\xEF\xBB\xBF"), Fehlt, Leer},
+        TFeindlich{"Leer", Datei(""), Fehlt, Leer}, TFeindlich{"NurBom", Datei("\xEF\xBB\xBF"), Fehlt, Leer},
         TFeindlich{"BinaererMuell", Datei(Zufall(1 << 16)), Fehlt, [](const TStammdaten&) { return true; }},
-        TFeindlich{"NullbytesInNamenUndWerten", Datei("[Bahnen]\n8\0" "0=X\n81=O\0BB\n[Version]\nVer\0sion=1\n"s), Fehlt,
-                   Bahn("81", "O")},
+        TFeindlich{"NullbytesInNamenUndWerten",
+                   Datei("[Bahnen]\n8\0"
+                         "0=X\n81=O\0BB\n[Version]\nVer\0sion=1\n"s),
+                   Fehlt, Bahn("81", "O")},
         TFeindlich{"NurCrZeilenenden", Datei("[Bahnen]\r80=DB\r[Version]\rVersion=cr"), "cr", Bahn("80", "DB")},
         TFeindlich{"OhneLetztenZeilenumbruch", Datei("[Version]\nVersion=ende"), "ende", Leer},
         TFeindlich{"EinMegabyteEineZeile", Datei("[Bahnen]\n80=" + std::string(1 << 20, 'a')), Fehlt,
@@ -171,10 +172,23 @@ INSTANTIATE_TEST_SUITE_P(
         TFeindlich{"KlammerOhneEnde", Datei("[Bahnen\n80=DB\n[\n81=x\n"), Fehlt, Bahn("81", "")},
         TFeindlich{"SchluesselNurLeerzeichen", Datei("[Bahnen]\n   =x\n\t=y\n80=DB\n"), Fehlt,
                    [](const TStammdaten& S) { return S.BahnenListe.Anzahl() == 1; }},
-        TFeindlich{"DoppelteAbschnitteUndSchluessel", Datei("[Bahnen]\n80=A\n[Bahnen]\n80=B\n81=C\n"), Fehlt,
-                   [](const TStammdaten& S) { return S.BahnenListe.Wert("80") == "A" && S.BahnenListe.Wert("81") == "C"; }},
-        TFeindlich{"Utf8MitBom", Datei("\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96" "BB\n"), Fehlt, Bahn("81", "\xD6" "BB")},
-        TFeindlich{"Utf8OhneBom", Datei("[Bahnen]\n81=\xC3\x96" "BB\n"), Fehlt, Bahn("81", "\xD6" "BB")},
+        TFeindlich{
+            "DoppelteAbschnitteUndSchluessel", Datei("[Bahnen]\n80=A\n[Bahnen]\n80=B\n81=C\n"), Fehlt,
+            [](const TStammdaten& S) { return S.BahnenListe.Wert("80") == "A" && S.BahnenListe.Wert("81") == "C"; }},
+        TFeindlich{"Utf8MitBom",
+                   Datei("\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96"
+                         "BB\n"),
+                   Fehlt,
+                   Bahn("81",
+                        "\xD6"
+                        "BB")},
+        TFeindlich{"Utf8OhneBom",
+                   Datei("[Bahnen]\n81=\xC3\x96"
+                         "BB\n"),
+                   Fehlt,
+                   Bahn("81",
+                        "\xD6"
+                        "BB")},
         // UTF-16 mit Kennung wird gelesen und nach Windows-1252 umgesetzt, wie sie unter Windows gilt.
         TFeindlich{"Utf16LeMitBom", Datei(Utf16(false)), "16", Bahn("81", "\xD6sterreich \x80")},
         TFeindlich{"Utf16BeMitBom", Datei(Utf16(true)), "16", Bahn("81", "\xD6sterreich \x80")},

@@ -25,22 +25,20 @@ TEST_P(PruefzifferTest, BerechnetZiffer)
   EXPECT_EQ(Pruefziffer(GetParam().Nummer), GetParam().Erwartet) << "Nummer: " << GetParam().Nummer;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, PruefzifferTest,
-    testing::Values(
-        TFall{"21812471217", "3"}, TFall{"31806652003", "8"}, TFall{"00000000000", "0"},
-        TFall{"ABCDEFGHIJK", "0"},
-        TFall{"3180A652003", "1"},           // Buchstabe zaehlt 0, behaelt aber seine Stelle
-        TFall{"3180665200 ", "4"}, TFall{"31806652000", "4"},
-        TFall{"", "0"}, TFall{"1", "8"},
-        // Quersumme der Produkte: 9*2=18 zaehlt 9, 5*2=10 zaehlt 1
-        TFall{"9", "1"}, TFall{"5", "9"},
-        // Gewichte laufen vom Ende her: bei gerader Laenge traegt die erste Stelle 1
-        TFall{"10", "9"}, TFall{"01", "8"},
-        // Summe genau 10 bzw. 20: Ergebnis 0, nie "10"
-        TFall{"62", "0"}, TFall{"6262", "0"},
-        TFall{"37844667019", "2"}, TFall{"50803134025", "2"}, TFall{"21809903001", "5"},
-        TFall{"\xFC\xFF\x80\t-.", "0"}));
+INSTANTIATE_TEST_SUITE_P(Faelle, PruefzifferTest,
+                         testing::Values(TFall{"21812471217", "3"}, TFall{"31806652003", "8"},
+                                         TFall{"00000000000", "0"}, TFall{"ABCDEFGHIJK", "0"},
+                                         TFall{"3180A652003", "1"},  // Buchstabe zaehlt 0, behaelt aber seine Stelle
+                                         TFall{"3180665200 ", "4"}, TFall{"31806652000", "4"}, TFall{"", "0"},
+                                         TFall{"1", "8"},
+                                         // Quersumme der Produkte: 9*2=18 zaehlt 9, 5*2=10 zaehlt 1
+                                         TFall{"9", "1"}, TFall{"5", "9"},
+                                         // Gewichte laufen vom Ende her: bei gerader Laenge traegt die erste Stelle 1
+                                         TFall{"10", "9"}, TFall{"01", "8"},
+                                         // Summe genau 10 bzw. 20: Ergebnis 0, nie "10"
+                                         TFall{"62", "0"}, TFall{"6262", "0"}, TFall{"37844667019", "2"},
+                                         TFall{"50803134025", "2"}, TFall{"21809903001", "5"},
+                                         TFall{"\xFC\xFF\x80\t-.", "0"}));
 
 TEST(Pruefziffer, IstImmerGenauEineZiffer)
 {

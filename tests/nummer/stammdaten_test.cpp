@@ -44,45 +44,60 @@ constexpr TFeld Gattung = &TStammdaten::GattungListe;
 
 INSTANTIATE_TEST_SUITE_P(
     Regeln, LeseregelTest,
-    testing::Values(
-        TRegel{"ZeilenendeCrLf", "[Bahnen]\r\n80=DB\r\n81=OeBB\r\n", Bahnen, "81", "OeBB"},
-        TRegel{"ZeilenendeLf", "[Bahnen]\n80=DB\n81=OeBB\n", Bahnen, "80", "DB"},
-        TRegel{"ZeilenendeNurCr", "[Bahnen]\r80=DB\r81=OeBB", Bahnen, "81", "OeBB"},
-        TRegel{"ZeilenendeGemischt", "[Bahnen]\r\n80=DB\r\r81=OeBB\n", Bahnen, "81", "OeBB"},
-        TRegel{"OhneLetztenZeilenumbruch", "[Bahnen]\n80=DB", Bahnen, "80", "DB"},
-        TRegel{"AbschnittOhneFall", "[bAHNEn]\n80=DB", Bahnen, "80", "DB"},
-        TRegel{"AbschnittMitLeerraum", "  [ \tBahnen  ]  \n80=DB", Bahnen, "80", "DB"},
-        TRegel{"AbschnittOhneKlammerZu", "[Bahnen\n80=DB", Bahnen, "80", "DB"},
-        TRegel{"TextNachKlammerZu", "[Bahnen] ; Kommentar\n80=DB", Bahnen, "80", "DB"},
-        TRegel{"SchluesselOhneFall", "[Wagengattung]\n665X=Fals", Gattung, "665x", "Fals"},
-        TRegel{"LeerraumUmSchluesselUndWert", "[Bahnen]\n \t80 \t=  DB AG \t\n", Bahnen, "80", "DB AG"},
-        TRegel{"DoppelteAnfuehrung", "[Bahnen]\n80 = \"  DB  \" ", Bahnen, "80", "  DB  "},
-        TRegel{"EinfacheAnfuehrung", "[Bahnen]\n80='DB'", Bahnen, "80", "DB"},
-        TRegel{"UngleicheAnfuehrungBleibt", "[Bahnen]\n80=\"DB'", Bahnen, "80", "\"DB'"},
-        TRegel{"EinzelnesZeichenBleibt", "[Bahnen]\n80=\"", Bahnen, "80", "\""},
-        TRegel{"ErstesGleichheitszeichen", "[Bahnen]\n80=a=b", Bahnen, "80", "a=b"},
-        TRegel{"ErsterDoppelterSchluessel", "[Bahnen]\n80=A\n80=B", Bahnen, "80", "A"},
-        TRegel{"ErsterTrotzAndererSchreibung", "[Wagengattung]\n665x=A\n665X=B", Gattung, "665X", "A"},
-        TRegel{"ErsterLeerBleibtLeer", "[Bahnen]\n80=\n80=B", Bahnen, "80", ""},
-        TRegel{"SemikolonKommentar", "[Bahnen]\n;80=X\n80=DB", Bahnen, ";80", ""},
-        TRegel{"RautenKommentar", "[Bahnen]\n  #80=X\n", Bahnen, "#80", ""},
-        TRegel{"ZeileVorAbschnitt", "80=X\n[Bahnen]\n81=Y", Bahnen, "80", ""},
-        TRegel{"FremderAbschnitt", "[Bahnenliste]\n80=X\n[Bahnen]\n", Bahnen, "80", ""},
-        TRegel{"WiederholterAbschnittErgaenzt", "[Bahnen]\n80=DB\n[Abteile]\n1=x\n[Bahnen]\n81=OeBB",
-               Bahnen, "81", "OeBB"},
-        TRegel{"WiederholterAbschnittErsterGilt", "[Bahnen]\n80=DB\n[Bahnen]\n80=X", Bahnen, "80", "DB"},
-        TRegel{"NullbyteBeendetWert", "[Bahnen]\n80=D\0B\n81=X"s, Bahnen, "80", "D"},
-        TRegel{"NullbyteImNamen", "[Bahnen]\n8\0" "0=X\n81=Y"s, Bahnen, "8", ""},
-        TRegel{"Utf8MitBom", "\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96sterreich", Bahnen, "81", "\xD6sterreich"},
-        TRegel{"Utf8OhneBom", "[Bahnen]\n81=\xC3\x96sterreich \xE2\x82\xAC", Bahnen, "81", "\xD6sterreich \x80"},
-        TRegel{"Utf8NichtDarstellbar", "[Bahnen]\n54=\xC4\x8C" "D", Bahnen, "54", "?D"},
-        TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\n\xC3\xA4x=1", Bahnen, "\xC4X", "1"},
-        TRegel{"Windows1252Bleibt", "[Bahnen]\n81=\xD6sterreich \x80", Bahnen, "81", "\xD6sterreich \x80"},
-        TRegel{"Utf16LeMitBom", "\xFF\xFE[\0B\0a\0h\0n\0e\0n\0]\0\n\0" "8\0" "1\0=\0\xD6\0" "B\0"s, Bahnen,
-               "81", "\xD6" "B"},
-        TRegel{"Utf16BeMitBom", "\xFE\xFF\0[\0B\0a\0h\0n\0e\0n\0]\0\n\0" "8\0" "1\0=\x20\xAC"s, Bahnen, "81",
-               "\x80"},
-        TRegel{"LeererNameZaehltNicht", "[Bahnen]\n = X\n", Bahnen, "", ""}),
+    testing::Values(TRegel{"ZeilenendeCrLf", "[Bahnen]\r\n80=DB\r\n81=OeBB\r\n", Bahnen, "81", "OeBB"},
+                    TRegel{"ZeilenendeLf", "[Bahnen]\n80=DB\n81=OeBB\n", Bahnen, "80", "DB"},
+                    TRegel{"ZeilenendeNurCr", "[Bahnen]\r80=DB\r81=OeBB", Bahnen, "81", "OeBB"},
+                    TRegel{"ZeilenendeGemischt", "[Bahnen]\r\n80=DB\r\r81=OeBB\n", Bahnen, "81", "OeBB"},
+                    TRegel{"OhneLetztenZeilenumbruch", "[Bahnen]\n80=DB", Bahnen, "80", "DB"},
+                    TRegel{"AbschnittOhneFall", "[bAHNEn]\n80=DB", Bahnen, "80", "DB"},
+                    TRegel{"AbschnittMitLeerraum", "  [ \tBahnen  ]  \n80=DB", Bahnen, "80", "DB"},
+                    TRegel{"AbschnittOhneKlammerZu", "[Bahnen\n80=DB", Bahnen, "80", "DB"},
+                    TRegel{"TextNachKlammerZu", "[Bahnen] ; Kommentar\n80=DB", Bahnen, "80", "DB"},
+                    TRegel{"SchluesselOhneFall", "[Wagengattung]\n665X=Fals", Gattung, "665x", "Fals"},
+                    TRegel{"LeerraumUmSchluesselUndWert", "[Bahnen]\n \t80 \t=  DB AG \t\n", Bahnen, "80", "DB AG"},
+                    TRegel{"DoppelteAnfuehrung", "[Bahnen]\n80 = \"  DB  \" ", Bahnen, "80", "  DB  "},
+                    TRegel{"EinfacheAnfuehrung", "[Bahnen]\n80='DB'", Bahnen, "80", "DB"},
+                    TRegel{"UngleicheAnfuehrungBleibt", "[Bahnen]\n80=\"DB'", Bahnen, "80", "\"DB'"},
+                    TRegel{"EinzelnesZeichenBleibt", "[Bahnen]\n80=\"", Bahnen, "80", "\""},
+                    TRegel{"ErstesGleichheitszeichen", "[Bahnen]\n80=a=b", Bahnen, "80", "a=b"},
+                    TRegel{"ErsterDoppelterSchluessel", "[Bahnen]\n80=A\n80=B", Bahnen, "80", "A"},
+                    TRegel{"ErsterTrotzAndererSchreibung", "[Wagengattung]\n665x=A\n665X=B", Gattung, "665X", "A"},
+                    TRegel{"ErsterLeerBleibtLeer", "[Bahnen]\n80=\n80=B", Bahnen, "80", ""},
+                    TRegel{"SemikolonKommentar", "[Bahnen]\n;80=X\n80=DB", Bahnen, ";80", ""},
+                    TRegel{"RautenKommentar", "[Bahnen]\n  #80=X\n", Bahnen, "#80", ""},
+                    TRegel{"ZeileVorAbschnitt", "80=X\n[Bahnen]\n81=Y", Bahnen, "80", ""},
+                    TRegel{"FremderAbschnitt", "[Bahnenliste]\n80=X\n[Bahnen]\n", Bahnen, "80", ""},
+                    TRegel{"WiederholterAbschnittErgaenzt", "[Bahnen]\n80=DB\n[Abteile]\n1=x\n[Bahnen]\n81=OeBB",
+                           Bahnen, "81", "OeBB"},
+                    TRegel{"WiederholterAbschnittErsterGilt", "[Bahnen]\n80=DB\n[Bahnen]\n80=X", Bahnen, "80", "DB"},
+                    TRegel{"NullbyteBeendetWert", "[Bahnen]\n80=D\0B\n81=X"s, Bahnen, "80", "D"},
+                    TRegel{"NullbyteImNamen",
+                           "[Bahnen]\n8\0"
+                           "0=X\n81=Y"s,
+                           Bahnen, "8", ""},
+                    TRegel{"Utf8MitBom", "\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96sterreich", Bahnen, "81", "\xD6sterreich"},
+                    TRegel{"Utf8OhneBom", "[Bahnen]\n81=\xC3\x96sterreich \xE2\x82\xAC", Bahnen, "81",
+                           "\xD6sterreich \x80"},
+                    TRegel{"Utf8NichtDarstellbar",
+                           "[Bahnen]\n54=\xC4\x8C"
+                           "D",
+                           Bahnen, "54", "?D"},
+                    TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\n\xC3\xA4x=1", Bahnen, "\xC4X", "1"},
+                    TRegel{"Windows1252Bleibt", "[Bahnen]\n81=\xD6sterreich \x80", Bahnen, "81", "\xD6sterreich \x80"},
+                    TRegel{"Utf16LeMitBom",
+                           "\xFF\xFE[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
+                           "8\0"
+                           "1\0=\0\xD6\0"
+                           "B\0"s,
+                           Bahnen, "81",
+                           "\xD6"
+                           "B"},
+                    TRegel{"Utf16BeMitBom",
+                           "\xFE\xFF\0[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
+                           "8\0"
+                           "1\0=\x20\xAC"s,
+                           Bahnen, "81", "\x80"},
+                    TRegel{"LeererNameZaehltNicht", "[Bahnen]\n = X\n", Bahnen, "", ""}),
     [](const testing::TestParamInfo<TRegel>& Info) { return std::string(Info.param.Name); });
 
 TEST(Leseregeln, ZeilenOhneGleichheitszeichenUndLeereNamenFehlenInDerListe)
@@ -105,9 +120,8 @@ TEST(Leseregeln, JederAbschnittLandetInSeinerTabelle)
   const auto [S, Version] = LadeStammdatenAusText(
       "[Bahnen]\nk=1\n[Austausch]\nk=2\n[Wagengattung]\nk=3\n[Abteile]\nk=4\n"
       "[Eigentumsmerkmal]\nk=5\n[RIV-Merkmal]\nk=6\n[Wagentyp]\nk=7\n[Version]\nVersion=8\nk=9\n");
-  EXPECT_EQ(S.BahnenListe.Wert("k") + S.AustauschListe.Wert("k") + S.GattungListe.Wert("k") +
-                S.AbteileListe.Wert("k") + S.EigentumListe.Wert("k") + S.RIVListe.Wert("k") +
-                S.TypListe.Wert("k") + Version,
+  EXPECT_EQ(S.BahnenListe.Wert("k") + S.AustauschListe.Wert("k") + S.GattungListe.Wert("k") + S.AbteileListe.Wert("k") +
+                S.EigentumListe.Wert("k") + S.RIVListe.Wert("k") + S.TypListe.Wert("k") + Version,
             "12345678");
 }
 
@@ -174,7 +188,8 @@ TEST(Grenzen, NamenblockGenauVollWirdGanzGeladen)
 
 TEST(Grenzen, NameDerNichtGanzPasstFehltUndAlleDanach)
 {
-  const auto [S, V] = LadeStammdatenAusText(BlockFuellen(NamenBlockGroesse - 3, "zzz=zu lang\nz=passt\n[Bahnen]\n80=DB"));
+  const auto [S, V] =
+      LadeStammdatenAusText(BlockFuellen(NamenBlockGroesse - 3, "zzz=zu lang\nz=passt\n[Bahnen]\n80=DB"));
   EXPECT_EQ(S.GattungListe.Wert("zzz"), "");
   EXPECT_EQ(S.GattungListe.Wert("z"), "");
   EXPECT_EQ(BlockBedarf(S.GattungListe), NamenBlockGroesse - 3);
@@ -206,14 +221,14 @@ TEST_P(WertlaengeTest, KapptBeiGrenze)
   EXPECT_EQ(Wert.find_first_not_of('a'), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, WertlaengeTest,
-    testing::Values(TWertFall{"GenauGrenze", std::string(2047, 'a'), 2047},
-                    TWertFall{"EinsDarueber", std::string(2048, 'a'), 2047},
-                    TWertFall{"SehrLang", std::string(100000, 'a'), 2047},
-                    TWertFall{"AnfuehrungZaehltNicht", "\"" + std::string(2047, 'a') + "\"", 2047},
-                    TWertFall{"LeerraumZaehltNicht", "   " + std::string(2047, 'a') + "\t ", 2047}),
-    [](const testing::TestParamInfo<TWertFall>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, WertlaengeTest,
+                         testing::Values(TWertFall{"GenauGrenze", std::string(2047, 'a'), 2047},
+                                         TWertFall{"EinsDarueber", std::string(2048, 'a'), 2047},
+                                         TWertFall{"SehrLang", std::string(100000, 'a'), 2047},
+                                         TWertFall{"AnfuehrungZaehltNicht", "\"" + std::string(2047, 'a') + "\"", 2047},
+                                         TWertFall{"LeerraumZaehltNicht", "   " + std::string(2047, 'a') + "\t ",
+                                                   2047}),
+                         [](const testing::TestParamInfo<TWertFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Grenzen, LadenBleibtLinear)
 {
@@ -252,34 +267,33 @@ TEST_P(FehlendeDateiTest, GibtLeereTabellenUndVersionFehlt)
 
 const std::string GueltigerInhalt = "[Bahnen]\n80=DB\n[Version]\nVersion=1\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, FehlendeDateiTest,
-    testing::Values(
-        TFehltFall{"FehltGanz", [](const TTestVerzeichnis& V) { return V.Pfad() / "Wagen.ebb"; }},
-        TFehltFall{"Verzeichnis",
-                   [](const TTestVerzeichnis& V) {
-                     std::filesystem::create_directory(V.Pfad() / "Wagen.ebb");
-                     return V.Pfad() / "Wagen.ebb";
-                   }},
-        TFehltFall{"Fifo",
-                   [](const TTestVerzeichnis& V) {
-                     const auto Pfad = V.Pfad() / "Wagen.ebb";
-                     EXPECT_EQ(::mkfifo(Pfad.c_str(), 0600), 0);
-                     return Pfad;
-                   }},
-        TFehltFall{"VerweisAufGeraet",
-                   [](const TTestVerzeichnis& V) {
-                     const auto Pfad = V.Pfad() / "Wagen.ebb";
-                     std::filesystem::create_symlink("/dev/zero", Pfad);
-                     return Pfad;
-                   }},
-        TFehltFall{"UeberSechzehnMiB",
-                   [](const TTestVerzeichnis& V) {
-                     std::string Inhalt = GueltigerInhalt;
-                     Inhalt.resize(DateiHoechstgroesse + 1, '\n');
-                     return V.Schreibe("Wagen.ebb", Inhalt);
-                   }}),
-    [](const testing::TestParamInfo<TFehltFall>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, FehlendeDateiTest,
+                         testing::Values(TFehltFall{"FehltGanz",
+                                                    [](const TTestVerzeichnis& V) { return V.Pfad() / "Wagen.ebb"; }},
+                                         TFehltFall{"Verzeichnis",
+                                                    [](const TTestVerzeichnis& V) {
+                                                      std::filesystem::create_directory(V.Pfad() / "Wagen.ebb");
+                                                      return V.Pfad() / "Wagen.ebb";
+                                                    }},
+                                         TFehltFall{"Fifo",
+                                                    [](const TTestVerzeichnis& V) {
+                                                      const auto Pfad = V.Pfad() / "Wagen.ebb";
+                                                      EXPECT_EQ(::mkfifo(Pfad.c_str(), 0600), 0);
+                                                      return Pfad;
+                                                    }},
+                                         TFehltFall{"VerweisAufGeraet",
+                                                    [](const TTestVerzeichnis& V) {
+                                                      const auto Pfad = V.Pfad() / "Wagen.ebb";
+                                                      std::filesystem::create_symlink("/dev/zero", Pfad);
+                                                      return Pfad;
+                                                    }},
+                                         TFehltFall{"UeberSechzehnMiB",
+                                                    [](const TTestVerzeichnis& V) {
+                                                      std::string Inhalt = GueltigerInhalt;
+                                                      Inhalt.resize(DateiHoechstgroesse + 1, '\n');
+                                                      return V.Schreibe("Wagen.ebb", Inhalt);
+                                                    }}),
+                         [](const testing::TestParamInfo<TFehltFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Datei, GenauSechzehnMiBWirdGelesen)
 {
@@ -325,22 +339,20 @@ TEST_P(WertTest, FindetErstenPassendenNamen)
   EXPECT_EQ(Liste.Wert(GetParam().Gesucht), GetParam().Erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, WertTest,
-    testing::Values(
-        TSuchFall{"Ascii", {"665X=Fals"}, "665x", "Fals"},
-        TSuchFall{"Umlaute", {"\xE4x=1"}, "\xC4X", "1"},  // äx / ÄX
-        TSuchFall{"AkzentBuchstaben", {"\xE9\xFE\xE0=1"}, "\xC9\xDE\xC0", "1"},
-        TSuchFall{"HacekUndLigatur", {"\x9A\x9C\x9E\xFF=1"}, "\x8A\x8C\x8E\x9F", "1"},
-        TSuchFall{"MalUndGeteiltSindVerschieden", {"\xF7=1"}, "\xD7", ""},
-        TSuchFall{"SzHatKeinGrossbuchstaben", {"\xDF=1"}, "SS", ""},
-        TSuchFall{"ErsterTreffer", {"a=1", "A=2"}, "a", "1"},
-        TSuchFall{"ZeileOhneGleichWirdUebersprungen", {"a", "a=2"}, "a", "2"},
-        TSuchFall{"WertNachErstemGleich", {"a==b="}, "a", "=b="},
-        TSuchFall{"Fehlt", {"a=1"}, "b", ""},
-        TSuchFall{"NurGanzerName", {"665=1"}, "66", ""},
-        TSuchFall{"LeereListe", {}, "", ""}),
-    [](const testing::TestParamInfo<TSuchFall>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, WertTest,
+                         testing::Values(TSuchFall{"Ascii", {"665X=Fals"}, "665x", "Fals"},
+                                         TSuchFall{"Umlaute", {"\xE4x=1"}, "\xC4X", "1"},  // äx / ÄX
+                                         TSuchFall{"AkzentBuchstaben", {"\xE9\xFE\xE0=1"}, "\xC9\xDE\xC0", "1"},
+                                         TSuchFall{"HacekUndLigatur", {"\x9A\x9C\x9E\xFF=1"}, "\x8A\x8C\x8E\x9F", "1"},
+                                         TSuchFall{"MalUndGeteiltSindVerschieden", {"\xF7=1"}, "\xD7", ""},
+                                         TSuchFall{"SzHatKeinGrossbuchstaben", {"\xDF=1"}, "SS", ""},
+                                         TSuchFall{"ErsterTreffer", {"a=1", "A=2"}, "a", "1"},
+                                         TSuchFall{"ZeileOhneGleichWirdUebersprungen", {"a", "a=2"}, "a", "2"},
+                                         TSuchFall{"WertNachErstemGleich", {"a==b="}, "a", "=b="},
+                                         TSuchFall{"Fehlt", {"a=1"}, "b", ""},
+                                         TSuchFall{"NurGanzerName", {"665=1"}, "66", ""},
+                                         TSuchFall{"LeereListe", {}, "", ""}),
+                         [](const testing::TestParamInfo<TSuchFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Wert, LeererWertUndFehlenderNameSindGleich)
 {

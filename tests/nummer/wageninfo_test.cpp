@@ -16,9 +16,15 @@ void PrintTo(const TAnzeige& A, std::ostream* Aus)
 namespace {
 
 const std::string Bis120 = "max. 120 km/h oder weniger";
-const std::string Bis140 = "max. 140 km/h, aber \xFC" "ber 120 km/h";
-const std::string Bis160 = "max. 160 km/h, aber \xFC" "ber 140 km/h";
-const std::string Ueber160 = "\xFC" "ber 160 km/h";
+const std::string Bis140 =
+    "max. 140 km/h, aber \xFC"
+    "ber 120 km/h";
+const std::string Bis160 =
+    "max. 160 km/h, aber \xFC"
+    "ber 140 km/h";
+const std::string Ueber160 =
+    "\xFC"
+    "ber 160 km/h";
 const std::string SieheGattung = "siehe Wagengattung";
 
 struct TFall {
@@ -41,19 +47,18 @@ TEST_P(OhneDatenTest, LiestAlsReisezugwagen)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, OhneDatenTest,
-    testing::Values(
-        TFall{"Klasse2LeererAbteiltext", "", "51802000123", {"./.", "", "", " ", Bis120}},
-        TFall{"BuchstabeAlsGeschwindigkeit", "", "518020X0123", {"./.", "", "", " ", Bis120}},
-        TFall{"Ueber160", "", "51803090123", {"./.", "", "", " ", Ueber160}},
-        TFall{"Klasse6BleibtLeer", "", "51806050123", {"./.", "", "", "", Bis140}},
-        TFall{"Autotransport", "", "65805080123", {"./.", "", "", "Autotransportwagen", Bis160}},
-        TFall{"Stufe1", "", "00000010000", {"./.", "", "", "", Bis120}},
-        TFall{"Stufe2", "", "00000020000", {"./.", "", "", "", Bis120}},
-        TFall{"Stufe3", "", "00000030000", {"./.", "", "", "", Bis140}},
-        TFall{"Stufe6", "", "00000060000", {"./.", "", "", "", Bis140}},
-        TFall{"Stufe7", "", "00000070000", {"./.", "", "", "", Bis160}},
-        TFall{"Stufe8", "", "00000080000", {"./.", "", "", "", Bis160}},
-        TFall{"Stufe9", "", "00000090000", {"./.", "", "", "", Ueber160}}),
+    testing::Values(TFall{"Klasse2LeererAbteiltext", "", "51802000123", {"./.", "", "", " ", Bis120}},
+                    TFall{"BuchstabeAlsGeschwindigkeit", "", "518020X0123", {"./.", "", "", " ", Bis120}},
+                    TFall{"Ueber160", "", "51803090123", {"./.", "", "", " ", Ueber160}},
+                    TFall{"Klasse6BleibtLeer", "", "51806050123", {"./.", "", "", "", Bis140}},
+                    TFall{"Autotransport", "", "65805080123", {"./.", "", "", "Autotransportwagen", Bis160}},
+                    TFall{"Stufe1", "", "00000010000", {"./.", "", "", "", Bis120}},
+                    TFall{"Stufe2", "", "00000020000", {"./.", "", "", "", Bis120}},
+                    TFall{"Stufe3", "", "00000030000", {"./.", "", "", "", Bis140}},
+                    TFall{"Stufe6", "", "00000060000", {"./.", "", "", "", Bis140}},
+                    TFall{"Stufe7", "", "00000070000", {"./.", "", "", "", Bis160}},
+                    TFall{"Stufe8", "", "00000080000", {"./.", "", "", "", Bis160}},
+                    TFall{"Stufe9", "", "00000090000", {"./.", "", "", "", Ueber160}}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- mit Daten
@@ -79,28 +84,41 @@ TEST_P(MitDatenTest, LiestNachDaten)
 INSTANTIATE_TEST_SUITE_P(
     Faelle, MitDatenTest,
     testing::Values(
-        TFall{"Gueterwagen", "", "31806652003",
-              {"Privatwagen; RIV", "TEN, RIV", "Deutschland", "Fals", SieheGattung}},
-        TFall{"GueterwagenGruppe", "", "31806653003",
+        TFall{"Gueterwagen", "", "31806652003", {"Privatwagen; RIV", "TEN, RIV", "Deutschland", "Fals", SieheGattung}},
+        TFall{"GueterwagenGruppe",
+              "",
+              "31806653003",
               {"Privatwagen; RIV", "TEN, RIV", "Deutschland", "Fals-Gruppe", SieheGattung}},
-        TFall{"GueterwagenOhneGattung", "", "31816663003",
+        TFall{"GueterwagenOhneGattung",
+              "",
+              "31816663003",
               {"Privatwagen; RIV", "TEN, RIV", "\xD6sterreich", "", SieheGattung}},
         TFall{"TrennerAuchOhneTexte", "", "22999999999", {"; ", "", "", "", SieheGattung}},
-        TFall{"GruppenschluesselOhneFall", "[Wagengattung]\n123X=Gross\n", "31801234003",
+        TFall{"GruppenschluesselOhneFall",
+              "[Wagengattung]\n123X=Gross\n",
+              "31801234003",
               {"Privatwagen; RIV", "TEN, RIV", "Deutschland", "Gross", SieheGattung}},
         TFall{"Reisezugwagen", "", "50803134025", {"./.", "RIC", "Deutschland", "1./2. Klasse 11 Abteile", Bis140}},
         TFall{"ReisezugwagenOhneAbteiltext", "", "50801934025", {"./.", "RIC", "Deutschland", "1. Klasse ", Bis140}},
         TFall{"ZweistelligeGattung", "", "50808434025", {"./.", "RIC", "Deutschland", "Speisewagen", Bis140}},
         TFall{"LeereEinstelligeFaelltZurueck", "", "50806634025", {"./.", "RIC", "Deutschland", "Sonderwagen", Bis140}},
         TFall{"AutotransportBeiTypP", "", "65806652003", {"./.", "", "Deutschland", "Autotransportwagen", Bis140}},
-        TFall{"AutotransportNichtBeiTypG", "[Wagentyp]\n6=G\n", "65806652003",
+        TFall{"AutotransportNichtBeiTypG",
+              "[Wagentyp]\n6=G\n",
+              "65806652003",
               {"; ", "", "Deutschland", "Fals", SieheGattung}},
-        TFall{"KleinesGIstReisezugwagen", "[Wagentyp]\n3=g\n", "31806652003",
+        TFall{"KleinesGIstReisezugwagen",
+              "[Wagentyp]\n3=g\n",
+              "31806652003",
               {"./.", "TEN, RIV", "Deutschland", "Sonderwagen", Bis140}},
-        TFall{"NurGenauG", "[Wagentyp]\n3=GG\n", "31806652003",
+        TFall{"NurGenauG",
+              "[Wagentyp]\n3=GG\n",
+              "31806652003",
               {"./.", "TEN, RIV", "Deutschland", "Sonderwagen", Bis140}},
         TFall{"KurzeNummer", "", "318", {"Privatwagen; RIV", "TEN, RIV", "", "", SieheGattung}},
-        TFall{"LangeNummer", "", "318066520039999",
+        TFall{"LangeNummer",
+              "",
+              "318066520039999",
               {"Privatwagen; RIV", "TEN, RIV", "Deutschland", "Fals", SieheGattung}}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 

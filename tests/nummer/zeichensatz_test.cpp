@@ -17,24 +17,21 @@ void PrintTo(const TUmsetzung& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
 
 class Utf8NachCp1252Test : public testing::TestWithParam<TUmsetzung> {};
 
-TEST_P(Utf8NachCp1252Test, SetztUm)
-{
-  EXPECT_EQ(Utf8NachCp1252(GetParam().Utf8), GetParam().Cp1252);
-}
+TEST_P(Utf8NachCp1252Test, SetztUm) { EXPECT_EQ(Utf8NachCp1252(GetParam().Utf8), GetParam().Cp1252); }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Utf8NachCp1252Test,
     testing::Values(TUmsetzung{"Ascii", "Wagen 123", "Wagen 123"},
                     TUmsetzung{"Umlaute", "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84", "\xE4\xF6\xFC\xDF\xC4"},
-                    TUmsetzung{"Euro", "\xE2\x82\xAC", "\x80"},
-                    TUmsetzung{"Halbgeviertstrich", "\xE2\x80\x93", "\x96"},
+                    TUmsetzung{"Euro", "\xE2\x82\xAC", "\x80"}, TUmsetzung{"Halbgeviertstrich", "\xE2\x80\x93", "\x96"},
                     TUmsetzung{"HacekGross", "\xC5\xA0", "\x8A"},
                     TUmsetzung{"NichtImZeichensatz", "\xC4\x8C\xE4\xB8\xAD", "??"},
-                    TUmsetzung{"Emoji", "\xF0\x9F\x98\x80" "1", "?1"},
-                    TUmsetzung{"C1Steuerzeichen", "\xC2\x81", "?"},
-                    TUmsetzung{"UngueltigJeByte", "\xFF\xC3", "??"},
-                    TUmsetzung{"Ueberlang", "\xC0\xAF", "??"},
-                    TUmsetzung{"Surrogat", "\xED\xA0\x80", "???"}),
+                    TUmsetzung{"Emoji",
+                               "\xF0\x9F\x98\x80"
+                               "1",
+                               "?1"},
+                    TUmsetzung{"C1Steuerzeichen", "\xC2\x81", "?"}, TUmsetzung{"UngueltigJeByte", "\xFF\xC3", "??"},
+                    TUmsetzung{"Ueberlang", "\xC0\xAF", "??"}, TUmsetzung{"Surrogat", "\xED\xA0\x80", "???"}),
     [](const testing::TestParamInfo<TUmsetzung>& Info) { return std::string(Info.param.Name); });
 
 TEST(Zeichensatz, HinUndZurueckErhaeltJedesBelegteByte)
@@ -57,19 +54,18 @@ void PrintTo(const TMehrbyte& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
 
 class IstMehrbyteUtf8Test : public testing::TestWithParam<TMehrbyte> {};
 
-TEST_P(IstMehrbyteUtf8Test, Erkennt)
-{
-  EXPECT_EQ(IstMehrbyteUtf8(GetParam().Text), GetParam().Erwartet);
-}
+TEST_P(IstMehrbyteUtf8Test, Erkennt) { EXPECT_EQ(IstMehrbyteUtf8(GetParam().Text), GetParam().Erwartet); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, IstMehrbyteUtf8Test,
-    testing::Values(TMehrbyte{"NurAscii", "abc", false}, TMehrbyte{"Leer", "", false},
-                    TMehrbyte{"Umlaut", "\xC3\xBC", true},
-                    TMehrbyte{"Windows1252", "\xFC" "ber", false},
-                    TMehrbyte{"AbgeschnittenAmEnde", "\xC3\xBC\xC3", false},
-                    TMehrbyte{"Cp1252DasWieUtf8Aussieht", "\xC3\xA4 und \xFC", false}),
-    [](const testing::TestParamInfo<TMehrbyte>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, IstMehrbyteUtf8Test,
+                         testing::Values(TMehrbyte{"NurAscii", "abc", false}, TMehrbyte{"Leer", "", false},
+                                         TMehrbyte{"Umlaut", "\xC3\xBC", true},
+                                         TMehrbyte{"Windows1252",
+                                                   "\xFC"
+                                                   "ber",
+                                                   false},
+                                         TMehrbyte{"AbgeschnittenAmEnde", "\xC3\xBC\xC3", false},
+                                         TMehrbyte{"Cp1252DasWieUtf8Aussieht", "\xC3\xA4 und \xFC", false}),
+                         [](const testing::TestParamInfo<TMehrbyte>& Info) { return std::string(Info.param.Name); });
 
 TEST(Zeichensatz, Utf16MitSurrogatpaarUndEinzelsurrogat)
 {
