@@ -196,8 +196,9 @@ int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, st
     return StatusUnbrauchbar;
   }
 
-  const auto [Stammdaten, Version] = Optionen.Daten ? LadeStammdaten(*Optionen.Daten) : LadeStammdaten();
-  if (Version == VersionFehlt)
+  const TLadeErgebnis Geladen = Optionen.Daten ? LadeStammdaten(*Optionen.Daten) : LadeStammdaten();
+  const TStammdaten& Stammdaten = Geladen.Stammdaten;
+  if (Geladen.Version == VersionFehlt)
     Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die festen Texte.\n";
 
   TAusgabe Ausgabe(Optionen, Aus);

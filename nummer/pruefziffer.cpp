@@ -6,8 +6,8 @@ std::string Pruefziffer(std::string_view Nummer)
 {
   int Summe = 0;
   bool Doppelt = true;  // die letzte Stelle traegt immer das Gewicht 2
-  for (auto It = Nummer.rbegin(); It != Nummer.rend(); ++It) {
-    int Wert = ZiffernWert(*It);
+  for (std::size_t I = Nummer.size(); I-- > 0;) {
+    int Wert = ZiffernWert(Nummer[I]);
     if (Doppelt)
       Wert *= 2;
     Doppelt = !Doppelt;

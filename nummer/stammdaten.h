@@ -61,7 +61,7 @@ inline constexpr std::string_view VersionFehlt = "Daten nicht geladen";
 inline constexpr std::size_t NamenBlockGroesse = 16384;  // Schluesselnamen je Abschnitt, samt Nullbytes
 inline constexpr std::size_t WertHoechstlaenge = 2047;   // Zeichen je Wert
 // Groessere Dateien gelten als fehlend: keine echte Datendatei kommt in die Naehe.
-inline constexpr std::uintmax_t DateiHoechstgroesse = 16u * 1024u * 1024u;
+inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 * 1024;
 
 // Verzeichnis der laufenden Programmdatei (Verknuepfungen aufgeloest); leer, wenn unbekannt.
 std::filesystem::path ProgrammVerzeichnis();
