@@ -39,10 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
     Pos = Ende + 1;
   }
   // Auch jeder vorhandene Name, in anderer Schreibung
-  for (const auto& Zeile : Liste.Zeilen())
+  const std::vector<std::string> Zeilen = Liste.Zeilen();
+  for (const auto& Zeile : Zeilen)
     Fragen.push_back(OhneFall(Zeile.substr(0, Zeile.find('='))));
+  const TWerteListe Kopie = Liste;  // eine Kopie muss dasselbe liefern
   for (const auto& Frage : Fragen)
-    if (Liste.Wert(Frage) != Schlicht(Liste.Zeilen(), Frage))
+    if (Liste.Wert(Frage) != Schlicht(Zeilen, Frage) || Kopie.Wert(Frage) != Liste.Wert(Frage))
       __builtin_trap();
   return 0;
 }

@@ -25,8 +25,6 @@
 
 namespace {
 
-std::string_view NameDerZeile(std::string_view Zeile) { return Zeile.substr(0, Zeile.find('=')); }
-
 // FNV-1a ueber die Kleinbuchstaben (passend zu GleichOhneFall), danach gut durchmischt:
 // aufeinanderfolgende Schluessel wie "1000", "1001" sollen nicht in Nachbarplaetzen klumpen.
 std::uint64_t Streuwert(std::string_view Name)
@@ -46,9 +44,28 @@ std::size_t ZeileVon(std::uint64_t Eintrag) { return static_cast<std::size_t>(Ei
 
 }  // namespace
 
+TWerteListe::TWerteListe(const TWerteListe& Andere) : FSpeicher(Andere.FSpeicher)
+{
+  for (const TEintrag& E : Andere.FEintraege) {
+    if (E.MitGleich && (E.Name.empty() || ImSpeicher(E.Name)) && (E.Wert.empty() || ImSpeicher(E.Wert)))
+      Aufnehmen(E);
+    else
+      Anhaengen(E.MitGleich ? std::string(E.Name) + "=" + std::string(E.Wert) : std::string(E.Name));
+  }
+}
+
+TWerteListe& TWerteListe::operator=(const TWerteListe& Andere)
+{
+  if (this != &Andere)
+    *this = TWerteListe(Andere);
+  return *this;
+}
+
 void TWerteListe::Leeren()
 {
-  FZeilen.clear();
+  FEintraege.clear();
+  FEigene.clear();
+  FSpeicher.reset();
   FIndex.clear();
   FBelegt = 0;
 }
@@ -59,7 +76,7 @@ std::size_t TWerteListe::Platz(std::string_view Name, std::uint64_t Streu) const
   const std::uint64_t Marke = Streu & 0xFFFFFFFF00000000u;
   for (std::size_t P = static_cast<std::size_t>(Streu) & Maske;; P = (P + 1) & Maske) {
     const std::uint64_t E = FIndex[P];
-    if (E == 0 || ((E & 0xFFFFFFFF00000000u) == Marke && GleichOhneFall(NameDerZeile(FZeilen[ZeileVon(E)]), Name)))
+    if (E == 0 || ((E & 0xFFFFFFFF00000000u) == Marke && GleichOhneFall(FEintraege[ZeileVon(E)].Name, Name)))
       return P;
   }
 }
@@ -73,33 +90,55 @@ void TWerteListe::IndexVergroessern()
     if (E == 0)
       continue;
     // Namen sind hier eindeutig: der erste freie Platz genuegt, ohne Vergleich.
-    std::size_t P = static_cast<std::size_t>(Streuwert(NameDerZeile(FZeilen[ZeileVon(E)]))) & Maske;
+    std::size_t P = static_cast<std::size_t>(Streuwert(FEintraege[ZeileVon(E)].Name)) & Maske;
     while (FIndex[P] != 0)
       P = (P + 1) & Maske;
     FIndex[P] = E;
   }
 }
 
-void TWerteListe::Anhaengen(std::string Zeile)
+void TWerteListe::Aufnehmen(TEintrag Neu)
 {
-  if (Zeile.find('=') != std::string::npos) {
+  if (Neu.MitGleich) {
     if (2 * (FBelegt + 1) > FIndex.size())
       IndexVergroessern();
-    const std::string_view Name = NameDerZeile(Zeile);
-    const std::uint64_t Streu = Streuwert(Name);
-    const std::size_t P = Platz(Name, Streu);
+    const std::uint64_t Streu = Streuwert(Neu.Name);
+    const std::size_t P = Platz(Neu.Name, Streu);
     if (FIndex[P] == 0) {
-      FIndex[P] = Eintrag(Streu, FZeilen.size());
+      FIndex[P] = Eintrag(Streu, FEintraege.size());
       ++FBelegt;
     }
   }
-  FZeilen.push_back(std::move(Zeile));
+  FEintraege.push_back(Neu);
+}
+
+void TWerteListe::Anhaengen(std::string Zeile)
+{
+  // deque verschiebt vorhandene Elemente nie: Verweise auf ihren Text bleiben gueltig.
+  const std::string_view Text = FEigene.emplace_back(std::move(Zeile));
+  const std::size_t Gleich = Text.find('=');
+  if (Gleich == std::string_view::npos)
+    Aufnehmen({Text, {}, false});
+  else
+    Aufnehmen({Text.substr(0, Gleich), Text.substr(Gleich + 1), true});
+}
+
+void TWerteListe::TeileSpeicher(std::shared_ptr<const std::string> Speicher) { FSpeicher = std::move(Speicher); }
+
+bool TWerteListe::ImSpeicher(std::string_view Text) const
+{
+  return FSpeicher && !Text.empty() && std::less_equal<>()(FSpeicher->data(), Text.data()) &&
+         std::less_equal<>()(Text.data() + Text.size(), FSpeicher->data() + FSpeicher->size());
 }
 
 void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
 {
   if (const auto Erster = Suche(Name))
     Wert = *Erster;
+  if ((Name.empty() || ImSpeicher(Name)) && (Wert.empty() || ImSpeicher(Wert))) {
+    Aufnehmen({Name, Wert, true});
+    return;
+  }
   std::string Zeile;
   Zeile.reserve(Name.size() + 1 + Wert.size());
   Zeile.append(Name).append(1, '=').append(Wert);
@@ -113,13 +152,21 @@ std::optional<std::string_view> TWerteListe::Suche(std::string_view Name) const
   const std::uint64_t E = FIndex[Platz(Name, Streuwert(Name))];
   if (E == 0)
     return std::nullopt;
-  const std::string_view Zeile = FZeilen[ZeileVon(E)];
-  return Zeile.substr(Zeile.find('=') + 1);
+  return FEintraege[ZeileVon(E)].Wert;
 }
 
 std::string TWerteListe::Wert(std::string_view Name) const
 {
   return std::string(Suche(Name).value_or(std::string_view{}));
+}
+
+std::vector<std::string> TWerteListe::Zeilen() const
+{
+  std::vector<std::string> Ergebnis;
+  Ergebnis.reserve(FEintraege.size());
+  for (const TEintrag& E : FEintraege)
+    Ergebnis.push_back(E.MitGleich ? std::string(E.Name) + "=" + std::string(E.Wert) : std::string(E.Name));
+  return Ergebnis;
 }
 
 // ---------------------------------------------------------------- Lesen des Profils
@@ -164,22 +211,19 @@ std::string_view OhneAnfuehrung(std::string_view T)
   return T;
 }
 
-// Ein Text mit UTF-8- oder UTF-16-Kennung oder aus gueltigem UTF-8 mit Umlauten
-// kommt aus einem heutigen Editor und wird in Speicher umgesetzt; alles andere ist
-// Windows-1252 und wird ohne Kopie gelesen.
-std::string_view AlsCp1252(std::string_view Inhalt, std::string& Speicher)
+// Ein Text mit UTF-8- oder UTF-16-Kennung oder aus gueltigem UTF-8 mit Umlauten kommt aus
+// einem heutigen Editor und wird umgesetzt; alles andere ist Windows-1252 und bleibt, wie es ist.
+void NachCp1252(std::string& Inhalt)
 {
-  if (Inhalt.starts_with("\xEF\xBB\xBF"))
-    Speicher = Utf8NachCp1252(Inhalt.substr(3));
-  else if (Inhalt.starts_with("\xFF\xFE"))
-    Speicher = Utf16NachCp1252(Inhalt.substr(2), false);
-  else if (Inhalt.starts_with("\xFE\xFF"))
-    Speicher = Utf16NachCp1252(Inhalt.substr(2), true);
-  else if (IstMehrbyteUtf8(Inhalt))
-    Speicher = Utf8NachCp1252(Inhalt);
-  else
-    return Inhalt;
-  return Speicher;
+  const std::string_view Text = Inhalt;
+  if (Text.starts_with("\xEF\xBB\xBF"))
+    Inhalt = Utf8NachCp1252(Text.substr(3));
+  else if (Text.starts_with("\xFF\xFE"))
+    Inhalt = Utf16NachCp1252(Text.substr(2), false);
+  else if (Text.starts_with("\xFE\xFF"))
+    Inhalt = Utf16NachCp1252(Text.substr(2), true);
+  else if (IstMehrbyteUtf8(Text))
+    Inhalt = Utf8NachCp1252(Text);
 }
 
 std::size_t AbschnittNummer(std::string_view Name)
@@ -198,14 +242,21 @@ struct TBlock {
 
 }  // namespace
 
-TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
+namespace {
+
+// Die Tabellen verweisen in den Text, statt ihre Werte zu kopieren: er bleibt als geteilter
+// Speicher am Leben, solange eine Tabelle lebt.
+TLadeErgebnis LadeAusSpeicher(std::string Inhalt)
 {
+  NachCp1252(Inhalt);
+  const auto Speicher = std::make_shared<const std::string>(std::move(Inhalt));
+  const std::string_view Text = *Speicher;
+
   TLadeErgebnis Ergebnis;
+  for (const TAbschnittArt& Art : Abschnitte)
+    (Ergebnis.Stammdaten.*(Art.Feld)).TeileSpeicher(Speicher);
   std::optional<std::string> Version;
   std::array<TBlock, AnzahlTabellen> Bloecke{};
-
-  std::string Umgesetzt;
-  const std::string_view Text = AlsCp1252(Inhalt, Umgesetzt);
   std::size_t Aktuell = KeinAbschnitt;
 
   // Zeilenenden mit memchr; die naechste CR- bzw. LF-Stelle wird nur neu gesucht, wenn sie
@@ -266,6 +317,10 @@ TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
   Ergebnis.Version = Version.value_or(std::string(VersionFehlt));
   return Ergebnis;
 }
+
+}  // namespace
+
+TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt) { return LadeAusSpeicher(std::string(Inhalt)); }
 
 // ---------------------------------------------------------------- Datei und Ort
 
@@ -358,8 +413,8 @@ std::filesystem::path ProgrammVerzeichnis()
 
 TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei)
 {
-  const auto Inhalt = LiesDatei(Datei);
-  return LadeStammdatenAusText(Inhalt ? std::string_view(*Inhalt) : std::string_view{});
+  auto Inhalt = LiesDatei(Datei);
+  return LadeAusSpeicher(Inhalt ? std::move(*Inhalt) : std::string());
 }
 
 TLadeErgebnis LadeStammdaten()

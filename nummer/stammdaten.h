@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,11 +13,22 @@
 // Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge.
 class TWerteListe {
 public:
+  TWerteListe() = default;
+  // Eintraege verweisen in eigenen oder geteilten Text: eine Kopie baut die Verweise neu auf.
+  TWerteListe(const TWerteListe& Andere);
+  TWerteListe& operator=(const TWerteListe& Andere);
+  TWerteListe(TWerteListe&&) = default;
+  TWerteListe& operator=(TWerteListe&&) = default;
+  ~TWerteListe() = default;
+
   void Leeren();
   void Anhaengen(std::string Zeile);
   // Haengt "Name=Wert" an; steht der Name schon in der Liste, mit dem Wert seines ersten
-  // Auftretens (so liest der Lader doppelte Schluessel). Ein Durchgang durch den Index.
+  // Auftretens (so liest der Lader doppelte Schluessel). Liegen Name und Wert im geteilten
+  // Speicher (TeileSpeicher), verweist die Liste nur darauf, sonst kopiert sie.
   void Eintragen(std::string_view Name, std::string_view Wert);
+  // Ein Textpuffer, auf den Eintraege verweisen duerfen; die Liste haelt ihn am Leben.
+  void TeileSpeicher(std::shared_ptr<const std::string> Speicher);
 
   // Wert der ersten Zeile, deren Name ohne Beachtung der Gross-/Kleinschreibung
   // passt; leer, wenn es keine gibt. Zeilen ohne "=" zaehlen nicht.
@@ -23,17 +36,27 @@ public:
   // Wie Wert, unterscheidet aber "fehlt" von "leerer Wert".
   std::optional<std::string_view> Suche(std::string_view Name) const;
 
-  const std::vector<std::string>& Zeilen() const { return FZeilen; }
-  std::size_t Anzahl() const { return FZeilen.size(); }
+  // Die Zeilen als Text, fuer Pruefungen und Werkzeuge (baut sie jedes Mal neu).
+  std::vector<std::string> Zeilen() const;
+  std::size_t Anzahl() const { return FEintraege.size(); }
 
 private:
+  struct TEintrag {
+    std::string_view Name;  // bei Zeilen ohne "=" die ganze Zeile
+    std::string_view Wert;
+    bool MitGleich;
+  };
   // Platz des Namens im Index: der erste Treffer oder der freie Platz, an den er gehoert.
   std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
   void IndexVergroessern();
+  void Aufnehmen(TEintrag Eintrag);
+  bool ImSpeicher(std::string_view Text) const;
 
-  std::vector<std::string> FZeilen;
+  std::vector<TEintrag> FEintraege;
+  std::deque<std::string> FEigene;  // Text der Eintraege, die nicht im geteilten Speicher liegen
+  std::shared_ptr<const std::string> FSpeicher;
   // Offene Streutabelle ueber die Namen ohne Gross-/Kleinschreibung, ohne eigene Kopien der
-  // Namen: 0 ist frei, sonst Teil des Streuwerts und Index der ersten Zeile mit diesem Namen.
+  // Namen: 0 ist frei, sonst Teil des Streuwerts und Index des ersten Eintrags mit diesem Namen.
   std::vector<std::uint64_t> FIndex;
   std::size_t FBelegt = 0;
 };

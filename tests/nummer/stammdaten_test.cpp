@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -361,6 +362,33 @@ TEST(Wert, LeererWertUndFehlenderNameSindGleich)
   EXPECT_EQ(Liste.Wert("a"), Liste.Wert("b"));
   EXPECT_TRUE(Liste.Suche("a").has_value());
   EXPECT_FALSE(Liste.Suche("b").has_value());
+}
+
+TEST(Wert, EintragenKopiertFremdenText)
+{
+  TWerteListe Liste;
+  std::string Name = "a", Wert = "1";
+  Liste.Eintragen(Name, Wert);
+  Name = "b";
+  Wert = "xxxxxxxxxxxxxxxxxxxxxxxxx";
+  EXPECT_EQ(Liste.Wert("a"), "1");
+}
+
+TEST(Wert, KopieUeberlebtDasOriginal)
+{
+  auto Geladen = std::make_unique<TLadeErgebnis>(LadeStammdatenAusText("[Bahnen]\n80=DB\n80=X\n81=OeBB\n"));
+  auto Original = std::make_unique<TWerteListe>();
+  Original->Anhaengen("a=1");
+  Original->Anhaengen("ohne");
+  const TWerteListe Kopie = *Original;
+  TWerteListe Zugewiesen;
+  Zugewiesen = Geladen->Stammdaten.BahnenListe;
+  Original.reset();
+  Geladen.reset();
+  EXPECT_EQ(Kopie.Wert("a"), "1");
+  EXPECT_EQ(Kopie.Zeilen(), (std::vector<std::string>{"a=1", "ohne"}));
+  EXPECT_EQ(Zugewiesen.Wert("80"), "DB");
+  EXPECT_EQ(Zugewiesen.Zeilen(), (std::vector<std::string>{"80=DB", "80=DB", "81=OeBB"}));
 }
 
 TEST(Wert, LeerenVergisstAlles)
