@@ -47,7 +47,7 @@ std::size_t ZeileVon(std::uint64_t Eintrag) { return static_cast<std::size_t>(Ei
 TWerteListe::TWerteListe(const TWerteListe& Andere) : FSpeicher(Andere.FSpeicher)
 {
   for (const TEintrag& E : Andere.FEintraege) {
-    if (E.MitGleich && (E.Name.empty() || ImSpeicher(E.Name)) && (E.Wert.empty() || ImSpeicher(E.Wert)))
+    if (E.MitGleich && ImSpeicher(E.Name) && ImSpeicher(E.Wert))
       Aufnehmen(E);
     else
       Anhaengen(E.MitGleich ? std::string(E.Name) + "=" + std::string(E.Wert) : std::string(E.Name));
@@ -125,9 +125,12 @@ void TWerteListe::Anhaengen(std::string Zeile)
 
 void TWerteListe::TeileSpeicher(std::shared_ptr<const std::string> Speicher) { FSpeicher = std::move(Speicher); }
 
+// Leerer Text braucht keinen Speicher; anderer muss ganz im geteilten Speicher liegen.
 bool TWerteListe::ImSpeicher(std::string_view Text) const
 {
-  return FSpeicher && !Text.empty() && std::less_equal<>()(FSpeicher->data(), Text.data()) &&
+  if (Text.empty())
+    return true;
+  return FSpeicher && std::less_equal<>()(FSpeicher->data(), Text.data()) &&
          std::less_equal<>()(Text.data() + Text.size(), FSpeicher->data() + FSpeicher->size());
 }
 
@@ -135,7 +138,7 @@ void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
 {
   if (const auto Erster = Suche(Name))
     Wert = *Erster;
-  if ((Name.empty() || ImSpeicher(Name)) && (Wert.empty() || ImSpeicher(Wert))) {
+  if (ImSpeicher(Name) && ImSpeicher(Wert)) {
     Aufnehmen({Name, Wert, true});
     return;
   }
