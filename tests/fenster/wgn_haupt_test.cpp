@@ -231,6 +231,8 @@ void TForm1Test::Steuerelement()
       QCOMPARE(Beschriftung->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
   } else {
     QCOMPARE(qobject_cast<QLineEdit*>(Element)->text(), Text);
+    // Bildschirmleser nennen das Feld mit der Beschriftung seines Schemas.
+    QVERIFY(Element->accessibleName().startsWith(QStringLiteral("Schema f\u00fcr ")));
   }
 }
 
