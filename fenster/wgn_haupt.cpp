@@ -54,6 +54,13 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
   const qreal Versatz = QFontMetricsF(ui->Label10->font()).horizontalAdvance(Satz.left(Satz.indexOf(Kontakt::EMail)));
   ui->Label17->move(ui->Label10->x() + qRound(Versatz), ui->Label10->y());
   ui->Label17->setAutoFillBackground(true);
+  // Die Hervorhebungsfarbe des Systems als Schriftfarbe: eine Systemrolle kann das Formular
+  // nicht ausdruecken (seine Paletten halten feste Farben).
+  for (QLabel* Label : {ui->Label17, ui->Eigentumsverwaltung}) {
+    QPalette Farben = Label->palette();
+    Farben.setColor(QPalette::WindowText, Farben.color(QPalette::Highlight));
+    Label->setPalette(Farben);
+  }
 
   for (QLineEdit* Feld : {ui->Personennummer, ui->Personenkontr, ui->Gueternummer1, ui->Gueternummer2,
                           ui->Gueternummer3, ui->Gueterkontr})

@@ -262,6 +262,11 @@ void TForm1Test::LinkLiegtUeberDerAnschrift()
   QVERIFY(Link->autoFillBackground());
   QVERIFY(Link->font().underline());
   QCOMPARE(Link->cursor().shape(), Qt::PointingHandCursor);
+  // Farben: Satz rotbraun, Link und Eigentumsverwaltung in der Hervorhebungsfarbe des Systems
+  QCOMPARE(Satz->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x00));
+  const QColor Hervorhebung = Form->palette().color(QPalette::Highlight);
+  QCOMPARE(Link->palette().color(QPalette::WindowText), Hervorhebung);
+  QCOMPARE(Label("Eigentumsverwaltung")->palette().color(QPalette::WindowText), Hervorhebung);
 }
 
 void TForm1Test::SchriftUndMenue()
