@@ -12,7 +12,6 @@
 namespace Ui {
 class Form1;
 }
-class QLabel;
 class QLineEdit;
 
 // Das Hauptfenster: zwei Eingabeschemata, Pruefziffern, fuenf Anzeigefelder.
