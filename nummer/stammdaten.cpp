@@ -38,9 +38,12 @@ std::uint64_t Streuwert(std::string_view Name)
   return Wert;
 }
 
-// Ein Indexeintrag: oben 32 Bit des Streuwerts (spart den Blick in die Zeile), unten Zeile + 1.
+// Ein Indexeintrag: oben 32 Bit des Streuwerts, unten Zeile + 1. Die oberen Bits bestimmen
+// auch den Platz, so braucht das Vergroessern keinen Namen neu zu streuen, und sie ersparen
+// beim Suchen meist den Blick in die Zeile.
 std::uint64_t Eintrag(std::uint64_t Streu, std::size_t Zeile) { return (Streu & 0xFFFFFFFF00000000u) | (Zeile + 1); }
 std::size_t ZeileVon(std::uint64_t Eintrag) { return static_cast<std::size_t>(Eintrag & 0xFFFFFFFFu) - 1; }
+std::size_t Ausgangsplatz(std::uint64_t Streu, std::size_t Maske) { return static_cast<std::size_t>(Streu >> 32) & Maske; }
 
 }  // namespace
 
@@ -74,7 +77,7 @@ std::size_t TWerteListe::Platz(std::string_view Name, std::uint64_t Streu) const
 {
   const std::size_t Maske = FIndex.size() - 1;
   const std::uint64_t Marke = Streu & 0xFFFFFFFF00000000u;
-  for (std::size_t P = static_cast<std::size_t>(Streu) & Maske;; P = (P + 1) & Maske) {
+  for (std::size_t P = Ausgangsplatz(Streu, Maske);; P = (P + 1) & Maske) {
     const std::uint64_t E = FIndex[P];
     if (E == 0 || ((E & 0xFFFFFFFF00000000u) == Marke && GleichOhneFall(FEintraege[ZeileVon(E)].Name, Name)))
       return P;
@@ -90,7 +93,7 @@ void TWerteListe::IndexVergroessern()
     if (E == 0)
       continue;
     // Namen sind hier eindeutig: der erste freie Platz genuegt, ohne Vergleich.
-    std::size_t P = static_cast<std::size_t>(Streuwert(FEintraege[ZeileVon(E)].Name)) & Maske;
+    std::size_t P = Ausgangsplatz(E, Maske);
     while (FIndex[P] != 0)
       P = (P + 1) & Maske;
     FIndex[P] = E;
@@ -99,15 +102,20 @@ void TWerteListe::IndexVergroessern()
 
 void TWerteListe::Aufnehmen(TEintrag Neu)
 {
-  if (Neu.MitGleich) {
-    if (2 * (FBelegt + 1) > FIndex.size())
-      IndexVergroessern();
-    const std::uint64_t Streu = Streuwert(Neu.Name);
-    const std::size_t P = Platz(Neu.Name, Streu);
-    if (FIndex[P] == 0) {
-      FIndex[P] = Eintrag(Streu, FEintraege.size());
-      ++FBelegt;
-    }
+  if (Neu.MitGleich)
+    Aufnehmen(Neu, Streuwert(Neu.Name));
+  else
+    FEintraege.push_back(Neu);
+}
+
+void TWerteListe::Aufnehmen(TEintrag Neu, std::uint64_t Streu)
+{
+  if (2 * (FBelegt + 1) > FIndex.size())
+    IndexVergroessern();
+  const std::size_t P = Platz(Neu.Name, Streu);
+  if (FIndex[P] == 0) {
+    FIndex[P] = Eintrag(Streu, FEintraege.size());
+    ++FBelegt;
   }
   FEintraege.push_back(Neu);
 }
@@ -136,10 +144,13 @@ bool TWerteListe::ImSpeicher(std::string_view Text) const
 
 void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
 {
-  if (const auto Erster = Suche(Name))
-    Wert = *Erster;
+  // Beim Laden die haeufigste Arbeit: der Name wird nur einmal gestreut.
+  const std::uint64_t Streu = Streuwert(Name);
+  if (!FIndex.empty())
+    if (const std::uint64_t E = FIndex[Platz(Name, Streu)]; E != 0)
+      Wert = FEintraege[ZeileVon(E)].Wert;
   if (ImSpeicher(Name) && ImSpeicher(Wert)) {
-    Aufnehmen({Name, Wert, true});
+    Aufnehmen({Name, Wert, true}, Streu);
     return;
   }
   std::string Zeile;

@@ -50,6 +50,7 @@ private:
   std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
   void IndexVergroessern();
   void Aufnehmen(TEintrag Eintrag);
+  void Aufnehmen(TEintrag Eintrag, std::uint64_t Streu);
   bool ImSpeicher(std::string_view Text) const;
 
   std::vector<TEintrag> FEintraege;

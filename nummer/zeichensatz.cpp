@@ -139,26 +139,6 @@ bool IstMehrbyteUtf8(std::string_view Text)
   return Mehrbyte;
 }
 
-unsigned char Klein1252(unsigned char Zeichen)
-{
-  if (Zeichen >= 'A' && Zeichen <= 'Z')
-    return static_cast<unsigned char>(Zeichen + 0x20);
-  if (Zeichen >= 0xC0 && Zeichen <= 0xDE && Zeichen != 0xD7)
-    return static_cast<unsigned char>(Zeichen + 0x20);
-  switch (Zeichen) {
-    case 0x8A:
-      return 0x9A;  // S mit Hacek
-    case 0x8C:
-      return 0x9C;  // OE
-    case 0x8E:
-      return 0x9E;  // Z mit Hacek
-    case 0x9F:
-      return 0xFF;  // Y mit Trema
-    default:
-      return Zeichen;
-  }
-}
-
 bool GleichOhneFall(std::string_view A, std::string_view B)
 {
   if (A.size() != B.size())

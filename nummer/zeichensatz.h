@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,27 @@ std::string Utf8NachCp1252(std::string_view Text);
 // reines ASCII und typisches Windows-1252 ergeben false.
 bool IstMehrbyteUtf8(std::string_view Text);
 
+namespace ZeichensatzIntern {
+// Kleinbuchstaben als Tabelle: Namen werden beim Laden Byte fuer Byte gestreut und verglichen.
+inline constexpr std::array<unsigned char, 256> KleinTabelle = [] {
+  std::array<unsigned char, 256> Tabelle{};
+  for (unsigned Z = 0; Z < 256; ++Z) {
+    unsigned Klein = Z;
+    if ((Z >= 'A' && Z <= 'Z') || (Z >= 0xC0 && Z <= 0xDE && Z != 0xD7))
+      Klein = Z + 0x20;
+    else if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
+      Klein = Z + 0x10;  // S mit Hacek, OE, Z mit Hacek
+    else if (Z == 0x9F)
+      Klein = 0xFF;  // Y mit Trema
+    Tabelle[Z] = static_cast<unsigned char>(Klein);
+  }
+  return Tabelle;
+}();
+}  // namespace ZeichensatzIntern
+
 // Kleinbuchstabe nach Windows-1252: ASCII, A-grave..Thorn ausser dem Malzeichen,
 // sowie S/Z mit Hacek, OE-Ligatur und Y mit Trema.
-unsigned char Klein1252(unsigned char Zeichen);
+constexpr unsigned char Klein1252(unsigned char Zeichen) { return ZeichensatzIntern::KleinTabelle[Zeichen]; }
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);

@@ -76,4 +76,12 @@ TEST(Zeichensatz, Utf16MitSurrogatpaarUndEinzelsurrogat)
   EXPECT_EQ(Utf16NachCp1252(Be, true), "\xE4\x80");
 }
 
+TEST(Zeichensatz, GrossUndKleinNachWindows1252)
+{
+  // Umlaute, S/Z mit Hacek, OE, Y mit Trema; Mal- und Geteiltzeichen sind kein Paar
+  EXPECT_TRUE(GleichOhneFall("\xC4\xD6\xDC\x8A\x8C\x8E\x9F\xDEX", "\xE4\xF6\xFC\x9A\x9C\x9E\xFF\xFEx"));
+  EXPECT_FALSE(GleichOhneFall("\xD7", "\xF7"));
+  EXPECT_EQ(OhneFall("\xDF\xB5@[`{"), "\xDF\xB5@[`{");
+}
+
 }  // namespace
