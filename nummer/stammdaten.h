@@ -27,8 +27,8 @@ public:
   // Auftretens (so liest der Lader doppelte Schluessel). Liegen Name und Wert im geteilten
   // Speicher (TeileSpeicher), verweist die Liste nur darauf, sonst kopiert sie.
   void Eintragen(std::string_view Name, std::string_view Wert);
-  // Ein Textpuffer, auf den Eintraege verweisen duerfen; die Liste haelt ihn am Leben.
-  void TeileSpeicher(std::shared_ptr<const std::string> Speicher);
+  // Ein Text, auf den Eintraege verweisen duerfen; die Liste haelt seinen Besitzer am Leben.
+  void TeileSpeicher(std::shared_ptr<const void> Besitzer, std::string_view Text);
 
   // Wert der ersten Zeile, deren Name ohne Beachtung der Gross-/Kleinschreibung
   // passt; leer, wenn es keine gibt. Zeilen ohne "=" zaehlen nicht.
@@ -55,7 +55,8 @@ private:
 
   std::vector<TEintrag> FEintraege;
   std::deque<std::string> FEigene;  // Text der Eintraege, die nicht im geteilten Speicher liegen
-  std::shared_ptr<const std::string> FSpeicher;
+  std::shared_ptr<const void> FSpeicher;
+  std::string_view FSpeicherText;
   // Offene Streutabelle ueber die Namen ohne Gross-/Kleinschreibung, ohne eigene Kopien der
   // Namen: 0 ist frei, sonst Teil des Streuwerts und Index des ersten Eintrags mit diesem Namen.
   std::vector<std::uint64_t> FIndex;

@@ -209,6 +209,18 @@ INSTANTIATE_TEST_SUITE_P(
                    Fehlt, Leer},
         TFeindlich{"VerweisInsLeere", [](const TTestVerzeichnis& V) { return Verweis(V, V.Pfad() / "fehlt"); }, Fehlt,
                    Leer},
+        // Meldet Groesse 0 und liefert doch Text: wie eine Datei, die waehrend des Lesens waechst.
+        TFeindlich{"ProcDateiOhneGroesse", [](const TTestVerzeichnis& V) { return Verweis(V, "/proc/self/status"); },
+                   Fehlt, Leer},
+        TFeindlich{"GenauSechzehnMiB",
+                   [](const TTestVerzeichnis& V) {
+                     // bis zum letzten erlaubten Byte gelesen
+                     const std::string Ende = "[Bahnen]\n81=OBB";
+                     std::string Inhalt = "[Version]\nVersion=1\n";
+                     Inhalt.resize(DateiHoechstgroesse - Ende.size(), '\n');
+                     return V.Schreibe("Wagen.ebb", Inhalt + Ende);
+                   },
+                   "1", Bahn("81", "OBB")},
         TFeindlich{"UeberSechzehnMiB",
                    [](const TTestVerzeichnis& V) {
                      std::string Inhalt = Gut;
