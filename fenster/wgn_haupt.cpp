@@ -62,6 +62,14 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
     Label->setPalette(Farben);
   }
 
+#ifndef Q_OS_WIN
+  // "Arial" gibt es unter Linux meist nur als Ersatzname. Die massgleiche Liberation Sans vorn
+  // erspart die Ersatzsuche in fontconfig beim ersten Zeichnen.
+  QFont Hinweisschrift = ui->Label7->font();
+  Hinweisschrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  ui->Label7->setFont(Hinweisschrift);
+#endif
+
   for (QLineEdit* Feld : {ui->Personennummer, ui->Personenkontr, ui->Gueternummer1, ui->Gueternummer2,
                           ui->Gueternummer3, ui->Gueterkontr})
     Feld->setValidator(new TCp1252Pruefer(Feld));

@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <fstream>
 #include <memory>
@@ -281,6 +282,10 @@ void TForm1Test::SchriftUndMenue()
   auto* Eintrag = Form->findChild<QAction*>("Webseitebesuchen1");
   QCOMPARE(Eintrag->text(), Kontakt::WebName + QStringLiteral(" aufrufen (Internetverbindung erforderlich)"));
   QCOMPARE(Eintrag->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+  // Der Erweiterungsknopf der Menueleiste laedt sein Symbol erst bei Bedarf, hat aber eines.
+  auto* Erweiterung = Form->menuBar()->findChild<QToolButton*>();
+  QVERIFY(Erweiterung);
+  QVERIFY(!Erweiterung->icon().pixmap(16, 16).isNull());
 }
 
 void TForm1Test::Tabreihenfolge()
