@@ -38,6 +38,8 @@ void PasseGroesseAn(QLabel* Label)
 
 void SetzeText(QLabel* Label, const QString& Text)
 {
+  if (Label->text() == Text)
+    return;  // Groesse stimmt schon
   Label->setText(Text);
   PasseGroesseAn(Label);
 }
