@@ -104,17 +104,23 @@ void TWerteListe::IndexVergroessern()
 
 void TWerteListe::Aufnehmen(TEintrag Neu)
 {
-  if (Neu.MitGleich)
-    Aufnehmen(Neu, Streuwert(Neu.Name));
-  else
+  if (!Neu.MitGleich) {
     FEintraege.push_back(Neu);
+    return;
+  }
+  const std::uint64_t Streu = Streuwert(Neu.Name);
+  Aufnehmen(Neu, PlatzMitRaum(Neu.Name, Streu), Streu);
 }
 
-void TWerteListe::Aufnehmen(TEintrag Neu, std::uint64_t Streu)
+std::size_t TWerteListe::PlatzMitRaum(std::string_view Name, std::uint64_t Streu)
 {
   if (2 * (FBelegt + 1) > FIndex.size())
     IndexVergroessern();
-  const std::size_t P = Platz(Neu.Name, Streu);
+  return Platz(Name, Streu);
+}
+
+void TWerteListe::Aufnehmen(TEintrag Neu, std::size_t P, std::uint64_t Streu)
+{
   if (FIndex[P] == 0) {
     FIndex[P] = Eintrag(Streu, FEintraege.size());
     ++FBelegt;
@@ -150,13 +156,13 @@ bool TWerteListe::ImSpeicher(std::string_view Text) const
 
 void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
 {
-  // Beim Laden die haeufigste Arbeit: der Name wird nur einmal gestreut.
+  // Beim Laden die haeufigste Arbeit: der Name wird nur einmal gestreut und gesucht.
   const std::uint64_t Streu = Streuwert(Name);
-  if (!FIndex.empty())
-    if (const std::uint64_t E = FIndex[Platz(Name, Streu)]; E != 0)
-      Wert = FEintraege[ZeileVon(E)].Wert;
+  const std::size_t P = PlatzMitRaum(Name, Streu);
+  if (FIndex[P] != 0)
+    Wert = FEintraege[ZeileVon(FIndex[P])].Wert;
   if (ImSpeicher(Name) && ImSpeicher(Wert)) {
-    Aufnehmen({Name, Wert, true}, Streu);
+    Aufnehmen({Name, Wert, true}, P, Streu);
     return;
   }
   std::string Zeile;
