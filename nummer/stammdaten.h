@@ -41,6 +41,8 @@ public:
   std::size_t Anzahl() const { return FEintraege.size(); }
 
 private:
+  friend struct TWerteListeLader;  // fuellt die Liste beim Laden und baut den Index einmal am Ende
+
   struct TEintrag {
     std::string_view Name;  // bei Zeilen ohne "=" die ganze Zeile
     std::string_view Wert;
@@ -49,6 +51,7 @@ private:
   // Platz des Namens im Index: der erste Treffer oder der freie Platz, an den er gehoert.
   std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
   void IndexVergroessern();
+  void IndexAufbauen();
   // Wie Platz, vergroessert den Index aber vorher, falls ein weiterer Name ihn zu voll machte.
   std::size_t PlatzMitRaum(std::string_view Name, std::uint64_t Streu);
   void Aufnehmen(TEintrag Eintrag);
