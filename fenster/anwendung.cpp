@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QImage>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -94,6 +94,9 @@ void AnwendungEinrichten()
   Symbol.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(Symbol48), 48, 48, QImage::Format_ARGB32)));
   QApplication::setWindowIcon(Symbol);
 
-  // Um den Stil, den Qt gewaehlt hat (auch per -style oder QT_STYLE_OVERRIDE); der Proxy uebernimmt ihn.
+  // Um den Stil, den Qt gewaehlt hat (auch per -style oder QT_STYLE_OVERRIDE); der Proxy uebernimmt
+  // ihn, die Anwendung den Proxy.
+  // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks): die Pruefung kennt diese Uebergabe nicht
   QApplication::setStyle(new TStil(QApplication::style()));
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)

@@ -28,12 +28,13 @@ void PasseGroesseAn(QLabel* Label)
     Label->adjustSize();  // eigene Mindestgroesse von Qt; ohne Text ist das billig
     return;
   }
-  const QRect Text = Label->fontMetrics().boundingRect(
-      QRect(0, 0, 2000, 2000), Qt::TextExpandTabs | (Label->alignment() & ~(Qt::AlignVCenter | Qt::AlignBottom)),
-      Label->text());
+  // Die senkrechte Ausrichtung aendert die Groesse nicht.
+  const int Satzart = Qt::TextExpandTabs | static_cast<int>(Label->alignment() & Qt::AlignHorizontal_Mask);
+  const QRect Text = Label->fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Satzart, Label->text());
   const QMargins Rand = Label->contentsMargins();
   const int Abstand = 2 * Label->margin();
-  Label->resize(Text.width() + Rand.left() + Rand.right() + Abstand, Text.height() + Rand.top() + Rand.bottom() + Abstand);
+  Label->resize(Text.width() + Rand.left() + Rand.right() + Abstand,
+                Text.height() + Rand.top() + Rand.bottom() + Abstand);
 }
 
 void SetzeText(QLabel* Label, const QString& Text)

@@ -44,7 +44,10 @@ std::uint64_t Streuwert(std::string_view Name)
 // beim Suchen meist den Blick in die Zeile.
 std::uint64_t Eintrag(std::uint64_t Streu, std::size_t Zeile) { return (Streu & 0xFFFFFFFF00000000u) | (Zeile + 1); }
 std::size_t ZeileVon(std::uint64_t Eintrag) { return static_cast<std::size_t>(Eintrag & 0xFFFFFFFFu) - 1; }
-std::size_t Ausgangsplatz(std::uint64_t Streu, std::size_t Maske) { return static_cast<std::size_t>(Streu >> 32) & Maske; }
+std::size_t Ausgangsplatz(std::uint64_t Streu, std::size_t Maske)
+{
+  return static_cast<std::size_t>(Streu >> 32) & Maske;
+}
 
 }  // namespace
 
@@ -401,7 +404,7 @@ namespace {
 
 #ifndef _WIN32
 // Ab dieser Groesse lohnt eine eigene Abbildung fuer den Dateiinhalt.
-constexpr std::size_t Abbildungsschwelle = 64 * 1024;
+constexpr std::size_t Abbildungsschwelle = std::size_t{64} * 1024;
 
 // Liest bis zum Dateiende oder bis der Puffer voll ist; nullopt bei einem Lesefehler.
 std::optional<std::size_t> LiesVoll(int Fd, char* Ziel, std::size_t Platz)
@@ -474,13 +477,14 @@ std::optional<TInhalt> LiesDatei(const std::filesystem::path& Datei)
   // statt einzeln waehrend read: bei 16 MiB spart das gut die Haelfte der Ladezeit. Kennt
   // der Kernel das nicht, entstehen sie wie sonst beim Lesen.
   constexpr std::size_t Platz = DateiHoechstgroesse + 1;
-  void* const Seiten = ::mmap(nullptr, Platz, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  void* const Seiten =
+      ::mmap(nullptr, Platz, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (Seiten == MAP_FAILED)
     return std::nullopt;
   std::shared_ptr<char> Puffer(static_cast<char*>(Seiten), [](char* P) { ::munmap(P, Platz); });
-#ifdef MADV_POPULATE_WRITE
+#  ifdef MADV_POPULATE_WRITE
   ::madvise(Seiten, std::min(Groesse + 1, Platz), MADV_POPULATE_WRITE);
-#endif
+#  endif
   const auto Gelesen = LiesVoll(Fd, Puffer.get(), Platz);
   if (!Gelesen || *Gelesen > DateiHoechstgroesse)
     return std::nullopt;

@@ -214,10 +214,10 @@ INSTANTIATE_TEST_SUITE_P(
                    Fehlt, Leer},
         TFeindlich{"GenauSechzehnMiB",
                    [](const TTestVerzeichnis& V) {
-                     // bis zum letzten erlaubten Byte gelesen
-                     const std::string Ende = "[Bahnen]\n81=OBB";
-                     std::string Inhalt = "[Version]\nVersion=1\n";
-                     Inhalt.resize(DateiHoechstgroesse - Ende.size(), '\n');
+                     // bis zum letzten erlaubten Byte gelesen; dazwischen eine lange Kommentarzeile
+                     const std::string Ende = "\n[Bahnen]\n81=OBB";
+                     std::string Inhalt = "[Version]\nVersion=1\n;";
+                     Inhalt.resize(DateiHoechstgroesse - Ende.size(), 'x');
                      return V.Schreibe("Wagen.ebb", Inhalt + Ende);
                    },
                    "1", Bahn("81", "OBB")},
