@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 
 #include <fstream>
 #include <memory>
+#include <string>
 
 // Faengt die Links ab, damit kein Mailprogramm und kein Browser startet.
 class TLinkFaenger : public QObject {
@@ -282,6 +284,16 @@ void TForm1Test::SchriftUndMenue()
   auto* Eintrag = Form->findChild<QAction*>("Webseitebesuchen1");
   QCOMPARE(Eintrag->text(), Kontakt::WebName + QStringLiteral(" aufrufen (Internetverbindung erforderlich)"));
   QCOMPARE(Eintrag->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+  // Ohne Ersatzschriften muss die Schrift jedes Zeichen aus Windows-1252 selbst haben.
+  std::string Alle;
+  for (int Byte = 0x20; Byte < 0x100; ++Byte)
+    if (Byte != 0x7F && Byte != 0x81 && Byte != 0x8D && Byte != 0x8F && Byte != 0x90 && Byte != 0x9D)
+      Alle += static_cast<char>(Byte);
+  for (const QFont& Schrift : {Label("GeschwindigkeitT")->font(), Label("Label7")->font()}) {
+    const QFontMetrics Masse(Schrift);
+    for (const QChar Zeichen : AusCp1252(Alle))
+      QVERIFY2(Masse.inFont(Zeichen), qPrintable(QString(Zeichen)));
+  }
   // Der Erweiterungsknopf der Menueleiste laedt sein Symbol erst bei Bedarf, hat aber eines.
   auto* Erweiterung = Form->menuBar()->findChild<QToolButton*>();
   QVERIFY(Erweiterung);
