@@ -131,26 +131,15 @@ void TWerteListe::IndexAufbauen()
 
 void TWerteListe::Aufnehmen(TEintrag Neu)
 {
-  if (!Neu.MitGleich) {
-    FEintraege.push_back(Neu);
-    return;
-  }
-  const std::uint64_t Streu = Streuwert(Neu.Name);
-  Aufnehmen(Neu, PlatzMitRaum(Neu.Name, Streu), Streu);
-}
-
-std::size_t TWerteListe::PlatzMitRaum(std::string_view Name, std::uint64_t Streu)
-{
-  if (2 * (FBelegt + 1) > FIndex.size())
-    IndexVergroessern();
-  return Platz(Name, Streu);
-}
-
-void TWerteListe::Aufnehmen(TEintrag Neu, std::size_t P, std::uint64_t Streu)
-{
-  if (FIndex[P] == 0) {
-    FIndex[P] = Eintrag(Streu, FEintraege.size());
-    ++FBelegt;
+  if (Neu.MitGleich) {
+    if (2 * (FBelegt + 1) > FIndex.size())
+      IndexVergroessern();
+    const std::uint64_t Streu = Streuwert(Neu.Name);
+    const std::size_t P = Platz(Neu.Name, Streu);
+    if (FIndex[P] == 0) {
+      FIndex[P] = Eintrag(Streu, FEintraege.size());
+      ++FBelegt;
+    }
   }
   FEintraege.push_back(Neu);
 }
@@ -183,13 +172,10 @@ bool TWerteListe::ImSpeicher(std::string_view Text) const
 
 void TWerteListe::Eintragen(std::string_view Name, std::string_view Wert)
 {
-  // Beim Laden die haeufigste Arbeit: der Name wird nur einmal gestreut und gesucht.
-  const std::uint64_t Streu = Streuwert(Name);
-  const std::size_t P = PlatzMitRaum(Name, Streu);
-  if (FIndex[P] != 0)
-    Wert = FEintraege[ZeileVon(FIndex[P])].Wert;
+  if (const auto Erster = Suche(Name))
+    Wert = *Erster;
   if (ImSpeicher(Name) && ImSpeicher(Wert)) {
-    Aufnehmen({Name, Wert, true}, P, Streu);
+    Aufnehmen({Name, Wert, true});
     return;
   }
   std::string Zeile;

@@ -52,10 +52,7 @@ private:
   std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
   void IndexVergroessern();
   void IndexAufbauen();
-  // Wie Platz, vergroessert den Index aber vorher, falls ein weiterer Name ihn zu voll machte.
-  std::size_t PlatzMitRaum(std::string_view Name, std::uint64_t Streu);
   void Aufnehmen(TEintrag Eintrag);
-  void Aufnehmen(TEintrag Eintrag, std::size_t Platz, std::uint64_t Streu);
   bool ImSpeicher(std::string_view Text) const;
 
   std::vector<TEintrag> FEintraege;
