@@ -11,6 +11,7 @@ std::string NachCp1252(const QString& Text);
 
 // Haelt ein Eingabefeld in Windows-1252: was der Zeichensatz nicht kennt, auch ein
 // durch die Laengengrenze halbiertes Surrogatpaar, wird zu '?', wie in einem 8-Bit-Feld.
+// Von eingefuegtem Text bleibt nur die erste Zeile.
 class TCp1252Pruefer : public QValidator {
   Q_OBJECT
 public:

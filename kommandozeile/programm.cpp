@@ -1,5 +1,7 @@
 #include "kommandozeile/programm.h"
 
+#include "kommandozeile/listenleser.h"
+
 #include "nummer/eingabe.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/rechenweg.h"
@@ -8,9 +10,12 @@
 #include "nummer/zeichensatz.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace {
 
@@ -22,7 +27,8 @@ constexpr const char* Hilfe =
     "fziffer, bei 12 Ziffern\n"
     "wird die angegebene Pr\xC3\xBC"
     "fziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
-    "je Zeile von der Standardeingabe (leere Zeilen und Zeilen mit # am Anfang z\xC3\xA4hlen nicht).\n"
+    "je Zeile von der Standardeingabe (leere Zeilen und Zeilen mit # am Anfang z\303\244hlen nicht;\n"
+    "UTF-8, UTF-16 mit Kennung oder Windows-1252, Zeilenenden CR, LF oder CR LF).\n"
     "Nummern d\xC3\xBC"
     "rfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
     "\"31 RIV 80 D-DB 665 2 003-8\". Eine Nummer mit Leerzeichen als Argument in Anf\xC3\xBChrungszeichen.\n"
@@ -36,8 +42,8 @@ constexpr const char* Hilfe =
     "  --hilfe, --help  diese Hilfe\n"
     "  --version        Version\n"
     "\n"
-    "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Pr\xC3\xBC"
-    "fziffer falsch, 2 unbrauchbare Eingabe.\n";
+    "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Pr\303\274fziffer falsch, 2 unbrauchbare Eingabe\n"
+    "oder Datendatei, 3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollst\303\244ndig).\n";
 
 struct TOptionen {
   bool Csv = false;
@@ -47,13 +53,8 @@ struct TOptionen {
   std::vector<std::string> Nummern;
 };
 
-// Eingaben kommen meist als UTF-8; was kein gueltiges UTF-8 ist, gilt als Windows-1252.
-std::string EingabeNachCp1252(std::string Zeile)
-{
-  if (!Zeile.empty() && Zeile.back() == '\r')
-    Zeile.pop_back();
-  return IstMehrbyteUtf8(Zeile) ? Utf8NachCp1252(Zeile) : Zeile;
-}
+// Argumente kommen meist als UTF-8; was kein gueltiges UTF-8 ist, gilt als Windows-1252.
+std::string ArgumentNachCp1252(const std::string& Argument) { return NachCp1252(Argument, TKennung::Keine); }
 
 class TAusgabe {
 public:
@@ -66,10 +67,8 @@ public:
     if (FOptionen.Utf8)
       FAus << "\xEF\xBB\xBF";  // damit Tabellenkalkulationen UTF-8 erkennen
     Text(
-        "Eingabe;Nummer;Pr\xFC"
-        "fziffer;Ergebnis;Eigentumsmerkmal;Austauschverfahren;Eigentumsverwaltung;"
-        "Wagengattung;H\xF6"
-        "chstgeschwindigkeit\r\n");
+        "Eingabe;Nummer;Pr\374fziffer;Ergebnis;Eigentumsmerkmal;Austauschverfahren;Eigentumsverwaltung;"
+        "Wagengattung;H\366chstgeschwindigkeit\r\n");
   }
 
   void Unbrauchbar(const std::string& Eingabe, const std::string& Meldung)
@@ -80,10 +79,16 @@ public:
       Text(Meldung + "\n\n");
   }
 
-  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ergebnis, const TAnzeige& A)
+  // Ohne Angaben (keine Datendatei) nur das Urteil ueber die Pruefziffer.
+  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ergebnis,
+              const std::optional<TAnzeige>& Angaben)
   {
     const std::string Elf = Ziffern.substr(0, 11);
     const std::string Ziffer = Pruefziffer(Elf);
+    const TAnzeige A = Angaben ? TAnzeige{Sichtbar(Angaben->Eigentumsmerkmal), Sichtbar(Angaben->Austauschverfahren),
+                                          Sichtbar(Angaben->Eigentumsverwaltung), Sichtbar(Angaben->Wagengattung),
+                                          Sichtbar(Angaben->Geschwindigkeit)}
+                               : TAnzeige{};
     if (FOptionen.Csv) {
       Text(CsvFeld(Eingabe) + ";" + CsvFeld(NummerGegliedert(Elf + Ziffer)) + ";" + Ziffer + ";" + CsvFeld(Ergebnis) +
            ";" + CsvFeld(A.Eigentumsmerkmal) + ";" + CsvFeld(A.Austauschverfahren) + ";" +
@@ -92,18 +97,15 @@ public:
     }
     // Bei 12 Ziffern steht die angeschriebene Pruefziffer vorn, das Urteil dahinter.
     const bool Angegeben = Ziffern.size() == 12;
-    Text(NummerGegliedert(Angegeben ? Ziffern : Elf + Ziffer) +
-         "  Pr\xFC"
-         "fziffer " +
+    Text(NummerGegliedert(Angegeben ? Ziffern : Elf + Ziffer) + "  Pr\374fziffer " +
          (Angegeben ? Ziffern.substr(11) : Ziffer) + (Ergebnis.empty() ? "" : ": " + Ergebnis) + "\n");
-    Text("  Eigentumsmerkmal:      " + A.Eigentumsmerkmal + "\n");
-    Text("  Austauschverfahren:    " + A.Austauschverfahren + "\n");
-    Text("  Eigentumsverwaltung:   " + A.Eigentumsverwaltung + "\n");
-    Text("  Wagengattung:          " + A.Wagengattung + "\n");
-    Text(
-        "  H\xF6"
-        "chstgeschwindigkeit: " +
-        A.Geschwindigkeit + "\n");
+    if (Angaben) {
+      Text("  Eigentumsmerkmal:      " + A.Eigentumsmerkmal + "\n");
+      Text("  Austauschverfahren:    " + A.Austauschverfahren + "\n");
+      Text("  Eigentumsverwaltung:   " + A.Eigentumsverwaltung + "\n");
+      Text("  Wagengattung:          " + A.Wagengattung + "\n");
+      Text("  H\366chstgeschwindigkeit: " + A.Geschwindigkeit + "\n");
+    }
     if (FOptionen.Erklaeren) {
       const std::string Weg = Erklaerung(Elf);
       for (std::size_t Pos = 0; Pos < Weg.size();) {
@@ -149,12 +151,12 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
   }
   // Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in Teile: dann zusammen lesen.
   if (O.Nummern.size() > 1 && std::none_of(O.Nummern.begin(), O.Nummern.end(), [](const std::string& N) {
-        return NummerAusText(EingabeNachCp1252(N)).Fehler.empty();
+        return NummerAusText(ArgumentNachCp1252(N)).Fehler.empty();
       })) {
     std::string Ganz;
     for (const std::string& N : O.Nummern)
       Ganz += (Ganz.empty() ? "" : " ") + N;
-    if (NummerAusText(EingabeNachCp1252(Ganz)).Fehler.empty())
+    if (NummerAusText(ArgumentNachCp1252(Ganz)).Fehler.empty())
       O.Nummern = {Ganz};
   }
   return std::nullopt;
@@ -164,10 +166,13 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
 
 std::string CsvFeld(const std::string& Text)
 {
-  if (Text.find_first_of(";\"\r\n") == std::string::npos &&
+  // Tabellenkalkulationen fuehren eine Zelle, die so beginnt, als Formel aus; das Hochkomma
+  // davor macht sie zu Text (Empfehlung von OWASP zur CSV-Injektion).
+  const bool Formel = !Text.empty() && std::string_view("=+-@\t\r").find(Text.front()) != std::string_view::npos;
+  if (!Formel && Text.find_first_of(";\"\r\n") == std::string::npos &&
       (Text.empty() || (Text.front() != ' ' && Text.back() != ' ')))
     return Text;
-  std::string Feld = "\"";
+  std::string Feld = Formel ? "\"'" : "\"";
   for (const char Z : Text) {
     if (Z == '"')
       Feld += '"';
@@ -176,7 +181,15 @@ std::string CsvFeld(const std::string& Text)
   return Feld + "\"";
 }
 
-int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
+namespace {
+
+// Meldung mit der Ursache, wie sie das System nennt.
+std::string MitUrsache(const std::string& Was, int Fehlernummer)
+{
+  return "wagennummer: " + Was + (Fehlernummer != 0 ? std::string(": ") + std::strerror(Fehlernummer) : "") + "\n";
+}
+
+int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
   for (const std::string& A : Argumente) {
     if (A == "--")
@@ -197,15 +210,20 @@ int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, st
   }
 
   const TLadeErgebnis Geladen = Optionen.Daten ? LadeStammdaten(*Optionen.Daten) : LadeStammdaten();
-  const TStammdaten& Stammdaten = Geladen.Stammdaten;
-  if (Geladen.Version == VersionFehlt)
-    Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die festen Texte.\n";
+  const bool MitDaten = Geladen.Version != VersionFehlt;
+  if (!MitDaten && Optionen.Daten) {
+    Fehler << "wagennummer: Datendatei \342\200\236" << Cp1252NachUtf8(Sichtbar(ArgumentNachCp1252(*Optionen.Daten)))
+           << "\342\200\234 nicht lesbar oder ohne Version\n";
+    return StatusUnbrauchbar;
+  }
+  if (!MitDaten)
+    Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die Pr\303\274fziffern, "
+              "keine Angaben zum Wagen.\n";
 
   TAusgabe Ausgabe(Optionen, Aus);
   Ausgabe.Kopf();
   int Status = StatusGut;
-  const auto Pruefen = [&](const std::string& Roh) {
-    const std::string Eingabe = EingabeNachCp1252(Roh);
+  const auto Pruefen = [&](const std::string& Eingabe) {
     const TGelesen Gelesen = NummerAusText(Eingabe);
     if (!Gelesen.Fehler.empty()) {
       Ausgabe.Unbrauchbar(Eingabe, Gelesen.Fehler);
@@ -216,25 +234,59 @@ int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, st
     std::string Ergebnis;
     if (Gelesen.Ziffern.size() == 12) {
       const bool Richtig = Gelesen.Ziffern[11] == Ziffer[0];
-      Ergebnis = Richtig ? "korrekt" : "falsch \x96 richtig w\xE4re " + Ziffer;
+      Ergebnis = Richtig ? "korrekt" : "falsch \226 richtig w\344re " + Ziffer;
       if (!Richtig)
         Status = std::max<int>(Status, StatusFalsch);
     } else if (Optionen.Csv) {
       Ergebnis = "berechnet";
     }
-    Ausgabe.Nummer(Eingabe, Gelesen.Ziffern, Ergebnis, WagenInfo(Stammdaten, Gelesen.Ziffern.substr(0, 11)));
+    std::optional<TAnzeige> Angaben;
+    if (MitDaten)
+      Angaben = WagenInfo(Geladen.Stammdaten, Gelesen.Ziffern.substr(0, 11));
+    Ausgabe.Nummer(Eingabe, Gelesen.Ziffern, Ergebnis, Angaben);
   };
 
+  // Ist die Ausgabe kaputt (voll, geschlossen, Leser weg), lohnt keine weitere Zeile.
   if (!Optionen.Nummern.empty()) {
-    for (const std::string& Nummer : Optionen.Nummern)
-      Pruefen(Nummer);
+    for (std::size_t I = 0; I < Optionen.Nummern.size() && Aus; ++I)
+      Pruefen(Sichtbar(ArgumentNachCp1252(Optionen.Nummern[I])));
   } else {
-    for (std::string Zeile; std::getline(Ein, Zeile);) {
-      const auto Anfang = Zeile.find_first_not_of(" \t\r");
-      if (Anfang == std::string::npos || Zeile[Anfang] == '#')
+    TListenLeser Leser(Ein);
+    while (Aus) {
+      const auto Zeile = Leser.Naechste();
+      if (!Zeile)
+        break;
+      const std::string Eingabe = Sichtbar(Zeile->Text);
+      if (Zeile->ZuLang) {
+        Ausgabe.Unbrauchbar(InAnfuehrung(Eingabe), InAnfuehrung(Eingabe) + " ist l\344nger als " +
+                                                       std::to_string(ZeilenHoechstlaenge) + " Zeichen");
+        Status = std::max<int>(Status, StatusUnbrauchbar);
         continue;
-      Pruefen(Zeile);
+      }
+      const auto Anfang = Eingabe.find_first_not_of(" \t");
+      if (Anfang != std::string::npos && Eingabe[Anfang] != '#')
+        Pruefen(Eingabe);
     }
+    if (Ein.bad()) {
+      Fehler << MitUrsache("Lesefehler", errno);
+      return StatusEinAusgabe;
+    }
+  }
+  return Status;
+}
+
+}  // namespace
+
+int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
+{
+  errno = 0;
+  const int Status = Ausfuehren(Argumente, Ein, Aus, Fehler);
+  // Wie die coreutils: erst nach dem Leeren des Puffers steht fest, ob alles angekommen ist.
+  if (Aus.good())
+    Aus.flush();
+  if (!Aus.good()) {
+    Fehler << MitUrsache("Schreibfehler, die Ausgabe ist unvollst\303\244ndig", errno);
+    return StatusEinAusgabe;
   }
   return Status;
 }

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-// Exit-Status: alles in Ordnung, eine Pruefziffer falsch, eine Eingabe unbrauchbar.
-enum TStatus : int { StatusGut = 0, StatusFalsch = 1, StatusUnbrauchbar = 2 };
+// Exit-Status: alles in Ordnung, eine Pruefziffer falsch, eine Eingabe oder die genannte
+// Datendatei unbrauchbar, Ein- oder Ausgabe gescheitert (die Ausgabe ist unvollstaendig).
+enum TStatus : int { StatusGut = 0, StatusFalsch = 1, StatusUnbrauchbar = 2, StatusEinAusgabe = 3 };
 
 // Das ganze Programm "wagennummer" ohne Prozessgrenzen, damit Tests es aufrufen koennen.
 // Argumente ohne den Programmnamen.
 int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler);
 
-// Ein CSV-Feld mit ";" als Trenner; Anfuehrungszeichen nur, wo noetig.
+// Ein CSV-Feld mit ";" als Trenner; Anfuehrungszeichen nur, wo noetig. Eine Zelle, die eine
+// Tabellenkalkulation als Formel laese, beginnt mit einem Hochkomma.
 std::string CsvFeld(const std::string& Text);

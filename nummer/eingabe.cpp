@@ -9,14 +9,15 @@ bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t' || Z == '\xA0'; }
 // Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich trennen Gruppen.
 bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97'; }
 
+}  // namespace
+
 std::string InAnfuehrung(std::string_view Text)
 {
-  std::string Ergebnis = "\x84";
-  Ergebnis.append(Text).append("\x93");
+  constexpr std::size_t Hoechstens = 60;
+  std::string Ergebnis = "\204";
+  Ergebnis.append(Text.substr(0, Hoechstens)).append(Text.size() > Hoechstens ? "\205\223" : "\223");
   return Ergebnis;
 }
-
-}  // namespace
 
 TGelesen NummerAusText(std::string_view Text)
 {

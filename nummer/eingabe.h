@@ -15,3 +15,6 @@ TGelesen NummerAusText(std::string_view Text);
 
 // "31 80 6652 003-8" bzw. ohne "-P" bei 11 Ziffern
 std::string NummerGegliedert(std::string_view Ziffern);
+
+// Eine Eingabe in deutschen Anfuehrungszeichen fuer Meldungen, nach 60 Zeichen mit "..." gekuerzt.
+std::string InAnfuehrung(std::string_view Text);

@@ -274,17 +274,12 @@ std::string_view OhneAnfuehrung(std::string_view T)
 
 // Ein Text mit UTF-8- oder UTF-16-Kennung oder aus gueltigem UTF-8 mit Umlauten kommt aus
 // einem heutigen Editor und wird umgesetzt; alles andere ist Windows-1252 und bleibt, wie es ist.
-void NachCp1252(TInhalt& Inhalt)
+void Umsetzen(TInhalt& Inhalt)
 {
-  const std::string_view Text = Inhalt.Text;
-  if (Text.starts_with("\xEF\xBB\xBF"))
-    Inhalt = AlsInhalt(Utf8NachCp1252(Text.substr(3)));
-  else if (Text.starts_with("\xFF\xFE"))
-    Inhalt = AlsInhalt(Utf16NachCp1252(Text.substr(2), false));
-  else if (Text.starts_with("\xFE\xFF"))
-    Inhalt = AlsInhalt(Utf16NachCp1252(Text.substr(2), true));
-  else if (IstMehrbyteUtf8(Text))
-    Inhalt = AlsInhalt(Utf8NachCp1252(Text));
+  const auto [Kennung, Laenge] = KennungAmAnfang(Inhalt.Text);
+  const std::string_view Text = Inhalt.Text.substr(Laenge);
+  if (MussUmgesetztWerden(Text, Kennung))
+    Inhalt = AlsInhalt(NachCp1252(Text, Kennung));
 }
 
 std::size_t AbschnittNummer(std::string_view Name)
@@ -309,7 +304,7 @@ namespace {
 // Speicher am Leben, solange eine Tabelle lebt.
 TLadeErgebnis LadeAusSpeicher(TInhalt Inhalt)
 {
-  NachCp1252(Inhalt);
+  Umsetzen(Inhalt);
   const std::string_view Text = Inhalt.Text;
 
   TLadeErgebnis Ergebnis;

@@ -180,3 +180,51 @@ std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)
   }
   return Ergebnis;
 }
+
+TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
+{
+  if (Anfang.starts_with("\xEF\xBB\xBF"))
+    return {TKennung::Utf8, 3};
+  if (Anfang.starts_with("\xFF\xFE"))
+    return {TKennung::Utf16LE, 2};
+  if (Anfang.starts_with("\xFE\xFF"))
+    return {TKennung::Utf16BE, 2};
+  return {TKennung::Keine, 0};
+}
+
+bool MussUmgesetztWerden(std::string_view Bytes, TKennung Kennung)
+{
+  return Kennung != TKennung::Keine || IstMehrbyteUtf8(Bytes);
+}
+
+std::string NachCp1252(std::string_view Bytes, TKennung Kennung)
+{
+  switch (Kennung) {
+    case TKennung::Utf16LE:
+    case TKennung::Utf16BE:
+      return Utf16NachCp1252(Bytes, Kennung == TKennung::Utf16BE);
+    case TKennung::Utf8:
+      return Utf8NachCp1252(Bytes);
+    case TKennung::Keine:
+      break;
+  }
+  return IstMehrbyteUtf8(Bytes) ? Utf8NachCp1252(Bytes) : std::string(Bytes);
+}
+
+std::string Sichtbar(std::string_view Cp1252)
+{
+  std::string Ergebnis;
+  Ergebnis.reserve(Cp1252.size());
+  for (const char Zeichen : Cp1252) {
+    const auto Byte = static_cast<unsigned char>(Zeichen);
+    if ((Byte < 0x20 && Zeichen != '\t') || Byte == 0x7F) {
+      Ergebnis.push_back('^');
+      Ergebnis.push_back(static_cast<char>(Byte ^ 0x40));
+    } else if (Cp1252NachUnicode(Byte) >= 0x80 && Cp1252NachUnicode(Byte) < 0xA0) {
+      Ergebnis.push_back('?');
+    } else {
+      Ergebnis.push_back(Zeichen);
+    }
+  }
+  return Ergebnis;
+}

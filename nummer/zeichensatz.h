@@ -50,3 +50,22 @@ std::string OhneFall(std::string_view Text);
 
 // UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian);
+
+// Zeichensatzkennung (Byte-Order-Mark) am Anfang einer Datei oder Eingabe.
+enum class TKennung { Keine, Utf8, Utf16LE, Utf16BE };
+struct TKennungAmAnfang {
+  TKennung Kennung;
+  std::size_t Laenge;  // Bytes der Kennung
+};
+TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
+
+// Bytes nach der Kennung in Windows-1252: mit Kennung umgesetzt, ohne Kennung nur gueltiges
+// UTF-8 mit Mehrbyte-Zeichen (ein heutiger Editor), alles andere gilt schon als Windows-1252.
+// Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile).
+bool MussUmgesetztWerden(std::string_view Bytes, TKennung Kennung);
+std::string NachCp1252(std::string_view Bytes, TKennung Kennung);
+
+// Steuerzeichen als sichtbare Stellvertreter, damit eine Ausgabe zeigt, was die Eingabe
+// enthielt, statt ein Terminal zu steuern: C0 und DEL in Caret-Schreibweise ("^[", "^?"),
+// die C1-Zeichen auf den unbelegten Bytes als '?'. Tabulatoren bleiben.
+std::string Sichtbar(std::string_view Cp1252);

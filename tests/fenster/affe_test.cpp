@@ -45,6 +45,8 @@ QString Zufallstext(std::mt19937& Z)
                                      QStringLiteral("\u00fc\u00c4\u20ac"),
                                      QString(QChar(0xD83D)),
                                      QStringLiteral("<b>x</b>"),
+                                     QStringLiteral("3180\n6652003"),
+                                     QStringLiteral("\r\n"),
                                      QString()};
   QString Text = Vorrat[static_cast<int>(Zahl(Z, static_cast<unsigned>(Vorrat.size())))];
   if (Zahl(Z, 4) == 0)
@@ -130,6 +132,7 @@ void TAffeTest::ZufaelligeEingaben()
     for (QLineEdit* Feld : Alle) {
       Pruefe(AusCp1252(NachCp1252(Feld->text())) == Feld->text(), "Zeichen ausserhalb von Windows-1252");
       Pruefe(Feld->maxLength() >= Feld->text().size(), "laenger als erlaubt");
+      Pruefe(!Feld->text().contains(u'\n') && !Feld->text().contains(u'\r'), "Zeilenumbruch im Feld");
     }
     Pruefe(Person->text().size() <= 11 && G1->text().size() <= 2 && G2->text().size() <= 2 && G3->text().size() <= 7,
            "Laengengrenze");

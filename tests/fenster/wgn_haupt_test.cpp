@@ -53,7 +53,8 @@ private slots:
 
   void Laengengrenze_data();
   void Laengengrenze();
-  void EinfuegenWirdGekuerzt();
+  void Einfuegen_data();
+  void Einfuegen();
   void FremdeZeichenWerdenFragezeichen_data();
   void FremdeZeichenWerdenFragezeichen();
 
@@ -347,13 +348,50 @@ void TForm1Test::Laengengrenze()
   QCOMPARE(Box->text(), QStringLiteral("1234567890123").left(Grenze));
 }
 
-void TForm1Test::EinfuegenWirdGekuerzt()
+void TForm1Test::Einfuegen_data()
 {
-  QApplication::clipboard()->setText(QStringLiteral("318066520039999"));
-  Feld("Personennummer")->setFocus();
-  QTest::keySequence(Feld("Personennummer"), QKeySequence::Paste);
-  QCOMPARE(Feld("Personennummer")->text(), QStringLiteral("31806652003"));
-  QCOMPARE(Feld("Personenkontr")->text(), QStringLiteral("8"));
+  QTest::addColumn<QString>("Vorher");
+  QTest::addColumn<int>("Schreibmarke");
+  QTest::addColumn<QString>("Zwischenablage");
+  QTest::addColumn<QString>("Erwartet");
+  QTest::addColumn<QString>("Kontrolle");
+  QTest::newRow("gekuerzt") << "" << 0 << "318066520039999"
+                            << "31806652003"
+                            << "8";
+  QTest::newRow("nur erste Zeile") << "" << 0 << "3180\n6652003"
+                                   << "3180"
+                                   << "";
+  QTest::newRow("Zeilenende wie unter Windows") << "" << 0 << "31806652003\r\n"
+                                                << "31806652003"
+                                                << "8";
+  QTest::newRow("mitten hinein") << "31" << 2 << "806652003\n4711"
+                                 << "31806652003"
+                                 << "8";
+  QTest::newRow("vor vorhandenem Text") << "80" << 0 << "31\r\n99"
+                                        << "3180"
+                                        << "";
+  QTest::newRow("leere erste Zeile") << "" << 0 << "\n31806652003"
+                                     << ""
+                                     << "";
+  QTest::newRow("Absatztrenner") << "" << 0 << QStringLiteral("3180\u20296652003") << "3180"
+                                 << "";
+}
+
+void TForm1Test::Einfuegen()
+{
+  QFETCH(QString, Vorher);
+  QFETCH(int, Schreibmarke);
+  QFETCH(QString, Zwischenablage);
+  QFETCH(QString, Erwartet);
+  QFETCH(QString, Kontrolle);
+  QLineEdit* Box = Feld("Personennummer");
+  Box->setText(Vorher);
+  Box->setCursorPosition(Schreibmarke);
+  QApplication::clipboard()->setText(Zwischenablage);
+  Box->setFocus();
+  QTest::keySequence(Box, QKeySequence::Paste);
+  QCOMPARE(Box->text(), Erwartet);
+  QCOMPARE(Feld("Personenkontr")->text(), Kontrolle);
 }
 
 void TForm1Test::FremdeZeichenWerdenFragezeichen_data()

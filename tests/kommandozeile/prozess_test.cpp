@@ -1,0 +1,107 @@
+// Das fertige Programm an echten Dateideskriptoren: Lese- und Schreibfehler duerfen nicht als
+// Erfolg enden, und eine riesige Zeile darf den Speicher nicht fuellen. Nur unter POSIX.
+
+#include "kommandozeile/programm.h"
+
+#include "../nummer/testdatei.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <streambuf>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct TFall {
+  const char* Name;
+  std::string Befehl;  // sh; W steht fuer das Programm, T fuer ein leeres Verzeichnis
+  std::string Meldung;
+};
+
+void PrintTo(const TFall& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class EinAusgabefehler : public testing::TestWithParam<TFall> {};
+
+TEST_P(EinAusgabefehler, EndetMitStatusDreiUndMeldung)
+{
+  const TTestVerzeichnis T;
+  const std::string Befehl = "W='" TANDRIX_WAGENNUMMER " --daten=" TANDRIX_DATEN "/Wagen.ebb' T='" + T.Pfad().string() +
+                             "'; " + GetParam().Befehl;
+  const std::string Aufruf = "timeout 60 sh -c '" +
+                             [&] {
+                               std::string Maskiert;
+                               for (const char Z : Befehl)
+                                 Maskiert += Z == '\'' ? std::string("'\\''") : std::string(1, Z);
+                               return Maskiert;
+                             }() +
+                             "' 2>'" + (T.Pfad() / "fehler").string() + "'";
+  const int Roh = std::system(Aufruf.c_str());
+  ASSERT_TRUE(WIFEXITED(Roh)) << Aufruf;
+  std::ifstream Datei(T.Pfad() / "fehler");
+  const std::string Fehler((std::istreambuf_iterator<char>(Datei)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(WEXITSTATUS(Roh), StatusEinAusgabe) << Fehler;
+  EXPECT_NE(Fehler.find(GetParam().Meldung), std::string::npos) << Fehler;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, EinAusgabefehler,
+    testing::Values(TFall{"VolleAusgabe", "$W --csv \"31 80 6652 003-8\" > /dev/full", "Schreibfehler"},
+                    TFall{"Dateigroessengrenze",
+                          "yes \"31 80 6652 003-8\" | head -n 1000 | (ulimit -f 8; $W --csv > \"$T/aus.csv\")",
+                          "Schreibfehler"},
+                    TFall{"VerzeichnisAlsEingabe", "$W < /", "Lesefehler"},
+                    TFall{"GeschlosseneAusgabe", "$W \"31 80 6652 003-8\" >&-", "Schreibfehler"},
+                    // SIGPIPE ignoriert (wie in manchen Umgebungen): ohne Leser haelt es an, statt
+                    // endlos weiterzurechnen; timeout wuerde sonst mit 124 enden.
+                    TFall{"LeserWeg",
+                          "trap \"\" PIPE; yes 31806652003 | ($W; echo $? > \"$T/status\") | head -n 1 > /dev/null; "
+                          "exit $(cat \"$T/status\")",
+                          "Schreibfehler"}),
+    [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
+
+// Liefert Einsen ohne Zeilenende, ohne sie zu speichern.
+class TEinsen : public std::streambuf {
+public:
+  explicit TEinsen(std::size_t Anzahl) : FRest(Anzahl) {}
+
+private:
+  int_type underflow() override
+  {
+    if (FRest == 0)
+      return traits_type::eof();
+    const std::size_t Stueck = std::min(FRest, sizeof FPuffer);
+    std::memset(FPuffer, '1', Stueck);
+    FRest -= Stueck;
+    setg(FPuffer, FPuffer, FPuffer + Stueck);
+    return '1';
+  }
+  std::size_t FRest;
+  char FPuffer[65536];
+};
+
+long HoechsterSpeicherKiB()
+{
+  rusage Verbrauch{};
+  getrusage(RUSAGE_SELF, &Verbrauch);
+  return Verbrauch.ru_maxrss;
+}
+
+TEST(Grenzen, RiesigeZeileBrauchtKaumSpeicher)
+{
+  TEinsen Quelle(std::size_t{64} << 20);
+  std::istream Ein(&Quelle);
+  std::ostringstream Aus, Fehler;
+  const long Vorher = HoechsterSpeicherKiB();
+  EXPECT_EQ(Wagennummer({"--daten=" TANDRIX_DATEN "/Wagen.ebb"}, Ein, Aus, Fehler), StatusUnbrauchbar);
+  EXPECT_LT(HoechsterSpeicherKiB() - Vorher, 4096);
+  EXPECT_LT(Aus.str().size(), 200u) << Aus.str();
+}
+
+}  // namespace
