@@ -16,8 +16,8 @@ void PruefeListe(const TWerteListe& Liste)
     if (Gleich == std::string::npos || Gleich == 0 || Zeile.size() - Gleich - 1 > WertHoechstlaenge)
       __builtin_trap();
     Block += Gleich + 1;
-    // Der erste Eintrag eines Namens liefert seinen Wert
-    if (!Liste.Suche(std::string_view(Zeile).substr(0, Gleich)))
+    // Jede Zeile traegt den Wert, den das Nachschlagen ihres Namens liefert
+    if (Liste.Wert(std::string_view(Zeile).substr(0, Gleich)) != Zeile.substr(Gleich + 1))
       __builtin_trap();
   }
   if (Block > NamenBlockGroesse)
@@ -28,10 +28,9 @@ void PruefeListe(const TWerteListe& Liste)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
-  const auto [S, Version] = LadeStammdatenAusText(std::string_view(reinterpret_cast<const char*>(Daten), Groesse));
-  for (const TWerteListe* Liste : {&S.BahnenListe, &S.AustauschListe, &S.GattungListe, &S.AbteileListe,
-                                   &S.EigentumListe, &S.RIVListe, &S.TypListe})
-    PruefeListe(*Liste);
+  const auto [S, Version] = LadeStammdatenAusText(std::string(reinterpret_cast<const char*>(Daten), Groesse));
+  for (const TAbschnitt& Abschnitt : Abschnitte)
+    PruefeListe(S.*(Abschnitt.Tabelle));
   if (Version.size() > WertHoechstlaenge)
     __builtin_trap();
   return 0;

@@ -1,69 +1,33 @@
 #pragma once
 
+// Leser der Datendatei "Wagen.ebb", einer INI-Datei in Windows-1252, nach den Regeln der
+// Profilfunktionen, die sie einst geschrieben haben:
+// - Zeilenenden CR LF, LF oder CR; ein Nullbyte beendet die Zeile.
+// - Leerzeichen und Tabulatoren um Abschnittsnamen, Namen und Werte zaehlen nicht mit; ein Wert
+//   in "..." oder '...' gilt ohne die Anfuehrungszeichen.
+// - Abschnitts- und Schluesselnamen ohne Beachtung der Gross-/Kleinschreibung (Klein1252).
+// - Der Wert ist alles nach dem ersten "="; steht ein Name doppelt, gilt der erste.
+// - Zeilen, die mit ";" oder "#" beginnen, sind Kommentare. Zeilen vor dem ersten Abschnitt,
+//   ohne "=", mit leerem Namen und in unbekannten Abschnitten zaehlen nicht.
+// - "[Name" ohne "]" gilt; Text hinter "]" zaehlt nicht. Wiederholte Abschnitte werden
+//   zusammengefasst, auch fuer die Grenze des Namensblocks.
+// - Die Namen eines Abschnitts belegen zusammen hoechstens NamenBlockGroesse Byte (jeder Name
+//   plus ein Byte, dazu eines am Schluss); ein Name, der nicht mehr ganz passt, und alle danach
+//   fehlen. Werte werden nach WertHoechstlaenge Zeichen abgeschnitten.
+// - Mit UTF-8- oder UTF-16-Kennung oder als durchgehend gueltiges UTF-8 mit Mehrbyte-Zeichen
+//   wird der Text nach Windows-1252 umgesetzt (zeichensatz.h).
+// - Fehlt die Datei, ist sie ein Verzeichnis, Geraet oder FIFO, nicht lesbar oder groesser als
+//   DateiHoechstgroesse, bleiben alle Tabellen leer; ohne Eintrag Version=... in [Version] ist
+//   die Version VersionFehlt.
+
+#include "nummer/werteliste.h"
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
-
-// Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge.
-class TWerteListe {
-public:
-  TWerteListe() = default;
-  // Eintraege verweisen in eigenen oder geteilten Text: eine Kopie baut die Verweise neu auf.
-  TWerteListe(const TWerteListe& Andere);
-  TWerteListe& operator=(const TWerteListe& Andere);
-  TWerteListe(TWerteListe&&) = default;
-  TWerteListe& operator=(TWerteListe&&) = default;
-  ~TWerteListe() = default;
-
-  void Leeren();
-  void Anhaengen(std::string Zeile);
-  // Haengt "Name=Wert" an; steht der Name schon in der Liste, mit dem Wert seines ersten
-  // Auftretens (so liest der Lader doppelte Schluessel). Liegen Name und Wert im geteilten
-  // Speicher (TeileSpeicher), verweist die Liste nur darauf, sonst kopiert sie.
-  void Eintragen(std::string_view Name, std::string_view Wert);
-  // Ein Text, auf den Eintraege verweisen duerfen; die Liste haelt seinen Besitzer am Leben.
-  void TeileSpeicher(std::shared_ptr<const void> Besitzer, std::string_view Text);
-
-  // Wert der ersten Zeile, deren Name ohne Beachtung der Gross-/Kleinschreibung
-  // passt; leer, wenn es keine gibt. Zeilen ohne "=" zaehlen nicht.
-  std::string Wert(std::string_view Name) const;
-  // Wie Wert, unterscheidet aber "fehlt" von "leerer Wert".
-  std::optional<std::string_view> Suche(std::string_view Name) const;
-
-  // Die Zeilen als Text, fuer Pruefungen und Werkzeuge (baut sie jedes Mal neu).
-  std::vector<std::string> Zeilen() const;
-  std::size_t Anzahl() const { return FEintraege.size(); }
-
-private:
-  friend struct TWerteListeLader;  // fuellt die Liste beim Laden und baut den Index einmal am Ende
-
-  struct TEintrag {
-    std::string_view Name;  // bei Zeilen ohne "=" die ganze Zeile
-    std::string_view Wert;
-    bool MitGleich;
-  };
-  // Platz des Namens im Index: der erste Treffer oder der freie Platz, an den er gehoert.
-  std::size_t Platz(std::string_view Name, std::uint64_t Streu) const;
-  void IndexVergroessern();
-  void IndexAufbauen();
-  void Aufnehmen(TEintrag Eintrag);
-  bool ImSpeicher(std::string_view Text) const;
-
-  std::vector<TEintrag> FEintraege;
-  std::deque<std::string> FEigene;  // Text der Eintraege, die nicht im geteilten Speicher liegen
-  std::shared_ptr<const void> FSpeicher;
-  std::string_view FSpeicherText;
-  // Offene Streutabelle ueber die Namen ohne Gross-/Kleinschreibung, ohne eigene Kopien der
-  // Namen: 0 ist frei, sonst Teil des Streuwerts und Index des ersten Eintrags mit diesem Namen.
-  std::vector<std::uint64_t> FIndex;
-  std::size_t FBelegt = 0;
-};
 
 // Die sieben Nachschlagetabellen aus "Wagen.ebb", je Abschnitt eine.
 struct TStammdaten {
@@ -75,6 +39,21 @@ struct TStammdaten {
   TWerteListe RIVListe;        // [RIV-Merkmal], Stelle 1
   TWerteListe TypListe;        // [Wagentyp], Stelle 1; "G" heisst Gueterwagen
 };
+
+// Die Abschnitte in Ladereihenfolge mit ihrer Tabelle; [Version] wird gesondert gelesen.
+struct TAbschnitt {
+  std::string_view Name;
+  TWerteListe TStammdaten::*Tabelle;
+};
+inline constexpr std::array<TAbschnitt, 7> Abschnitte = {{
+    {"Bahnen", &TStammdaten::BahnenListe},
+    {"Austausch", &TStammdaten::AustauschListe},
+    {"Wagengattung", &TStammdaten::GattungListe},
+    {"Abteile", &TStammdaten::AbteileListe},
+    {"Eigentumsmerkmal", &TStammdaten::EigentumListe},
+    {"RIV-Merkmal", &TStammdaten::RIVListe},
+    {"Wagentyp", &TStammdaten::TypListe},
+}};
 
 // Entpackbar als: auto [Stammdaten, Version] = LadeStammdaten(...);
 struct TLadeErgebnis {
@@ -90,13 +69,8 @@ inline constexpr std::size_t WertHoechstlaenge = 2047;   // Zeichen je Wert
 // Groessere Dateien gelten als fehlend: keine echte Datendatei kommt in die Naehe.
 inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 * 1024;
 
-// Verzeichnis der laufenden Programmdatei (Verknuepfungen aufgeloest); leer, wenn unbekannt.
-std::filesystem::path ProgrammVerzeichnis();
-
 // "Wagen.ebb" neben der Programmdatei.
 TLadeErgebnis LadeStammdaten();
-// Beliebige Datei. Fehlt sie, ist sie kein lesbarer gewoehnlicher Datei oder groesser als
-// DateiHoechstgroesse, bleiben alle Tabellen leer und die Version ist VersionFehlt.
 TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei);
 // Der Dateiinhalt als Bytes; hierauf beruhen beide Varianten oben.
-TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt);
+TLadeErgebnis LadeStammdatenAusText(std::string Inhalt);

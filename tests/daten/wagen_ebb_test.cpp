@@ -29,9 +29,8 @@ TEST(WagenEbb, HatVersionUndAlleAbschnitte)
 {
   const auto& [S, Version] = Geladen();
   EXPECT_EQ(Version, "2026-12 (UIC/ERA)");
-  for (const TWerteListe* Liste : {&S.BahnenListe, &S.AustauschListe, &S.GattungListe, &S.AbteileListe,
-                                   &S.EigentumListe, &S.RIVListe, &S.TypListe})
-    EXPECT_GT(Liste->Anzahl(), 0u);
+  for (const TAbschnitt& A : Abschnitte)
+    EXPECT_GT((S.*A.Tabelle).Anzahl(), 0u) << A.Name;
 }
 
 // Zaehlt Eintraege je Abschnitt unmittelbar aus der Datei, ohne den Leser.
@@ -55,13 +54,8 @@ TEST(WagenEbb, KeinSchluesselGehtVerlorenUndKeinWertWirdGekappt)
 {
   const auto& [S, Version] = Geladen();
   auto Anzahl = EintraegeInDatei();
-  EXPECT_EQ(S.BahnenListe.Anzahl(), Anzahl["Bahnen"]);
-  EXPECT_EQ(S.AustauschListe.Anzahl(), Anzahl["Austausch"]);
-  EXPECT_EQ(S.GattungListe.Anzahl(), Anzahl["Wagengattung"]);
-  EXPECT_EQ(S.AbteileListe.Anzahl(), Anzahl["Abteile"]);
-  EXPECT_EQ(S.EigentumListe.Anzahl(), Anzahl["Eigentumsmerkmal"]);
-  EXPECT_EQ(S.RIVListe.Anzahl(), Anzahl["RIV-Merkmal"]);
-  EXPECT_EQ(S.TypListe.Anzahl(), Anzahl["Wagentyp"]);
+  for (const TAbschnitt& A : Abschnitte)
+    EXPECT_EQ((S.*A.Tabelle).Anzahl(), Anzahl[std::string(A.Name)]) << A.Name;
   for (const auto& Zeile : S.GattungListe.Zeilen())
     EXPECT_LT(Zeile.size() - Zeile.find('=') - 1, WertHoechstlaenge) << Zeile;
   // Austauschtexte stehen in einer Zeile des Fensters.

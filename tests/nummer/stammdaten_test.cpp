@@ -1,3 +1,4 @@
+#include "nummer/datei.h"
 #include "nummer/stammdaten.h"
 
 #include "testdatei.h"
@@ -296,14 +297,6 @@ INSTANTIATE_TEST_SUITE_P(Faelle, FehlendeDateiTest,
                                                     }}),
                          [](const testing::TestParamInfo<TFehltFall>& Info) { return std::string(Info.param.Name); });
 
-TEST(Datei, GenauSechzehnMiBWirdGelesen)
-{
-  const TTestVerzeichnis Verzeichnis;
-  std::string Inhalt = GueltigerInhalt;
-  Inhalt.resize(DateiHoechstgroesse, '\n');
-  EXPECT_EQ(LadeStammdaten(Verzeichnis.Schreibe("Wagen.ebb", Inhalt)).Version, "1");
-}
-
 TEST(Datei, VerweisAufDateiWirdGelesen)
 {
   const TTestVerzeichnis Verzeichnis;
@@ -334,10 +327,10 @@ class WertTest : public testing::TestWithParam<TSuchFall> {};
 
 TEST_P(WertTest, FindetErstenPassendenNamen)
 {
-  TWerteListe Liste;
+  std::string Text = "[Bahnen]\n";
   for (const auto& Zeile : GetParam().Zeilen)
-    Liste.Anhaengen(Zeile);
-  EXPECT_EQ(Liste.Wert(GetParam().Gesucht), GetParam().Erwartet);
+    Text += Zeile + "\n";
+  EXPECT_EQ(LadeStammdatenAusText(Text).Stammdaten.BahnenListe.Wert(GetParam().Gesucht), GetParam().Erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, WertTest,
@@ -357,48 +350,20 @@ INSTANTIATE_TEST_SUITE_P(Faelle, WertTest,
 
 TEST(Wert, LeererWertUndFehlenderNameSindGleich)
 {
-  TWerteListe Liste;
-  Liste.Anhaengen("a=");
-  EXPECT_EQ(Liste.Wert("a"), Liste.Wert("b"));
-  EXPECT_TRUE(Liste.Suche("a").has_value());
-  EXPECT_FALSE(Liste.Suche("b").has_value());
-}
-
-TEST(Wert, EintragenKopiertFremdenText)
-{
-  TWerteListe Liste;
-  std::string Name = "a", Wert = "1";
-  Liste.Eintragen(Name, Wert);
-  Name = "b";
-  Wert = "xxxxxxxxxxxxxxxxxxxxxxxxx";
-  EXPECT_EQ(Liste.Wert("a"), "1");
+  const auto [S, V] = LadeStammdatenAusText("[Bahnen]\na=\n");
+  EXPECT_EQ(S.BahnenListe.Wert("a"), S.BahnenListe.Wert("b"));
+  EXPECT_EQ(S.BahnenListe.Anzahl(), 1u);
 }
 
 TEST(Wert, KopieUeberlebtDasOriginal)
 {
   auto Geladen = std::make_unique<TLadeErgebnis>(LadeStammdatenAusText("[Bahnen]\n80=DB\n80=X\n81=OeBB\n"));
-  auto Original = std::make_unique<TWerteListe>();
-  Original->Anhaengen("a=1");
-  Original->Anhaengen("ohne");
-  const TWerteListe Kopie = *Original;
+  const TWerteListe Kopie = Geladen->Stammdaten.BahnenListe;
   TWerteListe Zugewiesen;
   Zugewiesen = Geladen->Stammdaten.BahnenListe;
-  Original.reset();
   Geladen.reset();
-  EXPECT_EQ(Kopie.Wert("a"), "1");
-  EXPECT_EQ(Kopie.Zeilen(), (std::vector<std::string>{"a=1", "ohne"}));
-  EXPECT_EQ(Zugewiesen.Wert("80"), "DB");
+  EXPECT_EQ(Kopie.Wert("80"), "DB");
   EXPECT_EQ(Zugewiesen.Zeilen(), (std::vector<std::string>{"80=DB", "80=DB", "81=OeBB"}));
-}
-
-TEST(Wert, LeerenVergisstAlles)
-{
-  TWerteListe Liste;
-  Liste.Anhaengen("a=1");
-  Liste.Leeren();
-  Liste.Anhaengen("a=2");
-  EXPECT_EQ(Liste.Wert("a"), "2");
-  EXPECT_EQ(Liste.Anzahl(), 1u);
 }
 
 }  // namespace

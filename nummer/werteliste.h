@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge, wie sie der Leser von Wagen.ebb
+// fuellt. Wert sucht den Namen ohne Beachtung der Gross-/Kleinschreibung; der erste passt.
+class TWerteListe {
+public:
+  struct TEintrag {
+    std::string_view Name;
+    std::string_view Wert;
+  };
+
+  TWerteListe() = default;
+  // Name und Wert jedes Eintrags liegen in Text; die Liste haelt ihn am Leben, Kopien teilen ihn.
+  TWerteListe(std::shared_ptr<const std::string> Text, std::vector<TEintrag> Eintraege);
+
+  // Wert des ersten passenden Namens; leer, wenn es keinen gibt.
+  std::string Wert(std::string_view Name) const;
+
+  // Die Zeilen als Text; ein doppelter Name steht mit dem Wert seines ersten Auftretens da,
+  // so wie die Profilfunktion jeden gelisteten Namen nachschlaegt.
+  std::vector<std::string> Zeilen() const;
+  std::size_t Anzahl() const { return FEintraege.size(); }
+
+private:
+  std::shared_ptr<const std::string> FText;
+  std::vector<TEintrag> FEintraege;  // Dateireihenfolge
+  std::vector<TEintrag> FSortiert;   // nach Name ohne Fall; Gleiche in Dateireihenfolge
+};
