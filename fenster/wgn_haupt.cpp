@@ -3,7 +3,6 @@
 #include "fenster/kontakt.h"
 #include "fenster/umwandlung.h"
 #include "nummer/pruefziffer.h"
-#include "nummer/rechenweg.h"
 #include "nummer/wageninfo.h"
 #include "ui_wgn_haupt.h"
 

@@ -4,7 +4,6 @@
 
 #include "nummer/eingabe.h"
 #include "nummer/pruefziffer.h"
-#include "nummer/rechenweg.h"
 #include "nummer/stammdaten.h"
 #include "nummer/wageninfo.h"
 #include "nummer/zeichensatz.h"
@@ -52,6 +51,24 @@ struct TOptionen {
   std::optional<std::string> Daten;
   std::vector<std::string> Nummern;
 };
+
+// Steuerzeichen als sichtbare Stellvertreter, damit die Ausgabe zeigt, was die Eingabe enthielt,
+// statt ein Terminal zu steuern: C0 und DEL in Caret-Schreibweise ("^[", "^?"), die C1-Zeichen
+// auf den unbelegten Bytes von Windows-1252 als '?'. Tabulatoren bleiben.
+std::string Sichtbar(std::string_view Cp1252)
+{
+  std::string Ergebnis;
+  for (const char Zeichen : Cp1252) {
+    const auto Byte = static_cast<unsigned char>(Zeichen);
+    if ((Byte < 0x20 && Zeichen != '\t') || Byte == 0x7F)
+      Ergebnis.append({'^', static_cast<char>(Byte ^ 0x40)});
+    else if (Cp1252NachUnicode(Byte) >= 0x80 && Cp1252NachUnicode(Byte) < 0xA0)
+      Ergebnis.push_back('?');
+    else
+      Ergebnis.push_back(Zeichen);
+  }
+  return Ergebnis;
+}
 
 // Argumente kommen meist als UTF-8; was kein gueltiges UTF-8 ist, gilt als Windows-1252.
 std::string ArgumentNachCp1252(const std::string& Argument) { return NachCp1252(Argument, TKennung::Keine); }

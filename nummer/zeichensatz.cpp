@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -121,15 +120,6 @@ bool IstMehrbyteUtf8(std::string_view Text)
 {
   bool Mehrbyte = false;
   for (std::size_t Pos = 0; Pos < Text.size();) {
-    // Reines ASCII 32 Bytes auf einmal ueberspringen: Datendateien bestehen fast nur daraus.
-    if (Pos + 32 <= Text.size()) {
-      std::uint64_t Teile[4];
-      std::memcpy(Teile, Text.data() + Pos, sizeof Teile);
-      if (((Teile[0] | Teile[1] | Teile[2] | Teile[3]) & 0x8080808080808080u) == 0) {
-        Pos += 32;
-        continue;
-      }
-    }
     const auto [Zeichen, Laenge] = Utf8Lesen(Text, Pos);
     if (Zeichen == Ungueltig)
       return false;
@@ -137,6 +127,15 @@ bool IstMehrbyteUtf8(std::string_view Text)
     Pos += Laenge;
   }
   return Mehrbyte;
+}
+
+unsigned char Klein1252(unsigned char Z)
+{
+  if ((Z >= 'A' && Z <= 'Z') || (Z >= 0xC0 && Z <= 0xDE && Z != 0xD7))
+    return static_cast<unsigned char>(Z + 0x20);
+  if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
+    return static_cast<unsigned char>(Z + 0x10);  // S mit Hacek, OE, Z mit Hacek
+  return Z == 0x9F ? 0xFF : Z;                    // Y mit Trema
 }
 
 bool GleichOhneFall(std::string_view A, std::string_view B)
@@ -209,22 +208,4 @@ std::string NachCp1252(std::string_view Bytes, TKennung Kennung)
       break;
   }
   return IstMehrbyteUtf8(Bytes) ? Utf8NachCp1252(Bytes) : std::string(Bytes);
-}
-
-std::string Sichtbar(std::string_view Cp1252)
-{
-  std::string Ergebnis;
-  Ergebnis.reserve(Cp1252.size());
-  for (const char Zeichen : Cp1252) {
-    const auto Byte = static_cast<unsigned char>(Zeichen);
-    if ((Byte < 0x20 && Zeichen != '\t') || Byte == 0x7F) {
-      Ergebnis.push_back('^');
-      Ergebnis.push_back(static_cast<char>(Byte ^ 0x40));
-    } else if (Cp1252NachUnicode(Byte) >= 0x80 && Cp1252NachUnicode(Byte) < 0xA0) {
-      Ergebnis.push_back('?');
-    } else {
-      Ergebnis.push_back(Zeichen);
-    }
-  }
-  return Ergebnis;
 }

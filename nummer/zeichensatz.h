@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,27 +21,9 @@ std::string Utf8NachCp1252(std::string_view Text);
 // reines ASCII und typisches Windows-1252 ergeben false.
 bool IstMehrbyteUtf8(std::string_view Text);
 
-namespace ZeichensatzIntern {
-// Kleinbuchstaben als Tabelle: Namen werden beim Laden Byte fuer Byte gestreut und verglichen.
-inline constexpr std::array<unsigned char, 256> KleinTabelle = [] {
-  std::array<unsigned char, 256> Tabelle{};
-  for (unsigned Z = 0; Z < 256; ++Z) {
-    unsigned Klein = Z;
-    if ((Z >= 'A' && Z <= 'Z') || (Z >= 0xC0 && Z <= 0xDE && Z != 0xD7))
-      Klein = Z + 0x20;
-    else if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
-      Klein = Z + 0x10;  // S mit Hacek, OE, Z mit Hacek
-    else if (Z == 0x9F)
-      Klein = 0xFF;  // Y mit Trema
-    Tabelle[Z] = static_cast<unsigned char>(Klein);
-  }
-  return Tabelle;
-}();
-}  // namespace ZeichensatzIntern
-
 // Kleinbuchstabe nach Windows-1252: ASCII, A-grave..Thorn ausser dem Malzeichen,
 // sowie S/Z mit Hacek, OE-Ligatur und Y mit Trema.
-constexpr unsigned char Klein1252(unsigned char Zeichen) { return ZeichensatzIntern::KleinTabelle[Zeichen]; }
+unsigned char Klein1252(unsigned char Zeichen);
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
@@ -64,8 +45,3 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
 // Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile).
 bool MussUmgesetztWerden(std::string_view Bytes, TKennung Kennung);
 std::string NachCp1252(std::string_view Bytes, TKennung Kennung);
-
-// Steuerzeichen als sichtbare Stellvertreter, damit eine Ausgabe zeigt, was die Eingabe
-// enthielt, statt ein Terminal zu steuern: C0 und DEL in Caret-Schreibweise ("^[", "^?"),
-// die C1-Zeichen auf den unbelegten Bytes als '?'. Tabulatoren bleiben.
-std::string Sichtbar(std::string_view Cp1252);

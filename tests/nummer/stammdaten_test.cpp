@@ -1,5 +1,5 @@
-#include "nummer/datei.h"
 #include "nummer/stammdaten.h"
+#include "nummer/datei.h"
 
 #include "testdatei.h"
 
