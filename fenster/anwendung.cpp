@@ -1,5 +1,7 @@
 #include "fenster/anwendung.h"
 
+#include "version.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -67,7 +69,7 @@ void AnwendungEinrichten()
 {
   // Name fuer Taskleiste und WM_CLASS; setApplicationDisplayName haengte ihn an die Fensterbeschriftung.
   QCoreApplication::setApplicationName(QStringLiteral("Tandrix 1.0"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.11"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TANDRIX_VERSION));
 
   // MS Sans Serif gibt es unter Linux nicht; Liberation Sans ist massgleich zu Arial. Sie steht
   // dort vorn, weil jede fehlende Familie davor beim Start eine teure Ersatzsuche kostet.

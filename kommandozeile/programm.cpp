@@ -7,6 +7,7 @@
 #include "nummer/stammdaten.h"
 #include "nummer/wageninfo.h"
 #include "nummer/zeichensatz.h"
+#include "version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -216,7 +217,7 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
       return StatusGut;
     }
     if (A == "--version") {
-      Aus << "wagennummer (Tandrix) 1.0.0.11\n";
+      Aus << "wagennummer (Tandrix) " TANDRIX_VERSION "\n";
       return StatusGut;
     }
   }

@@ -3,6 +3,7 @@
 #include "fenster/kontakt.h"
 #include "fenster/umwandlung.h"
 #include "nummer/stammdaten.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -157,7 +158,7 @@ void TForm1Test::Fenster()
   QCOMPARE(Form->objectName(), QStringLiteral("Form1"));
   QCOMPARE(Form->windowTitle(), QStringLiteral("Tandrix 1.1 - \u00dcberpr\u00fcfung von Wagen-Computernummern"));
   QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tandrix 1.0"));
-  QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.11"));
+  QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(TANDRIX_VERSION));
   QCOMPARE(Form->pos(), QPoint(211, 179));
   const int Menue = Form->menuBar()->height();
   QCOMPARE(Form->centralWidget()->geometry(), QRect(0, Menue, 794, 387));

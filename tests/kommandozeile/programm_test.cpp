@@ -1,4 +1,5 @@
 #include "kommandozeile/programm.h"
+#include "version.h"
 #include "fuzz/ausgabepruefung.h"
 
 #include "../nummer/testdatei.h"
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TFall{"GenannteDatendateiFehlt", {"--daten=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
                     TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""},
                     TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
-                    TFall{"Version", {"--version"}, "", 0, "1.0.0.11"}),
+                    TFall{"Version", {"--version"}, "", 0, "(Tandrix) " TANDRIX_VERSION "\n"}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Csv, KopfZeilenUndZeichensatz)
