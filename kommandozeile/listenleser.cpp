@@ -24,7 +24,7 @@ int TListenLeser::Einheit()
   if (!FKennung) {
     // Nur so weit vorauslesen, wie eine Kennung reichen kann: eine Zeile vom Terminal soll
     // nicht auf weitere Bytes warten.
-    constexpr std::string_view Anfaenge = "\xEF\xFF\xFE";
+    constexpr std::string_view Anfaenge = "\357\377\376";
     while (FVorrat.size() < 3 && Anfaenge.find(FVorrat.empty() ? '\xEF' : FVorrat.front()) != std::string::npos &&
            !(FVorrat.size() == 2 && KennungAmAnfang(FVorrat).Kennung != TKennung::Keine)) {
       const auto B = FEin.get();

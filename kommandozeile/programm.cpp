@@ -22,22 +22,17 @@ namespace {
 constexpr const char* Hilfe =
     "Aufruf: wagennummer [OPTIONEN] [NUMMER ...]\n"
     "\n"
-    "Pr\xC3\xBC"
-    "ft Wagennummern von Eisenbahnwagen: 11 Ziffern ergeben die Pr\xC3\xBC"
-    "fziffer, bei 12 Ziffern\n"
-    "wird die angegebene Pr\xC3\xBC"
-    "fziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
+    "Pr\303\274ft Wagennummern von Eisenbahnwagen: 11 Ziffern ergeben die Pr\303\274fziffer, bei 12 Ziffern\n"
+    "wird die angegebene Pr\303\274fziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
     "je Zeile von der Standardeingabe (leere Zeilen und Zeilen mit # am Anfang z\303\244hlen nicht;\n"
     "UTF-8, UTF-16 mit Kennung oder Windows-1252, Zeilenenden CR, LF oder CR LF).\n"
-    "Nummern d\xC3\xBC"
-    "rfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
-    "\"31 RIV 80 D-DB 665 2 003-8\". Eine Nummer mit Leerzeichen als Argument in Anf\xC3\xBChrungszeichen.\n"
+    "Nummern d\303\274rfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
+    "\"31 RIV 80 D-DB 665 2 003-8\". Eine Nummer mit Leerzeichen als Argument in Anf\303\274hrungszeichen.\n"
     "\n"
     "Optionen:\n"
-    "  --csv            CSV mit Semikolon f\xC3\xBCr Tabellenkalkulationen (Windows-1252)\n"
+    "  --csv            CSV mit Semikolon f\303\274r Tabellenkalkulationen (Windows-1252)\n"
     "  --utf8           CSV in UTF-8 statt Windows-1252\n"
-    "  --erklaeren      den Rechenweg der Pr\xC3\xBC"
-    "fziffer Schritt f\xC3\xBCr Schritt zeigen\n"
+    "  --erklaeren      den Rechenweg der Pr\303\274fziffer Schritt f\303\274r Schritt zeigen\n"
     "  --daten DATEI    Wagen.ebb von DATEI statt neben dem Programm lesen\n"
     "  --hilfe, --help  diese Hilfe\n"
     "  --version        Version\n"
@@ -83,7 +78,7 @@ public:
     if (!FOptionen.Csv)
       return;
     if (FOptionen.Utf8)
-      FAus << "\xEF\xBB\xBF";  // damit Tabellenkalkulationen UTF-8 erkennen
+      FAus << "\357\273\277";  // damit Tabellenkalkulationen UTF-8 erkennen
     Text(
         "Eingabe;Nummer;Pr\374fziffer;Ergebnis;Eigentumsmerkmal;Austauschverfahren;Eigentumsverwaltung;"
         "Wagengattung;H\366chstgeschwindigkeit\r\n");
@@ -164,7 +159,7 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
     } else if (A.starts_with("--daten=")) {
       O.Daten = A.substr(8);
     } else {
-      return "unbekannte oder unvollst\xC3\xA4ndige Option: " + A;
+      return "unbekannte oder unvollst\303\244ndige Option: " + A;
     }
   }
   // Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in Teile: dann zusammen lesen.

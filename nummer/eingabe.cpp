@@ -39,7 +39,7 @@ TGelesen NummerAusText(std::string_view Text)
     if (!HatZiffer)
       continue;  // "RIV", "D-DB", "RABe": Anschrift um die Nummer herum
     if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enth\xE4lt Buchstaben oder Zeichen zwischen den Ziffern"};
+      return {{}, InAnfuehrung(Wort) + " enth\344lt Buchstaben oder Zeichen zwischen den Ziffern"};
     for (const char Z : Wort)
       if (IstZiffer(Z))
         Ergebnis.Ziffern.push_back(Z);

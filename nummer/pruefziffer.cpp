@@ -45,10 +45,7 @@ std::string Zeile(const char* Titel, const TRechenweg& Weg, auto Feld)
 std::string Erklaerung(std::string_view Nummer)
 {
   const TRechenweg Weg = Rechenweg(Nummer);
-  std::string Text =
-      "Pr\xFC"
-      "fziffer von " +
-      std::string(Nummer) + ":\n";
+  std::string Text = "Pr\374fziffer von " + std::string(Nummer) + ":\n";
   Text += Zeile("Stelle     ", Weg, [](const TRechenschritt& S) { return std::string(1, S.Zeichen); });
   Text += Zeile("Gewicht    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Gewicht); });
   Text += Zeile("Produkt    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Produkt); });
@@ -61,19 +58,14 @@ std::string Erklaerung(std::string_view Nummer)
     Fremd = Fremd || S.Wert != S.Zeichen - '0';
   }
   if (Fremd)
-    Text += "Zeichen, die keine Ziffern sind, z\xE4hlen als 0.\n";
+    Text += "Zeichen, die keine Ziffern sind, z\344hlen als 0.\n";
   Text += "Summe: " + (Summe.empty() ? "0" : Summe) + " = " + std::to_string(Weg.Summe) + "\n";
   if (Weg.Pruefziffer == 0) {
     Text += std::to_string(Weg.Summe) + " ist ein Vielfaches von 10, es fehlt nichts.\n";
   } else {
     const int Naechste = Weg.Summe + Weg.Pruefziffer;
-    Text +=
-        "Bis zum n\xE4"
-        "chsten Vielfachen von 10 (" +
-        std::to_string(Naechste) + ") fehlen " + std::to_string(Weg.Pruefziffer) + ".\n";
+    Text += "Bis zum n\344chsten Vielfachen von 10 (" + std::to_string(Naechste) + ") fehlen " +
+            std::to_string(Weg.Pruefziffer) + ".\n";
   }
-  return Text +
-         "Pr\xFC"
-         "fziffer: " +
-         std::to_string(Weg.Pruefziffer) + "\n";
+  return Text + "Pr\374fziffer: " + std::to_string(Weg.Pruefziffer) + "\n";
 }

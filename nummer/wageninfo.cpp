@@ -15,13 +15,10 @@ std::string GeschwindigkeitText(int Stufe)
   if (Stufe <= 2)
     return "max. 120 km/h oder weniger";
   if (Stufe <= 6)
-    return "max. 140 km/h, aber \xFC"
-           "ber 120 km/h";
+    return "max. 140 km/h, aber \374ber 120 km/h";
   if (Stufe <= 8)
-    return "max. 160 km/h, aber \xFC"
-           "ber 140 km/h";
-  return "\xFC"
-         "ber 160 km/h";
+    return "max. 160 km/h, aber \374ber 140 km/h";
+  return "\374ber 160 km/h";
 }
 
 }  // namespace

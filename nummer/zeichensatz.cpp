@@ -182,11 +182,11 @@ std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)
 
 TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
 {
-  if (Anfang.starts_with("\xEF\xBB\xBF"))
+  if (Anfang.starts_with("\357\273\277"))
     return {TKennung::Utf8, 3};
-  if (Anfang.starts_with("\xFF\xFE"))
+  if (Anfang.starts_with("\377\376"))
     return {TKennung::Utf16LE, 2};
-  if (Anfang.starts_with("\xFE\xFF"))
+  if (Anfang.starts_with("\376\377"))
     return {TKennung::Utf16BE, 2};
   return {TKennung::Keine, 0};
 }

@@ -74,7 +74,7 @@ TEST(WagenEbb, JedeKennzahlDerErATabelleWirdGefunden)
     const std::string Kennzahl = Zeile.substr(0, 4);
     const std::string Zeichen = Zeile.substr(5);
     const TAnzeige Anzeige = WagenInfo(S, "3180" + Kennzahl + "003");
-    EXPECT_TRUE(Anzeige.Wagengattung.starts_with(Zeichen + " \x96 ")) << Kennzahl << ": " << Utf8(Anzeige.Wagengattung);
+    EXPECT_TRUE(Anzeige.Wagengattung.starts_with(Zeichen + " \226 ")) << Kennzahl << ": " << Utf8(Anzeige.Wagengattung);
     ++Geprueft;
   }
   EXPECT_EQ(Geprueft, 3779u);

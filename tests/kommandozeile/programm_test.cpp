@@ -1,6 +1,6 @@
 #include "kommandozeile/programm.h"
-#include "version.h"
 #include "fuzz/ausgabepruefung.h"
+#include "version.h"
 
 #include "../nummer/testdatei.h"
 
@@ -34,7 +34,7 @@ TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {}
 // Text in UTF-16 mit Kennung, wie ihn die PowerShell schreibt.
 std::string Utf16(std::string_view Ascii, bool GrossEndian)
 {
-  std::string Bytes = GrossEndian ? "\xFE\xFF" : "\xFF\xFE";
+  std::string Bytes = GrossEndian ? "\376\377" : "\377\376";
   for (const char Z : Ascii)
     Bytes += GrossEndian ? std::string{'\0', Z} : std::string{Z, '\0'};
   return Bytes;
@@ -61,93 +61,58 @@ TEST_P(WagennummerTest, UrteilUndStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, WagennummerTest,
-    testing::Values(TFall{"ElfZiffern",
-                          {"31806652003"},
-                          "",
-                          0,
-                          "31 80 6652 003-8  Pr\xC3\xBC"
-                          "fziffer 8\n"},
-                    TFall{"Korrekt",
-                          {"31 80 6652 003-8"},
-                          "",
-                          0,
-                          "Pr\xC3\xBC"
-                          "fziffer 8: korrekt"},
-                    TFall{"Falsch",
-                          {"31 80 6652 003-4"},
-                          "",
-                          1,
-                          "Pr\xC3\xBC"
-                          "fziffer 4: falsch \xE2\x80\x93 richtig w\xC3\xA4re 8"},
-                    TFall{"OhneAnfuehrungZusammen", {"31", "80", "6652", "003-8"}, "", 0, "korrekt"},
-                    TFall{"ListeMitFehlernGehtWeiter",
-                          {},
-                          "# Sammlung\n31 80 665\n\n3180A652003\r\n50 80 3134 025-2\n",
-                          2,
-                          "50 80 3134 025-2  Pr\xC3\xBC"
-                          "fziffer 2: korrekt"},
-                    TFall{"Unbrauchbar", {}, "31 80 665 20\n", 2, "hat 9 Ziffern, erwartet werden 11 oder 12"},
-                    TFall{"FalschUndUnbrauchbar", {"31806652003-1", "1"}, "", 2, "falsch"},
-                    TFall{"Utf8Eingabe",
-                          {},
-                          "31 80 6652 003\xE2\x80\x93"
-                          "8\n",
-                          0,
-                          "korrekt"},
-                    TFall{"Erklaeren",
-                          {"--erklaeren", "21812471217"},
-                          "",
-                          0,
-                          "Bis zum n\xC3\xA4"
-                          "chsten Vielfachen von 10 (40) fehlen 3."},
-                    TFall{"Utf8MitKennung",
-                          {},
-                          "\xEF\xBB\xBF"
-                          "31 80 6652 003-8\n",
-                          0,
-                          "8: korrekt"},
-                    TFall{"Utf16LeMitKennung",
-                          {},
-                          Utf16("31 80 6652 003-8\r\n50 80 3134 025-2\r\n", false),
-                          0,
-                          "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
-                    TFall{"Utf16BeMitKennung", {}, Utf16("31 80 6652 003-8\r\n", true), 0, "8: korrekt"},
-                    TFall{"NurCrAlsZeilenende",
-                          {},
-                          "31 80 6652 003-8\r50 80 3134 025-2\r",
-                          0,
-                          "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
-                    TFall{
-                        "ZuLangeZeileGekuerzt",
-                        {},
-                        std::string(5000, '1') + "\n",
-                        2,
-                        "\342\200\236" + std::string(60, '1') + "\342\200\246\342\200\234 ist l\303\244nger als 4096"},
-                    TFall{"GenannteDatendateiFehlt", {"--daten=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
-                    TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""},
-                    TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
-                    TFall{"Version", {"--version"}, "", 0, "(Tandrix) " TANDRIX_VERSION "\n"}),
+    testing::Values(
+        TFall{"ElfZiffern", {"31806652003"}, "", 0, "31 80 6652 003-8  Pr\303\274fziffer 8\n"},
+        TFall{"Korrekt", {"31 80 6652 003-8"}, "", 0, "Pr\303\274fziffer 8: korrekt"},
+        TFall{"Falsch", {"31 80 6652 003-4"}, "", 1, "Pr\303\274fziffer 4: falsch \342\200\223 richtig w\303\244re 8"},
+        TFall{"OhneAnfuehrungZusammen", {"31", "80", "6652", "003-8"}, "", 0, "korrekt"},
+        TFall{"ListeMitFehlernGehtWeiter",
+              {},
+              "# Sammlung\n31 80 665\n\n3180A652003\r\n50 80 3134 025-2\n",
+              2,
+              "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt"},
+        TFall{"Unbrauchbar", {}, "31 80 665 20\n", 2, "hat 9 Ziffern, erwartet werden 11 oder 12"},
+        TFall{"FalschUndUnbrauchbar", {"31806652003-1", "1"}, "", 2, "falsch"},
+        TFall{"Utf8Eingabe", {}, "31 80 6652 003\342\200\2238\n", 0, "korrekt"},
+        TFall{"Erklaeren",
+              {"--erklaeren", "21812471217"},
+              "",
+              0,
+              "Bis zum n\303\244chsten Vielfachen von 10 (40) fehlen 3."},
+        TFall{"Utf8MitKennung", {}, "\357\273\27731 80 6652 003-8\n", 0, "8: korrekt"},
+        TFall{"Utf16LeMitKennung",
+              {},
+              Utf16("31 80 6652 003-8\r\n50 80 3134 025-2\r\n", false),
+              0,
+              "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
+        TFall{"Utf16BeMitKennung", {}, Utf16("31 80 6652 003-8\r\n", true), 0, "8: korrekt"},
+        TFall{"NurCrAlsZeilenende",
+              {},
+              "31 80 6652 003-8\r50 80 3134 025-2\r",
+              0,
+              "50 80 3134 025-2  Pr\303\274fziffer 2: korrekt\n"},
+        TFall{"ZuLangeZeileGekuerzt",
+              {},
+              std::string(5000, '1') + "\n",
+              2,
+              "\342\200\236" + std::string(60, '1') + "\342\200\246\342\200\234 ist l\303\244nger als 4096"},
+        TFall{"GenannteDatendateiFehlt", {"--daten=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
+        TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""}, TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
+        TFall{"Version", {"--version"}, "", 0, "(Tandrix) " TANDRIX_VERSION "\n"}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Csv, KopfZeilenUndZeichensatz)
 {
   const TLauf Cp = Starte({"--csv", "21 81 2471 217-3", "31 80 665"});
-  EXPECT_TRUE(
-      Cp.Aus.starts_with("Eingabe;Nummer;Pr\xFC"
-                         "fziffer;Ergebnis;"));
+  EXPECT_TRUE(Cp.Aus.starts_with("Eingabe;Nummer;Pr\374fziffer;Ergebnis;"));
   EXPECT_NE(Cp.Aus.find("\r\n21 81 2471 217-3;21 81 2471 217-3;3;korrekt;"), std::string::npos);
-  EXPECT_NE(Cp.Aus.find("\xD6sterreich"), std::string::npos);  // Windows-1252
-  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;\x84"
-                        "31 80 665\x93 hat 7 Ziffern"),
-            std::string::npos);
+  EXPECT_NE(Cp.Aus.find("\326sterreich"), std::string::npos);  // Windows-1252
+  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;\20431 80 665\223 hat 7 Ziffern"), std::string::npos);
 
   const TLauf U = Starte({"--csv", "--utf8", "21812471217"});
-  EXPECT_TRUE(
-      U.Aus.starts_with("\xEF\xBB\xBF"
-                        "Eingabe;Nummer;Pr\xC3\xBC"
-                        "fziffer"));
+  EXPECT_TRUE(U.Aus.starts_with("\357\273\277Eingabe;Nummer;Pr\303\274fziffer"));
   EXPECT_NE(U.Aus.find(";berechnet;"), std::string::npos);
-  EXPECT_NE(U.Aus.find("\xC3\x96sterreich"), std::string::npos);
+  EXPECT_NE(U.Aus.find("\303\226sterreich"), std::string::npos);
 }
 
 TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
@@ -156,10 +121,7 @@ TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
   EXPECT_EQ(CsvFeld("a; b"), "\"a; b\"");
   EXPECT_EQ(CsvFeld("sagt \"ja\""), "\"sagt \"\"ja\"\"\"");
   EXPECT_EQ(CsvFeld(" "), "\" \"");
-  EXPECT_EQ(CsvFeld("\xFC"
-                    "ber"),
-            "\xFC"
-            "ber");
+  EXPECT_EQ(CsvFeld("\374ber"), "\374ber");
 }
 
 // Eingaben, die ein Terminal steuern oder in einer Tabellenkalkulation etwas ausfuehren wollen,
@@ -202,13 +164,10 @@ INSTANTIATE_TEST_SUITE_P(
                     THarmlos{"TerminaltitelUndLoeschen", "31 80 \033]0;PWNED\007\033[2J6652 003-8\n", ""},
                     THarmlos{"Zwischenablage", "\033]52;c;cm0gLXJmIH4=\007\n", ""},
                     THarmlos{"Verschleiert", "31 80 6652 003-4 \033[1A\033[2K\033[8m\n", ""},
-                    THarmlos{"C1AlsUtf8",
-                             "\xC2\x9B"
-                             "2J \xC2\x81 31 80 6652 003-8\n",
-                             ""},
+                    THarmlos{"C1AlsUtf8", "\302\2332J \302\201 31 80 6652 003-8\n", ""},
                     THarmlos{"Datentexte", "31 80 6652 003-8\n",
                              "[Wagentyp]\n3=G\n[Austausch]\n31==cmd|' /C calc'!A0\033[2J\n[RIV-Merkmal]\n3=@SUM(1)\n"
-                             "[Eigentumsmerkmal]\n1=-1+1\x9D\n[Version]\nVersion=1\n"}),
+                             "[Eigentumsmerkmal]\n1=-1+1\235\n[Version]\nVersion=1\n"}),
     [](const testing::TestParamInfo<THarmlos>& Info) { return std::string(Info.param.Name); });
 
 TEST(Daten, OhneDatendateiNurPruefziffern)

@@ -77,28 +77,23 @@ INSTANTIATE_TEST_SUITE_P(
                            "[Bahnen]\n8\0"
                            "0=X\n81=Y"s,
                            Bahnen, "8", ""},
-                    TRegel{"Utf8MitBom", "\xEF\xBB\xBF[Bahnen]\n81=\xC3\x96sterreich", Bahnen, "81", "\xD6sterreich"},
-                    TRegel{"Utf8OhneBom", "[Bahnen]\n81=\xC3\x96sterreich \xE2\x82\xAC", Bahnen, "81",
-                           "\xD6sterreich \x80"},
-                    TRegel{"Utf8NichtDarstellbar",
-                           "[Bahnen]\n54=\xC4\x8C"
-                           "D",
-                           Bahnen, "54", "?D"},
-                    TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\n\xC3\xA4x=1", Bahnen, "\xC4X", "1"},
-                    TRegel{"Windows1252Bleibt", "[Bahnen]\n81=\xD6sterreich \x80", Bahnen, "81", "\xD6sterreich \x80"},
+                    TRegel{"Utf8MitBom", "\357\273\277[Bahnen]\n81=\303\226sterreich", Bahnen, "81", "\326sterreich"},
+                    TRegel{"Utf8OhneBom", "[Bahnen]\n81=\303\226sterreich \342\202\254", Bahnen, "81",
+                           "\326sterreich \200"},
+                    TRegel{"Utf8NichtDarstellbar", "[Bahnen]\n54=\304\214D", Bahnen, "54", "?D"},
+                    TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\n\303\244x=1", Bahnen, "\304X", "1"},
+                    TRegel{"Windows1252Bleibt", "[Bahnen]\n81=\326sterreich \200", Bahnen, "81", "\326sterreich \200"},
                     TRegel{"Utf16LeMitBom",
-                           "\xFF\xFE[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
+                           "\377\376[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
                            "8\0"
-                           "1\0=\0\xD6\0"
+                           "1\0=\0\326\0"
                            "B\0"s,
-                           Bahnen, "81",
-                           "\xD6"
-                           "B"},
+                           Bahnen, "81", "\326B"},
                     TRegel{"Utf16BeMitBom",
-                           "\xFE\xFF\0[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
+                           "\376\377\0[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
                            "8\0"
-                           "1\0=\x20\xAC"s,
-                           Bahnen, "81", "\x80"},
+                           "1\0=\040\254"s,
+                           Bahnen, "81", "\200"},
                     TRegel{"LeererNameZaehltNicht", "[Bahnen]\n = X\n", Bahnen, "", ""}),
     [](const testing::TestParamInfo<TRegel>& Info) { return std::string(Info.param.Name); });
 
@@ -335,11 +330,11 @@ TEST_P(WertTest, FindetErstenPassendenNamen)
 
 INSTANTIATE_TEST_SUITE_P(Faelle, WertTest,
                          testing::Values(TSuchFall{"Ascii", {"665X=Fals"}, "665x", "Fals"},
-                                         TSuchFall{"Umlaute", {"\xE4x=1"}, "\xC4X", "1"},  // äx / ÄX
-                                         TSuchFall{"AkzentBuchstaben", {"\xE9\xFE\xE0=1"}, "\xC9\xDE\xC0", "1"},
-                                         TSuchFall{"HacekUndLigatur", {"\x9A\x9C\x9E\xFF=1"}, "\x8A\x8C\x8E\x9F", "1"},
-                                         TSuchFall{"MalUndGeteiltSindVerschieden", {"\xF7=1"}, "\xD7", ""},
-                                         TSuchFall{"SzHatKeinGrossbuchstaben", {"\xDF=1"}, "SS", ""},
+                                         TSuchFall{"Umlaute", {"\344x=1"}, "\304X", "1"},  // äx / ÄX
+                                         TSuchFall{"AkzentBuchstaben", {"\351\376\340=1"}, "\311\336\300", "1"},
+                                         TSuchFall{"HacekUndLigatur", {"\232\234\236\377=1"}, "\212\214\216\237", "1"},
+                                         TSuchFall{"MalUndGeteiltSindVerschieden", {"\367=1"}, "\327", ""},
+                                         TSuchFall{"SzHatKeinGrossbuchstaben", {"\337=1"}, "SS", ""},
                                          TSuchFall{"ErsterTreffer", {"a=1", "A=2"}, "a", "1"},
                                          TSuchFall{"ZeileOhneGleichWirdUebersprungen", {"a", "a=2"}, "a", "2"},
                                          TSuchFall{"WertNachErstemGleich", {"a==b="}, "a", "=b="},

@@ -16,15 +16,9 @@ void PrintTo(const TAnzeige& A, std::ostream* Aus)
 namespace {
 
 const std::string Bis120 = "max. 120 km/h oder weniger";
-const std::string Bis140 =
-    "max. 140 km/h, aber \xFC"
-    "ber 120 km/h";
-const std::string Bis160 =
-    "max. 160 km/h, aber \xFC"
-    "ber 140 km/h";
-const std::string Ueber160 =
-    "\xFC"
-    "ber 160 km/h";
+const std::string Bis140 = "max. 140 km/h, aber \374ber 120 km/h";
+const std::string Bis160 = "max. 160 km/h, aber \374ber 140 km/h";
+const std::string Ueber160 = "\374ber 160 km/h";
 const std::string SieheGattung = "siehe Wagengattung";
 
 struct TFall {
@@ -67,7 +61,7 @@ const std::string Grunddaten =
     "[Wagentyp]\n3=G\n2=G\n6=P\n5=P\n"
     "[Eigentumsmerkmal]\n1=Privatwagen\n"
     "[RIV-Merkmal]\n3=RIV\n"
-    "[Bahnen]\n80=Deutschland\n81=\xD6sterreich\n"
+    "[Bahnen]\n80=Deutschland\n81=\326sterreich\n"
     "[Austausch]\n31=TEN, RIV\n50=RIC\n"
     "[Wagengattung]\n6652=Fals\n665x=Fals-Gruppe\n3=1./2. Klasse\n1=1. Klasse\n6=\n"
     "66=Sonderwagen\n84=Speisewagen\n"
@@ -92,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFall{"GueterwagenOhneGattung",
               "",
               "31816663003",
-              {"Privatwagen; RIV", "TEN, RIV", "\xD6sterreich", "", SieheGattung}},
+              {"Privatwagen; RIV", "TEN, RIV", "\326sterreich", "", SieheGattung}},
         TFall{"TrennerAuchOhneTexte", "", "22999999999", {"; ", "", "", "", SieheGattung}},
         TFall{"GruppenschluesselOhneFall",
               "[Wagengattung]\n123X=Gross\n",
@@ -124,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WagenInfo, EigeneTexteSindWindows1252)
 {
-  // "\xFC" ist ü in Windows-1252; in UTF-8 stuende dort 0xC3 0xBC.
+  // "\374" ist ü in Windows-1252; in UTF-8 stuende dort 0xC3 0xBC.
   for (const char* Nummer : {"00000030000", "00000070000", "00000090000"}) {
     const std::string Text = WagenInfo(TStammdaten{}, Nummer).Geschwindigkeit;
     EXPECT_NE(Text.find('\xFC'), std::string::npos) << Text;

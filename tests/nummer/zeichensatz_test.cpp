@@ -22,16 +22,13 @@ TEST_P(Utf8NachCp1252Test, SetztUm) { EXPECT_EQ(Utf8NachCp1252(GetParam().Utf8),
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Utf8NachCp1252Test,
     testing::Values(TUmsetzung{"Ascii", "Wagen 123", "Wagen 123"},
-                    TUmsetzung{"Umlaute", "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84", "\xE4\xF6\xFC\xDF\xC4"},
-                    TUmsetzung{"Euro", "\xE2\x82\xAC", "\x80"}, TUmsetzung{"Halbgeviertstrich", "\xE2\x80\x93", "\x96"},
-                    TUmsetzung{"HacekGross", "\xC5\xA0", "\x8A"},
-                    TUmsetzung{"NichtImZeichensatz", "\xC4\x8C\xE4\xB8\xAD", "??"},
-                    TUmsetzung{"Emoji",
-                               "\xF0\x9F\x98\x80"
-                               "1",
-                               "?1"},
-                    TUmsetzung{"C1Steuerzeichen", "\xC2\x81", "?"}, TUmsetzung{"UngueltigJeByte", "\xFF\xC3", "??"},
-                    TUmsetzung{"Ueberlang", "\xC0\xAF", "??"}, TUmsetzung{"Surrogat", "\xED\xA0\x80", "???"}),
+                    TUmsetzung{"Umlaute", "\303\244\303\266\303\274\303\237\303\204", "\344\366\374\337\304"},
+                    TUmsetzung{"Euro", "\342\202\254", "\200"}, TUmsetzung{"Halbgeviertstrich", "\342\200\223", "\226"},
+                    TUmsetzung{"HacekGross", "\305\240", "\212"},
+                    TUmsetzung{"NichtImZeichensatz", "\304\214\344\270\255", "??"},
+                    TUmsetzung{"Emoji", "\360\237\230\2001", "?1"}, TUmsetzung{"C1Steuerzeichen", "\302\201", "?"},
+                    TUmsetzung{"UngueltigJeByte", "\377\303", "??"}, TUmsetzung{"Ueberlang", "\300\257", "??"},
+                    TUmsetzung{"Surrogat", "\355\240\200", "???"}),
     [](const testing::TestParamInfo<TUmsetzung>& Info) { return std::string(Info.param.Name); });
 
 TEST(Zeichensatz, HinUndZurueckErhaeltJedesBelegteByte)
@@ -58,30 +55,27 @@ TEST_P(IstMehrbyteUtf8Test, Erkennt) { EXPECT_EQ(IstMehrbyteUtf8(GetParam().Text
 
 INSTANTIATE_TEST_SUITE_P(Faelle, IstMehrbyteUtf8Test,
                          testing::Values(TMehrbyte{"NurAscii", "abc", false}, TMehrbyte{"Leer", "", false},
-                                         TMehrbyte{"Umlaut", "\xC3\xBC", true},
-                                         TMehrbyte{"Windows1252",
-                                                   "\xFC"
-                                                   "ber",
-                                                   false},
-                                         TMehrbyte{"AbgeschnittenAmEnde", "\xC3\xBC\xC3", false},
-                                         TMehrbyte{"Cp1252DasWieUtf8Aussieht", "\xC3\xA4 und \xFC", false}),
+                                         TMehrbyte{"Umlaut", "\303\274", true},
+                                         TMehrbyte{"Windows1252", "\374ber", false},
+                                         TMehrbyte{"AbgeschnittenAmEnde", "\303\274\303", false},
+                                         TMehrbyte{"Cp1252DasWieUtf8Aussieht", "\303\244 und \374", false}),
                          [](const testing::TestParamInfo<TMehrbyte>& Info) { return std::string(Info.param.Name); });
 
 TEST(Zeichensatz, Utf16MitSurrogatpaarUndEinzelsurrogat)
 {
   // "ä", Emoji als Paar, einzelnes hohes Surrogat, "A"; ein ueberzaehliges Byte
-  const std::string Le("\xE4\x00\x3D\xD8\x00\xDE\x3D\xD8\x41\x00\x42", 11);
-  EXPECT_EQ(Utf16NachCp1252(Le, false), "\xE4??A");
-  const std::string Be("\x00\xE4\x20\xAC", 4);
-  EXPECT_EQ(Utf16NachCp1252(Be, true), "\xE4\x80");
+  const std::string Le("\344\000\075\330\000\336\075\330\101\000\102", 11);
+  EXPECT_EQ(Utf16NachCp1252(Le, false), "\344??A");
+  const std::string Be("\000\344\040\254", 4);
+  EXPECT_EQ(Utf16NachCp1252(Be, true), "\344\200");
 }
 
 TEST(Zeichensatz, GrossUndKleinNachWindows1252)
 {
   // Umlaute, S/Z mit Hacek, OE, Y mit Trema; Mal- und Geteiltzeichen sind kein Paar
-  EXPECT_TRUE(GleichOhneFall("\xC4\xD6\xDC\x8A\x8C\x8E\x9F\xDEX", "\xE4\xF6\xFC\x9A\x9C\x9E\xFF\xFEx"));
-  EXPECT_FALSE(GleichOhneFall("\xD7", "\xF7"));
-  EXPECT_EQ(OhneFall("\xDF\xB5@[`{"), "\xDF\xB5@[`{");
+  EXPECT_TRUE(GleichOhneFall("\304\326\334\212\214\216\237\336X", "\344\366\374\232\234\236\377\376x"));
+  EXPECT_FALSE(GleichOhneFall("\327", "\367"));
+  EXPECT_EQ(OhneFall("\337\265@[`{"), "\337\265@[`{");
 }
 
 }  // namespace
