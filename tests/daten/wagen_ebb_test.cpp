@@ -80,7 +80,7 @@ TEST(WagenEbb, JedeKennzahlDerErATabelleWirdGefunden)
   EXPECT_EQ(Geprueft, 3779u);
 }
 
-TEST(WagenEbb, LaedtSchnell)
+TEST(Zeit, AusgelieferteDateiLaedtSchnell)
 {
   const auto Beginn = std::chrono::steady_clock::now();
   const auto Ergebnis = LadeStammdaten(DatenVerzeichnis / "Wagen.ebb");

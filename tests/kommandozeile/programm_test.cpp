@@ -180,7 +180,7 @@ TEST(Daten, OhneDatendateiNurPruefziffern)
   EXPECT_NE(Fehler.str().find("nur die Pr\303\274fziffern"), std::string::npos);
 }
 
-TEST(Liste, ZehntausendNummernInUnterEinerSekunde)
+TEST(Zeit, ZehntausendNummernInUnterEinerSekunde)
 {
   std::string Liste;
   for (int I = 0; I < 10000; ++I)

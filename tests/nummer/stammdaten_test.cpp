@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, WertlaengeTest,
                                                    2047}),
                          [](const testing::TestParamInfo<TWertFall>& Info) { return std::string(Info.param.Name); });
 
-TEST(Grenzen, LadenBleibtLinear)
+TEST(Zeit, LadenBleibtLinear)
 {
   // 200.000 Zeilen in allen Abschnitten; quadratisches Verhalten braeuchte Minuten.
   std::string Text;
