@@ -6,7 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <fstream>
 #include <string>
 
@@ -69,11 +71,16 @@ BENCHMARK(BM_LadenAusgeliefert)->Unit(benchmark::kMicrosecond);
 
 // Erzeugte Dateien wachsender Groesse: sieben Abschnitte mit Schluesseln von 4 Zeichen und
 // Werten von 2.047 Zeichen, bis der Namensblock jedes Abschnitts voll ist oder die Datei
-// die Hoechstgroesse erreicht (der schlimmste Fall, den der Leser zulaesst).
+// die Hoechstgroesse erreicht (der schlimmste Fall, den der Leser zulaesst). Sie entstehen in
+// jedem Lauf neu, im Verzeichnis TANDRIX_BENCH_DATEIEN (scripts/bench misst damit auch das
+// Laden im frischen Prozess) oder im temporaeren Verzeichnis.
 std::filesystem::path ErzeugteDatei(std::size_t Ziel)
 {
-  const auto Pfad = std::filesystem::temp_directory_path() / ("tandrix_bench_" + std::to_string(Ziel) + ".ebb");
-  if (std::filesystem::exists(Pfad))
+  const char* Verzeichnis = std::getenv("TANDRIX_BENCH_DATEIEN");
+  const auto Pfad = (Verzeichnis ? std::filesystem::path(Verzeichnis) : std::filesystem::temp_directory_path()) /
+                    ("tandrix_bench_" + std::to_string(Ziel) + ".ebb");
+  static std::set<std::filesystem::path> Geschrieben;
+  if (!Geschrieben.insert(Pfad).second)
     return Pfad;
   std::string Text;
   const std::string Wert(2047, 'w');
