@@ -16,32 +16,14 @@ namespace {
 constexpr QPoint Fensterposition(211, 179);
 constexpr int Arbeitsflaechenhoehe = 406;  // Mittelteil 387 und Statusleiste 19
 
-// Labels ohne feste Groesse passen sich wie im Formular an ihren einzeiligen Text an. Das
-// Ergebnis ist das von adjustSize (also sizeHint), aber mit einem Textsatz statt dreien:
-// sizeHint rechnet jedes Mal auch die Mindestgroesse aus, und beim Start sind es zwanzig Labels.
-void PasseGroesseAn(QLabel* Label)
-{
-  if (Label->wordWrap())
-    return;
-  if (Label->text().isEmpty()) {
-    Label->adjustSize();  // eigene Mindestgroesse von Qt; ohne Text ist das billig
-    return;
-  }
-  // Die senkrechte Ausrichtung aendert die Groesse nicht.
-  const int Satzart = Qt::TextExpandTabs | static_cast<int>(Label->alignment() & Qt::AlignHorizontal_Mask);
-  const QRect Text = Label->fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Satzart, Label->text());
-  const QMargins Rand = Label->contentsMargins();
-  const int Abstand = 2 * Label->margin();
-  Label->resize(Text.width() + Rand.left() + Rand.right() + Abstand,
-                Text.height() + Rand.top() + Rand.bottom() + Abstand);
-}
-
+// Labels ohne feste Groesse passen sich wie im Formular an ihren Text an.
 void SetzeText(QLabel* Label, const QString& Text)
 {
   if (Label->text() == Text)
     return;  // Groesse stimmt schon
   Label->setText(Text);
-  PasseGroesseAn(Label);
+  if (!Label->wordWrap())
+    Label->adjustSize();
 }
 
 }  // namespace
@@ -66,7 +48,8 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
   ui->StatusBar1->addWidget(Statuszeile, 1);
 
   for (QLabel* Label : ui->centralwidget->findChildren<QLabel*>())
-    PasseGroesseAn(Label);
+    if (!Label->wordWrap())
+      Label->adjustSize();
   // Der Link liegt genau ueber der Anschrift im Satz von Label10 und deckt sie ab.
   const QString Satz = ui->Label10->text();
   const qreal Versatz = QFontMetricsF(ui->Label10->font()).horizontalAdvance(Satz.left(Satz.indexOf(Kontakt::EMail)));
