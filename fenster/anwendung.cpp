@@ -5,10 +5,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QImage>
-#include <QPixmap>
-
-#include "fenster/bilder/symbol.h"
 
 void AnwendungEinrichten()
 {
@@ -37,9 +33,11 @@ void AnwendungEinrichten()
   Schrift.setStyleStrategy(QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoFontMerging));
   QApplication::setFont(Schrift);
 
-  // Fenstersymbol aus Rohpixeln; groessere Symbole holt die Arbeitsumgebung aus dem Symbolthema.
+  // Fenstersymbol; groessere Symbole holt die Arbeitsumgebung aus dem Symbolthema. Die
+  // Ressourcen einer statischen Bibliothek muessen ausdruecklich angemeldet werden.
+  Q_INIT_RESOURCE(bilder);
   QIcon Symbol;
-  Symbol.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(Symbol32), 32, 32, QImage::Format_ARGB32)));
-  Symbol.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(Symbol48), 48, 48, QImage::Format_ARGB32)));
+  Symbol.addFile(QStringLiteral(":/symbol/32.png"));
+  Symbol.addFile(QStringLiteral(":/symbol/48.png"));
   QApplication::setWindowIcon(Symbol);
 }
