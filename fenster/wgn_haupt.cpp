@@ -32,8 +32,18 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
     : QMainWindow(Eltern), ui(std::make_unique<Ui::Form1>())
 {
   ui->setupUi(this);
+  TexteErgaenzen();
+  LabelsEinrichten();
+  EingabenVerbinden();
+  resize(width(), menuBar()->sizeHint().height() + Arbeitsflaechenhoehe);
+  move(Fensterposition);
+  ui->Personennummer->setFocus();
+  FormCreate(Datei);
+}
 
-  // Was das Formular nicht ausdruecken kann: Anschriften, Lage des Links, Groesse und Ort.
+// Was das Formular nicht ausdruecken kann: Anschriften in den Texten und die Statuszeile.
+void TForm1::TexteErgaenzen()
+{
   ui->Label10->setText(ui->Label10->text().arg(Kontakt::EMail));
   ui->Label17->setText(ui->Label17->text().arg(Kontakt::EMail));
   ui->Webseitebesuchen1->setText(ui->Webseitebesuchen1->text().arg(Kontakt::WebName));
@@ -45,8 +55,14 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
       ui->StatusBar1);
   Statuszeile->setObjectName(QStringLiteral("Statuszeile"));
   Statuszeile->setTextFormat(Qt::PlainText);
+  // Der Text darf abgeschnitten werden: er bestimmt nicht, wie schmal das Fenster werden kann.
+  Statuszeile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   ui->StatusBar1->addWidget(Statuszeile, 1);
+}
 
+// Groessen nach dem Text, der Link ueber der Anschrift, Farben und Schrift des Hinweises.
+void TForm1::LabelsEinrichten()
+{
   for (QLabel* Label : ui->centralwidget->findChildren<QLabel*>())
     if (!Label->wordWrap())
       Label->adjustSize();
@@ -62,7 +78,6 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
     Farben.setColor(QPalette::WindowText, Farben.color(QPalette::Highlight));
     Label->setPalette(Farben);
   }
-
 #ifndef Q_OS_WIN
   // "Arial" gibt es unter Linux meist nur als Ersatzname. Die massgleiche Liberation Sans vorn
   // erspart die Ersatzsuche in fontconfig beim ersten Zeichnen.
@@ -70,11 +85,13 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
   Hinweisschrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   ui->Label7->setFont(Hinweisschrift);
 #endif
+}
 
+void TForm1::EingabenVerbinden()
+{
   for (QLineEdit* Feld : {ui->Personennummer, ui->Personenkontr, ui->Gueternummer1, ui->Gueternummer2,
                           ui->Gueternummer3, ui->Gueterkontr})
     Feld->setValidator(new TCp1252Pruefer(Feld));
-
   connect(ui->Personennummer, &QLineEdit::textChanged, this, &TForm1::PersonennummerChange);
   connect(ui->Gueternummer1, &QLineEdit::textChanged, this, &TForm1::Gueternummer1Change);
   connect(ui->Gueternummer2, &QLineEdit::textChanged, this, &TForm1::Gueternummer2Change);
@@ -82,12 +99,6 @@ TForm1::TForm1(const std::optional<std::filesystem::path>& Datei, QWidget* Elter
   connect(ui->Webseitebesuchen1, &QAction::triggered, this, &TForm1::Webseitebesuchen1Click);
   ui->Label17->installEventFilter(this);
   ui->StatusBar1->installEventFilter(this);
-
-  resize(width(), menuBar()->sizeHint().height() + Arbeitsflaechenhoehe);
-  move(Fensterposition);
-  ui->Personennummer->setFocus();
-
-  FormCreate(Datei);
 }
 
 TForm1::~TForm1() = default;

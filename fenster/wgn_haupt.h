@@ -37,6 +37,9 @@ private slots:
   void Webseitebesuchen1Click();
 
 private:
+  void TexteErgaenzen();
+  void LabelsEinrichten();
+  void EingabenVerbinden();
   void FormCreate(const std::optional<std::filesystem::path>& Datei);
   void PersonenPruefen();
   void GueterPruefen();

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,7 @@ private slots:
   void Links_data();
   void Links();
   void EinfacherKlickAufStatusleisteTutNichts();
+  void SchmalerAlsDieStatuszeile();
 
   void OhneDatendatei();
   void DatentexteBleibenKlartext();
@@ -571,6 +573,16 @@ void TForm1Test::Links()
   QCOMPARE(Links_.Adressen, QList<QUrl>{Erwartet});
   QCOMPARE(Links_.Adressen.first().toString(), Erwartet.toString());
   QVERIFY(Feld("Gueternummer1")->text().isEmpty());
+}
+
+void TForm1Test::SchmalerAlsDieStatuszeile()
+{
+  // Ein gewoehnlicher Rahmen: der Text der Statuszeile wird abgeschnitten, der Griff bleibt im Fenster.
+  Form->resize(300, Form->height());
+  QCOMPARE(Form->width(), 300);
+  const auto* Griff = Form->statusBar()->findChild<QSizeGrip*>();
+  QVERIFY(Griff);
+  QVERIFY(Form->statusBar()->rect().contains(Griff->geometry()));
 }
 
 void TForm1Test::EinfacherKlickAufStatusleisteTutNichts()
