@@ -41,11 +41,14 @@ constexpr const char* Hilfe =
     "oder Datendatei, 3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollst\303\244ndig).\n";
 
 struct TOptionen {
+  bool Hilfe = false;
+  bool Version = false;
+  std::optional<std::string> Fehler;  // UTF-8
   bool Csv = false;
   bool Utf8 = false;
   bool Erklaeren = false;
   std::optional<std::string> Daten;
-  std::vector<std::string> Nummern;
+  std::vector<std::string> Nummern;  // Windows-1252, Steuerzeichen sichtbar
 };
 
 // Steuerzeichen als sichtbare Stellvertreter, damit die Ausgabe zeigt, was die Eingabe enthielt,
@@ -93,11 +96,10 @@ public:
   }
 
   // Ohne Angaben (keine Datendatei) nur das Urteil ueber die Pruefziffer.
-  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ergebnis,
-              const std::optional<TAnzeige>& Angaben)
+  void Nummer(const std::string& Eingabe, const std::string& Ziffern, const std::string& Ziffer,
+              const std::string& Ergebnis, const std::optional<TAnzeige>& Angaben)
   {
     const std::string Elf = Ziffern.substr(0, 11);
-    const std::string Ziffer = Pruefziffer(Elf);
     const TAnzeige A = Angaben ? TAnzeige{Sichtbar(Angaben->Eigentumsmerkmal), Sichtbar(Angaben->Austauschverfahren),
                                           Sichtbar(Angaben->Eigentumsverwaltung), Sichtbar(Angaben->Wagengattung),
                                           Sichtbar(Angaben->Geschwindigkeit)}
@@ -138,16 +140,21 @@ private:
   std::ostream& FAus;
 };
 
-// Liest die Optionen; bei einem Fehler die Meldung (UTF-8).
-std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumente, TOptionen& O)
+// Alle Argumente in einem Durchgang; Hilfe und Version gehen einem Fehler vor.
+TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
 {
+  TOptionen O;
   bool NurNummern = false;
   for (std::size_t I = 0; I < Argumente.size(); ++I) {
     const std::string& A = Argumente[I];
-    if (NurNummern || !A.starts_with("--")) {
-      O.Nummern.push_back(A);
+    if (NurNummern || (!A.starts_with("--") && A != "-h")) {
+      O.Nummern.push_back(Sichtbar(ArgumentNachCp1252(A)));
     } else if (A == "--") {
       NurNummern = true;
+    } else if (A == "--hilfe" || A == "--help" || A == "-h") {
+      O.Hilfe = true;
+    } else if (A == "--version") {
+      O.Version = true;
     } else if (A == "--csv") {
       O.Csv = true;
     } else if (A == "--utf8") {
@@ -158,21 +165,34 @@ std::optional<std::string> OptionenLesen(const std::vector<std::string>& Argumen
       O.Daten = Argumente[++I];
     } else if (A.starts_with("--daten=")) {
       O.Daten = A.substr(8);
-    } else {
-      return "unbekannte oder unvollst\303\244ndige Option: " + A;
+    } else if (!O.Fehler) {
+      O.Fehler = "unbekannte oder unvollst\303\244ndige Option: " + Cp1252NachUtf8(Sichtbar(ArgumentNachCp1252(A)));
     }
   }
-  // Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in Teile: dann zusammen lesen.
-  if (O.Nummern.size() > 1 && std::none_of(O.Nummern.begin(), O.Nummern.end(), [](const std::string& N) {
-        return NummerAusText(ArgumentNachCp1252(N)).Fehler.empty();
-      })) {
+  return O;
+}
+
+struct TEingabe {
+  std::string Text;
+  TGelesen Gelesen;
+};
+
+// Jedes Argument einmal gelesen. Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in
+// Teile: ist keines fuer sich eine Nummer, aber alle zusammen, gilt das Ganze.
+std::vector<TEingabe> NummernAusArgumenten(const std::vector<std::string>& Nummern)
+{
+  std::vector<TEingabe> Eingaben;
+  for (const std::string& N : Nummern)
+    Eingaben.push_back({N, NummerAusText(N)});
+  if (Eingaben.size() > 1 &&
+      std::none_of(Eingaben.begin(), Eingaben.end(), [](const TEingabe& E) { return E.Gelesen.Fehler.empty(); })) {
     std::string Ganz;
-    for (const std::string& N : O.Nummern)
+    for (const std::string& N : Nummern)
       Ganz += (Ganz.empty() ? "" : " ") + N;
-    if (NummerAusText(ArgumentNachCp1252(Ganz)).Fehler.empty())
-      O.Nummern = {Ganz};
+    if (TGelesen Gelesen = NummerAusText(Ganz); Gelesen.Fehler.empty())
+      return {{Ganz, std::move(Gelesen)}};
   }
-  return std::nullopt;
+  return Eingaben;
 }
 
 }  // namespace
@@ -204,21 +224,13 @@ std::string MitUrsache(const std::string& Was, int Fehlernummer)
 
 int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
-  for (const std::string& A : Argumente) {
-    if (A == "--")
-      break;
-    if (A == "--hilfe" || A == "--help" || A == "-h") {
-      Aus << Hilfe;
-      return StatusGut;
-    }
-    if (A == "--version") {
-      Aus << "wagennummer (Tandrix) " TANDRIX_VERSION "\n";
-      return StatusGut;
-    }
+  const TOptionen Optionen = OptionenLesen(Argumente);
+  if (Optionen.Hilfe || Optionen.Version) {
+    Aus << (Optionen.Hilfe ? Hilfe : "wagennummer (Tandrix) " TANDRIX_VERSION "\n");
+    return StatusGut;
   }
-  TOptionen Optionen;
-  if (const auto Meldung = OptionenLesen(Argumente, Optionen)) {
-    Fehler << "wagennummer: " << *Meldung << "\nMehr mit: wagennummer --hilfe\n";
+  if (Optionen.Fehler) {
+    Fehler << "wagennummer: " << *Optionen.Fehler << "\nMehr mit: wagennummer --hilfe\n";
     return StatusUnbrauchbar;
   }
 
@@ -236,8 +248,7 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
   TAusgabe Ausgabe(Optionen, Aus);
   Ausgabe.Kopf();
   int Status = StatusGut;
-  const auto Pruefen = [&](const std::string& Eingabe) {
-    const TGelesen Gelesen = NummerAusText(Eingabe);
+  const auto Pruefen = [&](const std::string& Eingabe, const TGelesen& Gelesen) {
     if (!Gelesen.Fehler.empty()) {
       Ausgabe.Unbrauchbar(Eingabe, Gelesen.Fehler);
       Status = std::max<int>(Status, StatusUnbrauchbar);
@@ -256,13 +267,14 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
     std::optional<TAnzeige> Angaben;
     if (MitDaten)
       Angaben = WagenInfo(Geladen.Stammdaten, Gelesen.Ziffern.substr(0, 11));
-    Ausgabe.Nummer(Eingabe, Gelesen.Ziffern, Ergebnis, Angaben);
+    Ausgabe.Nummer(Eingabe, Gelesen.Ziffern, Ziffer, Ergebnis, Angaben);
   };
 
   // Ist die Ausgabe kaputt (voll, geschlossen, Leser weg), lohnt keine weitere Zeile.
   if (!Optionen.Nummern.empty()) {
-    for (std::size_t I = 0; I < Optionen.Nummern.size() && Aus; ++I)
-      Pruefen(Sichtbar(ArgumentNachCp1252(Optionen.Nummern[I])));
+    for (const TEingabe& E : NummernAusArgumenten(Optionen.Nummern))
+      if (Aus)
+        Pruefen(E.Text, E.Gelesen);
   } else {
     TListenLeser Leser(Ein);
     while (Aus) {
@@ -278,7 +290,7 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
       }
       const auto Anfang = Eingabe.find_first_not_of(" \t");
       if (Anfang != std::string::npos && Eingabe[Anfang] != '#')
-        Pruefen(Eingabe);
+        Pruefen(Eingabe, NummerAusText(Eingabe));
     }
     if (Ein.bad()) {
       Fehler << MitUrsache("Lesefehler", errno);
