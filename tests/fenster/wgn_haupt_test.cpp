@@ -297,7 +297,7 @@ void TForm1Test::SchriftUndMenue()
     for (const QChar Zeichen : AusCp1252(Alle))
       QVERIFY2(Masse.inFont(Zeichen), qPrintable(QString(Zeichen)));
   }
-  // Der Erweiterungsknopf der Menueleiste hat ein Symbol.
+  // Der Erweiterungsknopf der Menueleiste laedt sein Symbol erst bei Bedarf, hat aber eines.
   auto* Erweiterung = Form->menuBar()->findChild<QToolButton*>();
   QVERIFY(Erweiterung);
   QVERIFY(!Erweiterung->icon().pixmap(16, 16).isNull());
