@@ -166,6 +166,7 @@ void TForm1Test::Fenster()
   QCOMPARE(Form->statusBar()->geometry(), QRect(0, Menue + 387, 794, 19));
   QCOMPARE(Form->height() - Menue, 406);
   QVERIFY(Form->statusBar()->isSizeGripEnabled());
+  QCOMPARE(Form->windowIcon().pixmap(32, 32).toImage().pixel(3, 0), 0xff0f1f3fu);  // Byte-Reihenfolge der Rohpixel
   QVERIFY(!Form->windowIcon().isNull());
   QVERIFY(Form->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
