@@ -45,13 +45,11 @@ struct TAufbau {
 
 }  // namespace
 
-TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
+TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
 {
-  const auto [Kennung, Laenge] = KennungAmAnfang(Inhalt);
-  if (MussUmgesetztWerden(std::string_view(Inhalt).substr(Laenge), Kennung))
-    Inhalt = NachCp1252(std::string_view(Inhalt).substr(Laenge), Kennung);
   // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
-  const auto Text = std::make_shared<const std::string>(std::move(Inhalt));
+  const auto [Kennung, Laenge] = KennungAmAnfang(Inhalt);
+  const auto Text = std::make_shared<const std::string>(NachCp1252(Inhalt.substr(Laenge), Kennung));
 
   std::array<TAufbau, Abschnitte.size()> Aufbau;
   std::optional<std::string_view> Version;

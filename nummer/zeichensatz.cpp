@@ -148,14 +148,6 @@ bool GleichOhneFall(std::string_view A, std::string_view B)
   return true;
 }
 
-std::string OhneFall(std::string_view Text)
-{
-  std::string Ergebnis(Text);
-  for (char& Zeichen : Ergebnis)
-    Zeichen = static_cast<char>(Klein1252(static_cast<unsigned char>(Zeichen)));
-  return Ergebnis;
-}
-
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)
 {
   const auto Einheit = [&](std::size_t I) -> char32_t {
@@ -189,11 +181,6 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
   if (Anfang.starts_with("\376\377"))
     return {TKennung::Utf16BE, 2};
   return {TKennung::Keine, 0};
-}
-
-bool MussUmgesetztWerden(std::string_view Bytes, TKennung Kennung)
-{
-  return Kennung != TKennung::Keine || IstMehrbyteUtf8(Bytes);
 }
 
 std::string NachCp1252(std::string_view Bytes, TKennung Kennung)

@@ -27,7 +27,6 @@ unsigned char Klein1252(unsigned char Zeichen);
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
-std::string OhneFall(std::string_view Text);
 
 // UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian);
@@ -43,5 +42,4 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
 // Bytes nach der Kennung in Windows-1252: mit Kennung umgesetzt, ohne Kennung nur gueltiges
 // UTF-8 mit Mehrbyte-Zeichen (ein heutiger Editor), alles andere gilt schon als Windows-1252.
 // Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile).
-bool MussUmgesetztWerden(std::string_view Bytes, TKennung Kennung);
 std::string NachCp1252(std::string_view Bytes, TKennung Kennung);
