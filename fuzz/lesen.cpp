@@ -28,7 +28,7 @@ void PruefeListe(const TWerteListe& Liste)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
-  const auto [S, Version] = LadeStammdatenAusText(std::string_view(reinterpret_cast<const char*>(Daten), Groesse));
+  const auto [S, Version] = LadeStammdatenAusText(std::string(reinterpret_cast<const char*>(Daten), Groesse));
   for (const TAbschnitt& Abschnitt : Abschnitte)
     PruefeListe(S.*(Abschnitt.Tabelle));
   if (Version.size() > WertHoechstlaenge)

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
   const std::string_view Text(reinterpret_cast<const char*>(Daten), Groesse);
   const std::size_t Ende = std::min(Text.find('\n'), Text.size());
   const std::string_view Nummer = Text.substr(0, Ende);
-  const auto [S, Version] = LadeStammdatenAusText(Text.substr(std::min(Ende + 1, Text.size())));
+  const auto [S, Version] = LadeStammdatenAusText(std::string(Text.substr(std::min(Ende + 1, Text.size()))));
   const TAnzeige A = WagenInfo(S, Nummer);
   const bool Gueter = S.TypListe.Wert(Nummer.substr(0, 1)) == "G";
   if (A.Geschwindigkeit.empty() ||

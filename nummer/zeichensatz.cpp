@@ -129,15 +129,6 @@ bool IstMehrbyteUtf8(std::string_view Text)
   return Mehrbyte;
 }
 
-unsigned char Klein1252(unsigned char Z)
-{
-  if ((Z >= 'A' && Z <= 'Z') || (Z >= 0xC0 && Z <= 0xDE && Z != 0xD7))
-    return static_cast<unsigned char>(Z + 0x20);
-  if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
-    return static_cast<unsigned char>(Z + 0x10);  // S mit Hacek, OE, Z mit Hacek
-  return Z == 0x9F ? 0xFF : Z;                    // Y mit Trema
-}
-
 bool GleichOhneFall(std::string_view A, std::string_view B)
 {
   if (A.size() != B.size())
@@ -146,6 +137,14 @@ bool GleichOhneFall(std::string_view A, std::string_view B)
     if (Klein1252(static_cast<unsigned char>(A[I])) != Klein1252(static_cast<unsigned char>(B[I])))
       return false;
   return true;
+}
+
+std::string OhneFall(std::string_view Text)
+{
+  std::string Ergebnis(Text);
+  for (char& Z : Ergebnis)
+    Z = static_cast<char>(Klein1252(static_cast<unsigned char>(Z)));
+  return Ergebnis;
 }
 
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)

@@ -23,10 +23,18 @@ bool IstMehrbyteUtf8(std::string_view Text);
 
 // Kleinbuchstabe nach Windows-1252: ASCII, A-grave..Thorn ausser dem Malzeichen,
 // sowie S/Z mit Hacek, OE-Ligatur und Y mit Trema.
-unsigned char Klein1252(unsigned char Zeichen);
+constexpr unsigned char Klein1252(unsigned char Z)
+{
+  if ((Z >= 'A' && Z <= 'Z') || (Z >= 0xC0 && Z <= 0xDE && Z != 0xD7))
+    return static_cast<unsigned char>(Z + 0x20);
+  if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
+    return static_cast<unsigned char>(Z + 0x10);  // S mit Hacek, OE, Z mit Hacek
+  return Z == 0x9F ? 0xFF : Z;                    // Y mit Trema
+}
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
+std::string OhneFall(std::string_view Text);
 
 // UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian);
