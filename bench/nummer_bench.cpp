@@ -8,8 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <fstream>
+#include <set>
 #include <string>
 
 namespace {

@@ -7,11 +7,13 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QResource>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstring>
@@ -73,13 +75,23 @@ void AnwendungEinrichten()
   QCoreApplication::setApplicationName(QStringLiteral("Tandrix 1.0"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TANDRIX_VERSION));
 
+  // Qts eigene Texte (Kontextmenue der Eingabefelder, "Strg" in Tastenkuerzeln) auf Deutsch wie
+  // das ganze Fenster: unter Windows liegt die Uebersetzung neben dem Programm, unter Debian
+  // bei Qt (qt6-translations-l10n).
+  auto* Uebersetzung = new QTranslator(QCoreApplication::instance());
+  if (Uebersetzung->load(QStringLiteral("qtbase_de"),
+                         QCoreApplication::applicationDirPath() + QStringLiteral("/translations")) ||
+      Uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(Uebersetzung);
+
   // MS Sans Serif gibt es unter Linux nicht; Liberation Sans ist massgleich zu Arial. Sie steht
   // dort vorn, weil jede fehlende Familie davor beim Start eine teure Ersatzsuche kostet.
   // Anwendungsweit, damit auch Menues sie tragen.
   QFont Schrift;
 #ifdef Q_OS_WIN
-  Schrift.setFamilies(
-      {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+  // Unter Windows die Schrift des Vorbilds; Wine hat sie nicht und nimmt die massgleiche Liberation Sans.
+  Schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("Liberation Sans")});
 #else
   Schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
 #endif

@@ -182,6 +182,7 @@ struct TEingabe {
 std::vector<TEingabe> NummernAusArgumenten(const std::vector<std::string>& Nummern)
 {
   std::vector<TEingabe> Eingaben;
+  Eingaben.reserve(Nummern.size());
   for (const std::string& N : Nummern)
     Eingaben.push_back({N, NummerAusText(N)});
   if (Eingaben.size() > 1 &&

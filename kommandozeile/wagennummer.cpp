@@ -6,9 +6,22 @@
 #include <csignal>
 #include <iostream>
 
+#ifdef _WIN32
+#  include <fcntl.h>
+#  include <io.h>
+#  include <windows.h>
+#endif
+
 int main(int argc, char* argv[])
 {
   std::setlocale(LC_ALL, "");  // Systemmeldungen (strerror) in der Sprache des Benutzers
+#ifdef _WIN32
+  // Dieselben Bytes wie unter Linux: kein Umsetzen von Zeilenenden (CSV hat schon CR LF, UTF-16
+  // braucht jedes Byte), und die Konsole zeigt die Tabelle als UTF-8.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+#endif
 #ifdef SIGXFSZ
   // Ueber der Dateigroessengrenze soll das Schreiben scheitern (EFBIG) und gemeldet werden,
   // statt das Programm still abzubrechen.

@@ -4,10 +4,10 @@
 
 std::size_t TWerteListe::THashOhneFall::operator()(std::string_view Name) const
 {
-  std::size_t Wert = 14695981039346656037u;  // FNV-1a
+  std::size_t Streu = 14695981039346656037u;  // FNV-1a
   for (const char Z : Name)
-    Wert = (Wert ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
-  return Wert;
+    Streu = (Streu ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
+  return Streu;
 }
 
 bool TWerteListe::TGleichOhneFall::operator()(std::string_view A, std::string_view B) const

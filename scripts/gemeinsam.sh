@@ -19,11 +19,12 @@ pakete_installieren() {
   "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
-# Was beim Ende des Skripts geschehen soll, in umgekehrter Reihenfolge der Anmeldung.
+# Was beim Ende des Skripts geschehen soll, in umgekehrter Reihenfolge der Anmeldung. Ein
+# scheiterndes Aufraeumen aendert den Exit-Status des Skripts nicht.
 _am_ende=()
 am_ende() {
   _am_ende=("$*" "${_am_ende[@]}")
-  trap 'for befehl in "${_am_ende[@]}"; do eval "$befehl"; done' EXIT
+  trap 'for befehl in "${_am_ende[@]}"; do eval "$befehl" || true; done' EXIT
 }
 
 # Qt braucht ein eigenes Laufzeitverzeichnis; es verschwindet am Ende wieder.

@@ -5,6 +5,7 @@
 #include "nummer/stammdaten.h"
 #include "version.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -12,6 +13,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -72,6 +74,7 @@ private slots:
   void Links();
   void EinfacherKlickAufStatusleisteTutNichts();
   void SchmalerAlsDieStatuszeile();
+  void QtTexteAufDeutsch();
 
   void OhneDatendatei();
   void DatentexteBleibenKlartext();
@@ -574,6 +577,14 @@ void TForm1Test::Links()
   QCOMPARE(Links_.Adressen, QList<QUrl>{Erwartet});
   QCOMPARE(Links_.Adressen.first().toString(), Erwartet.toString());
   QVERIFY(Feld("Gueternummer1")->text().isEmpty());
+}
+
+void TForm1Test::QtTexteAufDeutsch()
+{
+  const std::unique_ptr<QMenu> Menue(Feld("Personennummer")->createStandardContextMenu());
+  QVERIFY(Menue->actions().first()->text().startsWith(QStringLiteral("&R\u00fcckg\u00e4ngig")));
+  QCOMPARE(Form->findChild<QAction*>("Webseitebesuchen1")->shortcut().toString(QKeySequence::NativeText),
+           QStringLiteral("Strg+I"));
 }
 
 void TForm1Test::SchmalerAlsDieStatuszeile()
