@@ -78,13 +78,16 @@ void TForm1::LabelsEinrichten()
     Farben.setColor(QPalette::WindowText, Farben.color(QPalette::Highlight));
     Label->setPalette(Farben);
   }
-#ifndef Q_OS_WIN
-  // "Arial" gibt es unter Linux meist nur als Ersatzname. Die massgleiche Liberation Sans vorn
-  // erspart die Ersatzsuche in fontconfig beim ersten Zeichnen.
+  // "Arial" gibt es unter Linux meist nur als Ersatzname: die massgleiche Liberation Sans vorn
+  // erspart die Ersatzsuche in fontconfig beim ersten Zeichnen. Unter Windows Arial wie im
+  // Formular, unter Wine (ohne Arial) Liberation Sans.
   QFont Hinweisschrift = ui->Label7->font();
+#ifdef Q_OS_WIN
+  Hinweisschrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+#else
   Hinweisschrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-  ui->Label7->setFont(Hinweisschrift);
 #endif
+  ui->Label7->setFont(Hinweisschrift);
 }
 
 void TForm1::EingabenVerbinden()

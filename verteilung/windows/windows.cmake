@@ -11,6 +11,10 @@ install(FILES ${TANDRIX_QT}/plugins/styles/qwindowsvistastyle.dll DESTINATION st
 # Qts Texte auf Deutsch; die .qm-Datei ist dieselbe wie unter Debian (qt6-translations-l10n).
 find_file(TANDRIX_QTBASE_DE qtbase_de.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 install(FILES ${TANDRIX_QTBASE_DE} DESTINATION translations)
+# Auch neben die Programme und Tests im Bauverzeichnis, die es unter Wine so finden.
+foreach(Ort . tests)
+  configure_file(${TANDRIX_QTBASE_DE} ${PROJECT_BINARY_DIR}/${Ort}/translations/qtbase_de.qm COPYONLY)
+endforeach()
 
 # Die Qt-DLLs brauchen die Laufzeit von GCC als DLLs, gestrippt (libstdc++: 23 -> 2 MB).
 set(TANDRIX_LAUFZEIT)
@@ -52,3 +56,9 @@ set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_LIST_DIR}/tandrix.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_URL_INFO_ABOUT https://www.example.org/tandrix/)
 include(CPack)
+
+if(TANDRIX_TESTS)
+  # Laeuft auf dem Rechner, der baut (icoutils, binutils), nicht unter Wine.
+  add_test(NAME windows_ressourcen COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/ressourcen-pruefen $<TARGET_FILE:zuzarid>
+                                           ${PROJECT_VERSION} ${TANDRIX_PRODUKTVERSION})
+endif()
