@@ -1,6 +1,7 @@
 #include "kommandozeile/listenleser.h"
 
 #include <istream>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,13 @@ int TListenLeser::Einheit()
   if (!FKennung) {
     // Nur so weit vorauslesen, wie eine Kennung reichen kann: eine Zeile vom Terminal soll
     // nicht auf weitere Bytes warten.
-    constexpr std::string_view Anfaenge = "\357\377\376";
-    while (FVorrat.size() < 3 && Anfaenge.find(FVorrat.empty() ? '\xEF' : FVorrat.front()) != std::string::npos &&
-           !(FVorrat.size() == 2 && KennungAmAnfang(FVorrat).Kennung != TKennung::Keine)) {
+    const auto KannKennungWerden = [this] {
+      for (const std::string_view Kennung : {"\357\273\277", "\377\376", "\376\377"})
+        if (Kennung.size() > FVorrat.size() && Kennung.starts_with(FVorrat))
+          return true;
+      return false;
+    };
+    while (KannKennungWerden()) {
       const auto B = FEin.get();
       if (B == std::istream::traits_type::eof())
         break;
@@ -63,5 +68,5 @@ std::optional<TListenLeser::TZeile> TListenLeser::Naechste()
   }
   if (E == '\r' && (E = Einheit()) != '\n')
     FZurueck = E;
-  return TZeile{NachCp1252(Roh, Utf16 ? TKennung::Utf16LE : *FKennung), Einheiten > ZeilenHoechstlaenge};
+  return TZeile{NachCp1252(std::move(Roh), Utf16 ? TKennung::Utf16LE : *FKennung), Einheiten > ZeilenHoechstlaenge};
 }

@@ -50,8 +50,8 @@ TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
   // Ohne Umsetzung bleibt der gelesene Text, wie er ist: eine Kopie von 16 MiB kostete im
   // frischen Prozess ueber 4.000 Seitenfehler.
   const auto [Kennung, Laenge] = KennungAmAnfang(Inhalt);
-  if (Kennung != TKennung::Keine || IstMehrbyteUtf8(Inhalt))
-    Inhalt = NachCp1252(std::string_view(Inhalt).substr(Laenge), Kennung);
+  Inhalt.erase(0, Laenge);
+  Inhalt = NachCp1252(std::move(Inhalt), Kennung);
   // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
   const auto Text = std::make_shared<const std::string>(std::move(Inhalt));
 

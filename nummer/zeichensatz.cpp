@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -182,7 +183,7 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
   return {TKennung::Keine, 0};
 }
 
-std::string NachCp1252(std::string_view Bytes, TKennung Kennung)
+std::string NachCp1252(std::string Bytes, TKennung Kennung)
 {
   switch (Kennung) {
     case TKennung::Utf16LE:
@@ -193,5 +194,5 @@ std::string NachCp1252(std::string_view Bytes, TKennung Kennung)
     case TKennung::Keine:
       break;
   }
-  return IstMehrbyteUtf8(Bytes) ? Utf8NachCp1252(Bytes) : std::string(Bytes);
+  return IstMehrbyteUtf8(Bytes) ? Utf8NachCp1252(Bytes) : std::move(Bytes);
 }

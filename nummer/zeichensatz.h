@@ -49,5 +49,6 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
 
 // Bytes nach der Kennung in Windows-1252: mit Kennung umgesetzt, ohne Kennung nur gueltiges
 // UTF-8 mit Mehrbyte-Zeichen (ein heutiger Editor), alles andere gilt schon als Windows-1252.
-// Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile).
-std::string NachCp1252(std::string_view Bytes, TKennung Kennung);
+// Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile). Was nicht
+// umzusetzen ist, kommt unkopiert zurueck (eine Datendatei kann 16 MiB gross sein).
+std::string NachCp1252(std::string Bytes, TKennung Kennung);
