@@ -4,7 +4,7 @@
 
 namespace {
 
-bool IstZiffer(char Z) { return Z >= '0' && Z <= '9'; }
+bool IstZiffer(char Z) { return (Z >= '0' && Z <= '9') || Z == '?'; }
 bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t' || Z == '\xA0'; }
 // Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich trennen Gruppen.
 bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97'; }
@@ -33,13 +33,18 @@ TGelesen NummerAusText(std::string_view Text)
     bool HatZiffer = false;
     bool NurZiffernUndTrenner = true;
     for (const char Z : Wort) {
-      HatZiffer = HatZiffer || IstZiffer(Z);
+      HatZiffer = HatZiffer || (Z >= '0' && Z <= '9');
       NurZiffernUndTrenner = NurZiffernUndTrenner && (IstZiffer(Z) || IstTrenner(Z));
     }
-    if (!HatZiffer)
-      continue;  // "RIV", "D-DB", "RABe": Anschrift um die Nummer herum
+    // "???" gehoert zur Nummer, "CZ-?D" (ein nicht darstellbarer Buchstabe) zur Anschrift
+    HatZiffer = HatZiffer || (NurZiffernUndTrenner && Wort.find('?') != std::string_view::npos);
+    if (!HatZiffer) {
+      if (!Wort.empty())
+        Ergebnis.Woerter.emplace_back(Wort);  // "RIV", "D-DB", "Fals": Anschrift um die Nummer herum
+      continue;
+    }
     if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enth\344lt Buchstaben oder Zeichen zwischen den Ziffern"};
+      return {{}, InAnfuehrung(Wort) + " enth\344lt Buchstaben oder Zeichen zwischen den Ziffern", {}};
     for (const char Z : Wort)
       if (IstZiffer(Z))
         Ergebnis.Ziffern.push_back(Z);
@@ -48,7 +53,8 @@ TGelesen NummerAusText(std::string_view Text)
   if (Anzahl != 11 && Anzahl != 12)
     return {{},
             InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
-                ", erwartet werden 11 oder 12"};
+                ", erwartet werden 11 oder 12",
+            {}};
   return Ergebnis;
 }
 

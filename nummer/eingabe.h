@@ -2,13 +2,16 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Eine Wagennummer, wie sie auf Wagen und Listen steht: "31 80 6652 003-8",
 // "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8". Die Ziffern werden genommen; Woerter
-// ohne Ziffern ringsum zaehlen nicht, Buchstaben mitten in einer Zifferngruppe sind ein Fehler.
+// ohne Ziffern ringsum zaehlen nicht zur Nummer, Buchstaben mitten in einer Zifferngruppe sind
+// ein Fehler. "?" steht fuer eine unleserliche Ziffer und zaehlt wie eine.
 struct TGelesen {
-  std::string Ziffern;  // 11 oder 12 Ziffern, wenn Fehler leer ist
-  std::string Fehler;   // deutsche Meldung in Windows-1252; leer, wenn alles passt
+  std::string Ziffern;               // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
+  std::string Fehler;                // deutsche Meldung in Windows-1252; leer, wenn alles passt
+  std::vector<std::string> Woerter;  // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
 };
 
 TGelesen NummerAusText(std::string_view Text);

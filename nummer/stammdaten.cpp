@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -25,16 +26,7 @@ std::string_view OhneAnfuehrung(std::string_view T)
   return T;
 }
 
-constexpr std::size_t VersionAbschnitt = Abschnitte.size();
-constexpr std::size_t KeinAbschnitt = Abschnitte.size() + 1;
-
-std::size_t AbschnittNummer(std::string_view Name)
-{
-  for (std::size_t I = 0; I < Abschnitte.size(); ++I)
-    if (GleichOhneFall(Name, Abschnitte[I].Name))
-      return I;
-  return GleichOhneFall(Name, "Version") ? VersionAbschnitt : KeinAbschnitt;
-}
+constexpr std::size_t KeinAbschnitt = static_cast<std::size_t>(-1);
 
 // Eine Tabelle im Aufbau, mit dem Fuellstand ihres Namensblocks.
 struct TAufbau {
@@ -45,7 +37,7 @@ struct TAufbau {
 
 }  // namespace
 
-TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
+TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, std::size_t NamenBlock)
 {
   // Ohne Umsetzung bleibt der gelesene Text, wie er ist: eine Kopie von 16 MiB kostete im
   // frischen Prozess ueber 4.000 Seitenfehler.
@@ -55,7 +47,14 @@ TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
   // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
   const auto Text = std::make_shared<const std::string>(std::move(Inhalt));
 
-  std::array<TAufbau, Abschnitte.size()> Aufbau;
+  const std::size_t VersionAbschnitt = Namen.size();
+  const auto AbschnittNummer = [&](std::string_view Name) {
+    for (std::size_t I = 0; I < Namen.size(); ++I)
+      if (GleichOhneFall(Name, Namen[I]))
+        return I;
+    return GleichOhneFall(Name, "Version") ? VersionAbschnitt : KeinAbschnitt;
+  };
+  std::vector<TAufbau> Aufbau(Namen.size());
   std::optional<std::string_view> Version;
   std::size_t Aktuell = KeinAbschnitt;
   // Zeilenenden mit find (memchr); das naechste CR und LF wird erst neu gesucht, wenn die Zeile
@@ -89,17 +88,30 @@ TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
       continue;
     }
     TAufbau& Tabelle = Aufbau[Aktuell];
-    Tabelle.Voll = Tabelle.Voll || Tabelle.Belegt + Name.size() + 1 > NamenBlockGroesse;
+    Tabelle.Voll = Tabelle.Voll || Tabelle.Belegt + Name.size() + 1 > NamenBlock;
     if (Tabelle.Voll)
       continue;  // nie ein angeschnittener Name, und keiner danach
     Tabelle.Belegt += Name.size() + 1;
     Tabelle.Eintraege.push_back({Name, Wert});
   }
 
+  TProfil Profil;
+  for (TAufbau& Tabelle : Aufbau)
+    Profil.Tabellen.emplace_back(Text, std::move(Tabelle.Eintraege));
+  Profil.Version = Version ? std::string(*Version) : std::string(VersionFehlt);
+  return Profil;
+}
+
+TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
+{
+  std::array<std::string_view, Abschnitte.size()> Namen;
+  for (std::size_t I = 0; I < Abschnitte.size(); ++I)
+    Namen[I] = Abschnitte[I].Name;
+  TProfil Profil = LiesProfil(std::move(Inhalt), Namen, NamenBlockGroesse);
   TLadeErgebnis Ergebnis;
   for (std::size_t I = 0; I < Abschnitte.size(); ++I)
-    Ergebnis.Stammdaten.*(Abschnitte[I].Tabelle) = TWerteListe(Text, std::move(Aufbau[I].Eintraege));
-  Ergebnis.Version = Version ? std::string(*Version) : std::string(VersionFehlt);
+    Ergebnis.Stammdaten.*(Abschnitte[I].Tabelle) = std::move(Profil.Tabellen[I]);
+  Ergebnis.Version = std::move(Profil.Version);
   return Ergebnis;
 }
 

@@ -26,8 +26,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Die sieben Nachschlagetabellen aus "Wagen.ebb", je Abschnitt eine.
 struct TStammdaten {
@@ -68,6 +70,14 @@ inline constexpr std::size_t NamenBlockGroesse = 16384;  // Schluesselnamen je A
 inline constexpr std::size_t WertHoechstlaenge = 2047;   // Zeichen je Wert
 // Groessere Dateien gelten als fehlend: keine echte Datendatei kommt in die Naehe.
 inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 * 1024;
+
+// Beliebige Abschnitte einer Datei im selben Format, nach denselben Regeln; die Tabellen in der
+// Reihenfolge von Namen, Version wie oben. Fuer Wagen.ebb ist NamenBlock NamenBlockGroesse.
+struct TProfil {
+  std::vector<TWerteListe> Tabellen;
+  std::string Version;
+};
+TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, std::size_t NamenBlock);
 
 // "Wagen.ebb" neben der Programmdatei.
 TLadeErgebnis LadeStammdaten();

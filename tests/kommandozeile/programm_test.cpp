@@ -15,6 +15,7 @@
 namespace {
 
 const std::string Daten = std::string("--daten=") + TANDRIX_DATEN + "/Wagen.ebb";
+const std::string Kennzeichen = std::string("--kennzeichen=") + TANDRIX_DATEN + "/Kennzeichen.ebb";
 
 struct TLauf {
   int Status;
@@ -24,7 +25,7 @@ struct TLauf {
 
 TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {})
 {
-  Argumente.insert(Argumente.begin(), Daten);
+  Argumente.insert(Argumente.begin(), {Daten, Kennzeichen});
   std::istringstream Ein(Eingabe);
   std::ostringstream Aus, Fehler;
   const int Status = Wagennummer(Argumente, Ein, Aus, Fehler);
@@ -97,17 +98,93 @@ INSTANTIATE_TEST_SUITE_P(
               2,
               "\342\200\236" + std::string(60, '1') + "\342\200\246\342\200\234 ist l\303\244nger als 4096"},
         TFall{"GenannteDatendateiFehlt", {"--daten=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
+        TFall{"GenannteKennzeichendateiFehlt", {"--kennzeichen=/nicht/da", "31 80 6652 003-8"}, "", 2, ""},
+        // Anschrift um die Ziffern; reale Anschriften, wo die Quellen eine nennen
+        TFall{"AnschriftPasst",
+              {"31 RIV 80 D-DB 665 2 003-8 Fals"},
+              "",
+              0,
+              "D-DB Fals RIV \342\200\223 passt zur Nummer\n  Halter:                DB \342\200\223 Deutsche Bahn / "
+              "DB AG (D"},
+        TFall{"LaenderkuerzelFalsch",
+              {"31 RIV 80 A-\303\226BB 665 2 003-8 Fals"},
+              "",
+              0,
+              "L\303\244nderk\303\274rzel \342\200\236A\342\200\234 geh\303\266rt zu 81 (\303\226sterreich), die "
+              "Nummer nennt 80"},
+        TFall{"StrengZaehltAbweichung", {"--streng", "31 RIV 80 A-\303\226BB 665 2 003-8 Fals"}, "", 1, "Abweichung"},
+        TFall{"HalterImAusland",
+              {"31 RIV 80 A-\303\226BB 665 2 003-8 Fals"},
+              "",
+              0,
+              "Halter \303\226BB ist in A registriert, der Wagen in 80 (Deutschland) zugelassen"},
+        TFall{"HalterNichtImRegister",
+              {"31 80 6652 003-8 D-RFC"},
+              "",
+              0,
+              "\342\200\236RFC\342\200\234 steht nicht im Register"},
+        TFall{"GattungszeichenFalsch",
+              {"31 80 5330 000-6 Eanos"},
+              "",
+              0,
+              "\342\200\236Eanos\342\200\234 passt nicht zur Kennzahl 5330 (\342\200\236Eaos\342\200\234): "
+              "\342\200\236n\342\200\234 zu viel"},
+        TFall{"KennzahlAbgeleitet",
+              {"31800952003"},
+              "",
+              0,
+              "T \342\200\223 Wagen mit \303\266ffnungsf\303\244higem Dach (aus Stelle 5 abgeleitet"},
+        // Triebfahrzeuge: die Baureihe nach dem Schema des Landes
+        TFall{"LokDeutschland", {"91 80 6146 569-9"}, "", 0, "Baureihe:              146, Nr. 146 569\n"},
+        TFall{"LokDeutschlandDiesel", {"92 80 1218 455-4 D-DB"}, "", 0, "Baureihe:              218, Nr. 218 455\n"},
+        TFall{"LokOesterreich", {"91 81 1116 234-6"}, "", 0, "Reihe:                 1116, Nr. 1116 234"},
+        TFall{"TriebzugSchweiz", {"94 85 0511 028-8"}, "", 0, "Baureihe:              RABe 511, Nr. 511 028"},
+        TFall{"TriebzugTschechien", {"CZ-\304\214D 94 54 1 471 032-3"}, "", 0, "471, Nr. 471 032\n"},
+        TFall{"LokItalien", {"91 83 2464 563-2 I-TI"}, "", 0, "Gruppo:                464, Nr. 464 563\n"},
+        TFall{"LokPolenUnsicher",
+              {"92 51 0042037-9"},
+              "",
+              0,
+              "nicht entschl\303\274sselt: das Schema f\303\274r Polen ist zu wenig"},
+        // "?" fuer unleserliche Ziffern
+        TFall{"EineZifferFehlt",
+              {"31 80 665? 003-8"},
+              "",
+              0,
+              "1 g\303\274ltige Nummer\n    31 80 6652 003-8  Fals, Deutschland\n\n"},
+        TFall{"PruefzifferFehlt", {"91 80 6146 569-?"}, "", 0, "\n    91 80 6146 569-9  "},
+        TFall{"ZweiFehlenGattungZuerst",
+              {"31 80 66?? 003-8 Fals"},
+              "",
+              0,
+              "10 g\303\274ltige Nummern\n    31 80 6652 003-8  Fals"},
+        TFall{"ZuVieleUnbekannt", {"3? ?? ???? 003-8"}, "", 2, "hat 7 unbekannte Ziffern"},
+        // Falsche Pruefziffer: die wahre Nummer zuerst, wo die Anschrift sie stuetzt
+        TFall{"ReparaturLand",
+              {"31 RIV 81 D-DB 665 2 003-8 Fals"},
+              "",
+              1,
+              "zuerst):\n    31 80 6652 003-8  Stelle 4: 0 statt 1"},
+        TFall{"ReparaturGattung",
+              {"31 80 6352 003-8 Fals"},
+              "",
+              1,
+              "zuerst):\n    31 80 6652 003-8  Stelle 6: 6 statt 3"},
+        TFall{"NullNeunTausch", {"73 81 8890 208-9"}, "", 0, "auch 73 81 8809 208-9 hat diese Pr\303\274fziffer"},
         TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""}, TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
         TFall{"Version", {"--version"}, "", 0, "(Tandrix) " TANDRIX_VERSION "\n"}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Csv, KopfZeilenUndZeichensatz)
 {
-  const TLauf Cp = Starte({"--csv", "21 81 2471 217-3", "31 80 665"});
-  EXPECT_TRUE(Cp.Aus.starts_with("Eingabe;Nummer;Pr\374fziffer;Ergebnis;"));
-  EXPECT_NE(Cp.Aus.find("\r\n21 81 2471 217-3;21 81 2471 217-3;3;korrekt;"), std::string::npos);
+  const TLauf Cp = Starte({"--csv", "21 81 2471 217-3", "31 80 665", "31 80 6652 003-4 Fals"});
+  EXPECT_TRUE(Cp.Aus.starts_with("Eingabe;Nummer;Pr\374fziffer angeschrieben;Pr\374fziffer berechnet;Urteil;"));
+  EXPECT_NE(Cp.Aus.find("\r\n21 81 2471 217-3;21 81 2471 217-3;3;3;korrekt;"), std::string::npos);
   EXPECT_NE(Cp.Aus.find("\326sterreich"), std::string::npos);  // Windows-1252
-  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;\20431 80 665\223 hat 7 Ziffern"), std::string::npos);
+  EXPECT_NE(Cp.Aus.find("\r\n31 80 665;;;;unbrauchbar;;;;;;;\20431 80 665\223 hat 7 Ziffern"), std::string::npos);
+  // eine falsche Nummer bleibt, wie sie angeschrieben ist; die richtige steht bei den Vorschlaegen
+  EXPECT_NE(Cp.Aus.find("\r\n31 80 6652 003-4 Fals;31 80 6652 003-4;4;8;falsch;"), std::string::npos);
+  EXPECT_NE(Cp.Aus.find("31 80 6652 003-8  Stelle 12: 8 statt 4; Fals, Deutschland"), std::string::npos);
 
   const TLauf U = Starte({"--csv", "--utf8", "21812471217"});
   EXPECT_TRUE(U.Aus.starts_with("\357\273\277Eingabe;Nummer;Pr\303\274fziffer"));

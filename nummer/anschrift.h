@@ -1,0 +1,55 @@
+#pragma once
+
+#include "nummer/kennzeichen.h"
+#include "nummer/stammdaten.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Was um die Ziffern herum angeschrieben ist: "31 RIV 80 D-DB 665 2 003-8 Fals".
+struct TAnschrift {
+  std::string Laenderkuerzel;          // "D"
+  std::string Halter;                  // "DB", wie angeschrieben
+  std::string Gattungszeichen;         // "Fals"
+  std::vector<std::string> Merkmale;   // "RIV", "TEN"
+  std::vector<std::string> Ungelesen;  // Woerter, die nichts davon sind
+  bool Leer() const { return Laenderkuerzel.empty() && Halter.empty() && Gattungszeichen.empty(); }
+};
+
+// Ordnet die Woerter ohne Ziffern (TGelesen::Woerter) zu: "D-DB" Land und Halter, "RIV"/"TEN"
+// Merkmale, "Fals"/"Bpmbz" (Grossbuchstaben, dann Kleinbuchstaben) Gattungszeichen, ein Wort
+// aus Grossbuchstaben, das im Halterregister steht, Halter ohne Land.
+TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen);
+
+// Ein Ergebnis des Abgleichs; eine Abweichung widerspricht der Nummer, ein Hinweis nicht.
+struct TBefund {
+  bool Abweichung;
+  std::string Text;  // Windows-1252
+
+  bool operator==(const TBefund&) const = default;
+};
+
+// Das Gelesene in einer Zeile: "D-DB Fals RIV".
+std::string AnschriftText(const TAnschrift& Anschrift);
+
+// Halter mit Name, Land und Status aus dem Register; leer ohne Halter oder wenn er dort fehlt.
+std::string HalterAngabe(const TKennzeichen& Kennzeichen, const TAnschrift& Anschrift);
+
+// Anschrift gegen die 11 Ziffern: Laenderkuerzel gegen Stellen 3-4, Halter im Register und
+// sein Land, Gattungszeichen eines Gueterwagens gegen die ERA-Kennzahl der Stellen 5-8.
+std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                                const TAnschrift& Anschrift);
+
+// Gattungszeichen der ERA-Tabelle zu einem Gueterwagen ("Eaos"), leer wenn unbekannt oder kein Gueterwagen.
+std::string EraGattungszeichen(const TStammdaten& Stammdaten, std::string_view Elf);
+
+// Gattung aus Stelle 5 (bei 3 und 4 aus 5-6), wenn die Kennzahl nicht in der ERA-Tabelle steht:
+// "E - offener Wagen in Regelbauart (aus Stelle 5 abgeleitet; Kennzahl nicht in der ERA-Tabelle)".
+std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view Elf);
+
+// Wie glaubwuerdig 11 Ziffern sind, 0 bis 7: belegtes Austauschverfahren (1), bekanntes Land (1),
+// bekannte Gattung (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer
+// einheitlichen Gruppe), dazu Uebereinstimmung mit Laenderkuerzel (1) und Gattungszeichen (2).
+int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                   const TAnschrift& Anschrift);

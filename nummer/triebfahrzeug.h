@@ -1,0 +1,19 @@
+#pragma once
+
+#include "nummer/kennzeichen.h"
+#include "nummer/stammdaten.h"
+
+#include <string>
+#include <string_view>
+
+// Ein Triebfahrzeug (Stellen 1-2 = 90..99) gelesen: Art, Land und, wo das Schema des Landes
+// bekannt ist, Baureihe und Ordnungsnummer.
+struct TTriebfahrzeug {
+  std::string Art;                     // "Elektrolokomotive"
+  std::string Land;                    // "Deutschland (D)"
+  std::string ReiheWort = "Baureihe";  // "Reihe" (Oesterreich), "Gruppo" (Italien)
+  std::string Baureihe;                // "146, Nr. 146 569" oder warum nicht
+};
+
+bool IstTriebfahrzeug(std::string_view Elf);
+TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);

@@ -1,0 +1,137 @@
+#include "nummer/vorschlaege.h"
+
+#include "nummer/pruefziffer.h"
+#include "nummer/triebfahrzeug.h"
+#include "nummer/wageninfo.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace {
+
+bool Gueltig(std::string_view Zwoelf) { return Pruefziffer(Zwoelf.substr(0, 11))[0] == Zwoelf[11]; }
+
+// Ziffern, die auf Modellen und Fotos leicht verwechselt werden
+bool SiehtAehnlich(char A, char B)
+{
+  constexpr std::array<std::string_view, 6> Paare = {"17", "38", "56", "68", "89", "08"};
+  return std::any_of(Paare.begin(), Paare.end(),
+                     [&](std::string_view P) { return (P[0] == A && P[1] == B) || (P[0] == B && P[1] == A); });
+}
+
+// Je Punktzahl die ersten Hoechstens in Fundreihenfolge; die hoechste Punktzahl zuerst.
+class TSammlung {
+public:
+  explicit TSammlung(std::size_t Hoechstens) : FHoechstens(Hoechstens) {}
+  void Dazu(TVorschlag V)
+  {
+    ++FGesamt;
+    auto& Liste = FNachPunkten[-V.Punkte];
+    if (Liste.size() < FHoechstens)
+      Liste.push_back(std::move(V));
+  }
+  TVorschlaege Ergebnis() &&
+  {
+    TVorschlaege E;
+    E.Gesamt = FGesamt;
+    for (auto& [Punkte, Liste] : FNachPunkten)
+      for (TVorschlag& V : Liste)
+        if (E.Liste.size() < FHoechstens)
+          E.Liste.push_back(std::move(V));
+    return E;
+  }
+
+private:
+  std::size_t FHoechstens;
+  std::size_t FGesamt = 0;
+  std::map<int, std::vector<TVorschlag>> FNachPunkten;
+};
+
+}  // namespace
+
+TVorschlaege Ergaenzungen(const TStammdaten& S, const TKennzeichen& K, std::string_view Muster, const TAnschrift& A,
+                          std::size_t Hoechstens)
+{
+  std::vector<std::size_t> Offen;
+  for (std::size_t I = 0; I < std::min<std::size_t>(Muster.size(), 11); ++I)
+    if (Muster[I] == '?')
+      Offen.push_back(I);
+  TSammlung Sammlung(Hoechstens);
+  if (Offen.size() > HoechstensUnbekannt)
+    return std::move(Sammlung).Ergebnis();
+  std::string Nummer(Muster.substr(0, 11));
+  std::size_t Anzahl = 1;
+  for (std::size_t I = 0; I < Offen.size(); ++I)
+    Anzahl *= 10;
+  for (std::size_t Zaehler = 0; Zaehler < Anzahl; ++Zaehler) {
+    // die erste offene Stelle zaehlt am langsamsten: Fundreihenfolge = Zahlenfolge
+    std::size_t Rest = Zaehler;
+    for (std::size_t I = Offen.size(); I-- > 0; Rest /= 10)
+      Nummer[Offen[I]] = static_cast<char>('0' + Rest % 10);
+    const std::string Ziffer = Pruefziffer(Nummer);
+    if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
+      continue;
+    Sammlung.Dazu({Nummer + Ziffer, {}, Plausibilitaet(S, K, Nummer, A)});
+  }
+  return std::move(Sammlung).Ergebnis();
+}
+
+TVorschlaege Reparaturen(const TStammdaten& S, const TKennzeichen& K, std::string_view Zwoelf, const TAnschrift& A,
+                         std::size_t Hoechstens)
+{
+  // Punkte doppelt, damit eine aehnlich aussehende Ziffer oder ein Tausch nur bei Gleichstand zaehlt
+  TSammlung Sammlung(Hoechstens);
+  const std::string Wagenart = S.TypListe.Wert(Zwoelf.substr(0, 1));
+  const auto Pruefen = [&](std::string Nummer, bool Naheliegend, std::string Aenderung) {
+    if (!Gueltig(Nummer))
+      return;
+    const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
+    const int Punkte =
+        2 * (Plausibilitaet(S, K, Elf, A) + (S.TypListe.Wert(Elf.substr(0, 1)) == Wagenart)) + Naheliegend;
+    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte});
+  };
+  // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
+  // erfundene Ordnungsnummer und eine falsch gerechnete Pruefziffer.
+  for (std::size_t I = 12; I-- > 0;)
+    for (char Z = '0'; Z <= '9'; ++Z)
+      if (Z != Zwoelf[I]) {
+        std::string Nummer(Zwoelf);
+        Nummer[I] = Z;
+        Pruefen(std::move(Nummer), SiehtAehnlich(Z, Zwoelf[I]),
+                "Stelle " + std::to_string(I + 1) + ": " + Z + " statt " + Zwoelf[I]);
+      }
+  for (std::size_t I = 11; I-- > 0;)
+    if (Zwoelf[I] != Zwoelf[I + 1]) {
+      std::string Nummer(Zwoelf);
+      std::swap(Nummer[I], Nummer[I + 1]);
+      Pruefen(std::move(Nummer), true,
+              "Stellen " + std::to_string(I + 1) + " und " + std::to_string(I + 2) + " getauscht");
+    }
+  return std::move(Sammlung).Ergebnis();
+}
+
+std::vector<std::string> UnsichtbareTausche(std::string_view Zwoelf)
+{
+  std::vector<std::string> Andere;
+  for (std::size_t I = 0; I + 1 < 11; ++I)
+    if ((Zwoelf[I] == '0' && Zwoelf[I + 1] == '9') || (Zwoelf[I] == '9' && Zwoelf[I + 1] == '0')) {
+      std::string Nummer(Zwoelf);
+      std::swap(Nummer[I], Nummer[I + 1]);
+      Andere.push_back(std::move(Nummer));
+    }
+  return Andere;
+}
+
+std::string KurzDeutung(const TStammdaten& S, const TKennzeichen& K, std::string_view Elf)
+{
+  if (IstTriebfahrzeug(Elf)) {
+    const TTriebfahrzeug T = TriebfahrzeugLesen(S, K, Elf);
+    return T.Art + ", " + T.Land + ", " + T.ReiheWort + " " + T.Baureihe;
+  }
+  std::string Gattung = EraGattungszeichen(S, Elf);
+  if (Gattung.empty())
+    Gattung = S.TypListe.Wert(Elf.substr(0, 1)) == "G" ? GattungAbgeleitet(K, Elf) : WagenInfo(S, Elf).Wagengattung;
+  const std::string Land = Felder(K.Laender.Wert(Elf.substr(2, 2)), 2)[1];
+  return Gattung.substr(0, Gattung.find(" (")) + ", " + (Land.empty() ? S.BahnenListe.Wert(Elf.substr(2, 2)) : Land);
+}
