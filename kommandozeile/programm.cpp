@@ -160,11 +160,11 @@ public:
     }
     Text(E.Nummer + "  " + E.Kopf + "\n");
     for (const auto& [Bezeichnung, Inhalt] : E.Zeilen)
-      Zeile(Bezeichnung, Inhalt);
+      Angabe(Bezeichnung, Inhalt);
     if (!E.Halter.empty())
-      Zeile("Halter", E.Halter);
+      Angabe("Halter", E.Halter);
     for (const TBefund& B : E.Befunde)
-      Zeile(B.Abweichung ? "Abweichung" : "Hinweis", B.Text);
+      Angabe(B.Abweichung ? "Abweichung" : "Hinweis", B.Text);
     if (!E.VorschlagKopf.empty())
       Text("  " + E.VorschlagKopf + "\n");
     for (const std::string& V : E.Vorschlaege)
@@ -190,7 +190,7 @@ private:
     return Z;
   }
   // "  Eigentumsmerkmal:      Text", die Texte untereinander
-  void Zeile(const std::string& Bezeichnung, const std::string& Inhalt)
+  void Angabe(const std::string& Bezeichnung, const std::string& Inhalt)
   {
     Text("  " + Bezeichnung + ":" + std::string(Bezeichnung.size() < 22 ? 22 - Bezeichnung.size() : 1, ' ') + Inhalt +
          "\n");

@@ -1,5 +1,7 @@
 // Prueft die ausgelieferte Datendatei mit dem eigenen Leser.
 
+#include "nummer/anschrift.h"
+#include "nummer/kennzeichen.h"
 #include "nummer/stammdaten.h"
 #include "nummer/wageninfo.h"
 #include "nummer/zeichensatz.h"
@@ -78,6 +80,25 @@ TEST(WagenEbb, JedeKennzahlDerErATabelleWirdGefunden)
     ++Geprueft;
   }
   EXPECT_EQ(Geprueft, 3779u);
+}
+
+// Kennzeichen.ebb: alle Abschnitte da, jedes Kuerzel des Registers nachschlagbar, und jede
+// Kennzahl der ERA-Tabelle gilt als belegt (auch die in "x"-Gruppen zusammengefassten).
+TEST(KennzeichenEbb, RegisterUndKennzahlenVollstaendig)
+{
+  const TKennzeichen K = LadeKennzeichen(DatenVerzeichnis / KennzeichenDateiName);
+  EXPECT_NE(K.Version, VersionFehlt);
+  EXPECT_EQ(K.Laender.Anzahl(), 71u);
+  EXPECT_EQ(K.Halter.Anzahl(), 4517u);  // 4.521 Eintraege ohne 3 rein kyrillische, ACTS zweifach in einer Zeile
+  EXPECT_EQ(K.Halter.Wert("OBB"), "A;\326sterreichische Bundesbahnen;in Gebrauch;\326BB");
+  EXPECT_EQ(K.Triebfahrzeuge.Wert("80-91"), "6;6-8;Baureihe;hoch");
+
+  const auto& S = Geladen().Stammdaten;
+  std::ifstream Tabelle(DatenVerzeichnis / "quellen" / "gueterwagen-kennzahlen.csv");
+  std::string Zeile;
+  std::getline(Tabelle, Zeile);  // Kopfzeile
+  while (std::getline(Tabelle, Zeile))
+    EXPECT_EQ(Plausibilitaet(S, K, "3180" + Zeile.substr(0, 4) + "003", {}), 4) << Zeile;
 }
 
 TEST(Zeit, AusgelieferteDateiLaedtSchnell)
