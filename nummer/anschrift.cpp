@@ -182,7 +182,7 @@ std::vector<TBefund> Abgleichen(const TStammdaten& S, const TKennzeichen& K, std
                       " nicht nachgeschlagen: ein Buchstabe ist nicht darstellbar, bitte ohne Akzente schreiben (CD)"});
     } else if (F[1].empty()) {
       Befunde.push_back(
-          {true, "Halterkennzeichen " + InAnf(A.Halter) + " steht nicht im Register (Stand " + K.Version + ")"});
+          {true, "Halterkennzeichen " + InAnf(A.Halter) + " steht nicht im Halterregister (" + K.Version + ")"});
     } else {
       if (F[2] != "in Gebrauch")
         Befunde.push_back({false, "Halterkennzeichen " + InAnf(F[3]) + ": " + F[2]});

@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
               {"31 80 6652 003-8 D-RFC"},
               "",
               0,
-              "\342\200\236RFC\342\200\234 steht nicht im Register"},
+              "\342\200\236RFC\342\200\234 steht nicht im Halterregister (ERA-Halterliste 168"},
         TFall{"GattungszeichenFalsch",
               {"31 80 5330 000-6 Eanos"},
               "",
