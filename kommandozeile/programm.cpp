@@ -117,6 +117,7 @@ struct TErgebnis {
   std::vector<TBefund> Befunde;
   std::string VorschlagKopf;
   std::vector<std::string> Vorschlaege;
+  std::string Rechenweg;  // mit --erklaeren
 };
 
 class TAusgabe {
@@ -169,26 +170,15 @@ public:
       Text("  " + E.VorschlagKopf + "\n");
     for (const std::string& V : E.Vorschlaege)
       Text("    " + V + "\n");
-    if (FOptionen.Erklaeren && !E.Berechnet.empty()) {
-      const std::string Weg = Erklaerung(NurZiffern(E.Nummer).substr(0, 11));
-      for (std::size_t Pos = 0; Pos < Weg.size();) {
-        const std::size_t Ende = Weg.find('\n', Pos);
-        Text("    " + Weg.substr(Pos, Ende - Pos + 1));
-        Pos = Ende + 1;
-      }
+    for (std::size_t Pos = 0; Pos < E.Rechenweg.size();) {
+      const std::size_t Ende = E.Rechenweg.find('\n', Pos);
+      Text("    " + E.Rechenweg.substr(Pos, Ende - Pos + 1));
+      Pos = Ende + 1;
     }
     Text("\n");
   }
 
 private:
-  static std::string NurZiffern(const std::string& Gegliedert)
-  {
-    std::string Z;
-    for (const char C : Gegliedert)
-      if (C >= '0' && C <= '9')
-        Z.push_back(C);
-    return Z;
-  }
   // "  Eigentumsmerkmal:      Text", die Texte untereinander
   void Angabe(const std::string& Bezeichnung, const std::string& Inhalt)
   {
@@ -366,6 +356,8 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
 
     const std::string Elf = Ziffern.substr(0, 11);
     E.Berechnet = Pruefziffer(Elf);
+    if (Optionen.Erklaeren)
+      E.Rechenweg = Erklaerung(Elf);
     const bool Falsch = !E.Angeschrieben.empty() && E.Angeschrieben != E.Berechnet;
     E.Urteil = E.Angeschrieben.empty() ? "berechnet" : Falsch ? "falsch" : "korrekt";
     if (E.Angeschrieben.empty())

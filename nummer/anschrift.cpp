@@ -1,16 +1,15 @@
 #include "nummer/anschrift.h"
 
+#include "nummer/eingabe.h"
+#include "nummer/zeichensatz.h"
+
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// Buchstaben nach Windows-1252 (ohne die seltenen auf 0x8A..0x9F)
-bool IstGross(char Z)
-{
-  const auto B = static_cast<unsigned char>(Z);
-  return (B >= 'A' && B <= 'Z') || (B >= 0xC0 && B <= 0xDE && B != 0xD7);
-}
+bool IstGross(char Z) { return Klein1252(static_cast<unsigned char>(Z)) != static_cast<unsigned char>(Z); }
+// Kleinbuchstaben nach Windows-1252 (ohne die seltenen auf 0x9A..0x9F)
 bool IstKlein(char Z)
 {
   const auto B = static_cast<unsigned char>(Z);
@@ -21,9 +20,6 @@ bool NurGross(std::string_view W) { return !W.empty() && std::all_of(W.begin(), 
 // Austauschmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
 constexpr std::array<std::string_view, 5> Merkmalwoerter = {"RIV", "TEN", "PPW", "RIC", "MC"};
 
-std::string InAnf(std::string_view T) { return "\204" + std::string(T) + "\223"; }
-
-std::string Land(const TKennzeichen& K, std::string_view Nummer) { return Felder(K.Laender.Wert(Nummer), 2)[1]; }
 std::string Kuerzel(const TKennzeichen& K, std::string_view Nummer) { return Felder(K.Laender.Wert(Nummer), 2)[0]; }
 
 // Die Laendernummern zu einem Kuerzel, "81 (\326sterreich)"; leer, wenn unbekannt.
@@ -60,7 +56,8 @@ void GattungAbgleichen(const TStammdaten& S, const TKennzeichen& K, std::string_
                        std::vector<TBefund>& Befunde)
 {
   if (!IstGueterwagen(S, Elf)) {
-    Befunde.push_back({false, "Gattungszeichen " + InAnf(Zeichen) + " nicht gepr\374ft (nur bei G\374terwagen)"});
+    Befunde.push_back(
+        {false, "Gattungszeichen " + InAnfuehrung(Zeichen) + " nicht gepr\374ft (nur bei G\374terwagen)"});
     return;
   }
   const std::string Kennzahl(Elf.substr(4, 4));
@@ -68,14 +65,14 @@ void GattungAbgleichen(const TStammdaten& S, const TKennzeichen& K, std::string_
   if (Era.empty()) {
     const std::string Gattung = Felder(K.Kategorien.Wert(KategorieSchluessel(K, Elf)), 1)[0];
     if (!Gattung.empty() && Gattung[0] != Zeichen[0])
-      Befunde.push_back({true, "Gattungszeichen " + InAnf(Zeichen) + ": Stelle 5 der Kennzahl " + Kennzahl +
+      Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " + Kennzahl +
                                    " steht f\374r Gattung " + Gattung + ", nicht " + Zeichen[0]});
     return;
   }
   if (Era == Zeichen)
     return;
-  std::string Text =
-      "Gattungszeichen " + InAnf(Zeichen) + " passt nicht zur Kennzahl " + Kennzahl + " (" + InAnf(Era) + ")";
+  std::string Text = "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zur Kennzahl " + Kennzahl + " (" +
+                     InAnfuehrung(Era) + ")";
   const std::string Zuviel = Ueberzaehlig(std::string(Zeichen), Era);
   const std::string Fehlt = Ueberzaehlig(Era, Zeichen);
   if (Era[0] != Zeichen[0])
@@ -83,8 +80,8 @@ void GattungAbgleichen(const TStammdaten& S, const TKennzeichen& K, std::string_
   else if (Zuviel.empty() && Fehlt.empty())
     Text += ": gleiche Buchstaben, andere Reihenfolge";
   else
-    Text += std::string(": ") + (Zuviel.empty() ? "" : InAnf(Zuviel) + " zu viel") +
-            (Zuviel.empty() || Fehlt.empty() ? "" : ", ") + (Fehlt.empty() ? "" : InAnf(Fehlt) + " fehlt");
+    Text += std::string(": ") + (Zuviel.empty() ? "" : InAnfuehrung(Zuviel) + " zu viel") +
+            (Zuviel.empty() || Fehlt.empty() ? "" : ", ") + (Fehlt.empty() ? "" : InAnfuehrung(Fehlt) + " fehlt");
   Befunde.push_back({true, Text});
 }
 
@@ -160,32 +157,35 @@ std::vector<TBefund> Abgleichen(const TStammdaten& S, const TKennzeichen& K, std
 {
   std::vector<TBefund> Befunde;
   const std::string LandNr(Elf.substr(2, 2));
-  const std::string Soll = Kuerzel(K, LandNr);
-  const std::string LandText = LandNr + (Land(K, LandNr).empty() ? "" : " (" + Land(K, LandNr) + ")");
+  const auto [Soll, LandName] = [&] {
+    auto F = Felder(K.Laender.Wert(LandNr), 2);
+    return std::pair{std::move(F[0]), std::move(F[1])};
+  }();
+  const std::string LandText = LandNr + (LandName.empty() ? "" : " (" + LandName + ")");
   if (!A.Laenderkuerzel.empty()) {
     const std::string Nummern = NummernZuKuerzel(K, A.Laenderkuerzel);
     if (Nummern.empty())
-      Befunde.push_back({true, "L\344nderk\374rzel " + InAnf(A.Laenderkuerzel) + " ist unbekannt"});
+      Befunde.push_back({true, "L\344nderk\374rzel " + InAnfuehrung(A.Laenderkuerzel) + " ist unbekannt"});
     else if (Soll.empty())
       Befunde.push_back({false, "f\374r " + LandText + " ist kein L\344nderk\374rzel bekannt"});
     else if (Soll != A.Laenderkuerzel)
-      Befunde.push_back({true, "L\344nderk\374rzel " + InAnf(A.Laenderkuerzel) + " geh\366rt zu " + Nummern +
-                                   ", die Nummer nennt " + LandNr + " (" +
-                                   (Land(K, LandNr).empty() ? "" : Land(K, LandNr) + ", ") + Soll + ")"});
+      Befunde.push_back({true, "L\344nderk\374rzel " + InAnfuehrung(A.Laenderkuerzel) + " geh\366rt zu " + Nummern +
+                                   ", die Nummer nennt " + LandNr + " (" + (LandName.empty() ? "" : LandName + ", ") +
+                                   Soll + ")"});
   }
   if (!A.Halter.empty()) {
     const auto F = Felder(K.Halter.Wert(HalterSchluessel(A.Halter)), 4);
     if (F[1].empty() && A.Halter.find('?') != std::string::npos) {
       // ein Buchstabe ausserhalb von Windows-1252 (C mit Hacek in "CD"): nicht nachschlagbar
       Befunde.push_back(
-          {false, "Halterkennzeichen " + InAnf(A.Halter) +
+          {false, "Halterkennzeichen " + InAnfuehrung(A.Halter) +
                       " nicht nachgeschlagen: ein Buchstabe ist nicht darstellbar, bitte ohne Akzente schreiben (CD)"});
     } else if (F[1].empty()) {
       Befunde.push_back(
-          {true, "Halterkennzeichen " + InAnf(A.Halter) + " steht nicht im Halterregister (" + K.Version + ")"});
+          {true, "Halterkennzeichen " + InAnfuehrung(A.Halter) + " steht nicht im Halterregister (" + K.Version + ")"});
     } else {
       if (F[2] != "in Gebrauch")
-        Befunde.push_back({false, "Halterkennzeichen " + InAnf(F[3]) + ": " + F[2]});
+        Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(F[3]) + ": " + F[2]});
       const std::string Laender = "/" + F[0] + "/";
       if (!Soll.empty() && Laender.find("/" + Soll + "/") == std::string::npos)
         Befunde.push_back({false, "Halter " + F[3] + " ist in " + F[0] + " registriert, der Wagen in " + LandText +
@@ -195,7 +195,7 @@ std::vector<TBefund> Abgleichen(const TStammdaten& S, const TKennzeichen& K, std
   if (!A.Gattungszeichen.empty())
     GattungAbgleichen(S, K, Elf, A.Gattungszeichen, Befunde);
   for (const std::string& Wort : A.Ungelesen)
-    Befunde.push_back({false, InAnf(Wort) + " nicht zugeordnet"});
+    Befunde.push_back({false, InAnfuehrung(Wort) + " nicht zugeordnet"});
   return Befunde;
 }
 
