@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -257,14 +256,12 @@ TEST(Daten, OhneDatendateiNurPruefziffern)
   EXPECT_NE(Fehler.str().find("nur die Pr\303\274fziffern"), std::string::npos);
 }
 
-TEST(Zeit, ZehntausendNummernInUnterEinerSekunde)
+TEST(Liste, ZehntausendNummern)
 {
   std::string Liste;
   for (int I = 0; I < 10000; ++I)
     Liste += "31 80 6652 " + std::to_string(100 + I % 900) + "-0\n";
-  const auto Beginn = std::chrono::steady_clock::now();
   const TLauf L = Starte({"--csv"}, Liste);
-  EXPECT_LT(std::chrono::steady_clock::now() - Beginn, std::chrono::seconds(1));
   EXPECT_EQ(std::count(L.Aus.begin(), L.Aus.end(), '\n'), 10001);
 }
 

@@ -1,5 +1,5 @@
 // Feindliche Datendateien: das Laden liefert leere oder teilweise Tabellen und den richtigen
-// Versionstext, in weniger als einer Sekunde und mit begrenztem Speicher.
+// Versionstext, mit begrenztem Speicher (die Dauer misst scripts/bench).
 
 #include "nummer/stammdaten.h"
 
@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -103,11 +102,8 @@ TEST_P(FeindlicheDateiTest, LaedtHarmlos)
                                   : 0;
 
   const std::size_t Vorher = SpitzeKiB();
-  const auto Beginn = std::chrono::steady_clock::now();
   const auto [S, Version] = LadeStammdaten(Pfad);
-  const auto Dauer = std::chrono::steady_clock::now() - Beginn;
 
-  EXPECT_LT(Dauer, std::chrono::seconds(1));
   // Datei, ihre Umsetzung und die Tabellen: nie mehr als ein Vielfaches der Datei.
   EXPECT_LE(SpitzeKiB() - Vorher, (4 * std::min<std::size_t>(Groesse, DateiHoechstgroesse) >> 10) + 4096);
   EXPECT_EQ(Version, GetParam().Version);

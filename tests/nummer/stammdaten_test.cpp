@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -230,19 +229,16 @@ INSTANTIATE_TEST_SUITE_P(Faelle, WertlaengeTest,
                                                    2047}),
                          [](const testing::TestParamInfo<TWertFall>& Info) { return std::string(Info.param.Name); });
 
-TEST(Zeit, LadenBleibtLinear)
+TEST(Grenzen, VieleZeilenLaden)
 {
-  // 200.000 Zeilen in allen Abschnitten; quadratisches Verhalten braeuchte Minuten.
+  // 200.000 Zeilen in allen Abschnitten; quadratisches Verhalten liefe in die Zeitgrenze von ctest.
   std::string Text;
   for (const char* Abschnitt : {"[Bahnen]\n", "[Wagengattung]\n", "[Unbekannt]\n"}) {
     Text += Abschnitt;
     for (int I = 0; I < 70000; ++I)
       Text += std::to_string(I % 5000) + "=Wert " + std::to_string(I) + "\n";
   }
-  const auto Beginn = std::chrono::steady_clock::now();
   const auto [S, V] = LadeStammdatenAusText(Text);
-  const auto Dauer = std::chrono::steady_clock::now() - Beginn;
-  EXPECT_LT(Dauer, std::chrono::seconds(1));
   EXPECT_EQ(S.GattungListe.Wert("100"), "Wert 100");
 }
 

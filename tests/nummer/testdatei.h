@@ -1,25 +1,25 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
-// Eigenes leeres Verzeichnis je Test, danach wieder entfernt.
+// Eigenes leeres Verzeichnis je Test, danach wieder entfernt. Der Name ist zufaellig und wird
+// exklusiv angelegt (wie mkdtemp): zwei gleichzeitige Laeufe desselben Tests loeschen sich
+// nicht gegenseitig die Dateien.
 class TTestVerzeichnis {
 public:
   TTestVerzeichnis()
   {
-    const auto* Info = testing::UnitTest::GetInstance()->current_test_info();
-    std::string Name = std::string(Info->test_suite_name()) + "_" + Info->name();
-    for (char& Z : Name)
-      if (Z == '/')
-        Z = '_';
-    FPfad = std::filesystem::temp_directory_path() / ("tandrix_test_" + Name);
-    std::filesystem::remove_all(FPfad);
-    std::filesystem::create_directories(FPfad);
+    std::random_device Zufall;
+    const auto Basis = std::filesystem::temp_directory_path();
+    for (;;) {
+      FPfad = Basis / ("tandrix_test_" + std::to_string(Zufall()) + std::to_string(Zufall()));
+      if (std::filesystem::create_directory(FPfad))  // false: gab es schon, neuer Name
+        break;
+    }
   }
   ~TTestVerzeichnis()
   {
