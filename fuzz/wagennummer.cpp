@@ -1,32 +1,64 @@
-// Das ganze Kommandozeilenprogramm mit beliebiger Eingabe: das erste Byte waehlt Ausgabeform
-// und ob der Rest als Argumente (je Zeile eines) oder als Standardeingabe kommt. Was auch
-// kommt, die Ausgabe haelt die Zusagen aus ausgabepruefung.h ein.
+// Das ganze Kommandozeilenprogramm mit beliebiger Eingabe: das erste Byte waehlt Ausgabeform,
+// ob der Rest als Argumente (je Zeile eines) oder als Standardeingabe kommt und welche
+// Kennzeichen.ebb gilt: die ausgelieferte oder eine zweite Eingabe, die vor dem Rest steht
+// (zwei Byte Laenge, dann der Inhalt). Was auch kommt, die Ausgabe haelt die Zusagen aus
+// ausgabepruefung.h ein.
 
 #include "fuzz/ausgabepruefung.h"
 #include "kommandozeile/programm.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace {
+
+// Eine Datei je Prozess, bei jeder Eingabe ueberschrieben.
+std::string KennzeichenDatei(std::string_view Inhalt)
+{
+  static const std::filesystem::path Pfad = [] {
+    std::random_device Zufall;
+    return std::filesystem::temp_directory_path() /
+           ("tandrix_fuzz_kennzeichen_" + std::to_string(Zufall()) + std::to_string(Zufall()) + ".ebb");
+  }();
+  std::ofstream(Pfad, std::ios::binary | std::ios::trunc).write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
+  return Pfad.string();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
   if (Groesse == 0)
     return 0;
   const unsigned Art = Daten[0];
-  const std::string_view Rest(reinterpret_cast<const char*>(Daten) + 1, Groesse - 1);
+  std::string_view Rest(reinterpret_cast<const char*>(Daten) + 1, Groesse - 1);
   const bool Csv = (Art & 1) != 0;
   const bool Utf8 = Csv && (Art & 2) != 0;
   std::vector<std::string> Argumente = {"--daten=" TANDRIX_DATEN "/Wagen.ebb"};
+  if ((Art & 16) != 0 && Rest.size() >= 2) {
+    const std::size_t Laenge = std::min<std::size_t>(
+        static_cast<unsigned char>(Rest[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(Rest[1])) << 8),
+        Rest.size() - 2);
+    Argumente.push_back("--kennzeichen=" + KennzeichenDatei(Rest.substr(2, Laenge)));
+    Rest.remove_prefix(2 + Laenge);
+  } else {
+    Argumente.emplace_back("--kennzeichen=" TANDRIX_DATEN "/Kennzeichen.ebb");
+  }
   if (Csv)
     Argumente.emplace_back("--csv");
   if (Utf8)
     Argumente.emplace_back("--utf8");
   if ((Art & 4) != 0)
     Argumente.emplace_back("--erklaeren");
+  if ((Art & 32) != 0)
+    Argumente.emplace_back("--streng");
   std::string Eingabe;
   if ((Art & 8) != 0) {
     Argumente.emplace_back("--");

@@ -7,6 +7,8 @@ namespace {
 
 bool IstUtf16(TKennung K) { return K == TKennung::Utf16LE || K == TKennung::Utf16BE; }
 
+constexpr int StrgZ = 0x1A;
+
 }  // namespace
 
 int TListenLeser::Byte()
@@ -52,21 +54,34 @@ int TListenLeser::Einheit()
 
 std::optional<TListenLeser::TZeile> TListenLeser::Naechste()
 {
-  int E = FZurueck != Ende ? FZurueck : Einheit();
+  int E = FZurueck != Ende ? FZurueck : FSchluss ? Ende : Einheit();
   FZurueck = Ende;
-  if (E == Ende)
+  if (E == StrgZ)
+    FSchluss = true;
+  if (E == Ende || FSchluss)
     return std::nullopt;
   const bool Utf16 = IstUtf16(*FKennung);
+  // Ein Zeichen hat hoechstens 4 Byte UTF-8 bzw. 2 Einheiten UTF-16; gezaehlt wird nach dem Umsetzen.
+  const std::size_t Hoechstens = ZeilenHoechstlaenge * (Utf16 ? 2 : 4);
   std::string Roh;  // bei UTF-16 als Paare in LE
   std::size_t Einheiten = 0;
-  for (; E != Ende && E != '\n' && E != '\r'; E = Einheit()) {
-    if (++Einheiten > ZeilenHoechstlaenge)
+  for (; E != Ende && E != '\n' && E != '\r' && E != StrgZ; E = Einheit()) {
+    if (++Einheiten > Hoechstens)
       continue;
     Roh.push_back(static_cast<char>(E & 0xFF));
     if (Utf16)
       Roh.push_back(static_cast<char>(E >> 8));
   }
+  FSchluss = E == StrgZ;
   if (E == '\r' && (E = Einheit()) != '\n')
     FZurueck = E;
-  return TZeile{NachCp1252(std::move(Roh), Utf16 ? TKennung::Utf16LE : *FKennung), Einheiten > ZeilenHoechstlaenge};
+  TZeile Zeile{Utf16 ? Utf16NachUtf8(Roh, TKennung::Utf16LE) : std::move(Roh), Utf16 ? TKennung::Utf8 : *FKennung,
+               Einheiten > Hoechstens};
+  // Nach Zeichen gekuerzt: die ersten ZeilenHoechstlaenge, ein angeschnittenes faellt weg.
+  if (Zeile.ZuLang)
+    Zeile.Bytes.resize(OhneAngeschnittenes(Zeile.Bytes).size());
+  const std::size_t Laenge = ZeichenAnfang(Zeile.Bytes, Zeile.Kennung, ZeilenHoechstlaenge);
+  Zeile.ZuLang = Zeile.ZuLang || Laenge < Zeile.Bytes.size();
+  Zeile.Bytes.resize(Laenge);
+  return Zeile;
 }

@@ -11,7 +11,3 @@ enum TStatus : int { StatusGut = 0, StatusFalsch = 1, StatusUnbrauchbar = 2, Sta
 // Das ganze Programm "wagennummer" ohne Prozessgrenzen, damit Tests es aufrufen koennen.
 // Argumente ohne den Programmnamen.
 int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler);
-
-// Ein CSV-Feld mit ";" als Trenner; Anfuehrungszeichen nur, wo noetig. Eine Zelle, die eine
-// Tabellenkalkulation als Formel laese, beginnt mit einem Hochkomma.
-std::string CsvFeld(const std::string& Text);

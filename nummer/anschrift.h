@@ -41,15 +41,10 @@ std::string HalterAngabe(const TKennzeichen& Kennzeichen, const TAnschrift& Ansc
 std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                                 const TAnschrift& Anschrift);
 
-// Gattungszeichen der ERA-Tabelle zu einem Gueterwagen ("Eaos"), leer wenn unbekannt oder kein Gueterwagen.
-std::string EraGattungszeichen(const TStammdaten& Stammdaten, std::string_view Elf);
+// Gattungszeichen der ERA-Tabelle zu einem Gueterwagen ("Eaos"), leer wenn die Kennzahl der
+// Stellen 5-8 dort fehlt oder die Nummer keinen Gueterwagen bezeichnet.
+std::string EraGattungszeichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);
 
 // Gattung aus Stelle 5 (bei 3 und 4 aus 5-6), wenn die Kennzahl nicht in der ERA-Tabelle steht:
-// "E - offener Wagen in Regelbauart (aus Stelle 5 abgeleitet; Kennzahl nicht in der ERA-Tabelle)".
+// "E – offener Wagen in Regelbauart (aus Stelle 5 abgeleitet; Kennzahl nicht in der ERA-Tabelle)".
 std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view Elf);
-
-// Wie glaubwuerdig 11 Ziffern sind, 0 bis 7: belegtes Austauschverfahren (1), bekanntes Land (1),
-// bekannte Gattung (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer
-// einheitlichen Gruppe), dazu Uebereinstimmung mit Laenderkuerzel (1) und Gattungszeichen (2).
-int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
-                   const TAnschrift& Anschrift);

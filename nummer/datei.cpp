@@ -1,7 +1,6 @@
 #include "nummer/datei.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -9,30 +8,102 @@
 #    define NOMINMAX
 #  endif
 #  include <windows.h>
+#else
+#  include <cerrno>
+#  include <fcntl.h>
+#  include <sys/stat.h>
+#  include <unistd.h>
 #endif
+
+namespace {
+
+// Erst oeffnen, dann die geoeffnete Datei pruefen: zwischen einer Pruefung des Pfads und dem
+// Oeffnen koennte eine Verknuepfung auf ein FIFO umgebogen werden, und das Oeffnen wartete dann
+// auf einen Schreiber. Geoeffnet wird ohne Warten; gelesen wird nur eine gewoehnliche Datei.
+#ifdef _WIN32
+class TDatei {
+public:
+  explicit TDatei(const std::filesystem::path& Pfad)
+      : FGriff(::CreateFileW(Pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+  {
+  }
+  ~TDatei()
+  {
+    if (FGriff != INVALID_HANDLE_VALUE)
+      ::CloseHandle(FGriff);
+  }
+  TDatei(const TDatei&) = delete;
+  TDatei& operator=(const TDatei&) = delete;
+  bool Gewoehnlich() const { return FGriff != INVALID_HANDLE_VALUE && ::GetFileType(FGriff) == FILE_TYPE_DISK; }
+  // Bytes gelesen, 0 am Ende, -1 bei Fehler
+  long long Lies(char* Puffer, std::size_t Groesse)
+  {
+    DWORD Gelesen = 0;
+    if (!::ReadFile(FGriff, Puffer, static_cast<DWORD>(Groesse), &Gelesen, nullptr))
+      return -1;
+    return Gelesen;
+  }
+
+private:
+  HANDLE FGriff;
+};
+#else
+class TDatei {
+public:
+  explicit TDatei(const std::filesystem::path& Pfad)
+      : FFd(::open(Pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC))
+  {
+  }
+  ~TDatei()
+  {
+    if (FFd >= 0)
+      ::close(FFd);
+  }
+  TDatei(const TDatei&) = delete;
+  TDatei& operator=(const TDatei&) = delete;
+  bool Gewoehnlich() const
+  {
+    struct stat Status{};
+    return FFd >= 0 && ::fstat(FFd, &Status) == 0 && S_ISREG(Status.st_mode);
+  }
+  long long Lies(char* Puffer, std::size_t Groesse)
+  {
+    for (;;) {
+      const ssize_t Gelesen = ::read(FFd, Puffer, Groesse);
+      if (Gelesen >= 0 || errno != EINTR)
+        return Gelesen;
+    }
+  }
+
+private:
+  int FFd;
+};
+#endif
+
+}  // namespace
 
 std::optional<std::string> LiesDatei(const std::filesystem::path& Datei, std::uintmax_t Hoechstgroesse)
 {
-  // Vorab geprueft, damit das Oeffnen eines FIFO nicht auf einen Schreiber wartet.
-  std::error_code Fehler;
-  if (!std::filesystem::is_regular_file(Datei, Fehler))
-    return std::nullopt;
-  std::ifstream Strom(Datei, std::ios::binary);
-  if (!Strom)
+  TDatei Offen(Datei);
+  if (!Offen.Gewoehnlich())
     return std::nullopt;
   // Die gemeldete Groesse ist nur ein Hinweis: Dateien wie /proc/... melden 0 und liefern doch.
   std::string Inhalt;
+  std::error_code Fehler;
   const auto Gemeldet = std::filesystem::file_size(Datei, Fehler);
   Inhalt.reserve(Fehler ? 0 : static_cast<std::size_t>(std::min(Gemeldet, Hoechstgroesse) + 1));
   char Stueck[65536];
-  while (Strom.read(Stueck, sizeof Stueck) || Strom.gcount() > 0) {
-    Inhalt.append(Stueck, static_cast<std::size_t>(Strom.gcount()));
+  for (;;) {
+    const long long Gelesen = Offen.Lies(Stueck, sizeof Stueck);
+    if (Gelesen < 0)
+      return std::nullopt;
+    if (Gelesen == 0)
+      return Inhalt;
+    Inhalt.append(Stueck, static_cast<std::size_t>(Gelesen));
     if (Inhalt.size() > Hoechstgroesse)
       return std::nullopt;
   }
-  if (Strom.bad())
-    return std::nullopt;
-  return Inhalt;
 }
 
 std::filesystem::path ProgrammVerzeichnis()

@@ -1,15 +1,63 @@
 #include "nummer/eingabe.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
 bool IstZiffer(char Z) { return (Z >= '0' && Z <= '9') || Z == '?'; }
 bool IstLeerraum(char Z) { return Z == ' ' || Z == '\t' || Z == '\xA0'; }
-// Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich trennen Gruppen.
-bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97'; }
+// Bindestrich, Punkt, Schraegstrich, Halbgeviert- und Geviertstrich, weicher Trennstrich
+bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96' || Z == '\x97' || Z == '\xAD'; }
+
+// "3 Ziffern aus einer anderen Schrift gelesen (U+FF10 als 0, ...)"
+std::string Sammelhinweis(const std::vector<std::string>& Faelle, std::string_view Einzahl, std::string_view Mehrzahl)
+{
+  std::string Text = Faelle.size() == 1 ? std::string(Einzahl) : std::to_string(Faelle.size()) + " " + std::string(Mehrzahl);
+  for (std::size_t I = 0; I < Faelle.size() && I < 3; ++I)
+    Text += (I == 0 ? " (" : ", ") + Faelle[I];
+  return Text + (Faelle.size() > 3 ? ", ...)" : ")");
+}
 
 }  // namespace
+
+TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
+{
+  TEingabeText Ergebnis;
+  std::vector<std::string> Ziffern, Buchstaben;
+  for (const char32_t Zeichen : UnicodeZeichen(Bytes, Kennung)) {
+    if (const char Byte = UnicodeNachCp1252(Zeichen); Byte != '?' || Zeichen == U'?') {
+      Ergebnis.Text.push_back(Byte);
+      continue;
+    }
+    const auto [Art, Ersatz] = FremdZeichen(Zeichen);
+    if (Art == TFremdArt::Format)
+      continue;
+    if (Art == TFremdArt::Anderes) {
+      Ergebnis.Text.push_back('?');
+      if (Ergebnis.Fehler.empty())
+        Ergebnis.Fehler = "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) +
+                          ", das in keiner Wagenanschrift vorkommt";
+      continue;
+    }
+    Ergebnis.Text.push_back(Ersatz);
+    if (Art == TFremdArt::Ziffer)
+      Ziffern.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
+    else if (Art == TFremdArt::Buchstabe)
+      Buchstaben.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
+  }
+  if (!Ergebnis.Fehler.empty()) {
+    Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
+    return Ergebnis;
+  }
+  if (!Ziffern.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
+                                              "Ziffern aus einer anderen Schrift gelesen"));
+  if (!Buchstaben.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen",
+                                              "Buchstaben ohne Akzent gelesen"));
+  return Ergebnis;
+}
 
 std::string InAnfuehrung(std::string_view Text)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nummer/zeichensatz.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,16 @@ struct TGelesen {
 };
 
 TGelesen NummerAusText(std::string_view Text);
+
+// Eine Zeile oder ein Argument, wie es kommt (Bytes mit der Kennung ihrer Quelle), als Text in
+// Windows-1252 nach den Regeln von FremdZeichen. Nur ein getipptes "?" ist eine unbekannte
+// Ziffer; ein Zeichen, das nicht in eine Anschrift gehoert, macht die Eingabe unbrauchbar.
+struct TEingabeText {
+  std::string Text;                   // Windows-1252; bei Fehler mit "?" fuer das Unbekannte
+  std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
+  std::string Fehler;                 // leer, wenn brauchbar
+};
+TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung);
 
 // "31 80 6652 003-8" bzw. ohne "-P" bei 11 Ziffern
 std::string NummerGegliedert(std::string_view Ziffern);

@@ -1,43 +1,54 @@
 #include "nummer/triebfahrzeug.h"
 
+#include "nummer/wageninfo.h"
+#include "nummer/zeichensatz.h"
+
 namespace {
 
-std::string BaureiheLesen(const TKennzeichen& K, std::string_view Elf, const std::string& LandName, std::string& Wort)
+// Das Schema der Art oder, wenn es eine Fuellziffer verlangt, die nicht dasteht, das allgemeine
+// des Landes (in Deutschland die vierstelligen Reihen, die das EBA seit 2007 vergibt).
+const TSchema* SchemaZu(const TKennzeichen& Kennzeichen, std::string_view Elf, bool& FuellzifferFalsch)
 {
-  const std::string Land(Elf.substr(2, 2)), Typ(Elf.substr(0, 2));
-  if (Typ == "99" && Elf[4] == '9')
+  const std::string_view Land = Elf.substr(2, 2);
+  const TSchema* Schema = Kennzeichen.Schema(Land, Elf.substr(0, 2));
+  FuellzifferFalsch = Schema && !Schema->Fuellziffer.empty() && Schema->Fuellziffer[0] != Elf[4];
+  return !Schema || FuellzifferFalsch ? Kennzeichen.Schema(Land, "9x") : Schema;
+}
+
+std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf, const std::string& LandName,
+                          std::string& Wort)
+{
+  if (Elf.substr(0, 2) == "99" && Elf[4] == '9')
     return "Sonderfahrzeug, technischer Code " + std::string(Elf.substr(4, 4)) + " (keine Baureihe)";
-  // Verlangt das Schema der Art eine Fuellziffer, die nicht dasteht, gilt das allgemeine des Landes
-  // (in Deutschland die vierstelligen Reihen, die das EBA seit 2007 vergibt).
-  auto Regel = Felder(K.Triebfahrzeuge.Wert(Land + "-" + Typ), 4);
-  const bool FuellzifferFalsch = !Regel[0].empty() && Regel[0][0] != Elf[4];
-  if (Regel[3].empty() || FuellzifferFalsch)
-    Regel = Felder(K.Triebfahrzeuge.Wert(Land + "-9x"), 4);
-  if (Regel[3].empty())
-    return FuellzifferFalsch ? "nicht entschl\374sselt: Stelle 5 passt nicht zum Schema f\374r " + LandName
-                             : "nicht entschl\374sselt: f\374r " + LandName + " ist kein Schema hinterlegt";
-  if (Regel[1].empty())
-    return "nicht entschl\374sselt: das Schema f\374r " + LandName + " ist zu wenig gesichert";
-  const std::string Reihe(Regel[1] == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
-  const std::string Name = K.Baureihennamen.Wert(Land + "-" + Typ + "-" + Reihe);
-  Wort = Regel[2];
-  return (Name.empty() ? Reihe : Name) + ", Nr. " + Reihe + " " + std::string(Elf.substr(8, 3)) +
-         (Regel[3] == "hoch" ? "" : " (Sicherheit des Schemas: " + Regel[3] + ")");
+  bool FuellzifferFalsch = false;
+  const TSchema* Schema = SchemaZu(Kennzeichen, Elf, FuellzifferFalsch);
+  if (!Schema)
+    return FuellzifferFalsch ? "nicht entschlüsselt: Stelle 5 passt nicht zum Schema für "_cp1252 + LandName
+                             : "nicht entschlüsselt: für "_cp1252 + LandName + " ist kein Schema hinterlegt";
+  if (Schema->Reihe.empty())
+    return "nicht entschlüsselt: das Schema für "_cp1252 + LandName + " ist zu wenig gesichert"_cp1252;
+  const std::string Reihe(Schema->Reihe == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
+  const auto Name = Kennzeichen.Baureihennamen.find(std::string(Elf.substr(2, 2)) + "-" +
+                                                    std::string(Elf.substr(0, 2)) + "-" + Reihe);
+  Wort = Schema->Wort;
+  return (Name == Kennzeichen.Baureihennamen.end() ? Reihe : Name->second) + ", Nr. " + Reihe + " " +
+         std::string(Elf.substr(8, 3)) +
+         (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + Schema->Sicherheit + ")");
 }
 
 }  // namespace
 
-bool IstTriebfahrzeug(std::string_view Elf) { return !Elf.empty() && Elf[0] == '9'; }
-
-TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& S, const TKennzeichen& K, std::string_view Elf)
+TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf)
 {
-  TTriebfahrzeug T;
-  T.Art = S.AustauschListe.Wert(Elf.substr(0, 2));
-  if (constexpr std::string_view Vorsilbe = "Triebfahrzeug: "; T.Art.starts_with(Vorsilbe))
-    T.Art.erase(0, Vorsilbe.size());
-  const auto Land = Felder(K.Laender.Wert(Elf.substr(2, 2)), 2);
-  T.Land =
-      Land[1].empty() ? S.BahnenListe.Wert(Elf.substr(2, 2)) : Land[1] + (Land[0].empty() ? "" : " (" + Land[0] + ")");
-  T.Baureihe = BaureiheLesen(K, Elf, Land[1].empty() ? "Land " + std::string(Elf.substr(2, 2)) : Land[1], T.ReiheWort);
-  return T;
+  TTriebfahrzeug Triebfahrzeug;
+  const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
+  Triebfahrzeug.Art = Austausch && !Austausch->Triebfahrzeugart.empty()
+                          ? Austausch->Triebfahrzeugart
+                          : Stammdaten.AustauschListe.Wert(Elf.substr(0, 2));
+  const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
+  Triebfahrzeug.Land = !Land ? Stammdaten.BahnenListe.Wert(Elf.substr(2, 2))
+                             : Land->Name + (Land->Kuerzel.empty() ? "" : " (" + Land->Kuerzel + ")");
+  Triebfahrzeug.Baureihe = BaureiheLesen(Kennzeichen, Elf, Land ? Land->Name : "Land " + std::string(Elf.substr(2, 2)),
+                                         Triebfahrzeug.ReiheWort);
+  return Triebfahrzeug;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-// Ein Triebfahrzeug (Stellen 1-2 = 90..99) gelesen: Art, Land und, wo das Schema des Landes
+// Ein Triebfahrzeug (Wagenart nach [Wagentyp], heute 90..99) gelesen: Art, Land und, wo das Schema des Landes
 // bekannt ist, Baureihe und Ordnungsnummer.
 struct TTriebfahrzeug {
   std::string Art;                     // "Elektrolokomotive"
@@ -15,5 +15,4 @@ struct TTriebfahrzeug {
   std::string Baureihe;                // "146, Nr. 146 569" oder warum nicht
 };
 
-bool IstTriebfahrzeug(std::string_view Elf);
 TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);

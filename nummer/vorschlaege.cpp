@@ -3,6 +3,7 @@
 #include "nummer/pruefziffer.h"
 #include "nummer/triebfahrzeug.h"
 #include "nummer/wageninfo.h"
+#include "nummer/zeichensatz.h"
 
 #include <algorithm>
 #include <array>
@@ -48,6 +49,38 @@ private:
   std::map<int, std::vector<TVorschlag>> FNachPunkten;
 };
 
+// Wie glaubwuerdig 11 Ziffern sind, 0 bis 7: belegtes Austauschverfahren (1), bekanntes Land (1),
+// bekannte Gattung (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer
+// einheitlichen Gruppe), dazu Uebereinstimmung mit Laenderkuerzel (1) und Gattungszeichen (2).
+int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                   const TAnschrift& Anschrift)
+{
+  int Punkte = 0;
+  const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
+  Punkte += Austausch && Austausch->Belegt;
+  Punkte += !Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty();
+  const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  switch (Wagenart(Stammdaten, Elf)) {
+  case TWagenart::Gueterwagen:
+    Punkte += !Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty();
+    break;
+  case TWagenart::Triebfahrzeug:
+    Punkte += Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)) || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
+    break;
+  case TWagenart::Reisezugwagen:
+  case TWagenart::Unbekannt:
+    Punkte += !Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
+              !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty();
+    break;
+  }
+  const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
+  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == Land->Kuerzel;
+  Punkte += Anschrift.Gattungszeichen.empty() || Era.empty() ? 0
+            : Era == Anschrift.Gattungszeichen               ? 2
+                                                             : Era[0] == Anschrift.Gattungszeichen[0];
+  return Punkte;
+}
+
 }  // namespace
 
 TVorschlaege Ergaenzungen(const TStammdaten& S, const TKennzeichen& K, std::string_view Muster, const TAnschrift& A,
@@ -82,13 +115,13 @@ TVorschlaege Reparaturen(const TStammdaten& S, const TKennzeichen& K, std::strin
 {
   // Punkte doppelt, damit eine aehnlich aussehende Ziffer oder ein Tausch nur bei Gleichstand zaehlt
   TSammlung Sammlung(Hoechstens);
-  const std::string Wagenart = S.TypListe.Wert(Zwoelf.substr(0, 1));
+  const TWagenart Art = Wagenart(S, Zwoelf);
   const auto Pruefen = [&](std::string Nummer, bool Naheliegend, std::string Aenderung) {
     if (!Gueltig(Nummer))
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const int Punkte =
-        2 * (Plausibilitaet(S, K, Elf, A) + (S.TypListe.Wert(Elf.substr(0, 1)) == Wagenart)) + Naheliegend;
+        2 * (Plausibilitaet(S, K, Elf, A) + (Wagenart(S, Elf) == Art)) + Naheliegend;
     Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte});
   };
   // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
@@ -113,25 +146,28 @@ TVorschlaege Reparaturen(const TStammdaten& S, const TKennzeichen& K, std::strin
 
 std::vector<std::string> UnsichtbareTausche(std::string_view Zwoelf)
 {
+  // Auch Stelle 11 mit der Pruefziffer: "050-9" und "059-0" gelten beide.
   std::vector<std::string> Andere;
-  for (std::size_t I = 0; I + 1 < 11; ++I)
+  for (std::size_t I = 0; I + 1 < Zwoelf.size(); ++I)
     if ((Zwoelf[I] == '0' && Zwoelf[I + 1] == '9') || (Zwoelf[I] == '9' && Zwoelf[I + 1] == '0')) {
       std::string Nummer(Zwoelf);
       std::swap(Nummer[I], Nummer[I + 1]);
-      Andere.push_back(std::move(Nummer));
+      if (Gueltig(Nummer))
+        Andere.push_back(std::move(Nummer));
     }
   return Andere;
 }
 
 std::string KurzDeutung(const TStammdaten& S, const TKennzeichen& K, std::string_view Elf)
 {
-  if (IstTriebfahrzeug(Elf)) {
+  const TWagenart Art = Wagenart(S, Elf);
+  if (Art == TWagenart::Triebfahrzeug) {
     const TTriebfahrzeug T = TriebfahrzeugLesen(S, K, Elf);
     return T.Art + ", " + T.Land + ", " + T.ReiheWort + " " + T.Baureihe;
   }
-  std::string Gattung = EraGattungszeichen(S, Elf);
-  if (Gattung.empty())
-    Gattung = S.TypListe.Wert(Elf.substr(0, 1)) == "G" ? GattungAbgeleitet(K, Elf) : WagenInfo(S, Elf).Wagengattung;
-  const std::string Land = Felder(K.Laender.Wert(Elf.substr(2, 2)), 2)[1];
-  return Gattung.substr(0, Gattung.find(" (")) + ", " + (Land.empty() ? S.BahnenListe.Wert(Elf.substr(2, 2)) : Land);
+  std::string Gattung = Art == TWagenart::Gueterwagen ? EraGattungszeichen(S, K, Elf) : WagenInfo(S, Elf).Wagengattung;
+  if (const TKategorie* Kategorie = K.Kategorie(Elf); Gattung.empty() && Art == TWagenart::Gueterwagen && Kategorie)
+    Gattung = Kategorie->Gattung + " – "_cp1252 + Kategorie->Text;
+  const TLand* Land = K.Land(Elf.substr(2, 2));
+  return Gattung + ", " + (Land ? Land->Name : S.BahnenListe.Wert(Elf.substr(2, 2)));
 }

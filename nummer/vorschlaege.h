@@ -33,7 +33,8 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
 TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Zwoelf,
                          const TAnschrift& Anschrift, std::size_t Hoechstens);
 
-// Stellen, an denen benachbarte 0 und 9 stehen: ihr Tausch laesst die Pruefziffer gueltig.
+// Gueltige Nummern, die durch Tausch benachbarter 0 und 9 entstehen (auch mit der Pruefziffer):
+// die Pruefziffer sieht diesen Fehler nicht.
 std::vector<std::string> UnsichtbareTausche(std::string_view Zwoelf);
 
 // Eine Zeile zu 11 Ziffern fuer Vorschlagslisten: Gattung bzw. Baureihe und Land.

@@ -23,6 +23,23 @@ std::string GeschwindigkeitText(int Stufe)
 
 }  // namespace
 
+TWagenart Wagenart(const TStammdaten& Stammdaten, std::string_view Nummer)
+{
+  const std::string Typ = Stammdaten.TypListe.Wert(Nummer.substr(0, 1));
+  return Typ == "G"   ? TWagenart::Gueterwagen
+         : Typ == "R" ? TWagenart::Reisezugwagen
+         : Typ == "T" ? TWagenart::Triebfahrzeug
+                      : TWagenart::Unbekannt;
+}
+
+std::string EraGattung(const TStammdaten& Stammdaten, std::string_view Nummer)
+{
+  if (Nummer.size() < 8)
+    return {};
+  std::string Text = Stammdaten.GattungListe.Wert(Nummer.substr(4, 4));
+  return Text.empty() ? Stammdaten.GattungListe.Wert(std::string(Nummer.substr(4, 3)) + "x") : Text;
+}
+
 TAnzeige WagenInfo(const TStammdaten& Stammdaten, std::string_view Eingabe)
 {
   // Die Aufrufer geben 11 Zeichen; anderes darf trotzdem nie ueber das Ende lesen.
@@ -33,12 +50,10 @@ TAnzeige WagenInfo(const TStammdaten& Stammdaten, std::string_view Eingabe)
   Anzeige.Austauschverfahren = Stammdaten.AustauschListe.Wert(Stellen(Nummer, 1, 2));
   Anzeige.Eigentumsverwaltung = Stammdaten.BahnenListe.Wert(Stellen(Nummer, 3, 4));
 
-  if (Stammdaten.TypListe.Wert(Stellen(Nummer, 1, 1)) == "G") {
+  if (Wagenart(Stammdaten, Nummer) == TWagenart::Gueterwagen) {
     Anzeige.Eigentumsmerkmal =
         Stammdaten.EigentumListe.Wert(Stellen(Nummer, 2, 2)) + "; " + Stammdaten.RIVListe.Wert(Stellen(Nummer, 1, 1));
-    Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(Stellen(Nummer, 5, 8));
-    if (Anzeige.Wagengattung.empty())
-      Anzeige.Wagengattung = Stammdaten.GattungListe.Wert(std::string(Stellen(Nummer, 5, 7)) + "x");
+    Anzeige.Wagengattung = EraGattung(Stammdaten, Nummer);
     Anzeige.Geschwindigkeit = "siehe Wagengattung";
     return Anzeige;
   }

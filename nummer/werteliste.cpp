@@ -2,9 +2,24 @@
 
 #include "nummer/zeichensatz.h"
 
+#include <random>
+
+namespace {
+
+std::size_t Startwert()
+{
+  static const std::size_t Wert = [] {
+    std::random_device Zufall;
+    return (std::size_t{Zufall()} << 32) ^ Zufall();
+  }();
+  return Wert;
+}
+
+}  // namespace
+
 std::size_t TWerteListe::THashOhneFall::operator()(std::string_view Name) const
 {
-  std::size_t Streu = 14695981039346656037u;  // FNV-1a
+  std::size_t Streu = 14695981039346656037u ^ Startwert();  // FNV-1a
   for (const char Z : Name)
     Streu = (Streu ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
   return Streu;

@@ -26,12 +26,16 @@ public:
   // Die Zeilen als Text; ein doppelter Name steht mit dem Wert seines ersten Auftretens da,
   // so wie die Profilfunktion jeden gelisteten Namen nachschlaegt.
   std::vector<std::string> Zeilen() const;
+  // Dieselben Zeilen ohne Kopie; die Verweise gelten, solange die Liste lebt.
+  const std::vector<TEintrag>& Eintraege() const { return FEintraege; }
   std::size_t Anzahl() const { return FEintraege.size(); }
 
 private:
   std::shared_ptr<const std::string> FText;
   std::vector<TEintrag> FEintraege;  // Dateireihenfolge
-  // Name -> Wert seines ersten Auftretens, ohne Beachtung der Gross-/Kleinschreibung
+  // Name -> Wert seines ersten Auftretens, ohne Beachtung der Gross-/Kleinschreibung. Der Hash
+  // beginnt je Prozess mit einem zufaelligen Wert: Namen, die eine Datei so waehlt, dass sie
+  // alle in einen Eimer fallen, lassen sich nicht vorausberechnen.
   struct THashOhneFall {
     std::size_t operator()(std::string_view Name) const;
   };

@@ -1,5 +1,6 @@
 #include "nummer/zeichensatz.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -77,6 +78,43 @@ TUtf8Zeichen Utf8Lesen(std::string_view T, std::size_t Pos)
   return {Z, Laenge};
 }
 
+// Erste Ziffer (Wert 0) jeder Folge von Dezimalziffern ausser ASCII (Unicode 14, Kategorie Nd);
+// jede Folge hat zehn Zeichen in Reihe.
+constexpr std::array<char32_t, 65> Nullen = {
+    0x660,   0x6f0,   0x7c0,   0x966,   0x9e6,   0xa66,   0xae6,   0xb66,   0xbe6,   0xc66,   0xce6,
+    0xd66,   0xde6,   0xe50,   0xed0,   0xf20,   0x1040,  0x1090,  0x17e0,  0x1810,  0x1946,  0x19d0,
+    0x1a80,  0x1a90,  0x1b50,  0x1bb0,  0x1c40,  0x1c50,  0xa620,  0xa8d0,  0xa900,  0xa9d0,  0xa9f0,
+    0xaa50,  0xabf0,  0xff10,  0x104a0, 0x10d30, 0x11066, 0x110f0, 0x11136, 0x111d0, 0x112f0, 0x11450,
+    0x114d0, 0x11650, 0x116c0, 0x11730, 0x118e0, 0x11950, 0x11c50, 0x11d50, 0x11da0, 0x16a60, 0x16ac0,
+    0x16b50, 0x1d7ce, 0x1d7d8, 0x1d7e2, 0x1d7ec, 0x1d7f6, 0x1e140, 0x1e2f0, 0x1e950, 0x1fbf0,
+};
+
+struct TBereich {
+  char32_t Von, Bis;
+};
+// Leerzeichen (Zs) und Striche (Pd, dazu das Minuszeichen), soweit nicht in Windows-1252
+constexpr std::array<TBereich, 5> Leerzeichen = {
+    {{0x1680, 0x1680}, {0x2000, 0x200a}, {0x202f, 0x202f}, {0x205f, 0x205f}, {0x3000, 0x3000}}};
+constexpr std::array<TBereich, 5> Striche = {
+    {{0x2010, 0x2015}, {0x2212, 0x2212}, {0xfe58, 0xfe58}, {0xfe63, 0xfe63}, {0x2e3a, 0x2e3b}}};
+// Formatzeichen (Cf) ohne den weichen Trennstrich, der in Windows-1252 steht
+constexpr std::array<TBereich, 20> Formatzeichen = {{
+    {0x600, 0x605},     {0x61c, 0x61c},     {0x6dd, 0x6dd},     {0x70f, 0x70f},     {0x890, 0x891},
+    {0x8e2, 0x8e2},     {0x180e, 0x180e},   {0x200b, 0x200f},   {0x202a, 0x202e},   {0x2060, 0x2064},
+    {0x2066, 0x206f},   {0xfeff, 0xfeff},   {0xfff9, 0xfffb},   {0x110bd, 0x110bd}, {0x110cd, 0x110cd},
+    {0x13430, 0x13438}, {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0001, 0xe0001}, {0xe0020, 0xe007f},
+}};
+// Grundbuchstaben von U+0100..U+017F (Latin Extended-A)
+constexpr std::string_view LateinErweitertA =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTt"
+    "UuUuUuUuUuUuWwYyYZzZzZzs";
+
+template <std::size_t N> bool In(const std::array<TBereich, N>& Bereiche, char32_t Zeichen)
+{
+  return std::any_of(Bereiche.begin(), Bereiche.end(),
+                     [Zeichen](const TBereich& B) { return Zeichen >= B.Von && Zeichen <= B.Bis; });
+}
+
 }  // namespace
 
 char32_t Cp1252NachUnicode(unsigned char Byte)
@@ -140,6 +178,13 @@ bool GleichOhneFall(std::string_view A, std::string_view B)
   return true;
 }
 
+bool TKleinerOhneFall::operator()(std::string_view A, std::string_view B) const
+{
+  return std::lexicographical_compare(A.begin(), A.end(), B.begin(), B.end(), [](char X, char Y) {
+    return Klein1252(static_cast<unsigned char>(X)) < Klein1252(static_cast<unsigned char>(Y));
+  });
+}
+
 std::string OhneFall(std::string_view Text)
 {
   std::string Ergebnis(Text);
@@ -195,4 +240,93 @@ std::string NachCp1252(std::string Bytes, TKennung Kennung)
       break;
   }
   return IstMehrbyteUtf8(Bytes) ? Utf8NachCp1252(Bytes) : std::move(Bytes);
+}
+
+std::u32string UnicodeZeichen(std::string_view Bytes, TKennung Kennung)
+{
+  std::u32string Ergebnis;
+  if (Kennung == TKennung::Utf16LE || Kennung == TKennung::Utf16BE) {
+    const auto Einheit = [&](std::size_t I) -> char32_t {
+      const auto A = static_cast<unsigned char>(Bytes[2 * I]);
+      const auto B = static_cast<unsigned char>(Bytes[2 * I + 1]);
+      return Kennung == TKennung::Utf16BE ? (char32_t{A} << 8) | B : (char32_t{B} << 8) | A;
+    };
+    const std::size_t Anzahl = Bytes.size() / 2;  // ein ueberzaehliges Byte faellt weg
+    for (std::size_t I = 0; I < Anzahl; ++I) {
+      char32_t Zeichen = Einheit(I);
+      if (Zeichen >= 0xD800 && Zeichen <= 0xDBFF && I + 1 < Anzahl && Einheit(I + 1) >= 0xDC00 &&
+          Einheit(I + 1) <= 0xDFFF) {
+        Zeichen = 0x10000 + ((Zeichen - 0xD800) << 10) + (Einheit(I + 1) - 0xDC00);
+        ++I;
+      }
+      Ergebnis.push_back(Zeichen >= 0xD800 && Zeichen <= 0xDFFF ? 0xFFFD : Zeichen);
+    }
+  } else if (Kennung == TKennung::Utf8 || IstMehrbyteUtf8(Bytes)) {
+    for (std::size_t Pos = 0; Pos < Bytes.size();) {
+      const auto [Zeichen, Laenge] = Utf8Lesen(Bytes, Pos);
+      Ergebnis.push_back(Zeichen == Ungueltig ? 0xFFFD : Zeichen);
+      Pos += Laenge;
+    }
+  } else {
+    for (const char Byte : Bytes)
+      Ergebnis.push_back(Cp1252NachUnicode(static_cast<unsigned char>(Byte)));
+  }
+  return Ergebnis;
+}
+
+TFremdZeichen FremdZeichen(char32_t Zeichen)
+{
+  const auto Null = std::upper_bound(Nullen.begin(), Nullen.end(), Zeichen);
+  if (Null != Nullen.begin() && Zeichen - *(Null - 1) < 10)
+    return {TFremdArt::Ziffer, static_cast<char>('0' + (Zeichen - *(Null - 1)))};
+  if (In(Leerzeichen, Zeichen))
+    return {TFremdArt::Leerraum, ' '};
+  if (In(Striche, Zeichen))
+    return {TFremdArt::Strich, '-'};
+  if (In(Formatzeichen, Zeichen))
+    return {TFremdArt::Format, 0};
+  if (Zeichen >= 0xFF01 && Zeichen <= 0xFF5E)
+    return {TFremdArt::Breitform, static_cast<char>(Zeichen - 0xFF01 + 0x21)};
+  if (Zeichen >= 0x100 && Zeichen < 0x100 + LateinErweitertA.size())
+    return {TFremdArt::Buchstabe, LateinErweitertA[Zeichen - 0x100]};
+  return {TFremdArt::Anderes, 0};
+}
+
+std::string CodepunktText(char32_t Zeichen)
+{
+  constexpr std::string_view Hex = "0123456789ABCDEF";
+  std::string Text;
+  for (int Stelle = Zeichen > 0xFFFF ? 5 : 4; Stelle-- > 0;)
+    Text.push_back(Hex[(Zeichen >> (4 * Stelle)) & 0xF]);
+  return "U+" + Text;
+}
+
+std::string Utf16NachUtf8(std::string_view Bytes, TKennung Kennung)
+{
+  std::string Ergebnis;
+  for (const char32_t Zeichen : UnicodeZeichen(Bytes, Kennung))
+    Utf8Anhaengen(Ergebnis, Zeichen);
+  return Ergebnis;
+}
+
+std::size_t ZeichenAnfang(std::string_view Bytes, TKennung Kennung, std::size_t Anzahl)
+{
+  if (Kennung != TKennung::Utf8 && !IstMehrbyteUtf8(Bytes))
+    return std::min(Anzahl, Bytes.size());
+  std::size_t Pos = 0;
+  for (std::size_t Gezaehlt = 0; Gezaehlt < Anzahl && Pos < Bytes.size(); ++Gezaehlt)
+    Pos += Utf8Lesen(Bytes, Pos).Laenge;
+  return Pos;
+}
+
+std::string_view OhneAngeschnittenes(std::string_view Bytes)
+{
+  for (std::size_t Zurueck = 1; Zurueck <= 3 && Zurueck <= Bytes.size(); ++Zurueck) {
+    const auto Byte = static_cast<unsigned char>(Bytes[Bytes.size() - Zurueck]);
+    if ((Byte & 0xC0) == 0x80)
+      continue;  // Folgebyte: weiter zurueck zum Anfang des Zeichens
+    const std::size_t Laenge = Byte >= 0xF0 ? 4 : Byte >= 0xE0 ? 3 : Byte >= 0xC0 ? 2 : 1;
+    return Laenge > Zurueck ? Bytes.substr(0, Bytes.size() - Zurueck) : Bytes;
+  }
+  return Bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,12 @@ char UnicodeNachCp1252(char32_t Zeichen);
 // Ganze Texte. Ungueltige UTF-8-Folgen werden je Byte zu '?'.
 std::string Cp1252NachUtf8(std::string_view Text);
 std::string Utf8NachCp1252(std::string_view Text);
+
+// Meldungen stehen im Quelltext als UTF-8, damit grep sie findet: "Prüfziffer"_cp1252.
+inline std::string operator""_cp1252(const char* Text, std::size_t Laenge)
+{
+  return Utf8NachCp1252({Text, Laenge});
+}
 
 // True, wenn der Text gueltiges UTF-8 ist und mindestens ein Mehrbyte-Zeichen enthaelt;
 // reines ASCII und typisches Windows-1252 ergeben false.
@@ -34,6 +41,11 @@ constexpr unsigned char Klein1252(unsigned char Z)
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
+// Ordnung ohne Beachtung der Gross-/Kleinschreibung, fuer std::map (auch mit string_view suchbar).
+struct TKleinerOhneFall {
+  using is_transparent = void;
+  bool operator()(std::string_view A, std::string_view B) const;
+};
 std::string OhneFall(std::string_view Text);
 
 // UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
@@ -52,3 +64,33 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
 // Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile). Was nicht
 // umzusetzen ist, kommt unkopiert zurueck (eine Datendatei kann 16 MiB gross sein).
 std::string NachCp1252(std::string Bytes, TKennung Kennung);
+
+// Die Zeichen von Bytes nach derselben Regel wie NachCp1252, als Unicode: ungueltige Folgen
+// und ungepaarte Surrogate werden U+FFFD.
+std::u32string UnicodeZeichen(std::string_view Bytes, TKennung Kennung);
+
+// UTF-16 (ohne Byte-Order-Mark) als UTF-8; ungepaarte Surrogate werden U+FFFD.
+std::string Utf16NachUtf8(std::string_view Bytes, TKennung Kennung);
+
+// Wie viele Bytes die ersten Anzahl Zeichen belegen (UTF-8 nach derselben Regel wie NachCp1252,
+// sonst ein Byte je Zeichen).
+std::size_t ZeichenAnfang(std::string_view Bytes, TKennung Kennung, std::size_t Anzahl);
+
+// Bytes ohne ein am Ende angeschnittenes UTF-8-Zeichen (nach dem Kuerzen einer Zeile).
+std::string_view OhneAngeschnittenes(std::string_view Bytes);
+
+// Was eine Wagennummer mit einem Zeichen ausserhalb von Windows-1252 anfaengt (Unicode 14):
+// Dezimalziffern jeder Schrift zaehlen als ihre Ziffer, Leerzeichen und Striche trennen,
+// Formatzeichen (Breite null, Byte-Order-Mark, Schreibrichtung) zaehlen nicht, Breitformen
+// (U+FF01..U+FF5E) sind ihr ASCII-Zeichen, Buchstaben mit Akzent aus Latin Extended-A ihr
+// Grundbuchstabe (C fuer C mit Hacek, wie das Halterregister sie schreibt); alles andere gehoert
+// nicht in eine Wagenanschrift.
+enum class TFremdArt { Ziffer, Leerraum, Strich, Format, Breitform, Buchstabe, Anderes };
+struct TFremdZeichen {
+  TFremdArt Art;
+  char Ersatz;  // Ziffer, ' ', '-', ASCII-Zeichen bzw. Grundbuchstabe; 0 bei Format und Anderes
+};
+TFremdZeichen FremdZeichen(char32_t Zeichen);
+
+// "U+1F600"
+std::string CodepunktText(char32_t Zeichen);

@@ -82,22 +82,26 @@ TEST(WagenEbb, JedeKennzahlDerErATabelleWirdGefunden)
 }
 
 // Kennzeichen.ebb: alle Abschnitte da, jedes Kuerzel des Registers nachschlagbar, und jede
-// Kennzahl der ERA-Tabelle gilt als belegt (auch die in "x"-Gruppen zusammengefassten).
+// Kennzahl der ERA-Tabelle mit ihrem Gattungszeichen (auch die in "x"-Gruppen von Wagen.ebb).
 TEST(KennzeichenEbb, RegisterUndKennzahlenVollstaendig)
 {
   const TKennzeichen K = LadeKennzeichen(DatenVerzeichnis / KennzeichenDateiName);
   EXPECT_NE(K.Version, VersionFehlt);
-  EXPECT_EQ(K.Laender.Anzahl(), 71u);
-  EXPECT_EQ(K.Halter.Anzahl(), 4517u);  // 4.521 Eintraege ohne 3 rein kyrillische, ACTS zweifach in einer Zeile
-  EXPECT_EQ(K.Halter.Wert("OBB"), "A;\326sterreichische Bundesbahnen;in Gebrauch;\326BB");
-  EXPECT_EQ(K.Triebfahrzeuge.Wert("80-91"), "6;6-8;Baureihe;hoch");
+  EXPECT_EQ(K.Laender.size(), 71u);
+  EXPECT_EQ(K.Austausch.size(), 100u);
+  EXPECT_EQ(K.Halter.size(), 4517u);  // 4.521 Eintraege ohne 3 rein kyrillische, ACTS zweifach in einer Zeile
+  const THalter* Oebb = K.HalterZu("\326BB");
+  ASSERT_NE(Oebb, nullptr);
+  EXPECT_EQ(Oebb->Name, "\326sterreichische Bundesbahnen");
+  EXPECT_EQ(Oebb->Laender, "A");
+  ASSERT_NE(K.Schema("80", "91"), nullptr);
+  EXPECT_EQ(K.Schema("80", "91")->Fuellziffer, "6");
 
-  const auto& S = Geladen().Stammdaten;
   std::ifstream Tabelle(DatenVerzeichnis / "quellen" / "gueterwagen-kennzahlen.csv");
   std::string Zeile;
   std::getline(Tabelle, Zeile);  // Kopfzeile
   while (std::getline(Tabelle, Zeile))
-    EXPECT_EQ(Plausibilitaet(S, K, "3180" + Zeile.substr(0, 4) + "003", {}), 4) << Zeile;
+    EXPECT_EQ(K.Gattungszeichen58(Zeile.substr(0, 4)), Zeile.substr(5)) << Zeile;
 }
 
 struct TBekannt {

@@ -1,3 +1,4 @@
+#include "kommandozeile/ausgabe.h"
 #include "kommandozeile/programm.h"
 #include "fuzz/ausgabepruefung.h"
 #include "version.h"

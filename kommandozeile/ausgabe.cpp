@@ -1,0 +1,115 @@
+#include "kommandozeile/ausgabe.h"
+
+#include "nummer/zeichensatz.h"
+
+#include <ostream>
+
+// Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
+
+std::string Sichtbar(std::string_view Cp1252)
+{
+  std::string Ergebnis;
+  Ergebnis.reserve(Cp1252.size());
+  for (const char Zeichen : Cp1252) {
+    const auto Byte = static_cast<unsigned char>(Zeichen);
+    if ((Byte < 0x20 && Zeichen != '\t') || Byte == 0x7F)
+      Ergebnis.append({'^', static_cast<char>(Byte ^ 0x40)});
+    else if (Cp1252NachUnicode(Byte) >= 0x80 && Cp1252NachUnicode(Byte) < 0xA0)
+      Ergebnis.push_back('?');
+    else
+      Ergebnis.push_back(Zeichen);
+  }
+  return Ergebnis;
+}
+
+std::string CsvFeld(const std::string& Text)
+{
+  // Tabellenkalkulationen fuehren eine Zelle, die so beginnt, als Formel aus; das Hochkomma
+  // davor macht sie zu Text (Empfehlung von OWASP zur CSV-Injektion).
+  const bool Formel = !Text.empty() && std::string_view("=+-@\t\r").find(Text.front()) != std::string_view::npos;
+  if (!Formel && Text.find_first_of(";\"\r\n") == std::string::npos &&
+      (Text.empty() || (Text.front() != ' ' && Text.back() != ' ')))
+    return Text;
+  std::string Feld = Formel ? "\"'" : "\"";
+  for (const char Zeichen : Text) {
+    if (Zeichen == '"')
+      Feld += '"';
+    Feld += Zeichen;
+  }
+  return Feld + "\"";
+}
+
+void TAusgabe::Kopf()
+{
+  if (!FCsv)
+    return;
+  if (FUtf8)
+    FAus << "\357\273\277";  // damit Tabellenkalkulationen UTF-8 erkennen
+  Text("Eingabe;Nummer;Prüfziffer angeschrieben;Prüfziffer berechnet;Urteil;Eigentumsmerkmal;"
+       "Austauschverfahren;Eigentumsverwaltung;Wagengattung;Höchstgeschwindigkeit;Halter;Befunde;"
+       "Vorschläge\r\n"_cp1252);
+}
+
+void TAusgabe::Schreibe(const TErgebnis& Ergebnis)
+{
+  if (FCsv)
+    CsvZeile(Ergebnis);
+  else
+    Tabelle(Ergebnis);
+}
+
+void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
+{
+  const auto Feld = [](const std::string& Inhalt) { return CsvFeld(Sichtbar(Inhalt)); };
+  if (!Ergebnis.Meldung.empty()) {
+    Text(Feld(Ergebnis.Eingabe) + ";;;;unbrauchbar;;;;;;;" + Feld(Ergebnis.Meldung) + ";\r\n");
+    return;
+  }
+  std::string Zeile = Feld(Ergebnis.Eingabe) + ";" + Feld(Ergebnis.Nummer) + ";" + Feld(Ergebnis.Angeschrieben) + ";" +
+                      Feld(Ergebnis.Berechnet) + ";" + Feld(Ergebnis.Urteil);
+  for (const std::string& Spalte : Ergebnis.Spalten)
+    Zeile += ";" + Feld(Spalte);
+  std::string Befunde, Vorschlaege;
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Befunde += (Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") +
+               Befund.Text;
+  for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
+    Vorschlaege += (Vorschlaege.empty() ? "" : " | ") + Vorschlag;
+  Text(Zeile + ";" + Feld(Ergebnis.Halter) + ";" + Feld(Befunde) + ";" + Feld(Vorschlaege) + "\r\n");
+}
+
+void TAusgabe::Tabelle(const TErgebnis& Ergebnis)
+{
+  if (!Ergebnis.Meldung.empty()) {
+    Text(Sichtbar(Ergebnis.Meldung) + "\n\n");
+    return;
+  }
+  Text(Sichtbar(Ergebnis.Nummer) + "  " + Sichtbar(Ergebnis.Kopf) + "\n");
+  for (const auto& [Bezeichnung, Inhalt] : Ergebnis.Zeilen)
+    Angabe(Bezeichnung, Inhalt);
+  if (!Ergebnis.Halter.empty())
+    Angabe("Halter", Ergebnis.Halter);
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Angabe(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
+  if (!Ergebnis.VorschlagKopf.empty())
+    Text("  " + Sichtbar(Ergebnis.VorschlagKopf) + "\n");
+  for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
+    Text("    " + Sichtbar(Vorschlag) + "\n");
+  const std::string_view Rechenweg = Ergebnis.Rechenweg;
+  for (std::size_t Pos = 0; Pos < Rechenweg.size();) {
+    const std::size_t Ende = std::min(Rechenweg.find('\n', Pos), Rechenweg.size());
+    Text("    " + Sichtbar(Rechenweg.substr(Pos, Ende - Pos)) + "\n");
+    Pos = Ende + 1;
+  }
+  Text("\n");
+}
+
+// "  Eigentumsmerkmal:      Text", die Texte untereinander
+void TAusgabe::Angabe(const std::string& Bezeichnung, const std::string& Inhalt)
+{
+  const std::string Sichtbare = Sichtbar(Bezeichnung);
+  Text("  " + Sichtbare + ":" + std::string(Sichtbare.size() < 22 ? 22 - Sichtbare.size() : 1, ' ') +
+       Sichtbar(Inhalt) + "\n");
+}
+
+void TAusgabe::Text(const std::string& Cp1252) { FAus << (FCsv && !FUtf8 ? Cp1252 : Cp1252NachUtf8(Cp1252)); }

@@ -1,0 +1,182 @@
+#include "kommandozeile/auswertung.h"
+
+#include "kommandozeile/listenleser.h"
+
+#include "nummer/pruefziffer.h"
+#include "nummer/triebfahrzeug.h"
+#include "nummer/vorschlaege.h"
+#include "nummer/wageninfo.h"
+#include "nummer/zeichensatz.h"
+
+#include <algorithm>
+
+// Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
+
+namespace {
+
+// 1.000.000
+std::string Anzahl(std::size_t Zahl)
+{
+  std::string Text = std::to_string(Zahl);
+  for (std::size_t Pos = Text.size(); Pos > 3; Pos -= 3)
+    Text.insert(Pos - 3, ".");
+  return Text;
+}
+
+// Mit "?": alle gueltigen Nummern, die glaubwuerdigsten zuerst.
+void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschrift& Anschrift, TErgebnis& Ergebnis)
+{
+  const auto Unbekannt = static_cast<std::size_t>(std::count(Ziffern.begin(), Ziffern.end(), '?'));
+  // eine unbekannte Pruefziffer wird berechnet, nicht durchprobiert
+  if (static_cast<std::size_t>(std::count(Ziffern.begin(), Ziffern.begin() + 11, '?')) > HoechstensUnbekannt) {
+    Ergebnis.Meldung = InAnfuehrung(Ergebnis.Eingabe) + " hat " + std::to_string(Unbekannt) +
+                       " unbekannte Ziffern, höchstens "_cp1252 + std::to_string(HoechstensUnbekannt) +
+                       " vor der Prüfziffer lassen sich durchprobieren"_cp1252;
+    return;
+  }
+  const TVorschlaege Vorschlaege =
+      Ergaenzungen(Wissen.Stammdaten, Wissen.Kennzeichen, Ziffern, Anschrift, HoechstensVorschlaege);
+  Ergebnis.Urteil = "unvollständig"_cp1252;
+  Ergebnis.Kopf = std::to_string(Unbekannt) + (Unbekannt == 1 ? " unbekannte Ziffer: " : " unbekannte Ziffern: ") +
+                  Anzahl(Vorschlaege.Gesamt) +
+                  (Vorschlaege.Gesamt == 1 ? " gültige Nummer"_cp1252 : " gültige Nummern"_cp1252) +
+                  (Vorschlaege.Liste.size() < Vorschlaege.Gesamt
+                       ? ", die " + std::to_string(Vorschlaege.Liste.size()) + " glaubwürdigsten:"_cp1252
+                       : "");
+  for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
+    Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " +
+                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)));
+}
+
+// Die Angaben zum Wagen: die fuenf des Fensters bzw. Art, Land und Baureihe eines Triebfahrzeugs.
+void Angaben(const TWissen& Wissen, const std::string& Elf, TErgebnis& Ergebnis)
+{
+  const TWagenart Art = Wagenart(Wissen.Stammdaten, Elf);
+  if (Art == TWagenart::Triebfahrzeug) {
+    const TTriebfahrzeug Triebfahrzeug = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf);
+    Ergebnis.Zeilen = {{"Triebfahrzeug", Triebfahrzeug.Art}, {"Land", Triebfahrzeug.Land}};
+    if (Wissen.MitKennzeichen)
+      Ergebnis.Zeilen.emplace_back(Triebfahrzeug.ReiheWort, Triebfahrzeug.Baureihe);
+    Ergebnis.Spalten = {"", Triebfahrzeug.Art, Triebfahrzeug.Land,
+                        Wissen.MitKennzeichen ? Triebfahrzeug.ReiheWort + " " + Triebfahrzeug.Baureihe : "", ""};
+    return;
+  }
+  TAnzeige Anzeige = WagenInfo(Wissen.Stammdaten, Elf);
+  if (Anzeige.Wagengattung.empty() && Art == TWagenart::Gueterwagen)
+    Anzeige.Wagengattung = GattungAbgeleitet(Wissen.Kennzeichen, Elf);
+  Ergebnis.Spalten = {Anzeige.Eigentumsmerkmal, Anzeige.Austauschverfahren, Anzeige.Eigentumsverwaltung,
+                      Anzeige.Wagengattung, Anzeige.Geschwindigkeit};
+  Ergebnis.Zeilen = {{"Eigentumsmerkmal", Anzeige.Eigentumsmerkmal},
+                     {"Austauschverfahren", Anzeige.Austauschverfahren},
+                     {"Eigentumsverwaltung", Anzeige.Eigentumsverwaltung},
+                     {"Wagengattung", Anzeige.Wagengattung},
+                     {"Höchstgeschwindigkeit"_cp1252, Anzeige.Geschwindigkeit}};
+}
+
+// Die Anschrift um die Ziffern gegen die Nummer.
+void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnschrift& Anschrift,
+                      TErgebnis& Ergebnis)
+{
+  for (TBefund& Befund : Abgleichen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf, Anschrift)) {
+    Ergebnis.Abweichungen += Befund.Abweichung;
+    Ergebnis.Befunde.push_back(std::move(Befund));
+  }
+  if (Anschrift.Leer() || !Wissen.MitKennzeichen)
+    return;
+  const std::size_t Abweichungen = Ergebnis.Abweichungen;
+  Ergebnis.Zeilen.emplace_back("Anschrift", AnschriftText(Anschrift) +
+                                                (Abweichungen == 0   ? " – passt zur Nummer"_cp1252
+                                                 : Abweichungen == 1 ? " – eine Abweichung"_cp1252
+                                                                     : " – "_cp1252 + std::to_string(Abweichungen) +
+                                                                           " Abweichungen"));
+}
+
+// Falsche Pruefziffer: die glaubwuerdigsten gueltigen Nachbarn.
+void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschrift& Anschrift, TErgebnis& Ergebnis)
+{
+  const TVorschlaege Vorschlaege =
+      Reparaturen(Wissen.Stammdaten, Wissen.Kennzeichen, Ziffern, Anschrift, HoechstensReparaturen);
+  Ergebnis.VorschlagKopf = "Gültig wären (eine Ziffer anders oder zwei Nachbarn getauscht, "_cp1252 +
+                           std::to_string(Vorschlaege.Liste.size()) + " von " + Anzahl(Vorschlaege.Gesamt) +
+                           ", die glaubwürdigsten zuerst):"_cp1252;
+  for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
+    Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " + Vorschlag.Aenderung + "; " +
+                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)));
+  const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(), [&](const TVorschlag& V) {
+    return V.Punkte == Vorschlaege.Liste.front().Punkte;
+  });
+  if (Gleich > 1)
+    Ergebnis.Befunde.push_back({false, "die ersten " + std::to_string(Gleich) +
+                                           " Vorschläge sind gleich glaubwürdig: welche Ziffer falsch ist, "
+                                           "lässt sich aus der Nummer nicht entscheiden"_cp1252});
+}
+
+}  // namespace
+
+TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = std::move(Eingabe);
+  Ergebnis.Meldung = std::move(Meldung);
+  return Ergebnis;
+}
+
+TErgebnis ZeileZuLang(const std::string& Anfang)
+{
+  return UnbrauchbarWeil(InAnfuehrung(Anfang), InAnfuehrung(Anfang) + " ist länger als "_cp1252 +
+                                                   std::to_string(ZeilenHoechstlaenge) + " Zeichen");
+}
+
+TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
+{
+  if (!Gelesen.Fehler.empty())
+    return UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  const std::string& Ziffern = Gelesen.Ziffern;
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  Ergebnis.Nummer = NummerGegliedert(Ziffern);
+  Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
+  Ergebnis.Halter = HalterAngabe(Wissen.Kennzeichen, Anschrift);
+  if (Ziffern.find('?') != std::string::npos) {
+    Ergaenzen(Wissen, Ziffern, Anschrift, Ergebnis);
+    return Ergebnis;
+  }
+
+  const std::string Elf = Ziffern.substr(0, 11);
+  Ergebnis.Berechnet = Pruefziffer(Elf);
+  if (Erklaeren)
+    Ergebnis.Rechenweg = Erklaerung(Elf);
+  const bool Falsch = !Ergebnis.Angeschrieben.empty() && Ergebnis.Angeschrieben != Ergebnis.Berechnet;
+  Ergebnis.Urteil = Ergebnis.Angeschrieben.empty() ? "berechnet" : Falsch ? "falsch" : "korrekt";
+  if (Ergebnis.Angeschrieben.empty())
+    Ergebnis.Nummer = NummerGegliedert(Elf + Ergebnis.Berechnet);
+  Ergebnis.Kopf = "Prüfziffer "_cp1252 + (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben) +
+                  (Ergebnis.Angeschrieben.empty() ? ""
+                   : Falsch                       ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet
+                                                  : ": korrekt");
+  if (Wissen.MitDaten)
+    Angaben(Wissen, Elf, Ergebnis);
+  AnschriftPruefen(Wissen, Elf, Anschrift, Ergebnis);
+  if (Falsch) {
+    Reparieren(Wissen, Ziffern, Anschrift, Ergebnis);
+  } else if (!Ergebnis.Angeschrieben.empty()) {
+    for (const std::string& Andere : UnsichtbareTausche(Ziffern))
+      Ergebnis.Befunde.push_back({false, "auch " + NummerGegliedert(Andere) +
+                                             " hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252});
+  }
+  return Ergebnis;
+}
+
+TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren)
+{
+  if (!Text.Fehler.empty())
+    return UnbrauchbarWeil(std::move(Text.Text), std::move(Text.Fehler));
+  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text), Erklaeren);
+  std::vector<TBefund> Befunde;
+  for (std::string& Hinweis : Text.Hinweise)
+    Befunde.push_back({false, std::move(Hinweis)});
+  Befunde.insert(Befunde.end(), Ergebnis.Befunde.begin(), Ergebnis.Befunde.end());
+  Ergebnis.Befunde = std::move(Befunde);
+  return Ergebnis;
+}

@@ -1,0 +1,79 @@
+#include "kommandozeile/optionen.h"
+
+// Texte dieser Datei: UTF-8, wie sie ausgegeben werden.
+const char* const HilfeText =
+    "Aufruf: wagennummer [OPTIONEN] [NUMMER ...]\n"
+    "\n"
+    "Prüft Wagennummern von Eisenbahnwagen: 11 Ziffern ergeben die Prüfziffer, bei 12 Ziffern\n"
+    "wird die angegebene Prüfziffer nachgerechnet. Ohne NUMMER liest das Programm eine Nummer\n"
+    "je Zeile von der Standardeingabe (leere Zeilen und Zeilen mit # am Anfang zählen nicht;\n"
+    "UTF-8, UTF-16 mit Kennung oder Windows-1252, Zeilenenden CR, LF oder CR LF; Strg+Z beendet\n"
+    "die Eingabe wie unter Windows).\n"
+    "Nummern dürfen wie angeschrieben aussehen: \"31 80 6652 003-8\", \"37.84.4667.019-2\",\n"
+    "\"31 RIV 80 D-DB 665 2 003-8 Fals\". Eine Nummer mit Leerzeichen als Argument in Anführungszeichen.\n"
+    "Ziffern anderer Schriften (０–９, ٠–٩) zählen als ihre Ziffer, Unicode-Leerzeichen und -Striche\n"
+    "trennen, unsichtbare Formatzeichen zählen nicht; jedes andere Zeichen außerhalb von\n"
+    "Windows-1252 macht die Zeile unbrauchbar und wird als U+XXXX genannt.\n"
+    "\n"
+    "Die Anschrift um die Ziffern wird mitgelesen und gegen die Nummer geprüft: Länderkürzel\n"
+    "(\"D\" in \"D-DB\") gegen Stellen 3-4, Halterkennzeichen (\"DB\") im Register der ERA samt Land,\n"
+    "Gattungszeichen eines Güterwagens (\"Fals\") gegen die Kennzahl der Stellen 5-8.\n"
+    "Triebfahrzeuge (90-99) erscheinen mit Art, Land und, wo das Schema bekannt ist, Baureihe.\n"
+    "\"?\" steht für eine unleserliche Ziffer (höchstens 6): gezeigt werden alle Nummern mit\n"
+    "gültiger Prüfziffer, die glaubwürdigsten zuerst (höchstens 100, dazu die Anzahl).\n"
+    "Ist die Prüfziffer falsch, folgen die gültigen Nummern, die eine Ziffer oder zwei\n"
+    "vertauschte Nachbarn entfernt sind, die glaubwürdigsten zuerst.\n"
+    "\n"
+    "Optionen:\n"
+    "  --csv               CSV mit Semikolon für Tabellenkalkulationen (Windows-1252)\n"
+    "  --utf8              CSV in UTF-8 statt Windows-1252\n"
+    "  --erklaeren         den Rechenweg der Prüfziffer Schritt für Schritt zeigen\n"
+    "  --streng            eine Abweichung der Anschrift zählt wie eine falsche Prüfziffer\n"
+    "  --daten DATEI       Wagen.ebb von DATEI statt neben dem Programm lesen\n"
+    "  --kennzeichen DATEI Kennzeichen.ebb (Länder, Halter, Baureihen) von DATEI lesen\n"
+    "  --hilfe, --help, -h, -?, /?  diese Hilfe\n"
+    "  --version           Version\n"
+    "\n"
+    "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Prüfziffer falsch (mit --streng auch:\n"
+    "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei, 3 Ein-/Ausgabefehler (die\n"
+    "Ausgabe ist dann unvollständig).\n";
+
+TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
+{
+  TOptionen Optionen;
+  bool NurNummern = false;
+  for (std::size_t I = 0; I < Argumente.size(); ++I) {
+    const std::string& Argument = Argumente[I];
+    // "-?" und "/?" wie unter Windows ueblich
+    const bool Hilfe =
+        Argument == "--hilfe" || Argument == "--help" || Argument == "-h" || Argument == "-?" || Argument == "/?";
+    if (NurNummern || (!Argument.starts_with("--") && !Hilfe)) {
+      Optionen.Nummern.push_back(Argument);
+    } else if (Argument == "--") {
+      NurNummern = true;
+    } else if (Hilfe) {
+      Optionen.Hilfe = true;
+    } else if (Argument == "--version") {
+      Optionen.Version = true;
+    } else if (Argument == "--csv") {
+      Optionen.Csv = true;
+    } else if (Argument == "--utf8") {
+      Optionen.Utf8 = true;
+    } else if (Argument == "--erklaeren") {
+      Optionen.Erklaeren = true;
+    } else if (Argument == "--streng") {
+      Optionen.Streng = true;
+    } else if (Argument == "--daten" && I + 1 < Argumente.size()) {
+      Optionen.Daten = Argumente[++I];
+    } else if (Argument.starts_with("--daten=")) {
+      Optionen.Daten = Argument.substr(8);
+    } else if (Argument == "--kennzeichen" && I + 1 < Argumente.size()) {
+      Optionen.Kennzeichen = Argumente[++I];
+    } else if (Argument.starts_with("--kennzeichen=")) {
+      Optionen.Kennzeichen = Argument.substr(14);
+    } else if (!Optionen.Fehler) {
+      Optionen.Fehler = Argument;
+    }
+  }
+  return Optionen;
+}
