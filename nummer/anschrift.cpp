@@ -21,8 +21,9 @@ bool IstKlein(char Zeichen)
 }
 bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross); }
 
-// Austauschmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
-constexpr std::array<std::string_view, 5> Merkmalwoerter = {"RIV", "TEN", "PPW", "RIC", "MC"};
+// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
+constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",        "PPW",       "RIC",
+                                                            "MC",  "EUROP",      "INTERFRIGO", "OPW"};
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
 std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerzel)
@@ -49,7 +50,8 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
                        std::string_view Zeichen, std::vector<TBefund>& Befunde)
 {
   if (Wagenart(Stammdaten, Elf) != TWagenart::Gueterwagen) {
-    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft (nur bei Güterwagen)"_cp1252});
+    Befunde.push_back(
+        {false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft (nur bei Güterwagen)"_cp1252});
     return;
   }
   const std::string Kennzahl(Elf.substr(4, 4));
@@ -57,8 +59,9 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   if (Era.empty()) {
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
-      Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " + Kennzahl +
-                                   " steht für Gattung "_cp1252 + Kategorie->Gattung + ", nicht " + Zeichen[0]});
+      Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " +
+                                   Kennzahl + " steht für Gattung "_cp1252 + Kategorie->Gattung + ", nicht " +
+                                   Zeichen[0]});
     return;
   }
   if (Era == Zeichen)
@@ -107,8 +110,8 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   if (Land && !Land->Kuerzel.empty() &&
       ("/" + Halter->Laender + "/").find("/" + Land->Kuerzel + "/") == std::string::npos)
-    Befunde.push_back({false, "Halter " + Halter->Kuerzel + " ist in " + Halter->Laender + " registriert, der Wagen in " +
-                                  std::string(Elf.substr(2, 2)) + " (" + Land->Name +
+    Befunde.push_back({false, "Halter " + Halter->Kuerzel + " ist in " + Halter->Laender +
+                                  " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" + Land->Name +
                                   ") zugelassen (Halter lassen auch im Ausland zulassen)"});
 }
 
@@ -126,8 +129,13 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
                Anschrift.Halter.empty()) {
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
-    } else if (NurGross(Wort) && Wort.size() >= 2 && Anschrift.Halter.empty() && Kennzeichen.HalterZu(Wort)) {
-      Anschrift.Halter = Wort;
+    } else if (NurGross(Wort) && Wort.size() >= 2) {
+      // Kein Gattungszeichen der ERA besteht nur aus Grossbuchstaben: ein Halter, wenn das
+      // Register ihn kennt, sonst unbekannt (kein Anlass fuer eine Abweichung).
+      if (Anschrift.Halter.empty() && Kennzeichen.HalterZu(Wort))
+        Anschrift.Halter = Wort;
+      else
+        Anschrift.Ungelesen.push_back(Wort);
     } else if (!Wort.empty() && IstGross(Wort[0]) &&
                std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross(Z) || IstKlein(Z); }) &&
                Anschrift.Gattungszeichen.empty()) {

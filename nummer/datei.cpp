@@ -9,10 +9,10 @@
 #  endif
 #  include <windows.h>
 #else
-#  include <cerrno>
 #  include <fcntl.h>
 #  include <sys/stat.h>
 #  include <unistd.h>
+#  include <cerrno>
 #endif
 
 namespace {
@@ -64,7 +64,7 @@ public:
   TDatei& operator=(const TDatei&) = delete;
   bool Gewoehnlich() const
   {
-    struct stat Status{};
+    struct stat Status {};
     return FFd >= 0 && ::fstat(FFd, &Status) == 0 && S_ISREG(Status.st_mode);
   }
   long long Lies(char* Puffer, std::size_t Groesse)

@@ -13,7 +13,8 @@ bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96'
 // "3 Ziffern aus einer anderen Schrift gelesen (U+FF10 als 0, ...)"
 std::string Sammelhinweis(const std::vector<std::string>& Faelle, std::string_view Einzahl, std::string_view Mehrzahl)
 {
-  std::string Text = Faelle.size() == 1 ? std::string(Einzahl) : std::to_string(Faelle.size()) + " " + std::string(Mehrzahl);
+  std::string Text =
+      Faelle.size() == 1 ? std::string(Einzahl) : std::to_string(Faelle.size()) + " " + std::string(Mehrzahl);
   for (std::size_t I = 0; I < Faelle.size() && I < 3; ++I)
     Text += (I == 0 ? " (" : ", ") + Faelle[I];
   return Text + (Faelle.size() > 3 ? ", ...)" : ")");
@@ -36,8 +37,8 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     if (Art == TFremdArt::Anderes) {
       Ergebnis.Text.push_back('?');
       if (Ergebnis.Fehler.empty())
-        Ergebnis.Fehler = "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) +
-                          ", das in keiner Wagenanschrift vorkommt";
+        Ergebnis.Fehler =
+            "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) + ", das in keiner Wagenanschrift vorkommt";
       continue;
     }
     Ergebnis.Text.push_back(Ersatz);
@@ -54,16 +55,16 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
                                               "Ziffern aus einer anderen Schrift gelesen"));
   if (!Buchstaben.empty())
-    Ergebnis.Hinweise.push_back(Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen",
-                                              "Buchstaben ohne Akzent gelesen"));
+    Ergebnis.Hinweise.push_back(
+        Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
   return Ergebnis;
 }
 
 std::string InAnfuehrung(std::string_view Text)
 {
   constexpr std::size_t Hoechstens = 60;
-  std::string Ergebnis = "\204";
-  Ergebnis.append(Text.substr(0, Hoechstens)).append(Text.size() > Hoechstens ? "\205\223" : "\223");
+  std::string Ergebnis = "„"_cp1252;
+  Ergebnis.append(Text.substr(0, Hoechstens)).append(Text.size() > Hoechstens ? "…“"_cp1252 : "“"_cp1252);
   return Ergebnis;
 }
 
@@ -92,7 +93,7 @@ TGelesen NummerAusText(std::string_view Text)
       continue;
     }
     if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enth\344lt Buchstaben oder Zeichen zwischen den Ziffern", {}};
+      return {{}, InAnfuehrung(Wort) + " enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {}};
     for (const char Z : Wort)
       if (IstZiffer(Z))
         Ergebnis.Ziffern.push_back(Z);

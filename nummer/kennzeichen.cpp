@@ -16,7 +16,8 @@ constexpr std::array<std::string_view, 7> Abschnittsnamen = {
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
 
 // Die Felder eines Werts in Dateireihenfolge; fehlende sind leer, das letzte nimmt den Rest.
-template <std::size_t Anzahl> std::array<std::string, Anzahl> Felder(std::string_view Wert)
+template <std::size_t Anzahl>
+std::array<std::string, Anzahl> Felder(std::string_view Wert)
 {
   std::array<std::string, Anzahl> Ergebnis;
   for (std::size_t I = 0; I < Anzahl && !Wert.empty(); ++I) {
@@ -62,7 +63,8 @@ void Fuellen(TTabelle<TDatensatz>& Tabelle, const TWerteListe& Liste, TZerlegen 
     Tabelle.try_emplace(std::string(Eintrag.Name), Zerlegen(Eintrag.Wert));
 }
 
-template <class TDatensatz> const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Name)
+template <class TDatensatz>
+const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Name)
 {
   const auto Treffer = Tabelle.find(Name);
   return Treffer == Tabelle.end() ? nullptr : &Treffer->second;

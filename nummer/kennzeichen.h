@@ -19,7 +19,8 @@
 
 inline constexpr std::size_t KennzeichenNamenBlock = 65536;
 
-template <class TDatensatz> using TTabelle = std::map<std::string, TDatensatz, TKleinerOhneFall>;
+template <class TDatensatz>
+using TTabelle = std::map<std::string, TDatensatz, TKleinerOhneFall>;
 
 // [Laender], Stellen 3-4: "80=D;Deutschland"
 struct TLand {
@@ -28,13 +29,13 @@ struct TLand {
 };
 // [Austausch], Stellen 1-2: "31=ja;Drehgestelle;"
 struct TAustausch {
-  bool Belegt = false;            // Feld "ja"
-  std::string Radsaetze;          // "Einzelradsaetze", "Drehgestelle" oder leer
-  std::string Triebfahrzeugart;   // "Elektrolokomotive" bei 90-99
+  bool Belegt = false;           // Feld "ja"
+  std::string Radsaetze;         // "Einzelradsaetze", "Drehgestelle" oder leer
+  std::string Triebfahrzeugart;  // "Elektrolokomotive" bei 90-99
 };
 // [Kategorie], Stelle 5 eines Gueterwagens (3x und 4x: Stellen 5-6): "1=G;gedeckter Wagen...;hoch"
 struct TKategorie {
-  std::string Gattung;     // "G"
+  std::string Gattung;  // "G"
   std::string Text;
   std::string Sicherheit;  // "hoch", "mittel", "niedrig"
 };
@@ -59,7 +60,7 @@ struct TKennzeichen {
   TTabelle<TKategorie> Kategorien;
   TTabelle<std::string> Gattungszeichen;  // [Gattungszeichen], Stellen 5-8 -> "Eaos"
   TTabelle<TSchema> Triebfahrzeuge;
-  TTabelle<std::string> Baureihennamen;   // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
+  TTabelle<std::string> Baureihennamen;  // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
   TTabelle<THalter> Halter;
   // Laenderkuerzel -> Stellen 3-4, die es tragen ("D" -> "80"), beim Laden aus Laender gebildet.
   TTabelle<std::vector<std::string>> NummernZuKuerzel;

@@ -19,10 +19,7 @@ std::string Cp1252NachUtf8(std::string_view Text);
 std::string Utf8NachCp1252(std::string_view Text);
 
 // Meldungen stehen im Quelltext als UTF-8, damit grep sie findet: "Prüfziffer"_cp1252.
-inline std::string operator""_cp1252(const char* Text, std::size_t Laenge)
-{
-  return Utf8NachCp1252({Text, Laenge});
-}
+inline std::string operator""_cp1252(const char* Text, std::size_t Laenge) { return Utf8NachCp1252({Text, Laenge}); }
 
 // True, wenn der Text gueltiges UTF-8 ist und mindestens ein Mehrbyte-Zeichen enthaelt;
 // reines ASCII und typisches Windows-1252 ergeben false.

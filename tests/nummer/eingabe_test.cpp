@@ -1,4 +1,5 @@
 #include "nummer/eingabe.h"
+#include "nummer/zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,50 @@ TEST(NummerAusText, MeldungNenntZiffernzahl)
 {
   EXPECT_EQ(NummerAusText("31 80 665 20").Fehler, "\20431 80 665 20\223 hat 9 Ziffern, erwartet werden 11 oder 12");
 }
+
+// Unicode in Eingaben: nur ein getipptes "?" ist eine unbekannte Ziffer. Zeilen aus gemeldeten
+// Eingaben (Fotos, Texte aus Webseiten und Tabellen).
+struct TUnicode {
+  const char* Name;
+  std::string Utf8;
+  std::string Ziffern;  // leer: unbrauchbar
+  std::string Meldung;  // Anfang des Hinweises bzw. der Meldung, UTF-8
+};
+
+void PrintTo(const TUnicode& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class EingabeUmsetzenTest : public testing::TestWithParam<TUnicode> {};
+
+TEST_P(EingabeUmsetzenTest, ZiffernTrennerFormatzeichenOderUnbrauchbar)
+{
+  const TEingabeText Text = EingabeUmsetzen(GetParam().Utf8, TKennung::Keine);
+  const std::string Meldung =
+      Cp1252NachUtf8(Text.Fehler.empty() ? (Text.Hinweise.empty() ? "" : Text.Hinweise[0]) : Text.Fehler);
+  EXPECT_TRUE(Meldung.starts_with(GetParam().Meldung)) << Meldung;
+  if (GetParam().Ziffern.empty())
+    EXPECT_NE(Text.Fehler, "");
+  else
+    EXPECT_EQ(NummerAusText(Text.Text).Ziffern, GetParam().Ziffern);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, EingabeUmsetzenTest,
+    testing::Values(
+        TUnicode{"Breitziffern", "31 80 6652 ００３-8", "318066520038",
+                 "3 Ziffern aus einer anderen Schrift gelesen (U+FF10 als 0"},
+        TUnicode{"ArabischIndisch", "٣١ ٨٠ ٦٦٥٢ ٠٠٣-٨", "318066520038", "12 Ziffern aus einer anderen Schrift"},
+        TUnicode{"SchmaleLeerzeichenUndMinus", "31\u202f80\u20076652\u3000003\u22128", "318066520038", ""},
+        TUnicode{"GeschuetzterBindestrich", "31 80 6652 003\u20118", "318066520038", ""},
+        TUnicode{"WeicherTrennstrich", "31 80 6652 003\u00ad8", "318066520038", ""},
+        TUnicode{"BreiteNullUndKennung", "\ufeff31 80 6652 003-8\u200b", "318066520038", ""},
+        TUnicode{"Hacek", "CZ-ČD 50 54 29-29 010-7", "505429290107",
+                 "ein Buchstabe ohne Akzent gelesen (U+010C als C)"},
+        TUnicode{"Fragezeichen", "31 80 6652 ??3-8", "31806652??38", ""},
+        TUnicode{"Emoji", "31 80 6652 003-8 😀", "", "„31 80 6652 003-8 ?“ enthält das Zeichen U+1F600"},
+        TUnicode{"KombinierenderAkzent", "31 80 6652 003-8\u0301", "",
+                 "„31 80 6652 003-8?“ enthält das Zeichen U+0301"},
+        TUnicode{"Kyrillisch", "31 80 6652 003-8 РЖД", "", "„31 80 6652 003-8 ???“ enthält das Zeichen U+0420"}),
+    [](const testing::TestParamInfo<TUnicode>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerGegliedert, GliedertWieAmWagen)
 {
