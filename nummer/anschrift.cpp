@@ -22,8 +22,8 @@ bool IstKlein(char Zeichen)
 bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross); }
 
 // Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
-constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",        "PPW",       "RIC",
-                                                            "MC",  "EUROP",      "INTERFRIGO", "OPW"};
+constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC",
+                                                            "MC",  "EUROP", "INTERFRIGO", "OPW"};
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
 std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerzel)
@@ -32,8 +32,8 @@ std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerze
   if (Treffer == Kennzeichen.NummernZuKuerzel.end())
     return {};
   std::string Text;
-  for (const std::string& Nummer : Treffer->second)
-    Text += (Text.empty() ? "" : ", ") + Nummer + " (" + Kennzeichen.Land(Nummer)->Name + ")";
+  for (const std::string_view Nummer : Treffer->second)
+    Text += (Text.empty() ? "" : ", ") + std::string(Nummer) + " (" + std::string(Kennzeichen.Land(Nummer)->Name) + ")";
   return Text;
 }
 
@@ -60,8 +60,8 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
       Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " +
-                                   Kennzahl + " steht für Gattung "_cp1252 + Kategorie->Gattung + ", nicht " +
-                                   Zeichen[0]});
+                                   Kennzahl + " steht für Gattung "_cp1252 + std::string(Kategorie->Gattung) +
+                                   ", nicht " + Zeichen[0]});
     return;
   }
   if (Era == Zeichen)
@@ -89,11 +89,12 @@ void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::
   if (Nummern.empty())
     Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
   else if (!Land || Land->Kuerzel.empty())
-    Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + Land->Name + ")" : "") +
+    Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + std::string(Land->Name) + ")" : "") +
                                   " ist kein Länderkürzel bekannt"_cp1252});
   else if (Land->Kuerzel != Kuerzel)
     Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " gehört zu "_cp1252 + Nummern +
-                                 ", die Nummer nennt " + LandNr + " (" + Land->Name + ", " + Land->Kuerzel + ")"});
+                                 ", die Nummer nennt " + LandNr + " (" + std::string(Land->Name) + ", " +
+                                 std::string(Land->Kuerzel) + ")"});
 }
 
 void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Angeschrieben,
@@ -106,13 +107,14 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
     return;
   }
   if (Halter->Status != "in Gebrauch")
-    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(Halter->Kuerzel) + ": " + Halter->Status});
+    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(std::string(Halter->Kuerzel)) + ": " +
+                                  std::string(Halter->Status)});
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   if (Land && !Land->Kuerzel.empty() &&
-      ("/" + Halter->Laender + "/").find("/" + Land->Kuerzel + "/") == std::string::npos)
-    Befunde.push_back({false, "Halter " + Halter->Kuerzel + " ist in " + Halter->Laender +
-                                  " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" + Land->Name +
-                                  ") zugelassen (Halter lassen auch im Ausland zulassen)"});
+      ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") == std::string::npos)
+    Befunde.push_back({false, "Halter " + std::string(Halter->Kuerzel) + " ist in " + std::string(Halter->Laender) +
+                                  " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" +
+                                  std::string(Land->Name) + ") zugelassen (Halter lassen auch im Ausland zulassen)"});
 }
 
 }  // namespace
@@ -160,9 +162,9 @@ std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view 
   const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf, &Schluessel);
   if (!Kategorie || Kategorie->Gattung.empty())
     return {};
-  return Kategorie->Gattung + " – "_cp1252 + Kategorie->Text + " (aus Stelle " +
+  return std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text) + " (aus Stelle " +
          (Schluessel.size() == 1 ? "5" : "5–6"_cp1252) + " abgeleitet" +
-         (Kategorie->Sicherheit == "hoch" ? "" : ", Zuordnung " + Kategorie->Sicherheit + " gesichert") +
+         (Kategorie->Sicherheit == "hoch" ? "" : ", Zuordnung " + std::string(Kategorie->Sicherheit) + " gesichert") +
          "; Kennzahl nicht in der ERA-Tabelle)";
 }
 
@@ -182,7 +184,8 @@ std::string HalterAngabe(const TKennzeichen& Kennzeichen, const TAnschrift& Ansc
   const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Anschrift.Halter);
   if (!Halter)
     return {};  // Abgleichen sagt, warum
-  return Halter->Kuerzel + " – "_cp1252 + Halter->Name + " (" + Halter->Laender + ", " + Halter->Status + ")";
+  return std::string(Halter->Kuerzel) + " – "_cp1252 + std::string(Halter->Name) + " (" + std::string(Halter->Laender) +
+         ", " + std::string(Halter->Status) + ")";
 }
 
 std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,

@@ -1,5 +1,7 @@
 #include "nummer/datei.h"
 
+#include "nummer/stammdaten.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -128,4 +130,15 @@ std::filesystem::path ProgrammVerzeichnis()
   const auto Pfad = std::filesystem::read_symlink("/proc/self/exe", Fehler);
   return Fehler ? std::filesystem::path{} : Pfad.parent_path();
 #endif
+}
+
+std::string LiesDatendatei(const std::filesystem::path& Datei)
+{
+  return LiesDatei(Datei, DateiHoechstgroesse).value_or(std::string());
+}
+
+std::string LiesDatendateiNebenProgramm(std::string_view Name)
+{
+  const auto Verzeichnis = ProgrammVerzeichnis();
+  return Verzeichnis.empty() ? std::string() : LiesDatendatei(Verzeichnis / Name);
 }

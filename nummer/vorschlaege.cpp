@@ -74,7 +74,7 @@ int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeiche
       break;
   }
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == Land->Kuerzel;
+  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
   Punkte += Anschrift.Gattungszeichen.empty() || Era.empty() ? 0
             : Era == Anschrift.Gattungszeichen               ? 2
                                                              : Era[0] == Anschrift.Gattungszeichen[0];
@@ -171,7 +171,7 @@ std::string KurzDeutung(const TStammdaten& Stammdaten, const TKennzeichen& Kennz
                                                       : WagenInfo(Stammdaten, Elf).Wagengattung;
   if (const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
       Gattung.empty() && Art == TWagenart::Gueterwagen && Kategorie)
-    Gattung = Kategorie->Gattung + " – "_cp1252 + Kategorie->Text;
+    Gattung = std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text);
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  return Gattung + ", " + (Land ? Land->Name : Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)));
+  return Gattung + ", " + (Land ? std::string(Land->Name) : Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)));
 }

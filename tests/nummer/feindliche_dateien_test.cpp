@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
                               [] { return std::string("[Laender]\n80=D;Deutschland\n80=X;Falsch\nd=1;z\nD=2;y\n"); },
                               [](const TKennzeichen& K) {
                                 return K.Land("80")->Kuerzel == "D" && K.Land("D")->Kuerzel == "1" &&
-                                       K.NummernZuKuerzel.at("D") == std::vector<std::string>{"80"};
+                                       K.NummernZuKuerzel.at("D") == std::vector<std::string_view>{"80"};
                               }}),
     [](const testing::TestParamInfo<TFeindlichKennzeichen>& Info) { return std::string(Info.param.Name); });
 
