@@ -182,7 +182,7 @@ TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
 struct THarmlos {
   const char* Name;
   std::string Eingabe;
-  std::string Datei;        // Wagen.ebb; leer: die ausgelieferte
+  std::string Datei;             // Wagen.ebb; leer: die ausgelieferte
   std::string Kennzeichen = {};  // Kennzeichen.ebb; leer: die ausgelieferte
 };
 
