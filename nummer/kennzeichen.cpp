@@ -57,10 +57,11 @@ std::string_view AlsText(std::string_view Wert) { return Wert; }
 
 // Die Liste haelt schon "erster Name gilt"; jeder Name kommt nur einmal an.
 template <class TDatensatz, class TZerlegen>
-void Fuellen(TTabelle<TDatensatz>& Tabelle, TWerteListe Liste, TZerlegen Zerlegen)
+void Fuellen(TTabelle<TDatensatz>& Tabelle, TWerteListe& Liste, TZerlegen Zerlegen)
 {
   for (const TWerteListe::TEintrag& Eintrag : Liste.Eintraege())
     Tabelle.try_emplace(Eintrag.Name, Zerlegen(Eintrag.Wert));
+  Liste = TWerteListe();  // gebraucht ist sie nicht mehr: das haelt die Spitze des Speichers niedrig
 }
 
 template <class TDatensatz>
@@ -78,14 +79,13 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   auto& Tabellen = Profil.Tabellen;
   TKennzeichen Kennzeichen;
   Kennzeichen.Text = Profil.Text;
-  // Jede Liste geht, sobald ihre Datensaetze stehen: das haelt die Spitze des Speichers niedrig.
-  Fuellen(Kennzeichen.Laender, std::move(Tabellen[0]), AlsLand);
-  Fuellen(Kennzeichen.Austausch, std::move(Tabellen[1]), AlsAustausch);
-  Fuellen(Kennzeichen.Kategorien, std::move(Tabellen[2]), AlsKategorie);
-  Fuellen(Kennzeichen.Gattungszeichen, std::move(Tabellen[3]), AlsText);
-  Fuellen(Kennzeichen.Triebfahrzeuge, std::move(Tabellen[4]), AlsSchema);
-  Fuellen(Kennzeichen.Baureihennamen, std::move(Tabellen[5]), AlsText);
-  Fuellen(Kennzeichen.Halter, std::move(Tabellen[6]), AlsHalter);
+  Fuellen(Kennzeichen.Laender, Tabellen[0], AlsLand);
+  Fuellen(Kennzeichen.Austausch, Tabellen[1], AlsAustausch);
+  Fuellen(Kennzeichen.Kategorien, Tabellen[2], AlsKategorie);
+  Fuellen(Kennzeichen.Gattungszeichen, Tabellen[3], AlsText);
+  Fuellen(Kennzeichen.Triebfahrzeuge, Tabellen[4], AlsSchema);
+  Fuellen(Kennzeichen.Baureihennamen, Tabellen[5], AlsText);
+  Fuellen(Kennzeichen.Halter, Tabellen[6], AlsHalter);
   for (const auto& [Nummer, Land] : Kennzeichen.Laender)
     if (!Land.Kuerzel.empty())
       Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
