@@ -132,7 +132,10 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
   const std::string& Ziffern = Gelesen.Ziffern;
-  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  Anschrift.Bauart = Gelesen.Bauart;
+  for (const std::string& Hinweis : Gelesen.Hinweise)
+    Ergebnis.Befunde.push_back({false, Hinweis});
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
   Ergebnis.Halter = HalterAngabe(Wissen.Kennzeichen, Anschrift);

@@ -9,17 +9,7 @@
 
 namespace {
 
-bool IstGross(char Zeichen)
-{
-  return Klein1252(static_cast<unsigned char>(Zeichen)) != static_cast<unsigned char>(Zeichen);
-}
-// Kleinbuchstaben nach Windows-1252 (ohne die seltenen auf 0x9A..0x9F)
-bool IstKlein(char Zeichen)
-{
-  const auto Byte = static_cast<unsigned char>(Zeichen);
-  return (Byte >= 'a' && Byte <= 'z') || (Byte >= 0xDF && Byte != 0xF7);
-}
-bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross); }
+bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross1252); }
 
 // Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
 constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC",
@@ -131,6 +121,10 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
                Anschrift.Halter.empty()) {
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
+    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) &&
+               Anschrift.Gattungszeichen.empty()) {
+      Anschrift.Gattungszeichen = Vorn;  // "Rnoos-uz": verglichen wird "Rnoos"
+      Anschrift.Zusatz = Wort.substr(Strich + 1);
     } else if (NurGross(Wort) && Wort.size() >= 2) {
       // Kein Gattungszeichen der ERA besteht nur aus Grossbuchstaben: ein Halter, wenn das
       // Register ihn kennt, sonst unbekannt (kein Anlass fuer eine Abweichung).
@@ -138,8 +132,8 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
         Anschrift.Halter = Wort;
       else
         Anschrift.Ungelesen.push_back(Wort);
-    } else if (!Wort.empty() && IstGross(Wort[0]) &&
-               std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross(Z) || IstKlein(Z); }) &&
+    } else if (!Wort.empty() && IstGross1252(Wort[0]) &&
+               std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross1252(Z) || IstKlein1252(Z); }) &&
                Anschrift.Gattungszeichen.empty()) {
       Anschrift.Gattungszeichen = Wort;
     } else {
@@ -173,7 +167,10 @@ std::string AnschriftText(const TAnschrift& Anschrift)
   std::string Text =
       Anschrift.Laenderkuerzel.empty() ? Anschrift.Halter : Anschrift.Laenderkuerzel + "-" + Anschrift.Halter;
   if (!Anschrift.Gattungszeichen.empty())
-    Text += (Text.empty() ? "" : " ") + Anschrift.Gattungszeichen;
+    Text += (Text.empty() ? "" : " ") + Anschrift.Gattungszeichen +
+            (Anschrift.Zusatz.empty() ? "" : "-" + Anschrift.Zusatz);
+  for (const std::string& Bauart : Anschrift.Bauart)
+    Text += (Text.empty() ? "Bauart " : " ") + Bauart;
   for (const std::string& Merkmal : Anschrift.Merkmale)
     Text += (Text.empty() ? "" : " ") + Merkmal;
   return Text;
@@ -198,6 +195,11 @@ std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeiche
     HalterAbgleichen(Kennzeichen, Elf, Anschrift.Halter, Befunde);
   if (!Anschrift.Gattungszeichen.empty())
     GattungAbgleichen(Stammdaten, Kennzeichen, Elf, Anschrift.Gattungszeichen, Befunde);
+  if (!Anschrift.Zusatz.empty())
+    Befunde.push_back({false, InAnfuehrung("-" + Anschrift.Zusatz) + " hinter " +
+                                  InAnfuehrung(Anschrift.Gattungszeichen) +
+                                  " ist ein nationaler Zusatz (nicht in der ERA-Tabelle); verglichen wurde " +
+                                  InAnfuehrung(Anschrift.Gattungszeichen)});
   for (const std::string& Wort : Anschrift.Ungelesen)
     Befunde.push_back({false, InAnfuehrung(Wort) + " nicht zugeordnet"});
   return Befunde;

@@ -12,6 +12,8 @@ struct TAnschrift {
   std::string Laenderkuerzel;          // "D"
   std::string Halter;                  // "DB", wie angeschrieben
   std::string Gattungszeichen;         // "Fals"
+  std::string Zusatz;                  // nationaler Zusatz hinter den Gattungszeichen: "x" in "Eanos-x"
+  std::vector<std::string> Bauart;     // "124" in "Facs 124" (TGelesen::Bauart)
   std::vector<std::string> Merkmale;   // "RIV", "TEN"
   std::vector<std::string> Ungelesen;  // Woerter, die nichts davon sind
   bool Leer() const { return Laenderkuerzel.empty() && Halter.empty() && Gattungszeichen.empty(); }

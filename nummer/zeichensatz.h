@@ -36,6 +36,17 @@ constexpr unsigned char Klein1252(unsigned char Z)
   return Z == 0x9F ? 0xFF : Z;                    // Y mit Trema
 }
 
+// Gross- bzw. Kleinbuchstabe nach Windows-1252 (ohne die seltenen Kleinbuchstaben auf 0x9A..0x9F).
+constexpr bool IstGross1252(char Zeichen)
+{
+  return Klein1252(static_cast<unsigned char>(Zeichen)) != static_cast<unsigned char>(Zeichen);
+}
+constexpr bool IstKlein1252(char Zeichen)
+{
+  const auto Byte = static_cast<unsigned char>(Zeichen);
+  return (Byte >= 'a' && Byte <= 'z') || (Byte >= 0xDF && Byte != 0xF7);
+}
+
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
 // Ordnung ohne Beachtung der Gross-/Kleinschreibung, fuer std::map (auch mit string_view suchbar).

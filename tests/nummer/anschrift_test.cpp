@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TZuordnung{"OhneGattung", "31 81 3523 474-4 A-RCW", "A", "RCW", "", "", ""},
                     TZuordnung{"Hacek", "CZ-ČD 50 54 29-29 010-7", "CZ", "CD", "", "", ""},
                     TZuordnung{"GattungVorn", "Bcmz 73 81 59-91 107-7", "", "", "Bcmz", "", ""},
+                    TZuordnung{"NationalerZusatz", "31 81 3523 474-4 A-RCW Rnoos-uz", "A", "RCW", "Rnoos", "", ""},
                     TZuordnung{"Schwerlast", "84 83 996 0 902-5 I-FGL Uaai", "I", "FGL", "Uaai", "", ""},
                     // gemeldet: EUROP und ein unbekanntes Kuerzel sind keine Gattungszeichen
                     TZuordnung{"Pool", "01 RIV EUROP 80 DB 112 3 073-9 Gs", "", "DB", "Gs", "RIV EUROP", ""},
@@ -95,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "37 80 7931 640-2 D-VTGCH Zacens",
                               {"H: Halter VTGCH ist in CH registriert, der Wagen in 80 (Deutschland) zugelassen"}},
                     TAbgleich{"HalterGrossKlein", "91 80 6 189 203-3 D-Dispo", {}},
+                    TAbgleich{"NationalerZusatz",
+                              "31 81 3523 474-4 A-RCW Rnoos-uz",
+                              {"H: „-uz“ hinter „Rnoos“ ist ein nationaler Zusatz"}},
                     TAbgleich{
                         "ReisezugwagenNichtGeprueft", "50 54 20-41 199-1 B", {"H: Gattungszeichen „B“ nicht geprüft"}},
                     // veraendert: anderes Land, fehlender Buchstabe, andere Gattung, unbekannter Halter
