@@ -103,11 +103,20 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 80-92=1;6-8;Baureihe;hoch
 80-9x=;5-8;Baureihe;mittel
 81-9x=;5-8;Reihe;mittel
+85-91=4;6-8;Baureihe;hoch
 85-94=;6-8;Baureihe;mittel
+54-92=2;6-8;Baureihe;hoch
 54-94=1;6-8;Baureihe;hoch
 83-9x=;6-8;Gruppo;hoch
 74-9x=;;;niedrig
+[Nationale Nummern]
+80-1-6=91
+81-1-7=91
+85-4-6=91
+54-4-6=94
+54-7-6=92
 [Baureihennamen]
+85-91-460=Re 460
 85-94-511=RABe 511
 [Halter]
 CD=CZ;Ceské dráhy, a.s.;in Gebrauch;CD
