@@ -79,7 +79,7 @@ bool NurZiffern(std::string_view Wort)
 }
 
 // Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
-char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : 0; }
+char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : '\0'; }
 
 struct TTeil {
   std::string Text;
