@@ -169,19 +169,20 @@ bool IstKonsole(HANDLE Griff)
 
 // Schreibt als UTF-16 in die Konsole: jedes Zeichen erscheint, welche Codepage sie auch hat,
 // und ihre Codepage bleibt unberuehrt.
-class TKonsolenAusgabe : public std::streambuf {
+class TKonsolenAusgabe final : public std::streambuf {
 public:
   explicit TKonsolenAusgabe(HANDLE Griff) : FGriff(Griff) { setp(FPuffer, FPuffer + sizeof FPuffer); }
   ~TKonsolenAusgabe() override
   {
-    sync();
-    Schreiben(TextFuerKonsole(FRest, nullptr));
+    Leeren();
+    const std::u16string Schluss = TextFuerKonsole(FRest, nullptr);
+    Schreiben(Schluss);
   }
 
 protected:
   int_type overflow(int_type Zeichen) override
   {
-    if (sync() != 0)
+    if (!Leeren())
       return traits_type::eof();
     if (!traits_type::eq_int_type(Zeichen, traits_type::eof())) {
       *pptr() = traits_type::to_char_type(Zeichen);
@@ -189,22 +190,24 @@ protected:
     }
     return traits_type::not_eof(Zeichen);
   }
-  int sync() override
-  {
-    const std::u16string Text = TextFuerKonsole(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())), &FRest);
-    setp(FPuffer, FPuffer + sizeof FPuffer);
-    return Schreiben(Text) ? 0 : -1;
-  }
+  int sync() override { return Leeren() ? 0 : -1; }
 
 private:
-  bool Schreiben(std::u16string_view Text)
+  bool Leeren()
   {
-    while (!Text.empty()) {
+    const std::u16string Text =
+        TextFuerKonsole(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())), &FRest);
+    setp(FPuffer, FPuffer + sizeof FPuffer);
+    return Schreiben(Text);
+  }
+  bool Schreiben(const std::u16string& Text)
+  {
+    for (std::size_t Ab = 0; Ab < Text.size();) {
       DWORD Geschrieben = 0;
-      const auto Stueck = static_cast<DWORD>(std::min<std::size_t>(Text.size(), 16384));
-      if (!::WriteConsoleW(FGriff, Text.data(), Stueck, &Geschrieben, nullptr) || Geschrieben == 0)
+      const auto Stueck = static_cast<DWORD>(std::min<std::size_t>(Text.size() - Ab, 16384));
+      if (!::WriteConsoleW(FGriff, Text.data() + Ab, Stueck, &Geschrieben, nullptr) || Geschrieben == 0)
         return false;
-      Text.remove_prefix(Geschrieben);
+      Ab += Geschrieben;
     }
     return true;
   }
@@ -216,7 +219,7 @@ private:
 
 // Liest Zeilen der Tastatur als UTF-16 und gibt sie als UTF-8 weiter. Strg+Z am Zeilenanfang
 // beendet die Eingabe, wie es unter Windows ueblich ist.
-class TKonsolenEingabe : public std::streambuf {
+class TKonsolenEingabe final : public std::streambuf {
 public:
   explicit TKonsolenEingabe(HANDLE Griff) : FGriff(Griff) {}
 

@@ -1,8 +1,8 @@
 // Das Hauptfenster auf einem Bildschirm, auf den es an der Lage aus dem Entwurf nicht passt
 // (der Test laeuft auf einem kleinen Bildschirm der offscreen-Plattform, siehe CMakeLists.txt).
 
-#include "fenster/anwendung.h"
 #include "fenster/einpassen.h"
+#include "fenster/anwendung.h"
 #include "fenster/wgn_haupt.h"
 
 #include <QLineEdit>
@@ -35,8 +35,7 @@ void TEinpassenTest::Rechnung_data()
   QTest::newRow("zu breit") << QRect(211, 179, 1300, 450) << Bild << QRect(0, 179, 1280, 450);
   QTest::newRow("zu gross") << QRect(211, 179, 1300, 900) << Bild << QRect(0, 0, 1280, 800);
   // Taskleiste oben oder links, zweiter Bildschirm rechts
-  QTest::newRow("Flaeche versetzt") << QRect(211, 10, 798, 450) << QRect(0, 40, 1280, 760)
-                                    << QRect(211, 40, 798, 450);
+  QTest::newRow("Flaeche versetzt") << QRect(211, 10, 798, 450) << QRect(0, 40, 1280, 760) << QRect(211, 40, 798, 450);
   QTest::newRow("zweiter Bildschirm") << QRect(1900, 179, 798, 450) << QRect(1280, 0, 1024, 768)
                                       << QRect(1506, 179, 798, 450);
 }
@@ -58,12 +57,7 @@ void TEinpassenTest::FensterAufKleinemBildschirm()
   QVERIFY(QTest::qWaitForWindowExposed(&Form));
   const QRect Flaeche = Form.screen()->availableGeometry();
   QVERIFY2(Flaeche.width() < 794, "der Test braucht einen kleineren Bildschirm");
-  QVERIFY2(Flaeche.contains(Form.frameGeometry()),
-           qPrintable(QStringLiteral("Rahmen %1,%2 %3x%4")
-                          .arg(Form.x())
-                          .arg(Form.y())
-                          .arg(Form.frameGeometry().width())
-                          .arg(Form.frameGeometry().height())));
+  QCOMPARE(Flaeche.intersected(Form.frameGeometry()), Form.frameGeometry());  // ganz im Bild
   QCOMPARE(Form.frameGeometry().size(), Flaeche.size());
   // Nur das Fenster ist kleiner: die Felder bleiben, wo sie sind, die Statusleiste unten.
   QCOMPARE(Form.findChild<QLineEdit*>(QStringLiteral("Personennummer"))->geometry(), Nummernfeld);
