@@ -228,26 +228,26 @@ protected:
   {
     if (gptr() < egptr())
       return traits_type::to_int_type(*gptr());
-    if (FEnde)
-      return traits_type::eof();
-    wchar_t Zeichen[1024];
-    DWORD Gelesen = 0;
-    if (!::ReadConsoleW(FGriff, Zeichen, 1024, &Gelesen, nullptr) || Gelesen == 0)
-      return traits_type::eof();
-    std::u16string Text = FHalbesPaar + std::u16string(Zeichen, Zeichen + Gelesen);
-    FHalbesPaar.clear();
-    if (Text.back() >= 0xD800 && Text.back() <= 0xDBFF) {
-      FHalbesPaar = Text.back();
-      Text.pop_back();
-    }
-    if (const auto Strg = Text.find(u'\x1A'); Strg != std::u16string::npos) {
-      const auto Zeilenanfang = Text.find_last_of(u'\n', Strg);
-      if (Strg == 0 || Zeilenanfang == Strg - 1) {
+    FText.clear();
+    while (FText.empty() && !FEnde) {
+      wchar_t Zeichen[1024];
+      DWORD Gelesen = 0;
+      if (!::ReadConsoleW(FGriff, Zeichen, 1024, &Gelesen, nullptr) || Gelesen == 0)
+        return traits_type::eof();
+      std::u16string Text = FHalbesPaar + std::u16string(Zeichen, Zeichen + Gelesen);
+      FHalbesPaar.clear();
+      if (Text.back() >= 0xD800 && Text.back() <= 0xDBFF) {
+        FHalbesPaar = Text.back();
+        Text.pop_back();
+      }
+      // Die Konsole liefert ganze Zeilen: Strg+Z am Anfang dieser Zeilen oder nach einem Zeilenende.
+      if (const auto Strg = Text.find(u'\x1A');
+          Strg != std::u16string::npos && (Strg == 0 || Text[Strg - 1] == u'\n')) {
         Text.resize(Strg);
         FEnde = true;
       }
+      FText = Utf8AusUtf16(Text);
     }
-    FText = Utf8AusUtf16(Text);
     setg(FText.data(), FText.data(), FText.data() + FText.size());
     return FText.empty() ? traits_type::eof() : traits_type::to_int_type(*gptr());
   }
