@@ -288,6 +288,8 @@ TKonsole::TKonsole() : F(std::make_unique<TTeile>())
     F->FehlerPuffer = std::make_unique<TKonsolenAusgabe>(Griff);
     F->Fehler = std::make_unique<std::ostream>(F->FehlerPuffer.get());
   }
+  // Wie std::cin an std::cout: vor jedem Lesen steht die Antwort auf die vorige Zeile da.
+  Ein().tie(&Aus());
 }
 
 TKonsole::~TKonsole()
