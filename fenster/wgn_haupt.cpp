@@ -1,5 +1,6 @@
 #include "fenster/wgn_haupt.h"
 
+#include "fenster/einpassen.h"
 #include "fenster/kontakt.h"
 #include "fenster/umwandlung.h"
 #include "nummer/pruefziffer.h"
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -197,6 +199,23 @@ void TForm1::FokusNach(QLineEdit* Feld)
 void TForm1::Label17Click()
 {
   QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2").arg(Kontakt::EMail, Kontakt::MailBetreff)));
+}
+
+// Die Lage aus dem Entwurf passt auf kleine oder hoch skalierte Bildschirme nicht immer (bei
+// 144 dpi auf 1280x800 laege die Statusleiste ausserhalb). Erst hier sind der Bildschirm und der
+// Rahmen des Systems bekannt; das Fenster ist noch nicht zu sehen, es springt also nicht.
+void TForm1::showEvent(QShowEvent* Ereignis)
+{
+  QMainWindow::showEvent(Ereignis);
+  if (FEingepasst || !screen())
+    return;
+  FEingepasst = true;
+  const QRect Rahmen = frameGeometry();
+  const QRect Neu = Einpassen(Rahmen, screen()->availableGeometry());
+  if (Neu == Rahmen)
+    return;
+  resize(size() - (Rahmen.size() - Neu.size()));
+  move(Neu.topLeft());
 }
 
 void TForm1::Webseitebesuchen1Click() { QDesktopServices::openUrl(QUrl(Kontakt::Webadresse)); }

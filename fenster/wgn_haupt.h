@@ -27,6 +27,7 @@ public:
 
 protected:
   bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+  void showEvent(QShowEvent* Ereignis) override;
 
 private slots:
   void PersonennummerChange();
@@ -48,4 +49,5 @@ private:
 
   std::unique_ptr<Ui::Form1> ui;
   TStammdaten Stammdaten;
+  bool FEingepasst = false;
 };

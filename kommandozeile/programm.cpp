@@ -4,6 +4,7 @@
 #include "kommandozeile/auswertung.h"
 #include "kommandozeile/listenleser.h"
 #include "kommandozeile/optionen.h"
+#include "kommandozeile/pfad.h"
 
 #include "nummer/eingabe.h"
 #include "nummer/kennzeichen.h"
@@ -74,7 +75,7 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
     return StatusUnbrauchbar;
   }
 
-  const TLadeErgebnis Geladen = Optionen.Daten ? LadeStammdaten(*Optionen.Daten) : LadeStammdaten();
+  const TLadeErgebnis Geladen = Optionen.Daten ? LadeStammdaten(PfadAusUtf8(*Optionen.Daten)) : LadeStammdaten();
   const bool MitDaten = Geladen.Version != VersionFehlt;
   if (!MitDaten && Optionen.Daten) {
     Fehler << "wagennummer: Datendatei „" << FuerMeldung(*Optionen.Daten) << "“ nicht lesbar oder ohne Version\n";
@@ -83,7 +84,8 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
   if (!MitDaten)
     Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die Prüfziffern, "
               "keine Angaben zum Wagen.\n";
-  const TKennzeichen Kennzeichen = Optionen.Kennzeichen ? LadeKennzeichen(*Optionen.Kennzeichen) : LadeKennzeichen();
+  const TKennzeichen Kennzeichen =
+      Optionen.Kennzeichen ? LadeKennzeichen(PfadAusUtf8(*Optionen.Kennzeichen)) : LadeKennzeichen();
   const bool MitKennzeichen = Kennzeichen.Version != VersionFehlt;
   if (!MitKennzeichen && Optionen.Kennzeichen) {
     Fehler << "wagennummer: Kennzeichendatei „" << FuerMeldung(*Optionen.Kennzeichen)

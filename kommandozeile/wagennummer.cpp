@@ -7,26 +7,26 @@
 #include <iostream>
 
 #ifdef _WIN32
-#  include <fcntl.h>
-#  include <io.h>
-#  include <windows.h>
+#  include "kommandozeile/konsole.h"
 #endif
 
 int main(int argc, char* argv[])
 {
   std::setlocale(LC_ALL, "");  // Systemmeldungen (strerror) in der Sprache des Benutzers
-#ifdef _WIN32
-  // Dieselben Bytes wie unter Linux: kein Umsetzen von Zeilenenden (CSV hat schon CR LF, UTF-16
-  // braucht jedes Byte), und die Konsole zeigt die Tabelle als UTF-8.
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
-#endif
 #ifdef SIGXFSZ
   // Ueber der Dateigroessengrenze soll das Schreiben scheitern (EFBIG) und gemeldet werden,
   // statt das Programm still abzubrechen.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   std::ios::sync_with_stdio(false);
+#ifdef _WIN32
+  // argv kaeme in der ANSI-Codepage, mit "passenden" Ersatzzeichen ("CZ-CD" statt "CZ-ČD"):
+  // die UTF-16-Kommandozeile gibt denselben Text wie unter Linux. Zur Ausgabe siehe konsole.h.
+  static_cast<void>(argc);
+  static_cast<void>(argv);
+  TKonsole Konsole;
+  return Wagennummer(ArgumenteAusKommandozeile(), Konsole.Ein(), Konsole.Aus(), Konsole.Fehler());
+#else
   return Wagennummer(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
+#endif
 }

@@ -30,10 +30,32 @@ file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/laufzeit)
 add_custom_target(laufzeit ALL DEPENDS ${TANDRIX_LAUFZEIT})
 install(FILES ${TANDRIX_LAUFZEIT} DESTINATION .)
 
-# Lizenzen: Qt unter LGPL-3 mit Herkunft der Quellen, die Laufzeit von GCC und winpthread.
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/LIZENZEN.txt DESTINATION .)
-install(DIRECTORY ${TANDRIX_QT}/LICENSES/ DESTINATION lizenzen/qt)
-install(FILES ${TANDRIX_QT}/HERKUNFT.txt DESTINATION lizenzen/qt)
+# Textdateien mit Windows-Zeilenenden; die deutschen mit UTF-8-Kennung, damit jeder Editor die
+# Umlaute erkennt (und makensis die Lizenzseite nicht in Windows-1252 liest).
+string(ASCII 239 187 191 TANDRIX_UTF8_KENNUNG)
+set(TANDRIX_TEXTE ${PROJECT_BINARY_DIR}/windows-texte)
+function(tandrix_windows_text Quelle Ziel Kennung)
+  file(READ ${Quelle} Inhalt)
+  string(REPLACE "\r\n" "\n" Inhalt "${Inhalt}")
+  string(REPLACE "\n" "\r\n" Inhalt "${Inhalt}")
+  file(WRITE ${TANDRIX_TEXTE}/${Ziel} "${Kennung}${Inhalt}")
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${Quelle})
+endfunction()
+
+# Nutzungsbedingungen (auch die Lizenzseite des Installers), Qt unter LGPL-3 mit Herkunft der
+# Quellen, die Laufzeit von GCC und winpthread; dazu eine kurze Anleitung fuer das ZIP.
+foreach(Text LIZENZEN.txt LIESMICH.txt)
+  tandrix_windows_text(${CMAKE_CURRENT_LIST_DIR}/${Text} ${Text} "${TANDRIX_UTF8_KENNUNG}")
+  install(FILES ${TANDRIX_TEXTE}/${Text} DESTINATION .)
+endforeach()
+file(GLOB_RECURSE TANDRIX_QT_LIZENZEN RELATIVE ${TANDRIX_QT}/LICENSES ${TANDRIX_QT}/LICENSES/*)
+foreach(Text ${TANDRIX_QT_LIZENZEN} ../HERKUNFT.txt)
+  get_filename_component(Name ${Text} NAME)
+  get_filename_component(Ordner ${Text} DIRECTORY)
+  string(REPLACE ".." "" Ordner "${Ordner}")
+  tandrix_windows_text(${TANDRIX_QT}/LICENSES/${Text} lizenzen/qt/${Ordner}/${Name} "")
+endforeach()
+install(DIRECTORY ${TANDRIX_TEXTE}/lizenzen/ DESTINATION lizenzen)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Tandrix)
@@ -43,22 +65,26 @@ set(CPACK_PACKAGE_FILE_NAME tandrix-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tandrix)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Überprüfung von Wagen-Computernummern")
 set(CPACK_STRIP_FILES ON)
-# Debians Wine fuehrt nur 64-Bit-Programme aus, und ein 32-Bit-Installer installierte dort still
-# nichts: darum ein 64-Bit-Installer nach "Program Files".
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME Tandrix)
-set(CPACK_NSIS_DISPLAY_NAME Tandrix)
-set(CPACK_NSIS_MENU_LINKS zuzarid.exe Tandrix)
-set(CPACK_NSIS_INSTALLED_ICON_NAME zuzarid.exe)
+# Der Installer kommt aus der eigenen Vorlage NSIS.template.in (deutsch, ohne Startmenue-Ordner,
+# Apps-Liste vollstaendig); CPack sucht sie im CMAKE_MODULE_PATH.
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_RESOURCE_FILE_LICENSE ${TANDRIX_TEXTE}/LIZENZEN.txt)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_LIST_DIR}/tandrix.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_LIST_DIR}/tandrix.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_URL_INFO_ABOUT https://www.example.org/tandrix/)
+set(CPACK_NSIS_HELP_LINK https://www.example.org/tandrix/)
+set(CPACK_NSIS_CONTACT tandrix@example.org)
+set(CPACK_TANDRIX_COPYRIGHT "${TANDRIX_COPYRIGHT}")
+set(CPACK_TANDRIX_PRODUKTVERSION ${TANDRIX_PRODUKTVERSION})
 include(CPack)
 
 if(TANDRIX_TESTS)
   # Laeuft auf dem Rechner, der baut (icoutils, binutils), nicht unter Wine.
-  add_test(NAME windows_ressourcen COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/ressourcen-pruefen $<TARGET_FILE:zuzarid>
-                                           ${PROJECT_VERSION} ${TANDRIX_PRODUKTVERSION})
+  foreach(Paar "zuzarid;fenster" "wagennummer;konsole")
+    list(GET Paar 0 Programm)
+    list(GET Paar 1 Art)
+    add_test(NAME windows_ressourcen_${Programm}
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/ressourcen-pruefen $<TARGET_FILE:${Programm}> ${PROJECT_VERSION}
+                     ${TANDRIX_PRODUKTVERSION} ${Art})
+  endforeach()
 endif()
