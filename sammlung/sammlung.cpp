@@ -1,0 +1,23 @@
+// Start von Tandrix Sammlung: eine Liste als Argument wird gleich geoeffnet.
+
+#include "fenster/anwendung.h"
+#include "sammlung/sammelfenster.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[])
+{
+  QApplication Anwendung(argc, argv);
+  // Uebersetzung, Symbol und Stil wie Tandrix; die Schrift des Hauptfensters (8 pt, ohne
+  // Ersatzschriften) ist fuer eine grosse Tabelle zu klein, also die des Systems.
+  const QFont Systemschrift = QApplication::font();
+  AnwendungEinrichten();
+  QApplication::setFont(Systemschrift);
+  QCoreApplication::setApplicationName(QStringLiteral("Tandrix Sammlung"));
+  TSammelfenster Fenster;
+  Fenster.show();
+  if (const QStringList Argumente = QApplication::arguments(); Argumente.size() > 1)
+    Fenster.Oeffnen(Argumente[1]);
+  return QApplication::exec();
+}
