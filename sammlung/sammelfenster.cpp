@@ -105,7 +105,7 @@ TSammelfenster::~TSammelfenster() = default;
 void TSammelfenster::DatenLaden(const std::optional<QString>& Verzeichnis)
 {
   if (Verzeichnis) {
-    const std::filesystem::path Pfad = QFile::encodeName(*Verzeichnis).toStdString();
+    const std::filesystem::path Pfad = QFileInfo(*Verzeichnis).filesystemAbsoluteFilePath();
     FStammdaten = LadeStammdaten(Pfad / "Wagen.ebb");
     FKennzeichen = LadeKennzeichen(Pfad / "Kennzeichen.ebb");
   } else {
@@ -179,6 +179,7 @@ void TSammelfenster::FlaecheAnlegen()
   FDetail->setReadOnly(true);
   FDetail->setAccessibleName(QStringLiteral("Angaben zur gewählten Zeile"));
   FDetail->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  FDetail->setTabChangesFocus(true);
   // Der Rechenweg steht in Spalten, die nur eine Schrift fester Breite haelt.
   FDetail->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   FVorschlaege = new QListWidget;
