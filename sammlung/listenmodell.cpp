@@ -14,13 +14,6 @@
 
 namespace {
 
-std::string Ziffern(const std::string& Text)
-{
-  std::string Ergebnis;
-  std::copy_if(Text.begin(), Text.end(), std::back_inserter(Ergebnis), [](char Z) { return Z >= '0' && Z <= '9'; });
-  return Ergebnis;
-}
-
 // Jedes Urteil hat eine eigene Form, nicht nur eine Farbe: Haken, Kreuz, Fragezeichen, Ausrufezeichen.
 QIcon Symbol(TUrteilArt Art)
 {
@@ -69,6 +62,13 @@ QIcon Symbol(TUrteilArt Art)
   return {};
 }
 
+TZeile NeueZeile(QStringList Zellen)
+{
+  TZeile Zeile;
+  Zeile.Zellen = std::move(Zellen);
+  return Zeile;
+}
+
 QColor Hintergrund(TUrteilArt Art)
 {
   switch (Art) {
@@ -109,27 +109,31 @@ QString TListenModell::Text(int ZeilenIndex, int Spalte) const
   const TZeile& Z = Zeile(ZeilenIndex);
   if (Spalte < Benutzerspalten())
     return Spalte < Z.Zellen.size() ? Z.Zellen[Spalte] : QString();
-  if (Z.Art == TUrteilArt::Offen)
-    return Spalte - Benutzerspalten() == Urteil ? QStringLiteral("nicht geprüft") : QString();
+  const auto Geteilt = [](const std::string* Text) { return Text ? AusCp1252(*Text) : QString(); };
+  const auto Ziffer = [](char Zeichen) { return Zeichen ? QString(QChar(Zeichen)) : QString(); };
   switch (Spalte - Benutzerspalten()) {
   case Gelesen:
-    return AusCp1252(Z.Nummer);
+    return Z.Ziffern.empty() ? QString() : AusCp1252(NummerGegliedert(Z.Ziffern));
   case Angeschrieben:
-    return AusCp1252(Z.Angeschrieben);
+    return Ziffer(Z.Angeschrieben);
   case Berechnet:
-    return AusCp1252(Z.Berechnet);
-  case Urteil:
-    return AusCp1252(Z.Urteil);
+    return Ziffer(Z.Berechnet);
+  case Urteil: {
+    static const QStringList Urteile = {QStringLiteral("nicht geprüft"), QStringLiteral("korrekt"),
+                                        QStringLiteral("berechnet"),     QStringLiteral("falsch"),
+                                        QStringLiteral("unvollständig"), QStringLiteral("unbrauchbar")};
+    return Urteile[static_cast<int>(Z.Art)];
+  }
   case Art:
-    return AusCp1252(Z.Wagenart);
+    return Geteilt(Z.Wagenart);
   case Land:
-    return AusCp1252(Z.Land);
+    return Geteilt(Z.Land);
   case Halter:
-    return AusCp1252(Z.Halter);
+    return Geteilt(Z.Halter);
   case Gattung:
-    return AusCp1252(Z.Gattung);
+    return Geteilt(Z.Gattung);
   case Doppelt:
-    return AusCp1252(DoppelText(Z.Doppelt));
+    return AusCp1252(DoppelText(DoppeltZu(ZeilenIndex)));
   case Befunde:
     return AusCp1252(Z.Befunde);
   default:
@@ -147,7 +151,7 @@ QVariant TListenModell::data(const QModelIndex& Index, int Rolle) const
     return Text(Index.row(), Index.column());
   if (Rolle == Qt::DecorationRole && Eigene == Urteil)
     return Symbol(Z.Art);
-  if (Rolle == Qt::DecorationRole && Eigene == Doppelt && Z.Doppelt.Art != TDoppelArt::Keine)
+  if (Rolle == Qt::DecorationRole && Eigene == Doppelt && Z.DoppelArt != TDoppelArt::Keine)
     return Symbol(TUrteilArt::Unvollstaendig);
   if (Rolle == Qt::BackgroundRole && (Eigene == Urteil || Eigene == Gelesen)) {
     const QColor Farbe = Hintergrund(Z.Art);
@@ -178,9 +182,10 @@ void TListenModell::Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, in
   FKopf = std::move(Kopf);
   FNummernspalte = Nummernspalte;
   FZeilen.clear();
+  FTexte.clear();
   FZeilen.reserve(Zeilen.size());
   for (QStringList& Zellen : Zeilen)
-    FZeilen.push_back(TZeile{std::move(Zellen), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, 0, {}, {}});
+    FZeilen.push_back(NeueZeile(std::move(Zellen)));
   endResetModel();
 }
 
@@ -191,7 +196,7 @@ void TListenModell::Anhaengen(const std::vector<QStringList>& Zeilen)
   const int Erste = rowCount();
   beginInsertRows({}, Erste, Erste + static_cast<int>(Zeilen.size()) - 1);
   for (const QStringList& Zellen : Zeilen) {
-    FZeilen.push_back(TZeile{Zellen, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, 0, {}, {}});
+    FZeilen.push_back(NeueZeile(Zellen));
     Auswerten(FZeilen.back());
   }
   endInsertRows();
@@ -205,27 +210,26 @@ TErgebnis TListenModell::Auswertung(int ZeilenIndex) const
   return ::Auswerten(FWissen, EingabeUmsetzen(Nummerntext(ZeilenIndex).toStdString(), TKennung::Utf8), true);
 }
 
-void TListenModell::Auswerten(TZeile& Z) const
+const std::string* TListenModell::Geteilt(const std::string& Text)
+{
+  return Text.empty() ? nullptr : &*FTexte.insert(Text).first;
+}
+
+void TListenModell::Auswerten(TZeile& Z)
 {
   const std::string Zelle = Z.Zellen.value(FNummernspalte).toStdString();
   const TErgebnis E = ::Auswerten(FWissen, EingabeUmsetzen(Zelle, TKennung::Utf8), false);
-  Z.Befunde.clear();
-  Z.Wagenart.clear();
-  Z.Land.clear();
-  Z.Gattung.clear();
+  Z = NeueZeile(std::move(Z.Zellen));
   if (!E.Meldung.empty()) {
     Z.Art = TUrteilArt::Unbrauchbar;
-    Z.Urteil = "unbrauchbar";
     Z.Befunde = E.Meldung;
-    Z.Nummer = Z.Angeschrieben = Z.Berechnet = Z.Halter = {};
-    Z.Schluessel = {};
     return;
   }
-  Z.Nummer = E.Nummer;
-  Z.Angeschrieben = E.Angeschrieben;
-  Z.Berechnet = E.Berechnet;
-  Z.Urteil = E.Urteil;
-  Z.Halter = E.Halter;
+  std::copy_if(E.Nummer.begin(), E.Nummer.end(), std::back_inserter(Z.Ziffern),
+               [](char C) { return (C >= '0' && C <= '9') || C == '?'; });
+  Z.Angeschrieben = E.Angeschrieben.empty() ? 0 : E.Angeschrieben.front();
+  Z.Berechnet = E.Berechnet.empty() ? 0 : E.Berechnet.front();
+  Z.Halter = Geteilt(E.Halter);
   Z.Abweichungen = E.Abweichungen;
   Z.Art = E.Urteil == "korrekt"     ? TUrteilArt::Korrekt
           : E.Urteil == "berechnet" ? TUrteilArt::Berechnet
@@ -234,17 +238,30 @@ void TListenModell::Auswerten(TZeile& Z) const
   for (const TBefund& Befund : E.Befunde)
     Z.Befunde += (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") +
                  Befund.Text;
-  const std::string Elf = Ziffern(E.Nummer).substr(0, 11);
-  if (!E.Berechnet.empty() && FWissen.MitDaten) {
-    const TWagenart Wagenart = ::Wagenart(FWissen.Stammdaten, Elf);
-    Z.Wagenart = Wagenart == TWagenart::Gueterwagen      ? "Güterwagen"_cp1252
-                 : Wagenart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
-                 : Wagenart == TWagenart::Triebfahrzeug ? E.Spalten[1]
-                                                         : std::string();
-    Z.Land = E.Spalten[2];
-    Z.Gattung = E.Spalten[3];
+  if (Z.Berechnet != 0 && FWissen.MitDaten) {
+    const TWagenart Wagenart = ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11));
+    Z.Wagenart = Geteilt(Wagenart == TWagenart::Gueterwagen      ? "Güterwagen"_cp1252
+                         : Wagenart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
+                         : Wagenart == TWagenart::Triebfahrzeug ? E.Spalten[1]
+                                                                 : std::string());
+    Z.Land = Geteilt(E.Spalten[2]);
+    Z.Gattung = Geteilt(E.Spalten[3]);
   }
-  Z.Schluessel = {E.Berechnet.empty() ? std::string() : Ziffern(E.Nummer), Zelle};
+}
+
+std::string TListenModell::Zwoelf(int ZeilenIndex) const
+{
+  const TZeile& Z = Zeile(ZeilenIndex);
+  return Z.Berechnet != 0 ? Z.Ziffern : std::string();
+}
+
+TDoppelt TListenModell::DoppeltZu(int ZeilenIndex) const
+{
+  const TZeile& Z = Zeile(ZeilenIndex);
+  if (Z.DoppelArt == TDoppelArt::Keine)
+    return {};
+  const int Andere = static_cast<int>(Z.DoppelAndere) - 1;
+  return {Z.DoppelArt, Z.DoppelAndere, {Zwoelf(Andere), Nummerntext(Andere).toStdString()}};
 }
 
 void TListenModell::Auswerten(int Von, int Bis)
@@ -259,12 +276,12 @@ void TListenModell::DoppelteSuchen()
 {
   std::vector<TSchluessel> Schluessel;
   Schluessel.reserve(FZeilen.size());
-  for (const TZeile& Z : FZeilen)
-    Schluessel.push_back(Z.Schluessel);
-  std::vector<TDoppelt> Doppelte = DoppelteFinden(Schluessel);
+  for (int I = 0; I < rowCount(); ++I)
+    Schluessel.push_back({Zwoelf(I), Nummerntext(I).toStdString()});
+  const std::vector<TDoppelt> Doppelte = DoppelteFinden(Schluessel);
   for (std::size_t I = 0; I < FZeilen.size(); ++I) {
-    FZeilen[I].Doppelt = std::move(Doppelte[I]);
-    ++FZeilen[I].Doppelt.Andere;  // wie die Zeilenkoepfe, ab 1
+    FZeilen[I].DoppelArt = Doppelte[I].Art;
+    FZeilen[I].DoppelAndere = static_cast<std::uint32_t>(Doppelte[I].Andere + 1);
   }
   if (!FZeilen.empty())
     emit dataChanged(index(0, Benutzerspalten() + Doppelt), index(rowCount() - 1, Benutzerspalten() + Doppelt));
@@ -285,15 +302,15 @@ bool TListenModell::Auffaellig(int ZeilenIndex) const
 {
   const TZeile& Z = Zeile(ZeilenIndex);
   return (Z.Art != TUrteilArt::Korrekt && Z.Art != TUrteilArt::Berechnet) || Z.Abweichungen > 0 ||
-         Z.Doppelt.Art != TDoppelArt::Keine;
+         Z.DoppelArt != TDoppelArt::Keine;
 }
 
 std::vector<std::string> TListenModell::Belegt() const
 {
   std::vector<std::string> Nummern;
-  for (const TZeile& Z : FZeilen)
-    if (!Z.Schluessel.Zwoelf.empty())
-      Nummern.push_back(Z.Schluessel.Zwoelf);
+  for (int I = 0; I < rowCount(); ++I)
+    if (std::string Nummer = Zwoelf(I); !Nummer.empty())
+      Nummern.push_back(std::move(Nummer));
   return Nummern;
 }
 

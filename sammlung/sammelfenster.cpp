@@ -321,8 +321,8 @@ void TSammelfenster::OeffnenFragen()
 void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe)
 {
   FArbeit.stop();
-  const TListenErgebnis Gelesen = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe);
-  const TListe& Liste = Gelesen.Tabelle;
+  TListenErgebnis Gelesen = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe);
+  TListe& Liste = Gelesen.Tabelle;
   QStringList Kopf;
   for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
     const QString Name = Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
@@ -330,12 +330,14 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
   }
   std::vector<QStringList> Zeilen;
   Zeilen.reserve(Liste.Zeilen.size());
-  for (const TFelder& Felder : Liste.Zeilen) {
+  for (TFelder& Felder : Liste.Zeilen) {
     QStringList Zellen;
     Zellen.reserve(static_cast<qsizetype>(Felder.size()));
     for (const std::string& Feld : Felder)
       Zellen << ZelleAlsText(Feld, Liste.Kennung);
     Zeilen.push_back(std::move(Zellen));
+    // gleich freigeben: sonst liegt die Liste beim Laden zweimal im Speicher
+    TFelder().swap(Felder);
   }
   FModell->Setzen(Kopf, std::move(Zeilen), static_cast<int>(Liste.Nummernspalte));
   FLeseArtWirdGezeigt = true;
@@ -414,7 +416,7 @@ void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
   int Doppelte = 0;
   for (int I = 0; I < FModell->rowCount(); ++I) {
     ++Zaehler[static_cast<int>(FModell->Zeile(I).Art)];
-    Doppelte += FModell->Zeile(I).Doppelt.Art != TDoppelArt::Keine;
+    Doppelte += FModell->Zeile(I).DoppelArt != TDoppelArt::Keine;
   }
   QString Text = QStringLiteral("%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
                      .arg(FModell->rowCount())
@@ -488,7 +490,7 @@ void TSammelfenster::DetailZeigen()
   if (Zeile < 0)
     return;
   TErgebnis Ergebnis = FModell->Auswertung(Zeile);
-  if (const std::string Doppelt = DoppelText(FModell->Zeile(Zeile).Doppelt); !Doppelt.empty())
+  if (const std::string Doppelt = DoppelText(FModell->DoppeltZu(Zeile)); !Doppelt.empty())
     Ergebnis.Befunde.push_back({false, Doppelt});
   std::ostringstream Text;
   TAusgabe(false, true, Text).Schreibe(Ergebnis);
@@ -648,8 +650,8 @@ void TSammelfenster::FreieNummern()
   auto* Reihe = new QLineEdit;
   Reihe->setAccessibleName(QStringLiteral("Reihe, die ersten 8 Ziffern"));
   Reihe->setPlaceholderText(QStringLiteral("z. B. 31 80 6652"));
-  if (const int Zeile = GewaehlteZeile(); Zeile >= 0 && FModell->Zeile(Zeile).Schluessel.Zwoelf.size() == 12)
-    Reihe->setText(AusCp1252(NummerGegliedert(FModell->Zeile(Zeile).Schluessel.Zwoelf)).left(10));
+  if (const int Zeile = GewaehlteZeile(); Zeile >= 0 && !FModell->Zwoelf(Zeile).empty())
+    Reihe->setText(AusCp1252(NummerGegliedert(FModell->Zwoelf(Zeile))).left(10));
   auto* Von = new QSpinBox;
   Von->setRange(0, 999);
   Von->setAccessibleName(QStringLiteral("Ordnungsnummer von"));

@@ -52,8 +52,8 @@ TTabellenInhalt InhaltVon(const TListenModell& Modell, const std::vector<int>& Z
     QStringList Zellen;
     for (int Spalte = 0; Spalte < Modell.columnCount(); ++Spalte) {
       QString Text = Modell.Text(Zeile, Spalte);
-      if (Spalte == Modell.Nummernspalte() && NurZiffern(Text) && Text.size() >= 11 && !Modell.Zeile(Zeile).Nummer.empty())
-        Text = AusCp1252(Modell.Zeile(Zeile).Nummer);
+      if (Spalte == Modell.Nummernspalte() && NurZiffern(Text) && Text.size() >= 11 && !Modell.Zwoelf(Zeile).empty())
+        Text = AusCp1252(NummerGegliedert(Modell.Zwoelf(Zeile)));
       Zellen << Text;
     }
     Inhalt.Zeilen.push_back(std::move(Zellen));

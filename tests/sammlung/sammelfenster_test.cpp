@@ -119,17 +119,17 @@ private slots:
     int Doppelte = 0;
     for (int Zeile = 0; Zeile < Modell.rowCount(); ++Zeile) {
       ++Urteile[Urteil(Modell, Zeile)];
-      Doppelte += Modell.Zeile(Zeile).Doppelt.Art != TDoppelArt::Keine;
+      Doppelte += Modell.Zeile(Zeile).DoppelArt != TDoppelArt::Keine;
     }
     QCOMPARE(Urteile.value("korrekt"), 995);
     QCOMPARE(Urteile.value("falsch"), 2 + 1);
     QCOMPARE(Urteile.value("unvollständig"), 2);
     QCOMPARE(Doppelte, 2 + 3);
     const int Zweimal = ZeileMit(Modell, QStringLiteral("318053776148"));
-    QCOMPARE(Modell.Zeile(Zweimal).Doppelt.Art, TDoppelArt::AndersGeschrieben);
-    QCOMPARE(Modell.Zeile(Zweimal).Doppelt.Andere, std::size_t{993});
+    QCOMPARE(Modell.Zeile(Zweimal).DoppelArt, TDoppelArt::AndersGeschrieben);
+    QCOMPARE(Modell.Zeile(Zweimal).DoppelAndere, 993u);
     const int Richtig = ZeileMit(Modell, QStringLiteral("31 51 5376 204-4"));
-    QCOMPARE(Modell.Zeile(Richtig).Doppelt.Art, TDoppelArt::AnderePruefziffer);
+    QCOMPARE(Modell.Zeile(Richtig).DoppelArt, TDoppelArt::AnderePruefziffer);
     // "?": die einzige gueltige Ergaenzung ist die echte Nummer
     const TErgebnis Unscharf = Modell.Auswertung(ZeileMit(Modell, QStringLiteral("31 80 537 7 61?-8")));
     QCOMPARE(Unscharf.Vorschlaege.size(), std::size_t{1});
