@@ -202,7 +202,6 @@ void TSammelfenster::FlaecheAnlegen()
   setCentralWidget(Flaeche);
 
   FZusammenfassung = new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
-  FZusammenfassung->setAccessibleName(QStringLiteral("Zusammenfassung"));
   FFortschritt = new QProgressBar;
   FFortschritt->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
   FFortschritt->setMaximumWidth(200);
@@ -412,6 +411,14 @@ void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
   FAbbrechen->hide();
   FModell->DoppelteSuchen();
   FFilter->invalidate();
+  ZusammenfassungZeigen(Abgebrochen);
+  if (FModell->rowCount() > 0 && !FTabelle->currentIndex().isValid())
+    FTabelle->selectRow(0);
+  DetailZeigen();
+}
+
+void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
+{
   int Zaehler[6] = {};
   int Doppelte = 0;
   for (int I = 0; I < FModell->rowCount(); ++I) {
@@ -429,9 +436,6 @@ void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
   if (Abgebrochen)
     Text += QStringLiteral("; Prüfung abgebrochen, %1 Zeilen nicht geprüft").arg(Zaehler[static_cast<int>(TUrteilArt::Offen)]);
   FZusammenfassung->setText(Text);
-  if (FModell->rowCount() > 0 && !FTabelle->currentIndex().isValid())
-    FTabelle->selectRow(0);
-  DetailZeigen();
 }
 
 void TSammelfenster::SchnellPruefen()
@@ -471,6 +475,7 @@ void TSammelfenster::SchnellHinzufuegen()
   FModell->Anhaengen({Zellen});
   FGeaendert = true;
   TitelSetzen();
+  ZusammenfassungZeigen(false);
   FTabelle->selectRow(FFilter->mapFromSource(FModell->index(FModell->rowCount() - 1, 0)).row());
   FSchnell->clear();
 }
@@ -513,6 +518,7 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
   FModell->NummerSetzen(Zeile, Vorschlag.left(Vorschlag.indexOf(QStringLiteral("  "))));
   FGeaendert = true;
   TitelSetzen();
+  ZusammenfassungZeigen(false);
   DetailZeigen();
   return true;
 }
@@ -719,6 +725,7 @@ void TSammelfenster::FreieNummern()
     FModell->Anhaengen(Zeilen);
     FGeaendert = true;
     TitelSetzen();
+    ZusammenfassungZeigen(false);
     Dialog.accept();
   });
   connect(Schliessen, &QPushButton::clicked, &Dialog, &QDialog::reject);

@@ -64,6 +64,7 @@ private:
   void LeseArtGeaendert();
   void ArbeitsSchritt();
   void ArbeitBeenden(bool Abgebrochen);
+  void ZusammenfassungZeigen(bool Abgebrochen);
   void SchnellPruefen();
   void SchnellHinzufuegen();
   void DetailZeigen();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +16,11 @@ int main(int argc, char* argv[])
   AnwendungEinrichten();
   QApplication::setFont(Systemschrift);
   QCoreApplication::setApplicationName(QStringLiteral("Tandrix Sammlung"));
+  Q_INIT_RESOURCE(bilder_sammlung);
+  QIcon Symbol;
+  for (const char* Groesse : {"48", "128"})
+    Symbol.addFile(QStringLiteral(":/sammlung/%1.png").arg(QLatin1String(Groesse)));
+  QApplication::setWindowIcon(Symbol);
   TSammelfenster Fenster;
   Fenster.show();
   if (const QStringList Argumente = QApplication::arguments(); Argumente.size() > 1)
