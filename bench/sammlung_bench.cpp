@@ -65,9 +65,7 @@ int main(int argc, char* argv[])
     // Aufrufe ist die Zeit, in der das Fenster nicht reagiert haette.
     QTimer Puls;
     Puls.setInterval(0);
-    QObject::connect(&Puls, &QTimer::timeout, [&] {
-      LaengstePause = std::max(LaengstePause, Pause.restart());
-    });
+    QObject::connect(&Puls, &QTimer::timeout, [&] { LaengstePause = std::max(LaengstePause, Pause.restart()); });
     Uhr.start();
     Pause.start();
     Puls.start();
@@ -79,10 +77,11 @@ int main(int argc, char* argv[])
     const qint64 Fertig = Uhr.elapsed();
     Puls.stop();
     const auto [Spitze, Jetzt] = Speicher();
-    std::printf("%d Zeilen: sichtbar nach %lld ms, alle geprueft nach %lld ms, laengste Pause %lld ms, "
-                "Speicher der Liste %ld MB (Prozess %ld MB, Spitze %ld MB)\n",
-                Zeilen, static_cast<long long>(Geoeffnet), static_cast<long long>(Fertig),
-                static_cast<long long>(LaengstePause), Jetzt - Vorher, Jetzt, Spitze);
+    std::printf(
+        "%d Zeilen: sichtbar nach %lld ms, alle geprueft nach %lld ms, laengste Pause %lld ms, "
+        "Speicher der Liste %ld MB (Prozess %ld MB, Spitze %ld MB)\n",
+        Zeilen, static_cast<long long>(Geoeffnet), static_cast<long long>(Fertig),
+        static_cast<long long>(LaengstePause), Jetzt - Vorher, Jetzt, Spitze);
   }
   return 0;
 }

@@ -3,9 +3,9 @@
 // Leser fuer sich (Spalte in der Tabelle, Doppelte verweisen auf Zeilen mit denselben 11 Ziffern)
 // und das ganze "wagennummer --spalte" mit den Zusagen aus ausgabepruefung.h.
 
+#include "nummer/liste.h"
 #include "fuzz/ausgabepruefung.h"
 #include "kommandozeile/programm.h"
-#include "nummer/liste.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -47,7 +47,7 @@ struct TAusgewertet {
 
 // Eingabe als Tabelle, jede Zeile ausgewertet und die Doppelten als Hinweis angehaengt.
 std::optional<TAusgewertet> ListeAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein,
-                                   std::ostream& Fehler, int& Fehlerstatus)
+                                           std::ostream& Fehler, int& Fehlerstatus)
 {
   const std::string Alles{std::istreambuf_iterator<char>(Ein), std::istreambuf_iterator<char>()};
   if (Ein.bad()) {
@@ -99,17 +99,15 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
   if (!Liste)
     return Gesamt;
   const TListe& Tabelle = Liste->Tabelle;
-  const auto Text = [&](const std::string& Cp1252) {
-    Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Cp1252) : Cp1252);
-  };
+  const auto Text = [&](const std::string& Cp1252) { Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Cp1252) : Cp1252); };
   // Die Spalten des Benutzers, auf die breiteste Zeile aufgefuellt, damit jede Zeile gleich
   // viele Felder hat.
   const auto Benutzerspalten = [&](const TFelder& Zeile, bool Kopf) {
     std::string Felder;
     for (std::size_t Spalte = 0; Spalte < Tabelle.Spalten; ++Spalte) {
       const std::string Zelle = Spalte < Zeile.size() ? ZelleText(Zeile[Spalte], Tabelle.Kennung)
-                                : Kopf               ? "Spalte " + std::to_string(Spalte + 1)
-                                                     : std::string();
+                                : Kopf                ? "Spalte " + std::to_string(Spalte + 1)
+                                                      : std::string();
       Felder += CsvFeld(Sichtbar(Zelle)) + ";";
     }
     return Felder;
@@ -148,7 +146,7 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   const std::string& Anzahl = Optionen.Frei->second;
   std::string Meldung = FreiAuftragLesen(NachCp1252(Optionen.Frei->first, TKennung::Keine), Auftrag);
   if (Meldung.empty() && (Anzahl.empty() || Anzahl.size() > 4 || Ziffern(Anzahl) != Anzahl || std::stoul(Anzahl) == 0 ||
-                           std::stoul(Anzahl) > 1000))
+                          std::stoul(Anzahl) > 1000))
     Meldung = "Anzahl „"_cp1252 + Anzahl + "“: 1 bis 1000"_cp1252;
   if (!Meldung.empty()) {
     Fehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(Meldung)) << "\n";

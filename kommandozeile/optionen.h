@@ -16,7 +16,7 @@ struct TOptionen {
   bool Streng = false;
   std::optional<std::string> Daten;
   std::optional<std::string> Kennzeichen;
-  std::optional<std::string> Spalte;                              // --spalte N|NAME
+  std::optional<std::string> Spalte;                        // --spalte N|NAME
   std::optional<std::pair<std::string, std::string>> Frei;  // --frei REIHE ANZAHL
   std::vector<std::string> Nummern;
 };

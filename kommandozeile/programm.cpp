@@ -1,8 +1,8 @@
 #include "kommandozeile/programm.h"
 
 #include "kommandozeile/ausgabe.h"
-#include "kommandozeile/liste_ausgabe.h"
 #include "kommandozeile/auswertung.h"
+#include "kommandozeile/liste_ausgabe.h"
 #include "kommandozeile/listenleser.h"
 #include "kommandozeile/optionen.h"
 
@@ -130,7 +130,8 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
     const auto Anfang = Text.Text.find_first_not_of(" \t");
     if (Anfang != std::string::npos && Text.Text[Anfang] != '#') {
       TErgebnis Ergebnis = Auswerten(Wissen, std::move(Text), Optionen.Erklaeren);
-      if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis)); Doppelt.Art != TDoppelArt::Keine)
+      if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis));
+          Doppelt.Art != TDoppelArt::Keine)
         Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
       Melden(Ergebnis);
     }

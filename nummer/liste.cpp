@@ -199,9 +199,9 @@ TDoppelt TDoppelSuche::Anmelden(std::size_t Zeile, const TSchluessel& Schluessel
   TDoppelt Doppelt;
   Doppelt.Andere = Gefunden->second.Zeile;
   Doppelt.AndererSchluessel = Erste;
-  Doppelt.Art = Erste.Zwoelf != Schluessel.Zwoelf                     ? TDoppelArt::AnderePruefziffer
+  Doppelt.Art = Erste.Zwoelf != Schluessel.Zwoelf                   ? TDoppelArt::AnderePruefziffer
                 : OhneRand(Erste.Text) != OhneRand(Schluessel.Text) ? TDoppelArt::AndersGeschrieben
-                                                                      : TDoppelArt::Gleich;
+                                                                    : TDoppelArt::Gleich;
   return Doppelt;
 }
 
@@ -223,16 +223,16 @@ std::string DoppelText(const TDoppelt& Doppelt)
 {
   const std::string Zeile = "Zeile " + std::to_string(Doppelt.Andere);
   switch (Doppelt.Art) {
-  case TDoppelArt::Keine:
-    return {};
-  case TDoppelArt::Gleich:
-    return "doppelt: dieselbe Nummer wie " + Zeile;
-  case TDoppelArt::AndersGeschrieben:
-    return "doppelt: derselbe Wagen wie " + Zeile + ", dort anders geschrieben: „"_cp1252 +
-           OhneRand(Doppelt.AndererSchluessel.Text) + "“"_cp1252;
-  case TDoppelArt::AnderePruefziffer:
-    return "doppelt: dieselben 11 Ziffern wie " + Zeile + ", dort mit Prüfziffer "_cp1252 +
-           Doppelt.AndererSchluessel.Zwoelf.substr(11);
+    case TDoppelArt::Keine:
+      return {};
+    case TDoppelArt::Gleich:
+      return "doppelt: dieselbe Nummer wie " + Zeile;
+    case TDoppelArt::AndersGeschrieben:
+      return "doppelt: derselbe Wagen wie " + Zeile + ", dort anders geschrieben: „"_cp1252 +
+             OhneRand(Doppelt.AndererSchluessel.Text) + "“"_cp1252;
+    case TDoppelArt::AnderePruefziffer:
+      return "doppelt: dieselben 11 Ziffern wie " + Zeile + ", dort mit Prüfziffer "_cp1252 +
+             Doppelt.AndererSchluessel.Zwoelf.substr(11);
   }
   return {};
 }
@@ -262,8 +262,7 @@ std::string FreiAuftragLesen(std::string_view Text, TFreiAuftrag& Auftrag)
       return "Reihe „"_cp1252 + Reihe + "“ enthält anderes als Ziffern"_cp1252;
   }
   if (Ziffern.size() != 8)
-    return "eine Reihe sind die ersten 8 Ziffern, „"_cp1252 + Reihe + "“ hat "_cp1252 +
-           std::to_string(Ziffern.size());
+    return "eine Reihe sind die ersten 8 Ziffern, „"_cp1252 + Reihe + "“ hat "_cp1252 + std::to_string(Ziffern.size());
   if (Auftrag.Von > Auftrag.Bis)
     return "Ordnungsnummern " + std::to_string(Auftrag.Von) + "-" + std::to_string(Auftrag.Bis) + ": von nach bis";
   Auftrag.Reihe = Ziffern;

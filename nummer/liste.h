@@ -73,9 +73,9 @@ struct TSchluessel {
 };
 enum class TDoppelArt {
   Keine,
-  Gleich,              // dieselbe Nummer, genauso geschrieben
-  AndersGeschrieben,   // dieselbe Nummer, anders geschrieben: derselbe Wagen
-  AnderePruefziffer,   // dieselben 11 Ziffern, andere Pruefziffer
+  Gleich,             // dieselbe Nummer, genauso geschrieben
+  AndersGeschrieben,  // dieselbe Nummer, anders geschrieben: derselbe Wagen
+  AnderePruefziffer,  // dieselben 11 Ziffern, andere Pruefziffer
 };
 struct TDoppelt {
   TDoppelArt Art = TDoppelArt::Keine;

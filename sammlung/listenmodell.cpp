@@ -46,18 +46,18 @@ QIcon Symbol(TUrteilArt Art)
   static const QIcon Unvollstaendig = Zeichnen(QColor(0xb3, 0x6b, 0x00), QStringLiteral("?"));
   static const QIcon Unbrauchbar = Zeichnen(QColor(0x5e, 0x5c, 0x64), QStringLiteral("!"));
   switch (Art) {
-  case TUrteilArt::Korrekt:
-    return Korrekt;
-  case TUrteilArt::Berechnet:
-    return Berechnet;
-  case TUrteilArt::Falsch:
-    return Falsch;
-  case TUrteilArt::Unvollstaendig:
-    return Unvollstaendig;
-  case TUrteilArt::Unbrauchbar:
-    return Unbrauchbar;
-  case TUrteilArt::Offen:
-    break;
+    case TUrteilArt::Korrekt:
+      return Korrekt;
+    case TUrteilArt::Berechnet:
+      return Berechnet;
+    case TUrteilArt::Falsch:
+      return Falsch;
+    case TUrteilArt::Unvollstaendig:
+      return Unvollstaendig;
+    case TUrteilArt::Unbrauchbar:
+      return Unbrauchbar;
+    case TUrteilArt::Offen:
+      break;
   }
   return {};
 }
@@ -72,14 +72,14 @@ TZeile NeueZeile(QStringList Zellen)
 QColor Hintergrund(TUrteilArt Art)
 {
   switch (Art) {
-  case TUrteilArt::Falsch:
-    return {0xf8, 0xd7, 0xda};
-  case TUrteilArt::Unvollstaendig:
-    return {0xff, 0xec, 0xc7};
-  case TUrteilArt::Unbrauchbar:
-    return {0xe4, 0xe3, 0xe8};
-  default:
-    return {};
+    case TUrteilArt::Falsch:
+      return {0xf8, 0xd7, 0xda};
+    case TUrteilArt::Unvollstaendig:
+      return {0xff, 0xec, 0xc7};
+    case TUrteilArt::Unbrauchbar:
+      return {0xe4, 0xe3, 0xe8};
+    default:
+      return {};
   }
 }
 
@@ -112,32 +112,32 @@ QString TListenModell::Text(int ZeilenIndex, int Spalte) const
   const auto Geteilt = [](const std::string* Text) { return Text ? AusCp1252(*Text) : QString(); };
   const auto Ziffer = [](char Zeichen) { return Zeichen ? QString(QChar(Zeichen)) : QString(); };
   switch (Spalte - Benutzerspalten()) {
-  case Gelesen:
-    return Z.Ziffern.empty() ? QString() : AusCp1252(NummerGegliedert(Z.Ziffern));
-  case Angeschrieben:
-    return Ziffer(Z.Angeschrieben);
-  case Berechnet:
-    return Ziffer(Z.Berechnet);
-  case Urteil: {
-    static const QStringList Urteile = {QStringLiteral("nicht geprüft"), QStringLiteral("korrekt"),
-                                        QStringLiteral("berechnet"),     QStringLiteral("falsch"),
-                                        QStringLiteral("unvollständig"), QStringLiteral("unbrauchbar")};
-    return Urteile[static_cast<int>(Z.Art)];
-  }
-  case Art:
-    return Geteilt(Z.Wagenart);
-  case Land:
-    return Geteilt(Z.Land);
-  case Halter:
-    return Geteilt(Z.Halter);
-  case Gattung:
-    return Geteilt(Z.Gattung);
-  case Doppelt:
-    return AusCp1252(DoppelText(DoppeltZu(ZeilenIndex)));
-  case Befunde:
-    return AusCp1252(Z.Befunde);
-  default:
-    return {};
+    case Gelesen:
+      return Z.Ziffern.empty() ? QString() : AusCp1252(NummerGegliedert(Z.Ziffern));
+    case Angeschrieben:
+      return Ziffer(Z.Angeschrieben);
+    case Berechnet:
+      return Ziffer(Z.Berechnet);
+    case Urteil: {
+      static const QStringList Urteile = {QStringLiteral("nicht geprüft"), QStringLiteral("korrekt"),
+                                          QStringLiteral("berechnet"),     QStringLiteral("falsch"),
+                                          QStringLiteral("unvollständig"), QStringLiteral("unbrauchbar")};
+      return Urteile[static_cast<int>(Z.Art)];
+    }
+    case Art:
+      return Geteilt(Z.Wagenart);
+    case Land:
+      return Geteilt(Z.Land);
+    case Halter:
+      return Geteilt(Z.Halter);
+    case Gattung:
+      return Geteilt(Z.Gattung);
+    case Doppelt:
+      return AusCp1252(DoppelText(DoppeltZu(ZeilenIndex)));
+    case Befunde:
+      return AusCp1252(Z.Befunde);
+    default:
+      return {};
   }
 }
 
@@ -162,17 +162,36 @@ QVariant TListenModell::data(const QModelIndex& Index, int Rolle) const
 
 QVariant TListenModell::headerData(int Abschnitt, Qt::Orientation Richtung, int Rolle) const
 {
+  if (Rolle == Qt::ToolTipRole && Richtung == Qt::Horizontal && Abschnitt >= Benutzerspalten()) {
+    static const QStringList Erklaerungen = {
+        QStringLiteral("Die Nummer, wie Tandrix sie gelesen hat, gegliedert"),
+        QStringLiteral("Prüfziffer, wie sie auf dem Wagen steht"),
+        QStringLiteral("Prüfziffer, aus den ersten 11 Ziffern berechnet"),
+        QStringLiteral("korrekt, falsch, berechnet (11 Ziffern), unvollständig (mit ?) oder unbrauchbar"),
+        QStringLiteral("Güterwagen, Reisezugwagen oder Art des Triebfahrzeugs"),
+        QStringLiteral("Land bzw. Eigentumsverwaltung (Stellen 3–4)"),
+        QStringLiteral("Halter laut Anschrift und Halterregister"),
+        QStringLiteral("Wagengattung bzw. Baureihe"),
+        QStringLiteral("Zeile mit denselben 11 Ziffern"),
+        QStringLiteral("Abweichungen der Anschrift und Hinweise")};
+    return Erklaerungen.value(Abschnitt - Benutzerspalten());
+  }
   if (Rolle != Qt::DisplayRole)
     return {};
   if (Richtung == Qt::Vertical)
     return Abschnitt + 1;
   if (Abschnitt < Benutzerspalten())
     return FKopf[Abschnitt];
-  static const QStringList Eigene = {QStringLiteral("Nummer gelesen"), QStringLiteral("Prüfziffer angeschrieben"),
-                                     QStringLiteral("Prüfziffer berechnet"), QStringLiteral("Urteil"),
-                                     QStringLiteral("Art"), QStringLiteral("Land / Verwaltung"),
-                                     QStringLiteral("Halter"), QStringLiteral("Gattung / Baureihe"),
-                                     QStringLiteral("Doppelt"), QStringLiteral("Befunde")};
+  static const QStringList Eigene = {QStringLiteral("Nummer gelesen"),
+                                     QStringLiteral("Prüfziffer"),
+                                     QStringLiteral("berechnet"),
+                                     QStringLiteral("Urteil"),
+                                     QStringLiteral("Art"),
+                                     QStringLiteral("Land / Verwaltung"),
+                                     QStringLiteral("Halter"),
+                                     QStringLiteral("Gattung / Baureihe"),
+                                     QStringLiteral("Doppelt"),
+                                     QStringLiteral("Befunde")};
   return Eigene.value(Abschnitt - Benutzerspalten());
 }
 
@@ -236,14 +255,14 @@ void TListenModell::Auswerten(TZeile& Z)
           : E.Urteil == "falsch"    ? TUrteilArt::Falsch
                                     : TUrteilArt::Unvollstaendig;
   for (const TBefund& Befund : E.Befunde)
-    Z.Befunde += (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") +
-                 Befund.Text;
+    Z.Befunde +=
+        (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
   if (Z.Berechnet != 0 && FWissen.MitDaten) {
     const TWagenart Wagenart = ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11));
-    Z.Wagenart = Geteilt(Wagenart == TWagenart::Gueterwagen      ? "Güterwagen"_cp1252
+    Z.Wagenart = Geteilt(Wagenart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
                          : Wagenart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
                          : Wagenart == TWagenart::Triebfahrzeug ? E.Spalten[1]
-                                                                 : std::string());
+                                                                : std::string());
     Z.Land = Geteilt(E.Spalten[2]);
     Z.Gattung = Geteilt(E.Spalten[3]);
   }

@@ -53,10 +53,11 @@ constexpr qint64 SchrittMillisekunden = 40;
 
 const QList<QPair<QString, char>>& Trennerliste()
 {
-  static const QList<QPair<QString, char>> Liste = {
-      {QStringLiteral("Tabulator"), '\t'},        {QStringLiteral("Semikolon ;"), ';'},
-      {QStringLiteral("Komma ,"), ','},           {QStringLiteral("senkrechter Strich |"), '|'},
-      {QStringLiteral("keiner (eine Spalte)"), '\0'}};
+  static const QList<QPair<QString, char>> Liste = {{QStringLiteral("Tabulator"), '\t'},
+                                                    {QStringLiteral("Semikolon ;"), ';'},
+                                                    {QStringLiteral("Komma ,"), ','},
+                                                    {QStringLiteral("senkrechter Strich |"), '|'},
+                                                    {QStringLiteral("keiner (eine Spalte)"), '\0'}};
   return Liste;
 }
 
@@ -150,7 +151,8 @@ void TSammelfenster::FlaecheAnlegen()
   FSpalte->setAccessibleName(QStringLiteral("Spalte mit der Nummer"));
   FNurAuffaelliges = new QCheckBox(QStringLiteral("nur &Auffälliges"));
   FNurAuffaelliges->setAccessibleName(QStringLiteral("Nur auffällige Zeilen zeigen"));
-  FNurAuffaelliges->setToolTip(QStringLiteral("falsch, unvollständig, unbrauchbar, doppelt oder eine Abweichung der Anschrift"));
+  FNurAuffaelliges->setToolTip(
+      QStringLiteral("falsch, unvollständig, unbrauchbar, doppelt oder eine Abweichung der Anschrift"));
   auto* Zeile2 = new QHBoxLayout;
   Zeile2->addWidget(Beschriftung(QStringLiteral("&Trenner:"), FTrenner));
   Zeile2->addWidget(FTrenner);
@@ -196,12 +198,14 @@ void TSammelfenster::FlaecheAnlegen()
   auto* Teiler = new QSplitter(Qt::Horizontal);
   Teiler->addWidget(FTabelle);
   Teiler->addWidget(Rechts);
-  Teiler->setStretchFactor(0, 3);
-  Teiler->setStretchFactor(1, 2);
+  Teiler->setStretchFactor(0, 2);
+  Teiler->setStretchFactor(1, 1);
+  Teiler->setSizes({700, 380});
   Spalte->addWidget(Teiler, 1);
   setCentralWidget(Flaeche);
 
-  FZusammenfassung = new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
+  FZusammenfassung =
+      new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
   FFortschritt = new QProgressBar;
   FFortschritt->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
   FFortschritt->setMaximumWidth(200);
@@ -272,22 +276,23 @@ void TSammelfenster::MenuesAnlegen()
 
   QMenu* Hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
   Hilfe->addAction(QStringLiteral("Ü&ber Tandrix Sammlung"), this, [this] {
-    QMessageBox::about(this, QStringLiteral("Über Tandrix Sammlung"),
-                       QStringLiteral("Tandrix Sammlung %1\n\nPrüft ganze Listen von Wagennummern: einfügen oder "
-                                      "öffnen, prüfen, reparieren, als CSV%2 speichern.\nDaten: %3")
-                           .arg(QCoreApplication::applicationVersion(),
-                                XlsxVorhanden() ? QStringLiteral(" oder Excel-Arbeitsmappe") : QString(),
-                                FWissen->MitDaten ? AusCp1252(FStammdaten.Version)
-                                                  : QStringLiteral("Wagen.ebb nicht geladen")));
+    QMessageBox::about(
+        this, QStringLiteral("Über Tandrix Sammlung"),
+        QStringLiteral("Tandrix Sammlung %1\n\nPrüft ganze Listen von Wagennummern: einfügen oder "
+                       "öffnen, prüfen, reparieren, als CSV%2 speichern.\nDaten: %3")
+            .arg(QCoreApplication::applicationVersion(),
+                 XlsxVorhanden() ? QStringLiteral(" oder Excel-Arbeitsmappe") : QString(),
+                 FWissen->MitDaten ? AusCp1252(FStammdaten.Version) : QStringLiteral("Wagen.ebb nicht geladen")));
   });
 }
 
 void TSammelfenster::TitelSetzen()
 {
   const QString Name = FOriginal.isEmpty() ? (FModell->rowCount() > 0 ? QStringLiteral("eingefügte Liste")
-                                                                        : QStringLiteral("keine Liste"))
+                                                                      : QStringLiteral("keine Liste"))
                                            : QFileInfo(FOriginal).fileName();
-  setWindowTitle(QStringLiteral("Tandrix Sammlung – %1%2").arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString()));
+  setWindowTitle(
+      QStringLiteral("Tandrix Sammlung – %1%2").arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString()));
 }
 
 bool TSammelfenster::Oeffnen(const QString& Datei)
@@ -309,9 +314,8 @@ void TSammelfenster::OeffnenFragen()
                            QStringLiteral("Die Liste hat ungespeicherte Änderungen. Trotzdem eine andere öffnen?"),
                            {QStringLiteral("Verwerfen und öffnen"), QStringLiteral("Abbrechen")}, 1) != 0)
     return;
-  const QString Datei = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Liste öffnen"), QString(),
-      QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
+  const QString Datei = QFileDialog::getOpenFileName(this, QStringLiteral("Liste öffnen"), QString(),
+                                                     QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
   if (!Datei.isEmpty() && !Oeffnen(Datei))
     QMessageBox::warning(this, QStringLiteral("Öffnen"),
                          QStringLiteral("„%1“ ließ sich nicht lesen (oder ist größer als 64 MB).").arg(Datei));
@@ -320,11 +324,13 @@ void TSammelfenster::OeffnenFragen()
 void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe)
 {
   FArbeit.stop();
-  TListenErgebnis Gelesen = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe);
+  TListenErgebnis Gelesen =
+      ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe);
   TListe& Liste = Gelesen.Tabelle;
   QStringList Kopf;
   for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
-    const QString Name = Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
+    const QString Name =
+        Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
     Kopf << (Name.isEmpty() ? QStringLiteral("Spalte %1").arg(Spalte + 1) : Name);
   }
   std::vector<QStringList> Zeilen;
@@ -392,13 +398,13 @@ void TSammelfenster::ArbeitsSchritt()
   }
   FFortschritt->setValue(FNaechste);
   if (!FBreitenGesetzt) {
-    // Breiten nach den ersten Zeilen, hoechstens 250 Pixel: eine lange Zelle soll nicht die
+    // Breiten nach den ersten Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
     // ganze Tabelle verschieben.
     FBreitenGesetzt = true;
     FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
     FTabelle->resizeColumnsToContents();
     for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
-      FTabelle->setColumnWidth(Spalte, std::min(FTabelle->columnWidth(Spalte), 250));
+      FTabelle->setColumnWidth(Spalte, std::min(FTabelle->columnWidth(Spalte), 220));
   }
   if (FNaechste >= Zeilen)
     ArbeitBeenden(false);
@@ -425,16 +431,18 @@ void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
     ++Zaehler[static_cast<int>(FModell->Zeile(I).Art)];
     Doppelte += FModell->Zeile(I).DoppelArt != TDoppelArt::Keine;
   }
-  QString Text = QStringLiteral("%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
-                     .arg(FModell->rowCount())
-                     .arg(Zaehler[static_cast<int>(TUrteilArt::Korrekt)])
-                     .arg(Zaehler[static_cast<int>(TUrteilArt::Berechnet)])
-                     .arg(Zaehler[static_cast<int>(TUrteilArt::Falsch)])
-                     .arg(Zaehler[static_cast<int>(TUrteilArt::Unvollstaendig)])
-                     .arg(Zaehler[static_cast<int>(TUrteilArt::Unbrauchbar)])
-                     .arg(Doppelte);
+  QString Text =
+      QStringLiteral("%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
+          .arg(FModell->rowCount())
+          .arg(Zaehler[static_cast<int>(TUrteilArt::Korrekt)])
+          .arg(Zaehler[static_cast<int>(TUrteilArt::Berechnet)])
+          .arg(Zaehler[static_cast<int>(TUrteilArt::Falsch)])
+          .arg(Zaehler[static_cast<int>(TUrteilArt::Unvollstaendig)])
+          .arg(Zaehler[static_cast<int>(TUrteilArt::Unbrauchbar)])
+          .arg(Doppelte);
   if (Abgebrochen)
-    Text += QStringLiteral("; Prüfung abgebrochen, %1 Zeilen nicht geprüft").arg(Zaehler[static_cast<int>(TUrteilArt::Offen)]);
+    Text += QStringLiteral("; Prüfung abgebrochen, %1 Zeilen nicht geprüft")
+                .arg(Zaehler[static_cast<int>(TUrteilArt::Offen)]);
   FZusammenfassung->setText(Text);
 }
 
@@ -566,7 +574,8 @@ std::vector<int> TSammelfenster::ZeilenDerAnsicht(bool NurMarkierte) const
   std::vector<int> Zeilen;
   if (NurMarkierte) {
     QModelIndexList Markiert = FTabelle->selectionModel()->selectedRows();
-    std::sort(Markiert.begin(), Markiert.end(), [](const QModelIndex& A, const QModelIndex& B) { return A.row() < B.row(); });
+    std::sort(Markiert.begin(), Markiert.end(),
+              [](const QModelIndex& A, const QModelIndex& B) { return A.row() < B.row(); });
     for (const QModelIndex& Index : Markiert)
       Zeilen.push_back(FFilter->mapToSource(Index).row());
     return Zeilen;
@@ -601,8 +610,8 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
   } else {
     QSaveFile Ausgabe(Datei);
     if (!Ausgabe.open(QIODevice::WriteOnly) ||
-        Ausgabe.write(CsvText(Inhalt, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung
-                                                                 : TCsvZeichensatz::Windows1252)) < 0 ||
+        Ausgabe.write(CsvText(
+            Inhalt, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung : TCsvZeichensatz::Windows1252)) < 0 ||
         !Ausgabe.commit())
       return QStringLiteral("„%1“ ließ sich nicht schreiben (Ordner schreibgeschützt oder Laufwerk voll?).").arg(Datei);
   }
@@ -620,14 +629,18 @@ bool TSammelfenster::SpeichernUnter()
   const QString CsvUtf8 = QStringLiteral("CSV, UTF-8 (*.csv)");
   const QString Xlsx = QStringLiteral("Excel-Arbeitsmappe (*.xlsx)");
   QString Filter = Csv1252;
-  const QString Vorschlag = FOriginal.isEmpty() ? QStringLiteral("sammlung-geprueft.csv")
-                                                : QFileInfo(FOriginal).dir().filePath(QFileInfo(FOriginal).completeBaseName() +
-                                                                                       QStringLiteral("-geprueft.csv"));
-  QString Datei = QFileDialog::getSaveFileName(this, QStringLiteral("Liste speichern"), Vorschlag,
-                                               QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Filter);
+  const QString Vorschlag = FOriginal.isEmpty()
+                                ? QStringLiteral("sammlung-geprueft.csv")
+                                : QFileInfo(FOriginal).dir().filePath(QFileInfo(FOriginal).completeBaseName() +
+                                                                      QStringLiteral("-geprueft.csv"));
+  QString Datei =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Liste speichern"), Vorschlag,
+                                   QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Filter);
   if (Datei.isEmpty())
     return false;
-  const TFormat Format = Filter == Xlsx ? TFormat::Xlsx : Filter == CsvUtf8 ? TFormat::CsvUtf8 : TFormat::CsvWindows1252;
+  const TFormat Format = Filter == Xlsx      ? TFormat::Xlsx
+                         : Filter == CsvUtf8 ? TFormat::CsvUtf8
+                                             : TFormat::CsvWindows1252;
   const QString Endung = Format == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
   if (!Datei.endsWith(Endung, Qt::CaseInsensitive))
     Datei += Endung;
@@ -712,7 +725,8 @@ void TSammelfenster::FreieNummern()
     Dazu->setEnabled(!Freie.isEmpty());
     Kopieren->setEnabled(!Freie.isEmpty());
   });
-  connect(Kopieren, &QPushButton::clicked, &Dialog, [&] { QApplication::clipboard()->setText(Freie.join(u'\n') + u'\n'); });
+  connect(Kopieren, &QPushButton::clicked, &Dialog,
+          [&] { QApplication::clipboard()->setText(Freie.join(u'\n') + u'\n'); });
   connect(Dazu, &QPushButton::clicked, &Dialog, [&] {
     if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
       FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
@@ -735,9 +749,10 @@ void TSammelfenster::FreieNummern()
 void TSammelfenster::closeEvent(QCloseEvent* Ereignis)
 {
   if (FGeaendert) {
-    const int Wahl = Fragen(this, QStringLiteral("Tandrix Sammlung"),
-                            QStringLiteral("Die Liste hat ungespeicherte Änderungen. Vor dem Schließen speichern?"),
-                            {QStringLiteral("Speichern …"), QStringLiteral("Nicht speichern"), QStringLiteral("Abbrechen")}, 0);
+    const int Wahl =
+        Fragen(this, QStringLiteral("Tandrix Sammlung"),
+               QStringLiteral("Die Liste hat ungespeicherte Änderungen. Vor dem Schließen speichern?"),
+               {QStringLiteral("Speichern …"), QStringLiteral("Nicht speichern"), QStringLiteral("Abbrechen")}, 0);
     if (Wahl == 2 || Wahl < 0 || (Wahl == 0 && !SpeichernUnter())) {
       Ereignis->ignore();
       return;

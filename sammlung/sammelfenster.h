@@ -101,9 +101,9 @@ private:
   int FNaechste = 0;  // naechste auszuwertende Zeile
   bool FBreitenGesetzt = false;
 
-  QByteArray FRoh;         // was zuletzt als Ganzes gelesen wurde, fuer eine andere Lesart
-  QString FOriginal;       // geoeffnete Datei: wird nie ohne Frage ueberschrieben
-  QString FZiel;           // zuletzt gespeichert
+  QByteArray FRoh;    // was zuletzt als Ganzes gelesen wurde, fuer eine andere Lesart
+  QString FOriginal;  // geoeffnete Datei: wird nie ohne Frage ueberschrieben
+  QString FZiel;      // zuletzt gespeichert
   TFormat FZielFormat = TFormat::CsvWindows1252;
   bool FGeaendert = false;
   bool FLeseArtWirdGezeigt = false;

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #ifdef TANDRIX_MIT_XLSX
-#include <xlsxwriter.h>
+#  include <xlsxwriter.h>
 #endif
 
 namespace {
@@ -28,12 +28,10 @@ QString Sichtbar(const QString& Text)
   Ergebnis.reserve(Text.size());
   for (const QChar Zeichen : Text) {
     const char16_t Code = Zeichen.unicode();
-    if ((Code < 0x20 && Code != u'\t') || Code == 0x7F)
-      {
+    if ((Code < 0x20 && Code != u'\t') || Code == 0x7F) {
       Ergebnis += QChar(u'^');
       Ergebnis += QChar(static_cast<char16_t>(Code ^ 0x40));
-    }
-    else if (Code >= 0x80 && Code < 0xA0)
+    } else if (Code >= 0x80 && Code < 0xA0)
       Ergebnis += QChar(u'?');
     else
       Ergebnis += Zeichen;
@@ -112,8 +110,7 @@ QString XlsxSchreiben(const TTabellenInhalt& Inhalt, const QString& Datei)
   format_set_num_format(Text, "@");
   const auto Schreiben = [&](lxw_row_t Zeile, const QStringList& Zellen, lxw_format* Format) {
     for (qsizetype Spalte = 0; Spalte < Zellen.size(); ++Spalte)
-      worksheet_write_string(Blatt, Zeile, static_cast<lxw_col_t>(Spalte), Zellen[Spalte].toUtf8().constData(),
-                             Format);
+      worksheet_write_string(Blatt, Zeile, static_cast<lxw_col_t>(Spalte), Zellen[Spalte].toUtf8().constData(), Format);
   };
   Schreiben(0, Inhalt.Kopf, Fett);
   for (std::size_t I = 0; I < Inhalt.Zeilen.size(); ++I)
@@ -135,8 +132,9 @@ bool XlsxVorhanden() { return false; }
 
 QString XlsxSchreiben(const TTabellenInhalt&, const QString&)
 {
-  return QStringLiteral("Diese Ausgabe von Tandrix Sammlung schreibt keine .xlsx-Dateien; "
-                        "bitte als CSV speichern, Excel und LibreOffice öffnen sie ebenso.");
+  return QStringLiteral(
+      "Diese Ausgabe von Tandrix Sammlung schreibt keine .xlsx-Dateien; "
+      "bitte als CSV speichern, Excel und LibreOffice öffnen sie ebenso.");
 }
 
 #endif

@@ -28,10 +28,11 @@ TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {}
 // Eine Sammlung, wie Excel sie kopiert; Nummern aus tests/daten/anschriften.csv:
 // Roco 67193 laut http://modellbahninfo.org/?p=8287 (Pruefziffer laut Formel falsch, waere 4),
 // Eanos-x laut https://tt-board.de/forum/threads/gueterwagen-wie-wo-was.6918/page-6.
-const std::string Sammlung = "Hersteller\tNummer\tBemerkung\r\n"
-                             "Roco 67193\t31 51 537 6 204-3 PL-PKPC Eanos\t\"Set, \"\"Wagen 1\"\"\"\r\n"
-                             "Eigenbau\t31 80 537 7 614-8\t=SUMME(A1)\r\n"
-                             "Eigenbau\t318053776148\tzweimal\r\n";
+const std::string Sammlung =
+    "Hersteller\tNummer\tBemerkung\r\n"
+    "Roco 67193\t31 51 537 6 204-3 PL-PKPC Eanos\t\"Set, \"\"Wagen 1\"\"\"\r\n"
+    "Eigenbau\t31 80 537 7 614-8\t=SUMME(A1)\r\n"
+    "Eigenbau\t318053776148\tzweimal\r\n";
 
 TEST(Spalte, CsvBehaeltEigeneSpaltenVornUndHaeltDieZusagen)
 {
@@ -73,7 +74,9 @@ TEST(Liste, DoppelteNennenDieFruehereZeile)
   const std::string Derselbe = "doppelt: derselbe Wagen wie Zeile 1";
   ASSERT_NE(Lauf.Aus.find(Derselbe), std::string::npos);
   EXPECT_EQ(Lauf.Aus.find(Derselbe), Lauf.Aus.rfind(Derselbe)) << "nur die dritte Zeile";
-  EXPECT_NE(Lauf.Aus.find("doppelt: dieselben 11 Ziffern wie Zeile 1, dort mit Pr\xFC" "fziffer 8"), std::string::npos);
+  EXPECT_NE(Lauf.Aus.find("doppelt: dieselben 11 Ziffern wie Zeile 1, dort mit Pr\xFC"
+                          "fziffer 8"),
+            std::string::npos);
 }
 
 TEST(Frei, NummernOhneBelegteUndMeldungen)

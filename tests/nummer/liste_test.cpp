@@ -34,13 +34,17 @@ INSTANTIATE_TEST_SUITE_P(
     Liste, Zerlegen,
     testing::Values(
         // So kopiert Excel zwei Zeilen: Tabulator, CR LF, Anfuehrungszeichen nur wo noetig.
-        TZerlegenFall{"ExcelKopie", "Roco 67193\t" + Roco + "\r\nWagen \"A\"\t\"" + Eanos + "\"\r\n", '\t',
+        TZerlegenFall{"ExcelKopie",
+                      "Roco 67193\t" + Roco + "\r\nWagen \"A\"\t\"" + Eanos + "\"\r\n",
+                      '\t',
                       {{"Roco 67193", Roco}, {"Wagen \"A\"", Eanos}}},
-        TZerlegenFall{"VerdoppelteAnfuehrung", "\"Schlafwagen \"\"WLABmh\"\"\";" + Schlafwagen + "\n", ';',
+        TZerlegenFall{"VerdoppelteAnfuehrung",
+                      "\"Schlafwagen \"\"WLABmh\"\"\";" + Schlafwagen + "\n",
+                      ';',
                       {{"Schlafwagen \"WLABmh\"", Schlafwagen}}},
         // LibreOffice schreibt Zeilenumbrueche in Zellen in Anfuehrungszeichen.
-        TZerlegenFall{"UmbruchInZelle", "\"Lok\nFoto\";" + Lok + "\r" + Eanos + ";x", ';',
-                      {{"Lok\nFoto", Lok}, {Eanos, "x"}}},
+        TZerlegenFall{
+            "UmbruchInZelle", "\"Lok\nFoto\";" + Lok + "\r" + Eanos + ";x", ';', {{"Lok\nFoto", Lok}, {Eanos, "x"}}},
         TZerlegenFall{"LeereZeilenUndLeereFelder", "\n\n" + Eanos + ";;\n\r\n;\n", ';', {{Eanos, "", ""}, {"", ""}}},
         TZerlegenFall{"OffeneAnfuehrungBisZumEnde", "a;\"" + Eanos + "\nb", ';', {{"a", Eanos + "\nb"}}},
         TZerlegenFall{"OhneTrennerJedeZeileEineZelle", Eanos + ";1\n" + Lok, '\0', {{Eanos + ";1"}, {Lok}}}),
@@ -91,19 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Der Kopf von tests/daten/anschriften.csv und zwei ihrer Zeilen.
         TLeseFall{"SemikolonMitKopf",
-                  "Anschrift;Art;Land\n" + Eanos + ";Gueterwagen;80\n" + Lok + ";Triebfahrzeug;80\n", nullptr, -1, ';', true, 0, 2,
-                  Eanos},
+                  "Anschrift;Art;Land\n" + Eanos + ";Gueterwagen;80\n" + Lok + ";Triebfahrzeug;80\n", nullptr, -1, ';',
+                  true, 0, 2, Eanos},
         TLeseFall{"TabulatorOhneKopfNummerHinten",
-                  "Roco 67193\t\"Eanos\"\t" + Roco + "\nArnold\tWLABmh\t" + Schlafwagen + "\n", nullptr, -1, '\t', false, 2, 2,
-                  Roco},
-        TLeseFall{"KommaMitKopfInWindows1252", "Hersteller,Nummer\nM\xE4rklin," + Eanos + "\nFleischmann," + Lok + "\n", nullptr,
-                  -1, ',', true, 1, 2, Eanos},
+                  "Roco 67193\t\"Eanos\"\t" + Roco + "\nArnold\tWLABmh\t" + Schlafwagen + "\n", nullptr, -1, '\t',
+                  false, 2, 2, Roco},
+        TLeseFall{"KommaMitKopfInWindows1252", "Hersteller,Nummer\nM\xE4rklin," + Eanos + "\nFleischmann," + Lok + "\n",
+                  nullptr, -1, ',', true, 1, 2, Eanos},
         TLeseFall{"SenkrechterStrich", "a|" + Eanos + "\nb|" + Lok + "\n", nullptr, -1, '|', false, 1, 2, Eanos},
         TLeseFall{"ReineZeilen", Eanos + "\n" + Schlafwagen + "\n" + Lok + "\n", nullptr, -1, '\0', false, 0, 3, Eanos},
-        TLeseFall{"Utf8MitKennung", "\xEF\xBB\xBFNummer;Bemerkung\n" + Eanos + ";sch\xC3\xB6n\n", nullptr, -1, ';', true, 0, 1, Eanos},
-        TLeseFall{"Utf16VonPowerShell", Utf16LE("Nummer\tx\r\n" + Eanos + "\t1\r\n"), nullptr, -1, '\t', true, 0, 1, Eanos},
-        TLeseFall{"SpalteNachName", "Nr;Wagen;Nummer\n1;" + Eanos + ";" + Lok + "\n", "nummer", -1, ';',
-                  true, 2, 1, Lok},
+        TLeseFall{"Utf8MitKennung", "\xEF\xBB\xBFNummer;Bemerkung\n" + Eanos + ";sch\xC3\xB6n\n", nullptr, -1, ';',
+                  true, 0, 1, Eanos},
+        TLeseFall{"Utf16VonPowerShell", Utf16LE("Nummer\tx\r\n" + Eanos + "\t1\r\n"), nullptr, -1, '\t', true, 0, 1,
+                  Eanos},
+        TLeseFall{"SpalteNachName", "Nr;Wagen;Nummer\n1;" + Eanos + ";" + Lok + "\n", "nummer", -1, ';', true, 2, 1,
+                  Lok},
         TLeseFall{"SpalteNachZahlUndKopfVorgegeben", Eanos + ";" + Lok + "\n", "2", 0, ';', false, 1, 1, Lok}),
     [](const testing::TestParamInfo<TLeseFall>& Info) { return std::string(Info.param.Name); });
 
@@ -140,32 +146,33 @@ TEST_P(Doppelte, ArtUndVerweis)
 using A = TDoppelArt;
 INSTANTIATE_TEST_SUITE_P(
     Liste, Doppelte,
-    testing::Values(
-        TDoppelFall{"GleichGeschrieben",
-                    {{"318053776148", Eanos}, {"918061861301", Lok}, {"318053776148", " " + Eanos}},
-                    {A::Gleich, A::Keine, A::Gleich},
-                    {2, 0, 0}},
-        TDoppelFall{"DerselbeWagenAndersGeschrieben",
-                    {{"318053776148", Eanos}, {"318053776148", "318053776148"}},
-                    {A::AndersGeschrieben, A::AndersGeschrieben},
-                    {1, 0}},
-        // Roco-Modell mit der Pruefziffer 3 neben dem Vorbild mit der richtigen 4
-        // (http://modellbahninfo.org/?p=8287).
-        TDoppelFall{"AnderePruefziffer",
-                    {{"315153762043", Roco}, {"", "Re 460 077-1"}, {"315153762044", "31 51 5376 204-4"}},
-                    {A::AnderePruefziffer, A::Keine, A::AnderePruefziffer},
-                    {2, 0, 0}},
-        // Drei Zeilen einer Gruppe: die spaeteren verweisen auf die erste, die erste auf die zweite.
-        TDoppelFall{"DreiInEinerGruppe",
-                    {{"", "unbrauchbar"}, {"318053776148", Eanos}, {"318053776148", Eanos}, {"318053776141", "x"}},
-                    {A::Keine, A::Gleich, A::Gleich, A::AnderePruefziffer},
-                    {0, 2, 1, 1}}),
+    testing::Values(TDoppelFall{"GleichGeschrieben",
+                                {{"318053776148", Eanos}, {"918061861301", Lok}, {"318053776148", " " + Eanos}},
+                                {A::Gleich, A::Keine, A::Gleich},
+                                {2, 0, 0}},
+                    TDoppelFall{"DerselbeWagenAndersGeschrieben",
+                                {{"318053776148", Eanos}, {"318053776148", "318053776148"}},
+                                {A::AndersGeschrieben, A::AndersGeschrieben},
+                                {1, 0}},
+                    // Roco-Modell mit der Pruefziffer 3 neben dem Vorbild mit der richtigen 4
+                    // (http://modellbahninfo.org/?p=8287).
+                    TDoppelFall{"AnderePruefziffer",
+                                {{"315153762043", Roco}, {"", "Re 460 077-1"}, {"315153762044", "31 51 5376 204-4"}},
+                                {A::AnderePruefziffer, A::Keine, A::AnderePruefziffer},
+                                {2, 0, 0}},
+                    // Drei Zeilen einer Gruppe: die spaeteren verweisen auf die erste, die erste auf die zweite.
+                    TDoppelFall{
+                        "DreiInEinerGruppe",
+                        {{"", "unbrauchbar"}, {"318053776148", Eanos}, {"318053776148", Eanos}, {"318053776141", "x"}},
+                        {A::Keine, A::Gleich, A::Gleich, A::AnderePruefziffer},
+                        {0, 2, 1, 1}}),
     [](const testing::TestParamInfo<TDoppelFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(Doppelte, TextNenntZeileUndUnterschied)
 {
   EXPECT_EQ(DoppelText({A::AnderePruefziffer, 17, {"315153762044", ""}}),
-            "doppelt: dieselben 11 Ziffern wie Zeile 17, dort mit Pr\xFC" "fziffer 4");
+            "doppelt: dieselben 11 Ziffern wie Zeile 17, dort mit Pr\xFC"
+            "fziffer 4");
   EXPECT_EQ(DoppelText({}), "");
 }
 
@@ -191,8 +198,12 @@ INSTANTIATE_TEST_SUITE_P(
     Liste, Frei,
     testing::Values(
         // Reihe des Eanos-x oben (31 80 5377 614-8); die Pruefziffern rechnet wagennummer ebenso.
-        TFreiFall{"AbNullOhneBelegte", "31 80 5377", 3, {"318053776148"}, {"318053770000", "318053770018", "318053770026"}},
-        TFreiFall{"BereichUeberspringtBelegte", "31.80.5377 613-616", 3, {"318053776148", "318053776155"},
+        TFreiFall{
+            "AbNullOhneBelegte", "31 80 5377", 3, {"318053776148"}, {"318053770000", "318053770018", "318053770026"}},
+        TFreiFall{"BereichUeberspringtBelegte",
+                  "31.80.5377 613-616",
+                  3,
+                  {"318053776148", "318053776155"},
                   {"318053776130", "318053776163"}},
         TFreiFall{"AndereReiheZaehltNicht", "31805377 614-614", 1, {"318066526148"}, {"318053776148"}}),
     [](const testing::TestParamInfo<TFreiFall>& Info) { return std::string(Info.param.Name); });

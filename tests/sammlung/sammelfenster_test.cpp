@@ -2,9 +2,9 @@
 // uebernehmen, Pruefzeile, speichern und wieder lesen, Namen und Tabulatorfolge.
 // Echte Anschriften aus tests/daten/anschriften.csv (Quelle je Zeile dort und im Kommentar).
 
+#include "sammlung/sammelfenster.h"
 #include "fuzz/ausgabepruefung.h"
 #include "nummer/liste.h"
-#include "sammlung/sammelfenster.h"
 
 #include <QAbstractButton>
 #include <QApplication>
