@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[])
 {
@@ -21,6 +23,12 @@ int main(int argc, char* argv[])
   for (const char* Groesse : {"48", "128"})
     Symbol.addFile(QStringLiteral(":/sammlung/%1.png").arg(QLatin1String(Groesse)));
   QApplication::setWindowIcon(Symbol);
+  // Qts Dateidialog merkt sich beim Schliessen den letzten Ordner (QSettings "QtProject"). Die
+  // Sammlung schreibt nur, was der Benutzer speichert: unter Linux landet das in einem
+  // Verzeichnis, das beim Beenden verschwindet (unter Windows ist es die Registry, dort nicht).
+  QTemporaryDir Wegwerfeinstellungen;
+  if (Wegwerfeinstellungen.isValid())
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Wegwerfeinstellungen.path());
   TSammelfenster Fenster;
   Fenster.show();
   if (const QStringList Argumente = QApplication::arguments(); Argumente.size() > 1)
