@@ -109,7 +109,7 @@ QString TListenModell::Text(int ZeilenIndex, int Spalte) const
   const TZeile& Z = Zeile(ZeilenIndex);
   if (Spalte < Benutzerspalten())
     return Spalte < Z.Zellen.size() ? Z.Zellen[Spalte] : QString();
-  const auto Geteilt = [](const std::string* Text) { return Text ? AusCp1252(*Text) : QString(); };
+  const auto Gemeinsam = [](const std::string* Text) { return Text ? AusCp1252(*Text) : QString(); };
   const auto Ziffer = [](char Zeichen) { return Zeichen ? QString(QChar(Zeichen)) : QString(); };
   switch (Spalte - Benutzerspalten()) {
     case Gelesen:
@@ -125,13 +125,13 @@ QString TListenModell::Text(int ZeilenIndex, int Spalte) const
       return Urteile[static_cast<int>(Z.Art)];
     }
     case Art:
-      return Geteilt(Z.Wagenart);
+      return Gemeinsam(Z.Wagenart);
     case Land:
-      return Geteilt(Z.Land);
+      return Gemeinsam(Z.Land);
     case Halter:
-      return Geteilt(Z.Halter);
+      return Gemeinsam(Z.Halter);
     case Gattung:
-      return Geteilt(Z.Gattung);
+      return Gemeinsam(Z.Gattung);
     case Doppelt:
       return AusCp1252(DoppelText(DoppeltZu(ZeilenIndex)));
     case Befunde:
@@ -246,8 +246,8 @@ void TListenModell::Auswerten(TZeile& Z)
   }
   std::copy_if(E.Nummer.begin(), E.Nummer.end(), std::back_inserter(Z.Ziffern),
                [](char C) { return (C >= '0' && C <= '9') || C == '?'; });
-  Z.Angeschrieben = E.Angeschrieben.empty() ? 0 : E.Angeschrieben.front();
-  Z.Berechnet = E.Berechnet.empty() ? 0 : E.Berechnet.front();
+  Z.Angeschrieben = E.Angeschrieben.empty() ? '\0' : E.Angeschrieben.front();
+  Z.Berechnet = E.Berechnet.empty() ? '\0' : E.Berechnet.front();
   Z.Halter = Geteilt(E.Halter);
   Z.Abweichungen = E.Abweichungen;
   Z.Art = E.Urteil == "korrekt"     ? TUrteilArt::Korrekt
@@ -258,11 +258,11 @@ void TListenModell::Auswerten(TZeile& Z)
     Z.Befunde +=
         (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
   if (Z.Berechnet != 0 && FWissen.MitDaten) {
-    const TWagenart Wagenart = ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11));
-    Z.Wagenart = Geteilt(Wagenart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
-                         : Wagenart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
-                         : Wagenart == TWagenart::Triebfahrzeug ? E.Spalten[1]
-                                                                : std::string());
+    const TWagenart Lesart = ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11));
+    Z.Wagenart = Geteilt(Lesart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
+                         : Lesart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
+                         : Lesart == TWagenart::Triebfahrzeug ? E.Spalten[1]
+                                                              : std::string());
     Z.Land = Geteilt(E.Spalten[2]);
     Z.Gattung = Geteilt(E.Spalten[3]);
   }

@@ -628,19 +628,19 @@ bool TSammelfenster::SpeichernUnter()
   const QString Csv1252 = QStringLiteral("CSV für Excel, Windows-1252 (*.csv)");
   const QString CsvUtf8 = QStringLiteral("CSV, UTF-8 (*.csv)");
   const QString Xlsx = QStringLiteral("Excel-Arbeitsmappe (*.xlsx)");
-  QString Filter = Csv1252;
+  QString Gewaehlt = Csv1252;
   const QString Vorschlag = FOriginal.isEmpty()
                                 ? QStringLiteral("sammlung-geprueft.csv")
                                 : QFileInfo(FOriginal).dir().filePath(QFileInfo(FOriginal).completeBaseName() +
                                                                       QStringLiteral("-geprueft.csv"));
   QString Datei =
       QFileDialog::getSaveFileName(this, QStringLiteral("Liste speichern"), Vorschlag,
-                                   QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Filter);
+                                   QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Gewaehlt);
   if (Datei.isEmpty())
     return false;
-  const TFormat Format = Filter == Xlsx      ? TFormat::Xlsx
-                         : Filter == CsvUtf8 ? TFormat::CsvUtf8
-                                             : TFormat::CsvWindows1252;
+  const TFormat Format = Gewaehlt == Xlsx      ? TFormat::Xlsx
+                         : Gewaehlt == CsvUtf8 ? TFormat::CsvUtf8
+                                               : TFormat::CsvWindows1252;
   const QString Endung = Format == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
   if (!Datei.endsWith(Endung, Qt::CaseInsensitive))
     Datei += Endung;
