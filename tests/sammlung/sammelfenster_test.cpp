@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -234,6 +236,68 @@ private slots:
     QCOMPARE(QString::fromStdString(Liste.Zeilen[993][1]), QStringLiteral("31 80 5377 614-8"));
     QCOMPARE(QString::fromStdString(Liste.Zeilen[992][2]), QStringLiteral("Foto, \"Eanos-x\""));
     QVERIFY(QString::fromStdString(ZelleText(Liste.Zeilen[995][6], Liste.Kennung)).contains(QStringLiteral("falsch")));
+  }
+
+  // Eine Datei ins Fenster ziehen; dann Trenner und Spalte von Hand aendern.
+  void AblegenUndLesartAendern()
+  {
+    TSammelfenster Fenster(Daten);
+    auto* Zug = new QMimeData;
+    Zug->setUrls({QUrl::fromLocalFile(Anschriften)});
+    QDragEnterEvent Betreten(QPoint(10, 10), Qt::CopyAction, Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Betreten);
+    QVERIFY(Betreten.isAccepted());
+    QDropEvent Ablegen(QPointF(10, 10), Qt::CopyAction, Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Ablegen);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), 183);
+    QComboBox* Trenner = nullptr;
+    QComboBox* Spalte = nullptr;
+    for (QComboBox* Box : Fenster.findChildren<QComboBox*>())
+      (Box->accessibleName() == QStringLiteral("Trenner der Spalten") ? Trenner : Spalte) = Box;
+    QCOMPARE(Trenner->currentText(), QStringLiteral("Semikolon ;"));
+    // Ohne Trenner ist jede ganze Zeile die Zelle; mit Quelle und Anmerkung ist sie keine Nummer.
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("keiner (eine Spalte)")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().Benutzerspalten(), 1);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unbrauchbar"));
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("Semikolon ;")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    Spalte->setCurrentIndex(Spalte->findText(QStringLiteral("Land")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().Nummernspalte(), 2);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unbrauchbar"));
+    delete Zug;
+  }
+
+  // Ungespeicherte Aenderungen: Schliessen fragt; "Abbrechen" laesst das Fenster offen.
+  void SchliessenFragt_data()
+  {
+    QTest::addColumn<QString>("Knopf");
+    QTest::addColumn<bool>("Geschlossen");
+    QTest::newRow("Abbrechen") << QStringLiteral("Abbrechen") << false;
+    QTest::newRow("Nicht speichern") << QStringLiteral("Nicht speichern") << true;
+  }
+  void SchliessenFragt()
+  {
+    QFETCH(QString, Knopf);
+    QFETCH(bool, Geschlossen);
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.TextEinfuegen(Eanos);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QString Frage;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(Box);
+      Frage = Box->text();
+      for (QAbstractButton* Taste : Box->buttons())
+        if (Taste->text() == Knopf)
+          Taste->click();
+    });
+    QCOMPARE(Fenster.close(), Geschlossen);
+    QVERIFY(Frage.contains(QStringLiteral("ungespeicherte Änderungen")));
   }
 
   // Jedes Bedienelement hat einen Namen fuer Bildschirmleser; Tab fuehrt von oben nach unten.
