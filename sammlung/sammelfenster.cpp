@@ -231,7 +231,7 @@ void TSammelfenster::FlaecheAnlegen()
   connect(FSchnell, &QLineEdit::returnPressed, this, &TSammelfenster::SchnellHinzufuegen);
   connect(FSchnellDazu, &QPushButton::clicked, this, &TSammelfenster::SchnellHinzufuegen);
   connect(FTrenner, &QComboBox::currentIndexChanged, this, [this] {
-    if (FLeseArtWirdGezeigt)
+    if (FLeseArtWirdGezeigt || !NeuLesenErlaubt())
       return;
     TLeseVorgabe Vorgabe;
     Vorgabe.Trenner = Trennerliste()[FTrenner->currentIndex()].second;
@@ -345,15 +345,12 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
     TFelder().swap(Felder);
   }
   FModell->Setzen(Kopf, std::move(Zeilen), static_cast<int>(Liste.Nummernspalte));
-  FLeseArtWirdGezeigt = true;
-  const auto Trenner = std::find_if(Trennerliste().begin(), Trennerliste().end(),
-                                    [&](const auto& Paar) { return Paar.second == Liste.Trenner; });
-  FTrenner->setCurrentIndex(static_cast<int>(Trenner - Trennerliste().begin()));
-  FKopfzeile->setChecked(Liste.MitKopf);
+  FBearbeitet = false;
+  FLeseArt = {Liste.Trenner, Liste.MitKopf, static_cast<int>(Liste.Nummernspalte)};
+  FSpalte->blockSignals(true);
   FSpalte->clear();
   FSpalte->addItems(Kopf);
-  FSpalte->setCurrentIndex(static_cast<int>(Liste.Nummernspalte));
-  FLeseArtWirdGezeigt = false;
+  FSpalte->blockSignals(false);
   LeseArtZeigen();
   TitelSetzen();
 
@@ -367,8 +364,26 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
   FArbeit.start();
 }
 
+bool TSammelfenster::NeuLesenErlaubt()
+{
+  if (!FBearbeitet || Fragen(this, QStringLiteral("Neu lesen"),
+                             QStringLiteral("Beim Neulesen mit dieser Einstellung gehen die Änderungen an der "
+                                            "Liste verloren (übernommene Vorschläge, hinzugefügte Zeilen)."),
+                             {QStringLiteral("Neu lesen"), QStringLiteral("Abbrechen")}, 1) == 0)
+    return true;
+  LeseArtZeigen();
+  return false;
+}
+
 void TSammelfenster::LeseArtZeigen()
 {
+  FLeseArtWirdGezeigt = true;
+  const auto Trenner = std::find_if(Trennerliste().begin(), Trennerliste().end(),
+                                    [&](const auto& Paar) { return Paar.second == FLeseArt.Trenner; });
+  FTrenner->setCurrentIndex(static_cast<int>(Trenner - Trennerliste().begin()));
+  FKopfzeile->setChecked(FLeseArt.MitKopf);
+  FSpalte->setCurrentIndex(FLeseArt.Spalte);
+  FLeseArtWirdGezeigt = false;
   const bool Da = !FRoh.isEmpty();
   FTrenner->setEnabled(Da);
   FKopfzeile->setEnabled(Da);
@@ -377,7 +392,7 @@ void TSammelfenster::LeseArtZeigen()
 
 void TSammelfenster::LeseArtGeaendert()
 {
-  if (FLeseArtWirdGezeigt || FRoh.isEmpty())
+  if (FLeseArtWirdGezeigt || FRoh.isEmpty() || !NeuLesenErlaubt())
     return;
   TLeseVorgabe Vorgabe;
   Vorgabe.Trenner = Trennerliste()[FTrenner->currentIndex()].second;
@@ -482,6 +497,7 @@ void TSammelfenster::SchnellHinzufuegen()
     Zellen << (Spalte == FModell->Nummernspalte() ? FSchnell->text().trimmed() : QString());
   FModell->Anhaengen({Zellen});
   FGeaendert = true;
+  FBearbeitet = true;
   TitelSetzen();
   ZusammenfassungZeigen(false);
   FTabelle->selectRow(FFilter->mapFromSource(FModell->index(FModell->rowCount() - 1, 0)).row());
@@ -525,6 +541,7 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
   const QString Vorschlag = FVorschlaege->item(Nummer)->text();
   FModell->NummerSetzen(Zeile, Vorschlag.left(Vorschlag.indexOf(QStringLiteral("  "))));
   FGeaendert = true;
+  FBearbeitet = true;
   TitelSetzen();
   ZusammenfassungZeigen(false);
   DetailZeigen();
@@ -563,6 +580,7 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
   }
   FModell->Anhaengen(Zeilen);
   FGeaendert = true;
+  FBearbeitet = true;
   TitelSetzen();
   ArbeitBeenden(false);
 }
@@ -738,6 +756,7 @@ void TSammelfenster::FreieNummern()
     }
     FModell->Anhaengen(Zeilen);
     FGeaendert = true;
+    FBearbeitet = true;
     TitelSetzen();
     ZusammenfassungZeigen(false);
     Dialog.accept();

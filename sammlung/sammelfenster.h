@@ -60,7 +60,10 @@ private:
   void FlaecheAnlegen();
   void DatenLaden(const std::optional<QString>& Verzeichnis);
   void ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe);
+  // Zeigt FLeseArt in Trenner, Kopfzeile und Spalte, ohne neu zu lesen.
   void LeseArtZeigen();
+  // Vor dem Neulesen: gehen Bearbeitungen verloren, fragt es; bei Nein bleibt die alte Lesart stehen.
+  bool NeuLesenErlaubt();
   void LeseArtGeaendert();
   void ArbeitsSchritt();
   void ArbeitBeenden(bool Abgebrochen);
@@ -105,6 +108,12 @@ private:
   QString FOriginal;  // geoeffnete Datei: wird nie ohne Frage ueberschrieben
   QString FZiel;      // zuletzt gespeichert
   TFormat FZielFormat = TFormat::CsvWindows1252;
-  bool FGeaendert = false;
+  bool FGeaendert = false;   // ungespeichert
+  bool FBearbeitet = false;  // seit dem Lesen von FRoh von Hand geaendert
+  struct {
+    char Trenner = '\t';
+    bool MitKopf = false;
+    int Spalte = 0;
+  } FLeseArt;
   bool FLeseArtWirdGezeigt = false;
 };

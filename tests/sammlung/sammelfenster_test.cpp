@@ -172,6 +172,20 @@ private slots:
     QCOMPARE(Fenster.Modell().Nummerntext(0), QStringLiteral("31 51 5376 204-4"));
     QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("korrekt"));
     QCOMPARE(Fenster.Modell().Text(0, 0), QStringLiteral("Roco 67193"));
+
+    // Ein anderer Trenner liest neu; die Uebernahme ginge verloren, also fragt die Sammlung.
+    auto* Trenner = Fenster.findChild<QComboBox*>();
+    QCOMPARE(Trenner->accessibleName(), QStringLiteral("Trenner der Spalten"));
+    QTimer::singleShot(0, &Fenster, [] {
+      auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(Box);
+      for (QAbstractButton* Taste : Box->buttons())
+        if (Taste->text() == QStringLiteral("Abbrechen"))
+          Taste->click();
+    });
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("Komma ,")));
+    QCOMPARE(Trenner->currentText(), QStringLiteral("Tabulator"));
+    QCOMPARE(Fenster.Modell().Nummerntext(0), QStringLiteral("31 51 5376 204-4"));
   }
 
   void PruefzeileZeigtUndFuegtHinzu()
