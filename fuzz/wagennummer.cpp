@@ -27,7 +27,8 @@ std::string KennzeichenDatei(std::string_view Inhalt)
     return std::filesystem::temp_directory_path() /
            ("tandrix_fuzz_kennzeichen_" + std::to_string(Zufall()) + std::to_string(Zufall()) + ".ebb");
   }();
-  std::ofstream(Pfad, std::ios::binary | std::ios::trunc).write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
+  std::ofstream(Pfad, std::ios::binary | std::ios::trunc)
+      .write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
   return Pfad.string();
 }
 

@@ -45,9 +45,10 @@ void TAusgabe::Kopf()
     return;
   if (FUtf8)
     FAus << "\357\273\277";  // damit Tabellenkalkulationen UTF-8 erkennen
-  Text("Eingabe;Nummer;Prüfziffer angeschrieben;Prüfziffer berechnet;Urteil;Eigentumsmerkmal;"
-       "Austauschverfahren;Eigentumsverwaltung;Wagengattung;Höchstgeschwindigkeit;Halter;Befunde;"
-       "Vorschläge\r\n"_cp1252);
+  Text(
+      "Eingabe;Nummer;Prüfziffer angeschrieben;Prüfziffer berechnet;Urteil;Eigentumsmerkmal;"
+      "Austauschverfahren;Eigentumsverwaltung;Wagengattung;Höchstgeschwindigkeit;Halter;Befunde;"
+      "Vorschläge\r\n"_cp1252);
 }
 
 void TAusgabe::Schreibe(const TErgebnis& Ergebnis)
@@ -71,8 +72,8 @@ void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
     Zeile += ";" + Feld(Spalte);
   std::string Befunde, Vorschlaege;
   for (const TBefund& Befund : Ergebnis.Befunde)
-    Befunde += (Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") +
-               Befund.Text;
+    Befunde +=
+        (Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
   for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
     Vorschlaege += (Vorschlaege.empty() ? "" : " | ") + Vorschlag;
   Text(Zeile + ";" + Feld(Ergebnis.Halter) + ";" + Feld(Befunde) + ";" + Feld(Vorschlaege) + "\r\n");
@@ -108,8 +109,8 @@ void TAusgabe::Tabelle(const TErgebnis& Ergebnis)
 void TAusgabe::Angabe(const std::string& Bezeichnung, const std::string& Inhalt)
 {
   const std::string Sichtbare = Sichtbar(Bezeichnung);
-  Text("  " + Sichtbare + ":" + std::string(Sichtbare.size() < 22 ? 22 - Sichtbare.size() : 1, ' ') +
-       Sichtbar(Inhalt) + "\n");
+  Text("  " + Sichtbare + ":" + std::string(Sichtbare.size() < 22 ? 22 - Sichtbare.size() : 1, ' ') + Sichtbar(Inhalt) +
+       "\n");
 }
 
 void TAusgabe::Text(const std::string& Cp1252) { FAus << (FCsv && !FUtf8 ? Cp1252 : Cp1252NachUtf8(Cp1252)); }

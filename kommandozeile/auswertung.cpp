@@ -74,8 +74,7 @@ void Angaben(const TWissen& Wissen, const std::string& Elf, TErgebnis& Ergebnis)
 }
 
 // Die Anschrift um die Ziffern gegen die Nummer.
-void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnschrift& Anschrift,
-                      TErgebnis& Ergebnis)
+void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnschrift& Anschrift, TErgebnis& Ergebnis)
 {
   for (TBefund& Befund : Abgleichen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf, Anschrift)) {
     Ergebnis.Abweichungen += Befund.Abweichung;
@@ -84,11 +83,11 @@ void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnsc
   if (Anschrift.Leer() || !Wissen.MitKennzeichen)
     return;
   const std::size_t Abweichungen = Ergebnis.Abweichungen;
-  Ergebnis.Zeilen.emplace_back("Anschrift", AnschriftText(Anschrift) +
-                                                (Abweichungen == 0   ? " – passt zur Nummer"_cp1252
-                                                 : Abweichungen == 1 ? " – eine Abweichung"_cp1252
-                                                                     : " – "_cp1252 + std::to_string(Abweichungen) +
-                                                                           " Abweichungen"));
+  Ergebnis.Zeilen.emplace_back(
+      "Anschrift",
+      AnschriftText(Anschrift) + (Abweichungen == 0   ? " – passt zur Nummer"_cp1252
+                                  : Abweichungen == 1 ? " – eine Abweichung"_cp1252
+                                                      : " – "_cp1252 + std::to_string(Abweichungen) + " Abweichungen"));
 }
 
 // Falsche Pruefziffer: die glaubwuerdigsten gueltigen Nachbarn.
@@ -102,9 +101,8 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
     Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " + Vorschlag.Aenderung + "; " +
                                    KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)));
-  const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(), [&](const TVorschlag& V) {
-    return V.Punkte == Vorschlaege.Liste.front().Punkte;
-  });
+  const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(),
+                                    [&](const TVorschlag& V) { return V.Punkte == Vorschlaege.Liste.front().Punkte; });
   if (Gleich > 1)
     Ergebnis.Befunde.push_back({false, "die ersten " + std::to_string(Gleich) +
                                            " Vorschläge sind gleich glaubwürdig: welche Ziffer falsch ist, "
@@ -134,7 +132,10 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
   const std::string& Ziffern = Gelesen.Ziffern;
-  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  Anschrift.Bauart = Gelesen.Bauart;
+  for (const std::string& Hinweis : Gelesen.Hinweise)
+    Ergebnis.Befunde.push_back({false, Hinweis});
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
   Ergebnis.Halter = HalterAngabe(Wissen.Kennzeichen, Anschrift);
@@ -151,7 +152,8 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   Ergebnis.Urteil = Ergebnis.Angeschrieben.empty() ? "berechnet" : Falsch ? "falsch" : "korrekt";
   if (Ergebnis.Angeschrieben.empty())
     Ergebnis.Nummer = NummerGegliedert(Elf + Ergebnis.Berechnet);
-  Ergebnis.Kopf = "Prüfziffer "_cp1252 + (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben) +
+  Ergebnis.Kopf = "Prüfziffer "_cp1252 +
+                  (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben) +
                   (Ergebnis.Angeschrieben.empty() ? ""
                    : Falsch                       ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet
                                                   : ": korrekt");
@@ -162,8 +164,9 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
     Reparieren(Wissen, Ziffern, Anschrift, Ergebnis);
   } else if (!Ergebnis.Angeschrieben.empty()) {
     for (const std::string& Andere : UnsichtbareTausche(Ziffern))
-      Ergebnis.Befunde.push_back({false, "auch " + NummerGegliedert(Andere) +
-                                             " hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252});
+      Ergebnis.Befunde.push_back(
+          {false, "auch " + NummerGegliedert(Andere) +
+                      " hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252});
   }
   return Ergebnis;
 }

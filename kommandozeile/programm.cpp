@@ -47,6 +47,7 @@ std::vector<TErgebnis> NummernAusArgumenten(const TWissen& Wissen, const std::ve
                                             bool Erklaeren)
 {
   std::vector<TErgebnis> Ergebnisse;
+  Ergebnisse.reserve(Nummern.size());
   for (const std::string& Nummer : Nummern)
     Ergebnisse.push_back(Auswerten(Wissen, EingabeUmsetzen(Nummer, TKennung::Keine), Erklaeren));
   const bool KeinesAllein = std::none_of(Ergebnisse.begin(), Ergebnisse.end(),
@@ -55,8 +56,7 @@ std::vector<TErgebnis> NummernAusArgumenten(const TWissen& Wissen, const std::ve
     std::string Ganz;
     for (const std::string& Nummer : Nummern)
       Ganz += (Ganz.empty() ? "" : " ") + Nummer;
-    if (TErgebnis Ganzes = Auswerten(Wissen, EingabeUmsetzen(Ganz, TKennung::Keine), Erklaeren);
-        Ganzes.Meldung.empty())
+    if (TErgebnis Ganzes = Auswerten(Wissen, EingabeUmsetzen(Ganz, TKennung::Keine), Erklaeren); Ganzes.Meldung.empty())
       return {std::move(Ganzes)};
   }
   return Ergebnisse;

@@ -9,20 +9,11 @@
 
 namespace {
 
-bool IstGross(char Zeichen)
-{
-  return Klein1252(static_cast<unsigned char>(Zeichen)) != static_cast<unsigned char>(Zeichen);
-}
-// Kleinbuchstaben nach Windows-1252 (ohne die seltenen auf 0x9A..0x9F)
-bool IstKlein(char Zeichen)
-{
-  const auto Byte = static_cast<unsigned char>(Zeichen);
-  return (Byte >= 'a' && Byte <= 'z') || (Byte >= 0xDF && Byte != 0xF7);
-}
-bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross); }
+bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross1252); }
 
-// Austauschmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
-constexpr std::array<std::string_view, 5> Merkmalwoerter = {"RIV", "TEN", "PPW", "RIC", "MC"};
+// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
+constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC",
+                                                            "MC",  "EUROP", "INTERFRIGO", "OPW"};
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
 std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerzel)
@@ -31,8 +22,8 @@ std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerze
   if (Treffer == Kennzeichen.NummernZuKuerzel.end())
     return {};
   std::string Text;
-  for (const std::string& Nummer : Treffer->second)
-    Text += (Text.empty() ? "" : ", ") + Nummer + " (" + Kennzeichen.Land(Nummer)->Name + ")";
+  for (const std::string_view Nummer : Treffer->second)
+    Text += (Text.empty() ? "" : ", ") + std::string(Nummer) + " (" + std::string(Kennzeichen.Land(Nummer)->Name) + ")";
   return Text;
 }
 
@@ -49,7 +40,8 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
                        std::string_view Zeichen, std::vector<TBefund>& Befunde)
 {
   if (Wagenart(Stammdaten, Elf) != TWagenart::Gueterwagen) {
-    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft (nur bei Güterwagen)"_cp1252});
+    Befunde.push_back(
+        {false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft (nur bei Güterwagen)"_cp1252});
     return;
   }
   const std::string Kennzahl(Elf.substr(4, 4));
@@ -57,8 +49,9 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   if (Era.empty()) {
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
-      Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " + Kennzahl +
-                                   " steht für Gattung "_cp1252 + Kategorie->Gattung + ", nicht " + Zeichen[0]});
+      Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " +
+                                   Kennzahl + " steht für Gattung "_cp1252 + std::string(Kategorie->Gattung) +
+                                   ", nicht " + Zeichen[0]});
     return;
   }
   if (Era == Zeichen)
@@ -86,11 +79,12 @@ void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::
   if (Nummern.empty())
     Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
   else if (!Land || Land->Kuerzel.empty())
-    Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + Land->Name + ")" : "") +
+    Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + std::string(Land->Name) + ")" : "") +
                                   " ist kein Länderkürzel bekannt"_cp1252});
   else if (Land->Kuerzel != Kuerzel)
     Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " gehört zu "_cp1252 + Nummern +
-                                 ", die Nummer nennt " + LandNr + " (" + Land->Name + ", " + Land->Kuerzel + ")"});
+                                 ", die Nummer nennt " + LandNr + " (" + std::string(Land->Name) + ", " +
+                                 std::string(Land->Kuerzel) + ")"});
 }
 
 void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Angeschrieben,
@@ -103,13 +97,14 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
     return;
   }
   if (Halter->Status != "in Gebrauch")
-    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(Halter->Kuerzel) + ": " + Halter->Status});
+    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(std::string(Halter->Kuerzel)) + ": " +
+                                  std::string(Halter->Status)});
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   if (Land && !Land->Kuerzel.empty() &&
-      ("/" + Halter->Laender + "/").find("/" + Land->Kuerzel + "/") == std::string::npos)
-    Befunde.push_back({false, "Halter " + Halter->Kuerzel + " ist in " + Halter->Laender + " registriert, der Wagen in " +
-                                  std::string(Elf.substr(2, 2)) + " (" + Land->Name +
-                                  ") zugelassen (Halter lassen auch im Ausland zulassen)"});
+      ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") == std::string::npos)
+    Befunde.push_back({false, "Halter " + std::string(Halter->Kuerzel) + " ist in " + std::string(Halter->Laender) +
+                                  " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" +
+                                  std::string(Land->Name) + ") zugelassen (Halter lassen auch im Ausland zulassen)"});
 }
 
 }  // namespace
@@ -126,10 +121,19 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
                Anschrift.Halter.empty()) {
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
-    } else if (NurGross(Wort) && Wort.size() >= 2 && Anschrift.Halter.empty() && Kennzeichen.HalterZu(Wort)) {
-      Anschrift.Halter = Wort;
-    } else if (!Wort.empty() && IstGross(Wort[0]) &&
-               std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross(Z) || IstKlein(Z); }) &&
+    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) &&
+               Anschrift.Gattungszeichen.empty()) {
+      Anschrift.Gattungszeichen = Vorn;  // "Rnoos-uz": verglichen wird "Rnoos"
+      Anschrift.Zusatz = Wort.substr(Strich + 1);
+    } else if (NurGross(Wort) && Wort.size() >= 2) {
+      // Kein Gattungszeichen der ERA besteht nur aus Grossbuchstaben: ein Halter, wenn das
+      // Register ihn kennt, sonst unbekannt (kein Anlass fuer eine Abweichung).
+      if (Anschrift.Halter.empty() && Kennzeichen.HalterZu(Wort))
+        Anschrift.Halter = Wort;
+      else
+        Anschrift.Ungelesen.push_back(Wort);
+    } else if (!Wort.empty() && IstGross1252(Wort[0]) &&
+               std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross1252(Z) || IstKlein1252(Z); }) &&
                Anschrift.Gattungszeichen.empty()) {
       Anschrift.Gattungszeichen = Wort;
     } else {
@@ -152,9 +156,9 @@ std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view 
   const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf, &Schluessel);
   if (!Kategorie || Kategorie->Gattung.empty())
     return {};
-  return Kategorie->Gattung + " – "_cp1252 + Kategorie->Text + " (aus Stelle " +
+  return std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text) + " (aus Stelle " +
          (Schluessel.size() == 1 ? "5" : "5–6"_cp1252) + " abgeleitet" +
-         (Kategorie->Sicherheit == "hoch" ? "" : ", Zuordnung " + Kategorie->Sicherheit + " gesichert") +
+         (Kategorie->Sicherheit == "hoch" ? "" : ", Zuordnung " + std::string(Kategorie->Sicherheit) + " gesichert") +
          "; Kennzahl nicht in der ERA-Tabelle)";
 }
 
@@ -163,7 +167,10 @@ std::string AnschriftText(const TAnschrift& Anschrift)
   std::string Text =
       Anschrift.Laenderkuerzel.empty() ? Anschrift.Halter : Anschrift.Laenderkuerzel + "-" + Anschrift.Halter;
   if (!Anschrift.Gattungszeichen.empty())
-    Text += (Text.empty() ? "" : " ") + Anschrift.Gattungszeichen;
+    Text += (Text.empty() ? "" : " ") + Anschrift.Gattungszeichen +
+            (Anschrift.Zusatz.empty() ? "" : "-" + Anschrift.Zusatz);
+  for (const std::string& Bauart : Anschrift.Bauart)
+    Text += (Text.empty() ? "Bauart " : " ") + Bauart;
   for (const std::string& Merkmal : Anschrift.Merkmale)
     Text += (Text.empty() ? "" : " ") + Merkmal;
   return Text;
@@ -174,7 +181,8 @@ std::string HalterAngabe(const TKennzeichen& Kennzeichen, const TAnschrift& Ansc
   const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Anschrift.Halter);
   if (!Halter)
     return {};  // Abgleichen sagt, warum
-  return Halter->Kuerzel + " – "_cp1252 + Halter->Name + " (" + Halter->Laender + ", " + Halter->Status + ")";
+  return std::string(Halter->Kuerzel) + " – "_cp1252 + std::string(Halter->Name) + " (" + std::string(Halter->Laender) +
+         ", " + std::string(Halter->Status) + ")";
 }
 
 std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
@@ -187,6 +195,11 @@ std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeiche
     HalterAbgleichen(Kennzeichen, Elf, Anschrift.Halter, Befunde);
   if (!Anschrift.Gattungszeichen.empty())
     GattungAbgleichen(Stammdaten, Kennzeichen, Elf, Anschrift.Gattungszeichen, Befunde);
+  if (!Anschrift.Zusatz.empty())
+    Befunde.push_back({false, InAnfuehrung("-" + Anschrift.Zusatz) + " hinter " +
+                                  InAnfuehrung(Anschrift.Gattungszeichen) +
+                                  " ist ein nationaler Zusatz (nicht in der ERA-Tabelle); verglichen wurde " +
+                                  InAnfuehrung(Anschrift.Gattungszeichen)});
   for (const std::string& Wort : Anschrift.Ungelesen)
     Befunde.push_back({false, InAnfuehrung(Wort) + " nicht zugeordnet"});
   return Befunde;

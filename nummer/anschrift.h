@@ -12,14 +12,16 @@ struct TAnschrift {
   std::string Laenderkuerzel;          // "D"
   std::string Halter;                  // "DB", wie angeschrieben
   std::string Gattungszeichen;         // "Fals"
+  std::string Zusatz;                  // nationaler Zusatz hinter den Gattungszeichen: "x" in "Eanos-x"
+  std::vector<std::string> Bauart;     // "124" in "Facs 124" (TGelesen::Bauart)
   std::vector<std::string> Merkmale;   // "RIV", "TEN"
   std::vector<std::string> Ungelesen;  // Woerter, die nichts davon sind
   bool Leer() const { return Laenderkuerzel.empty() && Halter.empty() && Gattungszeichen.empty(); }
 };
 
-// Ordnet die Woerter ohne Ziffern (TGelesen::Woerter) zu: "D-DB" Land und Halter, "RIV"/"TEN"
-// Merkmale, "Fals"/"Bpmbz" (Grossbuchstaben, dann Kleinbuchstaben) Gattungszeichen, ein Wort
-// aus Grossbuchstaben, das im Halterregister steht, Halter ohne Land.
+// Ordnet die Woerter ohne Ziffern (TGelesen::Woerter) zu: "D-DB" Land und Halter, "RIV"/"TEN"/
+// "EUROP" Merkmale, "Fals"/"Bpmbz" (ein Grossbuchstabe, dann Kleinbuchstaben) Gattungszeichen,
+// ein Wort nur aus Grossbuchstaben, das im Halterregister steht, Halter ohne Land.
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen);
 
 // Ein Ergebnis des Abgleichs; eine Abweichung widerspricht der Nummer, ein Hinweis nicht.

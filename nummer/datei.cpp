@@ -1,5 +1,7 @@
 #include "nummer/datei.h"
 
+#include "nummer/stammdaten.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -9,10 +11,10 @@
 #  endif
 #  include <windows.h>
 #else
-#  include <cerrno>
 #  include <fcntl.h>
 #  include <sys/stat.h>
 #  include <unistd.h>
+#  include <cerrno>
 #endif
 
 namespace {
@@ -64,7 +66,7 @@ public:
   TDatei& operator=(const TDatei&) = delete;
   bool Gewoehnlich() const
   {
-    struct stat Status{};
+    struct stat Status {};
     return FFd >= 0 && ::fstat(FFd, &Status) == 0 && S_ISREG(Status.st_mode);
   }
   long long Lies(char* Puffer, std::size_t Groesse)
@@ -128,4 +130,15 @@ std::filesystem::path ProgrammVerzeichnis()
   const auto Pfad = std::filesystem::read_symlink("/proc/self/exe", Fehler);
   return Fehler ? std::filesystem::path{} : Pfad.parent_path();
 #endif
+}
+
+std::string LiesDatendatei(const std::filesystem::path& Datei)
+{
+  return LiesDatei(Datei, DateiHoechstgroesse).value_or(std::string());
+}
+
+std::string LiesDatendateiNebenProgramm(std::string_view Name)
+{
+  const auto Verzeichnis = ProgrammVerzeichnis();
+  return Verzeichnis.empty() ? std::string() : LiesDatendatei(Verzeichnis / Name);
 }

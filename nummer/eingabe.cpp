@@ -1,5 +1,6 @@
 #include "nummer/eingabe.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@ bool IstTrenner(char Z) { return Z == '-' || Z == '.' || Z == '/' || Z == '\x96'
 // "3 Ziffern aus einer anderen Schrift gelesen (U+FF10 als 0, ...)"
 std::string Sammelhinweis(const std::vector<std::string>& Faelle, std::string_view Einzahl, std::string_view Mehrzahl)
 {
-  std::string Text = Faelle.size() == 1 ? std::string(Einzahl) : std::to_string(Faelle.size()) + " " + std::string(Mehrzahl);
+  std::string Text =
+      Faelle.size() == 1 ? std::string(Einzahl) : std::to_string(Faelle.size()) + " " + std::string(Mehrzahl);
   for (std::size_t I = 0; I < Faelle.size() && I < 3; ++I)
     Text += (I == 0 ? " (" : ", ") + Faelle[I];
   return Text + (Faelle.size() > 3 ? ", ...)" : ")");
@@ -36,8 +38,8 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     if (Art == TFremdArt::Anderes) {
       Ergebnis.Text.push_back('?');
       if (Ergebnis.Fehler.empty())
-        Ergebnis.Fehler = "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) +
-                          ", das in keiner Wagenanschrift vorkommt";
+        Ergebnis.Fehler =
+            "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) + ", das in keiner Wagenanschrift vorkommt";
       continue;
     }
     Ergebnis.Text.push_back(Ersatz);
@@ -54,54 +56,129 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
                                               "Ziffern aus einer anderen Schrift gelesen"));
   if (!Buchstaben.empty())
-    Ergebnis.Hinweise.push_back(Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen",
-                                              "Buchstaben ohne Akzent gelesen"));
+    Ergebnis.Hinweise.push_back(
+        Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
   return Ergebnis;
 }
 
 std::string InAnfuehrung(std::string_view Text)
 {
   constexpr std::size_t Hoechstens = 60;
-  std::string Ergebnis = "\204";
-  Ergebnis.append(Text.substr(0, Hoechstens)).append(Text.size() > Hoechstens ? "\205\223" : "\223");
+  std::string Ergebnis = "„"_cp1252;
+  Ergebnis.append(Text.substr(0, Hoechstens)).append(Text.size() > Hoechstens ? "…“"_cp1252 : "“"_cp1252);
   return Ergebnis;
+}
+
+namespace {
+
+bool IstBuchstabe(char Z) { return IstGross1252(Z) || IstKlein1252(Z); }
+
+bool NurZiffern(std::string_view Wort)
+{
+  return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
+}
+
+// Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
+char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : 0; }
+
+struct TTeil {
+  std::string Text;
+  bool Zahl;            // Zifferngruppe
+  bool Bauart = false;  // 2 oder 3 Ziffern gleich hinter Gattungszeichen
+};
+
+}  // namespace
+
+bool WieGattungszeichen(std::string_view Wort)
+{
+  const std::size_t Strich = Wort.find('-');
+  const std::string_view Zeichen = Wort.substr(0, Strich);
+  const std::string_view Zusatz = Strich == std::string_view::npos ? "" : Wort.substr(Strich + 1);
+  return !Zeichen.empty() && std::all_of(Zeichen.begin(), Zeichen.end(), IstBuchstabe) &&
+         std::any_of(Zeichen.begin(), Zeichen.end(), IstKlein1252) &&
+         (Strich == std::string_view::npos ||
+          (!Zusatz.empty() && std::all_of(Zusatz.begin(), Zusatz.end(), IstKlein1252)));
 }
 
 TGelesen NummerAusText(std::string_view Text)
 {
   TGelesen Ergebnis;
+  std::vector<TTeil> Teile;
   for (std::size_t Pos = 0; Pos < Text.size();) {
-    while (Pos < Text.size() && IstLeerraum(Text[Pos]))
+    while (Pos < Text.size() && (IstLeerraum(Text[Pos]) || Text[Pos] == ','))
       ++Pos;
     std::size_t Ende = Pos;
-    while (Ende < Text.size() && !IstLeerraum(Text[Ende]))
+    while (Ende < Text.size() && !IstLeerraum(Text[Ende]) && Text[Ende] != ',')
       ++Ende;
-    const std::string_view Wort = Text.substr(Pos, Ende - Pos);
+    std::string Wort(Text.substr(Pos, Ende - Pos));
     Pos = Ende;
+    if (Wort.empty() || std::all_of(Wort.begin(), Wort.end(), IstTrenner))
+      continue;  // ein Strich allein: "151 - 5"
     bool HatZiffer = false;
     bool NurZiffernUndTrenner = true;
+    bool Verlesbar = true;
     for (const char Z : Wort) {
       HatZiffer = HatZiffer || (Z >= '0' && Z <= '9');
       NurZiffernUndTrenner = NurZiffernUndTrenner && (IstZiffer(Z) || IstTrenner(Z));
+      Verlesbar = Verlesbar && (IstZiffer(Z) || IstTrenner(Z) || Verlesen(Z) != 0);
     }
     // "???" gehoert zur Nummer, "CZ-?D" (ein nicht darstellbarer Buchstabe) zur Anschrift
-    HatZiffer = HatZiffer || (NurZiffernUndTrenner && Wort.find('?') != std::string_view::npos);
+    HatZiffer = HatZiffer || (NurZiffernUndTrenner && Wort.find('?') != std::string::npos);
+    const bool NachGattung = !Teile.empty() && !Teile.back().Zahl && WieGattungszeichen(Teile.back().Text);
     if (!HatZiffer) {
-      if (!Wort.empty())
-        Ergebnis.Woerter.emplace_back(Wort);  // "RIV", "D-DB", "Fals": Anschrift um die Nummer herum
+      Teile.push_back({std::move(Wort), false});  // "RIV", "D-DB", "Fals": Anschrift um die Nummer herum
+      continue;
+    }
+    if (!NurZiffernUndTrenner && Verlesbar) {
+      std::string Gelesen;
+      for (const char Z : Wort)
+        Gelesen.push_back(Verlesen(Z) != 0 ? Verlesen(Z) : Z);
+      Ergebnis.Hinweise.push_back(InAnfuehrung(Wort) + " als " + InAnfuehrung(Gelesen) +
+                                  " gelesen (O für 0, I und l für 1)"_cp1252);
+      Teile.push_back({std::move(Gelesen), true});
+      continue;
+    }
+    // Gattungszeichen mit angehaengter Bauart: "Bfhpvee295"
+    const std::size_t ZiffernAb = Wort.find_first_of("0123456789");
+    if (!NurZiffernUndTrenner && ZiffernAb > 0 && NurZiffern(std::string_view(Wort).substr(ZiffernAb)) &&
+        Wort.size() - ZiffernAb <= 3 && WieGattungszeichen(std::string_view(Wort).substr(0, ZiffernAb))) {
+      Teile.push_back({Wort.substr(0, ZiffernAb), false});
+      Teile.push_back({Wort.substr(ZiffernAb), true, true});
       continue;
     }
     if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enth\344lt Buchstaben oder Zeichen zwischen den Ziffern", {}};
-    for (const char Z : Wort)
-      if (IstZiffer(Z))
-        Ergebnis.Ziffern.push_back(Z);
+      return {{}, InAnfuehrung(Wort) + " enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {}, {}, {}};
+    const bool Bauart = NachGattung && NurZiffern(Wort) && Wort.size() >= 2 && Wort.size() <= 3;
+    Teile.push_back({std::move(Wort), true, Bauart});
+  }
+
+  const auto Zaehlen = [&Teile](bool MitBauart) {
+    std::size_t Anzahl = 0;
+    for (const TTeil& Teil : Teile)
+      if (Teil.Zahl && (MitBauart || !Teil.Bauart))
+        Anzahl += static_cast<std::size_t>(std::count_if(Teil.Text.begin(), Teil.Text.end(), IstZiffer));
+    return Anzahl;
+  };
+  const auto Passt = [](std::size_t Anzahl) { return Anzahl == 11 || Anzahl == 12; };
+  // Eine Bauart zaehlt nur dann nicht, wenn die Nummer sie nicht braucht.
+  const bool OhneBauart = !Passt(Zaehlen(true)) && Passt(Zaehlen(false));
+  for (TTeil& Teil : Teile) {
+    if (!Teil.Zahl)
+      Ergebnis.Woerter.push_back(std::move(Teil.Text));
+    else if (Teil.Bauart && OhneBauart)
+      Ergebnis.Bauart.push_back(std::move(Teil.Text));
+    else
+      for (const char Z : Teil.Text)
+        if (IstZiffer(Z))
+          Ergebnis.Ziffern.push_back(Z);
   }
   const std::size_t Anzahl = Ergebnis.Ziffern.size();
-  if (Anzahl != 11 && Anzahl != 12)
+  if (!Passt(Anzahl))
     return {{},
             InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
                 ", erwartet werden 11 oder 12",
+            {},
+            {},
             {}};
   return Ergebnis;
 }

@@ -7,16 +7,26 @@
 #include <vector>
 
 // Eine Wagennummer, wie sie auf Wagen und Listen steht: "31 80 6652 003-8",
-// "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8". Die Ziffern werden genommen; Woerter
-// ohne Ziffern ringsum zaehlen nicht zur Nummer, Buchstaben mitten in einer Zifferngruppe sind
-// ein Fehler. "?" steht fuer eine unleserliche Ziffer und zaehlt wie eine.
+// "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8 Fals". Die Ziffern werden genommen; Woerter
+// ohne Ziffern ringsum zaehlen nicht zur Nummer (Leerraum und Komma trennen Woerter).
+// "?" steht fuer eine unleserliche Ziffer und zaehlt wie eine. Was Fotos und abgenutzte
+// Anschriften geben, wird mit Hinweis gelesen: O und o in einer Zifferngruppe als 0, I und l als
+// 1. Eine Bauartnummer neben den Gattungszeichen ("Facs 124", "Bfhpvee295", "Aüe 310 50 80 ...")
+// zaehlt nicht zur Nummer, wenn die Ziffern ohne sie 11 oder 12 sind. Andere Buchstaben mitten
+// in einer Zifferngruppe sind ein Fehler.
 struct TGelesen {
-  std::string Ziffern;               // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
-  std::string Fehler;                // deutsche Meldung in Windows-1252; leer, wenn alles passt
-  std::vector<std::string> Woerter;  // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
+  std::string Ziffern;                // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
+  std::string Fehler;                 // deutsche Meldung in Windows-1252; leer, wenn alles passt
+  std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
+  std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124"
+  std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
 };
 
 TGelesen NummerAusText(std::string_view Text);
+
+// Sieht aus wie Gattungszeichen: nur Buchstaben, mindestens ein kleiner ("Facs", "WLABmh",
+// "mzf"), dahinter hoechstens ein nationaler Zusatz aus Kleinbuchstaben ("Eanos-x").
+bool WieGattungszeichen(std::string_view Wort);
 
 // Eine Zeile oder ein Argument, wie es kommt (Bytes mit der Kennung ihrer Quelle), als Text in
 // Windows-1252 nach den Regeln von FremdZeichen. Nur ein getipptes "?" ist eine unbekannte

@@ -16,9 +16,10 @@ constexpr std::array<std::string_view, 7> Abschnittsnamen = {
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
 
 // Die Felder eines Werts in Dateireihenfolge; fehlende sind leer, das letzte nimmt den Rest.
-template <std::size_t Anzahl> std::array<std::string, Anzahl> Felder(std::string_view Wert)
+template <std::size_t Anzahl>
+std::array<std::string_view, Anzahl> Felder(std::string_view Wert)
 {
-  std::array<std::string, Anzahl> Ergebnis;
+  std::array<std::string_view, Anzahl> Ergebnis;
   for (std::size_t I = 0; I < Anzahl && !Wert.empty(); ++I) {
     const std::size_t Ende = I + 1 == Anzahl ? Wert.size() : std::min(Wert.find(';'), Wert.size());
     Ergebnis[I] = Wert.substr(0, Ende);
@@ -30,39 +31,41 @@ template <std::size_t Anzahl> std::array<std::string, Anzahl> Felder(std::string
 TLand AlsLand(std::string_view Wert)
 {
   auto [Kuerzel, Name] = Felder<2>(Wert);
-  return {std::move(Kuerzel), std::move(Name)};
+  return {Kuerzel, Name};
 }
 TAustausch AlsAustausch(std::string_view Wert)
 {
   auto [Belegt, Radsaetze, Art] = Felder<3>(Wert);
-  return {Belegt == "ja", std::move(Radsaetze), std::move(Art)};
+  return {Belegt == "ja", Radsaetze, Art};
 }
 TKategorie AlsKategorie(std::string_view Wert)
 {
   auto [Gattung, Text, Sicherheit] = Felder<3>(Wert);
-  return {std::move(Gattung), std::move(Text), std::move(Sicherheit)};
+  return {Gattung, Text, Sicherheit};
 }
 TSchema AlsSchema(std::string_view Wert)
 {
   auto [Fuellziffer, Reihe, Wort, Sicherheit] = Felder<4>(Wert);
-  return {std::move(Fuellziffer), std::move(Reihe), std::move(Wort), std::move(Sicherheit)};
+  return {Fuellziffer, Reihe, Wort, Sicherheit};
 }
 THalter AlsHalter(std::string_view Wert)
 {
   auto [Laender, Name, Status, Kuerzel] = Felder<4>(Wert);
-  return {std::move(Laender), std::move(Name), std::move(Status), std::move(Kuerzel)};
+  return {Laender, Name, Status, Kuerzel};
 }
-std::string AlsText(std::string_view Wert) { return std::string(Wert); }
+std::string_view AlsText(std::string_view Wert) { return Wert; }
 
 // Die Liste haelt schon "erster Name gilt"; jeder Name kommt nur einmal an.
 template <class TDatensatz, class TZerlegen>
-void Fuellen(TTabelle<TDatensatz>& Tabelle, const TWerteListe& Liste, TZerlegen Zerlegen)
+void Fuellen(TTabelle<TDatensatz>& Tabelle, TWerteListe& Liste, TZerlegen Zerlegen)
 {
   for (const TWerteListe::TEintrag& Eintrag : Liste.Eintraege())
-    Tabelle.try_emplace(std::string(Eintrag.Name), Zerlegen(Eintrag.Wert));
+    Tabelle.try_emplace(Eintrag.Name, Zerlegen(Eintrag.Wert));
+  Liste = TWerteListe();  // gebraucht ist sie nicht mehr: das haelt die Spitze des Speichers niedrig
 }
 
-template <class TDatensatz> const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Name)
+template <class TDatensatz>
+const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Name)
 {
   const auto Treffer = Tabelle.find(Name);
   return Treffer == Tabelle.end() ? nullptr : &Treffer->second;
@@ -72,33 +75,30 @@ template <class TDatensatz> const TDatensatz* Suche(const TTabelle<TDatensatz>& 
 
 TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
 {
-  const TProfil Profil = LiesProfil(std::move(Inhalt), Abschnittsnamen, KennzeichenNamenBlock);
-  const auto& T = Profil.Tabellen;
-  TKennzeichen K;
-  Fuellen(K.Laender, T[0], AlsLand);
-  Fuellen(K.Austausch, T[1], AlsAustausch);
-  Fuellen(K.Kategorien, T[2], AlsKategorie);
-  Fuellen(K.Gattungszeichen, T[3], AlsText);
-  Fuellen(K.Triebfahrzeuge, T[4], AlsSchema);
-  Fuellen(K.Baureihennamen, T[5], AlsText);
-  Fuellen(K.Halter, T[6], AlsHalter);
-  for (const auto& [Nummer, Land] : K.Laender)
+  TProfil Profil = LiesProfil(std::move(Inhalt), Abschnittsnamen, KennzeichenNamenBlock);
+  auto& Tabellen = Profil.Tabellen;
+  TKennzeichen Kennzeichen;
+  Kennzeichen.Text = Profil.Text;
+  Fuellen(Kennzeichen.Laender, Tabellen[0], AlsLand);
+  Fuellen(Kennzeichen.Austausch, Tabellen[1], AlsAustausch);
+  Fuellen(Kennzeichen.Kategorien, Tabellen[2], AlsKategorie);
+  Fuellen(Kennzeichen.Gattungszeichen, Tabellen[3], AlsText);
+  Fuellen(Kennzeichen.Triebfahrzeuge, Tabellen[4], AlsSchema);
+  Fuellen(Kennzeichen.Baureihennamen, Tabellen[5], AlsText);
+  Fuellen(Kennzeichen.Halter, Tabellen[6], AlsHalter);
+  for (const auto& [Nummer, Land] : Kennzeichen.Laender)
     if (!Land.Kuerzel.empty())
-      K.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
-  K.Version = Profil.Version;
-  return K;
+      Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
+  Kennzeichen.Version = std::move(Profil.Version);
+  return Kennzeichen;
 }
 
 TKennzeichen LadeKennzeichen(const std::filesystem::path& Datei)
 {
-  return LadeKennzeichenAusText(LiesDatei(Datei, DateiHoechstgroesse).value_or(std::string()));
+  return LadeKennzeichenAusText(LiesDatendatei(Datei));
 }
 
-TKennzeichen LadeKennzeichen()
-{
-  const auto Verzeichnis = ProgrammVerzeichnis();
-  return Verzeichnis.empty() ? LadeKennzeichenAusText({}) : LadeKennzeichen(Verzeichnis / KennzeichenDateiName);
-}
+TKennzeichen LadeKennzeichen() { return LadeKennzeichenAusText(LiesDatendateiNebenProgramm(KennzeichenDateiName)); }
 
 const TLand* TKennzeichen::Land(std::string_view Stellen34) const { return Suche(Laender, Stellen34); }
 
@@ -116,8 +116,8 @@ const THalter* TKennzeichen::HalterZu(std::string_view Angeschrieben) const
 
 std::string TKennzeichen::Gattungszeichen58(std::string_view Stellen58) const
 {
-  const std::string* Zeichen = Suche(Gattungszeichen, Stellen58);
-  return Zeichen ? *Zeichen : std::string();
+  const std::string_view* Zeichen = Suche(Gattungszeichen, Stellen58);
+  return Zeichen ? std::string(*Zeichen) : std::string();
 }
 
 const TKategorie* TKennzeichen::Kategorie(std::string_view Elf, std::string_view* Schluessel) const

@@ -7,63 +7,68 @@
 // [Halter] je etwa 22 KiB). Jeder Wert wird einmal beim Laden in die Felder seines Datensatzes
 // zerlegt (mit ";" getrennt, Reihenfolge wie in den Strukturen unten; fehlende Felder leer).
 // Die Tabellen sind geordnet: gewaehlte Schluessel koennen das Nachschlagen nicht ausbremsen.
+// Schluessel und Felder verweisen in den gelesenen Text, den TKennzeichen am Leben haelt (auch
+// in Kopien): so kostet die groesste erlaubte Datei kaum mehr als sich selbst.
 
 #include "nummer/zeichensatz.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr std::size_t KennzeichenNamenBlock = 65536;
 
-template <class TDatensatz> using TTabelle = std::map<std::string, TDatensatz, TKleinerOhneFall>;
+template <class TDatensatz>
+using TTabelle = std::map<std::string_view, TDatensatz, TKleinerOhneFall>;
 
 // [Laender], Stellen 3-4: "80=D;Deutschland"
 struct TLand {
-  std::string Kuerzel;  // "D"; leer, wo keines bekannt ist
-  std::string Name;     // "Deutschland"
+  std::string_view Kuerzel;  // "D"; leer, wo keines bekannt ist
+  std::string_view Name;     // "Deutschland"
 };
 // [Austausch], Stellen 1-2: "31=ja;Drehgestelle;"
 struct TAustausch {
-  bool Belegt = false;            // Feld "ja"
-  std::string Radsaetze;          // "Einzelradsaetze", "Drehgestelle" oder leer
-  std::string Triebfahrzeugart;   // "Elektrolokomotive" bei 90-99
+  bool Belegt = false;                // Feld "ja"
+  std::string_view Radsaetze;         // "Einzelradsaetze", "Drehgestelle" oder leer
+  std::string_view Triebfahrzeugart;  // "Elektrolokomotive" bei 90-99
 };
 // [Kategorie], Stelle 5 eines Gueterwagens (3x und 4x: Stellen 5-6): "1=G;gedeckter Wagen...;hoch"
 struct TKategorie {
-  std::string Gattung;     // "G"
-  std::string Text;
-  std::string Sicherheit;  // "hoch", "mittel", "niedrig"
+  std::string_view Gattung;  // "G"
+  std::string_view Text;
+  std::string_view Sicherheit;  // "hoch", "mittel", "niedrig"
 };
 // [Triebfahrzeuge], "Land-Art" (Art "9x" fuer alle Arten des Landes): "80-91=6;6-8;Baureihe;hoch"
 struct TSchema {
-  std::string Fuellziffer;  // Stelle 5, wo das Schema sie festlegt
-  std::string Reihe;        // Stellen der Baureihe: "5-8", "6-8"; leer heisst zu wenig gesichert
-  std::string Wort;         // "Baureihe", "Reihe", "Gruppo"
-  std::string Sicherheit;
+  std::string_view Fuellziffer;  // Stelle 5, wo das Schema sie festlegt
+  std::string_view Reihe;        // Stellen der Baureihe: "5-8", "6-8"; leer heisst zu wenig gesichert
+  std::string_view Wort;         // "Baureihe", "Reihe", "Gruppo"
+  std::string_view Sicherheit;
 };
 // [Halter], Halterkennzeichen lateinisch ohne Akzente: "DB=DE;DB Cargo AG;in Gebrauch;DB"
 struct THalter {
-  std::string Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt
-  std::string Name;
-  std::string Status;   // "in Gebrauch", "widerrufen", "gesperrt", ...
-  std::string Kuerzel;  // wie angeschrieben
+  std::string_view Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt
+  std::string_view Name;
+  std::string_view Status;   // "in Gebrauch", "widerrufen", "gesperrt", ...
+  std::string_view Kuerzel;  // wie angeschrieben
 };
 
 struct TKennzeichen {
   TTabelle<TLand> Laender;
   TTabelle<TAustausch> Austausch;
   TTabelle<TKategorie> Kategorien;
-  TTabelle<std::string> Gattungszeichen;  // [Gattungszeichen], Stellen 5-8 -> "Eaos"
+  TTabelle<std::string_view> Gattungszeichen;  // [Gattungszeichen], Stellen 5-8 -> "Eaos"
   TTabelle<TSchema> Triebfahrzeuge;
-  TTabelle<std::string> Baureihennamen;   // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
+  TTabelle<std::string> Baureihennamen;  // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
   TTabelle<THalter> Halter;
   // Laenderkuerzel -> Stellen 3-4, die es tragen ("D" -> "80"), beim Laden aus Laender gebildet.
-  TTabelle<std::vector<std::string>> NummernZuKuerzel;
+  TTabelle<std::vector<std::string_view>> NummernZuKuerzel;
   std::string Version;
+  std::shared_ptr<const std::string> Text;  // worauf Schluessel und Felder verweisen
 
   // Das Nachschlagen, je eine Stelle; nullptr, wenn nichts da ist.
   const TLand* Land(std::string_view Stellen34) const;

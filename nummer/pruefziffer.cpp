@@ -1,5 +1,7 @@
 #include "nummer/pruefziffer.h"
 
+#include "nummer/zeichensatz.h"
+
 #include <string>
 
 int ZiffernWert(char Zeichen) { return (Zeichen >= '0' && Zeichen <= '9') ? Zeichen - '0' : 0; }
@@ -45,7 +47,7 @@ std::string Zeile(const char* Titel, const TRechenweg& Weg, auto Feld)
 std::string Erklaerung(std::string_view Nummer)
 {
   const TRechenweg Weg = Rechenweg(Nummer);
-  std::string Text = "Pr\374fziffer von " + std::string(Nummer) + ":\n";
+  std::string Text = "Prüfziffer von "_cp1252 + std::string(Nummer) + ":\n";
   Text += Zeile("Stelle     ", Weg, [](const TRechenschritt& S) { return std::string(1, S.Zeichen); });
   Text += Zeile("Gewicht    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Gewicht); });
   Text += Zeile("Produkt    ", Weg, [](const TRechenschritt& S) { return std::to_string(S.Produkt); });
@@ -58,14 +60,14 @@ std::string Erklaerung(std::string_view Nummer)
     Fremd = Fremd || S.Wert != S.Zeichen - '0';
   }
   if (Fremd)
-    Text += "Zeichen, die keine Ziffern sind, z\344hlen als 0.\n";
+    Text += "Zeichen, die keine Ziffern sind, zählen als 0.\n"_cp1252;
   Text += "Summe: " + (Summe.empty() ? "0" : Summe) + " = " + std::to_string(Weg.Summe) + "\n";
   if (Weg.Pruefziffer == 0) {
     Text += std::to_string(Weg.Summe) + " ist ein Vielfaches von 10, es fehlt nichts.\n";
   } else {
     const int Naechste = Weg.Summe + Weg.Pruefziffer;
-    Text += "Bis zum n\344chsten Vielfachen von 10 (" + std::to_string(Naechste) + ") fehlen " +
+    Text += "Bis zum nächsten Vielfachen von 10 ("_cp1252 + std::to_string(Naechste) + ") fehlen " +
             std::to_string(Weg.Pruefziffer) + ".\n";
   }
-  return Text + "Pr\374fziffer: " + std::to_string(Weg.Pruefziffer) + "\n";
+  return Text + "Prüfziffer: "_cp1252 + std::to_string(Weg.Pruefziffer) + "\n";
 }

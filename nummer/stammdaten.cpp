@@ -99,6 +99,7 @@ TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, 
   for (TAufbau& Tabelle : Aufbau)
     Profil.Tabellen.emplace_back(Text, std::move(Tabelle.Eintraege));
   Profil.Version = Version ? std::string(*Version) : std::string(VersionFehlt);
+  Profil.Text = Text;
   return Profil;
 }
 
@@ -117,11 +118,7 @@ TLadeErgebnis LadeStammdatenAusText(std::string Inhalt)
 
 TLadeErgebnis LadeStammdaten(const std::filesystem::path& Datei)
 {
-  return LadeStammdatenAusText(LiesDatei(Datei, DateiHoechstgroesse).value_or(std::string()));
+  return LadeStammdatenAusText(LiesDatendatei(Datei));
 }
 
-TLadeErgebnis LadeStammdaten()
-{
-  const auto Verzeichnis = ProgrammVerzeichnis();
-  return Verzeichnis.empty() ? LadeStammdatenAusText({}) : LadeStammdaten(Verzeichnis / StammdatenDateiName);
-}
+TLadeErgebnis LadeStammdaten() { return LadeStammdatenAusText(LiesDatendateiNebenProgramm(StammdatenDateiName)); }

@@ -26,6 +26,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -76,6 +77,7 @@ inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 
 struct TProfil {
   std::vector<TWerteListe> Tabellen;
   std::string Version;
+  std::shared_ptr<const std::string> Text;  // der gelesene Text, in den die Tabellen verweisen
 };
 TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, std::size_t NamenBlock);
 

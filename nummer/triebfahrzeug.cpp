@@ -30,10 +30,10 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
   const std::string Reihe(Schema->Reihe == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
   const auto Name = Kennzeichen.Baureihennamen.find(std::string(Elf.substr(2, 2)) + "-" +
                                                     std::string(Elf.substr(0, 2)) + "-" + Reihe);
-  Wort = Schema->Wort;
+  Wort = std::string(Schema->Wort);
   return (Name == Kennzeichen.Baureihennamen.end() ? Reihe : Name->second) + ", Nr. " + Reihe + " " +
          std::string(Elf.substr(8, 3)) +
-         (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + Schema->Sicherheit + ")");
+         (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
 
 }  // namespace
@@ -43,12 +43,14 @@ TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeic
   TTriebfahrzeug Triebfahrzeug;
   const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
   Triebfahrzeug.Art = Austausch && !Austausch->Triebfahrzeugart.empty()
-                          ? Austausch->Triebfahrzeugart
+                          ? std::string(Austausch->Triebfahrzeugart)
                           : Stammdaten.AustauschListe.Wert(Elf.substr(0, 2));
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  Triebfahrzeug.Land = !Land ? Stammdaten.BahnenListe.Wert(Elf.substr(2, 2))
-                             : Land->Name + (Land->Kuerzel.empty() ? "" : " (" + Land->Kuerzel + ")");
-  Triebfahrzeug.Baureihe = BaureiheLesen(Kennzeichen, Elf, Land ? Land->Name : "Land " + std::string(Elf.substr(2, 2)),
-                                         Triebfahrzeug.ReiheWort);
+  Triebfahrzeug.Land =
+      !Land ? Stammdaten.BahnenListe.Wert(Elf.substr(2, 2))
+            : std::string(Land->Name) + (Land->Kuerzel.empty() ? "" : " (" + std::string(Land->Kuerzel) + ")");
+  Triebfahrzeug.Baureihe =
+      BaureiheLesen(Kennzeichen, Elf, Land ? std::string(Land->Name) : "Land " + std::string(Elf.substr(2, 2)),
+                    Triebfahrzeug.ReiheWort);
   return Triebfahrzeug;
 }

@@ -61,20 +61,20 @@ int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeiche
   Punkte += !Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty();
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
   switch (Wagenart(Stammdaten, Elf)) {
-  case TWagenart::Gueterwagen:
-    Punkte += !Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty();
-    break;
-  case TWagenart::Triebfahrzeug:
-    Punkte += Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)) || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
-    break;
-  case TWagenart::Reisezugwagen:
-  case TWagenart::Unbekannt:
-    Punkte += !Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
-              !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty();
-    break;
+    case TWagenart::Gueterwagen:
+      Punkte += !Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty();
+      break;
+    case TWagenart::Triebfahrzeug:
+      Punkte += Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)) || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
+      break;
+    case TWagenart::Reisezugwagen:
+    case TWagenart::Unbekannt:
+      Punkte += !Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
+                !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty();
+      break;
   }
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == Land->Kuerzel;
+  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
   Punkte += Anschrift.Gattungszeichen.empty() || Era.empty() ? 0
             : Era == Anschrift.Gattungszeichen               ? 2
                                                              : Era[0] == Anschrift.Gattungszeichen[0];
@@ -83,8 +83,8 @@ int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeiche
 
 }  // namespace
 
-TVorschlaege Ergaenzungen(const TStammdaten& S, const TKennzeichen& K, std::string_view Muster, const TAnschrift& A,
-                          std::size_t Hoechstens)
+TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Muster,
+                          const TAnschrift& Anschrift, std::size_t Hoechstens)
 {
   std::vector<std::size_t> Offen;
   for (std::size_t I = 0; I < std::min<std::size_t>(Muster.size(), 11); ++I)
@@ -105,23 +105,24 @@ TVorschlaege Ergaenzungen(const TStammdaten& S, const TKennzeichen& K, std::stri
     const std::string Ziffer = Pruefziffer(Nummer);
     if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
       continue;
-    Sammlung.Dazu({Nummer + Ziffer, {}, Plausibilitaet(S, K, Nummer, A)});
+    Sammlung.Dazu({Nummer + Ziffer, {}, Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift)});
   }
   return std::move(Sammlung).Ergebnis();
 }
 
-TVorschlaege Reparaturen(const TStammdaten& S, const TKennzeichen& K, std::string_view Zwoelf, const TAnschrift& A,
-                         std::size_t Hoechstens)
+TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Zwoelf,
+                         const TAnschrift& Anschrift, std::size_t Hoechstens)
 {
   // Punkte doppelt, damit eine aehnlich aussehende Ziffer oder ein Tausch nur bei Gleichstand zaehlt
   TSammlung Sammlung(Hoechstens);
-  const TWagenart Art = Wagenart(S, Zwoelf);
+  const TWagenart Art = Wagenart(Stammdaten, Zwoelf);
   const auto Pruefen = [&](std::string Nummer, bool Naheliegend, std::string Aenderung) {
     if (!Gueltig(Nummer))
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const int Punkte =
-        2 * (Plausibilitaet(S, K, Elf, A) + (Wagenart(S, Elf) == Art)) + Naheliegend;
+        2 * (Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift) + (Wagenart(Stammdaten, Elf) == Art)) +
+        Naheliegend;
     Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte});
   };
   // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
@@ -158,16 +159,19 @@ std::vector<std::string> UnsichtbareTausche(std::string_view Zwoelf)
   return Andere;
 }
 
-std::string KurzDeutung(const TStammdaten& S, const TKennzeichen& K, std::string_view Elf)
+std::string KurzDeutung(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf)
 {
-  const TWagenart Art = Wagenart(S, Elf);
+  const TWagenart Art = Wagenart(Stammdaten, Elf);
   if (Art == TWagenart::Triebfahrzeug) {
-    const TTriebfahrzeug T = TriebfahrzeugLesen(S, K, Elf);
-    return T.Art + ", " + T.Land + ", " + T.ReiheWort + " " + T.Baureihe;
+    const TTriebfahrzeug Triebfahrzeug = TriebfahrzeugLesen(Stammdaten, Kennzeichen, Elf);
+    return Triebfahrzeug.Art + ", " + Triebfahrzeug.Land + ", " + Triebfahrzeug.ReiheWort + " " +
+           Triebfahrzeug.Baureihe;
   }
-  std::string Gattung = Art == TWagenart::Gueterwagen ? EraGattungszeichen(S, K, Elf) : WagenInfo(S, Elf).Wagengattung;
-  if (const TKategorie* Kategorie = K.Kategorie(Elf); Gattung.empty() && Art == TWagenart::Gueterwagen && Kategorie)
-    Gattung = Kategorie->Gattung + " – "_cp1252 + Kategorie->Text;
-  const TLand* Land = K.Land(Elf.substr(2, 2));
-  return Gattung + ", " + (Land ? Land->Name : S.BahnenListe.Wert(Elf.substr(2, 2)));
+  std::string Gattung = Art == TWagenart::Gueterwagen ? EraGattungszeichen(Stammdaten, Kennzeichen, Elf)
+                                                      : WagenInfo(Stammdaten, Elf).Wagengattung;
+  if (const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
+      Gattung.empty() && Art == TWagenart::Gueterwagen && Kategorie)
+    Gattung = std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text);
+  const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
+  return Gattung + ", " + (Land ? std::string(Land->Name) : Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)));
 }

@@ -1,6 +1,7 @@
 #include "nummer/wageninfo.h"
 
 #include "nummer/pruefziffer.h"
+#include "nummer/zeichensatz.h"
 
 namespace {
 
@@ -15,10 +16,10 @@ std::string GeschwindigkeitText(int Stufe)
   if (Stufe <= 2)
     return "max. 120 km/h oder weniger";
   if (Stufe <= 6)
-    return "max. 140 km/h, aber \374ber 120 km/h";
+    return "max. 140 km/h, aber über 120 km/h"_cp1252;
   if (Stufe <= 8)
-    return "max. 160 km/h, aber \374ber 140 km/h";
-  return "\374ber 160 km/h";
+    return "max. 160 km/h, aber über 140 km/h"_cp1252;
+  return "über 160 km/h"_cp1252;
 }
 
 }  // namespace

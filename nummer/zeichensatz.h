@@ -19,10 +19,7 @@ std::string Cp1252NachUtf8(std::string_view Text);
 std::string Utf8NachCp1252(std::string_view Text);
 
 // Meldungen stehen im Quelltext als UTF-8, damit grep sie findet: "Prüfziffer"_cp1252.
-inline std::string operator""_cp1252(const char* Text, std::size_t Laenge)
-{
-  return Utf8NachCp1252({Text, Laenge});
-}
+inline std::string operator""_cp1252(const char* Text, std::size_t Laenge) { return Utf8NachCp1252({Text, Laenge}); }
 
 // True, wenn der Text gueltiges UTF-8 ist und mindestens ein Mehrbyte-Zeichen enthaelt;
 // reines ASCII und typisches Windows-1252 ergeben false.
@@ -37,6 +34,17 @@ constexpr unsigned char Klein1252(unsigned char Z)
   if (Z == 0x8A || Z == 0x8C || Z == 0x8E)
     return static_cast<unsigned char>(Z + 0x10);  // S mit Hacek, OE, Z mit Hacek
   return Z == 0x9F ? 0xFF : Z;                    // Y mit Trema
+}
+
+// Gross- bzw. Kleinbuchstabe nach Windows-1252 (ohne die seltenen Kleinbuchstaben auf 0x9A..0x9F).
+constexpr bool IstGross1252(char Zeichen)
+{
+  return Klein1252(static_cast<unsigned char>(Zeichen)) != static_cast<unsigned char>(Zeichen);
+}
+constexpr bool IstKlein1252(char Zeichen)
+{
+  const auto Byte = static_cast<unsigned char>(Zeichen);
+  return (Byte >= 'a' && Byte <= 'z') || (Byte >= 0xDF && Byte != 0xF7);
 }
 
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.

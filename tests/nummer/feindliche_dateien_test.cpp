@@ -1,6 +1,7 @@
 // Feindliche Datendateien: das Laden liefert leere oder teilweise Tabellen und den richtigen
 // Versionstext, mit begrenztem Speicher (die Dauer misst scripts/bench).
 
+#include "nummer/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
 #include "testdatei.h"
@@ -156,6 +157,83 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "1", Bahn("81", "OBB")}),
     [](const testing::TestParamInfo<TFeindlich>& Info) { return std::string(Info.param.Name); });
+
+// Feindliche Kennzeichen.ebb: auch die groesste erlaubte Datei mit allen Abschnitten voll bleibt
+// unter 64 MiB (gemessen am Prozess, jeder Fall ein eigener); der Namensblock begrenzt jeden
+// Abschnitt, und die erste Zeile eines Namens gilt.
+struct TFeindlichKennzeichen {
+  const char* Name;
+  std::function<std::string()> Inhalt;  // erst im Fall erzeugt: die grossen Dateien nur dort
+  std::function<bool(const TKennzeichen&)> Pruefen;
+};
+
+void PrintTo(const TFeindlichKennzeichen& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+// Alle Abschnitte voll: kurze Namen bis zum Namensblock, lange Werte mit vier Feldern bis 16 MiB.
+std::string AlleAbschnitteVoll()
+{
+  std::vector<std::string> Namen;
+  std::size_t Block = 1;
+  for (int I = 0; Block + std::to_string(I).size() + 1 <= KennzeichenNamenBlock; ++I) {
+    Namen.push_back(std::to_string(I));
+    Block += Namen.back().size() + 1;
+  }
+  const std::size_t WertLaenge = DateiHoechstgroesse / (7 * Namen.size()) - 8;
+  const std::string Feld(WertLaenge / 4, 'w');
+  std::string Text = "[Version]\nVersion=voll\n";
+  for (const char* Abschnitt :
+       {"Laender", "Austausch", "Kategorie", "Gattungszeichen", "Triebfahrzeuge", "Baureihennamen", "Halter"}) {
+    Text += "[" + std::string(Abschnitt) + "]\n";
+    for (const std::string& Name : Namen)
+      Text += Name + "=" + Feld + ";" + Feld + ";" + Feld + ";" + Feld + "\n";
+  }
+  Text.resize(std::min<std::size_t>(Text.size(), DateiHoechstgroesse));
+  return Text;
+}
+
+std::string VieleLeereNamen()
+{
+  std::string Text = "[Version]\nVersion=1\n[Laender]\n80=D;Deutschland\n[Halter]\n";
+  while (Text.size() + 3 <= DateiHoechstgroesse)
+    Text += "a=\n";
+  return Text;
+}
+
+class FeindlicheKennzeichenTest : public testing::TestWithParam<TFeindlichKennzeichen> {};
+
+TEST_P(FeindlicheKennzeichenTest, LaedtBegrenzt)
+{
+  const TTestVerzeichnis Verzeichnis;
+  const auto Pfad = Verzeichnis.Schreibe("Kennzeichen.ebb", GetParam().Inhalt());
+  const std::size_t Vorher = SpitzeKiB();
+  const TKennzeichen Kennzeichen = LadeKennzeichen(Pfad);
+  EXPECT_LE(SpitzeKiB() - Vorher, std::size_t{64} * 1024);
+  EXPECT_TRUE(GetParam().Pruefen(Kennzeichen));
+  for (const std::size_t Anzahl : {Kennzeichen.Laender.size(), Kennzeichen.Halter.size(), Kennzeichen.Austausch.size()})
+    EXPECT_LE(Anzahl, KennzeichenNamenBlock / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, FeindlicheKennzeichenTest,
+    testing::Values(
+        TFeindlichKennzeichen{"AlleAbschnitteVoll", AlleAbschnitteVoll,
+                              [](const TKennzeichen& K) {
+                                return K.Version == "voll" && K.Halter.size() > 1000 && K.NummernZuKuerzel.size() == 1;
+                              }},
+        TFeindlichKennzeichen{"FuenfMillionenLeereNamen", VieleLeereNamen,
+                              [](const TKennzeichen& K) {
+                                return K.Halter.size() == 1 && K.Land("80") && K.Land("80")->Name == "Deutschland";
+                              }},
+        TFeindlichKennzeichen{
+            "UeberDerHoechstgroesse", [] { return VieleLeereNamen() + "\n\n\n"; },
+            [](const TKennzeichen& K) { return K.Version == Fehlt && K.Laender.empty() && K.Halter.empty(); }},
+        TFeindlichKennzeichen{"ErsterNameGilt",
+                              [] { return std::string("[Laender]\n80=D;Deutschland\n80=X;Falsch\nd=1;z\nD=2;y\n"); },
+                              [](const TKennzeichen& K) {
+                                return K.Land("80")->Kuerzel == "D" && K.Land("D")->Kuerzel == "1" &&
+                                       K.NummernZuKuerzel.at("D") == std::vector<std::string_view>{"80"};
+                              }}),
+    [](const testing::TestParamInfo<TFeindlichKennzeichen>& Info) { return std::string(Info.param.Name); });
 
 // Ohne Leserecht: als root gelten Rechte nicht, deshalb prueft ein Kindprozess als "nobody".
 TEST(FeindlicheDatei, OhneLeserecht)

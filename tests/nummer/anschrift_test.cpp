@@ -1,0 +1,209 @@
+// Die ganze Anschrift: Zuordnen der Woerter, Abgleich mit der Nummer, Triebfahrzeuge und
+// Vorschlaege. Die Anschriften stammen aus tests/daten/anschriften.csv (dort je Zeile mit
+// Quelle) oder aus den Meldungen von Benutzern; absichtlich veraenderte stehen als solche da.
+
+#include "nummer/anschrift.h"
+#include "nummer/eingabe.h"
+#include "nummer/triebfahrzeug.h"
+#include "nummer/vorschlaege.h"
+
+#include "kleine_daten.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+TGelesen Lies(std::string_view Utf8) { return NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text); }
+
+std::string Verbunden(const std::vector<std::string>& Teile)
+{
+  std::string Text;
+  for (const std::string& Teil : Teile)
+    Text += (Text.empty() ? "" : " ") + Teil;
+  return Text;
+}
+
+// ---------------------------------------------------------------- Woerter zuordnen
+
+struct TZuordnung {
+  const char* Name;
+  const char* Eingabe;
+  const char* Land;
+  const char* Halter;
+  const char* Gattung;
+  const char* Merkmale;
+  const char* Ungelesen;
+};
+void PrintTo(const TZuordnung& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
+
+class AnschriftLesenTest : public testing::TestWithParam<TZuordnung> {};
+
+TEST_P(AnschriftLesenTest, OrdnetJedesWortZu)
+{
+  const TGelesen Gelesen = Lies(GetParam().Eingabe);
+  ASSERT_EQ(Gelesen.Fehler, "");
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
+  EXPECT_EQ(Anschrift.Laenderkuerzel, GetParam().Land);
+  EXPECT_EQ(Anschrift.Halter, GetParam().Halter);
+  EXPECT_EQ(Anschrift.Gattungszeichen, GetParam().Gattung);
+  EXPECT_EQ(Verbunden(Anschrift.Merkmale), GetParam().Merkmale);
+  EXPECT_EQ(Verbunden(Anschrift.Ungelesen), GetParam().Ungelesen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AnschriftLesenTest,
+    testing::Values(TZuordnung{"Kesselwagen", "37 TEN 80 D-GBXEU 7830 247-8 Zacns", "D", "GBXEU", "Zacns", "TEN", ""},
+                    TZuordnung{"OhneGattung", "31 81 3523 474-4 A-RCW", "A", "RCW", "", "", ""},
+                    TZuordnung{"Hacek", "CZ-ČD 50 54 29-29 010-7", "CZ", "CD", "", "", ""},
+                    TZuordnung{"GattungVorn", "Bcmz 73 81 59-91 107-7", "", "", "Bcmz", "", ""},
+                    TZuordnung{"NationalerZusatz", "31 81 3523 474-4 A-RCW Rnoos-uz", "A", "RCW", "Rnoos", "", ""},
+                    TZuordnung{"Schwerlast", "84 83 996 0 902-5 I-FGL Uaai", "I", "FGL", "Uaai", "", ""},
+                    // gemeldet: EUROP und ein unbekanntes Kuerzel sind keine Gattungszeichen
+                    TZuordnung{"Pool", "01 RIV EUROP 80 DB 112 3 073-9 Gs", "", "DB", "Gs", "RIV EUROP", ""},
+                    TZuordnung{"GrossOhneRegister", "31 80 6652 003-8 RFC", "", "", "", "", "RFC"}),
+    [](const testing::TestParamInfo<TZuordnung>& Info) { return std::string(Info.param.Name); });
+
+// ---------------------------------------------------------------- Abgleich mit der Nummer
+
+struct TAbgleich {
+  const char* Name;
+  const char* Eingabe;
+  std::vector<std::string> Befunde;  // "A: " Abweichung bzw. "H: " Hinweis, dann der Anfang des Texts (UTF-8)
+};
+void PrintTo(const TAbgleich& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
+
+class AbgleichTest : public testing::TestWithParam<TAbgleich> {};
+
+TEST_P(AbgleichTest, MeldetWasNichtPasst)
+{
+  const TGelesen Gelesen = Lies(GetParam().Eingabe);
+  ASSERT_EQ(Gelesen.Fehler, "");
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
+  std::vector<std::string> Befunde;
+  for (const TBefund& Befund : Abgleichen(KleineStammdaten(), KleineKennzeichen(), Gelesen.Ziffern, Anschrift))
+    Befunde.push_back((Befund.Abweichung ? "A: " : "H: ") + Cp1252NachUtf8(Befund.Text));
+  ASSERT_EQ(Befunde.size(), GetParam().Befunde.size()) << Verbunden(Befunde);
+  for (std::size_t I = 0; I < Befunde.size(); ++I)
+    EXPECT_TRUE(Befunde[I].starts_with(GetParam().Befunde[I])) << Befunde[I];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AbgleichTest,
+    testing::Values(TAbgleich{"Passt", "31 83 5377 169-0 Eanos", {}},
+                    TAbgleich{"HalterImAusland",
+                              "37 80 7931 640-2 D-VTGCH Zacens",
+                              {"H: Halter VTGCH ist in CH registriert, der Wagen in 80 (Deutschland) zugelassen"}},
+                    TAbgleich{"HalterGrossKlein", "91 80 6 189 203-3 D-Dispo", {}},
+                    TAbgleich{"NationalerZusatz",
+                              "31 81 3523 474-4 A-RCW Rnoos-uz",
+                              {"H: „-uz“ hinter „Rnoos“ ist ein nationaler Zusatz"}},
+                    TAbgleich{
+                        "ReisezugwagenNichtGeprueft", "50 54 20-41 199-1 B", {"H: Gattungszeichen „B“ nicht geprüft"}},
+                    // veraendert: anderes Land, fehlender Buchstabe, andere Gattung, unbekannter Halter
+                    TAbgleich{"LandFalsch",
+                              "31 81 3523 474-4 D-RCW",
+                              {"A: Länderkürzel „D“ gehört zu 80 (Deutschland), die Nummer nennt 81 (Österreich, A)"}},
+                    TAbgleich{"BuchstabeFehlt",
+                              "31 83 5377 169-0 Eaos",
+                              {"A: Gattungszeichen „Eaos“ passt nicht zur Kennzahl 5377 („Eanos“): „n“ fehlt"}},
+                    TAbgleich{"AndereGattung",
+                              "31 81 3523 474-4 A-RCW Eanos",
+                              {"A: Gattungszeichen „Eanos“ passt nicht zur "
+                               "Kennzahl 3523 („Rnoos“): Gattung E statt R"}},
+                    TAbgleich{"GattungAusStelle5",
+                              "30 87 949 1 353-0 Fals",
+                              {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},
+                    TAbgleich{"HalterNichtImRegister",
+                              "31 80 6652 003-8 D-RFC",
+                              {"A: Halterkennzeichen „RFC“ steht nicht im Halterregister (ERA-Halterliste 168"}}),
+    [](const testing::TestParamInfo<TAbgleich>& Info) { return std::string(Info.param.Name); });
+
+// ---------------------------------------------------------------- Triebfahrzeuge
+
+struct TTriebfahrzeugFall {
+  const char* Name;
+  const char* Nummer;
+  const char* Art;
+  const char* ReiheWort;
+  const char* Baureihe;  // UTF-8
+};
+void PrintTo(const TTriebfahrzeugFall& Fall, std::ostream* Aus) { *Aus << Fall.Nummer; }
+
+class TriebfahrzeugTest : public testing::TestWithParam<TTriebfahrzeugFall> {};
+
+TEST_P(TriebfahrzeugTest, BaureiheNachDemSchemaDesLandes)
+{
+  const std::string Elf = Lies(GetParam().Nummer).Ziffern.substr(0, 11);
+  const TTriebfahrzeug Triebfahrzeug = TriebfahrzeugLesen(KleineStammdaten(), KleineKennzeichen(), Elf);
+  EXPECT_EQ(Triebfahrzeug.Art, GetParam().Art);
+  EXPECT_EQ(Triebfahrzeug.ReiheWort, GetParam().ReiheWort);
+  EXPECT_EQ(Cp1252NachUtf8(Triebfahrzeug.Baureihe), GetParam().Baureihe);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, TriebfahrzeugTest,
+    testing::Values(TTriebfahrzeugFall{"DeutschlandElektro", "91 80 6185 350-6", "Elektrolokomotive", "Baureihe",
+                                       "185, Nr. 185 350"},
+                    TTriebfahrzeugFall{"DeutschlandDiesel", "92 80 1 202 968-4", "Diesellokomotive", "Baureihe",
+                                       "202, Nr. 202 968"},
+                    TTriebfahrzeugFall{"FuellzifferPasstNicht", "91 80 3185 539-4", "Elektrolokomotive", "Baureihe",
+                                       "3185, Nr. 3185 539 (Sicherheit des Schemas: mittel)"},
+                    TTriebfahrzeugFall{"Oesterreich", "91 81 1116 234-6", "Elektrolokomotive", "Reihe",
+                                       "1116, Nr. 1116 234 (Sicherheit des Schemas: mittel)"},
+                    TTriebfahrzeugFall{"SchweizMitName", "94 85 0511 028-8", "elektrischer Triebzug oder Triebwagen",
+                                       "Baureihe", "RABe 511, Nr. 511 028 (Sicherheit des Schemas: mittel)"},
+                    TTriebfahrzeugFall{"Tschechien", "94 54 1 471 032-3", "elektrischer Triebzug oder Triebwagen",
+                                       "Baureihe", "471, Nr. 471 032"},
+                    TTriebfahrzeugFall{"Italien", "93 83 240 4 514-6 I-MIR",
+                                       "elektrischer Hochgeschwindigkeitstriebzug", "Gruppo", "404, Nr. 404 514"},
+                    TTriebfahrzeugFall{"SchwedenUnsicher", "9274 0003 629-3 S-JAAJ", "Diesellokomotive", "Baureihe",
+                                       "nicht entschlüsselt: das Schema für Schweden ist zu wenig gesichert"},
+                    TTriebfahrzeugFall{"Sonderfahrzeug", "99 85 93 59 342-4 CH-SOB",
+                                       "Sonderfahrzeug (z. B. Bahndienstfahrzeug)", "Baureihe",
+                                       "Sonderfahrzeug, technischer Code 9359 (keine Baureihe)"}),
+    [](const testing::TestParamInfo<TTriebfahrzeugFall>& Info) { return std::string(Info.param.Name); });
+
+// ---------------------------------------------------------------- Ergaenzungen und Reparaturen
+
+struct TVorschlagFall {
+  const char* Name;
+  const char* Eingabe;
+  std::size_t Gesamt;
+  const char* Zuerst;  // 12 Ziffern
+};
+void PrintTo(const TVorschlagFall& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
+
+class VorschlagTest : public testing::TestWithParam<TVorschlagFall> {};
+
+TEST_P(VorschlagTest, GlaubwuerdigsteZuerst)
+{
+  const TGelesen Gelesen = Lies(GetParam().Eingabe);
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
+  const bool Unvollstaendig = Gelesen.Ziffern.find('?') != std::string::npos;
+  const TVorschlaege Vorschlaege =
+      Unvollstaendig ? Ergaenzungen(KleineStammdaten(), KleineKennzeichen(), Gelesen.Ziffern, Anschrift, 5)
+                     : Reparaturen(KleineStammdaten(), KleineKennzeichen(), Gelesen.Ziffern, Anschrift, 5);
+  EXPECT_EQ(Vorschlaege.Gesamt, GetParam().Gesamt);
+  ASSERT_FALSE(Vorschlaege.Liste.empty());
+  EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, GetParam().Zuerst);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, VorschlagTest,
+    testing::Values(TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038"},
+                    TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506"},
+                    TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038"},
+                    // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
+                    TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038"}),
+    [](const testing::TestParamInfo<TVorschlagFall>& Info) { return std::string(Info.param.Name); });
+
+TEST(UnsichtbareTausche, AuchMitDerPruefziffer)
+{
+  EXPECT_EQ(UnsichtbareTausche("318066520509"), (std::vector<std::string>{"318066520590"}));
+  EXPECT_EQ(UnsichtbareTausche("738188902089"), (std::vector<std::string>{"738188092089"}));
+  EXPECT_EQ(UnsichtbareTausche("318066520038"), std::vector<std::string>{});
+}
+
+}  // namespace
