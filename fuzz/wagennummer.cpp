@@ -1,12 +1,15 @@
 // Das ganze Kommandozeilenprogramm mit beliebiger Eingabe: das erste Byte waehlt Ausgabeform,
 // ob der Rest als Argumente (je Zeile eines) oder als Standardeingabe kommt und welche
-// Kennzeichen.ebb gilt: die ausgelieferte oder eine zweite Eingabe, die vor dem Rest steht
-// (zwei Byte Laenge, dann der Inhalt). Was auch kommt, die Ausgabe haelt die Zusagen aus
+// Kennzeichen.ebb gilt: ein Auszug der ausgelieferten (tests/nummer/kleine_daten.h; die ganze
+// kostete je Lauf das Zehnfache) oder eine zweite Eingabe, die vor dem Rest steht (zwei Byte
+// Laenge, dann der Inhalt). Was auch kommt, die Ausgabe haelt die Zusagen aus
 // ausgabepruefung.h ein.
 
 #include "fuzz/ausgabepruefung.h"
 #include "kommandozeile/programm.h"
+#include "tests/nummer/kleine_daten.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -19,17 +22,35 @@
 
 namespace {
 
-// Eine Datei je Prozess, bei jeder Eingabe ueberschrieben.
-std::string KennzeichenDatei(std::string_view Inhalt)
+// Dateien dieses Prozesses, am Ende wieder entfernt (auch wenn libFuzzer mit exit endet).
+class TDateien {
+public:
+  ~TDateien()
+  {
+    std::error_code Fehler;
+    for (const auto& Pfad : FPfade)
+      std::filesystem::remove(Pfad, Fehler);
+  }
+  // Eine Datei je Zweck, bei jedem Aufruf ueberschrieben.
+  std::string Schreibe(const std::string& Zweck, std::string_view Inhalt)
+  {
+    const auto Pfad = std::filesystem::temp_directory_path() / ("tandrix_fuzz_" + Zweck + "_" + FKennung + ".ebb");
+    if (std::find(FPfade.begin(), FPfade.end(), Pfad) == FPfade.end())
+      FPfade.push_back(Pfad);
+    std::ofstream(Pfad, std::ios::binary | std::ios::trunc)
+        .write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
+    return Pfad.string();
+  }
+
+private:
+  std::string FKennung = std::to_string(std::random_device()()) + std::to_string(std::random_device()());
+  std::vector<std::filesystem::path> FPfade;
+};
+
+std::string Datei(const std::string& Zweck, std::string_view Inhalt)
 {
-  static const std::filesystem::path Pfad = [] {
-    std::random_device Zufall;
-    return std::filesystem::temp_directory_path() /
-           ("tandrix_fuzz_kennzeichen_" + std::to_string(Zufall()) + std::to_string(Zufall()) + ".ebb");
-  }();
-  std::ofstream(Pfad, std::ios::binary | std::ios::trunc)
-      .write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
-  return Pfad.string();
+  static TDateien Dateien;
+  return Dateien.Schreibe(Zweck, Inhalt);
 }
 
 }  // namespace
@@ -42,15 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
   std::string_view Rest(reinterpret_cast<const char*>(Daten) + 1, Groesse - 1);
   const bool Csv = (Art & 1) != 0;
   const bool Utf8 = Csv && (Art & 2) != 0;
-  std::vector<std::string> Argumente = {"--daten=" TANDRIX_DATEN "/Wagen.ebb"};
+  static const std::string WagenEbb = Datei("wagen", KleineWagenEbb);
+  static const std::string KennzeichenEbb = Datei("kennzeichen", KleineKennzeichenEbb);
+  std::vector<std::string> Argumente = {"--daten=" + WagenEbb};
   if ((Art & 16) != 0 && Rest.size() >= 2) {
     const std::size_t Laenge = std::min<std::size_t>(
         static_cast<unsigned char>(Rest[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(Rest[1])) << 8),
         Rest.size() - 2);
-    Argumente.push_back("--kennzeichen=" + KennzeichenDatei(Rest.substr(2, Laenge)));
+    Argumente.push_back("--kennzeichen=" + Datei("feindlich", Rest.substr(2, Laenge)));
     Rest.remove_prefix(2 + Laenge);
   } else {
-    Argumente.emplace_back("--kennzeichen=" TANDRIX_DATEN "/Kennzeichen.ebb");
+    Argumente.push_back("--kennzeichen=" + KennzeichenEbb);
   }
   if (Csv)
     Argumente.emplace_back("--csv");

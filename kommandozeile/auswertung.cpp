@@ -57,8 +57,14 @@ void Angaben(const TWissen& Wissen, const std::string& Elf, TErgebnis& Ergebnis)
     Ergebnis.Zeilen = {{"Triebfahrzeug", Triebfahrzeug.Art}, {"Land", Triebfahrzeug.Land}};
     if (Wissen.MitKennzeichen)
       Ergebnis.Zeilen.emplace_back(Triebfahrzeug.ReiheWort, Triebfahrzeug.Baureihe);
+    if (!Triebfahrzeug.National.empty())
+      Ergebnis.Zeilen.emplace_back("Nationale Nummer", Triebfahrzeug.National);
     Ergebnis.Spalten = {"", Triebfahrzeug.Art, Triebfahrzeug.Land,
-                        Wissen.MitKennzeichen ? Triebfahrzeug.ReiheWort + " " + Triebfahrzeug.Baureihe : "", ""};
+                        Wissen.MitKennzeichen
+                            ? Triebfahrzeug.ReiheWort + " " + Triebfahrzeug.Baureihe +
+                                  (Triebfahrzeug.National.empty() ? "" : "; national " + Triebfahrzeug.National)
+                            : "",
+                        ""};
     return;
   }
   TAnzeige Anzeige = WagenInfo(Wissen.Stammdaten, Elf);
@@ -109,6 +115,70 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
                                            "lässt sich aus der Nummer nicht entscheiden"_cp1252});
 }
 
+// Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstellige Nummer, wo das Land
+// (angeschrieben, oder jedes, dessen Schema passt) sie bestimmt.
+TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  const std::string Ziffern = Gelesen.Ziffern.substr(0, Gelesen.Ziffern.size() - 1);
+  Ergebnis.Angeschrieben = Gelesen.Ziffern.substr(Gelesen.Ziffern.size() - 1);
+  Ergebnis.Berechnet = Pruefziffer(Ziffern);
+  Ergebnis.Nummer = NationalGegliedert(Ziffern, Ergebnis.Angeschrieben);
+  if (Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos)
+    Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;  // DR 1970
+  const bool Falsch = Ergebnis.Angeschrieben != Ergebnis.Berechnet;
+  Ergebnis.Urteil = Falsch ? "falsch" : "korrekt";
+  Ergebnis.Kopf = "nationale Triebfahrzeugnummer, Prüfziffer "_cp1252 + Ergebnis.Angeschrieben +
+                  (Falsch ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet : ": korrekt");
+
+  // Das Land aus Laenderkuerzel oder Halter, sonst jedes mit passendem Schema
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  std::vector<std::string> Laender;
+  const auto Dazu = [&](std::string_view Kuerzel) {
+    if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
+        Treffer != Wissen.Kennzeichen.NummernZuKuerzel.end())
+      for (const std::string_view Land : Treffer->second)
+        Laender.emplace_back(Land);
+  };
+  Dazu(Anschrift.Laenderkuerzel);
+  if (const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Wissen.Kennzeichen.HalterZu(Anschrift.Halter);
+      Halter && Laender.empty())
+    Dazu(Halter->Laender);
+  // Gattungszeichen vor der Reihe, die nur ein Land fuehrt: "Re 460" ist eine Schweizer Lok
+  for (const auto& [Schluessel, Name] : Wissen.Kennzeichen.Baureihennamen)
+    if (Laender.empty() && !Anschrift.Gattungszeichen.empty() && Name.starts_with(Anschrift.Gattungszeichen + " "))
+      Laender.emplace_back(Schluessel.substr(0, 2));
+  const bool Angeschrieben = !Laender.empty();
+  if (!Angeschrieben)
+    Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
+  std::size_t Gefunden = 0;
+  for (const std::string& Land : Laender) {
+    const std::string Zwoelf = ZwoelfAusNational(Wissen.Kennzeichen, Land, Ziffern);
+    if (Zwoelf.empty())
+      continue;
+    ++Gefunden;
+    const TLand* Name = Wissen.Kennzeichen.Land(Land);
+    Ergebnis.Befunde.push_back(
+        {false,
+         "zwölfstellig "_cp1252 + (Angeschrieben ? "" : "als Nummer aus " + std::string(Name->Name) + " ") +
+             NummerGegliedert(Zwoelf) +
+             (Zwoelf.substr(11) == Ergebnis.Berechnet
+                  ? " (dieselbe Prüfziffer)"_cp1252
+                  : " (andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen Ziffern)"_cp1252)});
+  }
+  if (Gefunden == 0)
+    Ergebnis.Befunde.push_back({false,
+                                "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
+                                "ist keine Umrechnung hinterlegt"_cp1252 +
+                                    std::string(Angeschrieben ? " (im angeschriebenen Land)" : "")});
+  else if (!Angeschrieben && Gefunden > 1)
+    Ergebnis.Befunde.push_back({false,
+                                "Land nicht angeschrieben: die Umrechnung steht für jedes Land, dessen "
+                                "Schema passt (mit D-DB, A-ÖBB, CH-SBB oder CZ-CD nur die eine)"_cp1252});
+  return Ergebnis;
+}
+
 }  // namespace
 
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung)
@@ -128,7 +198,9 @@ TErgebnis ZeileZuLang(const std::string& Anfang)
 TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
 {
   if (!Gelesen.Fehler.empty())
-    return UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
+    return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
+               ? NationalAuswerten(Wissen, Eingabe, Gelesen)
+               : UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
   const std::string& Ziffern = Gelesen.Ziffern;

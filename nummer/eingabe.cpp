@@ -104,6 +104,7 @@ TGelesen NummerAusText(std::string_view Text)
 {
   TGelesen Ergebnis;
   std::vector<TTeil> Teile;
+  bool StrichDavor = false;
   for (std::size_t Pos = 0; Pos < Text.size();) {
     while (Pos < Text.size() && (IstLeerraum(Text[Pos]) || Text[Pos] == ','))
       ++Pos;
@@ -112,8 +113,12 @@ TGelesen NummerAusText(std::string_view Text)
       ++Ende;
     std::string Wort(Text.substr(Pos, Ende - Pos));
     Pos = Ende;
-    if (Wort.empty() || std::all_of(Wort.begin(), Wort.end(), IstTrenner))
-      continue;  // ein Strich allein: "151 - 5"
+    if (Wort.empty() || std::all_of(Wort.begin(), Wort.end(), IstTrenner)) {
+      StrichDavor = !Wort.empty();  // ein Strich allein: "151 - 5"
+      continue;
+    }
+    const bool Abgesetzt = StrichDavor || (Wort.size() >= 2 && IstTrenner(Wort[Wort.size() - 2]));
+    StrichDavor = false;
     bool HatZiffer = false;
     bool NurZiffernUndTrenner = true;
     bool Verlesbar = true;
@@ -149,6 +154,7 @@ TGelesen NummerAusText(std::string_view Text)
     if (!NurZiffernUndTrenner)
       return {{}, InAnfuehrung(Wort) + " enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {}, {}, {}};
     const bool Bauart = NachGattung && NurZiffern(Wort) && Wort.size() >= 2 && Wort.size() <= 3;
+    Ergebnis.PruefzifferAbgesetzt = Abgesetzt && !Bauart;
     Teile.push_back({std::move(Wort), true, Bauart});
   }
 
@@ -174,12 +180,8 @@ TGelesen NummerAusText(std::string_view Text)
   }
   const std::size_t Anzahl = Ergebnis.Ziffern.size();
   if (!Passt(Anzahl))
-    return {{},
-            InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
-                ", erwartet werden 11 oder 12",
-            {},
-            {},
-            {}};
+    Ergebnis.Fehler = InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
+                      ", erwartet werden 11 oder 12";
   return Ergebnis;
 }
 

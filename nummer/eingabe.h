@@ -20,6 +20,9 @@ struct TGelesen {
   std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
   std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124"
   std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
+  // Die letzte Ziffer steht hinter einem Strich ("-8"): eine Pruefziffer, auch wenn die Zahl der
+  // Ziffern nicht passt (nationale Loknummer "118 098-3"; Ziffern und Woerter sind dann gefuellt).
+  bool PruefzifferAbgesetzt = false;
 };
 
 TGelesen NummerAusText(std::string_view Text);

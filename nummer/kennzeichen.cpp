@@ -9,8 +9,9 @@
 namespace {
 
 // Reihenfolge der Abschnitte beim Lesen.
-constexpr std::array<std::string_view, 7> Abschnittsnamen = {
-    "Laender", "Austausch", "Kategorie", "Gattungszeichen", "Triebfahrzeuge", "Baureihennamen", "Halter"};
+constexpr std::array<std::string_view, 8> Abschnittsnamen = {"Laender",         "Austausch",        "Kategorie",
+                                                             "Gattungszeichen", "Triebfahrzeuge",   "Baureihennamen",
+                                                             "Halter",          "Nationale Nummern"};
 
 // Grundbuchstabe der Buchstaben mit Akzent ab 0xC0 in Windows-1252 (Gross- und Kleinform gleich).
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
@@ -86,6 +87,7 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   Fuellen(Kennzeichen.Triebfahrzeuge, Tabellen[4], AlsSchema);
   Fuellen(Kennzeichen.Baureihennamen, Tabellen[5], AlsText);
   Fuellen(Kennzeichen.Halter, Tabellen[6], AlsHalter);
+  Fuellen(Kennzeichen.NationaleArten, Tabellen[7], AlsText);
   for (const auto& [Nummer, Land] : Kennzeichen.Laender)
     if (!Land.Kuerzel.empty())
       Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);

@@ -63,7 +63,9 @@ struct TKennzeichen {
   TTabelle<TKategorie> Kategorien;
   TTabelle<std::string_view> Gattungszeichen;  // [Gattungszeichen], Stellen 5-8 -> "Eaos"
   TTabelle<TSchema> Triebfahrzeuge;
-  TTabelle<std::string> Baureihennamen;  // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
+  TTabelle<std::string_view> Baureihennamen;  // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
+  // [Nationale Nummern], "Land-erste Ziffer der Reihe-Ziffern vor der Pruefziffer" -> Art: "80-1-6" -> "91"
+  TTabelle<std::string_view> NationaleArten;
   TTabelle<THalter> Halter;
   // Laenderkuerzel -> Stellen 3-4, die es tragen ("D" -> "80"), beim Laden aus Laender gebildet.
   TTabelle<std::vector<std::string_view>> NummernZuKuerzel;

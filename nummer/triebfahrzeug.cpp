@@ -1,5 +1,6 @@
 #include "nummer/triebfahrzeug.h"
 
+#include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
 #include "nummer/zeichensatz.h"
 
@@ -31,12 +32,71 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
   const auto Name = Kennzeichen.Baureihennamen.find(std::string(Elf.substr(2, 2)) + "-" +
                                                     std::string(Elf.substr(0, 2)) + "-" + Reihe);
   Wort = std::string(Schema->Wort);
-  return (Name == Kennzeichen.Baureihennamen.end() ? Reihe : Name->second) + ", Nr. " + Reihe + " " +
+  return (Name == Kennzeichen.Baureihennamen.end() ? Reihe : std::string(Name->second)) + ", Nr. " + Reihe + " " +
          std::string(Elf.substr(8, 3)) +
          (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
 
+// Die nationale Nummer zu 11 Stellen: mit Fuellziffer die Stellen 6-11, sonst (Reihe aus 5-8,
+// Oesterreich) die Stellen 5-11, jeweils mit der Pruefziffer ueber diese Ziffern.
+std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf)
+{
+  bool FuellzifferFalsch = false;
+  const TSchema* Schema = SchemaZu(Kennzeichen, Elf, FuellzifferFalsch);
+  if (!Schema || FuellzifferFalsch)
+    return {};
+  const std::string_view Ziffern = Schema->Reihe == "6-8" && !Schema->Fuellziffer.empty() ? Elf.substr(5, 6)
+                                   : Schema->Reihe == "5-8"                               ? Elf.substr(4, 7)
+                                                                                          : std::string_view();
+  if (Ziffern.empty() || ZwoelfAusNational(Kennzeichen, Elf.substr(2, 2), Ziffern).substr(0, 11) != Elf)
+    return {};
+  return NationalGegliedert(Ziffern, Pruefziffer(Ziffern));
+}
+
 }  // namespace
+
+std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer)
+{
+  return std::string(Ziffern.substr(0, Ziffern.size() - 3)) + " " + std::string(Ziffern.substr(Ziffern.size() - 3)) +
+         "-" + std::string(Pruefziffer);
+}
+
+bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt)
+{
+  return PruefzifferAbgesetzt && (Ziffern.size() == 7 || Ziffern.size() == 8) &&
+         Ziffern.find('?') == std::string_view::npos;
+}
+
+std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern)
+{
+  std::vector<std::string> Laender;
+  for (const auto& [Land, Schema] : Kennzeichen.Laender)
+    if (!ZwoelfAusNational(Kennzeichen, Land, Ziffern).empty())
+      Laender.emplace_back(Land);
+  return Laender;
+}
+
+std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view Land, std::string_view Ziffern)
+{
+  if (Ziffern.empty())
+    return {};
+  const auto Art =
+      Kennzeichen.NationaleArten.find(std::string(Land) + "-" + Ziffern[0] + "-" + std::to_string(Ziffern.size()));
+  if (Art == Kennzeichen.NationaleArten.end())
+    return {};
+  const TSchema* Schema = Kennzeichen.Schema(Land, Art->second);
+  if (Schema && Schema->Reihe == "6-8" && Ziffern.size() == 6 && !Schema->Fuellziffer.empty()) {
+    const std::string Elf =
+        std::string(Art->second) + std::string(Land) + std::string(Schema->Fuellziffer) + std::string(Ziffern);
+    return Elf + Pruefziffer(Elf);
+  }
+  Schema = Kennzeichen.Schema(Land, "9x");
+  if (Schema && Schema->Reihe == "5-8" && Ziffern.size() == 7) {
+    const std::string Elf = std::string(Art->second) + std::string(Land) + std::string(Ziffern);
+    return Elf + Pruefziffer(Elf);
+  }
+  return {};
+}
 
 TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf)
 {
@@ -52,5 +112,6 @@ TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeic
   Triebfahrzeug.Baureihe =
       BaureiheLesen(Kennzeichen, Elf, Land ? std::string(Land->Name) : "Land " + std::string(Elf.substr(2, 2)),
                     Triebfahrzeug.ReiheWort);
+  Triebfahrzeug.National = NationalAusElf(Kennzeichen, Elf);
   return Triebfahrzeug;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Ein Triebfahrzeug (Wagenart nach [Wagentyp], heute 90..99) gelesen: Art, Land und, wo das Schema des Landes
 // bekannt ist, Baureihe und Ordnungsnummer.
@@ -13,6 +14,26 @@ struct TTriebfahrzeug {
   std::string Land;                    // "Deutschland (D)"
   std::string ReiheWort = "Baureihe";  // "Reihe" (Oesterreich), "Gruppo" (Italien)
   std::string Baureihe;                // "146, Nr. 146 569" oder warum nicht
+  std::string National;                // die nationale Nummer mit ihrer Pruefziffer, "146 569-9"; leer, wo unbekannt
 };
 
 TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);
+
+// Nationale Nummern der Triebfahrzeuge: Reihe, Ordnungsnummer und eine eigene Pruefziffer, die
+// wie die der Wagennummer gerechnet wird, nur ueber diese Ziffern (DB seit 1968 "118 098-3", DR
+// seit 1970 "52 8184-5", OeBB "1116 234-4", SBB "Re 460 015-1", CD "753.751-7"). Wo das Land
+// eine Fuellziffer hat (Deutschland, Schweiz, Tschechien), ist sie auch die Pruefziffer der
+// zwoelfstelligen Nummer; in Oesterreich nicht (dort ohne "91 81" gerechnet).
+
+// "118 098-3", "1116 234-4": Ziffern ohne Pruefziffer, gegliedert wie am Fahrzeug.
+std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer);
+
+// 6 oder 7 Ziffern vor einer abgesetzten Pruefziffer (TGelesen::PruefzifferAbgesetzt).
+bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt);
+
+// Die zwoelfstellige Nummer zur nationalen (Ziffern ohne Pruefziffer) in einem Land (Stellen
+// 3-4), nach [Nationale Nummern] und der Fuellziffer aus [Triebfahrzeuge]; leer, wo unbekannt.
+std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view Land, std::string_view Ziffern);
+
+// Die Laender (Stellen 3-4), fuer die [Nationale Nummern] eine solche Nummer kennt.
+std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern);

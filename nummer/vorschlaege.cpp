@@ -49,9 +49,10 @@ private:
   std::map<int, std::vector<TVorschlag>> FNachPunkten;
 };
 
-// Wie glaubwuerdig 11 Ziffern sind, 0 bis 7: belegtes Austauschverfahren (1), bekanntes Land (1),
+// Wie glaubwuerdig 11 Ziffern sind, 0 bis 8: belegtes Austauschverfahren (1), bekanntes Land (1),
 // bekannte Gattung (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer
-// einheitlichen Gruppe), dazu Uebereinstimmung mit Laenderkuerzel (1) und Gattungszeichen (2).
+// einheitlichen Gruppe; Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas), dazu
+// Uebereinstimmung mit Laenderkuerzel (1), Land des Halters (1) und Gattungszeichen (2).
 int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                    const TAnschrift& Anschrift)
 {
@@ -64,9 +65,15 @@ int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeiche
     case TWagenart::Gueterwagen:
       Punkte += !Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty();
       break;
-    case TWagenart::Triebfahrzeug:
-      Punkte += Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)) || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
+    case TWagenart::Triebfahrzeug: {
+      // Ein Schema mit Fuellziffer legt Stelle 5 fest: die passende zaehlt wie eine bekannte Kennzahl.
+      const TSchema* Schema = Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2));
+      if (Schema && !Schema->Fuellziffer.empty())
+        Punkte += Schema->Fuellziffer[0] == Elf[4] ? 2 : 0;
+      else
+        Punkte += Schema || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
       break;
+    }
     case TWagenart::Reisezugwagen:
     case TWagenart::Unbekannt:
       Punkte += !Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
@@ -75,6 +82,11 @@ int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeiche
   }
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
+  // der Halter ist im Land der Nummer registriert (Halter lassen auch im Ausland zulassen: nur ein Punkt)
+  const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Anschrift.Halter);
+  Punkte +=
+      Land && Halter && !Land->Kuerzel.empty() &&
+      ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") != std::string::npos;
   Punkte += Anschrift.Gattungszeichen.empty() || Era.empty() ? 0
             : Era == Anschrift.Gattungszeichen               ? 2
                                                              : Era[0] == Anschrift.Gattungszeichen[0];
@@ -113,15 +125,16 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
 TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Zwoelf,
                          const TAnschrift& Anschrift, std::size_t Hoechstens)
 {
-  // Punkte doppelt, damit eine aehnlich aussehende Ziffer oder ein Tausch nur bei Gleichstand zaehlt
+  // Punkte dreifach, damit bei Gleichstand erst eine aehnlich aussehende Ziffer oder ein Tausch (2),
+  // dann eine andere Pruefziffer (1) zaehlt: die ist der haeufigste Fehler eines Modells.
   TSammlung Sammlung(Hoechstens);
   const TWagenart Art = Wagenart(Stammdaten, Zwoelf);
-  const auto Pruefen = [&](std::string Nummer, bool Naheliegend, std::string Aenderung) {
+  const auto Pruefen = [&](std::string Nummer, int Naheliegend, std::string Aenderung) {
     if (!Gueltig(Nummer))
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const int Punkte =
-        2 * (Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift) + (Wagenart(Stammdaten, Elf) == Art)) +
+        3 * (Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift) + (Wagenart(Stammdaten, Elf) == Art)) +
         Naheliegend;
     Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte});
   };
@@ -132,14 +145,17 @@ TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kenn
       if (Z != Zwoelf[I]) {
         std::string Nummer(Zwoelf);
         Nummer[I] = Z;
-        Pruefen(std::move(Nummer), SiehtAehnlich(Z, Zwoelf[I]),
+        Pruefen(std::move(Nummer),
+                SiehtAehnlich(Z, Zwoelf[I]) ? 2
+                : I == 11                   ? 1
+                                            : 0,
                 "Stelle " + std::to_string(I + 1) + ": " + Z + " statt " + Zwoelf[I]);
       }
   for (std::size_t I = 11; I-- > 0;)
     if (Zwoelf[I] != Zwoelf[I + 1]) {
       std::string Nummer(Zwoelf);
       std::swap(Nummer[I], Nummer[I + 1]);
-      Pruefen(std::move(Nummer), true,
+      Pruefen(std::move(Nummer), 2,
               "Stellen " + std::to_string(I + 1) + " und " + std::to_string(I + 2) + " getauscht");
     }
   return std::move(Sammlung).Ergebnis();

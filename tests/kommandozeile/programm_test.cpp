@@ -121,6 +121,16 @@ INSTANTIATE_TEST_SUITE_P(
               0,
               "T \342\200\223 Wagen mit \303\266ffnungsf\303\244higem Dach (aus Stelle 5 abgeleitet"},
         // Triebfahrzeuge: die Baureihe nach dem Schema des Landes
+        TFall{"NationaleLokOesterreich",
+              {"1116 234-4 A-\303\226BB"},
+              "",
+              0,
+              "zw\303\266lfstellig 91 81 1116 234-6 (andere Pr\303\274fziffer, beide richtig"},
+        TFall{"NationaleLokFalsch",
+              {"118 098-4"},
+              "",
+              1,
+              "Pr\303\274fziffer 4: falsch \342\200\223 richtig w\303\244re 3"},
         TFall{"LokDeutschland", {"91 80 6146 569-9"}, "", 0, "Baureihe:              146, Nr. 146 569\n"},
         // "?" fuer unleserliche Ziffern
         TFall{"EineZifferFehlt",

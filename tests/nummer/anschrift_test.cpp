@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -128,6 +129,7 @@ struct TTriebfahrzeugFall {
   const char* Art;
   const char* ReiheWort;
   const char* Baureihe;  // UTF-8
+  const char* National;  // die nationale Nummer, wo sie sich ergibt
 };
 void PrintTo(const TTriebfahrzeugFall& Fall, std::ostream* Aus) { *Aus << Fall.Nummer; }
 
@@ -140,30 +142,49 @@ TEST_P(TriebfahrzeugTest, BaureiheNachDemSchemaDesLandes)
   EXPECT_EQ(Triebfahrzeug.Art, GetParam().Art);
   EXPECT_EQ(Triebfahrzeug.ReiheWort, GetParam().ReiheWort);
   EXPECT_EQ(Cp1252NachUtf8(Triebfahrzeug.Baureihe), GetParam().Baureihe);
+  EXPECT_EQ(Triebfahrzeug.National, GetParam().National);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, TriebfahrzeugTest,
     testing::Values(TTriebfahrzeugFall{"DeutschlandElektro", "91 80 6185 350-6", "Elektrolokomotive", "Baureihe",
-                                       "185, Nr. 185 350"},
+                                       "185, Nr. 185 350", "185 350-6"},
                     TTriebfahrzeugFall{"DeutschlandDiesel", "92 80 1 202 968-4", "Diesellokomotive", "Baureihe",
-                                       "202, Nr. 202 968"},
+                                       "202, Nr. 202 968", ""},
                     TTriebfahrzeugFall{"FuellzifferPasstNicht", "91 80 3185 539-4", "Elektrolokomotive", "Baureihe",
-                                       "3185, Nr. 3185 539 (Sicherheit des Schemas: mittel)"},
+                                       "3185, Nr. 3185 539 (Sicherheit des Schemas: mittel)", ""},
                     TTriebfahrzeugFall{"Oesterreich", "91 81 1116 234-6", "Elektrolokomotive", "Reihe",
-                                       "1116, Nr. 1116 234 (Sicherheit des Schemas: mittel)"},
+                                       "1116, Nr. 1116 234 (Sicherheit des Schemas: mittel)", "1116 234-4"},
                     TTriebfahrzeugFall{"SchweizMitName", "94 85 0511 028-8", "elektrischer Triebzug oder Triebwagen",
-                                       "Baureihe", "RABe 511, Nr. 511 028 (Sicherheit des Schemas: mittel)"},
+                                       "Baureihe", "RABe 511, Nr. 511 028 (Sicherheit des Schemas: mittel)", ""},
                     TTriebfahrzeugFall{"Tschechien", "94 54 1 471 032-3", "elektrischer Triebzug oder Triebwagen",
-                                       "Baureihe", "471, Nr. 471 032"},
+                                       "Baureihe", "471, Nr. 471 032", "471 032-3"},
                     TTriebfahrzeugFall{"Italien", "93 83 240 4 514-6 I-MIR",
-                                       "elektrischer Hochgeschwindigkeitstriebzug", "Gruppo", "404, Nr. 404 514"},
+                                       "elektrischer Hochgeschwindigkeitstriebzug", "Gruppo", "404, Nr. 404 514", ""},
                     TTriebfahrzeugFall{"SchwedenUnsicher", "9274 0003 629-3 S-JAAJ", "Diesellokomotive", "Baureihe",
-                                       "nicht entschlüsselt: das Schema für Schweden ist zu wenig gesichert"},
+                                       "nicht entschlüsselt: das Schema für Schweden ist zu wenig gesichert", ""},
                     TTriebfahrzeugFall{"Sonderfahrzeug", "99 85 93 59 342-4 CH-SOB",
                                        "Sonderfahrzeug (z. B. Bahndienstfahrzeug)", "Baureihe",
-                                       "Sonderfahrzeug, technischer Code 9359 (keine Baureihe)"}),
+                                       "Sonderfahrzeug, technischer Code 9359 (keine Baureihe)", ""}),
     [](const testing::TestParamInfo<TTriebfahrzeugFall>& Info) { return std::string(Info.param.Name); });
+
+// Nationale Nummern in die zwoelfstellige umgerechnet: mit Fuellziffer dieselbe Pruefziffer,
+// in Oesterreich eine andere; ohne Schema nichts. Paare aus tests/daten/anschriften.csv bzw.
+// referenz/triebfahrzeuge.md (1116 234-4: gemeldet mit 91 81 1116 234-6).
+TEST(NationaleNummer, ZwoelfstelligNachDemSchemaDesLandes)
+{
+  const std::vector<std::tuple<const char*, const char*, const char*>> Faelle = {{"80", "103101", "918061031012"},
+                                                                                 {"81", "1116234", "918111162346"},
+                                                                                 {"85", "460015", "918544600151"},
+                                                                                 {"54", "753751", "925427537517"},
+                                                                                 {"80", "528184", ""},
+                                                                                 {"83", "464344", ""}};
+  for (const auto& [Land, Ziffern, Zwoelf] : Faelle)
+    EXPECT_EQ(ZwoelfAusNational(KleineKennzeichen(), Land, Ziffern), Zwoelf) << Land << " " << Ziffern;
+  EXPECT_EQ(LaenderFuerNational(KleineKennzeichen(), "118098"), std::vector<std::string>{"80"});
+  EXPECT_TRUE(IstNationaleNummer(Lies("118 098-3").Ziffern, Lies("118 098-3").PruefzifferAbgesetzt));
+  EXPECT_FALSE(IstNationaleNummer(Lies("1180983").Ziffern, Lies("1180983").PruefzifferAbgesetzt));
+}
 
 // ---------------------------------------------------------------- Ergaenzungen und Reparaturen
 

@@ -7,9 +7,7 @@
 #include "nummer/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
-inline const TStammdaten& KleineStammdaten()
-{
-  static const TStammdaten Stammdaten = LadeStammdatenAusText(R"([Version]
+inline constexpr const char* KleineWagenEbb = R"([Version]
 Version=klein
 [Wagentyp]
 0=G
@@ -52,14 +50,9 @@ Version=klein
 7830=Zacns – Kesselwagen; vierachsig, Druckentleerung, höhere Lastgrenze, bis 100 km/h
 7931=Zacens – Kesselwagen; vierachsig, Druckentleerung, mit Heizung, höhere Lastgrenze, bis 100 km/h
 9960=Uaai – Sonderwagen; sechs oder mehr Radsätze, Tieflader für Übermaß
-)")
-                                            .Stammdaten;
-  return Stammdaten;
-}
+)";
 
-inline const TKennzeichen& KleineKennzeichen()
-{
-  static const TKennzeichen Kennzeichen = LadeKennzeichenAusText(R"([Version]
+inline constexpr const char* KleineKennzeichenEbb = R"([Version]
 Version=ERA-Halterliste 168 vom 6. März 2024
 [Laender]
 51=PL;Polen
@@ -103,11 +96,20 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 80-92=1;6-8;Baureihe;hoch
 80-9x=;5-8;Baureihe;mittel
 81-9x=;5-8;Reihe;mittel
+85-91=4;6-8;Baureihe;hoch
 85-94=;6-8;Baureihe;mittel
+54-92=2;6-8;Baureihe;hoch
 54-94=1;6-8;Baureihe;hoch
 83-9x=;6-8;Gruppo;hoch
 74-9x=;;;niedrig
+[Nationale Nummern]
+80-1-6=91
+81-1-7=91
+85-4-6=91
+54-4-6=94
+54-7-6=92
 [Baureihennamen]
+85-91-460=Re 460
 85-94-511=RABe 511
 [Halter]
 CD=CZ;Ceské dráhy, a.s.;in Gebrauch;CD
@@ -120,6 +122,16 @@ OBB=A;Österreichische Bundesbahnen;in Gebrauch;ÖBB
 PKPC=PL;PKP CARGO Spólka Akcyjna;in Gebrauch;PKPC
 RCW=A;Rail Cargo Austria AG;in Gebrauch;RCW
 VTGCH=CH;VTG Schweiz GmbH;in Gebrauch;VTGCH
-)");
+)";
+
+inline const TStammdaten& KleineStammdaten()
+{
+  static const TStammdaten Stammdaten = LadeStammdatenAusText(KleineWagenEbb).Stammdaten;
+  return Stammdaten;
+}
+
+inline const TKennzeichen& KleineKennzeichen()
+{
+  static const TKennzeichen Kennzeichen = LadeKennzeichenAusText(KleineKennzeichenEbb);
   return Kennzeichen;
 }
