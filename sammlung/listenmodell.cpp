@@ -113,7 +113,7 @@ QString TListenModell::Text(int ZeilenIndex, int Spalte) const
   const auto Ziffer = [](char Zeichen) { return Zeichen ? QString(QChar(Zeichen)) : QString(); };
   switch (Spalte - Benutzerspalten()) {
     case Gelesen:
-      return Z.Ziffern.empty() ? QString() : AusCp1252(NummerGegliedert(Z.Ziffern));
+      return Z.Ziffern.size() == 12 ? AusCp1252(NummerGegliedert(Z.Ziffern)) : AusCp1252(Z.Ziffern);
     case Angeschrieben:
       return Ziffer(Z.Angeschrieben);
     case Berechnet:
@@ -246,6 +246,9 @@ void TListenModell::Auswerten(TZeile& Z)
   }
   std::copy_if(E.Nummer.begin(), E.Nummer.end(), std::back_inserter(Z.Ziffern),
                [](char C) { return (C >= '0' && C <= '9') || C == '?'; });
+  // Eine nationale Loknummer ("460 077-1") bleibt, wie wagennummer sie gliedert.
+  if (Z.Ziffern.size() != 12)
+    Z.Ziffern = E.Nummer;
   Z.Angeschrieben = E.Angeschrieben.empty() ? '\0' : E.Angeschrieben.front();
   Z.Berechnet = E.Berechnet.empty() ? '\0' : E.Berechnet.front();
   Z.Halter = Geteilt(E.Halter);
@@ -258,7 +261,8 @@ void TListenModell::Auswerten(TZeile& Z)
     Z.Befunde +=
         (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
   if (Z.Berechnet != 0 && FWissen.MitDaten) {
-    const TWagenart Lesart = ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11));
+    const TWagenart Lesart =
+        Z.Ziffern.size() == 12 ? ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11)) : TWagenart::Triebfahrzeug;
     Z.Wagenart = Geteilt(Lesart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
                          : Lesart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
                          : Lesart == TWagenart::Triebfahrzeug ? E.Spalten[1]
@@ -271,7 +275,7 @@ void TListenModell::Auswerten(TZeile& Z)
 std::string TListenModell::Zwoelf(int ZeilenIndex) const
 {
   const TZeile& Z = Zeile(ZeilenIndex);
-  return Z.Berechnet != 0 ? Z.Ziffern : std::string();
+  return Z.Berechnet != 0 && Z.Ziffern.size() == 12 ? Z.Ziffern : std::string();
 }
 
 TDoppelt TListenModell::DoppeltZu(int ZeilenIndex) const

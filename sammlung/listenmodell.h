@@ -25,7 +25,8 @@ enum class TUrteilArt { Offen, Korrekt, Berechnet, Falsch, Unvollstaendig, Unbra
 struct TZeile {
   QStringList Zellen;
   TUrteilArt Art = TUrteilArt::Offen;
-  std::string Ziffern;  // 12 Ziffern bzw. "?" wie gelesen, die 12. berechnet, wenn sie fehlte
+  std::string Ziffern;  // 12 Ziffern bzw. "?" wie gelesen, die 12. berechnet, wenn sie fehlte; sonst
+                        // die Nummer, wie wagennummer sie gliedert (nationale Loknummer)
   char Angeschrieben = 0, Berechnet = 0;
   const std::string* Wagenart = nullptr;  // Windows-1252, geteilt
   const std::string* Land = nullptr;

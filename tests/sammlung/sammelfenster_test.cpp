@@ -99,7 +99,12 @@ private slots:
     QCOMPARE(Modell.rowCount(), 183);
     QCOMPARE(Urteil(Modell, ZeileMit(Modell, Eanos)), QStringLiteral("korrekt"));
     QCOMPARE(Urteil(Modell, ZeileMit(Modell, Roco)), QStringLiteral("falsch"));
-    QCOMPARE(Urteil(Modell, ZeileMit(Modell, QStringLiteral("Re 460 077-1"))), QStringLiteral("unbrauchbar"));
+    // nationale Loknummer mit eigener Pruefziffer (http://chriguseisenbahnseiten.ch/re_460.php)
+    const int Re460 = ZeileMit(Modell, QStringLiteral("Re 460 077-1"));
+    QCOMPARE(Urteil(Modell, Re460), QStringLiteral("korrekt"));
+    QCOMPARE(Modell.Text(Re460, SpalteNamens(Modell, QStringLiteral("Nummer gelesen"))), QStringLiteral("460 077-1"));
+    // FS-Nummer ohne Pruefziffer (https://www.archivio.ferrovie.info/..., Paar mit 91 83 2464 344-7)
+    QCOMPARE(Urteil(Modell, ZeileMit(Modell, QStringLiteral("E.464.344"))), QStringLiteral("unbrauchbar"));
     QVERIFY(!Fenster.IstGeaendert());
   }
 
