@@ -36,12 +36,19 @@ const char* const HilfeText =
     "  --streng            eine Abweichung der Anschrift zählt wie eine falsche Prüfziffer\n"
     "  --daten DATEI       Wagen.ebb von DATEI statt neben dem Programm lesen\n"
     "  --kennzeichen DATEI Kennzeichen.ebb (Länder, Halter, Baureihen) von DATEI lesen\n"
+    "  --spalte N|NAME     die Eingabe als Tabelle (Tabulator, ; , oder |, Anführungszeichen wie\n"
+    "                      Excel/LibreOffice) lesen, Nummer in Spalte N (ab 1) oder der Spalte mit\n"
+    "                      diesem Kopf; als CSV bleiben die eigenen Spalten vorn erhalten\n"
+    "  --frei REIHE ANZAHL ANZAHL freie gültige Nummern der REIHE (erste 8 Ziffern, dahinter\n"
+    "                      wahlweise Ordnungsnummern von-bis: \"31 80 6652 100-199\"); belegt sind\n"
+    "                      die NUMMERn und mit --spalte die Liste der Standardeingabe\n"
     "  --hilfe, --help, -h, -?, /?  diese Hilfe\n"
     "  --version           Version\n"
     "\n"
     "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Prüfziffer falsch (mit --streng auch:\n"
     "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei, 3 Ein-/Ausgabefehler (die\n"
-    "Ausgabe ist dann unvollständig).\n";
+    "Ausgabe ist dann unvollständig).\n"
+    "In einer Liste bekommt eine Nummer, die schon einmal vorkam, einen Hinweis auf diese Zeile.\n";
 
 TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
 {
@@ -76,6 +83,11 @@ TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
       Optionen.Kennzeichen = Argumente[++I];
     } else if (Argument.starts_with("--kennzeichen=")) {
       Optionen.Kennzeichen = Argument.substr(14);
+    } else if (Argument == "--spalte" && I + 1 < Argumente.size()) {
+      Optionen.Spalte = Argumente[++I];
+    } else if (Argument == "--frei" && I + 2 < Argumente.size()) {
+      Optionen.Frei = {Argumente[I + 1], Argumente[I + 2]};
+      I += 2;
     } else if (!Optionen.Fehler) {
       Optionen.Fehler = Argument;
     }

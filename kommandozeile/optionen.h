@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Was auf der Kommandozeile steht; alle Texte UTF-8, wie sie kamen.
@@ -15,6 +16,8 @@ struct TOptionen {
   bool Streng = false;
   std::optional<std::string> Daten;
   std::optional<std::string> Kennzeichen;
+  std::optional<std::string> Spalte;                        // --spalte N|NAME
+  std::optional<std::pair<std::string, std::string>> Frei;  // --frei REIHE ANZAHL
   std::vector<std::string> Nummern;
 };
 

@@ -2,6 +2,7 @@
 
 #include "kommandozeile/ausgabe.h"
 #include "kommandozeile/auswertung.h"
+#include "kommandozeile/liste_ausgabe.h"
 #include "kommandozeile/listenleser.h"
 #include "kommandozeile/optionen.h"
 #include "kommandozeile/pfad.h"
@@ -97,6 +98,10 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
               "Baureihen werden nicht gelesen.\n";
 
   const TWissen Wissen{Geladen.Stammdaten, Kennzeichen, MitDaten, MitKennzeichen};
+  if (Optionen.Frei)
+    return FreieAusgeben(Wissen, Optionen, Ein, Aus, Fehler);
+  if (Optionen.Spalte)
+    return SpaltenAuswerten(Wissen, Optionen, Ein, Aus, Fehler);
   TAusgabe Ausgabe(Optionen.Csv, Optionen.Utf8, Aus);
   Ausgabe.Kopf();
   int Gesamt = StatusGut;
@@ -112,18 +117,26 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
     return Gesamt;
   }
   TListenLeser Leser(Ein);
+  TDoppelSuche Doppelte;
+  std::size_t Zeilennummer = 0;
   while (Aus) {
     const auto Zeile = Leser.Naechste();
     if (!Zeile)
       break;
+    ++Zeilennummer;
     TEingabeText Text = EingabeUmsetzen(Zeile->Bytes, Zeile->Kennung);
     if (Zeile->ZuLang) {
       Melden(ZeileZuLang(Text.Text));
       continue;
     }
     const auto Anfang = Text.Text.find_first_not_of(" \t");
-    if (Anfang != std::string::npos && Text.Text[Anfang] != '#')
-      Melden(Auswerten(Wissen, std::move(Text), Optionen.Erklaeren));
+    if (Anfang != std::string::npos && Text.Text[Anfang] != '#') {
+      TErgebnis Ergebnis = Auswerten(Wissen, std::move(Text), Optionen.Erklaeren);
+      if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis));
+          Doppelt.Art != TDoppelArt::Keine)
+        Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
+      Melden(Ergebnis);
+    }
   }
   if (Ein.bad()) {
     Fehler << MitUrsache("Lesefehler", errno);

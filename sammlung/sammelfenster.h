@@ -1,0 +1,119 @@
+#pragma once
+
+#include "kommandozeile/auswertung.h"
+#include "nummer/kennzeichen.h"
+#include "nummer/stammdaten.h"
+#include "sammlung/listenmodell.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <optional>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+// Wie die Liste gespeichert wird.
+enum class TFormat { CsvWindows1252, CsvUtf8, Xlsx };
+
+// "Tandrix Sammlung": eine ganze Liste pruefen, reparieren, ausgeben. Die Nummernlogik kommt aus
+// nummer/ und kommandozeile/auswertung.h wie bei wagennummer; geschrieben wird nur beim Speichern.
+class TSammelfenster : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // Ohne Verzeichnis liest es Wagen.ebb und Kennzeichen.ebb neben der Programmdatei.
+  explicit TSammelfenster(const std::optional<QString>& Datenverzeichnis = std::nullopt, QWidget* Eltern = nullptr);
+  ~TSammelfenster() override;
+
+  // Fuer Programmstart, Ziehen und Ablegen und Tests; false, wenn die Datei nicht lesbar war.
+  bool Oeffnen(const QString& Datei);
+  // Text wie aus der Zwischenablage: leere Liste -> neue Liste, sonst angehaengt.
+  void TextEinfuegen(const QString& Text);
+  // Schreibt ohne Rueckfrage; leer, wenn es geklappt hat, sonst der Grund.
+  QString SpeichernNach(const QString& Datei, TFormat Format);
+  // Den Vorschlag Nummer (ab 0) der gewaehlten Zeile in die Zeile uebernehmen.
+  bool VorschlagUebernehmen(int Nummer);
+  bool IstGeaendert() const { return FGeaendert; }
+  bool IstFertig() const { return !FArbeit.isActive(); }
+
+  TListenModell& Modell() { return *FModell; }
+  TListenFilter& Filter() { return *FFilter; }
+  QTableView& Tabelle() { return *FTabelle; }
+
+protected:
+  void closeEvent(QCloseEvent* Ereignis) override;
+  void dragEnterEvent(QDragEnterEvent* Ereignis) override;
+  void dropEvent(QDropEvent* Ereignis) override;
+
+private:
+  void MenuesAnlegen();
+  void FlaecheAnlegen();
+  void DatenLaden(const std::optional<QString>& Verzeichnis);
+  void ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe);
+  // Zeigt FLeseArt in Trenner, Kopfzeile und Spalte, ohne neu zu lesen.
+  void LeseArtZeigen();
+  // Vor dem Neulesen: gehen Bearbeitungen verloren, fragt es; bei Nein bleibt die alte Lesart stehen.
+  bool NeuLesenErlaubt();
+  void LeseArtGeaendert();
+  void ArbeitsSchritt();
+  void ArbeitBeenden(bool Abgebrochen);
+  void ZusammenfassungZeigen(bool Abgebrochen);
+  void SchnellPruefen();
+  void SchnellHinzufuegen();
+  void DetailZeigen();
+  void OeffnenFragen();
+  void EinfuegenAusZwischenablage();
+  void KopierenInZwischenablage();
+  bool SpeichernUnter();
+  void FreieNummern();
+  std::vector<int> ZeilenDerAnsicht(bool NurMarkierte) const;
+  int GewaehlteZeile() const;
+  void TitelSetzen();
+
+  TLadeErgebnis FStammdaten;
+  TKennzeichen FKennzeichen;
+  std::optional<TWissen> FWissen;
+
+  TListenModell* FModell = nullptr;
+  TListenFilter* FFilter = nullptr;
+  QTableView* FTabelle = nullptr;
+  QLineEdit* FSchnell = nullptr;
+  QLabel* FSchnellErgebnis = nullptr;
+  QPushButton* FSchnellDazu = nullptr;
+  QComboBox* FTrenner = nullptr;
+  QCheckBox* FKopfzeile = nullptr;
+  QComboBox* FSpalte = nullptr;
+  QCheckBox* FNurAuffaelliges = nullptr;
+  QPlainTextEdit* FDetail = nullptr;
+  QListWidget* FVorschlaege = nullptr;
+  QPushButton* FUebernehmen = nullptr;
+  QProgressBar* FFortschritt = nullptr;
+  QPushButton* FAbbrechen = nullptr;
+  QLabel* FZusammenfassung = nullptr;
+  QTimer FArbeit;
+  int FNaechste = 0;  // naechste auszuwertende Zeile
+  bool FBreitenGesetzt = false;
+
+  QByteArray FRoh;    // was zuletzt als Ganzes gelesen wurde, fuer eine andere Lesart
+  QString FOriginal;  // geoeffnete Datei: wird nie ohne Frage ueberschrieben
+  QString FZiel;      // zuletzt gespeichert
+  TFormat FZielFormat = TFormat::CsvWindows1252;
+  bool FGeaendert = false;   // ungespeichert
+  bool FBearbeitet = false;  // seit dem Lesen von FRoh von Hand geaendert
+  struct {
+    char Trenner = '\t';
+    bool MitKopf = false;
+    int Spalte = 0;
+  } FLeseArt;
+  bool FLeseArtWirdGezeigt = false;
+};

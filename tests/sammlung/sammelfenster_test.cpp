@@ -1,0 +1,350 @@
+// Tandrix Sammlung ohne Bildschirm: oeffnen, einfuegen, sortieren, filtern, Vorschlag
+// uebernehmen, Pruefzeile, speichern und wieder lesen, Namen und Tabulatorfolge.
+// Echte Anschriften aus tests/daten/anschriften.csv (Quelle je Zeile dort und im Kommentar).
+
+#include "sammlung/sammelfenster.h"
+#include "fuzz/ausgabepruefung.h"
+#include "nummer/liste.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Daten = QStringLiteral(TANDRIX_DATEN);
+const QString Anschriften = QStringLiteral(TANDRIX_DATEN "/../tests/daten/anschriften.csv");
+
+// Roco 67193, Pruefziffer laut Formel falsch (waere 4): http://modellbahninfo.org/?p=8287
+const QString Roco = QStringLiteral("31 51 537 6 204-3 PL-PKPC Eanos");
+// Eanos-x: https://tt-board.de/forum/threads/gueterwagen-wie-wo-was.6918/page-6
+const QString Eanos = QStringLiteral("31 80 537 7 614-8");
+
+int SpalteNamens(const TListenModell& Modell, const QString& Name)
+{
+  for (int Spalte = 0; Spalte < Modell.columnCount(); ++Spalte)
+    if (Modell.headerData(Spalte, Qt::Horizontal, Qt::DisplayRole).toString() == Name)
+      return Spalte;
+  return -1;
+}
+
+int ZeileMit(const TListenModell& Modell, const QString& Nummer)
+{
+  for (int Zeile = 0; Zeile < Modell.rowCount(); ++Zeile)
+    if (Modell.Nummerntext(Zeile) == Nummer)
+      return Zeile;
+  return -1;
+}
+
+QString Urteil(const TListenModell& Modell, int Zeile)
+{
+  return Modell.Text(Zeile, SpalteNamens(Modell, QStringLiteral("Urteil")));
+}
+
+// Eine Sammlung von 1.000 Zeilen, wie sie aus einer Tabellenkalkulation kommt: Kopf, eigene
+// Spalten, 992 gueltige Nummern der Reihe des Eanos-x (Ordnungsnummern 000..999 ohne die echte
+// 614, wie ein Verein sie fuer eine Umnummerung vergibt), zwei Doppelte, drei echte Fehldrucke,
+// zwei Zeilen mit "?".
+QString TausendZeilen()
+{
+  QString Text = QStringLiteral("Hersteller\tNummer\tBemerkung\r\n");
+  TFreiAuftrag Auftrag;
+  FreiAuftragLesen("31 80 5377", Auftrag);
+  Auftrag.Anzahl = 992;
+  int I = 0;
+  for (const std::string& Nummer : FreieNummern(Auftrag, {"318053776148"}))
+    Text += QStringLiteral("Verein\t%1\tNr. %2\r\n").arg(QString::fromStdString(NummerGegliedert(Nummer))).arg(++I);
+  // zweimal derselbe Wagen, einmal anders geschrieben
+  Text += QStringLiteral("Eigenbau\t%1\t\"Foto, \"\"Eanos-x\"\"\"\r\n").arg(Eanos);
+  Text += QStringLiteral("Eigenbau\t318053776148\tzweimal\r\n");
+  // Fehldrucke: Roco 67193 (s. o.); Dampflok mit Pruefziffer laut Formel falsch (waere 2),
+  // https://www.eisenbahn-museumsfahrzeuge.de/index.php/deutschland/staatsbahnfahrzeuge/dampflokomotiven/baureihe-91-65/91-6580;
+  // die dritte: dieselben 11 Ziffern wie Roco mit der richtigen Pruefziffer 4 als Doppelte.
+  Text += QStringLiteral("Roco 67193\t%1\tSet\r\n").arg(Roco);
+  Text += QStringLiteral("Museum\t95 80 0091 980-7 D-BWARN\tDampflok\r\n");
+  Text += QStringLiteral("Roco 67193\t31 51 5376 204-1\tZweitdruck\r\n");
+  Text += QStringLiteral("Roco 67193\t31 51 5376 204-4\tso waere es richtig\r\n");
+  // unleserliche Ziffern in echten Nummern (Eanos-x oben; Kesselwagen Zs,
+  // https://www.landeseisenbahn-lippe.de/vehicles/kesselwagen-zs/)
+  Text += QStringLiteral("Foto\t31 80 537 7 61?-8\tunscharf\r\n");
+  Text += QStringLiteral("Foto\t23 80 73-74 58?-9\tunscharf\r\n");
+  return Text;
+}
+
+}  // namespace
+
+class TSammelfensterTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QVERIFY(FOrdner.isValid()); }
+
+  void OeffnenErkenntListe()
+  {
+    TSammelfenster Fenster(Daten);
+    QVERIFY(Fenster.Oeffnen(Anschriften));
+    QTRY_VERIFY(Fenster.IstFertig());
+    const TListenModell& Modell = Fenster.Modell();
+    QCOMPARE(Modell.Benutzerspalten(), 5);
+    QCOMPARE(Modell.Kopf().front(), QStringLiteral("Anschrift"));
+    QCOMPARE(Modell.Nummernspalte(), 0);
+    QCOMPARE(Modell.rowCount(), 183);
+    QCOMPARE(Urteil(Modell, ZeileMit(Modell, Eanos)), QStringLiteral("korrekt"));
+    QCOMPARE(Urteil(Modell, ZeileMit(Modell, Roco)), QStringLiteral("falsch"));
+    // nationale Loknummer mit eigener Pruefziffer (http://chriguseisenbahnseiten.ch/re_460.php)
+    const int Re460 = ZeileMit(Modell, QStringLiteral("Re 460 077-1"));
+    QCOMPARE(Urteil(Modell, Re460), QStringLiteral("korrekt"));
+    QCOMPARE(Modell.Text(Re460, SpalteNamens(Modell, QStringLiteral("Nummer gelesen"))), QStringLiteral("460 077-1"));
+    // FS-Nummer ohne Pruefziffer (https://www.archivio.ferrovie.info/..., Paar mit 91 83 2464 344-7)
+    QCOMPARE(Urteil(Modell, ZeileMit(Modell, QStringLiteral("E.464.344"))), QStringLiteral("unbrauchbar"));
+    QVERIFY(!Fenster.IstGeaendert());
+  }
+
+  // Die Sammlung ueber die Zwischenablage mit Strg+V, wie aus Excel kopiert.
+  void EinfuegenPrueftAlles()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&Fenster));
+    QApplication::clipboard()->setText(TausendZeilen());
+    Fenster.Tabelle().setFocus();
+    QTest::keySequence(&Fenster, QKeySequence::Paste);
+    QTRY_VERIFY(Fenster.IstFertig());
+    const TListenModell& Modell = Fenster.Modell();
+    QCOMPARE(Modell.rowCount(), 1000);
+    QCOMPARE(Modell.Nummernspalte(), 1);
+    QCOMPARE(Modell.Kopf(), QStringList({"Hersteller", "Nummer", "Bemerkung"}));
+    QMap<QString, int> Urteile;
+    int Doppelte = 0;
+    for (int Zeile = 0; Zeile < Modell.rowCount(); ++Zeile) {
+      ++Urteile[Urteil(Modell, Zeile)];
+      Doppelte += Modell.Zeile(Zeile).DoppelArt != TDoppelArt::Keine;
+    }
+    QCOMPARE(Urteile.value("korrekt"), 995);
+    QCOMPARE(Urteile.value("falsch"), 2 + 1);
+    QCOMPARE(Urteile.value("unvollständig"), 2);
+    QCOMPARE(Doppelte, 2 + 3);
+    const int Zweimal = ZeileMit(Modell, QStringLiteral("318053776148"));
+    QCOMPARE(Modell.Zeile(Zweimal).DoppelArt, TDoppelArt::AndersGeschrieben);
+    QCOMPARE(Modell.Zeile(Zweimal).DoppelAndere, 993u);
+    const int Richtig = ZeileMit(Modell, QStringLiteral("31 51 5376 204-4"));
+    QCOMPARE(Modell.Zeile(Richtig).DoppelArt, TDoppelArt::AnderePruefziffer);
+    // "?": die einzige gueltige Ergaenzung ist die echte Nummer
+    const TErgebnis Unscharf = Modell.Auswertung(ZeileMit(Modell, QStringLiteral("31 80 537 7 61?-8")));
+    QCOMPARE(Unscharf.Vorschlaege.size(), std::size_t{1});
+    QVERIFY(Unscharf.Vorschlaege.front().starts_with("31 80 5377 614-8"));
+    QVERIFY(Fenster.IstGeaendert());
+    QVERIFY(Fenster.windowTitle().contains(QStringLiteral("geändert")));
+
+    // Sortieren nach Urteil, dann filtern: es bleibt das Auffaellige.
+    Fenster.Tabelle().sortByColumn(SpalteNamens(Modell, "Urteil"), Qt::AscendingOrder);
+    const QModelIndex Erste = Fenster.Filter().index(0, SpalteNamens(Modell, "Urteil"));
+    QCOMPARE(Erste.data().toString(), QStringLiteral("falsch"));
+    QVERIFY(!Erste.data(Qt::DecorationRole).value<QIcon>().isNull());
+    Fenster.Filter().NurAuffaelliges(true);
+    QCOMPARE(Fenster.Filter().rowCount(), 3 + 2 + 5 - 2);  // zwei Falsche sind zugleich doppelt
+
+    // Kopieren markierter Zeilen, wie eine Tabellenkalkulation es einfuegt.
+    Fenster.Tabelle().selectRow(0);
+    Fenster.Tabelle().setFocus();
+    QTest::keySequence(&Fenster, QKeySequence::Copy);
+    const QString Kopiert = QApplication::clipboard()->text();
+    QCOMPARE(Kopiert.count(u'\n'), 1);
+    QCOMPARE(Kopiert.split(u'\t').size(), Modell.columnCount());
+  }
+
+  void VorschlagWirdUebernommen()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(QStringLiteral("Hersteller\tNummer\r\nRoco 67193\t%1\r\n").arg(Roco));
+    QTRY_VERIFY(Fenster.IstFertig());
+    Fenster.Tabelle().selectRow(0);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("falsch"));
+    // Unter den Vorschlaegen (der erste tauscht die aehnliche 3 gegen 8) die berechnete Pruefziffer
+    const std::vector<std::string> Vorschlaege = Fenster.Modell().Auswertung(0).Vorschlaege;
+    const auto Gesucht = std::find_if(Vorschlaege.begin(), Vorschlaege.end(),
+                                      [](const std::string& V) { return V.starts_with("31 51 5376 204-4  "); });
+    QVERIFY(Gesucht != Vorschlaege.end());
+    QVERIFY(Fenster.VorschlagUebernehmen(static_cast<int>(Gesucht - Vorschlaege.begin())));
+    QCOMPARE(Fenster.Modell().Nummerntext(0), QStringLiteral("31 51 5376 204-4"));
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("korrekt"));
+    QCOMPARE(Fenster.Modell().Text(0, 0), QStringLiteral("Roco 67193"));
+
+    // Ein anderer Trenner liest neu; die Uebernahme ginge verloren, also fragt die Sammlung.
+    auto* Trenner = Fenster.findChild<QComboBox*>();
+    QCOMPARE(Trenner->accessibleName(), QStringLiteral("Trenner der Spalten"));
+    QTimer::singleShot(0, &Fenster, [] {
+      auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(Box);
+      for (QAbstractButton* Taste : Box->buttons())
+        if (Taste->text() == QStringLiteral("Abbrechen"))
+          Taste->click();
+    });
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("Komma ,")));
+    QCOMPARE(Trenner->currentText(), QStringLiteral("Tabulator"));
+    QCOMPARE(Fenster.Modell().Nummerntext(0), QStringLiteral("31 51 5376 204-4"));
+  }
+
+  void PruefzeileZeigtUndFuegtHinzu()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&Fenster));
+    auto* Zeile = Fenster.findChild<QLineEdit*>();
+    QVERIFY(Zeile);
+    Zeile->setFocus();
+    QTest::keyClicks(Zeile, "31 80 537 7 61?-8");
+    const QList<QLabel*> Labels = Fenster.findChildren<QLabel*>();
+    const bool Gezeigt = std::any_of(Labels.begin(), Labels.end(), [](QLabel* L) {
+      return L->text().contains(QStringLiteral("1 unbekannte Ziffer")) && L->text().contains(QStringLiteral("614-8"));
+    });
+    QVERIFY(Gezeigt);
+    QTest::keyClick(Zeile, Qt::Key_Return);
+    QCOMPARE(Fenster.Modell().rowCount(), 1);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unvollständig"));
+    QVERIFY(Zeile->text().isEmpty());
+  }
+
+  void SpeichernUndWiederLesen_data()
+  {
+    QTest::addColumn<int>("Format");
+    QTest::newRow("CSV Windows-1252") << static_cast<int>(TFormat::CsvWindows1252);
+    QTest::newRow("CSV UTF-8") << static_cast<int>(TFormat::CsvUtf8);
+    QTest::newRow("XLSX") << static_cast<int>(TFormat::Xlsx);
+  }
+  void SpeichernUndWiederLesen()
+  {
+    QFETCH(int, Format);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(TausendZeilen());
+    QTRY_VERIFY(Fenster.IstFertig());
+    const bool Xlsx = Format == static_cast<int>(TFormat::Xlsx);
+    // XLSX prueft tests/sammlung/xlsx_pruefen.py mit einem zweiten Leser (openpyxl).
+    const QString Ziel = Xlsx && qEnvironmentVariableIsSet("TANDRIX_XLSX_AUSGABE")
+                             ? qEnvironmentVariable("TANDRIX_XLSX_AUSGABE")
+                             : FOrdner.filePath(QStringLiteral("liste%1").arg(Format));
+    const QString Fehler = Fenster.SpeichernNach(Ziel, static_cast<TFormat>(Format));
+    if (Xlsx && Fehler.contains(QStringLiteral("keine .xlsx")))
+      QSKIP("ohne libxlsxwriter gebaut");
+    QCOMPARE(Fehler, QString());
+    QVERIFY(!Fenster.IstGeaendert());
+    QFile Datei(Ziel);
+    QVERIFY(Datei.open(QIODevice::ReadOnly));
+    const QByteArray Inhalt = Datei.readAll();
+    if (Xlsx) {
+      QVERIFY(Inhalt.startsWith("PK"));
+      return;
+    }
+    const bool Utf8 = Format == static_cast<int>(TFormat::CsvUtf8);
+    QCOMPARE(QString::fromStdString(AusgabeVerstoss(Inhalt.toStdString(), true, Utf8)), QString());
+    QCOMPARE(Inhalt.startsWith("\xEF\xBB\xBF"), Utf8);
+    const TListe Liste = ListeLesen(Inhalt.toStdString()).Tabelle;
+    QCOMPARE(Liste.Trenner, ';');
+    QVERIFY(Liste.MitKopf);
+    QCOMPARE(Liste.Zeilen.size(), std::size_t{1000});
+    QCOMPARE(QString::fromStdString(ZelleText(Liste.Kopf[3], Liste.Kennung)), QStringLiteral("Nummer gelesen"));
+    // 12 nackte Ziffern stehen gegliedert da, damit keine Tabellenkalkulation eine Zahl daraus macht.
+    QCOMPARE(QString::fromStdString(Liste.Zeilen[993][1]), QStringLiteral("31 80 5377 614-8"));
+    QCOMPARE(QString::fromStdString(Liste.Zeilen[992][2]), QStringLiteral("Foto, \"Eanos-x\""));
+    QVERIFY(QString::fromStdString(ZelleText(Liste.Zeilen[995][6], Liste.Kennung)).contains(QStringLiteral("falsch")));
+  }
+
+  // Eine Datei ins Fenster ziehen; dann Trenner und Spalte von Hand aendern.
+  void AblegenUndLesartAendern()
+  {
+    TSammelfenster Fenster(Daten);
+    auto* Zug = new QMimeData;
+    Zug->setUrls({QUrl::fromLocalFile(Anschriften)});
+    QDragEnterEvent Betreten(QPoint(10, 10), Qt::CopyAction, Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Betreten);
+    QVERIFY(Betreten.isAccepted());
+    QDropEvent Ablegen(QPointF(10, 10), Qt::CopyAction, Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Ablegen);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), 183);
+    QComboBox* Trenner = nullptr;
+    QComboBox* Spalte = nullptr;
+    for (QComboBox* Box : Fenster.findChildren<QComboBox*>())
+      (Box->accessibleName() == QStringLiteral("Trenner der Spalten") ? Trenner : Spalte) = Box;
+    QCOMPARE(Trenner->currentText(), QStringLiteral("Semikolon ;"));
+    // Ohne Trenner ist jede ganze Zeile die Zelle; mit Quelle und Anmerkung ist sie keine Nummer.
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("keiner (eine Spalte)")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().Benutzerspalten(), 1);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unbrauchbar"));
+    Trenner->setCurrentIndex(Trenner->findText(QStringLiteral("Semikolon ;")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    Spalte->setCurrentIndex(Spalte->findText(QStringLiteral("Land")));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().Nummernspalte(), 2);
+    QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unbrauchbar"));
+    delete Zug;
+  }
+
+  // Ungespeicherte Aenderungen: Schliessen fragt; "Abbrechen" laesst das Fenster offen.
+  void SchliessenFragt_data()
+  {
+    QTest::addColumn<QString>("Knopf");
+    QTest::addColumn<bool>("Geschlossen");
+    QTest::newRow("Abbrechen") << QStringLiteral("Abbrechen") << false;
+    QTest::newRow("Nicht speichern") << QStringLiteral("Nicht speichern") << true;
+  }
+  void SchliessenFragt()
+  {
+    QFETCH(QString, Knopf);
+    QFETCH(bool, Geschlossen);
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.TextEinfuegen(Eanos);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QString Frage;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(Box);
+      Frage = Box->text();
+      for (QAbstractButton* Taste : Box->buttons())
+        if (Taste->text() == Knopf)
+          Taste->click();
+    });
+    QCOMPARE(Fenster.close(), Geschlossen);
+    QVERIFY(Frage.contains(QStringLiteral("ungespeicherte Änderungen")));
+  }
+
+  // Jedes Bedienelement hat einen Namen fuer Bildschirmleser; Tab fuehrt von oben nach unten.
+  void NamenUndTabulatorfolge()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(Eanos + QStringLiteral("\n") + Roco);
+    QTRY_VERIFY(Fenster.IstFertig());
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&Fenster));
+    for (QWidget* Element : Fenster.findChildren<QWidget*>())
+      if (Element->isVisible() && Element->focusPolicy() & Qt::TabFocus && !Element->inherits("QAbstractButton"))
+        QVERIFY2(!Element->accessibleName().isEmpty(), Element->metaObject()->className());
+    auto* Zeile = Fenster.findChild<QLineEdit*>();
+    Zeile->setFocus();
+    QStringList Folge;
+    for (int I = 0; I < 8; ++I) {
+      Folge << QApplication::focusWidget()->accessibleName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(Folge, QStringList({"Nummer prüfen", "Trenner der Spalten", "Erste Zeile ist Kopfzeile",
+                                 "Spalte mit der Nummer", "Nur auffällige Zeilen zeigen", "Liste der Nummern",
+                                 "Angaben zur gewählten Zeile", "Vorschläge, die glaubwürdigsten zuerst"}));
+  }
+
+private:
+  QTemporaryDir FOrdner;
+};
+
+QTEST_MAIN(TSammelfensterTest)
+#include "sammelfenster_test.moc"
