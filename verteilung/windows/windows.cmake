@@ -2,7 +2,7 @@
 # sucht das Programm seine Daten), als Installer (NSIS) und als ZIP zum Auspacken.
 get_filename_component(TANDRIX_QT "${Qt6_DIR}/../../.." ABSOLUTE)
 
-install(TARGETS zuzarid wagennummer RUNTIME DESTINATION .)
+install(TARGETS zuzarid wagennummer tandrix-sammlung RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/daten/Wagen.ebb ${PROJECT_SOURCE_DIR}/daten/Kennzeichen.ebb DESTINATION .)
 install(FILES ${TANDRIX_QT}/bin/Qt6Core.dll ${TANDRIX_QT}/bin/Qt6Gui.dll ${TANDRIX_QT}/bin/Qt6Widgets.dll DESTINATION .)
 install(FILES ${TANDRIX_QT}/plugins/platforms/qwindows.dll DESTINATION platforms)
