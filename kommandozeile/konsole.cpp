@@ -15,26 +15,6 @@ void Anhaengen(std::u16string& Ziel, char32_t Zeichen)
   Ziel.push_back(static_cast<char16_t>(0xDC00 + (Zeichen & 0x3FF)));
 }
 
-void Anhaengen(std::string& Ziel, char32_t Zeichen)
-{
-  const auto Byte = [&Ziel](char32_t Wert) { Ziel.push_back(static_cast<char>(Wert)); };
-  if (Zeichen < 0x80) {
-    Byte(Zeichen);
-  } else if (Zeichen < 0x800) {
-    Byte(0xC0 | (Zeichen >> 6));
-    Byte(0x80 | (Zeichen & 0x3F));
-  } else if (Zeichen < 0x10000) {
-    Byte(0xE0 | (Zeichen >> 12));
-    Byte(0x80 | ((Zeichen >> 6) & 0x3F));
-    Byte(0x80 | (Zeichen & 0x3F));
-  } else {
-    Byte(0xF0 | (Zeichen >> 18));
-    Byte(0x80 | ((Zeichen >> 12) & 0x3F));
-    Byte(0x80 | ((Zeichen >> 6) & 0x3F));
-    Byte(0x80 | (Zeichen & 0x3F));
-  }
-}
-
 // Eine UTF-8-Folge am Anfang von Text nach den Bereichen des Unicode-Standards (keine
 // ueberlangen Formen, keine Surrogate, hoechstens U+10FFFF).
 constexpr int Ungueltig = 0;
@@ -97,7 +77,7 @@ std::string Utf8AusUtf16(std::u16string_view Text)
     } else if (Zeichen >= 0xD800 && Zeichen <= 0xDFFF) {
       Zeichen = 0xFFFD;
     }
-    Anhaengen(Ergebnis, Zeichen);
+    Utf8Anhaengen(Ergebnis, Zeichen);
   }
   return Ergebnis;
 }

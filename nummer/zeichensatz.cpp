@@ -14,26 +14,6 @@ constexpr std::array<char16_t, 32> Bereich80 = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void Utf8Anhaengen(std::string& Ziel, char32_t Z)
-{
-  auto B = [&Ziel](std::uint32_t Wert) { Ziel.push_back(static_cast<char>(Wert)); };
-  if (Z < 0x80) {
-    B(Z);
-  } else if (Z < 0x800) {
-    B(0xC0 | (Z >> 6));
-    B(0x80 | (Z & 0x3F));
-  } else if (Z < 0x10000) {
-    B(0xE0 | (Z >> 12));
-    B(0x80 | ((Z >> 6) & 0x3F));
-    B(0x80 | (Z & 0x3F));
-  } else {
-    B(0xF0 | (Z >> 18));
-    B(0x80 | ((Z >> 12) & 0x3F));
-    B(0x80 | ((Z >> 6) & 0x3F));
-    B(0x80 | (Z & 0x3F));
-  }
-}
-
 // Liest ein UTF-8-Zeichen ab Pos; bei ungueltiger Folge 0xFFFFFFFF und Laenge 1.
 struct TUtf8Zeichen {
   char32_t Zeichen;
@@ -329,4 +309,24 @@ std::string_view OhneAngeschnittenes(std::string_view Bytes)
     return Laenge > Zurueck ? Bytes.substr(0, Bytes.size() - Zurueck) : Bytes;
   }
   return Bytes;
+}
+
+void Utf8Anhaengen(std::string& Ziel, char32_t Z)
+{
+  auto B = [&Ziel](std::uint32_t Wert) { Ziel.push_back(static_cast<char>(Wert)); };
+  if (Z < 0x80) {
+    B(Z);
+  } else if (Z < 0x800) {
+    B(0xC0 | (Z >> 6));
+    B(0x80 | (Z & 0x3F));
+  } else if (Z < 0x10000) {
+    B(0xE0 | (Z >> 12));
+    B(0x80 | ((Z >> 6) & 0x3F));
+    B(0x80 | (Z & 0x3F));
+  } else {
+    B(0xF0 | (Z >> 18));
+    B(0x80 | ((Z >> 12) & 0x3F));
+    B(0x80 | ((Z >> 6) & 0x3F));
+    B(0x80 | (Z & 0x3F));
+  }
 }

@@ -77,6 +77,9 @@ std::string NachCp1252(std::string Bytes, TKennung Kennung);
 // und ungepaarte Surrogate werden U+FFFD.
 std::u32string UnicodeZeichen(std::string_view Bytes, TKennung Kennung);
 
+// Ein Unicode-Zeichen als UTF-8 an Ziel.
+void Utf8Anhaengen(std::string& Ziel, char32_t Zeichen);
+
 // UTF-16 (ohne Byte-Order-Mark) als UTF-8; ungepaarte Surrogate werden U+FFFD.
 std::string Utf16NachUtf8(std::string_view Bytes, TKennung Kennung);
 
