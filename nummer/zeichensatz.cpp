@@ -175,25 +175,9 @@ std::string OhneFall(std::string_view Text)
 
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)
 {
-  const auto Einheit = [&](std::size_t I) -> char32_t {
-    const auto A = static_cast<unsigned char>(Bytes[2 * I]);
-    const auto B = static_cast<unsigned char>(Bytes[2 * I + 1]);
-    return GrossEndian ? (char32_t{A} << 8) | B : (char32_t{B} << 8) | A;
-  };
-  const std::size_t Anzahl = Bytes.size() / 2;  // ein ueberzaehliges Byte faellt weg
   std::string Ergebnis;
-  Ergebnis.reserve(Anzahl);
-  for (std::size_t I = 0; I < Anzahl; ++I) {
-    char32_t Z = Einheit(I);
-    if (Z >= 0xD800 && Z <= 0xDBFF && I + 1 < Anzahl) {
-      const char32_t Tief = Einheit(I + 1);
-      if (Tief >= 0xDC00 && Tief <= 0xDFFF) {
-        Z = 0x10000 + ((Z - 0xD800) << 10) + (Tief - 0xDC00);
-        ++I;
-      }
-    }
-    Ergebnis.push_back((Z >= 0xD800 && Z <= 0xDFFF) ? '?' : UnicodeNachCp1252(Z));
-  }
+  for (const char32_t Zeichen : UnicodeZeichen(Bytes, GrossEndian ? TKennung::Utf16BE : TKennung::Utf16LE))
+    Ergebnis.push_back(UnicodeNachCp1252(Zeichen));
   return Ergebnis;
 }
 
