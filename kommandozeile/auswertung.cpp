@@ -45,7 +45,8 @@ void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschri
                        : "");
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
     Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " +
-                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)));
+                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)) +
+                                   (Vorschlag.Grund.empty() ? "" : "; " + Vorschlag.Grund));
 }
 
 // Die Angaben zum Wagen: die fuenf des Fensters bzw. Art, Land und Baureihe eines Triebfahrzeugs.
@@ -106,7 +107,8 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
                            ", die glaubwürdigsten zuerst):"_cp1252;
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
     Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " + Vorschlag.Aenderung + "; " +
-                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)));
+                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)) +
+                                   (Vorschlag.Grund.empty() ? "" : "; " + Vorschlag.Grund));
   const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(),
                                     [&](const TVorschlag& V) { return V.Punkte == Vorschlaege.Liste.front().Punkte; });
   if (Gleich > 1)
@@ -127,11 +129,6 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   Ergebnis.Nummer = NationalGegliedert(Ziffern, Ergebnis.Angeschrieben);
   if (Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos)
     Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;  // DR 1970
-  const bool Falsch = Ergebnis.Angeschrieben != Ergebnis.Berechnet;
-  Ergebnis.Urteil = Falsch ? "falsch" : "korrekt";
-  Ergebnis.Kopf = "nationale Triebfahrzeugnummer, Prüfziffer "_cp1252 + Ergebnis.Angeschrieben +
-                  (Falsch ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet : ": korrekt");
-
   // Das Land aus Laenderkuerzel oder Halter, sonst jedes mit passendem Schema
   const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
   std::vector<std::string> Laender;
@@ -146,24 +143,46 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
       Halter && Laender.empty())
     Dazu(Halter->Laender);
   // Gattungszeichen vor der Reihe, die nur ein Land fuehrt: "Re 460" ist eine Schweizer Lok
-  for (const auto& [Schluessel, Name] : Wissen.Kennzeichen.Baureihennamen)
-    if (Laender.empty() && !Anschrift.Gattungszeichen.empty() && Name.starts_with(Anschrift.Gattungszeichen + " "))
+  for (const auto& [Schluessel, Reihe] : Wissen.Kennzeichen.Baureihennamen)
+    if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
+        Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))
       Laender.emplace_back(Schluessel.substr(0, 2));
   const bool Angeschrieben = !Laender.empty();
   if (!Angeschrieben)
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
-  std::size_t Gefunden = 0;
-  for (const std::string& Land : Laender) {
-    const std::string Zwoelf = ZwoelfAusNational(Wissen.Kennzeichen, Land, Ziffern);
-    if (Zwoelf.empty())
-      continue;
-    ++Gefunden;
+  // Reihen mit eigener Fuellziffer tragen kurz die Pruefziffer der zwoelfstelligen Nummer: passt
+  // die angeschriebene dazu, ist es diese Reihe; gibt es nur solche, gilt deren Pruefziffer.
+  std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
+  std::size_t MitZwoelfPruefziffer = 0;
+  for (const std::string& Land : Laender)
+    if (std::string Zwoelf = ZwoelfAusNational(Wissen.Kennzeichen, Land, Ziffern); !Zwoelf.empty()) {
+      if (NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)) {
+        ++MitZwoelfPruefziffer;
+        if (Zwoelf.substr(11) == Ergebnis.Angeschrieben) {
+          Umgerechnet = {{Land, std::move(Zwoelf)}};
+          MitZwoelfPruefziffer = 1;
+          break;
+        }
+      }
+      Umgerechnet.emplace_back(Land, std::move(Zwoelf));
+    }
+  if (!Umgerechnet.empty() && MitZwoelfPruefziffer == Umgerechnet.size())
+    Ergebnis.Berechnet = Umgerechnet.front().second.substr(11);
+  const bool Falsch = Ergebnis.Angeschrieben != Ergebnis.Berechnet;
+  Ergebnis.Urteil = Falsch ? "falsch" : "korrekt";
+  Ergebnis.Kopf = "nationale Triebfahrzeugnummer, Prüfziffer "_cp1252 + Ergebnis.Angeschrieben +
+                  (Falsch ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet : ": korrekt");
+
+  const std::size_t Gefunden = Umgerechnet.size();
+  for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
     Ergebnis.Befunde.push_back(
         {false,
          "zwölfstellig "_cp1252 + (Angeschrieben ? "" : "als Nummer aus " + std::string(Name->Name) + " ") +
              NummerGegliedert(Zwoelf) +
-             (Zwoelf.substr(11) == Ergebnis.Berechnet
+             (NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
+                  ? " (die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
+              : Zwoelf.substr(11) == Ergebnis.Berechnet
                   ? " (dieselbe Prüfziffer)"_cp1252
                   : " (andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen Ziffern)"_cp1252)});
   }

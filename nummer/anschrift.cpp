@@ -11,9 +11,10 @@ namespace {
 
 bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross1252); }
 
-// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind.
-constexpr std::array<std::string_view, 8> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC",
-                                                            "MC",  "EUROP", "INTERFRIGO", "OPW"};
+// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind;
+// "[P]" steht fuer das umrahmte P der Privatwagen.
+constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC", "MC",
+                                                            "EUROP", "INTERFRIGO", "OPW", "[P]"};
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
 std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerzel)
@@ -36,14 +37,73 @@ std::string Ueberzaehlig(std::string Wort, std::string_view Vergleich)
   return Wort;
 }
 
+// Die Klasse eines Reisezugwagens aus seinen Gattungsbuchstaben: die Grossbuchstaben ohne das D
+// fuer Doppelstock der DB vor A oder B, "c" angehaengt fuer einen Liegewagen: "Bcmz" -> "Bc".
+std::string Klassenbuchstaben(std::string_view Zeichen)
+{
+  std::string Gross;
+  bool Liegewagen = false;
+  for (const char Zeichen1 : Zeichen) {
+    if (IstGross1252(Zeichen1))
+      Gross.push_back(Zeichen1);
+    else
+      Liegewagen = Liegewagen || Zeichen1 == 'c';
+  }
+  if (Gross.size() >= 2 && Gross[0] == 'D' && (Gross[1] == 'A' || Gross[1] == 'B'))
+    Gross.erase(0, 1);
+  return Liegewagen ? Gross + "c" : Gross;
+}
+
+void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                             std::string_view Zeichen, std::vector<TBefund>& Befunde)
+{
+  std::string Erlaubt;
+  const std::string Stellen(Elf.substr(4, 2));
+  switch (ReisezugwagenPasst(Kennzeichen, Elf, Zeichen, &Erlaubt)) {
+    case TPasst::Ja:
+      return;
+    case TPasst::Ungeprueft:
+      Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft: Stellen 5–6 „"_cp1252 +
+                                    Stellen + "“ legen keine Gattung fest"_cp1252});
+      return;
+    case TPasst::Nein:
+      break;
+  }
+  for (std::size_t Pos = 0; (Pos = Erlaubt.find(',', Pos)) != std::string::npos; Pos += 5)
+    Erlaubt.replace(Pos, 1, " oder ");
+  Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zu Stellen 5–6 „"_cp1252 + Stellen +
+                               "“ ("_cp1252 + WagenInfo(Stammdaten, Elf).Wagengattung + "): erwartet " + Erlaubt +
+                               " (Liegewagen mit c)"});
+}
+
+void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
+                         std::vector<TBefund>& Befunde)
+{
+  if (RadsaetzePassen(Kennzeichen, Elf, Zeichen) != TPasst::Nein)
+    return;
+  const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
+  const auto Wort = [](std::string_view Radsaetze) {
+    return Radsaetze == "Drehgestelle" ? std::string("Drehgestelle") : "Einzelradsätze"_cp1252;
+  };
+  Befunde.push_back({true, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
+                               Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
+                               Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
+}
+
 void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                        std::string_view Zeichen, std::vector<TBefund>& Befunde)
 {
-  if (Wagenart(Stammdaten, Elf) != TWagenart::Gueterwagen) {
-    Befunde.push_back(
-        {false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft (nur bei Güterwagen)"_cp1252});
+  const TWagenart Art = Wagenart(Stammdaten, Elf);
+  if (Art == TWagenart::Reisezugwagen) {
+    ReisezugwagenAbgleichen(Stammdaten, Kennzeichen, Elf, Zeichen, Befunde);
     return;
   }
+  if (Art != TWagenart::Gueterwagen) {
+    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) +
+                                  " nicht geprüft (nur bei Güter- und Reisezugwagen)"_cp1252});
+    return;
+  }
+  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   const std::string Kennzahl(Elf.substr(4, 4));
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
   if (Era.empty()) {
@@ -141,6 +201,47 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
     }
   }
   return Anschrift;
+}
+
+TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
+                          std::string* Erlaubt)
+{
+  const auto Eintrag = Kennzeichen.Reisezugwagen.find(Elf.substr(4, 2));
+  if (Eintrag == Kennzeichen.Reisezugwagen.end())
+    return TPasst::Ungeprueft;
+  if (Erlaubt)
+    *Erlaubt = Eintrag->second;
+  const std::string Klasse = Klassenbuchstaben(Zeichen);
+  // "c" am Ende einer Angabe verlangt einen Liegewagen; ohne "c" zaehlt es nicht
+  const std::string OhneLiege = !Klasse.empty() && Klasse.back() == 'c' ? Klasse.substr(0, Klasse.size() - 1) : Klasse;
+  std::string_view Liste = Eintrag->second;
+  while (!Liste.empty()) {
+    const std::string_view Angabe = Liste.substr(0, Liste.find(','));
+    Liste.remove_prefix(std::min(Angabe.size() + 1, Liste.size()));
+    if (Angabe == Klasse || (!Angabe.ends_with('c') && Angabe == OhneLiege))
+      return TPasst::Ja;
+  }
+  return TPasst::Nein;
+}
+
+std::string RadsaetzeDerGattung(const TKennzeichen& Kennzeichen, std::string_view Zeichen)
+{
+  if (Zeichen.empty())
+    return {};
+  const auto Regel = Kennzeichen.Radsaetze.find(Zeichen.substr(0, 1));
+  if (Regel == Kennzeichen.Radsaetze.end())
+    return {};
+  return std::string(Zeichen.find('a', 1) == std::string_view::npos ? Regel->second.OhneA : Regel->second.MitA);
+}
+
+TPasst RadsaetzePassen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen)
+{
+  const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
+  // ein Buchstabe allein ("U") ist kein vollstaendiges Gattungszeichen
+  const std::string Verlangt = Zeichen.size() < 2 ? std::string() : RadsaetzeDerGattung(Kennzeichen, Zeichen);
+  if (!Austausch || Austausch->Radsaetze.empty() || Verlangt.empty())
+    return TPasst::Ungeprueft;
+  return Austausch->Radsaetze == Verlangt ? TPasst::Ja : TPasst::Nein;
 }
 
 std::string EraGattungszeichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf)

@@ -43,6 +43,21 @@ std::string HalterAngabe(const TKennzeichen& Kennzeichen, const TAnschrift& Ansc
 std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                                 const TAnschrift& Anschrift);
 
+// Ob Gattungszeichen zu den Ziffern passen; ungeprueft, wo keine Regel die Stellen festlegt.
+enum class TPasst { Ja, Nein, Ungeprueft };
+
+// Gattungsbuchstaben eines Reisezugwagens ("BDylf", "Bcmz", "npBD") gegen Stellen 5-6 nach
+// [Reisezugwagen]; Erlaubt bekommt die erlaubten Buchstaben ("BD").
+TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
+                          std::string* Erlaubt = nullptr);
+
+// Radsaetze, die Gattungszeichen eines Gueterwagens verlangen ("Fals": Drehgestelle, "Tbis":
+// Einzelradsaetze) nach [Radsaetze]; leer ohne Regel.
+std::string RadsaetzeDerGattung(const TKennzeichen& Kennzeichen, std::string_view Zeichen);
+
+// Stelle 1 (Einzelradsaetze 0/2/4, Drehgestelle 1/3/8) gegen die Radsaetze der Gattungszeichen.
+TPasst RadsaetzePassen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen);
+
 // Gattungszeichen der ERA-Tabelle zu einem Gueterwagen ("Eaos"), leer wenn die Kennzahl der
 // Stellen 5-8 dort fehlt oder die Nummer keinen Gueterwagen bezeichnet.
 std::string EraGattungszeichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);

@@ -9,9 +9,9 @@
 namespace {
 
 // Reihenfolge der Abschnitte beim Lesen.
-constexpr std::array<std::string_view, 8> Abschnittsnamen = {"Laender",         "Austausch",        "Kategorie",
-                                                             "Gattungszeichen", "Triebfahrzeuge",   "Baureihennamen",
-                                                             "Halter",          "Nationale Nummern"};
+constexpr std::array<std::string_view, 10> Abschnittsnamen = {
+    "Laender", "Austausch", "Kategorie",         "Gattungszeichen", "Triebfahrzeuge",
+    "Baureihennamen", "Halter", "Nationale Nummern", "Reisezugwagen", "Radsaetze"};
 
 // Grundbuchstabe der Buchstaben mit Akzent ab 0xC0 in Windows-1252 (Gross- und Kleinform gleich).
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
@@ -49,6 +49,16 @@ TSchema AlsSchema(std::string_view Wert)
   auto [Fuellziffer, Reihe, Wort, Sicherheit] = Felder<4>(Wert);
   return {Fuellziffer, Reihe, Wort, Sicherheit};
 }
+TBaureihe AlsBaureihe(std::string_view Wert)
+{
+  auto [Name, Fuellziffer] = Felder<2>(Wert);
+  return {Name, Fuellziffer};
+}
+TRadsatzRegel AlsRadsatzRegel(std::string_view Wert)
+{
+  auto [OhneA, MitA] = Felder<2>(Wert);
+  return {OhneA, MitA};
+}
 THalter AlsHalter(std::string_view Wert)
 {
   auto [Laender, Name, Status, Kuerzel] = Felder<4>(Wert);
@@ -85,9 +95,11 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   Fuellen(Kennzeichen.Kategorien, Tabellen[2], AlsKategorie);
   Fuellen(Kennzeichen.Gattungszeichen, Tabellen[3], AlsText);
   Fuellen(Kennzeichen.Triebfahrzeuge, Tabellen[4], AlsSchema);
-  Fuellen(Kennzeichen.Baureihennamen, Tabellen[5], AlsText);
+  Fuellen(Kennzeichen.Baureihennamen, Tabellen[5], AlsBaureihe);
   Fuellen(Kennzeichen.Halter, Tabellen[6], AlsHalter);
   Fuellen(Kennzeichen.NationaleArten, Tabellen[7], AlsText);
+  Fuellen(Kennzeichen.Reisezugwagen, Tabellen[8], AlsText);
+  Fuellen(Kennzeichen.Radsaetze, Tabellen[9], AlsRadsatzRegel);
   for (const auto& [Nummer, Land] : Kennzeichen.Laender)
     if (!Land.Kuerzel.empty())
       Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
@@ -120,6 +132,11 @@ std::string TKennzeichen::Gattungszeichen58(std::string_view Stellen58) const
 {
   const std::string_view* Zeichen = Suche(Gattungszeichen, Stellen58);
   return Zeichen ? std::string(*Zeichen) : std::string();
+}
+
+const TBaureihe* TKennzeichen::Baureihe(std::string_view Stellen34, std::string_view Art, std::string_view Reihe) const
+{
+  return Suche(Baureihennamen, std::string(Stellen34) + "-" + std::string(Art) + "-" + std::string(Reihe));
 }
 
 const TKategorie* TKennzeichen::Kategorie(std::string_view Elf, std::string_view* Schluessel) const

@@ -49,6 +49,16 @@ struct TSchema {
   std::string_view Wort;         // "Baureihe", "Reihe", "Gruppo"
   std::string_view Sicherheit;
 };
+// [Baureihennamen], "Land-Art-Reihe": "85-91-460=Re 460", "80-91-446=446;0"
+struct TBaureihe {
+  std::string_view Name;         // wie man sie nennt: "Re 460"
+  std::string_view Fuellziffer;  // Stelle 5, wo die Reihe vom Schema ihres Landes abweicht; sonst leer
+};
+// [Radsaetze], Gattung eines Gueterwagens: "E=Einzelradsaetze;Drehgestelle"
+struct TRadsatzRegel {
+  std::string_view OhneA;  // ohne Kennbuchstabe "a"
+  std::string_view MitA;
+};
 // [Halter], Halterkennzeichen lateinisch ohne Akzente: "DB=DE;DB Cargo AG;in Gebrauch;DB"
 struct THalter {
   std::string_view Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt
@@ -63,7 +73,9 @@ struct TKennzeichen {
   TTabelle<TKategorie> Kategorien;
   TTabelle<std::string_view> Gattungszeichen;  // [Gattungszeichen], Stellen 5-8 -> "Eaos"
   TTabelle<TSchema> Triebfahrzeuge;
-  TTabelle<std::string_view> Baureihennamen;  // [Baureihennamen], "Land-Art-Reihe" -> "Re 420"
+  TTabelle<TBaureihe> Baureihennamen;
+  TTabelle<std::string_view> Reisezugwagen;  // [Reisezugwagen], Stellen 5-6 -> "A,B,AB" ("Bc": Liegewagen)
+  TTabelle<TRadsatzRegel> Radsaetze;
   // [Nationale Nummern], "Land-erste Ziffer der Reihe-Ziffern vor der Pruefziffer" -> Art: "80-1-6" -> "91"
   TTabelle<std::string_view> NationaleArten;
   TTabelle<THalter> Halter;
@@ -78,6 +90,7 @@ struct TKennzeichen {
   const TSchema* Schema(std::string_view Stellen34, std::string_view Art) const;
   const THalter* HalterZu(std::string_view Angeschrieben) const;  // nach HalterSchluessel
   std::string Gattungszeichen58(std::string_view Stellen58) const;
+  const TBaureihe* Baureihe(std::string_view Stellen34, std::string_view Art, std::string_view Reihe) const;
   // Gattung aus Stelle 5, bei 3x und 4x aus Stellen 5-6; Schluessel sagt, welche es war.
   const TKategorie* Kategorie(std::string_view Elf, std::string_view* Schluessel = nullptr) const;
 };

@@ -6,13 +6,20 @@
 
 namespace {
 
+// Eine Reihe mit eigener Fuellziffer (DB 446: "91 80 0446") gehoert trotzdem zum Schema der Art.
+bool EigeneFuellziffer(const TKennzeichen& Kennzeichen, std::string_view Elf)
+{
+  const TBaureihe* Reihe = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Elf.substr(5, 3));
+  return Reihe && Reihe->Fuellziffer.size() == 1 && Reihe->Fuellziffer[0] == Elf[4];
+}
+
 // Das Schema der Art oder, wenn es eine Fuellziffer verlangt, die nicht dasteht, das allgemeine
 // des Landes (in Deutschland die vierstelligen Reihen, die das EBA seit 2007 vergibt).
 const TSchema* SchemaZu(const TKennzeichen& Kennzeichen, std::string_view Elf, bool& FuellzifferFalsch)
 {
   const std::string_view Land = Elf.substr(2, 2);
   const TSchema* Schema = Kennzeichen.Schema(Land, Elf.substr(0, 2));
-  FuellzifferFalsch = Schema && !Schema->Fuellziffer.empty() && Schema->Fuellziffer[0] != Elf[4];
+  FuellzifferFalsch = FuellzifferPruefen(Kennzeichen, Elf) == TFuellziffer::Falsch;
   return !Schema || FuellzifferFalsch ? Kennzeichen.Schema(Land, "9x") : Schema;
 }
 
@@ -29,10 +36,9 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
   if (Schema->Reihe.empty())
     return "nicht entschlüsselt: das Schema für "_cp1252 + LandName + " ist zu wenig gesichert"_cp1252;
   const std::string Reihe(Schema->Reihe == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
-  const auto Name = Kennzeichen.Baureihennamen.find(std::string(Elf.substr(2, 2)) + "-" +
-                                                    std::string(Elf.substr(0, 2)) + "-" + Reihe);
+  const TBaureihe* Name = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Reihe);
   Wort = std::string(Schema->Wort);
-  return (Name == Kennzeichen.Baureihennamen.end() ? Reihe : std::string(Name->second)) + ", Nr. " + Reihe + " " +
+  return (Name ? std::string(Name->Name) : Reihe) + ", Nr. " + Reihe + " " +
          std::string(Elf.substr(8, 3)) +
          (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
@@ -50,10 +56,29 @@ std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf
                                                                                           : std::string_view();
   if (Ziffern.empty() || ZwoelfAusNational(Kennzeichen, Elf.substr(2, 2), Ziffern).substr(0, 11) != Elf)
     return {};
-  return NationalGegliedert(Ziffern, Pruefziffer(Ziffern));
+  return NationalGegliedert(Ziffern, NationalMitZwoelfPruefziffer(Kennzeichen, Elf) ? Pruefziffer(Elf)
+                                                                                   : Pruefziffer(Ziffern));
 }
 
 }  // namespace
+
+bool NationalMitZwoelfPruefziffer(const TKennzeichen& Kennzeichen, std::string_view Nummer)
+{
+  const TSchema* Schema = Kennzeichen.Schema(Nummer.substr(2, 2), Nummer.substr(0, 2));
+  return Schema && Schema->Fuellziffer != Nummer.substr(4, 1) && EigeneFuellziffer(Kennzeichen, Nummer);
+}
+
+TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_view Elf)
+{
+  // Sonderfahrzeuge tragen in jedem Land den technischen Code 9000-9999 in den Stellen 5-8
+  if (Elf.substr(0, 2) == "99" && Elf[4] == '9')
+    return TFuellziffer::Passt;
+  const TSchema* Schema = Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2));
+  if (!Schema || Schema->Fuellziffer.empty())
+    return TFuellziffer::Frei;
+  return Schema->Fuellziffer[0] == Elf[4] || EigeneFuellziffer(Kennzeichen, Elf) ? TFuellziffer::Passt
+                                                                                  : TFuellziffer::Falsch;
+}
 
 std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer)
 {
@@ -80,6 +105,14 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
 {
   if (Ziffern.empty())
     return {};
+  // zuerst die Reihen mit eigener Fuellziffer ("446 041" ist 91 80 0446 041)
+  for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
+    if (Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
+        Schluessel.substr(0, 2) == Land && Schluessel.substr(6) == Ziffern.substr(0, 3)) {
+      const std::string Elf = std::string(Schluessel.substr(3, 2)) + std::string(Land) +
+                              std::string(Reihe.Fuellziffer) + std::string(Ziffern);
+      return Elf + Pruefziffer(Elf);
+    }
   const auto Art =
       Kennzeichen.NationaleArten.find(std::string(Land) + "-" + Ziffern[0] + "-" + std::to_string(Ziffern.size()));
   if (Art == Kennzeichen.NationaleArten.end())

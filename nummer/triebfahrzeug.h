@@ -17,6 +17,15 @@ struct TTriebfahrzeug {
   std::string National;                // die nationale Nummer mit ihrer Pruefziffer, "146 569-9"; leer, wo unbekannt
 };
 
+// Stelle 5 gegen das Schema der Art: passt (auch als eigene Fuellziffer einer Reihe, DB 446),
+// falsch, oder frei, wo das Schema keine Fuellziffer kennt.
+enum class TFuellziffer { Passt, Falsch, Frei };
+TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_view Elf);
+
+// Eine Reihe mit eigener Fuellziffer: ihre nationale Nummer traegt die Pruefziffer der
+// zwoelfstelligen (DB "446 042-7" zu 91 80 0446 042-7), nicht die ueber ihre eigenen Ziffern.
+bool NationalMitZwoelfPruefziffer(const TKennzeichen& Kennzeichen, std::string_view Nummer);
+
 TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);
 
 // Nationale Nummern der Triebfahrzeuge: Reihe, Ordnungsnummer und eine eigene Pruefziffer, die

@@ -49,48 +49,87 @@ private:
   std::map<int, std::vector<TVorschlag>> FNachPunkten;
 };
 
-// Wie glaubwuerdig 11 Ziffern sind, 0 bis 8: belegtes Austauschverfahren (1), bekanntes Land (1),
-// bekannte Gattung (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer
-// einheitlichen Gruppe; Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas), dazu
-// Uebereinstimmung mit Laenderkuerzel (1), Land des Halters (1) und Gattungszeichen (2).
-int Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
-                   const TAnschrift& Anschrift)
-{
+// Wie glaubwuerdig 11 Ziffern sind, und was von der Anschrift dazu passt.
+struct TGlaubwuerdigkeit {
   int Punkte = 0;
+  std::vector<std::string> Passt;  // "D-DB", "Fals", "Füllziffer 6"
+
+  void Dazu(int Mehr, const std::string& Grund = {})
+  {
+    Punkte += Mehr;
+    if (Mehr > 0 && !Grund.empty() && std::find(Passt.begin(), Passt.end(), Grund) == Passt.end())
+      Passt.push_back(Grund);
+  }
+};
+
+// Punkte: belegtes Austauschverfahren (1), bekanntes Land (1), bekannte Gattung (Gueterwagen: 2
+// fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
+// Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas, 1 wo die nationale Nummer zur Art passt),
+// Radsaetze der Gattungszeichen zu Stelle 1 (1), dazu Uebereinstimmung mit Laenderkuerzel (1),
+// Land des Halters (1) und Gattungszeichen (2).
+TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                                 const TAnschrift& Anschrift)
+{
+  TGlaubwuerdigkeit Ergebnis;
+  const std::string& Zeichen = Anschrift.Gattungszeichen;
   const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
-  Punkte += Austausch && Austausch->Belegt;
-  Punkte += !Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty();
-  const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  Ergebnis.Dazu(Austausch && Austausch->Belegt);
+  Ergebnis.Dazu(!Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty());
   switch (Wagenart(Stammdaten, Elf)) {
-    case TWagenart::Gueterwagen:
-      Punkte += !Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty();
-      break;
-    case TWagenart::Triebfahrzeug: {
-      // Ein Schema mit Fuellziffer legt Stelle 5 fest: die passende zaehlt wie eine bekannte Kennzahl.
-      const TSchema* Schema = Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2));
-      if (Schema && !Schema->Fuellziffer.empty())
-        Punkte += Schema->Fuellziffer[0] == Elf[4] ? 2 : 0;
-      else
-        Punkte += Schema || Kennzeichen.Schema(Elf.substr(2, 2), "9x");
+    case TWagenart::Gueterwagen: {
+      const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+      Ergebnis.Dazu(!Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty());
+      // ohne angeschriebene Gattungszeichen die der Kennzahl: Stelle 1 muss zu ihnen passen
+      Ergebnis.Dazu(RadsaetzePassen(Kennzeichen, Elf, Zeichen.empty() ? Era : Zeichen) == TPasst::Ja);
+      if (!Zeichen.empty() && !Era.empty())
+        Ergebnis.Dazu(Era == Zeichen ? 2 : Era[0] == Zeichen[0], Era == Zeichen ? Zeichen : std::string());
       break;
     }
+    case TWagenart::Triebfahrzeug:
+      switch (FuellzifferPruefen(Kennzeichen, Elf)) {
+        case TFuellziffer::Passt:
+          Ergebnis.Dazu(2, Elf[4] == '9' && Elf[1] == '9' ? "Sonderfahrzeug 9xxx" : "Füllziffer "_cp1252 + Elf[4]);
+          break;
+        case TFuellziffer::Falsch:
+          break;
+        case TFuellziffer::Frei:
+          Ergebnis.Dazu(Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)) ||
+                        Kennzeichen.Schema(Elf.substr(2, 2), "9x"));
+          break;
+      }
+      // die Art (Stellen 1-2) passt zur ersten Ziffer der Reihe, wo das Land eine Regel hat
+      Ergebnis.Dazu(!TriebfahrzeugLesen(Stammdaten, Kennzeichen, Elf).National.empty());
+      break;
     case TWagenart::Reisezugwagen:
     case TWagenart::Unbekannt:
-      Punkte += !Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
-                !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty();
+      Ergebnis.Dazu(!Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
+                    !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty());
+      if (!Zeichen.empty())
+        Ergebnis.Dazu(2 * (ReisezugwagenPasst(Kennzeichen, Elf, Zeichen) == TPasst::Ja), Zeichen);
       break;
   }
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  Punkte += Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
+  const bool LandPasst =
+      Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
   // der Halter ist im Land der Nummer registriert (Halter lassen auch im Ausland zulassen: nur ein Punkt)
   const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Anschrift.Halter);
-  Punkte +=
+  const bool HalterPasst =
       Land && Halter && !Land->Kuerzel.empty() &&
       ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") != std::string::npos;
-  Punkte += Anschrift.Gattungszeichen.empty() || Era.empty() ? 0
-            : Era == Anschrift.Gattungszeichen               ? 2
-                                                             : Era[0] == Anschrift.Gattungszeichen[0];
-  return Punkte;
+  const std::string Angeschrieben = LandPasst && HalterPasst ? Anschrift.Laenderkuerzel + "-" + Anschrift.Halter
+                                    : LandPasst              ? Anschrift.Laenderkuerzel
+                                                             : Anschrift.Halter;
+  Ergebnis.Dazu(LandPasst + HalterPasst, Angeschrieben);
+  return Ergebnis;
+}
+
+// "passt zu D-DB und Fals"; leer, wenn nichts von der Anschrift passt.
+std::string Begruendung(const std::vector<std::string>& Passt)
+{
+  std::string Text;
+  for (std::size_t I = 0; I < Passt.size(); ++I)
+    Text += (I == 0 ? "passt zu " : I + 1 == Passt.size() ? " und " : ", ") + Passt[I];
+  return Text;
 }
 
 }  // namespace
@@ -117,7 +156,8 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
     const std::string Ziffer = Pruefziffer(Nummer);
     if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
       continue;
-    Sammlung.Dazu({Nummer + Ziffer, {}, Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift)});
+    const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift);
+    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Begruendung(Glaubwuerdig.Passt)});
   }
   return std::move(Sammlung).Ergebnis();
 }
@@ -133,10 +173,9 @@ TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kenn
     if (!Gueltig(Nummer))
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
-    const int Punkte =
-        3 * (Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift) + (Wagenart(Stammdaten, Elf) == Art)) +
-        Naheliegend;
-    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte});
+    const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift);
+    const int Punkte = 3 * (Glaubwuerdig.Punkte + (Wagenart(Stammdaten, Elf) == Art)) + Naheliegend;
+    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, Begruendung(Glaubwuerdig.Passt)});
   };
   // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
   // erfundene Ordnungsnummer und eine falsch gerechnete Pruefziffer.

@@ -100,8 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TAbgleich{"NationalerZusatz",
                               "31 81 3523 474-4 A-RCW Rnoos-uz",
                               {"H: „-uz“ hinter „Rnoos“ ist ein nationaler Zusatz"}},
-                    TAbgleich{
-                        "ReisezugwagenNichtGeprueft", "50 54 20-41 199-1 B", {"H: Gattungszeichen „B“ nicht geprüft"}},
+                    TAbgleich{"ReisezugwagenPasst", "50 54 20-41 199-1 B", {}},
+                    TAbgleich{"ReisezugwagenMitGepaeck", "50 80 82-11 063-8 BDylf 457", {}},
+                    TAbgleich{"ReisezugwagenUngeprueft",
+                              "51 80 02-42 941-4 [P] Bpm",
+                              {"H: Gattungszeichen „Bpm“ nicht geprüft: Stellen 5–6 „02“ legen keine Gattung fest"}},
                     // veraendert: anderes Land, fehlender Buchstabe, andere Gattung, unbekannter Halter
                     TAbgleich{"LandFalsch",
                               "31 81 3523 474-4 D-RCW",
@@ -113,6 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
                               "31 81 3523 474-4 A-RCW Eanos",
                               {"A: Gattungszeichen „Eanos“ passt nicht zur "
                                "Kennzahl 3523 („Rnoos“): Gattung E statt R"}},
+                    TAbgleich{"Liegewagen",
+                              "50 80 82-11 063-8 Bcmz",
+                              {"A: Gattungszeichen „Bcmz“ passt nicht zu Stellen 5–6 „82“ (2. Klasse mit Gepäckraum "
+                               "(BD)): erwartet BD"}},
+                    // gemeldet: Stelle 1 nennt Einzelradsaetze, "Fals" (mit a) verlangt Drehgestelle
+                    TAbgleich{"Radsaetze",
+                              "21 RIV 80 D-DB 665 2 003-0 Fals",
+                              {"A: Austauschverfahren 21 steht für Einzelradsätze, „Fals“ verlangt Drehgestelle"}},
                     TAbgleich{"GattungAusStelle5",
                               "30 87 949 1 353-0 Fals",
                               {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},
@@ -153,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                                        "202, Nr. 202 968", ""},
                     TTriebfahrzeugFall{"FuellzifferPasstNicht", "91 80 3185 539-4", "Elektrolokomotive", "Baureihe",
                                        "3185, Nr. 3185 539 (Sicherheit des Schemas: mittel)", ""},
+                    TTriebfahrzeugFall{"EigeneFuellziffer", "91 80 0446 041-9", "Elektrolokomotive", "Baureihe",
+                                       "446, Nr. 446 041", "446 041-9"},
                     TTriebfahrzeugFall{"Oesterreich", "91 81 1116 234-6", "Elektrolokomotive", "Reihe",
                                        "1116, Nr. 1116 234 (Sicherheit des Schemas: mittel)", "1116 234-4"},
                     TTriebfahrzeugFall{"SchweizMitName", "94 85 0511 028-8", "elektrischer Triebzug oder Triebwagen",
@@ -177,6 +190,7 @@ TEST(NationaleNummer, ZwoelfstelligNachDemSchemaDesLandes)
                                                                                  {"81", "1116234", "918111162346"},
                                                                                  {"85", "460015", "918544600151"},
                                                                                  {"54", "753751", "925427537517"},
+                                                                                 {"80", "446042", "918004460427"},
                                                                                  {"80", "528184", ""},
                                                                                  {"83", "464344", ""}};
   for (const auto& [Land, Ziffern, Zwoelf] : Faelle)
@@ -193,6 +207,7 @@ struct TVorschlagFall {
   const char* Eingabe;
   std::size_t Gesamt;
   const char* Zuerst;  // 12 Ziffern
+  const char* Grund;   // warum vorn, UTF-8
 };
 void PrintTo(const TVorschlagFall& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
 
@@ -209,15 +224,24 @@ TEST_P(VorschlagTest, GlaubwuerdigsteZuerst)
   EXPECT_EQ(Vorschlaege.Gesamt, GetParam().Gesamt);
   ASSERT_FALSE(Vorschlaege.Liste.empty());
   EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, GetParam().Zuerst);
+  EXPECT_EQ(Cp1252NachUtf8(Vorschlaege.Liste.front().Grund), GetParam().Grund);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, VorschlagTest,
-    testing::Values(TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038"},
-                    TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506"},
-                    TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038"},
+    testing::Values(TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038", ""},
+                    TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506", "passt zu Füllziffer 6"},
+                    TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038", "passt zu Fals"},
                     // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
-                    TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038"}),
+                    TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038",
+                                   "passt zu Fals und D-DB"},
+                    // veraendert: Stelle 1 falsch; Einzelradsaetze passen nicht zu "Fals"
+                    TVorschlagFall{"RadsaetzeZuGattung", "21 80 6652 003-8 Fals", 14, "318066520038", "passt zu Fals"},
+                    // gemeldet: Fuellziffer eines Triebfahrzeugs falsch
+                    TVorschlagFall{"Fuellziffer", "91 80 3185 539-4 D-TXL", 15, "918061855394",
+                                   "passt zu Füllziffer 6 und D"},
+                    // veraendert: Stelle 5 eines Liegewagens; die Gattungsbuchstaben entscheiden
+                    TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"}),
     [](const testing::TestParamInfo<TVorschlagFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(UnsichtbareTausche, AuchMitDerPruefziffer)

@@ -41,6 +41,8 @@ Version=klein
 85=Schweiz (bis 2005: SBB)
 [Wagengattung]
 20=2. Klasse (B)
+02=Post- oder Privatwagen
+82=2. Klasse mit Gepäckraum (BD)
 181x=Gabs – gedeckter Wagen, Regelbauart; vierachsig, Großraum, bis 100 km/h
 3523=Rnoos – Drehgestell-Flachwagen, Regelbauart; höhere Lastgrenze, hohe feste Stirnwände, bis 100 km/h
 533x=Eaos – offener Wagen, Regelbauart (kippbarer Hochbordwagen); vierachsig, nicht stirnkippbar, bis 100 km/h
@@ -67,6 +69,7 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 31=ja;Drehgestelle;
 37=ja;Drehgestelle;
 50=ja;;
+51=ja;;
 90=ja;;sonstiges (z. B. Dampflok)
 91=ja;;Elektrolokomotive
 92=ja;;Diesellokomotive
@@ -111,6 +114,15 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 [Baureihennamen]
 85-91-460=Re 460
 85-94-511=RABe 511
+80-91-446=446;0
+[Reisezugwagen]
+20=B
+59=Bc
+82=BD
+[Radsaetze]
+E=Einzelradsaetze;Drehgestelle
+F=Einzelradsaetze;Drehgestelle
+R=Drehgestelle;Drehgestelle
 [Halter]
 CD=CZ;Ceské dráhy, a.s.;in Gebrauch;CD
 DB=D;Deutsche Bahn / DB AG;in Gebrauch;DB
