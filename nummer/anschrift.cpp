@@ -192,9 +192,10 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
         Anschrift.Halter = Wort;
       else
         Anschrift.Ungelesen.push_back(Wort);
-    } else if (!Wort.empty() && IstGross1252(Wort[0]) &&
+    } else if (!Wort.empty() && std::any_of(Wort.begin(), Wort.end(), IstGross1252) &&
                std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross1252(Z) || IstKlein1252(Z); }) &&
                Anschrift.Gattungszeichen.empty()) {
+      // auch mit kleinen Buchstaben vorn, wie die FS ihre Reisezugwagen anschreibt: "npBD", "nA"
       Anschrift.Gattungszeichen = Wort;
     } else {
       Anschrift.Ungelesen.push_back(Wort);

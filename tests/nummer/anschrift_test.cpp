@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {"H: „-uz“ hinter „Rnoos“ ist ein nationaler Zusatz"}},
                     TAbgleich{"ReisezugwagenPasst", "50 54 20-41 199-1 B", {}},
                     TAbgleich{"ReisezugwagenMitGepaeck", "50 80 82-11 063-8 BDylf 457", {}},
+                    TAbgleich{"ReisezugwagenItalienisch", "50 83 82-86 358-9 npBD", {}},
                     TAbgleich{"ReisezugwagenUngeprueft",
                               "51 80 02-42 941-4 [P] Bpm",
                               {"H: Gattungszeichen „Bpm“ nicht geprüft: Stellen 5–6 „02“ legen keine Gattung fest"}},
