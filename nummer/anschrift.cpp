@@ -13,7 +13,7 @@ bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.
 
 // Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind;
 // "[P]" steht fuer das umrahmte P der Privatwagen.
-constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV", "TEN",   "PPW",        "RIC", "MC",
+constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV",   "TEN",        "PPW", "RIC", "MC",
                                                             "EUROP", "INTERFRIGO", "OPW", "[P]"};
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
@@ -63,17 +63,18 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
     case TPasst::Ja:
       return;
     case TPasst::Ungeprueft:
-      Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft: Stellen 5–6 „"_cp1252 +
-                                    Stellen + "“ legen keine Gattung fest"_cp1252});
+      Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) +
+                                    " nicht geprüft: Stellen 5–6 „"_cp1252 + Stellen +
+                                    "“ legen keine Gattung fest"_cp1252});
       return;
     case TPasst::Nein:
       break;
   }
   for (std::size_t Pos = 0; (Pos = Erlaubt.find(',', Pos)) != std::string::npos; Pos += 5)
     Erlaubt.replace(Pos, 1, " oder ");
-  Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zu Stellen 5–6 „"_cp1252 + Stellen +
-                               "“ ("_cp1252 + WagenInfo(Stammdaten, Elf).Wagengattung + "): erwartet " + Erlaubt +
-                               " (Liegewagen mit c)"});
+  Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zu Stellen 5–6 „"_cp1252 +
+                               Stellen + "“ ("_cp1252 + WagenInfo(Stammdaten, Elf).Wagengattung + "): erwartet " +
+                               Erlaubt + " (Liegewagen mit c)"});
 }
 
 void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,

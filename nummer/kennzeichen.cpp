@@ -10,8 +10,8 @@ namespace {
 
 // Reihenfolge der Abschnitte beim Lesen.
 constexpr std::array<std::string_view, 10> Abschnittsnamen = {
-    "Laender", "Austausch", "Kategorie",         "Gattungszeichen", "Triebfahrzeuge",
-    "Baureihennamen", "Halter", "Nationale Nummern", "Reisezugwagen", "Radsaetze"};
+    "Laender",        "Austausch", "Kategorie",         "Gattungszeichen", "Triebfahrzeuge",
+    "Baureihennamen", "Halter",    "Nationale Nummern", "Reisezugwagen",   "Radsaetze"};
 
 // Grundbuchstabe der Buchstaben mit Akzent ab 0xC0 in Windows-1252 (Gross- und Kleinform gleich).
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";

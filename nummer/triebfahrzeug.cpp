@@ -38,8 +38,7 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
   const std::string Reihe(Schema->Reihe == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
   const TBaureihe* Name = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Reihe);
   Wort = std::string(Schema->Wort);
-  return (Name ? std::string(Name->Name) : Reihe) + ", Nr. " + Reihe + " " +
-         std::string(Elf.substr(8, 3)) +
+  return (Name ? std::string(Name->Name) : Reihe) + ", Nr. " + Reihe + " " + std::string(Elf.substr(8, 3)) +
          (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
 
@@ -56,8 +55,8 @@ std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf
                                                                                           : std::string_view();
   if (Ziffern.empty() || ZwoelfAusNational(Kennzeichen, Elf.substr(2, 2), Ziffern).substr(0, 11) != Elf)
     return {};
-  return NationalGegliedert(Ziffern, NationalMitZwoelfPruefziffer(Kennzeichen, Elf) ? Pruefziffer(Elf)
-                                                                                   : Pruefziffer(Ziffern));
+  return NationalGegliedert(Ziffern,
+                            NationalMitZwoelfPruefziffer(Kennzeichen, Elf) ? Pruefziffer(Elf) : Pruefziffer(Ziffern));
 }
 
 }  // namespace
@@ -77,7 +76,7 @@ TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_vie
   if (!Schema || Schema->Fuellziffer.empty())
     return TFuellziffer::Frei;
   return Schema->Fuellziffer[0] == Elf[4] || EigeneFuellziffer(Kennzeichen, Elf) ? TFuellziffer::Passt
-                                                                                  : TFuellziffer::Falsch;
+                                                                                 : TFuellziffer::Falsch;
 }
 
 std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer)
