@@ -5,6 +5,8 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Steuerzeichen als sichtbare Stellvertreter, damit die Ausgabe zeigt, was Eingabe oder
 // Datendatei enthielt, statt ein Terminal zu steuern: C0 und DEL in Caret-Schreibweise ("^[",
@@ -33,4 +35,5 @@ private:
   bool FCsv;
   bool FUtf8;
   std::ostream& FAus;
+  const std::vector<std::pair<std::string, std::string>>* FGetippt = nullptr;  // des Ergebnisses in Arbeit
 };

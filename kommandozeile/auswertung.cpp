@@ -272,5 +272,6 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren)
     Befunde.push_back({false, std::move(Hinweis)});
   Befunde.insert(Befunde.end(), Ergebnis.Befunde.begin(), Ergebnis.Befunde.end());
   Ergebnis.Befunde = std::move(Befunde);
+  Ergebnis.Getippt = std::move(Text.Getippt);
   return Ergebnis;
 }

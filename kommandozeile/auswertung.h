@@ -28,6 +28,7 @@ struct TErgebnis {
   std::vector<std::string> Vorschlaege;
   std::string Rechenweg;  // mehrzeilig, mit --erklaeren
   std::size_t Abweichungen = 0;
+  std::vector<std::pair<std::string, std::string>> Getippt;  // TEingabeText::Getippt
 };
 
 // Die geladenen Tabellen und was davon da ist.

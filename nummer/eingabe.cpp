@@ -27,7 +27,9 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
 {
   TEingabeText Ergebnis;
   std::vector<std::string> Ziffern, Buchstaben;
+  std::u32string Getippt;  // je Zeichen von Text das getippte, wo ein Buchstabe ohne Akzent steht; sonst 0
   for (const char32_t Zeichen : UnicodeZeichen(Bytes, Kennung)) {
+    Getippt.resize(Ergebnis.Text.size(), 0);
     if (const char Byte = UnicodeNachCp1252(Zeichen); Byte != '?' || Zeichen == U'?') {
       Ergebnis.Text.push_back(Byte);
       continue;
@@ -45,8 +47,26 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     Ergebnis.Text.push_back(Ersatz);
     if (Art == TFremdArt::Ziffer)
       Ziffern.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
-    else if (Art == TFremdArt::Buchstabe)
+    else if (Art == TFremdArt::Buchstabe) {
       Buchstaben.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
+      Getippt.resize(Ergebnis.Text.size(), 0);
+      Getippt.back() = Zeichen;
+    }
+  }
+  Getippt.resize(Ergebnis.Text.size(), 0);
+  // die Woerter (durch Leerraum und Komma getrennt) mit einem solchen Buchstaben
+  for (std::size_t Anfang = 0; Anfang < Ergebnis.Text.size();) {
+    const std::size_t Ende = std::min(Ergebnis.Text.find_first_of(" \t,", Anfang), Ergebnis.Text.size());
+    std::string Utf8;
+    bool Gefaltet = false;
+    for (std::size_t I = Anfang; I < Ende; ++I) {
+      Gefaltet = Gefaltet || Getippt[I] != 0;
+      Utf8Anhaengen(Utf8,
+                    Getippt[I] != 0 ? Getippt[I] : Cp1252NachUnicode(static_cast<unsigned char>(Ergebnis.Text[I])));
+    }
+    if (Gefaltet)
+      Ergebnis.Getippt.emplace_back(Ergebnis.Text.substr(Anfang, Ende - Anfang), std::move(Utf8));
+    Anfang = Ende + 1;
   }
   if (!Ergebnis.Fehler.empty()) {
     Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;

@@ -38,6 +38,9 @@ struct TEingabeText {
   std::string Text;                   // Windows-1252; bei Fehler mit "?" fuer das Unbekannte
   std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
   std::string Fehler;                 // leer, wenn brauchbar
+  // Woerter mit Buchstaben, die ohne Akzent gelesen wurden: wie in Text (Windows-1252) und wie
+  // getippt (UTF-8), damit eine UTF-8-Ausgabe sie zeigen kann, wie sie dastanden ("CD", "ČD").
+  std::vector<std::pair<std::string, std::string>> Getippt;
 };
 TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung);
 

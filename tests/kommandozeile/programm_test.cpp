@@ -132,6 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
               1,
               "Pr\303\274fziffer 4: falsch \342\200\223 richtig w\303\244re 3"},
         TFall{"LokDeutschland", {"91 80 6146 569-9"}, "", 0, "Baureihe:              146, Nr. 146 569\n"},
+        TFall{"NationalMitEigenerFuellziffer",
+              {"446 042-7 D-DB"},
+              "",
+              0,
+              "zw\303\266lfstellig 91 80 0446 042-7 (die Reihe tr\303\244gt auch kurz diese Pr\303\274fziffer)"},
+        // gemeldet: Stelle 1 sagt Einzelradsaetze, "Fals" hat Drehgestelle
+        TFall{"RadsaetzeWidersprechen",
+              {"--streng", "21 RIV 80 D-DB 665 2 003-0 Fals"},
+              "",
+              1,
+              "Austauschverfahren 21 steht f\303\274r Einzelrads\303\244tze, \342\200\236Fals\342\200\234 verlangt "
+              "Drehgestelle"},
+        // UTF-8 zeigt den Haken, wie er getippt war; gesucht wird ohne
+        TFall{"HacekWieGetippt",
+              {"CZ-\304\214D 50 54 80-30 002-7 Bfhpvee295"},
+              "",
+              0,
+              "CZ-\304\214D Bfhpvee 295 \342\200\223 passt zur Nummer"},
         // "?" fuer unleserliche Ziffern
         TFall{"EineZifferFehlt",
               {"31 80 665? 003-8"},
