@@ -206,7 +206,7 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
 }
 
 TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
-                          std::string* Erlaubt)
+                          std::string* Erlaubt, bool* Genau)
 {
   const auto Eintrag = Kennzeichen.Reisezugwagen.find(Elf.substr(4, 2));
   if (Eintrag == Kennzeichen.Reisezugwagen.end())
@@ -220,8 +220,11 @@ TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf,
   while (!Liste.empty()) {
     const std::string_view Angabe = Liste.substr(0, Liste.find(','));
     Liste.remove_prefix(std::min(Angabe.size() + 1, Liste.size()));
-    if (Angabe == Klasse || (!Angabe.ends_with('c') && Angabe == OhneLiege))
+    if (Angabe == Klasse || (!Angabe.ends_with('c') && Angabe == OhneLiege)) {
+      if (Genau)
+        *Genau = Angabe == Klasse;
       return TPasst::Ja;
+    }
   }
   return TPasst::Nein;
 }

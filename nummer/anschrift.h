@@ -48,8 +48,10 @@ enum class TPasst { Ja, Nein, Ungeprueft };
 
 // Gattungsbuchstaben eines Reisezugwagens ("BDylf", "Bcmz", "npBD") gegen Stellen 5-6 nach
 // [Reisezugwagen]; Erlaubt bekommt die erlaubten Buchstaben ("BD").
+// Ein "c" fuer Liegewagen zaehlt nur, wo die Stellen es verlangen; Genau sagt, ob es auch dort
+// stimmt, wo sie es nicht verlangen ("Bcmz" auf 29 passt, aber nicht genau).
 TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
-                          std::string* Erlaubt = nullptr);
+                          std::string* Erlaubt = nullptr, bool* Genau = nullptr);
 
 // Radsaetze, die Gattungszeichen eines Gueterwagens verlangen ("Fals": Drehgestelle, "Tbis":
 // Einzelradsaetze) nach [Radsaetze]; leer ohne Regel.

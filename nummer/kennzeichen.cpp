@@ -31,13 +31,13 @@ std::array<std::string_view, Anzahl> Felder(std::string_view Wert)
 
 TLand AlsLand(std::string_view Wert)
 {
-  auto [Kuerzel, Name] = Felder<2>(Wert);
-  return {Kuerzel, Name};
+  auto [Kuerzel, Name, Selten] = Felder<3>(Wert);
+  return {Kuerzel, Name, Selten == "selten"};
 }
 TAustausch AlsAustausch(std::string_view Wert)
 {
-  auto [Belegt, Radsaetze, Art] = Felder<3>(Wert);
-  return {Belegt == "ja", Radsaetze, Art};
+  auto [Belegt, Radsaetze, Art, Selten] = Felder<4>(Wert);
+  return {Belegt == "ja", Radsaetze, Art, Selten == "selten"};
 }
 TKategorie AlsKategorie(std::string_view Wert)
 {

@@ -29,12 +29,14 @@ using TTabelle = std::map<std::string_view, TDatensatz, TKleinerOhneFall>;
 struct TLand {
   std::string_view Kuerzel;  // "D"; leer, wo keines bekannt ist
   std::string_view Name;     // "Deutschland"
+  bool Selten = false;       // ohne Kuerzel oder Unternehmens- statt Laendercode
 };
-// [Austausch], Stellen 1-2: "31=ja;Drehgestelle;"
+// [Austausch], Stellen 1-2: "31=ja;Drehgestelle", "12=ja;Drehgestelle;;selten"
 struct TAustausch {
   bool Belegt = false;                // Feld "ja"
   std::string_view Radsaetze;         // "Einzelradsaetze", "Drehgestelle" oder leer
   std::string_view Triebfahrzeugart;  // "Elektrolokomotive" bei 90-99
+  bool Selten = false;                // wechselbare Spurweite oder nur fuer den Bestand
 };
 // [Kategorie], Stelle 5 eines Gueterwagens (3x und 4x: Stellen 5-6): "1=G;gedeckter Wagen...;hoch"
 struct TKategorie {

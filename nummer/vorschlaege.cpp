@@ -62,8 +62,8 @@ struct TGlaubwuerdigkeit {
   }
 };
 
-// Punkte: belegtes Austauschverfahren (1), bekanntes Land (1), bekannte Gattung (Gueterwagen: 2
-// fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
+// Punkte: belegtes Austauschverfahren (1, nicht selten 2), bekanntes Land (1, nicht selten 2), bekannte Gattung
+// (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
 // Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas, 1 wo die nationale Nummer zur Art passt),
 // Radsaetze der Gattungszeichen zu Stelle 1 (1), dazu Uebereinstimmung mit Laenderkuerzel (1),
 // Land des Halters (1) und Gattungszeichen (2).
@@ -74,7 +74,10 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
   const std::string& Zeichen = Anschrift.Gattungszeichen;
   const TAustausch* Austausch = Kennzeichen.AustauschZu(Elf.substr(0, 2));
   Ergebnis.Dazu(Austausch && Austausch->Belegt);
+  Ergebnis.Dazu(Austausch && Austausch->Belegt && !Austausch->Selten);
+  const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   Ergebnis.Dazu(!Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty());
+  Ergebnis.Dazu(Land && !Land->Selten);
   switch (Wagenart(Stammdaten, Elf)) {
     case TWagenart::Gueterwagen: {
       const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
@@ -104,11 +107,11 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
     case TWagenart::Unbekannt:
       Ergebnis.Dazu(!Stammdaten.GattungListe.Wert(Elf.substr(4, 2)).empty() ||
                     !Stammdaten.GattungListe.Wert(Elf.substr(4, 1)).empty());
-      if (!Zeichen.empty())
-        Ergebnis.Dazu(2 * (ReisezugwagenPasst(Kennzeichen, Elf, Zeichen) == TPasst::Ja), Zeichen);
+      if (bool Genau = false; !Zeichen.empty())
+        Ergebnis.Dazu(ReisezugwagenPasst(Kennzeichen, Elf, Zeichen, nullptr, &Genau) == TPasst::Ja ? 1 + Genau : 0,
+                      Zeichen);
       break;
   }
-  const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   const bool LandPasst =
       Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
   // der Halter ist im Land der Nummer registriert (Halter lassen auch im Ausland zulassen: nur ein Punkt)

@@ -242,7 +242,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TVorschlagFall{"Fuellziffer", "91 80 3185 539-4 D-TXL", 15, "918061855394",
                                    "passt zu Füllziffer 6 und D"},
                     // veraendert: Stelle 5 eines Liegewagens; die Gattungsbuchstaben entscheiden
-                    TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"}),
+                    TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"},
+                    // veraendert: zwei unleserlich; das "c" verlangt einen Liegewagen (59), nicht B (29)
+                    TVorschlagFall{"LiegewagenGenau", "Bcmz 73 81 ?9-91 10?-5", 10, "738159911085", "passt zu Bcmz"}),
     [](const testing::TestParamInfo<TVorschlagFall>& Info) { return std::string(Info.param.Name); });
 
 TEST(UnsichtbareTausche, AuchMitDerPruefziffer)

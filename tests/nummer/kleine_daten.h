@@ -117,6 +117,7 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 80-91-446=446;0
 [Reisezugwagen]
 20=B
+29=B
 59=Bc
 82=BD
 [Radsaetze]
