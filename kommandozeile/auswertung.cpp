@@ -127,8 +127,11 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   Ergebnis.Angeschrieben = Gelesen.Ziffern.substr(Gelesen.Ziffern.size() - 1);
   Ergebnis.Berechnet = Pruefziffer(Ziffern);
   Ergebnis.Nummer = NationalGegliedert(Ziffern, Ergebnis.Angeschrieben);
-  if (Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos)
-    Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;  // DR 1970
+  // "52 8184-5": so schrieb nur die DR seit 1970
+  const bool DrSchreibweise =
+      Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos;
+  if (DrSchreibweise)
+    Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
   // Das Land aus Laenderkuerzel oder Halter, sonst jedes mit passendem Schema
   const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
   std::vector<std::string> Laender;
@@ -147,6 +150,8 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
         Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))
       Laender.emplace_back(Schluessel.substr(0, 2));
+  if (DrSchreibweise && Laender.empty())
+    Laender.emplace_back("80");
   const bool Angeschrieben = !Laender.empty();
   if (!Angeschrieben)
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
@@ -187,10 +192,13 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
                   : " (andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen Ziffern)"_cp1252)});
   }
   if (Gefunden == 0)
-    Ergebnis.Befunde.push_back({false,
-                                "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
-                                "ist keine Umrechnung hinterlegt"_cp1252 +
-                                    std::string(Angeschrieben ? " (im angeschriebenen Land)" : "")});
+    Ergebnis.Befunde.push_back(
+        {false,
+         "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
+         "ist keine Umrechnung hinterlegt"_cp1252 +
+             std::string(!Angeschrieben                       ? ""
+                         : DrSchreibweise && Anschrift.Leer() ? " (in Deutschland, wie die Schreibweise der DR sagt)"
+                                                              : " (im angeschriebenen Land)")});
   else if (!Angeschrieben && Gefunden > 1)
     Ergebnis.Befunde.push_back({false,
                                 "Land nicht angeschrieben: die Umrechnung steht für jedes Land, dessen "
