@@ -104,6 +104,14 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
                                   " nicht geprüft (nur bei Güter- und Reisezugwagen)"_cp1252});
     return;
   }
+  // "X" (Dienstwagen der SBB), "VZk" (FS): keine Gattung der ERA, also nichts zu vergleichen
+  if (std::none_of(Kennzeichen.Kategorien.begin(), Kennzeichen.Kategorien.end(),
+                   [&](const auto& Eintrag) { return Eintrag.second.Gattung == Zeichen.substr(0, 1); })) {
+    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft: "_cp1252 +
+                                  Zeichen[0] +
+                                  " ist keine Gattung der ERA-Tabelle (Dienst- oder nationale Bezeichnung)"});
+    return;
+  }
   RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   const std::string Kennzahl(Elf.substr(4, 4));
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
@@ -128,7 +136,10 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   else
     Text += std::string(": ") + (Zuviel.empty() ? "" : InAnfuehrung(Zuviel) + " zu viel") +
             (Zuviel.empty() || Fehlt.empty() ? "" : ", ") + (Fehlt.empty() ? "" : InAnfuehrung(Fehlt) + " fehlt");
-  Befunde.push_back({true, Text});
+  // Nur Buchstaben mehr als die Kennzahl: ein Wagen, der nach dem Umbau (hoehere Lastgrenze "n")
+  // seine Nummer behielt, oder eine nationale Angabe; widersprechen tut das der Nummer nicht.
+  const bool NurMehr = Era[0] == Zeichen[0] && Fehlt.empty() && !Zuviel.empty();
+  Befunde.push_back({!NurMehr, NurMehr ? Text + " (mehr Kennbuchstaben, als die Kennzahl verlangt)" : Text});
 }
 
 void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Kuerzel,

@@ -125,6 +125,14 @@ INSTANTIATE_TEST_SUITE_P(
                     TAbgleich{"Radsaetze",
                               "21 RIV 80 D-DB 665 2 003-0 Fals",
                               {"A: Austauschverfahren 21 steht für Einzelradsätze, „Fals“ verlangt Drehgestelle"}},
+                    // gemeldet (SBB-Inventarwagen): X ist keine Gattung der ERA
+                    TAbgleich{"KeineEraGattung",
+                              "X 1085 9400 209-0",
+                              {"H: Gattungszeichen „X“ nicht geprüft: X ist keine Gattung der ERA-Tabelle"}},
+                    // veraendert: ein Kennbuchstabe mehr (wie "Eanos-x" auf 5400, Foto 2021) ist ein Hinweis
+                    TAbgleich{"MehrKennbuchstaben",
+                              "31 83 5377 169-0 Eanoss",
+                              {"H: Gattungszeichen „Eanoss“ passt nicht zur Kennzahl 5377 („Eanos“): „s“ zu viel"}},
                     TAbgleich{"GattungAusStelle5",
                               "30 87 949 1 353-0 Fals",
                               {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},

@@ -79,6 +79,7 @@ Version=ERA-Halterliste 168 vom 6. März 2024
 [Kategorie]
 0=T;Wagen mit öffnungsfähigem Dach;hoch
 1=G;gedeckter Wagen in Regelbauart;hoch
+35=R;Drehgestell-Flachwagen in Regelbauart;hoch
 5=E;offener Wagen in Regelbauart;hoch
 6=F;offener Wagen in Sonderbauart;hoch
 7=Z;Kesselwagen;hoch
