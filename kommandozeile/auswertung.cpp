@@ -206,6 +206,19 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   return Ergebnis;
 }
 
+// Eine Nummer der FS ohne Pruefziffer: die zwoelfstelligen, die zu ihr passen koennen.
+TErgebnis FsAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TFsNummer& Fs)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  Ergebnis.Nummer = (Fs.Art == "91" ? "E." : "D.") + Fs.Gruppo + "." + Fs.Nummer;
+  const std::string Muster = Fs.Art + "83?" + Fs.Gruppo + Fs.Nummer + "?";
+  Ergaenzen(Wissen, Muster, TAnschrift(), Ergebnis);
+  Ergebnis.Kopf = "Nummer der FS (Italien) ohne Prüfziffer: zwölfstellig "_cp1252 + NummerGegliedert(Muster) +
+                  "; Stelle 5 legt die FS je Bauart fest, bekannte zuerst:"_cp1252;
+  return Ergebnis;
+}
+
 }  // namespace
 
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung)
@@ -224,10 +237,13 @@ TErgebnis ZeileZuLang(const std::string& Anfang)
 
 TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
 {
-  if (!Gelesen.Fehler.empty())
+  if (!Gelesen.Fehler.empty()) {
+    if (const TFsNummer Fs = FsNummerLesen(Eingabe); !Fs.Art.empty())
+      return FsAuswerten(Wissen, Eingabe, Fs);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
                ? NationalAuswerten(Wissen, Eingabe, Gelesen)
                : UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
+  }
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
   const std::string& Ziffern = Gelesen.Ziffern;

@@ -4,6 +4,8 @@
 #include "nummer/wageninfo.h"
 #include "nummer/zeichensatz.h"
 
+#include <algorithm>
+
 namespace {
 
 // Eine Reihe mit eigener Fuellziffer (DB 446: "91 80 0446") gehoert trotzdem zum Schema der Art.
@@ -61,6 +63,21 @@ std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf
 
 }  // namespace
 
+TFsNummer FsNummerLesen(std::string_view Text)
+{
+  // Buchstabe der Antriebsart, dann Gruppo und Nummer zu je drei Ziffern, mit Punkt oder Leerzeichen
+  while (!Text.empty() && (Text.front() == ' ' || Text.back() == ' '))
+    Text = Text.front() == ' ' ? Text.substr(1) : Text.substr(0, Text.size() - 1);
+  const auto Trenner = [](char Zeichen) { return Zeichen == '.' || Zeichen == ' '; };
+  const auto Ziffern = [](std::string_view Teil) {
+    return Teil.size() == 3 && std::all_of(Teil.begin(), Teil.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
+  };
+  if (Text.size() != 9 || (Text[0] != 'E' && Text[0] != 'D') || !Trenner(Text[1]) || !Trenner(Text[5]) ||
+      !Ziffern(Text.substr(2, 3)) || !Ziffern(Text.substr(6, 3)))
+    return {};
+  return {Text[0] == 'E' ? "91" : "92", std::string(Text.substr(2, 3)), std::string(Text.substr(6, 3))};
+}
+
 bool NationalMitZwoelfPruefziffer(const TKennzeichen& Kennzeichen, std::string_view Nummer)
 {
   const TSchema* Schema = Kennzeichen.Schema(Nummer.substr(2, 2), Nummer.substr(0, 2));
@@ -72,6 +89,10 @@ TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_vie
   // Sonderfahrzeuge tragen in jedem Land den technischen Code 9000-9999 in den Stellen 5-8
   if (Elf.substr(0, 2) == "99" && Elf[4] == '9')
     return TFuellziffer::Passt;
+  // eine Reihe, deren Stelle 5 belegt ist, auch wo das Land kein Schema dafuer hat (FS E.464: 2)
+  if (const TBaureihe* Reihe = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Elf.substr(5, 3));
+      Reihe && Reihe->Fuellziffer.size() == 1 && !Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)))
+    return Reihe->Fuellziffer[0] == Elf[4] ? TFuellziffer::Passt : TFuellziffer::Falsch;
   const TSchema* Schema = Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2));
   if (!Schema || Schema->Fuellziffer.empty())
     return TFuellziffer::Frei;
@@ -104,9 +125,13 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
 {
   if (Ziffern.empty())
     return {};
-  // zuerst die Reihen mit eigener Fuellziffer ("446 041" ist 91 80 0446 041)
+  // zuerst die Reihen mit eigener Fuellziffer ("446 041" ist 91 80 0446 041), in Laendern mit
+  // nationalen Nummern (die FS schreiben keine Pruefziffer an)
+  const auto MitNationalen = Kennzeichen.NationaleArten.lower_bound(std::string(Land) + "-");
+  const bool LandHatNationale =
+      MitNationalen != Kennzeichen.NationaleArten.end() && MitNationalen->first.starts_with(std::string(Land) + "-");
   for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
-    if (Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
+    if (LandHatNationale && Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
         Schluessel.substr(0, 2) == Land && Schluessel.substr(6) == Ziffern.substr(0, 3)) {
       const std::string Elf = std::string(Schluessel.substr(3, 2)) + std::string(Land) +
                               std::string(Reihe.Fuellziffer) + std::string(Ziffern);

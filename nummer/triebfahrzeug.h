@@ -22,6 +22,17 @@ struct TTriebfahrzeug {
 enum class TFuellziffer { Passt, Falsch, Frei };
 TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_view Elf);
 
+// Eine Nummer der FS, wie sie an italienischen Loks steht: "E.464.344" (elektrisch, Art 91),
+// "D.345.045" (Diesel, 92), ohne Pruefziffer. Die zwoelfstellige ist "91 83 ?464 344": Stelle 5
+// legt die FS je Bauart fest, ohne eine Regel, die sich nachrechnen liesse.
+struct TFsNummer {
+  std::string Art;     // "91"
+  std::string Gruppo;  // "464"
+  std::string Nummer;  // "344"
+};
+// Leer (Art leer), wenn der Text nicht so aussieht.
+TFsNummer FsNummerLesen(std::string_view Text);
+
 // Eine Reihe mit eigener Fuellziffer: ihre nationale Nummer traegt die Pruefziffer der
 // zwoelfstelligen (DB "446 042-7" zu 91 80 0446 042-7), nicht die ueber ihre eigenen Ziffern.
 bool NationalMitZwoelfPruefziffer(const TKennzeichen& Kennzeichen, std::string_view Nummer);

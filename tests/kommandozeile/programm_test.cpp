@@ -136,6 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
               "",
               0,
               "nicht bestimmen: f\303\274r diese Reihe ist keine Umrechnung hinterlegt (in Deutschland"},
+        TFall{"FsOhnePruefziffer",
+              {"E.464.344"},
+              "",
+              0,
+              "zw\303\266lfstellig 91 83 ?464 344-?; Stelle 5 legt die FS je Bauart fest, bekannte zuerst:\n"
+              "    91 83 2464 344-7"},
         TFall{"LokDeutschland", {"91 80 6146 569-9"}, "", 0, "Baureihe:              146, Nr. 146 569\n"},
         TFall{"NationalMitEigenerFuellziffer",
               {"446 042-7 D-DB"},

@@ -209,6 +209,18 @@ TEST(NationaleNummer, ZwoelfstelligNachDemSchemaDesLandes)
   EXPECT_FALSE(IstNationaleNummer(Lies("1180983").Ziffern, Lies("1180983").PruefzifferAbgesetzt));
 }
 
+// Nummern der FS tragen keine Pruefziffer: "E.464.344" (gemeldet, Paar mit 91 83 2464 344-7).
+TEST(NationaleNummer, FsOhnePruefziffer)
+{
+  const std::vector<std::tuple<const char*, const char*, const char*, const char*>> Faelle = {
+      {"E.464.344", "91", "464", "344"}, {"E 464 344", "91", "464", "344"}, {" D.345.045 ", "92", "345", "045"},
+      {"E.464.3444", "", "", ""},        {"X.464.344", "", "", ""},         {"E464344", "", "", ""}};
+  for (const auto& [Text, Art, Gruppo, Nummer] : Faelle) {
+    const TFsNummer Fs = FsNummerLesen(Text);
+    EXPECT_EQ(Fs.Art + "/" + Fs.Gruppo + "/" + Fs.Nummer, std::string(Art) + "/" + Gruppo + "/" + Nummer) << Text;
+  }
+}
+
 // ---------------------------------------------------------------- Ergaenzungen und Reparaturen
 
 struct TVorschlagFall {
