@@ -476,6 +476,20 @@ void TSammelfenster::ArbeitsSchritt()
     ArbeitBeenden(false);
     return;
   }
+  FFortschritt->setMaximum(Zeilen);  // auch mit Zeilen, die waehrenddessen dazukamen
+  if (!FBreitenGesetzt) {
+    // Breiten nach den ersten 200 Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
+    // ganze Tabelle verschieben. Allein in diesem Schritt: das Messen kostet selbst etwa 20 ms.
+    FBreitenGesetzt = true;
+    FNaechste = std::min(200, Zeilen);
+    FModell->Auswerten(0, FNaechste);
+    FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
+    FTabelle->resizeColumnsToContents();
+    for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
+      FTabelle->setColumnWidth(Spalte, std::min(FTabelle->columnWidth(Spalte), 220));
+    FFortschritt->setValue(FNaechste);
+    return;
+  }
   QElapsedTimer Uhr;
   Uhr.start();
   while (FNaechste < Zeilen && Uhr.elapsed() < SchrittMillisekunden) {
@@ -483,17 +497,7 @@ void TSammelfenster::ArbeitsSchritt()
     FModell->Auswerten(FNaechste, Bis);
     FNaechste = Bis;
   }
-  FFortschritt->setMaximum(Zeilen);  // auch mit Zeilen, die waehrenddessen dazukamen
   FFortschritt->setValue(FNaechste);
-  if (!FBreitenGesetzt) {
-    // Breiten nach den ersten Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
-    // ganze Tabelle verschieben.
-    FBreitenGesetzt = true;
-    FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
-    FTabelle->resizeColumnsToContents();
-    for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
-      FTabelle->setColumnWidth(Spalte, std::min(FTabelle->columnWidth(Spalte), 220));
-  }
 }
 
 void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
