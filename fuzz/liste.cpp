@@ -1,11 +1,15 @@
 // Der Listenleser mit beliebigen Bytes: Zeilen, Trenner, Anfuehrungszeichen, Kennungen. Das erste
 // Byte waehlt Spalte (erkannt oder 1..3), Ausgabeform und Vorgabe des Trenners. Gepruft wird der
 // Leser fuer sich (Spalte in der Tabelle, Doppelte verweisen auf Zeilen mit denselben 11 Ziffern)
-// und das ganze "wagennummer --spalte" mit den Zusagen aus ausgabepruefung.h.
+// und das ganze "wagennummer --spalte" mit den Zusagen aus ausgabepruefung.h, mit Auszuegen der
+// Datendateien (tests/nummer/kleine_daten.h): die ausgelieferten je Lauf zu laden kostete fast
+// die ganze Zeit eines Laufs.
 
 #include "nummer/liste.h"
 #include "fuzz/ausgabepruefung.h"
+#include "fuzz/dateien.h"
 #include "kommandozeile/programm.h"
+#include "tests/nummer/kleine_daten.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
 
   const bool Csv = (Art & 32) != 0;
   const bool Utf8 = Csv && (Art & 64) != 0;
-  std::vector<std::string> Argumente = {"--daten=" TANDRIX_DATEN "/Wagen.ebb",
-                                        "--kennzeichen=" TANDRIX_DATEN "/Kennzeichen.ebb", "--spalte",
+  static const std::string WagenEbb = FuzzDatei("wagen", KleineWagenEbb);
+  static const std::string KennzeichenEbb = FuzzDatei("kennzeichen", KleineKennzeichenEbb);
+  std::vector<std::string> Argumente = {"--daten=" + WagenEbb, "--kennzeichen=" + KennzeichenEbb, "--spalte",
                                         Vorgabe.Spalte.value_or("1")};
   if (Csv)
     Argumente.emplace_back("--csv");

@@ -6,54 +6,17 @@
 // ausgabepruefung.h ein.
 
 #include "fuzz/ausgabepruefung.h"
+#include "fuzz/dateien.h"
 #include "kommandozeile/programm.h"
 #include "tests/nummer/kleine_daten.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace {
-
-// Dateien dieses Prozesses, am Ende wieder entfernt (auch wenn libFuzzer mit exit endet).
-class TDateien {
-public:
-  ~TDateien()
-  {
-    std::error_code Fehler;
-    for (const auto& Pfad : FPfade)
-      std::filesystem::remove(Pfad, Fehler);
-  }
-  // Eine Datei je Zweck, bei jedem Aufruf ueberschrieben.
-  std::string Schreibe(const std::string& Zweck, std::string_view Inhalt)
-  {
-    const auto Pfad = std::filesystem::temp_directory_path() / ("tandrix_fuzz_" + Zweck + "_" + FKennung + ".ebb");
-    if (std::find(FPfade.begin(), FPfade.end(), Pfad) == FPfade.end())
-      FPfade.push_back(Pfad);
-    std::ofstream(Pfad, std::ios::binary | std::ios::trunc)
-        .write(Inhalt.data(), static_cast<std::streamsize>(Inhalt.size()));
-    return Pfad.string();
-  }
-
-private:
-  std::string FKennung = std::to_string(std::random_device()()) + std::to_string(std::random_device()());
-  std::vector<std::filesystem::path> FPfade;
-};
-
-std::string Datei(const std::string& Zweck, std::string_view Inhalt)
-{
-  static TDateien Dateien;
-  return Dateien.Schreibe(Zweck, Inhalt);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
@@ -63,14 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
   std::string_view Rest(reinterpret_cast<const char*>(Daten) + 1, Groesse - 1);
   const bool Csv = (Art & 1) != 0;
   const bool Utf8 = Csv && (Art & 2) != 0;
-  static const std::string WagenEbb = Datei("wagen", KleineWagenEbb);
-  static const std::string KennzeichenEbb = Datei("kennzeichen", KleineKennzeichenEbb);
+  static const std::string WagenEbb = FuzzDatei("wagen", KleineWagenEbb);
+  static const std::string KennzeichenEbb = FuzzDatei("kennzeichen", KleineKennzeichenEbb);
   std::vector<std::string> Argumente = {"--daten=" + WagenEbb};
   if ((Art & 16) != 0 && Rest.size() >= 2) {
     const std::size_t Laenge = std::min<std::size_t>(
         static_cast<unsigned char>(Rest[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(Rest[1])) << 8),
         Rest.size() - 2);
-    Argumente.push_back("--kennzeichen=" + Datei("feindlich", Rest.substr(2, Laenge)));
+    Argumente.push_back("--kennzeichen=" + FuzzDatei("feindlich", Rest.substr(2, Laenge)));
     Rest.remove_prefix(2 + Laenge);
   } else {
     Argumente.push_back("--kennzeichen=" + KennzeichenEbb);

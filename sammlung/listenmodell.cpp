@@ -92,6 +92,34 @@ QString ZelleAlsText(const std::string& Zelle, TKennung Kennung)
   return AusCp1252(Zelle);
 }
 
+TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch)
+{
+  TListenErgebnis Gelesen = ListeLesen(Bytes, Vorgabe);
+  TListe& Liste = Gelesen.Tabelle;
+  TTextListe Text;
+  Text.Trenner = Liste.Trenner;
+  Text.MitKopf = Liste.MitKopf;
+  Text.Nummernspalte = static_cast<int>(Liste.Nummernspalte);
+  for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
+    const QString Name =
+        Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
+    Text.Kopf << (Name.isEmpty() ? QStringLiteral("Spalte %1").arg(Spalte + 1) : Name);
+  }
+  Text.Zeilen.reserve(Liste.Zeilen.size());
+  for (TFelder& Felder : Liste.Zeilen) {
+    if (Abbruch.load(std::memory_order_relaxed))
+      break;
+    QStringList Zellen;
+    Zellen.reserve(static_cast<qsizetype>(Felder.size()));
+    for (const std::string& Feld : Felder)
+      Zellen << ZelleAlsText(Feld, Liste.Kennung);
+    Text.Zeilen.push_back(std::move(Zellen));
+    // gleich freigeben: sonst liegt die Liste beim Laden zweimal im Speicher
+    TFelder().swap(Felder);
+  }
+  return Text;
+}
+
 TListenModell::TListenModell(const TWissen& Wissen, QObject* Eltern) : QAbstractTableModel(Eltern), FWissen(Wissen) {}
 
 int TListenModell::rowCount(const QModelIndex& Eltern) const
@@ -205,6 +233,9 @@ void TListenModell::Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, in
   FZeilen.reserve(Zeilen.size());
   for (QStringList& Zellen : Zeilen)
     FZeilen.push_back(NeueZeile(std::move(Zellen)));
+  FSuche = {};
+  FDoppelteBis = 0;
+  FDoppelteAktuell = FZeilen.empty();
   endResetModel();
 }
 
@@ -289,10 +320,32 @@ TDoppelt TListenModell::DoppeltZu(int ZeilenIndex) const
 
 void TListenModell::Auswerten(int Von, int Bis)
 {
+  if (Von >= Bis)
+    return;
   for (int I = Von; I < Bis; ++I)
     Auswerten(FZeilen[static_cast<std::size_t>(I)]);
-  if (Von < Bis)
-    emit dataChanged(index(Von, Benutzerspalten()), index(Bis - 1, columnCount() - 1));
+  FDoppelteAktuell = false;
+  if (FDoppelteBis == Von) {
+    // wie DoppelteFinden, nur in Teilen: eine spaetere Zeile aendert hoechstens die erste ihrer Gruppe
+    for (int I = Von; I < Bis; ++I) {
+      TZeile& Z = FZeilen[static_cast<std::size_t>(I)];
+      const TDoppelt Neu = FSuche.Anmelden(static_cast<std::size_t>(I), {Zwoelf(I), Nummerntext(I).toStdString()});
+      Z.DoppelArt = Neu.Art;
+      Z.DoppelAndere = static_cast<std::uint32_t>(Neu.Andere + 1);
+      TZeile& Erste = FZeilen[Neu.Andere];
+      if (Neu.Art != TDoppelArt::Keine && Erste.DoppelArt == TDoppelArt::Keine) {
+        Erste.DoppelArt = Neu.Art;
+        Erste.DoppelAndere = static_cast<std::uint32_t>(I + 1);
+        const QModelIndex Zelle = index(static_cast<int>(Neu.Andere), Benutzerspalten() + Doppelt);
+        emit dataChanged(Zelle, Zelle);
+      }
+    }
+    FDoppelteBis = Bis;
+    FDoppelteAktuell = Bis == rowCount();
+    if (FDoppelteAktuell)
+      FSuche = {};
+  }
+  emit dataChanged(index(Von, Benutzerspalten()), index(Bis - 1, columnCount() - 1));
 }
 
 void TListenModell::DoppelteSuchen()
@@ -306,6 +359,9 @@ void TListenModell::DoppelteSuchen()
     FZeilen[I].DoppelArt = Doppelte[I].Art;
     FZeilen[I].DoppelAndere = static_cast<std::uint32_t>(Doppelte[I].Andere + 1);
   }
+  FSuche = {};
+  FDoppelteBis = -1;
+  FDoppelteAktuell = true;
   if (!FZeilen.empty())
     emit dataChanged(index(0, Benutzerspalten() + Doppelt), index(rowCount() - 1, Benutzerspalten() + Doppelt));
 }
@@ -341,6 +397,48 @@ void TListenFilter::NurAuffaelliges(bool Nur)
 {
   FNur = Nur;
   invalidateFilter();
+}
+
+void TListenFilter::Anhalten()
+{
+  FAngehalten = true;
+  QSortFilterProxyModel::sort(-1);
+}
+
+void TListenFilter::Fortsetzen()
+{
+  FAngehalten = false;
+  // Erst filtern, solange unsortiert (keine Vergleiche), dann einmal sortieren.
+  invalidateFilter();
+  sort(FSpalte, FOrdnung);
+}
+
+void TListenFilter::sort(int Spalte, Qt::SortOrder Ordnung)
+{
+  FSpalte = Spalte;
+  FOrdnung = Ordnung;
+  if (FAngehalten)
+    return;
+  const auto* Modell = static_cast<const TListenModell*>(sourceModel());
+  // Die Spalten des Benutzers liegen schon als Text vor; nur die berechneten lohnen den Vorrat.
+  if (Modell && Spalte >= Modell->Benutzerspalten()) {
+    FSchluessel.resize(static_cast<std::size_t>(Modell->rowCount()));
+    for (int Zeile = 0; Zeile < Modell->rowCount(); ++Zeile)
+      FSchluessel[static_cast<std::size_t>(Zeile)] = Modell->Text(Zeile, Spalte);
+  }
+  QSortFilterProxyModel::sort(Spalte, Ordnung);
+  FSchluessel.clear();
+  FSchluessel.shrink_to_fit();
+}
+
+bool TListenFilter::lessThan(const QModelIndex& Links, const QModelIndex& Rechts) const
+{
+  const auto* Modell = static_cast<const TListenModell*>(sourceModel());
+  const auto Text = [&](const QModelIndex& Index) {
+    return FSchluessel.empty() ? Modell->Text(Index.row(), Index.column())
+                               : FSchluessel[static_cast<std::size_t>(Index.row())];
+  };
+  return Text(Links).compare(Text(Rechts), sortCaseSensitivity()) < 0;
 }
 
 bool TListenFilter::filterAcceptsRow(int Zeile, const QModelIndex& Eltern) const

@@ -7,6 +7,7 @@
 #include <QSortFilterProxyModel>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <unordered_set>
@@ -15,6 +16,19 @@
 // Eine Zelle einer gelesenen Liste als Unicode, nach derselben Regel wie NachCp1252 (UTF-8 mit
 // Mehrbyte-Zeichen oder Windows-1252), aber ohne Verlust: Ziffern anderer Schriften bleiben.
 QString ZelleAlsText(const std::string& Zelle, TKennung Kennung);
+
+// Eine gelesene Liste als Unicode, wie das Modell sie bekommt. Kopf hat immer einen Namen je
+// Spalte ("Spalte 3", wenn die Liste keinen hat).
+struct TTextListe {
+  QStringList Kopf;
+  std::vector<QStringList> Zeilen;
+  char Trenner = '\0';
+  bool MitKopf = false;
+  int Nummernspalte = 0;
+};
+// Braucht kein Fenster und keinen geteilten Zustand: laeuft im Hintergrund. Wird Abbruch wahr,
+// endet es nach der laufenden Zeile mit einer unvollstaendigen Liste.
+TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch);
 
 // Wie die Liste dasteht: die Spalten des Benutzers, dahinter was Tandrix dazu weiss.
 enum class TUrteilArt { Offen, Korrekt, Berechnet, Falsch, Unvollstaendig, Unbrauchbar };
@@ -55,9 +69,12 @@ public:
   void Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte);
   // Zeilen anhaengen (ausgewertet); Zellen wie die Liste, die Nummer in der Nummernspalte.
   void Anhaengen(const std::vector<QStringList>& Zeilen);
-  // Zeilen [Von, Bis) auswerten; die Doppelten erst mit DoppelteSuchen.
+  // Zeilen [Von, Bis) auswerten. Kommen alle Zeilen der Reihe nach, sucht es dabei auch die
+  // Doppelten (mit demselben Ergebnis wie DoppelteSuchen), so dass am Ende nichts mehr ueber
+  // die ganze Liste laufen muss; sonst gelten die Doppelten erst nach DoppelteSuchen.
   void Auswerten(int Von, int Bis);
   void DoppelteSuchen();
+  bool DoppelteAktuell() const { return FDoppelteAktuell; }
   // Die Nummernzelle einer Zeile ersetzen (uebernommener Vorschlag) und neu auswerten.
   void NummerSetzen(int Zeile, const QString& Nummer);
 
@@ -86,9 +103,15 @@ private:
   int FNummernspalte = 0;
   std::vector<TZeile> FZeilen;
   std::unordered_set<std::string> FTexte;
+  // Die Doppelten der Zeilen [0, FDoppelteBis), Zeile fuer Zeile wie DoppelteFinden angemeldet;
+  // -1, wenn die Reihe unterbrochen ist (eine Zeile geaendert).
+  TDoppelSuche FSuche;
+  int FDoppelteBis = 0;
+  bool FDoppelteAktuell = true;
 };
 
 // "nur Auffälliges": falsch, unvollständig, unbrauchbar, Abweichung der Anschrift oder doppelt.
+// Sortiert nach dem angezeigten Text wie QSortFilterProxyModel (Gross/Klein unterschieden).
 class TListenFilter : public QSortFilterProxyModel {
   Q_OBJECT
 public:
@@ -96,9 +119,23 @@ public:
   void NurAuffaelliges(bool Nur);
   bool IstNurAuffaelliges() const { return FNur; }
 
+  // Waehrend eine Liste gelesen und geprueft wird, sortiert die Ansicht nicht: jedes Sortieren
+  // von 100.000 Zeilen haelt das Fenster fuer Zehntelsekunden an. Ein Klick auf einen
+  // Spaltenkopf wird vorgemerkt; Fortsetzen sortiert und filtert einmal neu.
+  void Anhalten();
+  void Fortsetzen();
+  void sort(int Spalte, Qt::SortOrder Ordnung = Qt::AscendingOrder) override;
+
 protected:
   bool filterAcceptsRow(int Zeile, const QModelIndex& Eltern) const override;
+  bool lessThan(const QModelIndex& Links, const QModelIndex& Rechts) const override;
 
 private:
   bool FNur = false;
+  bool FAngehalten = false;
+  int FSpalte = -1;
+  Qt::SortOrder FOrdnung = Qt::AscendingOrder;
+  // Texte der Sortierspalte, nur waehrend eines Sortierens: sonst entstuenden sie bei jedem
+  // Vergleich neu (n log n mal statt n mal).
+  std::vector<QString> FSchluessel;
 };

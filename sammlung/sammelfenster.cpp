@@ -38,6 +38,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,8 +49,9 @@ namespace {
 
 // Groesser liest das Fenster nicht: 100.000 Zeilen einer ueblichen Liste sind etwa 6 MB.
 constexpr qint64 HoechsteDateigroesse = 64LL * 1024 * 1024;
-// So lange rechnet ein Arbeitsschritt, bevor das Fenster wieder Ereignisse bearbeitet.
-constexpr qint64 SchrittMillisekunden = 40;
+// So lange rechnet ein Arbeitsschritt, bevor das Fenster wieder Ereignisse bearbeitet; mit dem
+// Zeichnen danach bleibt jede Pause unter etwa 50 ms (docs/leistung.md).
+constexpr qint64 SchrittMillisekunden = 25;
 
 const QList<QPair<QString, char>>& Trennerliste()
 {
@@ -100,6 +102,20 @@ TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, Q
   TitelSetzen();
   resize(1100, 680);
 }
+
+// Ein Lesen im Hintergrund: ListeAlsText in einem eigenen Faden, Ergebnis fuer den Fensterfaden.
+struct TSammelfenster::TLesen {
+  // Woran die Meldung "fertig" ihr Lesen erkennt: ein abgewartetes ist dann schon geloescht.
+  quint64 Nummer = 0;
+  std::atomic<bool> Abbruch = false;
+  TTextListe Ergebnis;
+  std::unique_ptr<QThread> Faden;
+  ~TLesen()
+  {
+    Abbruch = true;
+    Faden->wait();
+  }
+};
 
 TSammelfenster::~TSammelfenster() = default;
 
@@ -244,7 +260,23 @@ void TSammelfenster::FlaecheAnlegen()
   connect(FVorschlaege, &QListWidget::itemActivated, this,
           [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
   connect(FUebernehmen, &QPushButton::clicked, this, [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
-  connect(FAbbrechen, &QPushButton::clicked, this, [this] { ArbeitBeenden(true); });
+  connect(FAbbrechen, &QPushButton::clicked, this, [this] {
+    if (!FLesen) {
+      ArbeitBeenden(true);
+      return;
+    }
+    // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
+    LesenVerlassen();
+    FRoh.clear();
+    FOriginal.clear();
+    FGeaendert = false;
+    FFortschritt->hide();
+    FAbbrechen->hide();
+    FFilter->Fortsetzen();
+    LeseArtZeigen();
+    TitelSetzen();
+    FZusammenfassung->setText(QStringLiteral("Lesen abgebrochen: keine Liste."));
+  });
   LeseArtZeigen();
 }
 
@@ -288,11 +320,16 @@ void TSammelfenster::MenuesAnlegen()
 
 void TSammelfenster::TitelSetzen()
 {
-  const QString Name = FOriginal.isEmpty() ? (FModell->rowCount() > 0 ? QStringLiteral("eingefügte Liste")
-                                                                      : QStringLiteral("keine Liste"))
+  const QString Name = FOriginal.isEmpty() ? (FModell->rowCount() > 0 || FLesen ? QStringLiteral("eingefügte Liste")
+                                                                                : QStringLiteral("keine Liste"))
                                            : QFileInfo(FOriginal).fileName();
-  setWindowTitle(
-      QStringLiteral("Tandrix Sammlung – %1%2").arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString()));
+  // Der Zustand auch im Titel: in der Taskleiste sichtbar, und wer das Fenster von aussen
+  // steuert (scripts/sammlung-ansehen), wartet darauf.
+  const QString Zustand = FLesen               ? QStringLiteral(" – lese …")
+                          : FArbeit.isActive() ? QStringLiteral(" – prüfe …")
+                                               : QString();
+  setWindowTitle(QStringLiteral("Tandrix Sammlung – %1%2%3")
+                     .arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString(), Zustand));
 }
 
 bool TSammelfenster::Oeffnen(const QString& Datei)
@@ -324,35 +361,64 @@ void TSammelfenster::OeffnenFragen()
 void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe)
 {
   FArbeit.stop();
-  TListenErgebnis Gelesen =
-      ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe);
-  TListe& Liste = Gelesen.Tabelle;
-  QStringList Kopf;
-  for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
-    const QString Name =
-        Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
-    Kopf << (Name.isEmpty() ? QStringLiteral("Spalte %1").arg(Spalte + 1) : Name);
-  }
-  std::vector<QStringList> Zeilen;
-  Zeilen.reserve(Liste.Zeilen.size());
-  for (TFelder& Felder : Liste.Zeilen) {
-    QStringList Zellen;
-    Zellen.reserve(static_cast<qsizetype>(Felder.size()));
-    for (const std::string& Feld : Felder)
-      Zellen << ZelleAlsText(Feld, Liste.Kennung);
-    Zeilen.push_back(std::move(Zellen));
-    // gleich freigeben: sonst liegt die Liste beim Laden zweimal im Speicher
-    TFelder().swap(Felder);
-  }
-  FModell->Setzen(Kopf, std::move(Zeilen), static_cast<int>(Liste.Nummernspalte));
+  LesenVerlassen();
+  // Leer, solange gelesen wird: die alte Liste gehoert nicht zu dem, was der Titel nennt.
+  FFilter->Anhalten();
+  FModell->Setzen({}, {}, 0);
+  FLesen = std::make_unique<TLesen>();
+  TLesen* Lesen = FLesen.get();
+  Lesen->Nummer = ++FLeseNummern;
+  // Bytes teilt seine Daten nur (implizit geteilt): der Faden liest sie, niemand aendert sie.
+  Lesen->Faden.reset(QThread::create([Lesen, Bytes, Vorgabe] {
+    Lesen->Ergebnis = ListeAlsText(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe,
+                                   Lesen->Abbruch);
+  }));
+  connect(Lesen->Faden.get(), &QThread::finished, this, [this, Nummer = Lesen->Nummer] {
+    if (FLesen && FLesen->Nummer == Nummer) {
+      TTextListe Liste = std::move(FLesen->Ergebnis);
+      FLesen.reset();
+      ListeGelesen(std::move(Liste));
+    } else {
+      std::erase_if(FVerlassen, [Nummer](const auto& Verlassen) { return Verlassen->Nummer == Nummer; });
+    }
+  });
+  Lesen->Faden->start();
+  FFortschritt->setRange(0, 0);  // ohne Ende, bis die Zeilen gezaehlt sind
+  FFortschritt->show();
+  FAbbrechen->show();
+  FZusammenfassung->setText(QStringLiteral("Lese die Liste …"));
+  TitelSetzen();
+}
+
+void TSammelfenster::LesenVerlassen()
+{
+  if (!FLesen)
+    return;
+  FLesen->Abbruch = true;
+  FVerlassen.push_back(std::move(FLesen));
+}
+
+void TSammelfenster::LesenAbwarten()
+{
+  if (!FLesen)
+    return;
+  FLesen->Faden->wait();
+  TTextListe Liste = std::move(FLesen->Ergebnis);
+  FLesen.reset();
+  ListeGelesen(std::move(Liste));
+}
+
+void TSammelfenster::ListeGelesen(TTextListe Liste)
+{
+  const QStringList Kopf = Liste.Kopf;
+  FModell->Setzen(std::move(Liste.Kopf), std::move(Liste.Zeilen), Liste.Nummernspalte);
   FBearbeitet = false;
-  FLeseArt = {Liste.Trenner, Liste.MitKopf, static_cast<int>(Liste.Nummernspalte)};
+  FLeseArt = {Liste.Trenner, Liste.MitKopf, Liste.Nummernspalte};
   FSpalte->blockSignals(true);
   FSpalte->clear();
   FSpalte->addItems(Kopf);
   FSpalte->blockSignals(false);
   LeseArtZeigen();
-  TitelSetzen();
 
   FNaechste = 0;
   FBreitenGesetzt = false;
@@ -362,6 +428,7 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
   FAbbrechen->show();
   FZusammenfassung->setText(QStringLiteral("Prüfe %1 Zeilen …").arg(FModell->rowCount()));
   FArbeit.start();
+  TitelSetzen();
 }
 
 bool TSammelfenster::NeuLesenErlaubt()
@@ -403,26 +470,34 @@ void TSammelfenster::LeseArtGeaendert()
 
 void TSammelfenster::ArbeitsSchritt()
 {
-  QElapsedTimer Uhr;
-  Uhr.start();
   const int Zeilen = FModell->rowCount();
-  while (FNaechste < Zeilen && Uhr.elapsed() < SchrittMillisekunden) {
-    const int Bis = std::min(FNaechste + 250, Zeilen);
-    FModell->Auswerten(FNaechste, Bis);
-    FNaechste = Bis;
+  // Was nach der letzten Zeile kommt (Sortieren), in einem eigenen Schritt.
+  if (FNaechste >= Zeilen) {
+    ArbeitBeenden(false);
+    return;
   }
-  FFortschritt->setValue(FNaechste);
+  FFortschritt->setMaximum(Zeilen);  // auch mit Zeilen, die waehrenddessen dazukamen
   if (!FBreitenGesetzt) {
-    // Breiten nach den ersten Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
-    // ganze Tabelle verschieben.
+    // Breiten nach den ersten 200 Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
+    // ganze Tabelle verschieben. Allein in diesem Schritt: das Messen kostet selbst etwa 20 ms.
     FBreitenGesetzt = true;
+    FNaechste = std::min(200, Zeilen);
+    FModell->Auswerten(0, FNaechste);
     FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
     FTabelle->resizeColumnsToContents();
     for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
       FTabelle->setColumnWidth(Spalte, std::min(FTabelle->columnWidth(Spalte), 220));
+    FFortschritt->setValue(FNaechste);
+    return;
   }
-  if (FNaechste >= Zeilen)
-    ArbeitBeenden(false);
+  QElapsedTimer Uhr;
+  Uhr.start();
+  while (FNaechste < Zeilen && Uhr.elapsed() < SchrittMillisekunden) {
+    const int Bis = std::min(FNaechste + 100, Zeilen);
+    FModell->Auswerten(FNaechste, Bis);
+    FNaechste = Bis;
+  }
+  FFortschritt->setValue(FNaechste);
 }
 
 void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
@@ -430,8 +505,10 @@ void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
   FArbeit.stop();
   FFortschritt->hide();
   FAbbrechen->hide();
-  FModell->DoppelteSuchen();
-  FFilter->invalidate();
+  if (!FModell->DoppelteAktuell())
+    FModell->DoppelteSuchen();
+  FFilter->Fortsetzen();
+  TitelSetzen();
   ZusammenfassungZeigen(Abgebrochen);
   if (FModell->rowCount() > 0 && !FTabelle->currentIndex().isValid())
     FTabelle->selectRow(0);
@@ -490,6 +567,7 @@ void TSammelfenster::SchnellHinzufuegen()
 {
   if (!FSchnellDazu->isEnabled())
     return;
+  LesenAbwarten();
   if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
     FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
   QStringList Zellen;
@@ -551,6 +629,7 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
 void TSammelfenster::TextEinfuegen(const QString& Text)
 {
   const QByteArray Bytes = QByteArray("\xEF\xBB\xBF") + Text.toUtf8();
+  LesenAbwarten();
   if (FModell->rowCount() == 0) {
     FRoh = Bytes;
     FOriginal.clear();
@@ -559,8 +638,6 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
     ListeUebernehmen(FRoh, {});
     return;
   }
-  if (!IstFertig())
-    ArbeitBeenden(false);
   const TListe Liste = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))).Tabelle;
   // Die Nummer kommt in die Nummernspalte, die uebrigen Zellen der Reihe nach in die uebrigen.
   std::vector<QStringList> Zeilen;
@@ -582,7 +659,9 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
-  ArbeitBeenden(false);
+  // Laeuft noch eine Pruefung, geht sie weiter und endet mit den neuen Zeilen.
+  if (IstFertig())
+    ArbeitBeenden(false);
 }
 
 void TSammelfenster::EinfuegenAusZwischenablage() { TextEinfuegen(QApplication::clipboard()->text()); }
@@ -614,6 +693,7 @@ void TSammelfenster::KopierenInZwischenablage()
 
 QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
 {
+  LesenAbwarten();
   if (!IstFertig()) {
     FModell->Auswerten(FNaechste, FModell->rowCount());
     FNaechste = FModell->rowCount();
@@ -746,6 +826,7 @@ void TSammelfenster::FreieNummern()
   connect(Kopieren, &QPushButton::clicked, &Dialog,
           [&] { QApplication::clipboard()->setText(Freie.join(u'\n') + u'\n'); });
   connect(Dazu, &QPushButton::clicked, &Dialog, [&] {
+    LesenAbwarten();
     if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
       FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
     std::vector<QStringList> Zeilen;

@@ -8,8 +8,10 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -44,7 +46,7 @@ public:
   // Den Vorschlag Nummer (ab 0) der gewaehlten Zeile in die Zeile uebernehmen.
   bool VorschlagUebernehmen(int Nummer);
   bool IstGeaendert() const { return FGeaendert; }
-  bool IstFertig() const { return !FArbeit.isActive(); }
+  bool IstFertig() const { return !FLesen && !FArbeit.isActive(); }
 
   TListenModell& Modell() { return *FModell; }
   TListenFilter& Filter() { return *FFilter; }
@@ -59,7 +61,13 @@ private:
   void MenuesAnlegen();
   void FlaecheAnlegen();
   void DatenLaden(const std::optional<QString>& Verzeichnis);
+  // Liest im Hintergrund; danach prueft ArbeitsSchritt Zeile fuer Zeile.
   void ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe);
+  void ListeGelesen(TTextListe Liste);
+  // Laesst ein laufendes Lesen fallen; es endet fuer sich, der Destruktor wartet darauf.
+  void LesenVerlassen();
+  // Wer die ganze Liste braucht (Anhaengen, Speichern), wartet das Lesen ab.
+  void LesenAbwarten();
   // Zeigt FLeseArt in Trenner, Kopfzeile und Spalte, ohne neu zu lesen.
   void LeseArtZeigen();
   // Vor dem Neulesen: gehen Bearbeitungen verloren, fragt es; bei Nein bleibt die alte Lesart stehen.
@@ -100,6 +108,10 @@ private:
   QProgressBar* FFortschritt = nullptr;
   QPushButton* FAbbrechen = nullptr;
   QLabel* FZusammenfassung = nullptr;
+  struct TLesen;
+  std::unique_ptr<TLesen> FLesen;                   // liest gerade
+  std::vector<std::unique_ptr<TLesen>> FVerlassen;  // abgebrochen, laufen noch zu Ende
+  quint64 FLeseNummern = 0;
   QTimer FArbeit;
   int FNaechste = 0;  // naechste auszuwertende Zeile
   bool FBreitenGesetzt = false;

@@ -6,7 +6,10 @@
 #include "kommandozeile/ausgabe.h"
 #include "nummer/eingabe.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -95,11 +98,12 @@ QString ZwischenablageText(const std::vector<QStringList>& Zeilen)
 
 #ifdef TANDRIX_MIT_XLSX
 
-bool XlsxVorhanden() { return true; }
+namespace {
 
-QString XlsxSchreiben(const TTabellenInhalt& Inhalt, const QString& Datei)
+// Name: Bytes, wie fopen() sie versteht.
+QString XlsxNach(const TTabellenInhalt& Inhalt, const QByteArray& Name)
 {
-  lxw_workbook* Mappe = workbook_new(QFile::encodeName(Datei).constData());
+  lxw_workbook* Mappe = workbook_new(Name.constData());
   if (!Mappe)
     return QStringLiteral("Die Datei lässt sich nicht anlegen.");
   lxw_worksheet* Blatt = workbook_add_worksheet(Mappe, "Sammlung");
@@ -124,6 +128,32 @@ QString XlsxSchreiben(const TTabellenInhalt& Inhalt, const QString& Datei)
              ? QString()
              : QStringLiteral("Die Datei ließ sich nicht schreiben (Fehler %1 beim Schreiben der Arbeitsmappe).")
                    .arg(static_cast<int>(Fehler));
+}
+
+}  // namespace
+
+bool XlsxVorhanden() { return true; }
+
+QString XlsxSchreiben(const TTabellenInhalt& Inhalt, const QString& Datei)
+{
+  // libxlsxwriter oeffnet mit fopen(), unter Windows also in der ANSI-Codepage, in der nicht
+  // jeder Name steht ("Łódź" in Windows-1252). Darum erst unter einem ASCII-Namen im Ordner fuer
+  // temporaere Dateien, dann ueber QSaveFile ans Ziel: beliebiger Name, und ein Fehler laesst
+  // eine vorhandene Datei stehen.
+  const QTemporaryDir Ordner;
+  const QString Zwischen = Ordner.filePath(QStringLiteral("sammlung.xlsx"));
+  const QByteArray Name = QFile::encodeName(Zwischen);
+  if (!Ordner.isValid() || QFile::decodeName(Name) != Zwischen)
+    return QStringLiteral("Der Ordner für temporäre Dateien (%1) ist nicht nutzbar.")
+        .arg(QDir::toNativeSeparators(QDir::tempPath()));
+  if (QString Fehler = XlsxNach(Inhalt, Name); !Fehler.isEmpty())
+    return Fehler;
+  QFile Mappe(Zwischen);
+  QSaveFile Ausgabe(Datei);
+  if (!Mappe.open(QIODevice::ReadOnly) || !Ausgabe.open(QIODevice::WriteOnly) || Ausgabe.write(Mappe.readAll()) < 0 ||
+      !Ausgabe.commit())
+    return QStringLiteral("„%1“ ließ sich nicht schreiben (Ordner schreibgeschützt oder Laufwerk voll?).").arg(Datei);
+  return {};
 }
 
 #else

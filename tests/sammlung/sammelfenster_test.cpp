@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -288,6 +290,125 @@ private slots:
     QCOMPARE(Fenster.Modell().Nummernspalte(), 2);
     QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("unbrauchbar"));
     delete Zug;
+  }
+
+  // Sortiert wird nach dem angezeigten Text wie bei einem schlichten QSortFilterProxyModel, auch
+  // wenn der Klick auf den Spaltenkopf kam, solange die Liste noch gelesen wurde.
+  void SortiertWieAngezeigt_data()
+  {
+    QTest::addColumn<QString>("Spalte");
+    QTest::addColumn<Qt::SortOrder>("Ordnung");
+    QTest::addColumn<bool>("WaehrendDesLesens");
+    QTest::newRow("Nummer") << QStringLiteral("Nummer") << Qt::AscendingOrder << false;
+    QTest::newRow("Nummer gelesen absteigend") << QStringLiteral("Nummer gelesen") << Qt::DescendingOrder << false;
+    QTest::newRow("Urteil beim Lesen") << QStringLiteral("Urteil") << Qt::AscendingOrder << true;
+    QTest::newRow("Doppelt beim Lesen") << QStringLiteral("Doppelt") << Qt::DescendingOrder << true;
+    QTest::newRow("Befunde") << QStringLiteral("Befunde") << Qt::AscendingOrder << false;
+  }
+  void SortiertWieAngezeigt()
+  {
+    QFETCH(QString, Spalte);
+    QFETCH(Qt::SortOrder, Ordnung);
+    QFETCH(bool, WaehrendDesLesens);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(TausendZeilen());
+    // Die Spalten sind bekannt, bevor die Liste da ist: Hersteller, Nummer, Bemerkung, dann Tandrix.
+    const int Index = Spalte == QStringLiteral("Nummer")
+                          ? 1
+                          : 3 + static_cast<int>(QStringList({"Nummer gelesen", "Prüfziffer", "berechnet", "Urteil",
+                                                              "Art", "Land / Verwaltung", "Halter",
+                                                              "Gattung / Baureihe", "Doppelt", "Befunde"})
+                                                     .indexOf(Spalte));
+    if (WaehrendDesLesens) {
+      QVERIFY(!Fenster.IstFertig());
+      Fenster.Tabelle().sortByColumn(Index, Ordnung);
+    }
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(SpalteNamens(Fenster.Modell(), Spalte), Index);
+    if (!WaehrendDesLesens)
+      Fenster.Tabelle().sortByColumn(Index, Ordnung);
+    QSortFilterProxyModel Schlicht;
+    Schlicht.setSourceModel(&Fenster.Modell());
+    Schlicht.sort(Index, Ordnung);
+    QCOMPARE(Fenster.Filter().rowCount(), Schlicht.rowCount());
+    for (int Zeile = 0; Zeile < Schlicht.rowCount(); ++Zeile)
+      QCOMPARE(Fenster.Filter().mapToSource(Fenster.Filter().index(Zeile, 0)).row(),
+               Schlicht.mapToSource(Schlicht.index(Zeile, 0)).row());
+  }
+
+  // Die Doppelten entstehen Stueck fuer Stueck mit der Pruefung; sie muessen dieselben sein, die
+  // eine Suche ueber die ganze Liste findet.
+  void DoppelteWieGanzeListe_data()
+  {
+    QTest::addColumn<QString>("Text");
+    QFile Datei(Anschriften);
+    QVERIFY(Datei.open(QIODevice::ReadOnly));
+    const QString Echte = QString::fromUtf8(Datei.readAll());
+    QTest::newRow("tausend Zeilen zweimal") << TausendZeilen() + TausendZeilen();
+    QTest::newRow("Anschriften dreimal") << Echte + Echte.section(u'\n', 1) + Echte.section(u'\n', 1);
+  }
+  void DoppelteWieGanzeListe()
+  {
+    QFETCH(QString, Text);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(Text);
+    QTRY_VERIFY(Fenster.IstFertig());
+    const auto Doppelte = [&] {
+      std::vector<std::pair<TDoppelArt, std::uint32_t>> Liste;
+      for (int Zeile = 0; Zeile < Fenster.Modell().rowCount(); ++Zeile)
+        Liste.emplace_back(Fenster.Modell().Zeile(Zeile).DoppelArt, Fenster.Modell().Zeile(Zeile).DoppelAndere);
+      return Liste;
+    };
+    const auto Stueckweise = Doppelte();
+    QVERIFY(std::count_if(Stueckweise.begin(), Stueckweise.end(),
+                          [](const auto& D) { return D.first != TDoppelArt::Keine; }) > 100);
+    Fenster.Modell().DoppelteSuchen();
+    QVERIFY(Stueckweise == Doppelte());
+  }
+
+  // Die Liste liest im Hintergrund. Was vorher die ganze Liste braucht, wartet darauf;
+  // "abbrechen" laesst keine halbe Liste stehen.
+  void WaehrendDesLesens_data()
+  {
+    QTest::addColumn<QString>("Was");
+    QTest::addColumn<int>("Zeilen");
+    QTest::newRow("abbrechen") << QStringLiteral("abbrechen") << 0;
+    QTest::newRow("anhaengen") << QStringLiteral("anhaengen") << 1001;
+    QTest::newRow("speichern") << QStringLiteral("speichern") << 1000;
+  }
+  void WaehrendDesLesens()
+  {
+    QFETCH(QString, Was);
+    QFETCH(int, Zeilen);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(TausendZeilen());
+    QVERIFY(!Fenster.IstFertig());
+    if (Was == QStringLiteral("abbrechen")) {
+      QPushButton* Abbrechen = nullptr;
+      for (QPushButton* Knopf : Fenster.findChildren<QPushButton*>())
+        if (Knopf->accessibleName() == QStringLiteral("Prüfung abbrechen"))
+          Abbrechen = Knopf;
+      QVERIFY(Abbrechen && Abbrechen->isVisibleTo(&Fenster));
+      Abbrechen->click();
+      QVERIFY(Fenster.IstFertig());
+      QVERIFY(Fenster.windowTitle().endsWith(QStringLiteral("keine Liste")));
+    } else if (Was == QStringLiteral("anhaengen")) {
+      Fenster.TextEinfuegen(Eanos);
+    } else {
+      const QString Ziel = FOrdner.filePath(QStringLiteral("waehrend.csv"));
+      QCOMPARE(Fenster.SpeichernNach(Ziel, TFormat::CsvUtf8), QString());
+      QFile Datei(Ziel);
+      QVERIFY(Datei.open(QIODevice::ReadOnly));
+      QCOMPARE(ListeLesen(Datei.readAll().toStdString()).Tabelle.Zeilen.size(), static_cast<std::size_t>(Zeilen));
+    }
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), Zeilen);
+    for (int Zeile = 0; Zeile < Zeilen; ++Zeile)
+      QVERIFY(Urteil(Fenster.Modell(), Zeile) != QStringLiteral("nicht geprüft"));
+    // Danach geht es weiter wie immer.
+    Fenster.TextEinfuegen(Roco);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), Zeilen + 1);
   }
 
   // Ungespeicherte Aenderungen: Schliessen fragt; "Abbrechen" laesst das Fenster offen.

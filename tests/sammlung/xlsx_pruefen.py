@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Laesst sammlung_test eine .xlsx mit 1.000 Zeilen speichern und liest sie mit openpyxl, einem
-zweiten, unabhaengigen Leser: Kopf, Zeilenzahl, jede Zelle Text, Urteile und Doppelte."""
+zweiten, unabhaengigen Leser: Kopf, Zeilenzahl, jede Zelle Text, Urteile und Doppelte.
+Aufruf: xlsx_pruefen.py [wine] SAMMLUNG_TEST; mit wine bekommt das Programm den Pfad als Z:\..."""
 import os
 import subprocess
 import sys
@@ -8,10 +9,16 @@ import tempfile
 
 import openpyxl
 
+programm = sys.argv[1:]
+unter_wine = os.path.basename(programm[0]) == "wine"
 with tempfile.TemporaryDirectory() as ordner:
-    ziel = os.path.join(ordner, "sammlung.xlsx")
-    subprocess.run([sys.argv[1], "SpeichernUndWiederLesen:XLSX"], check=True,
-                   env=dict(os.environ, TANDRIX_XLSX_AUSGABE=ziel))
+    # Ein Ordnername ausserhalb von Windows-1252: unter Windows darf der Pfad nicht ueber die
+    # ANSI-Codepage laufen.
+    ziel = os.path.join(ordner, "Łódź Güter", "sammlung.xlsx")
+    os.mkdir(os.path.dirname(ziel))
+    ausgabe = "Z:" + ziel.replace("/", "\\") if unter_wine else ziel
+    subprocess.run(programm + ["SpeichernUndWiederLesen:XLSX"], check=True,
+                   env=dict(os.environ, TANDRIX_XLSX_AUSGABE=ausgabe))
     blatt = openpyxl.load_workbook(ziel).active
     zeilen = list(blatt.iter_rows())
     kopf = [z.value for z in zeilen[0]]

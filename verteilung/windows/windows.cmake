@@ -55,6 +55,11 @@ foreach(Text ${TANDRIX_QT_LIZENZEN} ../HERKUNFT.txt)
   string(REPLACE ".." "" Ordner "${Ordner}")
   tandrix_windows_text(${TANDRIX_QT}/LICENSES/${Text} lizenzen/qt/${Ordner}/${Name} "")
 endforeach()
+# libxlsxwriter ist statisch in tandrix-sammlung.exe gebunden; ihre Lizenz (BSD mit minizip,
+# tmpfileplus, md5) legt scripts/xlsxwriter-windows neben die Bibliothek.
+if(TANDRIX_XLSX)
+  tandrix_windows_text(${TANDRIX_XLSXWRITER_KOPF}/../LIZENZ.txt lizenzen/libxlsxwriter/LIZENZ.txt "")
+endif()
 install(DIRECTORY ${TANDRIX_TEXTE}/lizenzen/ DESTINATION lizenzen)
 
 set(CPACK_GENERATOR NSIS ZIP)
