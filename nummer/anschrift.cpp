@@ -317,6 +317,10 @@ std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeiche
                                   InAnfuehrung(Anschrift.Gattungszeichen) +
                                   " ist ein nationaler Zusatz (nicht in der ERA-Tabelle); verglichen wurde " +
                                   InAnfuehrung(Anschrift.Gattungszeichen)});
+  for (const std::string& Merkmal : Anschrift.Merkmale)
+    if ((Merkmal == "RIV" || Merkmal == "TEN") && Wagenart(Stammdaten, Elf) == TWagenart::Gueterwagen && Elf[0] > '3')
+      Befunde.push_back({false, InAnfuehrung(Merkmal) + " angeschrieben, aber Stelle 1 (" + Elf[0] +
+                                    ") steht für einen Wagen, der nur national oder nach Vereinbarung fährt"_cp1252});
   for (const std::string& Wort : Anschrift.Ungelesen)
     Befunde.push_back({false, InAnfuehrung(Wort) + " nicht zugeordnet"});
   return Befunde;

@@ -65,8 +65,8 @@ struct TGlaubwuerdigkeit {
 // Punkte: belegtes Austauschverfahren (1, nicht selten 2), bekanntes Land (1, nicht selten 2), bekannte Gattung
 // (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
 // Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas, 1 wo die nationale Nummer zur Art passt),
-// Radsaetze der Gattungszeichen zu Stelle 1 (1), dazu Uebereinstimmung mit Laenderkuerzel (1),
-// Land des Halters (1) und Gattungszeichen (2).
+// Radsaetze der Gattungszeichen zu Stelle 1 (1), RIV oder TEN zu Stelle 1 (1), dazu Uebereinstimmung mit Laenderkuerzel
+// (1), Land des Halters (1) und Gattungszeichen (2).
 TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                                  const TAnschrift& Anschrift)
 {
@@ -86,6 +86,10 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
       Ergebnis.Dazu(RadsaetzePassen(Kennzeichen, Elf, Zeichen.empty() ? Era : Zeichen) == TPasst::Ja);
       if (!Zeichen.empty() && !Era.empty())
         Ergebnis.Dazu(Era == Zeichen ? 2 : Era[0] == Zeichen[0], Era == Zeichen ? Zeichen : std::string());
+      // RIV und TEN tragen nur Wagen mit Stelle 1 von 0 bis 3 (4 und 8: national oder nach Vereinbarung)
+      for (const std::string& Merkmal : Anschrift.Merkmale)
+        if (Merkmal == "RIV" || Merkmal == "TEN")
+          Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
       break;
     }
     case TWagenart::Triebfahrzeug:

@@ -133,6 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TAbgleich{"MehrKennbuchstaben",
                               "31 83 5377 169-0 Eanoss",
                               {"H: Gattungszeichen „Eanoss“ passt nicht zur Kennzahl 5377 („Eanos“): „s“ zu viel"}},
+                    // veraendert: Stelle 1 = 8 (national) neben RIV
+                    TAbgleich{"RivNational",
+                              "81 RIV 80 D-DB 665 2 003-7 Fals",
+                              {"H: „RIV“ angeschrieben, aber Stelle 1 (8) steht für einen Wagen, der nur national"}},
                     TAbgleich{"GattungAusStelle5",
                               "30 87 949 1 353-0 Fals",
                               {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},
@@ -255,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038", "passt zu Fals"},
                     // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
                     TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038",
-                                   "passt zu Fals und D-DB"},
+                                   "passt zu Fals, RIV und D-DB"},
                     // veraendert: Stelle 1 falsch; Einzelradsaetze passen nicht zu "Fals"
                     TVorschlagFall{"RadsaetzeZuGattung", "21 80 6652 003-8 Fals", 14, "318066520038", "passt zu Fals"},
                     // gemeldet: Fuellziffer eines Triebfahrzeugs falsch
