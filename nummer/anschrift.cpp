@@ -43,11 +43,11 @@ std::string Klassenbuchstaben(std::string_view Zeichen)
 {
   std::string Gross;
   bool Liegewagen = false;
-  for (const char Zeichen1 : Zeichen) {
-    if (IstGross1252(Zeichen1))
-      Gross.push_back(Zeichen1);
+  for (const char Buchstabe : Zeichen) {
+    if (IstGross1252(Buchstabe))
+      Gross.push_back(Buchstabe);
     else
-      Liegewagen = Liegewagen || Zeichen1 == 'c';
+      Liegewagen = Liegewagen || Buchstabe == 'c';
   }
   if (Gross.size() >= 2 && Gross[0] == 'D' && (Gross[1] == 'A' || Gross[1] == 'B'))
     Gross.erase(0, 1);
@@ -70,8 +70,9 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
     case TPasst::Nein:
       break;
   }
-  for (std::size_t Pos = 0; (Pos = Erlaubt.find(',', Pos)) != std::string::npos; Pos += 5)
-    Erlaubt.replace(Pos, 1, " oder ");
+  constexpr std::string_view Oder = " oder ";
+  for (std::size_t Pos = 0; (Pos = Erlaubt.find(',', Pos)) != std::string::npos; Pos += Oder.size())
+    Erlaubt.replace(Pos, 1, Oder);
   Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zu Stellen 5–6 „"_cp1252 +
                                Stellen + "“ ("_cp1252 + WagenInfo(Stammdaten, Elf).Wagengattung + "): erwartet " +
                                Erlaubt + " (Liegewagen mit c)"});

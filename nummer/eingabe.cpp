@@ -28,32 +28,42 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
   TEingabeText Ergebnis;
   std::vector<std::string> Ziffern, Buchstaben;
   std::u32string Getippt;  // je Zeichen von Text das getippte, wo ein Buchstabe ohne Akzent steht; sonst 0
+  const auto Anhaengen = [&](char Byte, char32_t Wie = 0) {
+    Ergebnis.Text.push_back(Byte);
+    Getippt.push_back(Wie);
+  };
   for (const char32_t Zeichen : UnicodeZeichen(Bytes, Kennung)) {
-    Getippt.resize(Ergebnis.Text.size(), 0);
     if (const char Byte = UnicodeNachCp1252(Zeichen); Byte != '?' || Zeichen == U'?') {
-      Ergebnis.Text.push_back(Byte);
+      Anhaengen(Byte);
       continue;
     }
     const auto [Art, Ersatz] = FremdZeichen(Zeichen);
     if (Art == TFremdArt::Format)
       continue;
     if (Art == TFremdArt::Anderes) {
-      Ergebnis.Text.push_back('?');
+      Anhaengen('?');
       if (Ergebnis.Fehler.empty())
         Ergebnis.Fehler =
             "enthält das Zeichen "_cp1252 + CodepunktText(Zeichen) + ", das in keiner Wagenanschrift vorkommt";
       continue;
     }
-    Ergebnis.Text.push_back(Ersatz);
+    Anhaengen(Ersatz, Art == TFremdArt::Buchstabe ? Zeichen : 0);
     if (Art == TFremdArt::Ziffer)
       Ziffern.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
-    else if (Art == TFremdArt::Buchstabe) {
+    else if (Art == TFremdArt::Buchstabe)
       Buchstaben.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
-      Getippt.resize(Ergebnis.Text.size(), 0);
-      Getippt.back() = Zeichen;
-    }
   }
-  Getippt.resize(Ergebnis.Text.size(), 0);
+  if (!Ergebnis.Fehler.empty()) {
+    Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
+    return Ergebnis;
+  }
+  if (!Ziffern.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
+                                              "Ziffern aus einer anderen Schrift gelesen"));
+  if (Buchstaben.empty())
+    return Ergebnis;
+  Ergebnis.Hinweise.push_back(
+      Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
   // die Woerter (durch Leerraum und Komma getrennt) mit einem solchen Buchstaben
   for (std::size_t Anfang = 0; Anfang < Ergebnis.Text.size();) {
     const std::size_t Ende = std::min(Ergebnis.Text.find_first_of(" \t,", Anfang), Ergebnis.Text.size());
@@ -68,16 +78,6 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
       Ergebnis.Getippt.emplace_back(Ergebnis.Text.substr(Anfang, Ende - Anfang), std::move(Utf8));
     Anfang = Ende + 1;
   }
-  if (!Ergebnis.Fehler.empty()) {
-    Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
-    return Ergebnis;
-  }
-  if (!Ziffern.empty())
-    Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
-                                              "Ziffern aus einer anderen Schrift gelesen"));
-  if (!Buchstaben.empty())
-    Ergebnis.Hinweise.push_back(
-        Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
   return Ergebnis;
 }
 

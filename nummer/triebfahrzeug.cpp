@@ -44,9 +44,9 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
          (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
 
-// Die nationale Nummer zu 11 Stellen: mit Fuellziffer die Stellen 6-11, sonst (Reihe aus 5-8,
-// Oesterreich) die Stellen 5-11, jeweils mit der Pruefziffer ueber diese Ziffern.
-std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf)
+}  // namespace
+
+std::string NationaleNummer(const TKennzeichen& Kennzeichen, std::string_view Elf)
 {
   bool FuellzifferFalsch = false;
   const TSchema* Schema = SchemaZu(Kennzeichen, Elf, FuellzifferFalsch);
@@ -60,8 +60,6 @@ std::string NationalAusElf(const TKennzeichen& Kennzeichen, std::string_view Elf
   return NationalGegliedert(Ziffern,
                             NationalMitZwoelfPruefziffer(Kennzeichen, Elf) ? Pruefziffer(Elf) : Pruefziffer(Ziffern));
 }
-
-}  // namespace
 
 TFsNummer FsNummerLesen(std::string_view Text)
 {
@@ -89,15 +87,17 @@ TFuellziffer FuellzifferPruefen(const TKennzeichen& Kennzeichen, std::string_vie
   // Sonderfahrzeuge tragen in jedem Land den technischen Code 9000-9999 in den Stellen 5-8
   if (Elf.substr(0, 2) == "99" && Elf[4] == '9')
     return TFuellziffer::Passt;
-  // eine Reihe, deren Stelle 5 belegt ist, auch wo das Land kein Schema dafuer hat (FS E.464: 2)
-  if (const TBaureihe* Reihe = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Elf.substr(5, 3));
-      Reihe && Reihe->Fuellziffer.size() == 1 && !Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2)))
-    return Reihe->Fuellziffer[0] == Elf[4] ? TFuellziffer::Passt : TFuellziffer::Falsch;
+  // Die Stelle 5 einer Reihe gilt neben der des Schemas (DB 446: 0 statt 6) und auch dort, wo das
+  // Land fuer die Art kein Schema hat (FS E.464: 2).
   const TSchema* Schema = Kennzeichen.Schema(Elf.substr(2, 2), Elf.substr(0, 2));
-  if (!Schema || Schema->Fuellziffer.empty())
+  const TBaureihe* Reihe = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Elf.substr(5, 3));
+  const bool Eigene = Reihe && Reihe->Fuellziffer.size() == 1;
+  const bool EigenePasst = Eigene && Reihe->Fuellziffer[0] == Elf[4];
+  if (!Schema)
+    return !Eigene ? TFuellziffer::Frei : EigenePasst ? TFuellziffer::Passt : TFuellziffer::Falsch;
+  if (Schema->Fuellziffer.empty())
     return TFuellziffer::Frei;
-  return Schema->Fuellziffer[0] == Elf[4] || EigeneFuellziffer(Kennzeichen, Elf) ? TFuellziffer::Passt
-                                                                                 : TFuellziffer::Falsch;
+  return Schema->Fuellziffer[0] == Elf[4] || EigenePasst ? TFuellziffer::Passt : TFuellziffer::Falsch;
 }
 
 std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer)
@@ -169,6 +169,6 @@ TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeic
   Triebfahrzeug.Baureihe =
       BaureiheLesen(Kennzeichen, Elf, Land ? std::string(Land->Name) : "Land " + std::string(Elf.substr(2, 2)),
                     Triebfahrzeug.ReiheWort);
-  Triebfahrzeug.National = NationalAusElf(Kennzeichen, Elf);
+  Triebfahrzeug.National = NationaleNummer(Kennzeichen, Elf);
   return Triebfahrzeug;
 }

@@ -37,6 +37,11 @@ TFsNummer FsNummerLesen(std::string_view Text);
 // zwoelfstelligen (DB "446 042-7" zu 91 80 0446 042-7), nicht die ueber ihre eigenen Ziffern.
 bool NationalMitZwoelfPruefziffer(const TKennzeichen& Kennzeichen, std::string_view Nummer);
 
+// Die nationale Nummer zu 11 Stellen mit ihrer Pruefziffer ("146 569-9"): mit Fuellziffer die
+// Stellen 6-11, sonst (Reihe aus 5-8, Oesterreich) die Stellen 5-11; leer, wo das Land keine Regel hat
+// oder die Art nicht zur Reihe passt.
+std::string NationaleNummer(const TKennzeichen& Kennzeichen, std::string_view Elf);
+
 TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf);
 
 // Nationale Nummern der Triebfahrzeuge: Reihe, Ordnungsnummer und eine eigene Pruefziffer, die

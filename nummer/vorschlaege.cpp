@@ -105,7 +105,7 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
           break;
       }
       // die Art (Stellen 1-2) passt zur ersten Ziffer der Reihe, wo das Land eine Regel hat
-      Ergebnis.Dazu(!TriebfahrzeugLesen(Stammdaten, Kennzeichen, Elf).National.empty());
+      Ergebnis.Dazu(!NationaleNummer(Kennzeichen, Elf).empty());
       break;
     case TWagenart::Reisezugwagen:
     case TWagenart::Unbekannt:
