@@ -36,6 +36,13 @@ char TrennerErkennen(std::string_view Text);
 // Ob eine Zelle eine Wagennummer lesen laesst (11 oder 12 Ziffern oder "?").
 bool IstNummer(std::string_view Zelle, TKennung Kennung);
 
+// Was beim Zerlegen auffiel (etwa ein Anfuehrungszeichen ohne Gegenstueck), mit der Zeile der
+// Datei ab 1; Text in Windows-1252, ein ganzer Satz.
+struct TLeseBefund {
+  std::size_t Zeile = 0;
+  std::string Text;
+};
+
 // Eine gelesene Tabelle. Kopf ist leer, wenn die erste Zeile schon Daten traegt.
 struct TListe {
   TKennung Kennung = TKennung::Keine;
@@ -45,6 +52,7 @@ struct TListe {
   TFelder Kopf;
   std::vector<TFelder> Zeilen;
   std::size_t Spalten = 0;  // breiteste Zeile
+  std::vector<TLeseBefund> Befunde;
 };
 
 // Was ueber die Tabelle vorgegeben ist; fehlt etwas, wird es erkannt.
