@@ -1,7 +1,9 @@
 #pragma once
 
 // Was jede Ausgabe von "wagennummer" einhalten muss, gleich welche Eingabe: keine Steuerzeichen,
-// die ein Terminal ausfuehrt, und in CSV gleich viele Felder je Zeile und keine Zelle, die eine
+// die ein Terminal ausfuehrt (in CSV-Zellen in Anfuehrungszeichen nur Zeilenumbrueche aus den
+// Zellen des Benutzers), und in CSV mindestens so viele Felder je Zeile wie im Kopf (mehr nur,
+// wo eine Zeile des Benutzers breiter ist; sie stehen hinten) und keine Zelle, die eine
 // Tabellenkalkulation als Formel liest. Gemeinsam fuer Fuzz-Ziel und Tests.
 
 #include <string>
@@ -10,10 +12,12 @@
 // Leer, wenn die Ausgabe in Ordnung ist, sonst was verletzt ist.
 inline std::string AusgabeVerstoss(std::string_view Ausgabe, bool Csv, bool Utf8)
 {
+  bool Zitat = false;
   for (std::size_t I = 0; I < Ausgabe.size(); ++I) {
     const auto B = static_cast<unsigned char>(Ausgabe[I]);
+    Zitat = Csv && (B == '"' ? !Zitat : Zitat);
     const bool CrLf = Csv && B == '\r' && I + 1 < Ausgabe.size() && Ausgabe[I + 1] == '\n';
-    if ((B < 0x20 && B != '\t' && B != '\n' && !CrLf) || B == 0x7F)
+    if ((B < 0x20 && B != '\t' && B != '\n' && !CrLf && !(Zitat && B == '\r')) || B == 0x7F)
       return "Steuerzeichen " + std::to_string(B) + " an Stelle " + std::to_string(I);
     if (Utf8 && B == 0xC2 && I + 1 < Ausgabe.size() && static_cast<unsigned char>(Ausgabe[I + 1]) < 0xA0 &&
         static_cast<unsigned char>(Ausgabe[I + 1]) >= 0x80)
@@ -55,7 +59,7 @@ inline std::string AusgabeVerstoss(std::string_view Ausgabe, bool Csv, bool Utf8
     }
     if (Kopffelder == 0)
       Kopffelder = Felder;
-    else if (Felder != Kopffelder)
+    else if (Felder < Kopffelder)
       return std::to_string(Felder) + " statt " + std::to_string(Kopffelder) + " Felder";
   }
   return {};

@@ -5,6 +5,7 @@
 #include "kommandozeile/programm.h"
 
 #include "nummer/eingabe.h"
+#include "nummer/meldung.h"
 #include "nummer/zeichensatz.h"
 
 #include <algorithm>
@@ -40,46 +41,101 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, const std::string& Zelle, TKennu
   return Auswerten(Wissen, std::move(Text), Erklaeren);
 }
 
-struct TAusgewertet {
-  TListe Tabelle;
-  std::vector<TErgebnis> Ergebnisse;
+// Die Standardeingabe in Stuecken fuer TListenStrom.
+TZerleger::TQuelle Stueckweise(std::istream& Ein)
+{
+  return [&Ein](std::string& Puffer) {
+    constexpr std::size_t Stueck = 64 * 1024;
+    const std::size_t Vorher = Puffer.size();
+    Puffer.resize(Vorher + Stueck);
+    Ein.read(Puffer.data() + Vorher, static_cast<std::streamsize>(Stueck));
+    Puffer.resize(Vorher + static_cast<std::size_t>(Ein.gcount()));
+    return Puffer.size() > Vorher;
+  };
+}
+
+// So viele verschiedene Nummern merkt sich die Doppelsuche einer Liste (etwa 80 Bytes je
+// Nummer): der Speicher bleibt unter 64 MB, wie lang die Eingabe auch ist.
+constexpr std::size_t HoechstensGemerkt = 500000;
+
+// Eine Liste Zeile fuer Zeile: gelesen, ausgewertet, Doppelte als Hinweis, Befunde des Lesens auf
+// die Fehlerausgabe. Jede Zeile geht an Jede; der Exit-Status kommt zurueck.
+class TListenLauf {
+public:
+  TListenLauf(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Fehler)
+      : FWissen(Wissen), FOptionen(Optionen), FEin(Ein), FFehler(Fehler), FStrom(Stueckweise(Ein), Vorgabe(Optionen)),
+        FDoppelte(HoechstensGemerkt)
+  {
+  }
+  const TListenStrom& Strom() const { return FStrom; }
+  std::size_t LeseBefunde() const { return FLeseBefunde; }
+  // Zeilen wie in der Tabellenkalkulation gezaehlt: ab 1, die Kopfzeile mit.
+  std::size_t Versatz() const { return FStrom.Tabelle().MitKopf ? 2 : 1; }
+
+  template <class TJede> int Alle(TJede Jede, const std::ostream& Aus)
+  {
+    if (!FStrom.Fehler().empty()) {
+      FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(FStrom.Fehler())) << "\n";
+      return StatusUnbrauchbar;
+    }
+    int Gesamt = StatusGut;
+    TFelder Zeile;
+    for (std::size_t I = 0; Aus && FStrom.Naechste(Zeile); ++I) {
+      Gesamt = std::max(Gesamt, BefundeMelden());
+      const std::string Zelle = FStrom.Tabelle().Nummernspalte < Zeile.size() ? Zeile[FStrom.Tabelle().Nummernspalte]
+                                                                              : std::string();
+      TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, FStrom.Tabelle().Kennung, FOptionen.Erklaeren);
+      TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
+      if (Doppelt.Art != TDoppelArt::Keine)
+        Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
+      Gesamt = std::max(Gesamt, Status(Ergebnis, FOptionen.Streng));
+      Jede(I, Zeile, Ergebnis);
+    }
+    Gesamt = std::max(Gesamt, BefundeMelden());
+    if (FDoppelte.Voll())
+      FFehler << "wagennummer: mehr als 500.000 verschiedene Nummern; Doppelte nur unter den ersten 500.000 "
+                 "gesucht\n";
+    if (FEin.bad()) {
+      FFehler << "wagennummer: Lesefehler\n";
+      return StatusEinAusgabe;
+    }
+    return Gesamt;
+  }
+
+private:
+  static TLeseVorgabe Vorgabe(const TOptionen& Optionen)
+  {
+    TLeseVorgabe Vorgabe;
+    Vorgabe.Spalte = Optionen.Spalte;
+    return Vorgabe;
+  }
+  // Was der Leser nicht sauber zerlegen konnte, sagt er mit der Zeile: die Liste ist dann nicht
+  // so gelesen, wie sie gemeint war (Exit-Status 2).
+  int BefundeMelden()
+  {
+    const std::vector<TLeseBefund> Befunde = FStrom.NeueBefunde();
+    FLeseBefunde += Befunde.size();
+    for (const TLeseBefund& Befund : Befunde)
+      FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(Befund.Text)) << "\n";
+    return Befunde.empty() ? StatusGut : StatusUnbrauchbar;
+  }
+
+  const TWissen& FWissen;
+  const TOptionen& FOptionen;
+  std::istream& FEin;
+  std::ostream& FFehler;
+  TListenStrom FStrom;
+  TDoppelSuche FDoppelte;
+  std::size_t FLeseBefunde = 0;
 };
 
-// Eingabe als Tabelle, jede Zeile ausgewertet und die Doppelten als Hinweis angehaengt.
-std::optional<TAusgewertet> ListeAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein,
-                                           std::ostream& Fehler, int& Fehlerstatus)
+// Zellen mit Zeichen, die Windows-1252 nicht hat: gezaehlt, damit die CSV es sagt statt still
+// '?' zu schreiben.
+bool PasstInCp1252(const std::string& Zelle, TKennung Kennung)
 {
-  const std::string Alles{std::istreambuf_iterator<char>(Ein), std::istreambuf_iterator<char>()};
-  if (Ein.bad()) {
-    Fehler << "wagennummer: Lesefehler\n";
-    Fehlerstatus = StatusEinAusgabe;
-    return std::nullopt;
-  }
-  TLeseVorgabe Vorgabe;
-  Vorgabe.Spalte = Optionen.Spalte;
-  TListenErgebnis Gelesen = ListeLesen(Alles, Vorgabe);
-  if (!Gelesen.Fehler.empty()) {
-    Fehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(Gelesen.Fehler)) << "\n";
-    Fehlerstatus = StatusUnbrauchbar;
-    return std::nullopt;
-  }
-  TAusgewertet Liste{std::move(Gelesen.Tabelle), {}};
-  const TListe& Tabelle = Liste.Tabelle;
-  std::vector<TSchluessel> Schluessel;
-  for (const TFelder& Zeile : Tabelle.Zeilen) {
-    const std::string Zelle = Tabelle.Nummernspalte < Zeile.size() ? Zeile[Tabelle.Nummernspalte] : std::string();
-    Liste.Ergebnisse.push_back(ZelleAuswerten(Wissen, Zelle, Tabelle.Kennung, Optionen.Erklaeren));
-    Schluessel.push_back(SchluesselVon(Liste.Ergebnisse.back()));
-  }
-  // Zeilen wie in der Tabellenkalkulation gezaehlt: ab 1, die Kopfzeile mit.
-  const std::size_t Versatz = Tabelle.MitKopf ? 2 : 1;
-  std::vector<TDoppelt> Doppelte = DoppelteFinden(Schluessel);
-  for (std::size_t I = 0; I < Doppelte.size(); ++I)
-    if (Doppelte[I].Art != TDoppelArt::Keine) {
-      Doppelte[I].Andere += Versatz;
-      Liste.Ergebnisse[I].Befunde.push_back({false, DoppelText(Doppelte[I])});
-    }
-  return Liste;
+  const std::u32string Zeichen = UnicodeZeichen(Zelle, Kennung);
+  return std::all_of(Zeichen.begin(), Zeichen.end(),
+                     [](char32_t Z) { return Z == U'?' || UnicodeNachCp1252(Z) != '?'; });
 }
 
 }  // namespace
@@ -91,52 +147,89 @@ TSchluessel SchluesselVon(const TErgebnis& Ergebnis)
   return {Ziffern(Ergebnis.Nummer), Ergebnis.Eingabe};
 }
 
+namespace {
+
+// Eine Zelle des Benutzers fuer die CSV: wie sie dastand, in UTF-8 mit jedem Zeichen;
+// Zeilenumbrueche und Tabulatoren bleiben (CsvFeld setzt Anfuehrungszeichen), andere
+// Steuerzeichen werden sichtbar wie ueberall in der Ausgabe von wagennummer.
+std::string BenutzerZelle(const std::string& Zelle, TKennung Kennung, bool Utf8)
+{
+  std::string Text = Utf8 ? ZelleUtf8(Zelle, Kennung) : ZelleText(Zelle, Kennung);
+  std::string Ergebnis;
+  for (std::size_t Anfang = 0; Anfang <= Text.size();) {
+    const std::size_t Ende = std::min(Text.find_first_of("\r\n", Anfang), Text.size());
+    Ergebnis += Sichtbar(std::string_view(Text).substr(Anfang, Ende - Anfang));
+    if (Ende < Text.size())
+      Ergebnis += Text[Ende];
+    Anfang = Ende + 1;
+  }
+  return CsvFeld(Ergebnis);
+}
+
+}  // namespace
+
 int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
                      std::ostream& Fehler)
 {
-  int Gesamt = StatusGut;
-  const std::optional<TAusgewertet> Liste = ListeAuswerten(Wissen, Optionen, Ein, Fehler, Gesamt);
-  if (!Liste)
-    return Gesamt;
-  const TListe& Tabelle = Liste->Tabelle;
-  const auto Text = [&](const std::string& Cp1252) { Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Cp1252) : Cp1252); };
-  // Die Spalten des Benutzers, auf die breiteste Zeile aufgefuellt, damit jede Zeile gleich
-  // viele Felder hat.
-  const auto Benutzerspalten = [&](const TFelder& Zeile, bool Kopf) {
+  TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
+  const TListe& Tabelle = Lauf.Strom().Tabelle();
+  std::size_t Ohne1252 = 0, ErsteOhne1252 = 0, ErsteBreitere = 0;
+  // Die Spalten des Benutzers vorn, auf die Breite der ersten Zeilen aufgefuellt, damit die von
+  // wagennummer in jeder Zeile an derselben Stelle stehen; was eine spaetere Zeile darueber hinaus
+  // hat, kommt hinter sie (Hinten).
+  const auto Benutzerspalten = [&](const TFelder& Zeile, bool Kopf, std::size_t Nummer, std::string* Hinten) {
     std::string Felder;
-    for (std::size_t Spalte = 0; Spalte < Tabelle.Spalten; ++Spalte) {
-      const std::string Zelle = Spalte < Zeile.size() ? ZelleText(Zeile[Spalte], Tabelle.Kennung)
-                                : Kopf                ? "Spalte " + std::to_string(Spalte + 1)
-                                                      : std::string();
-      Felder += CsvFeld(Sichtbar(Zelle)) + ";";
+    for (std::size_t Spalte = 0; Spalte < std::max(Tabelle.Spalten, Zeile.size()); ++Spalte) {
+      const bool Da = Spalte < Zeile.size();
+      if (Da && !Optionen.Utf8 && !PasstInCp1252(Zeile[Spalte], Tabelle.Kennung) && Ohne1252++ == 0)
+        ErsteOhne1252 = Nummer;
+      std::string Feld = Da     ? BenutzerZelle(Zeile[Spalte], Tabelle.Kennung, Optionen.Utf8)
+                         : Kopf ? "Spalte " + std::to_string(Spalte + 1)
+                                : std::string();
+      (Spalte < Tabelle.Spalten || !Hinten ? Felder : *Hinten) += Feld + ";";
     }
+    if (Hinten && !Hinten->empty() && ErsteBreitere == 0)
+      ErsteBreitere = Nummer;
     return Felder;
   };
-  if (Optionen.Csv) {
+  if (Optionen.Csv && Lauf.Strom().Fehler().empty()) {
     if (Optionen.Utf8)
       Aus << "\357\273\277";
-    Text(Benutzerspalten(Tabelle.Kopf, true));
+    Aus << Benutzerspalten(Tabelle.Kopf, true, 1, nullptr);
     std::ostringstream Kopf;
     TAusgabe(true, false, Kopf).Kopf();
-    Text(Kopf.str());
+    Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Kopf.str()) : Kopf.str());
   }
-  for (std::size_t I = 0; I < Tabelle.Zeilen.size() && Aus; ++I) {
-    TErgebnis Ergebnis = Liste->Ergebnisse[I];
-    Gesamt = std::max(Gesamt, Status(Ergebnis, Optionen.Streng));
-    if (Optionen.Csv) {
-      Text(Benutzerspalten(Tabelle.Zeilen[I], false));
-      TAusgabe(true, Optionen.Utf8, Aus).Schreibe(Ergebnis);
-      continue;
-    }
-    std::string Zeile;
-    for (const std::string& Zelle : Tabelle.Zeilen[I])
-      Zeile += (Zeile.empty() ? "" : " | ") + ZelleText(Zelle, Tabelle.Kennung);
-    if (Ergebnis.Meldung.empty())
-      Ergebnis.Zeilen.insert(Ergebnis.Zeilen.begin(),
-                             {"Zeile " + std::to_string(I + (Tabelle.MitKopf ? 2 : 1)), Zeile});
-    TAusgabe(false, true, Aus).Schreibe(Ergebnis);
-  }
-  return Gesamt;
+  const int Status = Lauf.Alle(
+      [&](std::size_t I, const TFelder& Zeile, TErgebnis& Ergebnis) {
+        if (Optionen.Csv) {
+          std::string Hinten;
+          Aus << Benutzerspalten(Zeile, false, I + Lauf.Versatz(), &Hinten);
+          std::ostringstream Eigene;
+          TAusgabe(true, Optionen.Utf8, Eigene).Schreibe(Ergebnis);
+          std::string Text = Eigene.str();
+          if (!Hinten.empty())
+            Text.insert(Text.size() - 2, ";" + Hinten.substr(0, Hinten.size() - 1));
+          Aus << Text;
+          return;
+        }
+        std::string Text;
+        for (const std::string& Zelle : Zeile)
+          Text += (Text.empty() ? "" : " | ") + ZelleText(Zelle, Tabelle.Kennung);
+        if (Ergebnis.Meldung.empty())
+          Ergebnis.Zeilen.insert(Ergebnis.Zeilen.begin(), {"Zeile " + std::to_string(I + Lauf.Versatz()), Text});
+        TAusgabe(false, true, Aus).Schreibe(Ergebnis);
+      },
+      Aus);
+  if (ErsteBreitere > 0)
+    Fehler << Ersetzt("wagennummer: Zeile %1 und vielleicht weitere haben mehr Spalten als die ersten; was darüber "
+                      "hinausgeht, steht hinter den Spalten von wagennummer\n",
+                      {std::to_string(ErsteBreitere)});
+  if (Ohne1252 > 0)
+    Fehler << Ersetzt("wagennummer: %1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile %2), in der "
+                      "CSV als ?; --utf8 behält sie\n",
+                      {std::to_string(Ohne1252), std::to_string(ErsteOhne1252)});
+  return Status;
 }
 
 int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
@@ -156,18 +249,23 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   std::vector<std::string> Belegt;
   for (const std::string& Nummer : Optionen.Nummern)
     Belegt.push_back(Ziffern(Auswerten(Wissen, EingabeUmsetzen(Nummer, TKennung::Keine), false).Nummer));
+  int Listenstatus = StatusGut;
   if (Optionen.Spalte) {
-    int Fehlerstatus = StatusGut;
-    const std::optional<TAusgewertet> Liste = ListeAuswerten(Wissen, Optionen, Ein, Fehler, Fehlerstatus);
-    if (!Liste)
-      return Fehlerstatus;
-    for (const TErgebnis& Ergebnis : Liste->Ergebnisse)
-      Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf);
+    TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
+    const std::ostringstream Ohne;
+    const int Status = Lauf.Alle(
+        [&](std::size_t, const TFelder&, const TErgebnis& Ergebnis) { Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf); },
+        Ohne);
+    // Eine unbekannte Spalte oder ein Lesefehler: keine Nummern. Was der Leser nur mit Befund
+    // zerlegen konnte, zaehlt trotzdem als belegt, der Exit-Status sagt es.
+    if (!Lauf.Strom().Fehler().empty() || Status == StatusEinAusgabe)
+      return Status;
+    Listenstatus = Lauf.LeseBefunde() > 0 ? StatusUnbrauchbar : StatusGut;
   }
   const std::vector<std::string> Freie = FreieNummern(Auftrag, Belegt);
   for (const std::string& Nummer : Freie)
     Aus << NummerGegliedert(Nummer) << "\n";
   if (Freie.size() < Auftrag.Anzahl)
     Fehler << "wagennummer: nur " << Freie.size() << " freie Nummern in dieser Reihe\n";
-  return Freie.size() < Auftrag.Anzahl ? StatusFalsch : StatusGut;
+  return std::max(Listenstatus, static_cast<int>(Freie.size() < Auftrag.Anzahl ? StatusFalsch : StatusGut));
 }

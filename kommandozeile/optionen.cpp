@@ -88,6 +88,8 @@ TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
       Optionen.Kennzeichen = Argument.substr(14);
     } else if (Argument == "--spalte" && I + 1 < Argumente.size()) {
       Optionen.Spalte = Argumente[++I];
+    } else if (Argument.starts_with("--spalte=")) {
+      Optionen.Spalte = Argument.substr(9);
     } else if (Argument == "--frei" && I + 2 < Argumente.size()) {
       Optionen.Frei = {Argumente[I + 1], Argumente[I + 2]};
       I += 2;

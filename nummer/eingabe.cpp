@@ -1,5 +1,7 @@
 #include "nummer/eingabe.h"
 
+#include "nummer/meldung.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -21,12 +23,21 @@ std::string Sammelhinweis(const std::vector<std::string>& Faelle, std::string_vi
   return Text + (Faelle.size() > 3 ? ", ...)" : ")");
 }
 
+// "U+202E, U+202C"
+std::string Verbunden(const std::vector<std::string>& Teile)
+{
+  std::string Text;
+  for (const std::string& Teil : Teile)
+    Text += (Text.empty() ? "" : ", ") + Teil;
+  return Text;
+}
+
 }  // namespace
 
 TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
 {
   TEingabeText Ergebnis;
-  std::vector<std::string> Ziffern, Buchstaben;
+  std::vector<std::string> Ziffern, Buchstaben, Richtung;
   std::u32string Getippt;  // je Zeichen von Text das getippte, wo ein Buchstabe ohne Akzent steht; sonst 0
   const auto Anhaengen = [&](char Byte, char32_t Wie = 0) {
     Ergebnis.Text.push_back(Byte);
@@ -38,6 +49,8 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
       continue;
     }
     const auto [Art, Ersatz] = FremdZeichen(Zeichen);
+    if (IstRichtungszeichen(Zeichen) && Richtung.size() < 3)
+      Richtung.push_back(CodepunktText(Zeichen));
     if (Art == TFremdArt::Format)
       continue;
     if (Art == TFremdArt::Anderes) {
@@ -57,6 +70,11 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
     return Ergebnis;
   }
+  if (!Richtung.empty())
+    Ergebnis.Hinweise.push_back(
+        Ersetzt("enthält unsichtbare Steuerzeichen %1 (Schreibrichtung): geprüft sind die Zeichen, wie sie "
+                "gespeichert sind, die Anzeige kann sie umstellen"_cp1252,
+                {Verbunden(Richtung)}));
   if (!Ziffern.empty())
     Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
                                               "Ziffern aus einer anderen Schrift gelesen"));

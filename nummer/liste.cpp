@@ -1,10 +1,13 @@
 #include "nummer/liste.h"
 
 #include "nummer/eingabe.h"
+#include "nummer/meldung.h"
 #include "nummer/pruefziffer.h"
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <utility>
 
 // Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
 
@@ -36,54 +39,119 @@ std::string OhneRand(std::string_view Text)
 
 }  // namespace
 
-std::vector<TFelder> Zerlegen(std::string_view Text, char Trenner)
+TZerleger::TZerleger(char Trenner, std::string Anfang, TQuelle Quelle)
+    : FTrenner(Trenner), FQuelle(std::move(Quelle)), FPuffer(std::move(Anfang))
 {
-  std::vector<TFelder> Zeilen;
-  TFelder Zeile;
-  std::string Feld;
-  bool Zitiert = false;  // das aktuelle Feld hatte Anfuehrungszeichen: auch leer zaehlt es
-  const auto FeldEnde = [&] {
-    Zeile.push_back(std::move(Feld));
-    Feld.clear();
-  };
-  const auto ZeilenEnde = [&] {
-    FeldEnde();
-    if (Zeile.size() > 1 || !Zeile.front().empty() || Zitiert)
-      Zeilen.push_back(std::move(Zeile));
-    Zeile.clear();
-    Zitiert = false;
-  };
-  std::size_t Pos = 0;
-  while (Pos < Text.size()) {
-    const char Zeichen = Text[Pos];
-    if (Zeichen == '"' && Feld.empty()) {
-      Zitiert = true;
-      for (++Pos; Pos < Text.size(); ++Pos) {
-        if (Text[Pos] == '"') {
-          if (Pos + 1 < Text.size() && Text[Pos + 1] == '"')
-            ++Pos;
-          else
-            break;
-        }
-        Feld += Text[Pos];
-      }
-      ++Pos;
-      // Was nach dem schliessenden Zeichen bis zum Trenner steht, gehoert noch zum Feld.
-      continue;
+}
+
+bool TZerleger::Da(std::size_t I)
+{
+  while (FAnfang + I >= FPuffer.size()) {
+    if (FAmEnde)
+      return false;
+    // Gelieferte Zeilen fallen weg, bevor nachgelesen wird: der Puffer haelt nur die in Arbeit.
+    FPuffer.erase(0, FAnfang);
+    FAnfang = 0;
+    FAmEnde = !FQuelle || !FQuelle(FPuffer);
+  }
+  return true;
+}
+
+// Ab dem oeffnenden Anfuehrungszeichen bei I bis hinter das schliessende. False, wenn das
+// oeffnende als Zeichen zaehlen muss (Regeln in liste.h).
+bool TZerleger::ZitatLesen(std::size_t& I, std::string& Feld, std::size_t& Umbrueche)
+{
+  std::size_t Zeilen = 0;
+  for (++I;; ++I) {
+    if (!Da(I))
+      return false;
+    const char Zeichen = Bei(I);
+    if (Zeichen == '"') {
+      if (!Da(I + 1) || Bei(I + 1) != '"')
+        break;
+      ++I;
+    } else if (Zeichen == '\n' || (Zeichen == '\r' && (!Da(I + 1) || Bei(I + 1) != '\n'))) {
+      if (++Zeilen, Feld.size() > ZitatHoechstlaenge)
+        return false;
     }
-    ++Pos;
-    if (Trenner != '\0' && Zeichen == Trenner) {
-      FeldEnde();
+    Feld += Zeichen;
+  }
+  ++I;
+  if (Zeilen > 0 && Da(I) && Bei(I) != FTrenner && Bei(I) != '\r' && Bei(I) != '\n')
+    return false;
+  Umbrueche += Zeilen;
+  return true;
+}
+
+TZerleger::TSchritt TZerleger::ZeileLesen(TFelder& Zeile, std::size_t& Umbrueche)
+{
+  Zeile.clear();
+  std::string Feld;
+  bool Zitiert = false;  // ein Feld hatte Anfuehrungszeichen: auch leer zaehlt die Zeile
+  std::size_t I = 0;
+  for (; Da(I); ++I) {
+    const char Zeichen = Bei(I);
+    if (Zeichen == '"' && Feld.empty() &&
+        std::find(FWoertlich.begin(), FWoertlich.end(), I) == FWoertlich.end()) {
+      const std::size_t Oeffnend = I;
+      if (!ZitatLesen(I, Feld, Umbrueche)) {
+        FWoertlich.push_back(Oeffnend);
+        Befunde.push_back({FZeile + Umbrueche,
+                           Ersetzt("Zeile %1: Anführungszeichen ohne Gegenstück, als Zeichen gelesen; die Zeile "
+                                   "endet am Zeilenende"_cp1252,
+                                   {std::to_string(FZeile + Umbrueche)})});
+        return TSchritt::Nochmal;
+      }
+      Zitiert = true;
+      // Was nach dem schliessenden Zeichen bis zum Trenner steht, gehoert noch zum Feld.
+      --I;
+    } else if (FTrenner != '\0' && Zeichen == FTrenner) {
+      Zeile.push_back(std::move(Feld));
+      Feld.clear();
     } else if (Zeichen == '\r' || Zeichen == '\n') {
-      if (Zeichen == '\r' && Pos < Text.size() && Text[Pos] == '\n')
-        ++Pos;
-      ZeilenEnde();
+      if (Zeichen == '\r' && Da(I + 1) && Bei(I + 1) == '\n')
+        ++I;
+      ++I;
+      ++Umbrueche;
+      break;
     } else {
       Feld += Zeichen;
     }
   }
-  if (!Feld.empty() || !Zeile.empty() || Zitiert)
-    ZeilenEnde();
+  if (I == 0 && !Da(0))
+    return TSchritt::Ende;
+  Zeile.push_back(std::move(Feld));
+  FAnfang += I;
+  if (Zeile.size() == 1 && Zeile.front().empty() && !Zitiert)
+    Zeile.clear();
+  return TSchritt::Fertig;
+}
+
+bool TZerleger::Naechste(TFelder& Zeile)
+{
+  for (;;) {
+    std::size_t Umbrueche = 0;
+    const TSchritt Schritt = ZeileLesen(Zeile, Umbrueche);
+    if (Schritt == TSchritt::Ende)
+      return false;
+    if (Schritt == TSchritt::Nochmal)
+      continue;
+    FWoertlich.clear();
+    FBegonnen = FZeile;
+    FZeile += Umbrueche;
+    if (!Zeile.empty())
+      return true;
+  }
+}
+
+std::vector<TFelder> Zerlegen(std::string_view Text, char Trenner, std::vector<TLeseBefund>* Befunde)
+{
+  TZerleger Zerleger(Trenner, std::string(Text));
+  std::vector<TFelder> Zeilen;
+  for (TFelder Zeile; Zerleger.Naechste(Zeile);)
+    Zeilen.push_back(std::move(Zeile));
+  if (Befunde)
+    *Befunde = std::move(Zerleger.Befunde);
   return Zeilen;
 }
 
@@ -114,94 +182,138 @@ bool IstNummer(std::string_view Zelle, TKennung Kennung)
 
 std::string ZelleText(const std::string& Zelle, TKennung Kennung) { return NachCp1252(Zelle, Kennung); }
 
-TListenErgebnis ListeLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe)
+std::string ZelleUtf8(const std::string& Zelle, TKennung Kennung)
 {
-  TListenErgebnis Ergebnis;
-  TListe& Tabelle = Ergebnis.Tabelle;
-  const TKennungAmAnfang Kennung = KennungAmAnfang(Bytes);
-  Bytes.remove_prefix(Kennung.Laenge);
   std::string Utf8;
-  Tabelle.Kennung = Kennung.Kennung;
-  if (Kennung.Kennung == TKennung::Utf16LE || Kennung.Kennung == TKennung::Utf16BE) {
-    Utf8 = Utf16NachUtf8(Bytes, Kennung.Kennung);
-    Bytes = Utf8;
-    Tabelle.Kennung = TKennung::Utf8;
-  }
-  Tabelle.Trenner = Vorgabe.Trenner.value_or(TrennerErkennen(Bytes));
-  Tabelle.Zeilen = Zerlegen(Bytes, Tabelle.Trenner);
-  for (const TFelder& Zeile : Tabelle.Zeilen)
-    Tabelle.Spalten = std::max(Tabelle.Spalten, Zeile.size());
+  for (const char32_t Zeichen : UnicodeZeichen(Zelle, Kennung))
+    Utf8Anhaengen(Utf8, Zeichen);
+  return Utf8;
+}
 
+namespace {
+
+// Nummernspalte nach Vorgabe oder nach den meisten Treffern in den ersten Zeilen.
+std::string SpalteWaehlen(TListe& Tabelle, const TLeseVorgabe& Vorgabe, bool& NachName)
+{
   const auto Nummer = [&](std::size_t Zeile, std::size_t Spalte) {
     return Spalte < Tabelle.Zeilen[Zeile].size() && IstNummer(Tabelle.Zeilen[Zeile][Spalte], Tabelle.Kennung);
   };
-  const std::size_t Probe = std::min(Tabelle.Zeilen.size(), ErkennungsZeilen);
-  bool NachName = false;
+  NachName = false;
   if (Vorgabe.Spalte && NurZiffern(*Vorgabe.Spalte) && Vorgabe.Spalte->size() < 6) {
     const std::size_t Spalte = std::stoul(*Vorgabe.Spalte);
-    if (Spalte == 0 || Spalte > Tabelle.Spalten) {
-      Ergebnis.Fehler = "Spalte " + *Vorgabe.Spalte + " gibt es nicht, die Liste hat " +
-                        std::to_string(Tabelle.Spalten) + (Tabelle.Spalten == 1 ? " Spalte" : " Spalten");
-      return Ergebnis;
-    }
+    if (Spalte == 0 || Spalte > Tabelle.Spalten)
+      return Ersetzt(Tabelle.Spalten == 1 ? "Spalte %1 gibt es nicht, die Liste hat %2 Spalte"
+                                          : "Spalte %1 gibt es nicht, die Liste hat %2 Spalten",
+                     {*Vorgabe.Spalte, std::to_string(Tabelle.Spalten)});
     Tabelle.Nummernspalte = Spalte - 1;
-  } else if (Vorgabe.Spalte) {
-    NachName = true;
-  } else {
-    std::size_t Beste = 0;
-    for (std::size_t Spalte = 0; Spalte < Tabelle.Spalten; ++Spalte) {
-      std::size_t Treffer = 0;
-      for (std::size_t Zeile = 0; Zeile < Probe; ++Zeile)
-        Treffer += Nummer(Zeile, Spalte);
-      if (Treffer > Beste) {
-        Beste = Treffer;
-        Tabelle.Nummernspalte = Spalte;
-      }
+    return {};
+  }
+  NachName = Vorgabe.Spalte.has_value();
+  const std::size_t Probe = std::min(Tabelle.Zeilen.size(), ErkennungsZeilen);
+  std::size_t Beste = 0;
+  for (std::size_t Spalte = 0; Spalte < Tabelle.Spalten && !NachName; ++Spalte) {
+    std::size_t Treffer = 0;
+    for (std::size_t Zeile = 0; Zeile < Probe; ++Zeile)
+      Treffer += Nummer(Zeile, Spalte);
+    if (Treffer > Beste) {
+      Beste = Treffer;
+      Tabelle.Nummernspalte = Spalte;
     }
   }
+  return {};
+}
 
+// Kopfzeile nach Vorgabe oder erkannt, bei einer Spalte nach Namen auch diese.
+std::string KopfWaehlen(TListe& Tabelle, const TLeseVorgabe& Vorgabe, bool NachName)
+{
+  const auto Nummer = [&](std::size_t Zeile) {
+    const TFelder& Felder = Tabelle.Zeilen[Zeile];
+    return Tabelle.Nummernspalte < Felder.size() && IstNummer(Felder[Tabelle.Nummernspalte], Tabelle.Kennung);
+  };
+  const std::size_t Probe = std::min(Tabelle.Zeilen.size(), ErkennungsZeilen);
   if (Vorgabe.MitKopf)
     Tabelle.MitKopf = *Vorgabe.MitKopf;
   else if (NachName)
     Tabelle.MitKopf = true;
-  else if (!Tabelle.Zeilen.empty() && !Nummer(0, Tabelle.Nummernspalte))
+  else if (!Tabelle.Zeilen.empty() && !Nummer(0))
     for (std::size_t Zeile = 1; Zeile < Probe && !Tabelle.MitKopf; ++Zeile)
-      Tabelle.MitKopf = Nummer(Zeile, Tabelle.Nummernspalte);
+      Tabelle.MitKopf = Nummer(Zeile);
   if (Tabelle.MitKopf && !Tabelle.Zeilen.empty()) {
     Tabelle.Kopf = std::move(Tabelle.Zeilen.front());
     Tabelle.Zeilen.erase(Tabelle.Zeilen.begin());
   }
-  if (NachName) {
-    const std::string Gesucht = OhneFall(OhneRand(*Vorgabe.Spalte));
-    const auto Treffer = std::find_if(Tabelle.Kopf.begin(), Tabelle.Kopf.end(), [&](const std::string& Zelle) {
-      return OhneFall(OhneRand(ZelleText(Zelle, Tabelle.Kennung))) == Gesucht;
-    });
-    if (Treffer == Tabelle.Kopf.end()) {
-      Ergebnis.Fehler = "keine Spalte „"_cp1252 + *Vorgabe.Spalte + "“ in der Kopfzeile"_cp1252;
-      return Ergebnis;
-    }
-    Tabelle.Nummernspalte = static_cast<std::size_t>(Treffer - Tabelle.Kopf.begin());
+  if (!NachName)
+    return {};
+  const std::string Gesucht = OhneFall(OhneRand(*Vorgabe.Spalte));
+  const auto Treffer = std::find_if(Tabelle.Kopf.begin(), Tabelle.Kopf.end(), [&](const std::string& Zelle) {
+    return OhneFall(OhneRand(ZelleText(Zelle, Tabelle.Kennung))) == Gesucht;
+  });
+  if (Treffer == Tabelle.Kopf.end())
+    return Ersetzt("keine Spalte „%1“ in der Kopfzeile"_cp1252, {*Vorgabe.Spalte});
+  Tabelle.Nummernspalte = static_cast<std::size_t>(Treffer - Tabelle.Kopf.begin());
+  return {};
+}
+
+}  // namespace
+
+TKennung ZeichensatzErkennen(std::string_view Anfang, std::size_t& Kennungslaenge)
+{
+  const TKennungAmAnfang Kennung = KennungAmAnfang(Anfang);
+  Kennungslaenge = Kennung.Laenge;
+  return Kennung.Kennung == TKennung::Keine ? Utf16OhneKennung(Anfang) : Kennung.Kennung;
+}
+
+std::string ErkennenAusAnfang(TListe& Tabelle, const TLeseVorgabe& Vorgabe)
+{
+  for (const TFelder& Zeile : Tabelle.Zeilen)
+    Tabelle.Spalten = std::max(Tabelle.Spalten, Zeile.size());
+  bool NachName = false;
+  std::string Fehler = SpalteWaehlen(Tabelle, Vorgabe, NachName);
+  return Fehler.empty() ? KopfWaehlen(Tabelle, Vorgabe, NachName) : Fehler;
+}
+
+TListenErgebnis ListeLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe)
+{
+  TListenErgebnis Ergebnis;
+  TListe& Tabelle = Ergebnis.Tabelle;
+  std::size_t Kennungslaenge = 0;
+  Tabelle.Kennung = ZeichensatzErkennen(Bytes, Kennungslaenge);
+  Bytes.remove_prefix(Kennungslaenge);
+  std::string Utf8;
+  if (Tabelle.Kennung == TKennung::Utf16LE || Tabelle.Kennung == TKennung::Utf16BE) {
+    Utf8 = Utf16NachUtf8(Bytes, Tabelle.Kennung);
+    Bytes = Utf8;
+    Tabelle.Kennung = TKennung::Utf8;
   }
+  Tabelle.Trenner = Vorgabe.Trenner.value_or(TrennerErkennen(Bytes));
+  Tabelle.Zeilen = Zerlegen(Bytes, Tabelle.Trenner, &Tabelle.Befunde);
+  Ergebnis.Fehler = ErkennenAusAnfang(Tabelle, Vorgabe);
   return Ergebnis;
 }
 
 TDoppelt TDoppelSuche::Anmelden(std::size_t Zeile, const TSchluessel& Schluessel)
 {
-  if (Schluessel.Zwoelf.size() != 12)
+  if (Schluessel.Zwoelf.size() != 12 || !NurZiffern(Schluessel.Zwoelf))
     return {};
-  const std::string_view Elf = std::string_view(Schluessel.Zwoelf).substr(0, 11);
+  const std::uint64_t Elf = std::stoull(Schluessel.Zwoelf.substr(0, 11));
+  const std::string Text = OhneRand(Schluessel.Text);
   const auto Gefunden = FErste.find(Elf);
   if (Gefunden == FErste.end()) {
-    FErste.emplace(std::string(Elf), TErste{Zeile, Schluessel});
+    FVoll = FVoll || FErste.size() >= FHoechstens;
+    if (!FVoll) {
+      FErste.emplace(Elf, TErste{Zeile, FTexte.size(), static_cast<std::uint32_t>(Text.size()), Schluessel.Zwoelf[11]});
+      FTexte += Text;
+    }
     return {};
   }
-  const TSchluessel& Erste = Gefunden->second.Schluessel;
+  const TErste& Erste = Gefunden->second;
   TDoppelt Doppelt;
-  Doppelt.Andere = Gefunden->second.Zeile;
-  Doppelt.AndererSchluessel = Erste;
-  Doppelt.Art = Erste.Zwoelf != Schluessel.Zwoelf                   ? TDoppelArt::AnderePruefziffer
-                : OhneRand(Erste.Text) != OhneRand(Schluessel.Text) ? TDoppelArt::AndersGeschrieben
-                                                                    : TDoppelArt::Gleich;
+  Doppelt.Andere = Erste.Zeile;
+  Doppelt.AndererSchluessel = {Schluessel.Zwoelf.substr(0, 11) + Erste.Pruefziffer,
+                               FTexte.substr(Erste.TextAnfang, Erste.TextLaenge)};
+  Doppelt.Art = Erste.Pruefziffer != Schluessel.Zwoelf[11]  ? TDoppelArt::AnderePruefziffer
+                : Doppelt.AndererSchluessel.Text != Text ? TDoppelArt::AndersGeschrieben
+                                                         : TDoppelArt::Gleich;
   return Doppelt;
 }
 
@@ -284,4 +396,83 @@ std::vector<std::string> FreieNummern(const TFreiAuftrag& Auftrag, const std::ve
     Freie.push_back(Elf + Pruefziffer(Elf));
   }
   return Freie;
+}
+
+namespace {
+
+// So viele Bytes holt der Strom auf einmal aus der Quelle.
+constexpr std::size_t StueckGroesse = 64 * 1024;
+
+bool IstUtf16(TKennung Kennung) { return Kennung == TKennung::Utf16LE || Kennung == TKennung::Utf16BE; }
+
+// Wie viele Bytes vom Anfang ganze UTF-16-Zeichen sind: gerade, ohne ein hohes Surrogat am Ende.
+std::size_t GanzeUtf16(std::string_view Bytes, TKennung Kennung)
+{
+  std::size_t Laenge = Bytes.size() & ~std::size_t{1};
+  if (Laenge >= 2) {
+    const auto Hoch = static_cast<unsigned char>(Bytes[Laenge - (Kennung == TKennung::Utf16BE ? 2 : 1)]);
+    if (Hoch >= 0xD8 && Hoch <= 0xDB)
+      Laenge -= 2;
+  }
+  return Laenge;
+}
+
+}  // namespace
+
+bool TListenStrom::Roh(std::string& Puffer)
+{
+  std::string Stueck;
+  const bool Mehr = FQuelle && FQuelle(Stueck);
+  if (!IstUtf16(FRoh)) {
+    Puffer += Stueck;
+    return Mehr || !Stueck.empty();
+  }
+  FRest += Stueck;
+  const std::size_t Ganz = Mehr ? GanzeUtf16(FRest, FRoh) : FRest.size();
+  Puffer += Utf16NachUtf8(std::string_view(FRest).substr(0, Ganz), FRoh);
+  FRest.erase(0, Ganz);
+  return Mehr || Ganz > 0;
+}
+
+TListenStrom::TListenStrom(TZerleger::TQuelle Quelle, const TLeseVorgabe& Vorgabe) : FQuelle(std::move(Quelle))
+{
+  // Der Anfang bis zur ErkennungsZeilen-ten Zeile entscheidet ueber Zeichensatz und Trenner.
+  std::string Anfang;
+  while (static_cast<std::size_t>(std::count(Anfang.begin(), Anfang.end(), '\n')) < ErkennungsZeilen &&
+         FQuelle && FQuelle(Anfang) && Anfang.size() < StueckGroesse * 16) {
+  }
+  std::size_t Kennungslaenge = 0;
+  FRoh = ZeichensatzErkennen(Anfang, Kennungslaenge);
+  FTabelle.Kennung = IstUtf16(FRoh) ? TKennung::Utf8 : FRoh;
+  std::string Text = Anfang.substr(Kennungslaenge);
+  if (IstUtf16(FRoh)) {
+    FRest = std::move(Text);
+    const std::size_t Ganz = GanzeUtf16(FRest, FRoh);
+    Text = Utf16NachUtf8(std::string_view(FRest).substr(0, Ganz), FRoh);
+    FRest.erase(0, Ganz);
+  }
+  FTabelle.Trenner = Vorgabe.Trenner.value_or(TrennerErkennen(Text));
+  FZerleger.emplace(FTabelle.Trenner, std::move(Text), [this](std::string& Puffer) { return Roh(Puffer); });
+  for (TFelder Zeile; FTabelle.Zeilen.size() < ErkennungsZeilen && FZerleger->Naechste(Zeile);)
+    FTabelle.Zeilen.push_back(std::move(Zeile));
+  FFehler = ErkennenAusAnfang(FTabelle, Vorgabe);
+}
+
+bool TListenStrom::Naechste(TFelder& Zeile)
+{
+  if (FGeholt < FTabelle.Zeilen.size()) {
+    Zeile = std::move(FTabelle.Zeilen[FGeholt++]);
+    if (FGeholt == FTabelle.Zeilen.size())
+      FTabelle.Zeilen.clear();
+    return true;
+  }
+  FGeholt = 0;
+  return FZerleger->Naechste(Zeile);
+}
+
+std::vector<TLeseBefund> TListenStrom::NeueBefunde()
+{
+  std::vector<TLeseBefund> Neue = std::move(FZerleger->Befunde);
+  FZerleger->Befunde.clear();
+  return Neue;
 }

@@ -192,6 +192,29 @@ TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
   return {TKennung::Keine, 0};
 }
 
+TKennung Utf16OhneKennung(std::string_view Anfang)
+{
+  constexpr std::size_t Probe = 4096;
+  const std::size_t Einheiten = std::min(Anfang.size(), Probe) / 2;
+  std::size_t NullHinten = 0, NullVorn = 0;  // Byte 2 bzw. Byte 1 der Einheit null, das andere nicht
+  for (std::size_t I = 0; I < Einheiten; ++I) {
+    const bool Erstes = Anfang[2 * I] == '\0', Zweites = Anfang[2 * I + 1] == '\0';
+    NullHinten += Zweites && !Erstes;
+    NullVorn += Erstes && !Zweites;
+  }
+  if (Einheiten >= 2 && NullHinten * 2 > Einheiten && NullVorn == 0)
+    return TKennung::Utf16LE;
+  if (Einheiten >= 2 && NullVorn * 2 > Einheiten && NullHinten == 0)
+    return TKennung::Utf16BE;
+  return TKennung::Keine;
+}
+
+bool IstRichtungszeichen(char32_t Zeichen)
+{
+  return Zeichen == 0x061C || Zeichen == 0x200E || Zeichen == 0x200F || (Zeichen >= 0x202A && Zeichen <= 0x202E) ||
+         (Zeichen >= 0x2066 && Zeichen <= 0x2069);
+}
+
 std::string NachCp1252(std::string Bytes, TKennung Kennung)
 {
   switch (Kennung) {

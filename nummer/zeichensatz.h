@@ -67,6 +67,15 @@ struct TKennungAmAnfang {
 };
 TKennungAmAnfang KennungAmAnfang(std::string_view Anfang);
 
+// UTF-16 ohne Kennung, wie manche Programme Listen speichern: in den ersten 4 KiB ist bei mehr
+// als der Haelfte der Zeichen ein Byte null und das andere nicht (lateinische Buchstaben und
+// Ziffern), und nie das Byte der anderen Stelle. Sonst Keine.
+TKennung Utf16OhneKennung(std::string_view Anfang);
+
+// Steuerzeichen der Schreibrichtung (U+061C, U+200E, U+200F, U+202A..U+202E, U+2066..U+2069):
+// unsichtbar, drehen aber die Anzeige einer Nummer um.
+bool IstRichtungszeichen(char32_t Zeichen);
+
 // Bytes nach der Kennung in Windows-1252: mit Kennung umgesetzt, ohne Kennung nur gueltiges
 // UTF-8 mit Mehrbyte-Zeichen (ein heutiger Editor), alles andere gilt schon als Windows-1252.
 // Dieselbe Regel fuer Wagen.ebb (als Ganzes) und fuer Nummernlisten (je Zeile). Was nicht

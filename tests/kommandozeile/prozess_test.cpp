@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -102,6 +103,61 @@ TEST(Grenzen, RiesigeZeileBrauchtKaumSpeicher)
   EXPECT_EQ(Wagennummer({"--daten=" TANDRIX_DATEN "/Wagen.ebb"}, Ein, Aus, Fehler), StatusUnbrauchbar);
   EXPECT_LT(HoechsterSpeicherKiB() - Vorher, 16384);  // KiB, mit Datendatei und Sanitizer-Aufschlag
   EXPECT_LT(Aus.str().size(), 200u) << Aus.str();
+}
+
+// Eine Sammlung als CSV, Zeile fuer Zeile erzeugt: je Zeile eine andere Nummer der Reihe
+// 31 80 6652 (wie tests/daten/anschriften.csv, Fals der DB) und eine lange Bemerkung.
+class TSammlung : public std::streambuf {
+public:
+  explicit TSammlung(std::size_t Zeilen) : FRest(Zeilen) {}
+
+private:
+  int_type underflow() override
+  {
+    if (FRest == 0)
+      return traits_type::eof();
+    const std::size_t Nummer = FRest--;
+    FZeile = "Roco " + std::to_string(Nummer) + ";31 80 6652 " + std::to_string(100 + Nummer % 900) + "-" +
+             std::to_string(Nummer % 10) + ";" + std::string(2000, 'x') + "\r\n";
+    setg(FZeile.data(), FZeile.data(), FZeile.data() + FZeile.size());
+    return FZeile.front();
+  }
+  std::size_t FRest;
+  std::string FZeile;
+};
+
+// Zaehlt Zeilenenden und vergisst den Rest.
+class TZeilenzaehler : public std::streambuf {
+public:
+  std::size_t Zeilen = 0;
+
+private:
+  int_type overflow(int_type Zeichen) override
+  {
+    Zeilen += Zeichen == '\n';
+    return traits_type::not_eof(Zeichen);
+  }
+  std::streamsize xsputn(const char* Text, std::streamsize Anzahl) override
+  {
+    Zeilen += static_cast<std::size_t>(std::count(Text, Text + Anzahl, '\n'));
+    return Anzahl;
+  }
+};
+
+TEST(Grenzen, LangeTabelleBrauchtFestenSpeicher)
+{
+  constexpr std::size_t Zeilen = 100000;  // gut 200 MB
+  TSammlung Quelle(Zeilen);
+  std::istream Ein(&Quelle);
+  TZeilenzaehler Zaehler;
+  std::ostream Aus(&Zaehler);
+  std::ostringstream Fehler;
+  const long Vorher = HoechsterSpeicherKiB();
+  EXPECT_EQ(Wagennummer({"--daten=" TANDRIX_DATEN "/Wagen.ebb", "--spalte", "2", "--csv"}, Ein, Aus, Fehler),
+            StatusFalsch)
+      << Fehler.str();
+  EXPECT_LT(HoechsterSpeicherKiB() - Vorher, 65536);  // KiB
+  EXPECT_EQ(Zaehler.Zeilen, Zeilen + 1);  // jede Zeile und der Kopf
 }
 
 }  // namespace

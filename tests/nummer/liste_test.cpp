@@ -46,7 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
         TZerlegenFall{
             "UmbruchInZelle", "\"Lok\nFoto\";" + Lok + "\r" + Eanos + ";x", ';', {{"Lok\nFoto", Lok}, {Eanos, "x"}}},
         TZerlegenFall{"LeereZeilenUndLeereFelder", "\n\n" + Eanos + ";;\n\r\n;\n", ';', {{Eanos, "", ""}, {"", ""}}},
-        TZerlegenFall{"OffeneAnfuehrungBisZumEnde", "a;\"" + Eanos + "\nb", ';', {{"a", Eanos + "\nb"}}},
+        // Ein Anfuehrungszeichen ohne Gegenstueck zaehlt als Zeichen, statt den Rest zu verschlucken.
+        TZerlegenFall{"OffeneAnfuehrungZaehltAlsZeichen", "a;\"" + Eanos + "\nb", ';', {{"a", "\"" + Eanos}, {"b"}}},
+        // Hinter dem schliessenden eines Feldes ueber zwei Zeilen steht kein Trenner: kein Feld.
+        TZerlegenFall{"UeberZeilenOhneTrennerDahinter",
+                      "\"x;1\n\"y\";2\n",
+                      ';',
+                      {{"\"x", "1"}, {"y", "2"}}},
         TZerlegenFall{"OhneTrennerJedeZeileEineZelle", Eanos + ";1\n" + Lok, '\0', {{Eanos + ";1"}, {Lok}}}),
     [](const testing::TestParamInfo<TZerlegenFall>& Info) { return std::string(Info.param.Name); });
 
