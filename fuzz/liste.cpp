@@ -18,6 +18,29 @@
 #include <string_view>
 #include <vector>
 
+namespace {
+
+// Jedes Byte der Eingabe steht in einer Zelle, ausser Trennern, Zeilenenden und
+// Anfuehrungszeichen (die Gliederung); gezaehlt ohne diese auf beiden Seiten.
+bool VollstaendigGelesen(std::string_view Eingabe, const TListe& Liste)
+{
+  const auto Inhalt = [&](std::string_view Text) {
+    std::size_t Anzahl = 0;
+    for (const char Z : Text)
+      Anzahl += Z != '"' && Z != '\r' && Z != '\n' && (Liste.Trenner == '\0' || Z != Liste.Trenner);
+    return Anzahl;
+  };
+  std::size_t InZellen = 0;
+  for (const std::string& Zelle : Liste.Kopf)
+    InZellen += Inhalt(Zelle);
+  for (const TFelder& Zeile : Liste.Zeilen)
+    for (const std::string& Zelle : Zeile)
+      InZellen += Inhalt(Zelle);
+  return InZellen == Inhalt(Eingabe);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
   if (Groesse == 0)
@@ -32,6 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Gro
     Vorgabe.Trenner = std::string_view("\t;,|")[(Art >> 3) & 3];
   const TListenErgebnis Gelesen = ListeLesen(Rest, Vorgabe);
   const TListe& Liste = Gelesen.Tabelle;
+  if (Gelesen.Fehler.empty() && Liste.Kennung != TKennung::Utf8 && Liste.Kennung != TKennung::Utf16LE &&
+      Liste.Kennung != TKennung::Utf16BE && !VollstaendigGelesen(Rest, Liste))
+    __builtin_trap();
   if (Gelesen.Fehler.empty()) {
     if (Liste.Spalten > 0 && Liste.Nummernspalte >= Liste.Spalten)
       __builtin_trap();

@@ -63,7 +63,11 @@ constexpr std::size_t HoechstensGemerkt = 500000;
 class TListenLauf {
 public:
   TListenLauf(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Fehler)
-      : FWissen(Wissen), FOptionen(Optionen), FEin(Ein), FFehler(Fehler), FStrom(Stueckweise(Ein), Vorgabe(Optionen)),
+      : FWissen(Wissen),
+        FOptionen(Optionen),
+        FEin(Ein),
+        FFehler(Fehler),
+        FStrom(Stueckweise(Ein), Vorgabe(Optionen)),
         FDoppelte(HoechstensGemerkt)
   {
   }
@@ -72,7 +76,8 @@ public:
   // Zeilen wie in der Tabellenkalkulation gezaehlt: ab 1, die Kopfzeile mit.
   std::size_t Versatz() const { return FStrom.Tabelle().MitKopf ? 2 : 1; }
 
-  template <class TJede> int Alle(TJede Jede, const std::ostream& Aus)
+  template <class TJede>
+  int Alle(TJede Jede, const std::ostream& Aus)
   {
     if (!FStrom.Fehler().empty()) {
       FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(FStrom.Fehler())) << "\n";
@@ -82,8 +87,8 @@ public:
     TFelder Zeile;
     for (std::size_t I = 0; Aus && FStrom.Naechste(Zeile); ++I) {
       Gesamt = std::max(Gesamt, BefundeMelden());
-      const std::string Zelle = FStrom.Tabelle().Nummernspalte < Zeile.size() ? Zeile[FStrom.Tabelle().Nummernspalte]
-                                                                              : std::string();
+      const std::string Zelle =
+          FStrom.Tabelle().Nummernspalte < Zeile.size() ? Zeile[FStrom.Tabelle().Nummernspalte] : std::string();
       TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, FStrom.Tabelle().Kennung, FOptionen.Erklaeren);
       TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
       if (Doppelt.Art != TDoppelArt::Keine)
@@ -93,8 +98,8 @@ public:
     }
     Gesamt = std::max(Gesamt, BefundeMelden());
     if (FDoppelte.Voll())
-      FFehler << "wagennummer: mehr als 500.000 verschiedene Nummern; Doppelte nur unter den ersten 500.000 "
-                 "gesucht\n";
+      FFehler << Ersetzt("wagennummer: mehr als %1 verschiedene Nummern; Doppelte nur unter den ersten %1 gesucht\n",
+                         {std::to_string(HoechstensGemerkt)});
     if (FEin.bad()) {
       FFehler << "wagennummer: Lesefehler\n";
       return StatusEinAusgabe;
@@ -151,19 +156,23 @@ namespace {
 
 // Eine Zelle des Benutzers fuer die CSV: wie sie dastand, in UTF-8 mit jedem Zeichen;
 // Zeilenumbrueche und Tabulatoren bleiben (CsvFeld setzt Anfuehrungszeichen), andere
-// Steuerzeichen werden sichtbar wie ueberall in der Ausgabe von wagennummer.
+// Steuerzeichen werden sichtbar wie ueberall in der Ausgabe von wagennummer (Sichtbar).
 std::string BenutzerZelle(const std::string& Zelle, TKennung Kennung, bool Utf8)
 {
-  std::string Text = Utf8 ? ZelleUtf8(Zelle, Kennung) : ZelleText(Zelle, Kennung);
-  std::string Ergebnis;
-  for (std::size_t Anfang = 0; Anfang <= Text.size();) {
-    const std::size_t Ende = std::min(Text.find_first_of("\r\n", Anfang), Text.size());
-    Ergebnis += Sichtbar(std::string_view(Text).substr(Anfang, Ende - Anfang));
-    if (Ende < Text.size())
-      Ergebnis += Text[Ende];
-    Anfang = Ende + 1;
+  std::string Text;
+  for (const char32_t Zeichen : UnicodeZeichen(Zelle, Kennung)) {
+    if ((Zeichen < 0x20 && Zeichen != U'\t' && Zeichen != U'\r' && Zeichen != U'\n') || Zeichen == 0x7F) {
+      Text += '^';
+      Text += static_cast<char>(Zeichen ^ 0x40);
+    } else if (Zeichen >= 0x80 && Zeichen < 0xA0) {
+      Text += '?';
+    } else if (Utf8) {
+      Utf8Anhaengen(Text, Zeichen);
+    } else {
+      Text += UnicodeNachCp1252(Zeichen);
+    }
   }
-  return CsvFeld(Ergebnis);
+  return CsvFeld(Text);
 }
 
 }  // namespace
@@ -222,13 +231,15 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
       },
       Aus);
   if (ErsteBreitere > 0)
-    Fehler << Ersetzt("wagennummer: Zeile %1 und vielleicht weitere haben mehr Spalten als die ersten; was darüber "
-                      "hinausgeht, steht hinter den Spalten von wagennummer\n",
-                      {std::to_string(ErsteBreitere)});
+    Fehler << Ersetzt(
+        "wagennummer: Zeile %1 und vielleicht weitere haben mehr Spalten als die ersten; was darüber "
+        "hinausgeht, steht hinter den Spalten von wagennummer\n",
+        {std::to_string(ErsteBreitere)});
   if (Ohne1252 > 0)
-    Fehler << Ersetzt("wagennummer: %1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile %2), in der "
-                      "CSV als ?; --utf8 behält sie\n",
-                      {std::to_string(Ohne1252), std::to_string(ErsteOhne1252)});
+    Fehler << Ersetzt(
+        "wagennummer: %1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile %2), in der "
+        "CSV als ?; --utf8 behält sie\n",
+        {std::to_string(Ohne1252), std::to_string(ErsteOhne1252)});
   return Status;
 }
 
@@ -253,9 +264,9 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   if (Optionen.Spalte) {
     TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
     const std::ostringstream Ohne;
-    const int Status = Lauf.Alle(
-        [&](std::size_t, const TFelder&, const TErgebnis& Ergebnis) { Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf); },
-        Ohne);
+    const int Status = Lauf.Alle([&](std::size_t, const TFelder&,
+                                     const TErgebnis& Ergebnis) { Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf); },
+                                 Ohne);
     // Eine unbekannte Spalte oder ein Lesefehler: keine Nummern. Was der Leser nur mit Befund
     // zerlegen konnte, zaehlt trotzdem als belegt, der Exit-Status sagt es.
     if (!Lauf.Strom().Fehler().empty() || Status == StatusEinAusgabe)

@@ -91,15 +91,14 @@ TZerleger::TSchritt TZerleger::ZeileLesen(TFelder& Zeile, std::size_t& Umbrueche
   std::size_t I = 0;
   for (; Da(I); ++I) {
     const char Zeichen = Bei(I);
-    if (Zeichen == '"' && Feld.empty() &&
-        std::find(FWoertlich.begin(), FWoertlich.end(), I) == FWoertlich.end()) {
+    if (Zeichen == '"' && Feld.empty() && std::find(FWoertlich.begin(), FWoertlich.end(), I) == FWoertlich.end()) {
       const std::size_t Oeffnend = I;
       if (!ZitatLesen(I, Feld, Umbrueche)) {
         FWoertlich.push_back(Oeffnend);
-        Befunde.push_back({FZeile + Umbrueche,
-                           Ersetzt("Zeile %1: Anführungszeichen ohne Gegenstück, als Zeichen gelesen; die Zeile "
-                                   "endet am Zeilenende"_cp1252,
-                                   {std::to_string(FZeile + Umbrueche)})});
+        Befunde.push_back(
+            {FZeile + Umbrueche, Ersetzt("Zeile %1: Anführungszeichen ohne Gegenstück, als Zeichen gelesen; die Zeile "
+                                         "endet am Zeilenende"_cp1252,
+                                         {std::to_string(FZeile + Umbrueche)})});
         return TSchritt::Nochmal;
       }
       Zitiert = true;
@@ -311,9 +310,9 @@ TDoppelt TDoppelSuche::Anmelden(std::size_t Zeile, const TSchluessel& Schluessel
   Doppelt.Andere = Erste.Zeile;
   Doppelt.AndererSchluessel = {Schluessel.Zwoelf.substr(0, 11) + Erste.Pruefziffer,
                                FTexte.substr(Erste.TextAnfang, Erste.TextLaenge)};
-  Doppelt.Art = Erste.Pruefziffer != Schluessel.Zwoelf[11]  ? TDoppelArt::AnderePruefziffer
-                : Doppelt.AndererSchluessel.Text != Text ? TDoppelArt::AndersGeschrieben
-                                                         : TDoppelArt::Gleich;
+  Doppelt.Art = Erste.Pruefziffer != Schluessel.Zwoelf[11] ? TDoppelArt::AnderePruefziffer
+                : Doppelt.AndererSchluessel.Text != Text   ? TDoppelArt::AndersGeschrieben
+                                                           : TDoppelArt::Gleich;
   return Doppelt;
 }
 
@@ -438,8 +437,8 @@ TListenStrom::TListenStrom(TZerleger::TQuelle Quelle, const TLeseVorgabe& Vorgab
 {
   // Der Anfang bis zur ErkennungsZeilen-ten Zeile entscheidet ueber Zeichensatz und Trenner.
   std::string Anfang;
-  while (static_cast<std::size_t>(std::count(Anfang.begin(), Anfang.end(), '\n')) < ErkennungsZeilen &&
-         FQuelle && FQuelle(Anfang) && Anfang.size() < StueckGroesse * 16) {
+  while (static_cast<std::size_t>(std::count(Anfang.begin(), Anfang.end(), '\n')) < ErkennungsZeilen && FQuelle &&
+         FQuelle(Anfang) && Anfang.size() < StueckGroesse * 16) {
   }
   std::size_t Kennungslaenge = 0;
   FRoh = ZeichensatzErkennen(Anfang, Kennungslaenge);

@@ -3,12 +3,12 @@
 #include "nummer/zeichensatz.h"
 
 #include <cstddef>
-#include <functional>
 #include <cstdint>
-#include <unordered_map>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Listen, wie Tabellenkalkulationen sie kopieren oder speichern, fuer "wagennummer --spalte" und
@@ -71,10 +71,10 @@ private:
   char FTrenner;
   TQuelle FQuelle;
   std::string FPuffer;
-  std::size_t FAnfang = 0;         // Beginn der Zeile in Arbeit im Puffer
-  bool FAmEnde = false;            // die Quelle gibt nichts mehr
-  std::size_t FZeile = 1;          // Zeile der Datei am Beginn der Zeile in Arbeit
-  std::size_t FBegonnen = 0;       // Zeile der Datei der zuletzt gelieferten
+  std::size_t FAnfang = 0;              // Beginn der Zeile in Arbeit im Puffer
+  bool FAmEnde = false;                 // die Quelle gibt nichts mehr
+  std::size_t FZeile = 1;               // Zeile der Datei am Beginn der Zeile in Arbeit
+  std::size_t FBegonnen = 0;            // Zeile der Datei der zuletzt gelieferten
   std::vector<std::size_t> FWoertlich;  // Anfuehrungszeichen der Zeile in Arbeit, die als Zeichen zaehlen
 };
 

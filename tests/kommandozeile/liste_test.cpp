@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -66,6 +67,81 @@ TEST(Spalte, TabelleNenntZeileUndUnbekannteSpalte)
   EXPECT_EQ(Falsch.Status, 2);
   EXPECT_NE(Falsch.Fehler.find("keine Spalte"), std::string::npos);
 }
+
+// Was die Tabelle des Benutzers hat, steht in der CSV wieder so da, oder es wird gesagt.
+struct TTreueFall {
+  const char* Name;
+  std::vector<std::string> Argumente;
+  std::string Eingabe;  // UTF-8
+  int Status;
+  std::string InAusgabe;  // Bytes der Ausgabe
+  std::string InFehler;   // UTF-8, leer: keine Meldung
+};
+
+class Treue : public testing::TestWithParam<TTreueFall> {};
+
+TEST_P(Treue, NichtsVerlorenOhneEinWort)
+{
+  const TTreueFall& Fall = GetParam();
+  const TLauf Lauf = Starte(Fall.Argumente, Fall.Eingabe);
+  EXPECT_EQ(Lauf.Status, Fall.Status) << Lauf.Fehler;
+  EXPECT_NE(Lauf.Aus.find(Fall.InAusgabe), std::string::npos) << Lauf.Aus;
+  if (Fall.InFehler.empty())
+    EXPECT_EQ(Lauf.Fehler, "");
+  else
+    EXPECT_NE(Lauf.Fehler.find(Fall.InFehler), std::string::npos) << Lauf.Fehler;
+  const bool Csv = std::find(Fall.Argumente.begin(), Fall.Argumente.end(), "--csv") != Fall.Argumente.end();
+  const bool Utf8 = std::find(Fall.Argumente.begin(), Fall.Argumente.end(), "--utf8") != Fall.Argumente.end();
+  EXPECT_EQ(AusgabeVerstoss(Lauf.Aus, Csv, Utf8 || !Csv), "");
+}
+
+// Nummern aus tests/daten/anschriften.csv (Quellen dort): Fals der DB, Eanos-x.
+const std::string Kopf = "Halter;Nummer;Bemerkung\r\n";
+INSTANTIATE_TEST_SUITE_P(
+    Spalte, Treue,
+    testing::Values(
+        // Ein vergessenes Anfuehrungszeichen in Zeile 3: die Zeilen danach werden trotzdem geprueft.
+        TTreueFall{"OffenesAnfuehrungszeichen",
+                   {"--spalte", "Nummer", "--csv"},
+                   Kopf + "DB;31 80 6652 003-8;a\r\nDB;\"31 80 537 7 614-8;b\r\nDB;31 80 537 7 614-8;c\r\n",
+                   2,
+                   "DB;31 80 537 7 614-8;c;31 80 537 7 614-8;31 80 5377 614-8;8;8;korrekt",
+                   "Zeile 3: Anführungszeichen ohne Gegenstück"},
+        TTreueFall{"Utf8BehaeltZeichen",
+                   {"--spalte=2", "--csv", "--utf8"},
+                   Kopf + "ČD Cargo Łódź;31 80 6652 003-8;x\r\n",
+                   0,
+                   "ČD Cargo Łódź;31 80 6652 003-8;x;",
+                   ""},
+        TTreueFall{"Windows1252SagtEsStattStill",
+                   {"--spalte", "2", "--csv"},
+                   Kopf + "ČD Cargo Łódź;31 80 6652 003-8;x\r\n",
+                   0,
+                   "?D Cargo ?\xF3"
+                   "d?;",
+                   "1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile 2)"},
+        // Alt+Eingabe in einer Zelle: der Umbruch bleibt, in Anfuehrungszeichen.
+        TTreueFall{"UmbruchInZelleBleibt",
+                   {"--spalte", "2", "--csv", "--utf8"},
+                   Kopf + "DB;31 80 6652 003-8;\"Foto\nRoco\"\r\n",
+                   0,
+                   ";\"Foto\nRoco\";",
+                   ""},
+        TTreueFall{"Utf16OhneKennung",
+                   {"--spalte", "Nummer", "--csv"},
+                   std::string("N\0r\0;\0N\0u\0m\0m\0e\0r\0\n\0"
+                               "1\0;\0"
+                               "3\0001\0"
+                               "8\0000\0"
+                               "6\0006\0"
+                               "5\0002\0"
+                               "0\0000\0"
+                               "3\0008\0\n\0",
+                               50),
+                   0,
+                   "1;318066520038;",
+                   ""}),
+    [](const testing::TestParamInfo<TTreueFall>& Info) { return std::string(Info.param.Name); });
 
 // Ohne --spalte: jede Zeile, deren 11 Ziffern schon vorkamen, verweist auf die erste.
 TEST(Liste, DoppelteNennenDieFruehereZeile)

@@ -157,7 +157,7 @@ TEST(Grenzen, LangeTabelleBrauchtFestenSpeicher)
             StatusFalsch)
       << Fehler.str();
   EXPECT_LT(HoechsterSpeicherKiB() - Vorher, 65536);  // KiB
-  EXPECT_EQ(Zaehler.Zeilen, Zeilen + 1);  // jede Zeile und der Kopf
+  EXPECT_EQ(Zaehler.Zeilen, Zeilen + 1);              // jede Zeile und der Kopf
 }
 
 }  // namespace

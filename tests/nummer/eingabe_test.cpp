@@ -97,6 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         TUnicode{"GeschuetzterBindestrich", "31 80 6652 003\u20118", "318066520038", ""},
         TUnicode{"WeicherTrennstrich", "31 80 6652 003\u00ad8", "318066520038", ""},
         TUnicode{"BreiteNullUndKennung", "\ufeff31 80 6652 003-8\u200b", "318066520038", ""},
+        // Rechts-nach-links-Umschaltung: angezeigt "31 80 6652 008-3", gespeichert "… 003-8".
+        TUnicode{"Richtungsumkehr", "31 80 6652 \u202e003-8\u202c", "318066520038",
+                 "enthält unsichtbare Steuerzeichen U+202E, U+202C (Schreibrichtung)"},
+        TUnicode{"Richtungsmarke", "\u200f31 80 6652 003-8", "318066520038",
+                 "enthält unsichtbare Steuerzeichen U+200F"},
         TUnicode{"Hacek", "CZ-ČD 50 54 29-29 010-7", "505429290107",
                  "ein Buchstabe ohne Akzent gelesen (U+010C als C)"},
         TUnicode{"Fragezeichen", "31 80 6652 ??3-8", "31806652??38", ""},

@@ -49,12 +49,74 @@ INSTANTIATE_TEST_SUITE_P(
         // Ein Anfuehrungszeichen ohne Gegenstueck zaehlt als Zeichen, statt den Rest zu verschlucken.
         TZerlegenFall{"OffeneAnfuehrungZaehltAlsZeichen", "a;\"" + Eanos + "\nb", ';', {{"a", "\"" + Eanos}, {"b"}}},
         // Hinter dem schliessenden eines Feldes ueber zwei Zeilen steht kein Trenner: kein Feld.
-        TZerlegenFall{"UeberZeilenOhneTrennerDahinter",
-                      "\"x;1\n\"y\";2\n",
-                      ';',
-                      {{"\"x", "1"}, {"y", "2"}}},
+        TZerlegenFall{"UeberZeilenOhneTrennerDahinter", "\"x;1\n\"y\";2\n", ';', {{"\"x", "1"}, {"y", "2"}}},
         TZerlegenFall{"OhneTrennerJedeZeileEineZelle", Eanos + ";1\n" + Lok, '\0', {{Eanos + ";1"}, {Lok}}}),
     [](const testing::TestParamInfo<TZerlegenFall>& Info) { return std::string(Info.param.Name); });
+
+// Was der Leser nicht sauber zerlegen kann, nennt er mit der Zeile der Datei und liest weiter.
+struct TBefundFall {
+  const char* Name;
+  std::string Text;
+  std::vector<std::size_t> Zeilen;  // der Befunde
+  std::size_t Tabellenzeilen;
+};
+
+class Befunde : public testing::TestWithParam<TBefundFall> {};
+
+TEST_P(Befunde, NennenDieZeileUndVerlierenNichts)
+{
+  std::vector<TLeseBefund> Gefunden;
+  const std::vector<TFelder> Zeilen = ::Zerlegen(GetParam().Text, ';', &Gefunden);
+  std::vector<std::size_t> Nummern;
+  for (const TLeseBefund& Befund : Gefunden) {
+    Nummern.push_back(Befund.Zeile);
+    EXPECT_EQ(Befund.Text.rfind("Zeile " + std::to_string(Befund.Zeile) + ": ", 0), 0u) << Befund.Text;
+  }
+  EXPECT_EQ(Nummern, GetParam().Zeilen);
+  EXPECT_EQ(Zeilen.size(), GetParam().Tabellenzeilen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Liste, Befunde,
+    testing::Values(TBefundFall{"Sauber", "a;\"x\ny\"\n" + Eanos + ";b\n", {}, 2},
+                    // Der Fall aus dem Alltag: ein vergessenes Anfuehrungszeichen in Zeile 3 von 5.
+                    TBefundFall{"OffenInZeile3", "1;" + Eanos + "\n\n2;\"" + Lok + "\n3;" + Roco + "\n4;x\n", {3}, 4},
+                    TBefundFall{"DreiOffene", "\"a\n\"b\nc;\"d", {1, 2, 3}, 3},
+                    TBefundFall{"NachUmbruchInZelle", "\"a\nb\";1\n\"c;2\n", {3}, 2},
+                    // Ein Feld ueber Zeilen, laenger als eine Zelle sein kann: kein Feld.
+                    TBefundFall{
+                        "ZuLangUeberZeilen", "\"a\n" + std::string(ZitatHoechstlaenge, 'x') + "\n\"\n", {1, 3}, 3}),
+    [](const testing::TestParamInfo<TBefundFall>& Info) { return std::string(Info.param.Name); });
+
+// Stueckweise gelesen (auch Byte fuer Byte, UTF-16 mitten im Zeichen geteilt) kommt dasselbe
+// heraus wie am Stueck.
+TEST(Strom, StueckweiseWieAmStueck)
+{
+  const std::string Utf16Paar = "\xFF\xFEN\0r\0\t\0\x3D\xD8\x00\xDE\n\0" + std::string("3\0001\0\t\0x\0\n\0");
+  for (const std::string& Text :
+       {std::string("Nummer;Bem\n" + Eanos + ";\"a\nb\"\n" + Lok + ";\"offen\n" + Roco + ";c\n"), Utf16Paar,
+        std::string("\xEF\xBB\xBF" + Eanos + "\n" + Lok)}) {
+    const TListenErgebnis AmStueck = ListeLesen(Text);
+    for (const std::size_t Stueck : {std::size_t{1}, std::size_t{3}, Text.size()}) {
+      std::size_t Pos = 0;
+      TListenStrom Strom(
+          [&](std::string& Puffer) {
+            if (Pos >= Text.size())
+              return false;
+            Puffer.append(Text.substr(Pos, Stueck));
+            Pos += Stueck;
+            return true;
+          },
+          {});
+      std::vector<TFelder> Zeilen;
+      for (TFelder Zeile; Strom.Naechste(Zeile);)
+        Zeilen.push_back(Zeile);
+      EXPECT_EQ(Zeilen, AmStueck.Tabelle.Zeilen) << Stueck;
+      EXPECT_EQ(Strom.Tabelle().Kopf, AmStueck.Tabelle.Kopf) << Stueck;
+      EXPECT_EQ(Strom.NeueBefunde().size(), AmStueck.Tabelle.Befunde.size()) << Stueck;
+    }
+  }
+}
 
 struct TLeseFall {
   const char* Name;
@@ -114,6 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                   true, 0, 1, Eanos},
         TLeseFall{"Utf16VonPowerShell", Utf16LE("Nummer\tx\r\n" + Eanos + "\t1\r\n"), nullptr, -1, '\t', true, 0, 1,
                   Eanos},
+        // Manche Programme speichern UTF-16 ohne Kennung.
+        TLeseFall{"Utf16OhneKennung", Utf16LE("Nummer\tx\r\n" + Eanos + "\t1\r\n").substr(2), nullptr, -1, '\t', true,
+                  0, 1, Eanos},
         TLeseFall{"SpalteNachName", "Nr;Wagen;Nummer\n1;" + Eanos + ";" + Lok + "\n", "nummer", -1, ';', true, 2, 1,
                   Lok},
         TLeseFall{"SpalteNachZahlUndKopfVorgegeben", Eanos + ";" + Lok + "\n", "2", 0, ';', false, 1, 1, Lok}),
@@ -173,6 +238,19 @@ INSTANTIATE_TEST_SUITE_P(
                         {A::Keine, A::Gleich, A::Gleich, A::AnderePruefziffer},
                         {0, 2, 1, 1}}),
     [](const testing::TestParamInfo<TDoppelFall>& Info) { return std::string(Info.param.Name); });
+
+// Mit Hoechstgrenze merkt sie sich keine neuen Nummern mehr, findet die gemerkten aber weiter.
+TEST(Doppelte, HoechstgrenzeHaeltSpeicherFest)
+{
+  TDoppelSuche Suche(1);
+  EXPECT_EQ(Suche.Anmelden(1, {"318053776148", Eanos}).Art, A::Keine);
+  EXPECT_EQ(Suche.Anmelden(2, {"918061861301", Lok}).Art, A::Keine);
+  EXPECT_TRUE(Suche.Voll());
+  EXPECT_EQ(Suche.Anmelden(3, {"918061861301", Lok}).Art, A::Keine);
+  const TDoppelt Doppelt = Suche.Anmelden(4, {"318053776141", "x"});
+  EXPECT_EQ(Doppelt.Art, A::AnderePruefziffer);
+  EXPECT_EQ(Doppelt.AndererSchluessel.Text, Eanos);
+}
 
 TEST(Doppelte, TextNenntZeileUndUnterschied)
 {
