@@ -1,7 +1,7 @@
 // Start von Tandrix: Anwendung einrichten, Hauptfenster zeigen, bis es geschlossen wird.
 
-#include "fenster/anwendung.h"
 #include "fenster/wgn_haupt.h"
+#include "oberflaeche/anwendung.h"
 
 #include <QApplication>
 

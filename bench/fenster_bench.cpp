@@ -1,7 +1,7 @@
 // Tastendruck, der eine Nummer vervollstaendigt, bis alle Anzeigen gesetzt sind (offscreen).
 
-#include "fenster/anwendung.h"
 #include "fenster/wgn_haupt.h"
+#include "oberflaeche/anwendung.h"
 
 #include <QApplication>
 #include <QLineEdit>

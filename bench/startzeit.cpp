@@ -3,8 +3,8 @@
 // Zeitstempel aus, den der Aufrufer als zweites Argument mitgibt (CLOCK_MONOTONIC, ns), und
 // endet sofort; den Speicher misst der Aufrufer ueber wait4.
 
-#include "fenster/anwendung.h"
 #include "fenster/wgn_haupt.h"
+#include "oberflaeche/anwendung.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "fenster/wgn_haupt.h"
 
-#include "fenster/einpassen.h"
 #include "fenster/kontakt.h"
-#include "fenster/umwandlung.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
+#include "oberflaeche/einpassen.h"
+#include "oberflaeche/umwandlung.h"
 #include "ui_wgn_haupt.h"
 
 #include <QDesktopServices>

@@ -2,14 +2,14 @@
 // Byte waehlt Spalte (erkannt oder 1..3), Ausgabeform und Vorgabe des Trenners. Gepruft wird der
 // Leser fuer sich (Spalte in der Tabelle, Doppelte verweisen auf Zeilen mit denselben 11 Ziffern)
 // und das ganze "wagennummer --spalte" mit den Zusagen aus ausgabepruefung.h, mit Auszuegen der
-// Datendateien (tests/nummer/kleine_daten.h): die ausgelieferten je Lauf zu laden kostete fast
+// Datendateien (tests/hilfen/kleine_daten.h): die ausgelieferten je Lauf zu laden kostete fast
 // die ganze Zeit eines Laufs.
 
-#include "nummer/liste.h"
-#include "fuzz/ausgabepruefung.h"
+#include "auswertung/liste.h"
 #include "fuzz/dateien.h"
 #include "kommandozeile/programm.h"
-#include "tests/nummer/kleine_daten.h"
+#include "tests/hilfen/ausgabepruefung.h"
+#include "tests/hilfen/kleine_daten.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Pruefziffer, Rechenweg und das Lesen angeschriebener Nummern mit beliebigen Bytes.
 
 #include "nummer/pruefziffer.h"
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
 
 #include <cstddef>
 #include <cstdint>

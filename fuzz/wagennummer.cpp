@@ -1,14 +1,14 @@
 // Das ganze Kommandozeilenprogramm mit beliebiger Eingabe: das erste Byte waehlt Ausgabeform,
 // ob der Rest als Argumente (je Zeile eines) oder als Standardeingabe kommt und welche
-// Kennzeichen.ebb gilt: ein Auszug der ausgelieferten (tests/nummer/kleine_daten.h; die ganze
+// Kennzeichen.ebb gilt: ein Auszug der ausgelieferten (tests/hilfen/kleine_daten.h; die ganze
 // kostete je Lauf das Zehnfache) oder eine zweite Eingabe, die vor dem Rest steht (zwei Byte
 // Laenge, dann der Inhalt). Was auch kommt, die Ausgabe haelt die Zusagen aus
 // ausgabepruefung.h ein.
 
-#include "fuzz/ausgabepruefung.h"
 #include "fuzz/dateien.h"
 #include "kommandozeile/programm.h"
-#include "tests/nummer/kleine_daten.h"
+#include "tests/hilfen/ausgabepruefung.h"
+#include "tests/hilfen/kleine_daten.h"
 
 #include <algorithm>
 #include <cstddef>

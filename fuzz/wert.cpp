@@ -3,7 +3,7 @@
 // Zeilen mit "=" die Eintraege.
 
 #include "nummer/werteliste.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <cstddef>
 #include <cstdint>

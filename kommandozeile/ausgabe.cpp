@@ -1,44 +1,12 @@
 #include "kommandozeile/ausgabe.h"
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/text.h"
+#include "zeichen/zeichensatz.h"
 
 #include <cctype>
 #include <ostream>
 
 // Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
-
-std::string Sichtbar(std::string_view Cp1252)
-{
-  std::string Ergebnis;
-  Ergebnis.reserve(Cp1252.size());
-  for (const char Zeichen : Cp1252) {
-    const auto Byte = static_cast<unsigned char>(Zeichen);
-    if ((Byte < 0x20 && Zeichen != '\t') || Byte == 0x7F)
-      Ergebnis.append({'^', static_cast<char>(Byte ^ 0x40)});
-    else if (Cp1252NachUnicode(Byte) >= 0x80 && Cp1252NachUnicode(Byte) < 0xA0)
-      Ergebnis.push_back('?');
-    else
-      Ergebnis.push_back(Zeichen);
-  }
-  return Ergebnis;
-}
-
-std::string CsvFeld(const std::string& Text)
-{
-  // Tabellenkalkulationen fuehren eine Zelle, die so beginnt, als Formel aus; das Hochkomma
-  // davor macht sie zu Text (Empfehlung von OWASP zur CSV-Injektion).
-  const bool Formel = !Text.empty() && std::string_view("=+-@\t\r").find(Text.front()) != std::string_view::npos;
-  if (!Formel && Text.find_first_of(";\"\r\n") == std::string::npos &&
-      (Text.empty() || (Text.front() != ' ' && Text.back() != ' ')))
-    return Text;
-  std::string Feld = Formel ? "\"'" : "\"";
-  for (const char Zeichen : Text) {
-    if (Zeichen == '"')
-      Feld += '"';
-    Feld += Zeichen;
-  }
-  return Feld + "\"";
-}
 
 namespace {
 

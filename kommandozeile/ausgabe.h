@@ -1,21 +1,13 @@
 #pragma once
 
-#include "kommandozeile/auswertung.h"
+#include "auswertung/auswertung.h"
+#include "zeichen/text.h"
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-// Steuerzeichen als sichtbare Stellvertreter, damit die Ausgabe zeigt, was Eingabe oder
-// Datendatei enthielt, statt ein Terminal zu steuern: C0 und DEL in Caret-Schreibweise ("^[",
-// "^?"), die C1-Zeichen auf den unbelegten Bytes von Windows-1252 als '?'. Tabulatoren bleiben.
-std::string Sichtbar(std::string_view Cp1252);
-
-// Ein CSV-Feld mit ";" als Trenner; Anfuehrungszeichen nur, wo noetig. Eine Zelle, die eine
-// Tabellenkalkulation als Formel laese, beginnt mit einem Hochkomma.
-std::string CsvFeld(const std::string& Text);
 
 // Tabelle (immer UTF-8, fuer das Terminal) oder CSV (Windows-1252 oder UTF-8 mit Kennung).
 // Jedes Feld eines Ergebnisses geht hier durch Sichtbar und, als CSV, durch CsvFeld.

@@ -1,6 +1,6 @@
 #include "kommandozeile/konsole.h"
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 namespace {
 

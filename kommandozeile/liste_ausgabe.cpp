@@ -4,9 +4,9 @@
 #include "kommandozeile/listenleser.h"
 #include "kommandozeile/programm.h"
 
-#include "nummer/eingabe.h"
-#include "nummer/meldung.h"
-#include "nummer/zeichensatz.h"
+#include "auswertung/eingabe.h"
+#include "zeichen/meldung.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 #include <istream>

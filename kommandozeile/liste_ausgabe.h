@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kommandozeile/auswertung.h"
+#include "auswertung/auswertung.h"
 #include "kommandozeile/optionen.h"
 
-#include "nummer/liste.h"
+#include "auswertung/liste.h"
 
 #include <iosfwd>
 #include <string>
@@ -12,7 +12,7 @@
 // angeschrieben oder berechnet) und die Eingabe; ohne vollstaendige Nummer kein Schluessel.
 TSchluessel SchluesselVon(const TErgebnis& Ergebnis);
 
-// "wagennummer --spalte N|NAME": die ganze Standardeingabe als Tabelle (nummer/liste.h), jede
+// "wagennummer --spalte N|NAME": die ganze Standardeingabe als Tabelle (auswertung/liste.h), jede
 // Zeile ausgewertet, Doppelte als Hinweis; als CSV die Spalten des Benutzers vorn, unveraendert.
 // Liefert den Exit-Status wie der Listenlauf.
 int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,

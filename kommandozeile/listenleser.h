@@ -1,14 +1,12 @@
 #pragma once
 
-#include "nummer/zeichensatz.h"
+#include "auswertung/eingabe.h"
+#include "zeichen/zeichensatz.h"
 
 #include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
-
-// Eine Wagenbeschriftung hat ein paar Dutzend Zeichen; laengere Zeilen werden nicht gespeichert.
-inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Bytes
 
 // Liest eine Nummernliste Zeile fuer Zeile: Kennung am Anfang (UTF-8, UTF-16 LE/BE), sonst je
 // Zeile UTF-8 oder Windows-1252 (EingabeUmsetzen); Zeilenenden CR, LF, CR LF. Strg+Z (0x1A)

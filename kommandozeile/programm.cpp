@@ -1,17 +1,17 @@
 #include "kommandozeile/programm.h"
 
+#include "auswertung/auswertung.h"
 #include "kommandozeile/ausgabe.h"
-#include "kommandozeile/auswertung.h"
 #include "kommandozeile/liste_ausgabe.h"
 #include "kommandozeile/listenleser.h"
 #include "kommandozeile/optionen.h"
 #include "kommandozeile/pfad.h"
 
-#include "nummer/eingabe.h"
-#include "nummer/kennzeichen.h"
+#include "auswertung/eingabe.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
-#include "nummer/zeichensatz.h"
 #include "version.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "nummer/pruefziffer.h"
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "nummer/stammdaten.h"
 
 #include "nummer/datei.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 #include <memory>

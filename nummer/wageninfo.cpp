@@ -1,7 +1,7 @@
 #include "nummer/wageninfo.h"
 
 #include "nummer/pruefziffer.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "nummer/werteliste.h"
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <random>
 

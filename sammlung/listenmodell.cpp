@@ -1,8 +1,8 @@
 #include "sammlung/listenmodell.h"
 
-#include "fenster/umwandlung.h"
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
 #include "nummer/wageninfo.h"
+#include "oberflaeche/umwandlung.h"
 
 #include <QBrush>
 #include <QColor>

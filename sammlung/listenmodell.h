@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kommandozeile/auswertung.h"
-#include "nummer/liste.h"
+#include "auswertung/auswertung.h"
+#include "auswertung/liste.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>

@@ -1,10 +1,10 @@
 #include "sammlung/sammelfenster.h"
 
 #include "sammlung/speichern.h"
+#include "zeichen/text.h"
 
-#include "fenster/umwandlung.h"
-#include "kommandozeile/ausgabe.h"
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
+#include "oberflaeche/umwandlung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -582,6 +582,30 @@ void TSammelfenster::SchnellHinzufuegen()
   FSchnell->clear();
 }
 
+namespace {
+
+// Das Ergebnis als Text fuer die Ansicht: Bezeichnung und Inhalt je Zeile.
+QString DetailText(const TErgebnis& Ergebnis)
+{
+  if (!Ergebnis.Meldung.empty())
+    return AusCp1252(Sichtbar(Ergebnis.Meldung));
+  QString Text = AusCp1252(Sichtbar(Ergebnis.Nummer + "  " + Ergebnis.Kopf));
+  const auto Angabe = [&](const std::string& Bezeichnung, const std::string& Inhalt) {
+    Text += QStringLiteral("\n%1: %2").arg(AusCp1252(Sichtbar(Bezeichnung)), AusCp1252(Sichtbar(Inhalt)));
+  };
+  for (const auto& [Bezeichnung, Inhalt] : Ergebnis.Zeilen)
+    Angabe(Bezeichnung, Inhalt);
+  if (!Ergebnis.Halter.empty())
+    Angabe("Halter", Ergebnis.Halter);
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Angabe(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
+  if (!Ergebnis.VorschlagKopf.empty())
+    Text += u'\n' + AusCp1252(Sichtbar(Ergebnis.VorschlagKopf));
+  return Text;
+}
+
+}  // namespace
+
 int TSammelfenster::GewaehlteZeile() const
 {
   const QModelIndex Index = FFilter->mapToSource(FTabelle->currentIndex());
@@ -599,9 +623,7 @@ void TSammelfenster::DetailZeigen()
   TErgebnis Ergebnis = FModell->Auswertung(Zeile);
   if (const std::string Doppelt = DoppelText(FModell->DoppeltZu(Zeile)); !Doppelt.empty())
     Ergebnis.Befunde.push_back({false, Doppelt});
-  std::ostringstream Text;
-  TAusgabe(false, true, Text).Schreibe(Ergebnis);
-  FDetail->setPlainText(QStringLiteral("Zeile %1\n").arg(Zeile + 1) + QString::fromStdString(Text.str()).trimmed());
+  FDetail->setPlainText(QStringLiteral("Zeile %1\n").arg(Zeile + 1) + DetailText(Ergebnis));
   for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
     FVorschlaege->addItem(AusCp1252(Vorschlag));
   if (FVorschlaege->count() > 0) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kommandozeile/auswertung.h"
-#include "nummer/kennzeichen.h"
+#include "auswertung/auswertung.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 #include "sammlung/listenmodell.h"
 
@@ -28,7 +28,7 @@ class QTableView;
 enum class TFormat { CsvWindows1252, CsvUtf8, Xlsx };
 
 // "Tandrix Sammlung": eine ganze Liste pruefen, reparieren, ausgeben. Die Nummernlogik kommt aus
-// nummer/ und kommandozeile/auswertung.h wie bei wagennummer; geschrieben wird nur beim Speichern.
+// auswertung/ wie bei wagennummer; geschrieben wird nur beim Speichern.
 class TSammelfenster : public QMainWindow {
   Q_OBJECT
 

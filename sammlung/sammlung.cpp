@@ -1,6 +1,6 @@
 // Start von Tandrix Sammlung: eine Liste als Argument wird gleich geoeffnet.
 
-#include "fenster/anwendung.h"
+#include "oberflaeche/anwendung.h"
 #include "sammlung/sammelfenster.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "sammlung/listenmodell.h"
 
-#include "fenster/umwandlung.h"
-#include "kommandozeile/ausgabe.h"
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
+#include "oberflaeche/umwandlung.h"
+#include "zeichen/text.h"
 
 #include <QDir>
 #include <QFile>

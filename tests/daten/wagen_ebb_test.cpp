@@ -1,10 +1,10 @@
 // Prueft die ausgelieferte Datendatei mit dem eigenen Leser.
 
-#include "nummer/anschrift.h"
-#include "nummer/kennzeichen.h"
+#include "auswertung/anschrift.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 #include "nummer/wageninfo.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

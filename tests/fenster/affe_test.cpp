@@ -2,10 +2,10 @@
 // nach jedem Ereignis werden die Zusagen des Fensters geprueft.
 //   TANDRIX_AFFE_SAAT=N     Saat (sonst fest), TANDRIX_AFFE_SCHRITTE=N  Anzahl (sonst 100000)
 
-#include "fenster/anwendung.h"
-#include "fenster/umwandlung.h"
 #include "fenster/wgn_haupt.h"
 #include "nummer/pruefziffer.h"
+#include "oberflaeche/anwendung.h"
+#include "oberflaeche/umwandlung.h"
 
 #include <QApplication>
 #include <QClipboard>

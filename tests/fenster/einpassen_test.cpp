@@ -1,9 +1,9 @@
 // Das Hauptfenster auf einem Bildschirm, auf den es an der Lage aus dem Entwurf nicht passt
 // (der Test laeuft auf einem kleinen Bildschirm der offscreen-Plattform, siehe CMakeLists.txt).
 
-#include "fenster/einpassen.h"
-#include "fenster/anwendung.h"
+#include "oberflaeche/einpassen.h"
 #include "fenster/wgn_haupt.h"
+#include "oberflaeche/anwendung.h"
 
 #include <QLineEdit>
 #include <QScreen>

@@ -1,8 +1,8 @@
 // Tandrix schreibt nichts: Start, Eingaben und Links mit HOME, XDG_* und dem Datenverzeichnis
 // in frischen Verzeichnissen; danach muss dort alles unveraendert sein.
 
-#include "fenster/anwendung.h"
 #include "fenster/wgn_haupt.h"
+#include "oberflaeche/anwendung.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "fenster/wgn_haupt.h"
-#include "fenster/anwendung.h"
 #include "fenster/kontakt.h"
-#include "fenster/umwandlung.h"
 #include "nummer/stammdaten.h"
+#include "oberflaeche/anwendung.h"
+#include "oberflaeche/umwandlung.h"
 #include "version.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // wagennummer mit Listen aus Tabellenkalkulationen: --spalte, Doppelte, --frei.
 
-#include "fuzz/ausgabepruefung.h"
 #include "kommandozeile/programm.h"
+#include "tests/hilfen/ausgabepruefung.h"
 
 #include <gtest/gtest.h>
 

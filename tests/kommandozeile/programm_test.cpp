@@ -1,9 +1,9 @@
 #include "kommandozeile/programm.h"
-#include "fuzz/ausgabepruefung.h"
 #include "kommandozeile/ausgabe.h"
+#include "tests/hilfen/ausgabepruefung.h"
 #include "version.h"
 
-#include "../nummer/testdatei.h"
+#include "tests/hilfen/testdatei.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "kommandozeile/programm.h"
 
-#include "../nummer/testdatei.h"
+#include "tests/hilfen/testdatei.h"
 
 #include <gtest/gtest.h>
 

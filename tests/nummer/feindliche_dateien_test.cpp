@@ -1,10 +1,10 @@
 // Feindliche Datendateien: das Laden liefert leere oder teilweise Tabellen und den richtigen
 // Versionstext, mit begrenztem Speicher (die Dauer misst scripts/bench).
 
-#include "nummer/kennzeichen.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
-#include "testdatei.h"
+#include "tests/hilfen/testdatei.h"
 
 #include <gtest/gtest.h>
 

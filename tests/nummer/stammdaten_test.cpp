@@ -1,7 +1,7 @@
 #include "nummer/stammdaten.h"
 #include "nummer/datei.h"
 
-#include "testdatei.h"
+#include "tests/hilfen/testdatei.h"
 
 #include <gtest/gtest.h>
 

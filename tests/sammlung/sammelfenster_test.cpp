@@ -3,8 +3,8 @@
 // Echte Anschriften aus tests/daten/anschriften.csv (Quelle je Zeile dort und im Kommentar).
 
 #include "sammlung/sammelfenster.h"
-#include "fuzz/ausgabepruefung.h"
-#include "nummer/liste.h"
+#include "auswertung/liste.h"
+#include "tests/hilfen/ausgabepruefung.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <cstddef>
 #include <cstdint>

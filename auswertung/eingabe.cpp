@@ -1,6 +1,6 @@
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
 
-#include "nummer/meldung.h"
+#include "zeichen/meldung.h"
 
 #include <algorithm>
 #include <string>

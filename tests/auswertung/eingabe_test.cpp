@@ -1,5 +1,5 @@
-#include "nummer/eingabe.h"
-#include "nummer/zeichensatz.h"
+#include "auswertung/eingabe.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

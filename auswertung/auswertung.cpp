@@ -1,12 +1,10 @@
-#include "kommandozeile/auswertung.h"
+#include "auswertung/auswertung.h"
 
-#include "kommandozeile/listenleser.h"
-
+#include "auswertung/triebfahrzeug.h"
+#include "auswertung/vorschlaege.h"
 #include "nummer/pruefziffer.h"
-#include "nummer/triebfahrzeug.h"
-#include "nummer/vorschlaege.h"
 #include "nummer/wageninfo.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 

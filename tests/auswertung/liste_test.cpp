@@ -1,7 +1,7 @@
 // Listen aus Tabellenkalkulationen: Zerlegen, Erkennen, Doppelte, freie Nummern. Die Zeilen
 // stammen aus tests/daten/anschriften.csv (Quelle je Zeile dort und hier im Kommentar).
 
-#include "nummer/liste.h"
+#include "auswertung/liste.h"
 
 #include <gtest/gtest.h>
 

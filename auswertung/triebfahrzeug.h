@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nummer/kennzeichen.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
 #include <string>

@@ -1,8 +1,8 @@
-#include "nummer/triebfahrzeug.h"
+#include "auswertung/triebfahrzeug.h"
 
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Eine Wagenbeschriftung hat ein paar Dutzend Zeichen; laengere Zeilen werden nicht gespeichert.
+inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Bytes
 
 // Eine Wagennummer, wie sie auf Wagen und Listen steht: "31 80 6652 003-8",
 // "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8 Fals". Die Ziffern werden genommen; Woerter

@@ -1,4 +1,4 @@
-#include "nummer/kennzeichen.h"
+#include "kennzeichen/kennzeichen.h"
 
 #include "nummer/datei.h"
 #include "nummer/stammdaten.h"

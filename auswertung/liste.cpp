@@ -1,8 +1,9 @@
-#include "nummer/liste.h"
+#include "auswertung/liste.h"
 
-#include "nummer/eingabe.h"
-#include "nummer/meldung.h"
+#include "auswertung/eingabe.h"
 #include "nummer/pruefziffer.h"
+#include "zeichen/meldung.h"
+#include "zeichen/text.h"
 
 #include <algorithm>
 #include <array>
@@ -22,19 +23,6 @@ std::string_view Anfang(std::string_view Text)
     if (Text[Pos] == '\n' && ++Zeilen == ErkennungsZeilen)
       return Text.substr(0, Pos);
   return Text;
-}
-
-bool NurZiffern(std::string_view Text)
-{
-  return !Text.empty() && std::all_of(Text.begin(), Text.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
-}
-
-std::string OhneRand(std::string_view Text)
-{
-  const auto Erstes = Text.find_first_not_of(" \t");
-  if (Erstes == std::string_view::npos)
-    return {};
-  return std::string(Text.substr(Erstes, Text.find_last_not_of(" \t") - Erstes + 1));
 }
 
 }  // namespace

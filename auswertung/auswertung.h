@@ -1,8 +1,8 @@
 #pragma once
 
-#include "nummer/anschrift.h"
-#include "nummer/eingabe.h"
-#include "nummer/kennzeichen.h"
+#include "auswertung/anschrift.h"
+#include "auswertung/eingabe.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
 #include <array>

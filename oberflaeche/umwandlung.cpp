@@ -1,6 +1,6 @@
-#include "fenster/umwandlung.h"
+#include "oberflaeche/umwandlung.h"
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "fenster/anwendung.h"
+#include "oberflaeche/anwendung.h"
 
 #include "version.h"
 

@@ -1,9 +1,9 @@
-#include "nummer/vorschlaege.h"
+#include "auswertung/vorschlaege.h"
 
+#include "auswertung/triebfahrzeug.h"
 #include "nummer/pruefziffer.h"
-#include "nummer/triebfahrzeug.h"
 #include "nummer/wageninfo.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "nummer/anschrift.h"
+#include "auswertung/anschrift.h"
 
-#include "nummer/eingabe.h"
+#include "auswertung/eingabe.h"
 #include "nummer/wageninfo.h"
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "fenster/einpassen.h"
+#include "oberflaeche/einpassen.h"
 
 #include <algorithm>
 

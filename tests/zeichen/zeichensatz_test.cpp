@@ -1,4 +1,4 @@
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

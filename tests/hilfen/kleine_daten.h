@@ -4,7 +4,7 @@
 // haengen die Tests der Anschrift, der Triebfahrzeuge und der Vorschlaege nicht am Umfang der
 // ausgelieferten Daten, nur an ihren Regeln.
 
-#include "nummer/kennzeichen.h"
+#include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
 inline constexpr const char* KleineWagenEbb = R"([Version]

@@ -10,7 +10,7 @@
 // Schluessel und Felder verweisen in den gelesenen Text, den TKennzeichen am Leben haelt (auch
 // in Kopien): so kostet die groesste erlaubte Datei kaum mehr als sich selbst.
 
-#include "nummer/zeichensatz.h"
+#include "zeichen/zeichensatz.h"
 
 #include <cstddef>
 #include <filesystem>

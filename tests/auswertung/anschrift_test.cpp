@@ -2,12 +2,12 @@
 // Vorschlaege. Die Anschriften stammen aus tests/daten/anschriften.csv (dort je Zeile mit
 // Quelle) oder aus den Meldungen von Benutzern; absichtlich veraenderte stehen als solche da.
 
-#include "nummer/anschrift.h"
-#include "nummer/eingabe.h"
-#include "nummer/triebfahrzeug.h"
-#include "nummer/vorschlaege.h"
+#include "auswertung/anschrift.h"
+#include "auswertung/eingabe.h"
+#include "auswertung/triebfahrzeug.h"
+#include "auswertung/vorschlaege.h"
 
-#include "kleine_daten.h"
+#include "tests/hilfen/kleine_daten.h"
 
 #include <gtest/gtest.h>
 

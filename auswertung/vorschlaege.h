@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nummer/anschrift.h"
+#include "auswertung/anschrift.h"
 
 #include <cstddef>
 #include <string>
