@@ -18,13 +18,6 @@
 
 namespace {
 
-int Status(const TErgebnis& Ergebnis, bool Streng)
-{
-  if (!Ergebnis.Meldung.empty())
-    return StatusUnbrauchbar;
-  return Ergebnis.Urteil == "falsch" || (Streng && Ergebnis.Abweichungen > 0) ? StatusFalsch : StatusGut;
-}
-
 std::string Ziffern(const std::string& Text)
 {
   std::string Ergebnis;

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 // Texte dieser Datei: UTF-8, wie sie auf stderr erscheinen.
@@ -33,13 +34,6 @@ std::string MitUrsache(const std::string& Was, int Fehlernummer)
 std::string FuerMeldung(const std::string& Argument)
 {
   return Cp1252NachUtf8(Sichtbar(NachCp1252(Argument, TKennung::Keine)));
-}
-
-int Status(const TErgebnis& Ergebnis, bool Streng)
-{
-  if (!Ergebnis.Meldung.empty())
-    return StatusUnbrauchbar;
-  return Ergebnis.Urteil == "falsch" || (Streng && Ergebnis.Abweichungen > 0) ? StatusFalsch : StatusGut;
 }
 
 // Jedes Argument einmal gelesen. Ohne Anfuehrungszeichen zerlegt die Shell eine Nummer in
@@ -63,6 +57,71 @@ std::vector<TErgebnis> NummernAusArgumenten(const TWissen& Wissen, const std::ve
   return Ergebnisse;
 }
 
+// Beide Datendateien, mit Meldung, wo eine fehlt; nullopt, wenn eine genannte nicht taugt.
+struct TGeladen {
+  TLadeErgebnis Stammdaten;
+  TKennzeichen Kennzeichen;
+  TWissen Wissen() const
+  {
+    return {Stammdaten.Stammdaten, Kennzeichen, Stammdaten.Version != VersionFehlt,
+            Kennzeichen.Version != VersionFehlt};
+  }
+};
+std::optional<TGeladen> WissenLaden(const TOptionen& Optionen, std::ostream& Fehler)
+{
+  TGeladen Geladen{Optionen.Daten ? LadeStammdaten(PfadAusUtf8(*Optionen.Daten)) : LadeStammdaten(),
+                   Optionen.Kennzeichen ? LadeKennzeichen(PfadAusUtf8(*Optionen.Kennzeichen)) : LadeKennzeichen()};
+  const TWissen Wissen = Geladen.Wissen();
+  if (!Wissen.MitDaten && Optionen.Daten) {
+    Fehler << "wagennummer: Datendatei „" << FuerMeldung(*Optionen.Daten) << "“ nicht lesbar oder ohne Version\n";
+    return std::nullopt;
+  }
+  if (!Wissen.MitDaten)
+    Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die Prüfziffern, keine "
+              "Angaben zum Wagen.\n";
+  if (!Wissen.MitKennzeichen && Optionen.Kennzeichen) {
+    Fehler << "wagennummer: Kennzeichendatei „" << FuerMeldung(*Optionen.Kennzeichen)
+           << "“ nicht lesbar oder ohne Version\n";
+    return std::nullopt;
+  }
+  if (!Wissen.MitKennzeichen)
+    Fehler << "wagennummer: Kennzeichen.ebb nicht gefunden oder ohne Version; Länderkürzel, Halter und Baureihen "
+              "werden nicht gelesen.\n";
+  return Geladen;
+}
+
+// Eine Nummer je Zeile der Standardeingabe; Zeilen mit '#' vorn sind Kommentare.
+int ZeilenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
+                    std::ostream& Fehler)
+{
+  TAusgabe Ausgabe(Optionen.Csv, Optionen.Utf8, Aus);
+  Ausgabe.Kopf();
+  int Gesamt = StatusGut;
+  TListenLeser Leser(Ein);
+  TDoppelSuche Doppelte;
+  std::size_t Zeilennummer = 0;
+  // Ist die Ausgabe kaputt (voll, geschlossen, Leser weg), lohnt keine weitere Zeile.
+  for (auto Zeile = Leser.Naechste(); Aus && Zeile; Zeile = Aus ? Leser.Naechste() : std::nullopt) {
+    ++Zeilennummer;
+    TEingabeText Text = EingabeUmsetzen(Zeile->Bytes, Zeile->Kennung);
+    const auto Anfang = Text.Text.find_first_not_of(" \t");
+    if (!Zeile->ZuLang && (Anfang == std::string::npos || Text.Text[Anfang] == '#'))
+      continue;
+    TErgebnis Ergebnis =
+        Zeile->ZuLang ? ZeileZuLang(Text.Text) : Auswerten(Wissen, std::move(Text), Optionen.Erklaeren);
+    if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis));
+        Doppelt.Art != TDoppelArt::Keine)
+      Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
+    Ausgabe.Schreibe(Ergebnis);
+    Gesamt = std::max(Gesamt, Status(Ergebnis, Optionen.Streng));
+  }
+  if (Ein.bad()) {
+    Fehler << MitUrsache("Lesefehler", errno);
+    return StatusEinAusgabe;
+  }
+  return Gesamt;
+}
+
 int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
   const TOptionen Optionen = OptionenLesen(Argumente);
@@ -75,73 +134,24 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
            << "\nMehr mit: wagennummer --hilfe\n";
     return StatusUnbrauchbar;
   }
-
-  const TLadeErgebnis Geladen = Optionen.Daten ? LadeStammdaten(PfadAusUtf8(*Optionen.Daten)) : LadeStammdaten();
-  const bool MitDaten = Geladen.Version != VersionFehlt;
-  if (!MitDaten && Optionen.Daten) {
-    Fehler << "wagennummer: Datendatei „" << FuerMeldung(*Optionen.Daten) << "“ nicht lesbar oder ohne Version\n";
+  const std::optional<TGeladen> Geladen = WissenLaden(Optionen, Fehler);
+  if (!Geladen)
     return StatusUnbrauchbar;
-  }
-  if (!MitDaten)
-    Fehler << "wagennummer: Wagen.ebb nicht gefunden oder ohne Version; es erscheinen nur die Prüfziffern, "
-              "keine Angaben zum Wagen.\n";
-  const TKennzeichen Kennzeichen =
-      Optionen.Kennzeichen ? LadeKennzeichen(PfadAusUtf8(*Optionen.Kennzeichen)) : LadeKennzeichen();
-  const bool MitKennzeichen = Kennzeichen.Version != VersionFehlt;
-  if (!MitKennzeichen && Optionen.Kennzeichen) {
-    Fehler << "wagennummer: Kennzeichendatei „" << FuerMeldung(*Optionen.Kennzeichen)
-           << "“ nicht lesbar oder ohne Version\n";
-    return StatusUnbrauchbar;
-  }
-  if (!MitKennzeichen)
-    Fehler << "wagennummer: Kennzeichen.ebb nicht gefunden oder ohne Version; Länderkürzel, Halter und "
-              "Baureihen werden nicht gelesen.\n";
-
-  const TWissen Wissen{Geladen.Stammdaten, Kennzeichen, MitDaten, MitKennzeichen};
+  const TWissen Wissen = Geladen->Wissen();
   if (Optionen.Frei)
     return FreieAusgeben(Wissen, Optionen, Ein, Aus, Fehler);
   if (Optionen.Spalte)
     return SpaltenAuswerten(Wissen, Optionen, Ein, Aus, Fehler);
+  if (Optionen.Nummern.empty())
+    return ZeilenAuswerten(Wissen, Optionen, Ein, Aus, Fehler);
   TAusgabe Ausgabe(Optionen.Csv, Optionen.Utf8, Aus);
   Ausgabe.Kopf();
   int Gesamt = StatusGut;
-  const auto Melden = [&](const TErgebnis& Ergebnis) {
-    Ausgabe.Schreibe(Ergebnis);
-    Gesamt = std::max(Gesamt, Status(Ergebnis, Optionen.Streng));
-  };
-  // Ist die Ausgabe kaputt (voll, geschlossen, Leser weg), lohnt keine weitere Zeile.
-  if (!Optionen.Nummern.empty()) {
-    for (const TErgebnis& Ergebnis : NummernAusArgumenten(Wissen, Optionen.Nummern, Optionen.Erklaeren))
-      if (Aus)
-        Melden(Ergebnis);
-    return Gesamt;
-  }
-  TListenLeser Leser(Ein);
-  TDoppelSuche Doppelte;
-  std::size_t Zeilennummer = 0;
-  while (Aus) {
-    const auto Zeile = Leser.Naechste();
-    if (!Zeile)
-      break;
-    ++Zeilennummer;
-    TEingabeText Text = EingabeUmsetzen(Zeile->Bytes, Zeile->Kennung);
-    if (Zeile->ZuLang) {
-      Melden(ZeileZuLang(Text.Text));
-      continue;
+  for (const TErgebnis& Ergebnis : NummernAusArgumenten(Wissen, Optionen.Nummern, Optionen.Erklaeren))
+    if (Aus) {
+      Ausgabe.Schreibe(Ergebnis);
+      Gesamt = std::max(Gesamt, Status(Ergebnis, Optionen.Streng));
     }
-    const auto Anfang = Text.Text.find_first_not_of(" \t");
-    if (Anfang != std::string::npos && Text.Text[Anfang] != '#') {
-      TErgebnis Ergebnis = Auswerten(Wissen, std::move(Text), Optionen.Erklaeren);
-      if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis));
-          Doppelt.Art != TDoppelArt::Keine)
-        Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
-      Melden(Ergebnis);
-    }
-  }
-  if (Ein.bad()) {
-    Fehler << MitUrsache("Lesefehler", errno);
-    return StatusEinAusgabe;
-  }
   return Gesamt;
 }
 
@@ -159,4 +169,11 @@ int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, st
     return StatusEinAusgabe;
   }
   return Status;
+}
+
+int Status(const TErgebnis& Ergebnis, bool Streng)
+{
+  if (!Ergebnis.Meldung.empty())
+    return StatusUnbrauchbar;
+  return Ergebnis.Urteil == "falsch" || (Streng && Ergebnis.Abweichungen > 0) ? StatusFalsch : StatusGut;
 }
