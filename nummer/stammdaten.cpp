@@ -37,6 +37,58 @@ struct TAufbau {
 
 }  // namespace
 
+namespace {
+
+// Was LiesProfil Zeile fuer Zeile aufbaut.
+struct TProfilLeser {
+  TProfilLeser(std::span<const std::string_view> Abschnittsnamen, std::size_t Block)
+      : Namen(Abschnittsnamen), NamenBlock(Block), Aufbau(Abschnittsnamen.size())
+  {
+  }
+  std::span<const std::string_view> Namen;
+  std::size_t NamenBlock;
+  std::vector<TAufbau> Aufbau;
+  std::optional<std::string_view> Version;
+  std::size_t Aktuell = KeinAbschnitt;
+
+  std::size_t AbschnittNummer(std::string_view Name) const
+  {
+    for (std::size_t I = 0; I < Namen.size(); ++I)
+      if (GleichOhneFall(Name, Namen[I]))
+        return I;
+    return GleichOhneFall(Name, "Version") ? Namen.size() : KeinAbschnitt;
+  }
+
+  void Zeile(std::string_view Zeile)
+  {
+    Zeile = OhneRaender(Zeile.substr(0, Zeile.find('\0')));  // wie ein C-String
+    if (Zeile.empty() || Zeile.front() == ';' || Zeile.front() == '#')
+      return;
+    if (Zeile.front() == '[') {
+      Aktuell = AbschnittNummer(OhneRaender(Zeile.substr(1, Zeile.find(']') - 1)));
+      return;
+    }
+    const std::size_t Gleich = Zeile.find('=');
+    const std::string_view Name = OhneRaender(Zeile.substr(0, Gleich));
+    if (Aktuell == KeinAbschnitt || Gleich == std::string_view::npos || Name.empty())
+      return;
+    const std::string_view Wert = OhneAnfuehrung(OhneRaender(Zeile.substr(Gleich + 1))).substr(0, WertHoechstlaenge);
+    if (Aktuell == Namen.size()) {
+      if (!Version && GleichOhneFall(Name, "Version"))
+        Version = Wert;
+      return;
+    }
+    TAufbau& Tabelle = Aufbau[Aktuell];
+    Tabelle.Voll = Tabelle.Voll || Tabelle.Belegt + Name.size() + 1 > NamenBlock;
+    if (Tabelle.Voll)
+      return;  // nie ein angeschnittener Name, und keiner danach
+    Tabelle.Belegt += Name.size() + 1;
+    Tabelle.Eintraege.push_back({Name, Wert});
+  }
+};
+
+}  // namespace
+
 TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, std::size_t NamenBlock)
 {
   // Ohne Umsetzung bleibt der gelesene Text, wie er ist: eine Kopie von 16 MiB kostete im
@@ -47,16 +99,7 @@ TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, 
   // Die Tabellen verweisen in diesen Text, statt ihre Werte zu kopieren.
   const auto Text = std::make_shared<const std::string>(std::move(Inhalt));
 
-  const std::size_t VersionAbschnitt = Namen.size();
-  const auto AbschnittNummer = [&](std::string_view Name) {
-    for (std::size_t I = 0; I < Namen.size(); ++I)
-      if (GleichOhneFall(Name, Namen[I]))
-        return I;
-    return GleichOhneFall(Name, "Version") ? VersionAbschnitt : KeinAbschnitt;
-  };
-  std::vector<TAufbau> Aufbau(Namen.size());
-  std::optional<std::string_view> Version;
-  std::size_t Aktuell = KeinAbschnitt;
+  TProfilLeser Leser(Namen, NamenBlock);
   // Zeilenenden mit find (memchr); das naechste CR und LF wird erst neu gesucht, wenn die Zeile
   // hinter ihm liegt, so laeuft jede Suche nur einmal durch den Text (gemessen 1,4 Mio.
   // Instruktionen weniger als ein Zeichen-fuer-Zeichen-Vergleich bei der ausgelieferten Datei).
@@ -66,39 +109,14 @@ TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, 
     Cr = Cr < Pos ? Alles.find('\r', Pos) : Cr;
     Lf = Lf < Pos ? Alles.find('\n', Pos) : Lf;
     const std::size_t Ende = std::min({Cr, Lf, Alles.size()});
-    std::string_view Zeile = Alles.substr(Pos, Ende - Pos);
+    Leser.Zeile(Alles.substr(Pos, Ende - Pos));
     Pos = Ende + (Ende == Cr && Ende + 1 == Lf ? 2 : 1);
-
-    Zeile = OhneRaender(Zeile.substr(0, Zeile.find('\0')));  // wie ein C-String
-    if (Zeile.empty() || Zeile.front() == ';' || Zeile.front() == '#')
-      continue;
-    if (Zeile.front() == '[') {
-      Aktuell = AbschnittNummer(OhneRaender(Zeile.substr(1, Zeile.find(']') - 1)));
-      continue;
-    }
-    const std::size_t Gleich = Zeile.find('=');
-    const std::string_view Name = OhneRaender(Zeile.substr(0, Gleich));
-    if (Aktuell == KeinAbschnitt || Gleich == std::string_view::npos || Name.empty())
-      continue;
-    const std::string_view Wert = OhneAnfuehrung(OhneRaender(Zeile.substr(Gleich + 1))).substr(0, WertHoechstlaenge);
-
-    if (Aktuell == VersionAbschnitt) {
-      if (!Version && GleichOhneFall(Name, "Version"))
-        Version = Wert;
-      continue;
-    }
-    TAufbau& Tabelle = Aufbau[Aktuell];
-    Tabelle.Voll = Tabelle.Voll || Tabelle.Belegt + Name.size() + 1 > NamenBlock;
-    if (Tabelle.Voll)
-      continue;  // nie ein angeschnittener Name, und keiner danach
-    Tabelle.Belegt += Name.size() + 1;
-    Tabelle.Eintraege.push_back({Name, Wert});
   }
 
   TProfil Profil;
-  for (TAufbau& Tabelle : Aufbau)
+  for (TAufbau& Tabelle : Leser.Aufbau)
     Profil.Tabellen.emplace_back(Text, std::move(Tabelle.Eintraege));
-  Profil.Version = Version ? std::string(*Version) : std::string(VersionFehlt);
+  Profil.Version = Leser.Version ? std::string(*Leser.Version) : std::string(VersionFehlt);
   Profil.Text = Text;
   return Profil;
 }
