@@ -48,7 +48,8 @@ struct TProfilLeser {
   std::span<const std::string_view> Namen;
   std::size_t NamenBlock;
   std::vector<TAufbau> Aufbau;
-  std::optional<std::string_view> Version;
+  std::string_view Version;
+  bool MitVersion = false;
   std::size_t Aktuell = KeinAbschnitt;
 
   std::size_t AbschnittNummer(std::string_view Name) const
@@ -74,8 +75,10 @@ struct TProfilLeser {
       return;
     const std::string_view Wert = OhneAnfuehrung(OhneRaender(Zeile.substr(Gleich + 1))).substr(0, WertHoechstlaenge);
     if (Aktuell == Namen.size()) {
-      if (!Version && GleichOhneFall(Name, "Version"))
+      if (!MitVersion && GleichOhneFall(Name, "Version")) {
         Version = Wert;
+        MitVersion = true;
+      }
       return;
     }
     TAufbau& Tabelle = Aufbau[Aktuell];
@@ -116,7 +119,7 @@ TProfil LiesProfil(std::string Inhalt, std::span<const std::string_view> Namen, 
   TProfil Profil;
   for (TAufbau& Tabelle : Leser.Aufbau)
     Profil.Tabellen.emplace_back(Text, std::move(Tabelle.Eintraege));
-  Profil.Version = Leser.Version ? std::string(*Leser.Version) : std::string(VersionFehlt);
+  Profil.Version = Leser.MitVersion ? std::string(Leser.Version) : std::string(VersionFehlt);
   Profil.Text = Text;
   return Profil;
 }
