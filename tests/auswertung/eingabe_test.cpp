@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
     Formen, NummerAusTextTest,
     testing::Values(TForm{"Blank", "31806652003", "31806652003"}, TForm{"Gruppen", "31 80 6652 003-8", "318066520038"},
                     TForm{"Punkte", "37.84.4667.019-2", "378446670192"},
-                    TForm{"Halbgeviertstrich", "31 80 6652 003\2268", "318066520038"},
+                    TForm{"Halbgeviertstrich", "31 80 6652 003–8"_cp1252, "318066520038"},
                     TForm{"AnschriftRingsum", "31 RIV 80 D-DB 665 2 003-8", "318066520038"},
                     TForm{"Triebzug", "RABe 94 85 0 511 028-8", "948505110288"},
                     TForm{"TabUndGeschuetztesLeerzeichen", "\t31\24080 6652003 ", "31806652003"},
@@ -59,7 +59,7 @@ TEST(NummerAusText, BauartUndVerlesenesWerdenGenannt)
 
 TEST(NummerAusText, MeldungNenntZiffernzahl)
 {
-  EXPECT_EQ(NummerAusText("31 80 665 20").Fehler, "\20431 80 665 20\223 hat 9 Ziffern, erwartet werden 11 oder 12");
+  EXPECT_EQ(NummerAusText("31 80 665 20").Fehler, "„31 80 665 20“ hat 9 Ziffern, erwartet werden 11 oder 12"_cp1252);
 }
 
 // Unicode in Eingaben: nur ein getipptes "?" ist eine unbekannte Ziffer. Zeilen aus gemeldeten

@@ -2,6 +2,7 @@
 // stammen aus tests/daten/anschriften.csv (Quelle je Zeile dort und hier im Kommentar).
 
 #include "auswertung/liste.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ TEST(Strom, StueckweiseWieAmStueck)
   const std::string Utf16Paar = "\xFF\xFEN\0r\0\t\0\x3D\xD8\x00\xDE\n\0" + std::string("3\0001\0\t\0x\0\n\0");
   for (const std::string& Text :
        {std::string("Nummer;Bem\n" + Eanos + ";\"a\nb\"\n" + Lok + ";\"offen\n" + Roco + ";c\n"), Utf16Paar,
-        std::string("\xEF\xBB\xBF" + Eanos + "\n" + Lok)}) {
+        std::string("ï»¿"_cp1252 + Eanos + "\n" + Lok)}) {
     const TListenErgebnis AmStueck = ListeLesen(Text);
     for (const std::size_t Stueck : {std::size_t{1}, std::size_t{3}, Text.size()}) {
       std::size_t Pos = 0;
@@ -152,7 +153,7 @@ TEST_P(Lesen, ErkenntTrennerKopfUndSpalte)
 
 std::string Utf16LE(const std::string& Ascii)
 {
-  std::string Bytes = "\377\376";
+  std::string Bytes = "ÿþ"_cp1252;
   for (const char Z : Ascii)
     Bytes += std::string{Z, '\0'};
   return Bytes;
@@ -168,12 +169,13 @@ INSTANTIATE_TEST_SUITE_P(
         TLeseFall{"TabulatorOhneKopfNummerHinten",
                   "Roco 67193\t\"Eanos\"\t" + Roco + "\nArnold\tWLABmh\t" + Schlafwagen + "\n", nullptr, -1, '\t',
                   false, 2, 2, Roco},
-        TLeseFall{"KommaMitKopfInWindows1252", "Hersteller,Nummer\nM\xE4rklin," + Eanos + "\nFleischmann," + Lok + "\n",
-                  nullptr, -1, ',', true, 1, 2, Eanos},
+        TLeseFall{"KommaMitKopfInWindows1252",
+                  "Hersteller,Nummer\nMärklin,"_cp1252 + Eanos + "\nFleischmann," + Lok + "\n", nullptr, -1, ',', true,
+                  1, 2, Eanos},
         TLeseFall{"SenkrechterStrich", "a|" + Eanos + "\nb|" + Lok + "\n", nullptr, -1, '|', false, 1, 2, Eanos},
         TLeseFall{"ReineZeilen", Eanos + "\n" + Schlafwagen + "\n" + Lok + "\n", nullptr, -1, '\0', false, 0, 3, Eanos},
-        TLeseFall{"Utf8MitKennung", "\xEF\xBB\xBFNummer;Bemerkung\n" + Eanos + ";sch\xC3\xB6n\n", nullptr, -1, ';',
-                  true, 0, 1, Eanos},
+        TLeseFall{"Utf8MitKennung", "ï»¿Nummer;Bemerkung\n"_cp1252 + Eanos + ";schÃ¶n\n"_cp1252, nullptr, -1, ';', true,
+                  0, 1, Eanos},
         TLeseFall{"Utf16VonPowerShell", Utf16LE("Nummer\tx\r\n" + Eanos + "\t1\r\n"), nullptr, -1, '\t', true, 0, 1,
                   Eanos},
         // Manche Programme speichern UTF-16 ohne Kennung.
@@ -255,7 +257,7 @@ TEST(Doppelte, HoechstgrenzeHaeltSpeicherFest)
 TEST(Doppelte, TextNenntZeileUndUnterschied)
 {
   EXPECT_EQ(DoppelText({A::AnderePruefziffer, 17, {"315153762044", ""}}),
-            "doppelt: dieselben 11 Ziffern wie Zeile 17, dort mit Pr\xFC"
+            "doppelt: dieselben 11 Ziffern wie Zeile 17, dort mit Prü"_cp1252
             "fziffer 4");
   EXPECT_EQ(DoppelText({}), "");
 }

@@ -75,7 +75,8 @@ TEST(WagenEbb, JedeKennzahlDerErATabelleWirdGefunden)
     const std::string Kennzahl = Zeile.substr(0, 4);
     const std::string Zeichen = Zeile.substr(5);
     const TAnzeige Anzeige = WagenInfo(S, "3180" + Kennzahl + "003");
-    EXPECT_TRUE(Anzeige.Wagengattung.starts_with(Zeichen + " \226 ")) << Kennzahl << ": " << Utf8(Anzeige.Wagengattung);
+    EXPECT_TRUE(Anzeige.Wagengattung.starts_with(Zeichen + " – "_cp1252))
+        << Kennzahl << ": " << Utf8(Anzeige.Wagengattung);
     ++Geprueft;
   }
   EXPECT_EQ(Geprueft, 3779u);
@@ -90,9 +91,9 @@ TEST(KennzeichenEbb, RegisterUndKennzahlenVollstaendig)
   EXPECT_EQ(K.Laender.size(), 71u);
   EXPECT_EQ(K.Austausch.size(), 100u);
   EXPECT_EQ(K.Halter.size(), 4517u);  // 4.521 Eintraege ohne 3 rein kyrillische, ACTS zweifach in einer Zeile
-  const THalter* Oebb = K.HalterZu("\326BB");
+  const THalter* Oebb = K.HalterZu("ÖBB"_cp1252);
   ASSERT_NE(Oebb, nullptr);
-  EXPECT_EQ(Oebb->Name, "\326sterreichische Bundesbahnen");
+  EXPECT_EQ(Oebb->Name, "Österreichische Bundesbahnen"_cp1252);
   EXPECT_EQ(Oebb->Laender, "A");
   ASSERT_NE(K.Schema("80", "91"), nullptr);
   EXPECT_EQ(K.Schema("80", "91")->Fuellziffer, "6");

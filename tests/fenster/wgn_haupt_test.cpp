@@ -4,6 +4,7 @@
 #include "oberflaeche/anwendung.h"
 #include "oberflaeche/umwandlung.h"
 #include "version.h"
+#include "zeichen/zeichensatz.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,7 +126,7 @@ void TForm1Test::initTestCase()
       "[Eigentumsmerkmal]\r\n1=Bahnwagen\r\n"
       "[RIV-Merkmal]\r\n3=RIV\r\n"
       "[Austausch]\r\n31=TEN-RIV\r\n50=RIC\r\n"
-      "[Bahnen]\r\n80=Deutschland\r\n81=\326sterreich (\326BB)\r\n"
+      "[Bahnen]\r\n80=Deutschland\r\n81=Österreich (ÖBB)\r\n"_cp1252
       "[Wagengattung]\r\n6652=Fals\r\n3=1./2. Klasse\r\n2=2. Klasse\r\n"
       "[Abteile]\r\n1=11 Abteile\r\n";
   std::ofstream(Datendatei, std::ios::binary) << Inhalt;
@@ -405,7 +406,7 @@ void TForm1Test::FremdeZeichenWerdenFragezeichen_data()
   QTest::addColumn<QString>("Vorher");
   QTest::addColumn<QString>("Zeichen");
   QTest::addColumn<QString>("Erwartet");
-  const QString Emoji = QString::fromUtf8("\360\237\230\200");
+  const QString Emoji = QString::fromUtf8("😀");
   QTest::newRow("Umlaut bleibt") << "3180" << QStringLiteral("\u00fc") << QStringLiteral("3180\u00fc");
   QTest::newRow("Euro bleibt") << "3180" << QStringLiteral("\u20ac") << QStringLiteral("3180\u20ac");
   QTest::newRow("CJK") << "3180" << QStringLiteral("\u4e2d") << "3180?";

@@ -5,6 +5,7 @@
 #include "nummer/stammdaten.h"
 
 #include "tests/hilfen/testdatei.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +117,7 @@ TEST_P(FeindlicheDateiTest, LaedtHarmlos)
 INSTANTIATE_TEST_SUITE_P(
     Faelle, FeindlicheDateiTest,
     testing::Values(
-        TFeindlich{"Leer", Datei(""), Fehlt, Leer}, TFeindlich{"NurBom", Datei("\357\273\277"), Fehlt, Leer},
+        TFeindlich{"Leer", Datei(""), Fehlt, Leer}, TFeindlich{"NurBom", Datei("ï»¿"_cp1252), Fehlt, Leer},
         TFeindlich{"BinaererMuell", Datei(Zufall(1 << 16)), Fehlt, [](const TStammdaten&) { return true; }},
         TFeindlich{"OhneLetztenZeilenumbruch", Datei("[Version]\nVersion=ende"), "ende", Leer},
         TFeindlich{"EinMegabyteEineZeile", Datei("[Bahnen]\n80=" + std::string(1 << 20, 'a')), Fehlt,

@@ -2,6 +2,7 @@
 #include "nummer/datei.h"
 
 #include "tests/hilfen/testdatei.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -76,12 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
                            "[Bahnen]\n8\0"
                            "0=X\n81=Y"s,
                            Bahnen, "8", ""},
-                    TRegel{"Utf8MitBom", "\357\273\277[Bahnen]\n81=\303\226sterreich", Bahnen, "81", "\326sterreich"},
-                    TRegel{"Utf8OhneBom", "[Bahnen]\n81=\303\226sterreich \342\202\254", Bahnen, "81",
-                           "\326sterreich \200"},
-                    TRegel{"Utf8NichtDarstellbar", "[Bahnen]\n54=\304\214D", Bahnen, "54", "?D"},
-                    TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\n\303\244x=1", Bahnen, "\304X", "1"},
-                    TRegel{"Windows1252Bleibt", "[Bahnen]\n81=\326sterreich \200", Bahnen, "81", "\326sterreich \200"},
+                    TRegel{"Utf8MitBom", "\357\273\277[Bahnen]\n81=Österreich", Bahnen, "81", "Österreich"_cp1252},
+                    TRegel{"Utf8OhneBom", "[Bahnen]\n81=Österreich €", Bahnen, "81", "Österreich €"_cp1252},
+                    TRegel{"Utf8NichtDarstellbar", "[Bahnen]\n54=ČD", Bahnen, "54", "?D"},
+                    TRegel{"Utf8UmlautImSchluessel", "[Bahnen]\näx=1", Bahnen, "ÄX"_cp1252, "1"},
+                    TRegel{"Windows1252Bleibt", "[Bahnen]\n81=Österreich €"_cp1252, Bahnen, "81",
+                           "Österreich €"_cp1252},
                     TRegel{"Utf16LeMitBom",
                            "\377\376[\0B\0a\0h\0n\0e\0n\0]\0\n\0"
                            "8\0"
@@ -337,11 +338,11 @@ TEST_P(WertTest, FindetErstenPassendenNamen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, WertTest,
-                         testing::Values(TSuchFall{"Umlaute", {"\344x=1"}, "\304X", "1"},  // äx / ÄX
-                                         TSuchFall{"AkzentBuchstaben", {"\351\376\340=1"}, "\311\336\300", "1"},
-                                         TSuchFall{"HacekUndLigatur", {"\232\234\236\377=1"}, "\212\214\216\237", "1"},
-                                         TSuchFall{"MalUndGeteiltSindVerschieden", {"\367=1"}, "\327", ""},
-                                         TSuchFall{"SzHatKeinGrossbuchstaben", {"\337=1"}, "SS", ""},
+                         testing::Values(TSuchFall{"Umlaute", {"äx=1"_cp1252}, "ÄX"_cp1252, "1"},  // äx / ÄX
+                                         TSuchFall{"AkzentBuchstaben", {"éþà=1"_cp1252}, "ÉÞÀ"_cp1252, "1"},
+                                         TSuchFall{"HacekUndLigatur", {"šœžÿ=1"_cp1252}, "ŠŒŽŸ"_cp1252, "1"},
+                                         TSuchFall{"MalUndGeteiltSindVerschieden", {"÷=1"_cp1252}, "×"_cp1252, ""},
+                                         TSuchFall{"SzHatKeinGrossbuchstaben", {"ß=1"_cp1252}, "SS", ""},
                                          TSuchFall{"ZeileOhneGleichWirdUebersprungen", {"a", "a=2"}, "a", "2"},
                                          TSuchFall{"WertNachErstemGleich", {"a==b="}, "a", "=b="},
                                          TSuchFall{"Fehlt", {"a=1"}, "b", ""},

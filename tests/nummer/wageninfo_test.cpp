@@ -1,4 +1,5 @@
 #include "nummer/wageninfo.h"
+#include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,9 @@ void PrintTo(const TAnzeige& A, std::ostream* Aus)
 namespace {
 
 const std::string Bis120 = "max. 120 km/h oder weniger";
-const std::string Bis140 = "max. 140 km/h, aber \374ber 120 km/h";
-const std::string Bis160 = "max. 160 km/h, aber \374ber 140 km/h";
-const std::string Ueber160 = "\374ber 160 km/h";
+const std::string Bis140 = "max. 140 km/h, aber über 120 km/h"_cp1252;
+const std::string Bis160 = "max. 160 km/h, aber über 140 km/h"_cp1252;
+const std::string Ueber160 = "über 160 km/h"_cp1252;
 const std::string SieheGattung = "siehe Wagengattung";
 
 struct TFall {
@@ -61,7 +62,7 @@ const std::string Grunddaten =
     "[Wagentyp]\n3=G\n2=G\n6=P\n5=P\n"
     "[Eigentumsmerkmal]\n1=Privatwagen\n"
     "[RIV-Merkmal]\n3=RIV\n"
-    "[Bahnen]\n80=Deutschland\n81=\326sterreich\n"
+    "[Bahnen]\n80=Deutschland\n81=Österreich\n"_cp1252
     "[Austausch]\n31=TEN, RIV\n50=RIC\n"
     "[Wagengattung]\n6652=Fals\n665x=Fals-Gruppe\n3=1./2. Klasse\n1=1. Klasse\n6=\n"
     "66=Sonderwagen\n84=Speisewagen\n"
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFall{"GueterwagenOhneGattung",
               "",
               "31816663003",
-              {"Privatwagen; RIV", "TEN, RIV", "\326sterreich", "", SieheGattung}},
+              {"Privatwagen; RIV", "TEN, RIV", "Österreich"_cp1252, "", SieheGattung}},
         TFall{"TrennerAuchOhneTexte", "", "22999999999", {"; ", "", "", "", SieheGattung}},
         TFall{"GruppenschluesselOhneFall",
               "[Wagengattung]\n123X=Gross\n",
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WagenInfo, EigeneTexteSindWindows1252)
 {
-  // "\374" ist ü in Windows-1252; in UTF-8 stuende dort 0xC3 0xBC.
+  // "ü"_cp1252 ist ü in Windows-1252; in UTF-8 stuende dort 0xC3 0xBC.
   for (const char* Nummer : {"00000030000", "00000070000", "00000090000"}) {
     const std::string Text = WagenInfo(TStammdaten{}, Nummer).Geschwindigkeit;
     EXPECT_NE(Text.find('\xFC'), std::string::npos) << Text;

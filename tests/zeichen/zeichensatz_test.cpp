@@ -21,13 +21,11 @@ TEST_P(Utf8NachCp1252Test, SetztUm) { EXPECT_EQ(Utf8NachCp1252(GetParam().Utf8),
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Utf8NachCp1252Test,
-    testing::Values(TUmsetzung{"Ascii", "Wagen 123", "Wagen 123"},
-                    TUmsetzung{"Umlaute", "\303\244\303\266\303\274\303\237\303\204", "\344\366\374\337\304"},
-                    TUmsetzung{"Euro", "\342\202\254", "\200"}, TUmsetzung{"Halbgeviertstrich", "\342\200\223", "\226"},
-                    TUmsetzung{"HacekGross", "\305\240", "\212"},
-                    TUmsetzung{"NichtImZeichensatz", "\304\214\344\270\255", "??"},
-                    TUmsetzung{"Emoji", "\360\237\230\2001", "?1"}, TUmsetzung{"C1Steuerzeichen", "\302\201", "?"},
-                    TUmsetzung{"UngueltigJeByte", "\377\303", "??"}, TUmsetzung{"Ueberlang", "\300\257", "??"},
+    testing::Values(TUmsetzung{"Ascii", "Wagen 123", "Wagen 123"}, TUmsetzung{"Umlaute", "äöüßÄ", "äöüßÄ"_cp1252},
+                    TUmsetzung{"Euro", "€", "€"_cp1252}, TUmsetzung{"Halbgeviertstrich", "–", "–"_cp1252},
+                    TUmsetzung{"HacekGross", "Š", "Š"_cp1252}, TUmsetzung{"NichtImZeichensatz", "Č中", "??"},
+                    TUmsetzung{"Emoji", "😀1", "?1"}, TUmsetzung{"C1Steuerzeichen", "\302\201", "?"},
+                    TUmsetzung{"UngueltigJeByte", "ÿÃ"_cp1252, "??"}, TUmsetzung{"Ueberlang", "À¯"_cp1252, "??"},
                     TUmsetzung{"Surrogat", "\355\240\200", "???"}),
     [](const testing::TestParamInfo<TUmsetzung>& Info) { return std::string(Info.param.Name); });
 
@@ -55,26 +53,25 @@ TEST_P(IstMehrbyteUtf8Test, Erkennt) { EXPECT_EQ(IstMehrbyteUtf8(GetParam().Text
 
 INSTANTIATE_TEST_SUITE_P(Faelle, IstMehrbyteUtf8Test,
                          testing::Values(TMehrbyte{"NurAscii", "abc", false}, TMehrbyte{"Leer", "", false},
-                                         TMehrbyte{"Umlaut", "\303\274", true},
-                                         TMehrbyte{"Windows1252", "\374ber", false},
-                                         TMehrbyte{"AbgeschnittenAmEnde", "\303\274\303", false},
-                                         TMehrbyte{"Cp1252DasWieUtf8Aussieht", "\303\244 und \374", false}),
+                                         TMehrbyte{"Umlaut", "ü", true}, TMehrbyte{"Windows1252", "über"_cp1252, false},
+                                         TMehrbyte{"AbgeschnittenAmEnde", "Ã¼Ã"_cp1252, false},
+                                         TMehrbyte{"Cp1252DasWieUtf8Aussieht", "ä und \374", false}),
                          [](const testing::TestParamInfo<TMehrbyte>& Info) { return std::string(Info.param.Name); });
 
 TEST(Zeichensatz, Utf16MitSurrogatpaarUndEinzelsurrogat)
 {
   // "ä", Emoji als Paar, einzelnes hohes Surrogat, "A"; ein ueberzaehliges Byte
   const std::string Le("\344\000\075\330\000\336\075\330\101\000\102", 11);
-  EXPECT_EQ(Utf16NachCp1252(Le, false), "\344??A");
+  EXPECT_EQ(Utf16NachCp1252(Le, false), "ä??A"_cp1252);
   const std::string Be("\000\344\040\254", 4);
-  EXPECT_EQ(Utf16NachCp1252(Be, true), "\344\200");
+  EXPECT_EQ(Utf16NachCp1252(Be, true), "ä€"_cp1252);
 }
 
 TEST(Zeichensatz, GrossUndKleinNachWindows1252)
 {
   // Umlaute, S/Z mit Hacek, OE, Y mit Trema; Mal- und Geteiltzeichen sind kein Paar
-  EXPECT_TRUE(GleichOhneFall("\304\326\334\212\214\216\237\336X", "\344\366\374\232\234\236\377\376x"));
-  EXPECT_FALSE(GleichOhneFall("\327", "\367"));
+  EXPECT_TRUE(GleichOhneFall("ÄÖÜŠŒŽŸÞX"_cp1252, "äöüšœžÿþx"_cp1252));
+  EXPECT_FALSE(GleichOhneFall("×"_cp1252, "÷"_cp1252));
   EXPECT_EQ(Klein1252(0xDF), 0xDF);  // sz hat keinen Grossbuchstaben
   EXPECT_EQ(Klein1252('@'), '@');
 }
