@@ -40,7 +40,7 @@ void TAusgabe::Kopf()
   if (!FCsv)
     return;
   if (FUtf8)
-    FAus << "\357\273\277";  // damit Tabellenkalkulationen UTF-8 erkennen
+    FAus << Utf8Kennung;  // damit Tabellenkalkulationen UTF-8 erkennen
   Text(
       "Eingabe;Nummer;Prüfziffer angeschrieben;Prüfziffer berechnet;Urteil;Eigentumsmerkmal;"
       "Austauschverfahren;Eigentumsverwaltung;Wagengattung;Höchstgeschwindigkeit;Halter;Befunde;"

@@ -15,71 +15,15 @@ void Anhaengen(std::u16string& Ziel, char32_t Zeichen)
   Ziel.push_back(static_cast<char16_t>(0xDC00 + (Zeichen & 0x3FF)));
 }
 
-// Eine UTF-8-Folge am Anfang von Text nach den Bereichen des Unicode-Standards (keine
-// ueberlangen Formen, keine Surrogate, hoechstens U+10FFFF).
-constexpr int Ungueltig = 0;
-constexpr int Unvollstaendig = -1;
-struct TFolge {
-  int Laenge;
-  char32_t Zeichen;
-};
-
-TFolge LiesUtf8(std::string_view Text)
-{
-  const auto Erstes = static_cast<unsigned char>(Text[0]);
-  if (Erstes < 0x80)
-    return {1, Erstes};
-  int Laenge = 0;
-  char32_t Zeichen = 0;
-  unsigned char Kleinstes = 0x80;
-  unsigned char Groesstes = 0xBF;
-  if (Erstes >= 0xC2 && Erstes <= 0xDF) {
-    Laenge = 2;
-    Zeichen = Erstes & 0x1Fu;
-  } else if (Erstes >= 0xE0 && Erstes <= 0xEF) {
-    Laenge = 3;
-    Zeichen = Erstes & 0x0Fu;
-    Kleinstes = Erstes == 0xE0 ? 0xA0 : 0x80;
-    Groesstes = Erstes == 0xED ? 0x9F : 0xBF;
-  } else if (Erstes >= 0xF0 && Erstes <= 0xF4) {
-    Laenge = 4;
-    Zeichen = Erstes & 0x07u;
-    Kleinstes = Erstes == 0xF0 ? 0x90 : 0x80;
-    Groesstes = Erstes == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return {Ungueltig, 0};
-  }
-  for (int I = 1; I < Laenge; ++I) {
-    if (static_cast<std::size_t>(I) >= Text.size())
-      return {Unvollstaendig, 0};
-    const auto Byte = static_cast<unsigned char>(Text[static_cast<std::size_t>(I)]);
-    if (Byte < Kleinstes || Byte > Groesstes)
-      return {Ungueltig, 0};
-    Kleinstes = 0x80;
-    Groesstes = 0xBF;
-    Zeichen = (Zeichen << 6) | (Byte & 0x3Fu);
-  }
-  return {Laenge, Zeichen};
-}
-
 }  // namespace
 
 std::string Utf8AusUtf16(std::u16string_view Text)
 {
-  std::string Ergebnis;
-  Ergebnis.reserve(Text.size());
-  for (std::size_t I = 0; I < Text.size(); ++I) {
-    char32_t Zeichen = Text[I];
-    if (Zeichen >= 0xD800 && Zeichen <= 0xDBFF && I + 1 < Text.size() && Text[I + 1] >= 0xDC00 &&
-        Text[I + 1] <= 0xDFFF) {
-      Zeichen = 0x10000 + ((Zeichen - 0xD800) << 10) + (Text[I + 1] - 0xDC00u);
-      ++I;
-    } else if (Zeichen >= 0xD800 && Zeichen <= 0xDFFF) {
-      Zeichen = 0xFFFD;
-    }
-    Utf8Anhaengen(Ergebnis, Zeichen);
-  }
-  return Ergebnis;
+  std::string Bytes;
+  Bytes.reserve(2 * Text.size());
+  for (const char16_t Einheit : Text)
+    Bytes.append({static_cast<char>(Einheit & 0xFF), static_cast<char>(Einheit >> 8)});
+  return Utf16NachUtf8(Bytes, TKennung::Utf16LE);
 }
 
 std::u16string TextFuerKonsole(std::string_view Bytes, std::string* Rest)
@@ -93,8 +37,8 @@ std::u16string TextFuerKonsole(std::string_view Bytes, std::string* Rest)
   std::u16string Ergebnis;
   Ergebnis.reserve(Bytes.size());
   while (!Bytes.empty()) {
-    const TFolge Folge = LiesUtf8(Bytes);
-    if (Folge.Laenge == Unvollstaendig && Rest) {
+    const TUtf8Folge Folge = Utf8Folge(Bytes);
+    if (Folge.Laenge == Utf8Unvollstaendig && Rest) {
       Rest->assign(Bytes);
       break;
     }
@@ -221,7 +165,7 @@ protected:
         Text.pop_back();
       }
       // Die Konsole liefert ganze Zeilen: Strg+Z am Anfang dieser Zeilen oder nach einem Zeilenende.
-      if (const auto Strg = Text.find(u'\x1A');
+      if (const auto Strg = Text.find(static_cast<char16_t>(StrgZ));
           Strg != std::u16string::npos && (Strg == 0 || Text[Strg - 1] == u'\n')) {
         Text.resize(Strg);
         FEnde = true;

@@ -196,7 +196,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
   };
   if (Optionen.Csv && Lauf.Strom().Fehler().empty()) {
     if (Optionen.Utf8)
-      Aus << "\357\273\277";
+      Aus << Utf8Kennung;
     Aus << Benutzerspalten(Tabelle.Kopf, true, 1, nullptr);
     std::ostringstream Kopf;
     TAusgabe(true, false, Kopf).Kopf();

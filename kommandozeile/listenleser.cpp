@@ -7,8 +7,6 @@ namespace {
 
 bool IstUtf16(TKennung K) { return K == TKennung::Utf16LE || K == TKennung::Utf16BE; }
 
-constexpr int StrgZ = 0x1A;
-
 }  // namespace
 
 int TListenLeser::Byte()
@@ -28,7 +26,7 @@ int TListenLeser::Einheit()
     // Nur so weit vorauslesen, wie eine Kennung reichen kann: eine Zeile vom Terminal soll
     // nicht auf weitere Bytes warten.
     const auto KannKennungWerden = [this] {
-      for (const std::string_view Kennung : {"\357\273\277", "\377\376", "\376\377"})
+      for (const std::string_view Kennung : {Utf8Kennung, std::string_view("\377\376"), std::string_view("\376\377")})
         if (Kennung.size() > FVorrat.size() && Kennung.starts_with(FVorrat))
           return true;
       return false;

@@ -23,39 +23,9 @@ constexpr char32_t Ungueltig = 0xFFFFFFFF;
 
 TUtf8Zeichen Utf8Lesen(std::string_view T, std::size_t Pos)
 {
-  const auto Byte = [&T](std::size_t I) { return static_cast<unsigned char>(T[I]); };
-  const unsigned char Erstes = Byte(Pos);
-  if (Erstes < 0x80)
-    return {Erstes, 1};
-  std::size_t Laenge = 0;
-  char32_t Z = 0;
-  char32_t Mindestens = 0;
-  if (Erstes >= 0xC2 && Erstes <= 0xDF) {
-    Laenge = 2;
-    Z = Erstes & 0x1Fu;
-    Mindestens = 0x80;
-  } else if (Erstes >= 0xE0 && Erstes <= 0xEF) {
-    Laenge = 3;
-    Z = Erstes & 0x0Fu;
-    Mindestens = 0x800;
-  } else if (Erstes >= 0xF0 && Erstes <= 0xF4) {
-    Laenge = 4;
-    Z = Erstes & 0x07u;
-    Mindestens = 0x10000;
-  } else {
-    return {Ungueltig, 1};
-  }
-  if (Pos + Laenge > T.size())
-    return {Ungueltig, 1};
-  for (std::size_t I = 1; I < Laenge; ++I) {
-    const unsigned char Folge = Byte(Pos + I);
-    if ((Folge & 0xC0) != 0x80)
-      return {Ungueltig, 1};
-    Z = (Z << 6) | (Folge & 0x3Fu);
-  }
-  if (Z < Mindestens || Z > 0x10FFFF || (Z >= 0xD800 && Z <= 0xDFFF))
-    return {Ungueltig, 1};
-  return {Z, Laenge};
+  const TUtf8Folge Folge = Utf8Folge(T.substr(Pos));
+  return Folge.Laenge > 0 ? TUtf8Zeichen{Folge.Zeichen, static_cast<std::size_t>(Folge.Laenge)}
+                          : TUtf8Zeichen{Ungueltig, 1};
 }
 
 // Erste Ziffer (Wert 0) jeder Folge von Dezimalziffern ausser ASCII (Unicode 14, Kategorie Nd);
@@ -183,8 +153,8 @@ std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian)
 
 TKennungAmAnfang KennungAmAnfang(std::string_view Anfang)
 {
-  if (Anfang.starts_with("\357\273\277"))
-    return {TKennung::Utf8, 3};
+  if (Anfang.starts_with(Utf8Kennung))
+    return {TKennung::Utf8, Utf8Kennung.size()};
   if (Anfang.starts_with("\377\376"))
     return {TKennung::Utf16LE, 2};
   if (Anfang.starts_with("\376\377"))
@@ -336,4 +306,44 @@ void Utf8Anhaengen(std::string& Ziel, char32_t Z)
     B(0x80 | ((Z >> 6) & 0x3F));
     B(0x80 | (Z & 0x3F));
   }
+}
+
+TUtf8Folge Utf8Folge(std::string_view Text)
+{
+  if (Text.empty())
+    return {Utf8Unvollstaendig, 0};
+  const auto Erstes = static_cast<unsigned char>(Text[0]);
+  if (Erstes < 0x80)
+    return {1, Erstes};
+  int Laenge = 0;
+  char32_t Zeichen = 0;
+  unsigned char Kleinstes = 0x80;
+  unsigned char Groesstes = 0xBF;
+  if (Erstes >= 0xC2 && Erstes <= 0xDF) {
+    Laenge = 2;
+    Zeichen = Erstes & 0x1Fu;
+  } else if (Erstes >= 0xE0 && Erstes <= 0xEF) {
+    Laenge = 3;
+    Zeichen = Erstes & 0x0Fu;
+    Kleinstes = Erstes == 0xE0 ? 0xA0 : 0x80;
+    Groesstes = Erstes == 0xED ? 0x9F : 0xBF;
+  } else if (Erstes >= 0xF0 && Erstes <= 0xF4) {
+    Laenge = 4;
+    Zeichen = Erstes & 0x07u;
+    Kleinstes = Erstes == 0xF0 ? 0x90 : 0x80;
+    Groesstes = Erstes == 0xF4 ? 0x8F : 0xBF;
+  } else {
+    return {Utf8Ungueltig, 0};
+  }
+  for (int I = 1; I < Laenge; ++I) {
+    if (static_cast<std::size_t>(I) >= Text.size())
+      return {Utf8Unvollstaendig, 0};
+    const auto Byte = static_cast<unsigned char>(Text[static_cast<std::size_t>(I)]);
+    if (Byte < Kleinstes || Byte > Groesstes)
+      return {Utf8Ungueltig, 0};
+    Kleinstes = 0x80;
+    Groesstes = 0xBF;
+    Zeichen = (Zeichen << 6) | (Byte & 0x3Fu);
+  }
+  return {Laenge, Zeichen};
 }

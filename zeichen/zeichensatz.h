@@ -59,6 +59,11 @@ std::string OhneFall(std::string_view Text);
 // UTF-16 (ohne Byte-Order-Mark) nach Windows-1252; ungepaarte Surrogate werden '?'.
 std::string Utf16NachCp1252(std::string_view Bytes, bool GrossEndian);
 
+// Die Kennung von UTF-8 (Byte-Order-Mark), wie Excel sie vor CSV erwartet.
+inline constexpr std::string_view Utf8Kennung = "\357\273\277";
+// Strg+Z (0x1A) beendet eine Textdatei oder Eingabe unter Windows ("copy a+b", die Konsole).
+inline constexpr char StrgZ = 0x1A;
+
 // Zeichensatzkennung (Byte-Order-Mark) am Anfang einer Datei oder Eingabe.
 enum class TKennung { Keine, Utf8, Utf16LE, Utf16BE };
 struct TKennungAmAnfang {
@@ -85,6 +90,18 @@ std::string NachCp1252(std::string Bytes, TKennung Kennung);
 // Die Zeichen von Bytes nach derselben Regel wie NachCp1252, als Unicode: ungueltige Folgen
 // und ungepaarte Surrogate werden U+FFFD.
 std::u32string UnicodeZeichen(std::string_view Bytes, TKennung Kennung);
+
+// Die UTF-8-Folge am Anfang von Text nach den Bereichen des Unicode-Standards (keine
+// ueberlangen Formen, keine Surrogate, hoechstens U+10FFFF): Laenge 1 bis 4, Utf8Ungueltig oder,
+// wenn Text mitten in einer sonst gueltigen Folge endet, Utf8Unvollstaendig (die Konsole liest
+// dann weiter). Der eine UTF-8-Leser fuer alles.
+inline constexpr int Utf8Ungueltig = 0;
+inline constexpr int Utf8Unvollstaendig = -1;
+struct TUtf8Folge {
+  int Laenge;
+  char32_t Zeichen;
+};
+TUtf8Folge Utf8Folge(std::string_view Text);
 
 // Ein Unicode-Zeichen als UTF-8 an Ziel.
 void Utf8Anhaengen(std::string& Ziel, char32_t Zeichen);
