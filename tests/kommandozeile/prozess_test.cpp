@@ -146,6 +146,10 @@ private:
 
 TEST(Grenzen, LangeTabelleBrauchtFestenSpeicher)
 {
+#if defined(__SANITIZE_ADDRESS__)
+  // Der AddressSanitizer haelt freigegebenen Speicher zurueck (256 MB): gemessen wird ohne ihn.
+  GTEST_SKIP();
+#endif
   constexpr std::size_t Zeilen = 100000;  // gut 200 MB
   TSammlung Quelle(Zeilen);
   std::istream Ein(&Quelle);
