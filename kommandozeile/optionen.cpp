@@ -41,7 +41,8 @@ const char* const HilfeText =
     "  --kennzeichen DATEI Kennzeichen.ebb (Länder, Halter, Baureihen) von DATEI lesen\n"
     "  --spalte N|NAME     die Eingabe als Tabelle (Tabulator, ; , oder |, Anführungszeichen wie\n"
     "                      Excel/LibreOffice) lesen, Nummer in Spalte N (ab 1) oder der Spalte mit\n"
-    "                      diesem Kopf; als CSV bleiben die eigenen Spalten vorn erhalten\n"
+    "                      diesem Kopf (auch --spalte=N); als CSV bleiben die eigenen Spalten vorn\n"
+    "                      erhalten, mit --utf8 jedes Zeichen\n"
     "  --frei REIHE ANZAHL ANZAHL freie gültige Nummern der REIHE (erste 8 Ziffern, dahinter\n"
     "                      wahlweise Ordnungsnummern von-bis: \"31 80 6652 100-199\"); belegt sind\n"
     "                      die NUMMERn und mit --spalte die Liste der Standardeingabe\n"
@@ -49,8 +50,8 @@ const char* const HilfeText =
     "  --version           Version\n"
     "\n"
     "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Prüfziffer falsch (mit --streng auch:\n"
-    "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei, 3 Ein-/Ausgabefehler (die\n"
-    "Ausgabe ist dann unvollständig).\n"
+    "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei oder eine Zeile der Tabelle\n"
+    "nicht sauber zu zerlegen, 3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollständig).\n"
     "In einer Liste bekommt eine Nummer, die schon einmal vorkam, einen Hinweis auf diese Zeile.\n";
 
 TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
