@@ -40,6 +40,11 @@ bool TZerleger::Da(std::size_t I)
     // Gelieferte Zeilen fallen weg, bevor nachgelesen wird: der Puffer haelt nur die in Arbeit.
     FPuffer.erase(0, FAnfang);
     FAnfang = 0;
+    if (FPuffer.size() >= StueckZeileHoechstens) {
+      Befunde.push_back({FZeile, Ersetzt("Zeile %1 ist länger als %2 MiB; die Liste wurde dort abgebrochen"_cp1252,
+                                         {std::to_string(FZeile), std::to_string(StueckZeileHoechstens >> 20)})});
+      FQuelle = {};
+    }
     FAmEnde = !FQuelle || !FQuelle(FPuffer);
   }
   return true;

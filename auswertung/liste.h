@@ -47,6 +47,10 @@ struct TLeseBefund {
 // fasst 32.767 Zeichen je Zelle, in UTF-8 bis zu vier Bytes je Zeichen.
 inline constexpr std::size_t ZitatHoechstlaenge = 4 * 32767;
 
+// So lang darf eine Zeile werden, die stueckweise kommt: eine laengere (ein Geraet ohne Ende
+// wie /dev/zero) bricht das Lesen mit Befund ab, statt den Speicher zu fuellen.
+inline constexpr std::size_t StueckZeileHoechstens = std::size_t{4} << 20;
+
 // Zerlegt Zeile fuer Zeile; die Bytes kommen stueckweise aus der Quelle, gehalten wird nur die
 // Zeile in Arbeit. So liest wagennummer eine Liste beliebiger Laenge mit festem Speicher.
 class TZerleger {

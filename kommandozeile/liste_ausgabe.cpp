@@ -28,10 +28,10 @@ std::string Ziffern(const std::string& Text)
 // Die Nummernzelle einer Zeile, ausgewertet wie eine Zeile von wagennummer.
 TErgebnis ZelleAuswerten(const TWissen& Wissen, const std::string& Zelle, TKennung Kennung, bool Erklaeren)
 {
-  TEingabeText Text = EingabeUmsetzen(Zelle, Kennung);
-  if (UnicodeZeichen(Zelle, Kennung).size() > ZeilenHoechstlaenge)
-    return ZeileZuLang(Text.Text.substr(0, 60));
-  return Auswerten(Wissen, std::move(Text), Erklaeren);
+  // Die Laenge zuerst: eine riesige Zelle wird nicht erst ganz umgesetzt.
+  if (ZeichenAnfang(Zelle, Kennung, ZeilenHoechstlaenge) < Zelle.size())
+    return ZeileZuLang(EingabeUmsetzen(Zelle.substr(0, ZeichenAnfang(Zelle, Kennung, 60)), Kennung).Text);
+  return Auswerten(Wissen, EingabeUmsetzen(Zelle, Kennung), Erklaeren);
 }
 
 // Die Standardeingabe in Stuecken fuer TListenStrom.
