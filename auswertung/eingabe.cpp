@@ -32,6 +32,26 @@ std::string Verbunden(const std::vector<std::string>& Teile)
   return Text;
 }
 
+// Die Woerter (durch Leerraum und Komma getrennt) mit einem ohne Akzent gelesenen Buchstaben:
+// wie in Text und wie getippt (Getippt: je Zeichen das getippte oder 0).
+std::vector<std::pair<std::string, std::string>> GetippteWoerter(const std::string& Text, const std::u32string& Getippt)
+{
+  std::vector<std::pair<std::string, std::string>> Woerter;
+  for (std::size_t Anfang = 0; Anfang < Text.size();) {
+    const std::size_t Ende = std::min(Text.find_first_of(" \t,", Anfang), Text.size());
+    std::string Utf8;
+    bool Gefaltet = false;
+    for (std::size_t I = Anfang; I < Ende; ++I) {
+      Gefaltet = Gefaltet || Getippt[I] != 0;
+      Utf8Anhaengen(Utf8, Getippt[I] != 0 ? Getippt[I] : Cp1252NachUnicode(static_cast<unsigned char>(Text[I])));
+    }
+    if (Gefaltet)
+      Woerter.emplace_back(Text.substr(Anfang, Ende - Anfang), std::move(Utf8));
+    Anfang = Ende + 1;
+  }
+  return Woerter;
+}
+
 }  // namespace
 
 TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
@@ -82,20 +102,7 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     return Ergebnis;
   Ergebnis.Hinweise.push_back(
       Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
-  // die Woerter (durch Leerraum und Komma getrennt) mit einem solchen Buchstaben
-  for (std::size_t Anfang = 0; Anfang < Ergebnis.Text.size();) {
-    const std::size_t Ende = std::min(Ergebnis.Text.find_first_of(" \t,", Anfang), Ergebnis.Text.size());
-    std::string Utf8;
-    bool Gefaltet = false;
-    for (std::size_t I = Anfang; I < Ende; ++I) {
-      Gefaltet = Gefaltet || Getippt[I] != 0;
-      Utf8Anhaengen(Utf8,
-                    Getippt[I] != 0 ? Getippt[I] : Cp1252NachUnicode(static_cast<unsigned char>(Ergebnis.Text[I])));
-    }
-    if (Gefaltet)
-      Ergebnis.Getippt.emplace_back(Ergebnis.Text.substr(Anfang, Ende - Anfang), std::move(Utf8));
-    Anfang = Ende + 1;
-  }
+  Ergebnis.Getippt = GetippteWoerter(Ergebnis.Text, Getippt);
   return Ergebnis;
 }
 

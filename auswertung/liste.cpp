@@ -393,7 +393,7 @@ std::vector<std::string> FreieNummern(const TFreiAuftrag& Auftrag, const std::ve
 namespace {
 
 // So viele Bytes holt der Strom auf einmal aus der Quelle.
-constexpr std::size_t StueckGroesse = 64 * 1024;
+constexpr std::size_t StueckGroesse = std::size_t{64} * 1024;
 
 bool IstUtf16(TKennung Kennung) { return Kennung == TKennung::Utf16LE || Kennung == TKennung::Utf16BE; }
 

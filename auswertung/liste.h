@@ -45,7 +45,7 @@ struct TLeseBefund {
 
 // Ein Feld in Anfuehrungszeichen ueber mehrere Zeilen ist hoechstens so lang (Bytes): Excel
 // fasst 32.767 Zeichen je Zelle, in UTF-8 bis zu vier Bytes je Zeichen.
-inline constexpr std::size_t ZitatHoechstlaenge = 4 * 32767;
+inline constexpr std::size_t ZitatHoechstlaenge = std::size_t{4} * 32767;
 
 // So lang darf eine Zeile werden, die stueckweise kommt: eine laengere (ein Geraet ohne Ende
 // wie /dev/zero) bricht das Lesen mit Befund ab, statt den Speicher zu fuellen.

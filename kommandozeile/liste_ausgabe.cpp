@@ -38,7 +38,7 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, const std::string& Zelle, TKennu
 TZerleger::TQuelle Stueckweise(std::istream& Ein)
 {
   return [&Ein](std::string& Puffer) {
-    constexpr std::size_t Stueck = 64 * 1024;
+    constexpr std::size_t Stueck = std::size_t{64} * 1024;
     const std::size_t Vorher = Puffer.size();
     Puffer.resize(Vorher + Stueck);
     Ein.read(Puffer.data() + Vorher, static_cast<std::streamsize>(Stueck));
@@ -170,51 +170,87 @@ std::string BenutzerZelle(const std::string& Zelle, TKennung Kennung, bool Utf8)
 
 }  // namespace
 
+namespace {
+
+// Die Spalten des Benutzers in der CSV: vorn, auf die Breite der ersten Zeilen aufgefuellt, damit
+// die von wagennummer in jeder Zeile an derselben Stelle stehen; was eine spaetere Zeile darueber
+// hinaus hat, kommt hinter sie. Zaehlt mit, was am Ende zu sagen ist.
+class TBenutzerspalten {
+public:
+  TBenutzerspalten(const TListe& Tabelle, bool Utf8) : FTabelle(Tabelle), FUtf8(Utf8) {}
+
+  // Nummer: Zeile wie in der Tabellenkalkulation; Hinten null beim Kopf.
+  std::string Vorn(const TFelder& Zeile, std::size_t Nummer, std::string* Hinten)
+  {
+    std::string Felder;
+    for (std::size_t Spalte = 0; Spalte < std::max(FTabelle.Spalten, Zeile.size()); ++Spalte) {
+      const bool Da = Spalte < Zeile.size();
+      if (Da && !FUtf8 && !PasstInCp1252(Zeile[Spalte], FTabelle.Kennung) && FOhne1252++ == 0)
+        FErsteOhne1252 = Nummer;
+      const std::string Feld = Da        ? BenutzerZelle(Zeile[Spalte], FTabelle.Kennung, FUtf8)
+                               : !Hinten ? "Spalte " + std::to_string(Spalte + 1)
+                                         : std::string();
+      (Spalte < FTabelle.Spalten || !Hinten ? Felder : *Hinten) += Feld + ";";
+    }
+    if (Hinten && !Hinten->empty() && FErsteBreitere == 0)
+      FErsteBreitere = Nummer;
+    return Felder;
+  }
+
+  void Melden(std::ostream& Fehler) const
+  {
+    if (FErsteBreitere > 0)
+      Fehler << Ersetzt(
+          "wagennummer: Zeile %1 und vielleicht weitere haben mehr Spalten als die ersten; was "
+          "darüber hinausgeht, steht hinter den Spalten von wagennummer\n",
+          {std::to_string(FErsteBreitere)});
+    if (FOhne1252 > 0)
+      Fehler << Ersetzt(
+          "wagennummer: %1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile %2), in der "
+          "CSV als ?; --utf8 behält sie\n",
+          {std::to_string(FOhne1252), std::to_string(FErsteOhne1252)});
+  }
+
+private:
+  const TListe& FTabelle;
+  bool FUtf8;
+  std::size_t FOhne1252 = 0, FErsteOhne1252 = 0, FErsteBreitere = 0;
+};
+
+// Eine Zeile der Liste als CSV: die Spalten des Benutzers, dann die von wagennummer.
+void CsvZeile(TBenutzerspalten& Spalten, const TFelder& Zeile, std::size_t Nummer, const TErgebnis& Ergebnis, bool Utf8,
+              std::ostream& Aus)
+{
+  std::string Hinten;
+  Aus << Spalten.Vorn(Zeile, Nummer, &Hinten);
+  std::ostringstream Eigene;
+  TAusgabe(true, Utf8, Eigene).Schreibe(Ergebnis);
+  std::string Text = Eigene.str();
+  if (!Hinten.empty())
+    Text.insert(Text.size() - 2, ";" + Hinten.substr(0, Hinten.size() - 1));
+  Aus << Text;
+}
+
+}  // namespace
+
 int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
                      std::ostream& Fehler)
 {
   TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
   const TListe& Tabelle = Lauf.Strom().Tabelle();
-  std::size_t Ohne1252 = 0, ErsteOhne1252 = 0, ErsteBreitere = 0;
-  // Die Spalten des Benutzers vorn, auf die Breite der ersten Zeilen aufgefuellt, damit die von
-  // wagennummer in jeder Zeile an derselben Stelle stehen; was eine spaetere Zeile darueber hinaus
-  // hat, kommt hinter sie (Hinten).
-  const auto Benutzerspalten = [&](const TFelder& Zeile, bool Kopf, std::size_t Nummer, std::string* Hinten) {
-    std::string Felder;
-    for (std::size_t Spalte = 0; Spalte < std::max(Tabelle.Spalten, Zeile.size()); ++Spalte) {
-      const bool Da = Spalte < Zeile.size();
-      if (Da && !Optionen.Utf8 && !PasstInCp1252(Zeile[Spalte], Tabelle.Kennung) && Ohne1252++ == 0)
-        ErsteOhne1252 = Nummer;
-      std::string Feld = Da     ? BenutzerZelle(Zeile[Spalte], Tabelle.Kennung, Optionen.Utf8)
-                         : Kopf ? "Spalte " + std::to_string(Spalte + 1)
-                                : std::string();
-      (Spalte < Tabelle.Spalten || !Hinten ? Felder : *Hinten) += Feld + ";";
-    }
-    if (Hinten && !Hinten->empty() && ErsteBreitere == 0)
-      ErsteBreitere = Nummer;
-    return Felder;
-  };
+  TBenutzerspalten Spalten(Tabelle, Optionen.Utf8);
   if (Optionen.Csv && Lauf.Strom().Fehler().empty()) {
     if (Optionen.Utf8)
       Aus << Utf8Kennung;
-    Aus << Benutzerspalten(Tabelle.Kopf, true, 1, nullptr);
+    Aus << Spalten.Vorn(Tabelle.Kopf, 1, nullptr);
     std::ostringstream Kopf;
     TAusgabe(true, false, Kopf).Kopf();
     Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Kopf.str()) : Kopf.str());
   }
   const int Status = Lauf.Alle(
       [&](std::size_t I, const TFelder& Zeile, TErgebnis& Ergebnis) {
-        if (Optionen.Csv) {
-          std::string Hinten;
-          Aus << Benutzerspalten(Zeile, false, I + Lauf.Versatz(), &Hinten);
-          std::ostringstream Eigene;
-          TAusgabe(true, Optionen.Utf8, Eigene).Schreibe(Ergebnis);
-          std::string Text = Eigene.str();
-          if (!Hinten.empty())
-            Text.insert(Text.size() - 2, ";" + Hinten.substr(0, Hinten.size() - 1));
-          Aus << Text;
-          return;
-        }
+        if (Optionen.Csv)
+          return CsvZeile(Spalten, Zeile, I + Lauf.Versatz(), Ergebnis, Optionen.Utf8, Aus);
         std::string Text;
         for (const std::string& Zelle : Zeile)
           Text += (Text.empty() ? "" : " | ") + ZelleText(Zelle, Tabelle.Kennung);
@@ -223,16 +259,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
         TAusgabe(false, true, Aus).Schreibe(Ergebnis);
       },
       Aus);
-  if (ErsteBreitere > 0)
-    Fehler << Ersetzt(
-        "wagennummer: Zeile %1 und vielleicht weitere haben mehr Spalten als die ersten; was darüber "
-        "hinausgeht, steht hinter den Spalten von wagennummer\n",
-        {std::to_string(ErsteBreitere)});
-  if (Ohne1252 > 0)
-    Fehler << Ersetzt(
-        "wagennummer: %1 Zellen mit Zeichen, die Windows-1252 nicht hat (zuerst Zeile %2), in der "
-        "CSV als ?; --utf8 behält sie\n",
-        {std::to_string(Ohne1252), std::to_string(ErsteOhne1252)});
+  Spalten.Melden(Fehler);
   return Status;
 }
 

@@ -122,12 +122,12 @@ TEST(Strom, StueckweiseWieAmStueck)
 // Eine Quelle ohne Ende und ohne Zeilenende (/dev/zero): das Lesen bricht mit Befund ab.
 TEST(Strom, ZeileOhneEndeBrichtAb)
 {
-  TListenStrom Strom([](std::string& Puffer) { return Puffer.append(64 * 1024, '\0'), true; }, {});
+  TListenStrom Strom([](std::string& Puffer) { return Puffer.append(std::size_t{64} * 1024, '\0'), true; }, {});
   std::vector<std::size_t> Laengen;
   for (TFelder Zeile; Strom.Naechste(Zeile);)
     Laengen.push_back(Zeile.front().size());
   ASSERT_EQ(Laengen.size(), 1u);  // der Anfang der Zeile, gesagt im Befund
-  EXPECT_LE(Laengen[0], StueckZeileHoechstens + 64 * 1024);
+  EXPECT_LE(Laengen[0], StueckZeileHoechstens + std::size_t{64} * 1024);
   const std::vector<TLeseBefund> Befunde = Strom.NeueBefunde();
   ASSERT_EQ(Befunde.size(), 1u);
   EXPECT_EQ(Befunde[0].Text, "Zeile 1 ist länger als 4 MiB; die Liste wurde dort abgebrochen"_cp1252);
