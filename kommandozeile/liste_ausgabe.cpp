@@ -179,22 +179,25 @@ class TBenutzerspalten {
 public:
   TBenutzerspalten(const TListe& Tabelle, bool Utf8) : FTabelle(Tabelle), FUtf8(Utf8) {}
 
-  // Nummer: Zeile wie in der Tabellenkalkulation; Hinten null beim Kopf.
-  std::string Vorn(const TFelder& Zeile, std::size_t Nummer, std::string* Hinten)
+  // Die Felder vorn und hinten, je mit ";" dahinter; Nummer: Zeile wie in der Tabellenkalkulation.
+  struct TFelderText {
+    std::string Vorn, Hinten;
+  };
+  TFelderText Felder(const TFelder& Zeile, std::size_t Nummer, bool Kopf)
   {
-    std::string Felder;
+    TFelderText Text;
     for (std::size_t Spalte = 0; Spalte < std::max(FTabelle.Spalten, Zeile.size()); ++Spalte) {
       const bool Da = Spalte < Zeile.size();
       if (Da && !FUtf8 && !PasstInCp1252(Zeile[Spalte], FTabelle.Kennung) && FOhne1252++ == 0)
         FErsteOhne1252 = Nummer;
-      const std::string Feld = Da        ? BenutzerZelle(Zeile[Spalte], FTabelle.Kennung, FUtf8)
-                               : !Hinten ? "Spalte " + std::to_string(Spalte + 1)
-                                         : std::string();
-      (Spalte < FTabelle.Spalten || !Hinten ? Felder : *Hinten) += Feld + ";";
+      const std::string Feld = Da     ? BenutzerZelle(Zeile[Spalte], FTabelle.Kennung, FUtf8)
+                               : Kopf ? "Spalte " + std::to_string(Spalte + 1)
+                                      : std::string();
+      (Spalte < FTabelle.Spalten ? Text.Vorn : Text.Hinten) += Feld + ";";
     }
-    if (Hinten && !Hinten->empty() && FErsteBreitere == 0)
+    if (!Text.Hinten.empty() && FErsteBreitere == 0)
       FErsteBreitere = Nummer;
-    return Felder;
+    return Text;
   }
 
   void Melden(std::ostream& Fehler) const
@@ -221,14 +224,13 @@ private:
 void CsvZeile(TBenutzerspalten& Spalten, const TFelder& Zeile, std::size_t Nummer, const TErgebnis& Ergebnis, bool Utf8,
               std::ostream& Aus)
 {
-  std::string Hinten;
-  Aus << Spalten.Vorn(Zeile, Nummer, &Hinten);
+  const auto [Vorn, Hinten] = Spalten.Felder(Zeile, Nummer, false);
   std::ostringstream Eigene;
   TAusgabe(true, Utf8, Eigene).Schreibe(Ergebnis);
   std::string Text = Eigene.str();
   if (!Hinten.empty())
     Text.insert(Text.size() - 2, ";" + Hinten.substr(0, Hinten.size() - 1));
-  Aus << Text;
+  Aus << Vorn << Text;
 }
 
 }  // namespace
@@ -242,12 +244,12 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
   if (Optionen.Csv && Lauf.Strom().Fehler().empty()) {
     if (Optionen.Utf8)
       Aus << Utf8Kennung;
-    Aus << Spalten.Vorn(Tabelle.Kopf, 1, nullptr);
+    Aus << Spalten.Felder(Tabelle.Kopf, 1, true).Vorn;
     std::ostringstream Kopf;
     TAusgabe(true, false, Kopf).Kopf();
     Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Kopf.str()) : Kopf.str());
   }
-  const int Status = Lauf.Alle(
+  const int Ergebnisstatus = Lauf.Alle(
       [&](std::size_t I, const TFelder& Zeile, TErgebnis& Ergebnis) {
         if (Optionen.Csv)
           return CsvZeile(Spalten, Zeile, I + Lauf.Versatz(), Ergebnis, Optionen.Utf8, Aus);
@@ -260,7 +262,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
       },
       Aus);
   Spalten.Melden(Fehler);
-  return Status;
+  return Ergebnisstatus;
 }
 
 int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
@@ -284,13 +286,14 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   if (Optionen.Spalte) {
     TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
     const std::ostringstream Ohne;
-    const int Status = Lauf.Alle([&](std::size_t, const TFelder&,
-                                     const TErgebnis& Ergebnis) { Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf); },
-                                 Ohne);
+    const int Ergebnisstatus =
+        Lauf.Alle([&](std::size_t, const TFelder&,
+                      const TErgebnis& Ergebnis) { Belegt.push_back(SchluesselVon(Ergebnis).Zwoelf); },
+                  Ohne);
     // Eine unbekannte Spalte oder ein Lesefehler: keine Nummern. Was der Leser nur mit Befund
     // zerlegen konnte, zaehlt trotzdem als belegt, der Exit-Status sagt es.
-    if (!Lauf.Strom().Fehler().empty() || Status == StatusEinAusgabe)
-      return Status;
+    if (!Lauf.Strom().Fehler().empty() || Ergebnisstatus == StatusEinAusgabe)
+      return Ergebnisstatus;
     Listenstatus = Lauf.LeseBefunde() > 0 ? StatusUnbrauchbar : StatusGut;
   }
   const std::vector<std::string> Freie = FreieNummern(Auftrag, Belegt);

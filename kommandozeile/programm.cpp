@@ -160,7 +160,7 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
 int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
   errno = 0;
-  const int Status = Ausfuehren(Argumente, Ein, Aus, Fehler);
+  const int Ergebnisstatus = Ausfuehren(Argumente, Ein, Aus, Fehler);
   // Wie die coreutils: erst nach dem Leeren des Puffers steht fest, ob alles angekommen ist.
   if (Aus.good())
     Aus.flush();
@@ -168,7 +168,7 @@ int Wagennummer(const std::vector<std::string>& Argumente, std::istream& Ein, st
     Fehler << MitUrsache("Schreibfehler, die Ausgabe ist unvollständig", errno);
     return StatusEinAusgabe;
   }
-  return Status;
+  return Ergebnisstatus;
 }
 
 int Status(const TErgebnis& Ergebnis, bool Streng)
