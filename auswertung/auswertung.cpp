@@ -21,6 +21,12 @@ std::string Anzahl(std::size_t Zahl)
   return Text;
 }
 
+TVorschlagEintrag Eintrag(const TWissen& Wissen, const TVorschlag& Vorschlag)
+{
+  return {Vorschlag.Ziffern, Vorschlag.Aenderung,
+          KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)), Vorschlag.Grund};
+}
+
 // Mit "?": alle gueltigen Nummern, die glaubwuerdigsten zuerst.
 void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschrift& Anschrift, TErgebnis& Ergebnis)
 {
@@ -34,7 +40,7 @@ void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschri
   }
   const TVorschlaege Vorschlaege =
       Ergaenzungen(Wissen.Stammdaten, Wissen.Kennzeichen, Ziffern, Anschrift, HoechstensVorschlaege);
-  Ergebnis.Urteil = "unvollständig"_cp1252;
+  Ergebnis.Urteil = TUrteil::Unvollstaendig;
   Ergebnis.Kopf = std::to_string(Unbekannt) + (Unbekannt == 1 ? " unbekannte Ziffer: " : " unbekannte Ziffern: ") +
                   Anzahl(Vorschlaege.Gesamt) +
                   (Vorschlaege.Gesamt == 1 ? " gültige Nummer"_cp1252 : " gültige Nummern"_cp1252) +
@@ -42,9 +48,7 @@ void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschri
                        ? ", die " + std::to_string(Vorschlaege.Liste.size()) + " glaubwürdigsten:"_cp1252
                        : "");
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
-    Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " +
-                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)) +
-                                   (Vorschlag.Grund.empty() ? "" : "; " + Vorschlag.Grund));
+    Ergebnis.Vorschlaege.push_back(Eintrag(Wissen, Vorschlag));
 }
 
 // Die Angaben zum Wagen: die fuenf des Fensters bzw. Art, Land und Baureihe eines Triebfahrzeugs.
@@ -104,9 +108,7 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
                            std::to_string(Vorschlaege.Liste.size()) + " von " + Anzahl(Vorschlaege.Gesamt) +
                            ", die glaubwürdigsten zuerst):"_cp1252;
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
-    Ergebnis.Vorschlaege.push_back(NummerGegliedert(Vorschlag.Ziffern) + "  " + Vorschlag.Aenderung + "; " +
-                                   KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)) +
-                                   (Vorschlag.Grund.empty() ? "" : "; " + Vorschlag.Grund));
+    Ergebnis.Vorschlaege.push_back(Eintrag(Wissen, Vorschlag));
   const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(),
                                     [&](const TVorschlag& V) { return V.Punkte == Vorschlaege.Liste.front().Punkte; });
   if (Gleich > 1)
@@ -172,7 +174,8 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   if (!Umgerechnet.empty() && MitZwoelfPruefziffer == Umgerechnet.size())
     Ergebnis.Berechnet = Umgerechnet.front().second.substr(11);
   const bool Falsch = Ergebnis.Angeschrieben != Ergebnis.Berechnet;
-  Ergebnis.Urteil = Falsch ? "falsch" : "korrekt";
+  Ergebnis.Urteil = Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
+  Ergebnis.Ziffern = Gelesen.Ziffern;
   Ergebnis.Kopf = "nationale Triebfahrzeugnummer, Prüfziffer "_cp1252 + Ergebnis.Angeschrieben +
                   (Falsch ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet : ": korrekt");
 
@@ -250,6 +253,7 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   for (const std::string& Hinweis : Gelesen.Hinweise)
     Ergebnis.Befunde.push_back({false, Hinweis});
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
+  Ergebnis.Ziffern = Ziffern;
   Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
   Ergebnis.Halter = HalterAngabe(Wissen.Kennzeichen, Anschrift);
   if (Ziffern.find('?') != std::string::npos) {
@@ -262,9 +266,9 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   if (Erklaeren)
     Ergebnis.Rechenweg = Erklaerung(Elf);
   const bool Falsch = !Ergebnis.Angeschrieben.empty() && Ergebnis.Angeschrieben != Ergebnis.Berechnet;
-  Ergebnis.Urteil = Ergebnis.Angeschrieben.empty() ? "berechnet" : Falsch ? "falsch" : "korrekt";
-  if (Ergebnis.Angeschrieben.empty())
-    Ergebnis.Nummer = NummerGegliedert(Elf + Ergebnis.Berechnet);
+  Ergebnis.Urteil = Ergebnis.Angeschrieben.empty() ? TUrteil::Berechnet : Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
+  Ergebnis.Ziffern = Elf + (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben);
+  Ergebnis.Nummer = NummerGegliedert(Ergebnis.Ziffern);
   Ergebnis.Kopf = "Prüfziffer "_cp1252 +
                   (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben) +
                   (Ergebnis.Angeschrieben.empty() ? ""
@@ -296,4 +300,35 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren)
   Ergebnis.Befunde = std::move(Befunde);
   Ergebnis.Getippt = std::move(Text.Getippt);
   return Ergebnis;
+}
+
+std::string UrteilText(TUrteil Urteil)
+{
+  switch (Urteil) {
+    case TUrteil::Korrekt:
+      return "korrekt";
+    case TUrteil::Berechnet:
+      return "berechnet";
+    case TUrteil::Falsch:
+      return "falsch";
+    case TUrteil::Unvollstaendig:
+      return "unvollständig"_cp1252;
+    case TUrteil::Unbrauchbar:
+      break;
+  }
+  return "unbrauchbar";
+}
+
+std::string VorschlagText(const TVorschlagEintrag& Vorschlag)
+{
+  std::string Text = NummerGegliedert(Vorschlag.Ziffern) + "  ";
+  for (const std::string* Teil : {&Vorschlag.Aenderung, &Vorschlag.Deutung, &Vorschlag.Grund})
+    if (!Teil->empty())
+      Text += (Text.ends_with("  ") ? "" : "; ") + *Teil;
+  return Text;
+}
+
+std::string BefundText(const TBefund& Befund)
+{
+  return (Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
 }

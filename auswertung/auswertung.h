@@ -10,22 +10,41 @@
 #include <utility>
 #include <vector>
 
+// Das Urteil ueber eine Eingabe; das Wort dazu gibt UrteilText.
+enum class TUrteil { Unbrauchbar, Korrekt, Berechnet, Falsch, Unvollstaendig };
+// "korrekt", "berechnet", "falsch", "unvollständig", "unbrauchbar" (Windows-1252).
+std::string UrteilText(TUrteil Urteil);
+
+// Ein Vorschlag zu einer falschen oder unvollstaendigen Nummer, in seinen Teilen.
+struct TVorschlagEintrag {
+  std::string Ziffern;    // 12 Ziffern
+  std::string Aenderung;  // "Stelle 12: 8 statt 4"; leer bei Ergaenzungen
+  std::string Deutung;    // "Fals, Deutschland"
+  std::string Grund;      // was von der Anschrift passt: "passt zu D-DB und Fals"; oft leer
+};
+// "31 80 6652 003-8  Stelle 12: 8 statt 4; Fals, Deutschland; passt zu Fals" (Windows-1252).
+std::string VorschlagText(const TVorschlagEintrag& Vorschlag);
+
+// "Abweichung: …" bzw. "Hinweis: …" (Windows-1252).
+std::string BefundText(const TBefund& Befund);
+
 // Was "wagennummer" zu einer Eingabe weiss. Alle Texte Windows-1252 und roh, wie sie aus Eingabe
 // und Datendateien kommen: sichtbar bzw. zur CSV-Zelle macht sie erst die Ausgabe, jedes Feld.
 struct TErgebnis {
   std::string Eingabe;
   std::string Meldung;        // nicht leer: die Eingabe ist unbrauchbar, und das ist der Grund
   std::string Nummer;         // wie gelesen, gegliedert; eine falsche Pruefziffer bleibt stehen
+  std::string Ziffern;        // die Ziffern von Nummer (12 bei einer vollstaendigen), "?" fuer unbekannte
   std::string Angeschrieben;  // Pruefziffer auf dem Wagen, leer bei 11 Stellen
   std::string Berechnet;      // leer bei unbekannten Stellen
-  std::string Urteil;         // korrekt, falsch, berechnet, unvollstaendig
-  std::string Kopf;           // Tabelle: was hinter der Nummer steht
+  TUrteil Urteil = TUrteil::Unbrauchbar;
+  std::string Kopf;                                         // Tabelle: was hinter der Nummer steht
   std::vector<std::pair<std::string, std::string>> Zeilen;  // Tabelle: Bezeichnung, Text
   std::array<std::string, 5> Spalten;                       // CSV: Eigentumsmerkmal .. Hoechstgeschwindigkeit
   std::string Halter;
   std::vector<TBefund> Befunde;
   std::string VorschlagKopf;
-  std::vector<std::string> Vorschlaege;
+  std::vector<TVorschlagEintrag> Vorschlaege;
   std::string Rechenweg;  // mehrzeilig, mit --erklaeren
   std::size_t Abweichungen = 0;
   std::vector<std::pair<std::string, std::string>> Getippt;  // TEingabeText::Getippt

@@ -64,15 +64,14 @@ void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
     return;
   }
   std::string Zeile = Feld(Ergebnis.Eingabe) + ";" + Feld(Ergebnis.Nummer) + ";" + Feld(Ergebnis.Angeschrieben) + ";" +
-                      Feld(Ergebnis.Berechnet) + ";" + Feld(Ergebnis.Urteil);
+                      Feld(Ergebnis.Berechnet) + ";" + Feld(UrteilText(Ergebnis.Urteil));
   for (const std::string& Spalte : Ergebnis.Spalten)
     Zeile += ";" + Feld(Spalte);
   std::string Befunde, Vorschlaege;
   for (const TBefund& Befund : Ergebnis.Befunde)
-    Befunde +=
-        (Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
-  for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
-    Vorschlaege += (Vorschlaege.empty() ? "" : " | ") + Vorschlag;
+    Befunde += (Befunde.empty() ? "" : " | ") + BefundText(Befund);
+  for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege)
+    Vorschlaege += (Vorschlaege.empty() ? "" : " | ") + VorschlagText(Vorschlag);
   Text(Zeile + ";" + Feld(Ergebnis.Halter) + ";" + Feld(Befunde) + ";" + Feld(Vorschlaege) + "\r\n");
 }
 
@@ -91,8 +90,8 @@ void TAusgabe::Tabelle(const TErgebnis& Ergebnis)
     Angabe(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
   if (!Ergebnis.VorschlagKopf.empty())
     Text("  " + Sichtbar(Ergebnis.VorschlagKopf) + "\n");
-  for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
-    Text("    " + Sichtbar(Vorschlag) + "\n");
+  for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege)
+    Text("    " + Sichtbar(VorschlagText(Vorschlag)) + "\n");
   const std::string_view Rechenweg = Ergebnis.Rechenweg;
   for (std::size_t Pos = 0; Pos < Rechenweg.size();) {
     const std::size_t Ende = std::min(Rechenweg.find('\n', Pos), Rechenweg.size());

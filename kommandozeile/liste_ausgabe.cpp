@@ -18,13 +18,6 @@
 
 namespace {
 
-std::string Ziffern(const std::string& Text)
-{
-  std::string Ergebnis;
-  std::copy_if(Text.begin(), Text.end(), std::back_inserter(Ergebnis), [](char Z) { return Z >= '0' && Z <= '9'; });
-  return Ergebnis;
-}
-
 // Die Nummernzelle einer Zeile, ausgewertet wie eine Zeile von wagennummer.
 TErgebnis ZelleAuswerten(const TWissen& Wissen, const std::string& Zelle, TKennung Kennung, bool Erklaeren)
 {
@@ -142,7 +135,7 @@ TSchluessel SchluesselVon(const TErgebnis& Ergebnis)
 {
   if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty())
     return {};
-  return {Ziffern(Ergebnis.Nummer), Ergebnis.Eingabe};
+  return {Ergebnis.Ziffern, Ergebnis.Eingabe};
 }
 
 namespace {
@@ -271,8 +264,8 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   TFreiAuftrag Auftrag;
   const std::string& Anzahl = Optionen.Frei->second;
   std::string Meldung = FreiAuftragLesen(NachCp1252(Optionen.Frei->first, TKennung::Keine), Auftrag);
-  if (Meldung.empty() && (Anzahl.empty() || Anzahl.size() > 4 || Ziffern(Anzahl) != Anzahl || std::stoul(Anzahl) == 0 ||
-                          std::stoul(Anzahl) > 1000))
+  if (Meldung.empty() &&
+      (Anzahl.size() > 4 || !NurZiffern(Anzahl) || std::stoul(Anzahl) == 0 || std::stoul(Anzahl) > 1000))
     Meldung = "Anzahl „"_cp1252 + Anzahl + "“: 1 bis 1000"_cp1252;
   if (!Meldung.empty()) {
     Fehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(Meldung)) << "\n";
@@ -281,7 +274,7 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   Auftrag.Anzahl = std::stoul(Anzahl);
   std::vector<std::string> Belegt;
   for (const std::string& Nummer : Optionen.Nummern)
-    Belegt.push_back(Ziffern(Auswerten(Wissen, EingabeUmsetzen(Nummer, TKennung::Keine), false).Nummer));
+    Belegt.push_back(Auswerten(Wissen, EingabeUmsetzen(Nummer, TKennung::Keine), false).Ziffern);
   int Listenstatus = StatusGut;
   if (Optionen.Spalte) {
     TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);

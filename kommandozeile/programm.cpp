@@ -175,5 +175,5 @@ int Status(const TErgebnis& Ergebnis, bool Streng)
 {
   if (!Ergebnis.Meldung.empty())
     return StatusUnbrauchbar;
-  return Ergebnis.Urteil == "falsch" || (Streng && Ergebnis.Abweichungen > 0) ? StatusFalsch : StatusGut;
+  return Ergebnis.Urteil == TUrteil::Falsch || (Streng && Ergebnis.Abweichungen > 0) ? StatusFalsch : StatusGut;
 }

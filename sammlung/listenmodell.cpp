@@ -265,6 +265,27 @@ const std::string* TListenModell::Geteilt(const std::string& Text)
   return Text.empty() ? nullptr : &*FTexte.insert(Text).first;
 }
 
+namespace {
+
+TUrteilArt ArtVon(TUrteil Urteil)
+{
+  switch (Urteil) {
+    case TUrteil::Korrekt:
+      return TUrteilArt::Korrekt;
+    case TUrteil::Berechnet:
+      return TUrteilArt::Berechnet;
+    case TUrteil::Falsch:
+      return TUrteilArt::Falsch;
+    case TUrteil::Unvollstaendig:
+      return TUrteilArt::Unvollstaendig;
+    case TUrteil::Unbrauchbar:
+      break;
+  }
+  return TUrteilArt::Unbrauchbar;
+}
+
+}  // namespace
+
 void TListenModell::Auswerten(TZeile& Z)
 {
   const std::string Zelle = Z.Zellen.value(FNummernspalte).toStdString();
@@ -275,22 +296,15 @@ void TListenModell::Auswerten(TZeile& Z)
     Z.Befunde = E.Meldung;
     return;
   }
-  std::copy_if(E.Nummer.begin(), E.Nummer.end(), std::back_inserter(Z.Ziffern),
-               [](char C) { return (C >= '0' && C <= '9') || C == '?'; });
   // Eine nationale Loknummer ("460 077-1") bleibt, wie wagennummer sie gliedert.
-  if (Z.Ziffern.size() != 12)
-    Z.Ziffern = E.Nummer;
+  Z.Ziffern = E.Ziffern.size() == 12 ? E.Ziffern : E.Nummer;
   Z.Angeschrieben = E.Angeschrieben.empty() ? '\0' : E.Angeschrieben.front();
   Z.Berechnet = E.Berechnet.empty() ? '\0' : E.Berechnet.front();
   Z.Halter = Geteilt(E.Halter);
   Z.Abweichungen = E.Abweichungen;
-  Z.Art = E.Urteil == "korrekt"     ? TUrteilArt::Korrekt
-          : E.Urteil == "berechnet" ? TUrteilArt::Berechnet
-          : E.Urteil == "falsch"    ? TUrteilArt::Falsch
-                                    : TUrteilArt::Unvollstaendig;
+  Z.Art = ArtVon(E.Urteil);
   for (const TBefund& Befund : E.Befunde)
-    Z.Befunde +=
-        (Z.Befunde.empty() ? "" : " | ") + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
+    Z.Befunde += (Z.Befunde.empty() ? "" : " | ") + BefundText(Befund);
   if (Z.Berechnet != 0 && FWissen.MitDaten) {
     const TWagenart Lesart =
         Z.Ziffern.size() == 12 ? ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11)) : TWagenart::Triebfahrzeug;

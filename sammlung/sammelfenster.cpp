@@ -555,10 +555,10 @@ void TSammelfenster::SchnellPruefen()
   if (!Ergebnis.Spalten[3].empty())
     Text += "\n" + Ergebnis.Spalten[3];
   for (const TBefund& Befund : Ergebnis.Befunde)
-    Text += "\n" + std::string(Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
+    Text += "\n" + BefundText(Befund);
   if (!Ergebnis.Vorschlaege.empty())
     Text += "\n" + (Ergebnis.VorschlagKopf.empty() ? std::string() : Ergebnis.VorschlagKopf + " ") +
-            Ergebnis.Vorschlaege.front();
+            VorschlagText(Ergebnis.Vorschlaege.front());
   FSchnellErgebnis->setText(AusCp1252(Text));
   FSchnellDazu->setEnabled(true);
 }
@@ -624,8 +624,10 @@ void TSammelfenster::DetailZeigen()
   if (const std::string Doppelt = DoppelText(FModell->DoppeltZu(Zeile)); !Doppelt.empty())
     Ergebnis.Befunde.push_back({false, Doppelt});
   FDetail->setPlainText(QStringLiteral("Zeile %1\n").arg(Zeile + 1) + DetailText(Ergebnis));
-  for (const std::string& Vorschlag : Ergebnis.Vorschlaege)
-    FVorschlaege->addItem(AusCp1252(Vorschlag));
+  for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege) {
+    auto* Eintrag = new QListWidgetItem(AusCp1252(VorschlagText(Vorschlag)), FVorschlaege);
+    Eintrag->setData(Qt::UserRole, QString::fromStdString(Vorschlag.Ziffern));
+  }
   if (FVorschlaege->count() > 0) {
     FVorschlaege->setCurrentRow(0);
     FUebernehmen->setEnabled(true);
@@ -637,9 +639,8 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
   const int Zeile = GewaehlteZeile();
   if (Zeile < 0 || Nummer < 0 || Nummer >= FVorschlaege->count())
     return false;
-  // "31 80 6652 003-8  Stelle 12: 8 statt 4; ..." - die Nummer steht vor den zwei Leerzeichen.
-  const QString Vorschlag = FVorschlaege->item(Nummer)->text();
-  FModell->NummerSetzen(Zeile, Vorschlag.left(Vorschlag.indexOf(QStringLiteral("  "))));
+  const std::string Ziffern = FVorschlaege->item(Nummer)->data(Qt::UserRole).toString().toStdString();
+  FModell->NummerSetzen(Zeile, AusCp1252(NummerGegliedert(Ziffern)));
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
