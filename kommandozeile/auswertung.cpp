@@ -2,6 +2,7 @@
 
 #include "kommandozeile/listenleser.h"
 
+#include "nummer/meldung.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/triebfahrzeug.h"
 #include "nummer/vorschlaege.h"
@@ -115,6 +116,24 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
     Ergebnis.Befunde.push_back({false, "die ersten " + std::to_string(Gleich) +
                                            " Vorschläge sind gleich glaubwürdig: welche Ziffer falsch ist, "
                                            "lässt sich aus der Nummer nicht entscheiden"_cp1252});
+}
+
+// Andere Zahlen der Zeile und gleich gute andere Nummern, als Hinweise.
+void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
+{
+  const auto Verbunden = [](const std::vector<std::string>& Teile) {
+    std::string Text;
+    for (const std::string& Teil : Teile)
+      Text += (Text.empty() ? "" : ", ") + Teil;
+    return Text;
+  };
+  if (!Gelesen.Andere.empty())
+    Ergebnis.Befunde.push_back(
+        {false, Ersetzt("gleich gut passt auch %1: welche Nummer gemeint ist, sagt die Zeile nicht; ausgewertet ist "
+                        "die erste"_cp1252,
+                        {Verbunden(Gelesen.Andere)})});
+  if (!Gelesen.Weitere.empty())
+    Ergebnis.Befunde.push_back({false, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})});
 }
 
 // Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstellige Nummer, wo das Land
@@ -238,7 +257,7 @@ TErgebnis ZeileZuLang(const std::string& Anfang)
 TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
 {
   if (!Gelesen.Fehler.empty()) {
-    if (const TFsNummer Fs = FsNummerLesen(Eingabe); !Fs.Art.empty())
+    if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
                ? NationalAuswerten(Wissen, Eingabe, Gelesen)
@@ -251,6 +270,7 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   Anschrift.Bauart = Gelesen.Bauart;
   for (const std::string& Hinweis : Gelesen.Hinweise)
     Ergebnis.Befunde.push_back({false, Hinweis});
+  UmgebungNennen(Gelesen, Ergebnis);
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
   Ergebnis.Halter = HalterAngabe(Wissen.Kennzeichen, Anschrift);

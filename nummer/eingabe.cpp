@@ -2,7 +2,10 @@
 
 #include "nummer/meldung.h"
 
+#include "nummer/pruefziffer.h"
+
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -110,20 +113,387 @@ std::string InAnfuehrung(std::string_view Text)
 namespace {
 
 bool IstBuchstabe(char Z) { return IstGross1252(Z) || IstKlein1252(Z); }
+bool IstEchteZiffer(char Z) { return Z >= '0' && Z <= '9'; }
 
-bool NurZiffern(std::string_view Wort)
-{
-  return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
-}
+bool NurZiffern(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstEchteZiffer); }
 
 // Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
 char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : '\0'; }
 
-struct TTeil {
-  std::string Text;
-  bool Zahl;            // Zifferngruppe
-  bool Bauart = false;  // 2 oder 3 Ziffern gleich hinter Gattungszeichen
+// ---- Die Grammatik der Anschriften (beschrieben mit Beispielen in docs/anschriften.md) ----
+//
+// Eine Zeile zerfaellt an Leerraum, Komma (nicht zwischen zwei Ziffern), Semikolon und Klammern
+// in Marken: Zahlen (Ziffern und "?" in Gruppen, getrennt durch Striche, Punkte, Schraegstriche),
+// Striche allein, Woerter (Buchstaben ohne Ziffern) und Gemischtes ("H22", "ET22-1007", "64.200l").
+// Eine Nummer ist eine Folge ganzer Zahlmarken, zwischen denen nur Striche stehen und, nach den
+// Stellen 2 und 4, Merkmale, Laender- und Halterkuerzel ("31 RIV 80 D-DB 665 2 003-8").
+// Zwoelfstellig (oder elf ohne Pruefziffer): die erste Gruppe hat 2, 4, 11 oder 12 Ziffern,
+// jede Grenze zwischen Gruppen liegt hinter Stelle 2, 4, 5, 6, 7, 8 oder 11, und bei 12 Ziffern
+// in mehreren Gruppen steht die Pruefziffer fuer sich (Grenze hinter 11).
+constexpr std::array<std::size_t, 7> UicGrenzen = {2, 4, 5, 6, 7, 8, 11};
+// National: Reihe und Ordnungsnummer in einer dieser Gliederungen, dahinter abgesetzt die
+// Pruefziffer ("218 390-3", "1116 234-4", "8 620 988-1", "52 8184-5", "1116213-0").
+const std::array<std::vector<std::size_t>, 6> NationaleGliederungen = {
+    std::vector<std::size_t>{3, 3}, {4, 3}, {1, 3, 3}, {2, 4}, {6}, {7}};
+
+enum class TArt { Zahl, Strich, Wort, Gemischt };
+
+struct TMarke {
+  std::string Text;  // wie dastand
+  TArt Art = TArt::Gemischt;
+  std::string Ziffern;               // Zahl: Ziffern und "?", verlesene Buchstaben ersetzt
+  std::vector<std::size_t> Gruppen;  // Zahl: Ziffern je Gruppe, "003-8": 3, 1
+  bool StrichVorn = false;           // Zahl: "-7"
+  bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
+  bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
 };
+
+struct TKandidat {
+  std::size_t Von = 0, Bis = 0;  // Marken Von..Bis
+  std::string Ziffern;
+  bool National = false;
+  int Guete = 0;
+};
+
+bool IstTrennerMarke(std::string_view Text) { return !Text.empty() && std::all_of(Text.begin(), Text.end(), IstTrenner); }
+
+// Menge mit Einheit, angehaengt: "64.200l", "88m3", "22,5t" (das l ist keine verlesene 1)
+bool MitEinheit(std::string_view Text)
+{
+  for (const std::string_view Einheit : {"l", "m3", "m\xB3", "t", "kg", "hl", "km/h", "mm"})
+    if (Text.size() > Einheit.size() && Text.ends_with(Einheit)) {
+      const std::string_view Zahl = Text.substr(0, Text.size() - Einheit.size());
+      if (IstEchteZiffer(Zahl.back()) && std::all_of(Zahl.begin(), Zahl.end(), [](char Z) {
+            return IstEchteZiffer(Z) || Z == '.' || Z == ',';
+          }))
+        return true;
+    }
+  return false;
+}
+
+TMarke MarkeLesen(std::string Text)
+{
+  TMarke Marke;
+  Marke.Text = Text;
+  Marke.Art = TArt::Gemischt;
+  bool ZahlArtig = true, Verlesbar = true, HatZiffer = false, HatBuchstabe = false;
+  for (const char Z : Text) {
+    ZahlArtig = ZahlArtig && (IstZiffer(Z) || IstTrenner(Z));
+    Verlesbar = Verlesbar && (IstZiffer(Z) || IstTrenner(Z) || Verlesen(Z) != 0);
+    HatZiffer = HatZiffer || IstEchteZiffer(Z) || (Z == '?' && ZahlArtig);
+    HatBuchstabe = HatBuchstabe || IstBuchstabe(Z);
+  }
+  if (IstTrennerMarke(Text))
+    Marke.Art = TArt::Strich;
+  else if (!HatZiffer)
+    Marke.Art = HatBuchstabe || Text.find('?') != std::string::npos ? TArt::Wort : TArt::Strich;
+  else if (ZahlArtig || (Verlesbar && !MitEinheit(Text)))
+    Marke.Art = TArt::Zahl;
+  if (Marke.Art != TArt::Zahl)
+    return Marke;
+  Marke.Verlesen = !ZahlArtig;
+  Marke.StrichVorn = IstTrenner(Text.front());
+  std::size_t Gruppe = 0;
+  for (std::size_t I = 0; I <= Text.size(); ++I) {
+    if (I < Text.size() && !IstTrenner(Text[I])) {
+      Marke.Ziffern.push_back(Verlesen(Text[I]) != 0 ? Verlesen(Text[I]) : Text[I]);
+      ++Gruppe;
+    } else if (Gruppe > 0) {
+      Marke.Gruppen.push_back(Gruppe);
+      Gruppe = 0;
+    }
+  }
+  Marke.StrichVorLetzter = Marke.Gruppen.back() == 1 && (Marke.Gruppen.size() > 1 || Marke.StrichVorn);
+  return Marke;
+}
+
+// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon und Klammern trennen Marken.
+std::vector<TMarke> MarkenLesen(std::string_view Text)
+{
+  std::vector<TMarke> Marken;
+  std::string Wort;
+  for (std::size_t I = 0; I <= Text.size(); ++I) {
+    const char Z = I < Text.size() ? Text[I] : ' ';
+    const bool KommaInZahl =
+        Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
+    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}') || KommaInZahl) {
+      Wort.push_back(Z);
+      continue;
+    }
+    if (!Wort.empty())
+      Marken.push_back(MarkeLesen(std::move(Wort)));
+    Wort.clear();
+  }
+  return Marken;
+}
+
+// Ein Wort, das zwischen den Gruppen einer Nummer stehen darf: "RIV", "D-DB", "CZ-CD", "[P]"
+bool Zwischenwort(const TMarke& Marke)
+{
+  return Marke.Art == TArt::Wort && std::any_of(Marke.Text.begin(), Marke.Text.end(), IstGross1252) &&
+         std::all_of(Marke.Text.begin(), Marke.Text.end(),
+                     [](char Z) { return IstGross1252(Z) || Z == '-' || Z == '[' || Z == ']' || Z == '?'; });
+}
+
+bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::size_t Anzahl)
+{
+  if (Anzahl != 11 && Anzahl != 12)
+    return false;
+  if (Grenzen.empty())
+    return true;
+  const bool ErsteGut = Grenzen.front() == 2 || Grenzen.front() == 4 || Grenzen.front() == 11;
+  const bool AlleErlaubt = std::all_of(Grenzen.begin(), Grenzen.end(), [](std::size_t G) {
+    return std::find(UicGrenzen.begin(), UicGrenzen.end(), G) != UicGrenzen.end();
+  });
+  return ErsteGut && AlleErlaubt && (Anzahl == 11 || Grenzen.back() == 11);
+}
+
+// Die naechste Marke nach I, die kein Strich ist, oder nullptr
+const TMarke* Naechste(const std::vector<TMarke>& Marken, std::size_t I, bool* StrichDazwischen = nullptr)
+{
+  for (std::size_t J = I + 1; J < Marken.size(); ++J) {
+    if (Marken[J].Art != TArt::Strich)
+      return &Marken[J];
+    if (StrichDazwischen)
+      *StrichDazwischen = true;
+  }
+  return nullptr;
+}
+
+// Endet hier eine Nummer, oder geht sie weiter (elf Ziffern und eine Zahl dahinter, eine
+// Pruefziffer hinter einem Strich)?
+bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruefziffer)
+{
+  bool Strich = false;
+  const TMarke* Dahinter = Naechste(Marken, Bis, &Strich);
+  if (!Dahinter || Dahinter->Art != TArt::Zahl)
+    return true;
+  return MitPruefziffer && !Strich && !Dahinter->StrichVorn;
+}
+
+int UicGuete(const std::string& Ziffern, bool Verlesen)
+{
+  const bool Unbekannt = Ziffern.find('?') != std::string::npos;
+  const int Guete = Ziffern.size() == 11                                      ? 20
+                    : Unbekannt                                               ? 35
+                    : Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11) ? 40
+                                                                              : 30;
+  return Guete - (Verlesen ? 1 : 0);
+}
+
+void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
+{
+  std::string Ziffern;
+  std::vector<std::size_t> Grenzen;
+  bool Verlesen = false;
+  for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 12; ++I) {
+    const TMarke& Marke = Marken[I];
+    if (Marke.Art == TArt::Strich)
+      continue;
+    if (Marke.Art == TArt::Wort && (Ziffern.size() == 2 || Ziffern.size() == 4) && Zwischenwort(Marke))
+      continue;
+    if (Marke.Art != TArt::Zahl)
+      return;
+    std::size_t Laenge = Ziffern.size();
+    for (const std::size_t Gruppe : Marke.Gruppen) {
+      if (Laenge > 0)
+        Grenzen.push_back(Laenge);
+      Laenge += Gruppe;
+    }
+    Ziffern += Marke.Ziffern;
+    Verlesen = Verlesen || Marke.Verlesen;
+    if (UicGegliedert(Grenzen, Ziffern.size()) && EndetHier(Marken, I, Ziffern.size() == 12))
+      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, Verlesen)});
+  }
+}
+
+void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
+{
+  std::string Ziffern;
+  std::vector<std::size_t> Gruppen;
+  bool StrichVorLetzter = false, Strich = false;
+  for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 8; ++I) {
+    const TMarke& Marke = Marken[I];
+    if (Marke.Art == TArt::Strich) {
+      Strich = true;
+      continue;
+    }
+    if (Marke.Art != TArt::Zahl || Marke.Verlesen)
+      return;
+    Gruppen.insert(Gruppen.end(), Marke.Gruppen.begin(), Marke.Gruppen.end());
+    Ziffern += Marke.Ziffern;
+    StrichVorLetzter = Marke.StrichVorLetzter || (Strich && Marke.Gruppen.size() == 1 && Marke.Gruppen[0] == 1);
+    Strich = false;
+    if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
+      continue;
+    const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
+    if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end())
+      Kandidaten.push_back({Von, I, Ziffern, true, 10});
+  }
+}
+
+// Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
+std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
+{
+  std::vector<TKandidat> Alle;
+  for (std::size_t Von = 0; Von < Marken.size(); ++Von)
+    if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
+      UicKandidatenAb(Marken, Von, Alle);
+      NationalAb(Marken, Von, Alle);
+    }
+  std::stable_sort(Alle.begin(), Alle.end(), [](const TKandidat& A, const TKandidat& B) { return A.Guete > B.Guete; });
+  // was sich mit einem besseren ueberschneidet, faellt weg
+  std::vector<TKandidat> Bleiben;
+  for (TKandidat& Kandidat : Alle)
+    if (std::none_of(Bleiben.begin(), Bleiben.end(),
+                     [&](const TKandidat& B) { return Kandidat.Von <= B.Bis && B.Von <= Kandidat.Bis; }))
+      Bleiben.push_back(std::move(Kandidat));
+  return Bleiben;
+}
+
+// "218 390-3" aus "2183903"
+std::string NationalAus(std::string_view Z)
+{
+  return std::string(Z.substr(0, Z.size() - 4)) + " " + std::string(Z.substr(Z.size() - 4, 3)) + "-" +
+         std::string(Z.substr(Z.size() - 1));
+}
+
+bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste)
+{
+  return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
+}
+
+// Was eine Zahl neben der Nummer nach ihren Nachbarn ist: Datum, Jahr, Preis, Artikelnummer,
+// Betriebsnummer eines Unternehmens ("MEG 304") oder einfach weitere Ziffern.
+std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& Marke = Marken[I];
+  const std::string_view Davor = I > 0 && Marken[I - 1].Art == TArt::Wort ? Marken[I - 1].Text : "";
+  const std::string_view Dahinter = I + 1 < Marken.size() ? Marken[I + 1].Text : "";
+  const std::size_t G = Marke.Gruppen.size();
+  if (G == 3 && Marke.Gruppen[0] <= 2 && Marke.Gruppen[1] <= 2 && Marke.Text.find('-') == std::string::npos)
+    return "Datum " + Marke.Text;
+  if (WortIn(Dahinter, {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN", ",-"}) || WortIn(Davor, {"\x80", "EUR", "CHF"}))
+    return "Preis " + Marke.Text;
+  if (WortIn(Davor, {"Art.", "Art.-Nr.", "Artikel", "Artikelnummer", "Nr.", "Best.-Nr.", "Modell", "Roco", "Piko",
+                     "Fleischmann", "Tillig", "Brawa", "Trix", "Minitrix", "Liliput", "Arnold", "Rivarossi", "ACME",
+                     "Jouef", "Lima", "Kato", "Hobbytrain", "RailTop", "Albert", "MMV", "ESU", "Mehano"}) ||
+      WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
+    return "Artikelnummer " + Marke.Text;
+  if (G == 1 && Marke.Text.size() == 4 && Marke.Text >= "1835" && Marke.Text <= "2039")
+    return "Jahr " + Marke.Text;
+  if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
+    return "Betriebsnummer " + std::string(Davor) + " " + Marke.Text;
+  if (Marke.StrichVorLetzter && Marke.Ziffern.size() >= 7)
+    return "nationale Nummer " + Marke.Text;
+  return "weitere Ziffern " + Marke.Text;
+}
+
+// Gemischtes: "H22" (Typ), "ET22-1007" (Reihe mit Nummer), "64.200l" (Menge), "1º" (Ordnungszahl)
+std::string GemischtBenennen(const TMarke& Marke)
+{
+  const std::string& T = Marke.Text;
+  const std::size_t ZiffernAb = T.find_first_of("0123456789");
+  const std::string_view Vorn = std::string_view(T).substr(0, ZiffernAb);
+  if (MitEinheit(T))
+    return "Menge " + T;
+  if (ZiffernAb > 0 && T.find_first_of("\xBA\xAA") != std::string::npos)
+    return "Ordnungszahl " + T;
+  if (ZiffernAb == std::string::npos || ZiffernAb == 0)
+    return T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl " + T
+                                                                                 : "weitere Ziffern " + T;
+  const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
+  if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
+    return "Reihe und Nummer " + T;
+  if (VornGross)
+    return "Typ " + T;
+  return "Wort mit Ziffern " + T;
+}
+
+// Gattungszeichen mit angehaengter Bauart: "Bfhpvee295" (Buchstaben, dann 2 oder 3 Ziffern)
+std::size_t BauartAngehaengt(std::string_view Wort)
+{
+  const std::size_t ZiffernAb = Wort.find_first_of("0123456789");
+  const bool Passt = ZiffernAb != std::string_view::npos && ZiffernAb > 0 && IstGross1252(Wort[0]) &&
+                     NurZiffern(Wort.substr(ZiffernAb)) && Wort.size() - ZiffernAb <= 3 &&
+                     Wort.size() - ZiffernAb >= 2 && WieGattungszeichen(Wort.substr(0, ZiffernAb));
+  return Passt ? ZiffernAb : 0;
+}
+
+// Bauart hinter den Gattungszeichen: "Facs 124", "Apmz 116.2", "Eanos-x 057"
+bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& Marke = Marken[I];
+  const bool Form = (Marke.Gruppen.size() == 1 && Marke.Ziffern.size() >= 2 && Marke.Ziffern.size() <= 3) ||
+                    (Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 1 &&
+                     Marke.Text.find('.') != std::string::npos);
+  return Form && !Marke.Verlesen && I > 0 && Marken[I - 1].Art == TArt::Wort && WieGattungszeichen(Marken[I - 1].Text);
+}
+
+// Eine Nummer der FS ohne Pruefziffer: "E.464.344", "D 345 045"
+std::string FsForm(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const std::string& T = Marken[I].Text;
+  if ((T.size() == 9 && (T[0] == 'E' || T[0] == 'D') && T[1] == '.' && T[5] == '.'))
+    return T;
+  if ((T == "E" || T == "D" || T == "E." || T == "D.") && I + 2 < Marken.size() &&
+      Marken[I + 1].Art == TArt::Zahl && Marken[I + 2].Art == TArt::Zahl && Marken[I + 1].Text.size() == 3 &&
+      Marken[I + 2].Text.size() == 3)
+    return std::string(1, T[0]) + "." + Marken[I + 1].Text + "." + Marken[I + 2].Text;
+  return {};
+}
+
+// Keine Nummer: die Meldung nennt gemischte Zeichen zwischen Ziffern oder die Ziffern der
+// laengsten Folge von Zahlen.
+std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken)
+{
+  std::size_t Laengste = 0, Folge = 0;
+  for (std::size_t I = 0; I < Marken.size(); ++I) {
+    const TMarke& M = Marken[I];
+    const bool ZahlDavor = I > 0 && Marken[I - 1].Art == TArt::Zahl;
+    const bool ZahlDahinter = I + 1 < Marken.size() && Marken[I + 1].Art == TArt::Zahl;
+    if (M.Art == TArt::Gemischt && (ZahlDavor || ZahlDahinter || NurZiffern(M.Text.substr(0, 1))) &&
+        !MitEinheit(M.Text))
+      return Ersetzt("%1 enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {InAnfuehrung(M.Text)});
+    Folge = M.Art == TArt::Zahl ? Folge + M.Ziffern.size() : M.Art == TArt::Strich ? Folge : 0;
+    Laengste = std::max(Laengste, Folge);
+  }
+  return Ersetzt(Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12"
+                               : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
+                 {InAnfuehrung(Text), std::to_string(Laengste)});
+}
+
+// Was neben der Nummer steht: Woerter, Bauarten, benannte Zahlen, Gemischtes.
+void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& Alle, TGelesen& Ergebnis)
+{
+  for (std::size_t I = 0; I < Marken.size(); ++I) {
+    const TMarke& M = Marken[I];
+    const auto Darin = std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
+    const bool InNummer = Darin == Alle.begin();
+    if (M.Art == TArt::Wort) {
+      Ergebnis.Woerter.push_back(M.Text);
+    } else if (Darin != Alle.end() && !InNummer) {
+      if (I == Darin->Von)
+        Ergebnis.Weitere.push_back(Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
+                                                   : "weitere Nummer " + NummerGegliedert(Darin->Ziffern));
+    } else if (M.Art == TArt::Zahl && InNummer) {
+      if (M.Verlesen)
+        Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
+                                            {InAnfuehrung(M.Text), InAnfuehrung(M.Ziffern)}));
+    } else if (M.Art == TArt::Zahl && IstBauart(Marken, I)) {
+      Ergebnis.Bauart.push_back(M.Text);
+    } else if (M.Art == TArt::Zahl) {
+      Ergebnis.Weitere.push_back(ZahlBenennen(Marken, I));
+    } else if (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) {
+      Ergebnis.Woerter.push_back(M.Text.substr(0, BauartAngehaengt(M.Text)));
+      Ergebnis.Bauart.push_back(M.Text.substr(BauartAngehaengt(M.Text)));
+    } else if (M.Art == TArt::Gemischt && !FsForm(Marken, I).empty()) {
+      Ergebnis.Fs = FsForm(Marken, I);
+    } else if (M.Art == TArt::Gemischt) {
+      Ergebnis.Weitere.push_back(GemischtBenennen(M));
+    }
+  }
+}
 
 }  // namespace
 
@@ -141,85 +511,26 @@ bool WieGattungszeichen(std::string_view Wort)
 TGelesen NummerAusText(std::string_view Text)
 {
   TGelesen Ergebnis;
-  std::vector<TTeil> Teile;
-  bool StrichDavor = false;
-  for (std::size_t Pos = 0; Pos < Text.size();) {
-    while (Pos < Text.size() && (IstLeerraum(Text[Pos]) || Text[Pos] == ','))
-      ++Pos;
-    std::size_t Ende = Pos;
-    while (Ende < Text.size() && !IstLeerraum(Text[Ende]) && Text[Ende] != ',')
-      ++Ende;
-    std::string Wort(Text.substr(Pos, Ende - Pos));
-    Pos = Ende;
-    if (Wort.empty() || std::all_of(Wort.begin(), Wort.end(), IstTrenner)) {
-      StrichDavor = !Wort.empty();  // ein Strich allein: "151 - 5"
-      continue;
-    }
-    const bool Abgesetzt = StrichDavor || (Wort.size() >= 2 && IstTrenner(Wort[Wort.size() - 2]));
-    StrichDavor = false;
-    bool HatZiffer = false;
-    bool NurZiffernUndTrenner = true;
-    bool Verlesbar = true;
-    for (const char Z : Wort) {
-      HatZiffer = HatZiffer || (Z >= '0' && Z <= '9');
-      NurZiffernUndTrenner = NurZiffernUndTrenner && (IstZiffer(Z) || IstTrenner(Z));
-      Verlesbar = Verlesbar && (IstZiffer(Z) || IstTrenner(Z) || Verlesen(Z) != 0);
-    }
-    // "???" gehoert zur Nummer, "CZ-?D" (ein nicht darstellbarer Buchstabe) zur Anschrift
-    HatZiffer = HatZiffer || (NurZiffernUndTrenner && Wort.find('?') != std::string::npos);
-    const bool NachGattung = !Teile.empty() && !Teile.back().Zahl && WieGattungszeichen(Teile.back().Text);
-    if (!HatZiffer) {
-      Teile.push_back({std::move(Wort), false});  // "RIV", "D-DB", "Fals": Anschrift um die Nummer herum
-      continue;
-    }
-    if (!NurZiffernUndTrenner && Verlesbar) {
-      std::string Gelesen;
-      for (const char Z : Wort)
-        Gelesen.push_back(Verlesen(Z) != 0 ? Verlesen(Z) : Z);
-      Ergebnis.Hinweise.push_back(InAnfuehrung(Wort) + " als " + InAnfuehrung(Gelesen) +
-                                  " gelesen (O für 0, I und l für 1)"_cp1252);
-      Teile.push_back({std::move(Gelesen), true});
-      continue;
-    }
-    // Gattungszeichen mit angehaengter Bauart: "Bfhpvee295"
-    const std::size_t ZiffernAb = Wort.find_first_of("0123456789");
-    if (!NurZiffernUndTrenner && ZiffernAb > 0 && NurZiffern(std::string_view(Wort).substr(ZiffernAb)) &&
-        Wort.size() - ZiffernAb <= 3 && WieGattungszeichen(std::string_view(Wort).substr(0, ZiffernAb))) {
-      Teile.push_back({Wort.substr(0, ZiffernAb), false});
-      Teile.push_back({Wort.substr(ZiffernAb), true, true});
-      continue;
-    }
-    if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {}, {}, {}};
-    const bool Bauart = NachGattung && NurZiffern(Wort) && Wort.size() >= 2 && Wort.size() <= 3;
-    Ergebnis.PruefzifferAbgesetzt = Abgesetzt && !Bauart;
-    Teile.push_back({std::move(Wort), true, Bauart});
+  const std::vector<TMarke> Marken = MarkenLesen(Text);
+  const std::vector<TKandidat> Alle = Kandidaten(Marken);
+  const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
+  Umgebung(Marken, Alle, Ergebnis);
+  if (Nummer && Ergebnis.Fs.empty() == false && Nummer->National)
+    Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
+  if (!Nummer) {
+    Ergebnis.Fehler = Unlesbar(Text, Marken);
+    return Ergebnis;
   }
-
-  const auto Zaehlen = [&Teile](bool MitBauart) {
-    std::size_t Anzahl = 0;
-    for (const TTeil& Teil : Teile)
-      if (Teil.Zahl && (MitBauart || !Teil.Bauart))
-        Anzahl += static_cast<std::size_t>(std::count_if(Teil.Text.begin(), Teil.Text.end(), IstZiffer));
-    return Anzahl;
-  };
-  const auto Passt = [](std::size_t Anzahl) { return Anzahl == 11 || Anzahl == 12; };
-  // Eine Bauart zaehlt nur dann nicht, wenn die Nummer sie nicht braucht.
-  const bool OhneBauart = !Passt(Zaehlen(true)) && Passt(Zaehlen(false));
-  for (TTeil& Teil : Teile) {
-    if (!Teil.Zahl)
-      Ergebnis.Woerter.push_back(std::move(Teil.Text));
-    else if (Teil.Bauart && OhneBauart)
-      Ergebnis.Bauart.push_back(std::move(Teil.Text));
-    else
-      for (const char Z : Teil.Text)
-        if (IstZiffer(Z))
-          Ergebnis.Ziffern.push_back(Z);
+  Ergebnis.Ziffern = Nummer->Ziffern;
+  for (std::size_t I = 1; I < Alle.size(); ++I)
+    if (Alle[I].Guete == Nummer->Guete)
+      Ergebnis.Andere.push_back(Alle[I].National ? NationalAus(Alle[I].Ziffern) : NummerGegliedert(Alle[I].Ziffern));
+  if (Nummer->National) {
+    // wie bisher: die Auswertung erkennt die nationale Nummer an ihrer abgesetzten Pruefziffer
+    Ergebnis.PruefzifferAbgesetzt = true;
+    Ergebnis.Fehler = Ersetzt("%1 hat %2 Ziffern, erwartet werden 11 oder 12",
+                              {InAnfuehrung(Text), std::to_string(Nummer->Ziffern.size())});
   }
-  const std::size_t Anzahl = Ergebnis.Ziffern.size();
-  if (!Passt(Anzahl))
-    Ergebnis.Fehler = InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
-                      ", erwartet werden 11 oder 12";
   return Ergebnis;
 }
 
