@@ -368,8 +368,9 @@ bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste
 std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
 {
   const TMarke& Marke = Marken[I];
-  const std::string_view Davor = I > 0 && Marken[I - 1].Art == TArt::Wort ? Marken[I - 1].Text : "";
-  const std::string_view Dahinter = I + 1 < Marken.size() ? Marken[I + 1].Text : "";
+  const std::string_view Davor =
+      I > 0 && Marken[I - 1].Art == TArt::Wort ? std::string_view(Marken[I - 1].Text) : std::string_view();
+  const std::string_view Dahinter = I + 1 < Marken.size() ? std::string_view(Marken[I + 1].Text) : std::string_view();
   const std::size_t G = Marke.Gruppen.size();
   if (G == 3 && Marke.Gruppen[0] <= 2 && Marke.Gruppen[1] <= 2 && Marke.Text.find('-') == std::string::npos)
     return "Datum " + Marke.Text;
@@ -445,7 +446,7 @@ std::string FsForm(const std::vector<TMarke>& Marken, std::size_t I)
 
 // Keine Nummer: die Meldung nennt gemischte Zeichen zwischen Ziffern oder die Ziffern der
 // laengsten Folge von Zahlen.
-std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken)
+std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, const std::string& Benannt)
 {
   std::size_t Laengste = 0, Folge = 0;
   for (std::size_t I = 0; I < Marken.size(); ++I) {
@@ -458,6 +459,8 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken)
     Folge = M.Art == TArt::Zahl ? Folge + M.Ziffern.size() : M.Art == TArt::Strich ? Folge : 0;
     Laengste = std::max(Laengste, Folge);
   }
+  if (Laengste == 0 && !Benannt.empty())
+    return Ersetzt("%1 enthält keine Wagennummer, nur %2"_cp1252, {InAnfuehrung(Text), Benannt});
   return Ersetzt(Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12"
                                : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
                  {InAnfuehrung(Text), std::to_string(Laengste)});
@@ -518,7 +521,7 @@ TGelesen NummerAusText(std::string_view Text)
   if (Nummer && Ergebnis.Fs.empty() == false && Nummer->National)
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {
-    Ergebnis.Fehler = Unlesbar(Text, Marken);
+    Ergebnis.Fehler = Unlesbar(Text, Marken, Ergebnis.Weitere.empty() ? "" : Ergebnis.Weitere.front());
     return Ergebnis;
   }
   Ergebnis.Ziffern = Nummer->Ziffern;
