@@ -99,14 +99,20 @@ bool GueterwagenZeichen(const TKennzeichen& Kennzeichen, std::string_view Zeiche
   if (Zeichen.empty() || !IstGross1252(Zeichen[0]) || !std::all_of(Zeichen.begin() + 1, Zeichen.end(), IstKlein1252))
     return false;
   bool CodeDarin = false;
-  std::string Buchstaben;
+  std::array<std::size_t, 256> Hoechstens{};  // wie oft ein Buchstabe in einem Code der Gattung steht
   for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen)
     if (!Code.empty() && Code[0] == Zeichen[0]) {
       CodeDarin = CodeDarin || Ueberzaehlig(std::string(Code), Zeichen).empty();
-      Buchstaben += Code;
+      for (const char Z : Code)
+        Hoechstens[static_cast<unsigned char>(Z)] =
+            std::max(Hoechstens[static_cast<unsigned char>(Z)],
+                     static_cast<std::size_t>(std::count(Code.begin(), Code.end(), Z)));
     }
-  return CodeDarin && std::all_of(Zeichen.begin() + 1, Zeichen.end(),
-                                  [&](char Z) { return Buchstaben.find(Z) != std::string::npos; });
+  return CodeDarin && std::all_of(Zeichen.begin() + 1, Zeichen.end(), [&](char Z) {
+           // ein s mehr ist der nationale Zusatz fuer 120 km/h ("Eanoss")
+           return static_cast<std::size_t>(std::count(Zeichen.begin(), Zeichen.end(), Z)) <=
+                  Hoechstens[static_cast<unsigned char>(Z)] + (Z == 's' ? 1 : 0);
+         });
 }
 
 // Gattungsbuchstaben eines Reisezugwagens, die als Ganzes in [Reisezugwagen] vorkommen ("Bcmz",
@@ -149,7 +155,9 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
                                Erlaubt + " (Liegewagen mit c)"});
 }
 
-void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
+// Stimmen die Buchstaben mit dem ERA-Code der Kennzahl ueberein (44 83 9350 und "Uaks"), widersprechen
+// sich nur Stellen der Nummer untereinander: ein Hinweis, keine Abweichung der Anschrift.
+void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen, bool WieEra,
                          std::vector<TBefund>& Befunde)
 {
   if (RadsaetzePassen(Kennzeichen, Elf, Zeichen) != TPasst::Nein)
@@ -158,9 +166,9 @@ void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, 
   const auto Wort = [](std::string_view Radsaetze) {
     return Radsaetze == "Drehgestelle" ? std::string("Drehgestelle") : "Einzelradsätze"_cp1252;
   };
-  Befunde.push_back({true, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
-                               Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
-                               Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
+  Befunde.push_back({!WieEra, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
+                                  Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
+                                  Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
 }
 
 void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
@@ -168,14 +176,14 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
 {
   const TWagenart Art = Wagenart(Stammdaten, Elf);
   // Woerter, die kein Gattungszeichen der Tabellen sind ("Semipilota", "Rail"): nur Zusammenhang
-  const bool GattungDa = std::any_of(Kennzeichen.Kategorien.begin(), Kennzeichen.Kategorien.end(),
-                                     [&](const auto& Eintrag) { return Eintrag.second.Gattung == Zeichen.substr(0, 1); });
+  const bool GattungDa =
+      std::any_of(Kennzeichen.Kategorien.begin(), Kennzeichen.Kategorien.end(),
+                  [&](const auto& Eintrag) { return Eintrag.second.Gattung == Zeichen.substr(0, 1); });
   if ((Art == TWagenart::Reisezugwagen && !ReisezugwagenZeichen(Kennzeichen, Zeichen)) ||
       (Art == TWagenart::Gueterwagen && GattungDa && !GueterwagenZeichen(Kennzeichen, Zeichen) &&
        !Kennzeichen.Gattungszeichen.empty())) {
-    Befunde.push_back(
-        {false, Ersetzt("%1 nicht geprüft: kein Gattungszeichen der Tabellen für diese Wagenart"_cp1252,
-                        {InAnfuehrung(Zeichen)})});
+    Befunde.push_back({false, Ersetzt("%1 nicht geprüft: kein Gattungszeichen der Tabellen für diese Wagenart"_cp1252,
+                                      {InAnfuehrung(Zeichen)})});
     return;
   }
   if (Art == TWagenart::Reisezugwagen) {
@@ -194,9 +202,9 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
                                   " ist keine Gattung der ERA-Tabelle (Dienst- oder nationale Bezeichnung)"});
     return;
   }
-  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   const std::string Kennzahl(Elf.substr(4, 4));
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Era == Zeichen, Befunde);
   if (Era.empty()) {
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
@@ -231,7 +239,7 @@ void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::
   const TLand* Land = Kennzeichen.Land(LandNr);
   const std::string Nummern = NummernText(Kennzeichen, Kuerzel);
   if (Nummern.empty())
-    Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
+    Befunde.push_back({false, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
   else if (!Land || Land->Kuerzel.empty())
     Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + std::string(Land->Name) + ")" : "") +
                                   " ist kein Länderkürzel bekannt"_cp1252});
@@ -246,8 +254,9 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
 {
   const THalter* Halter = Kennzeichen.HalterZu(Angeschrieben);
   if (!Halter) {
-    Befunde.push_back({true, "Halterkennzeichen " + InAnfuehrung(Angeschrieben) + " steht nicht im Halterregister (" +
-                                 Kennzeichen.Version + ")"});
+    // kein Kennzeichen des Registers: nichts, das der Nummer widerspraeche (Wort der Anschrift, alter Halter)
+    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(Angeschrieben) + " steht nicht im Halterregister (" +
+                                  Kennzeichen.Version + ")"});
     return;
   }
   if (Halter->Status != "in Gebrauch")
@@ -286,11 +295,10 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
     if (IstMerkmal(Wort)) {
       Anschrift.Merkmale.push_back(Wort);
     } else if (Strich != std::string::npos && NurGross(Vorn) && Vorn.size() <= 3 && Wort.size() > Strich + 1 &&
-               Anschrift.Halter.empty()) {
+               IstGross1252(Wort[Strich + 1]) && Anschrift.Halter.empty()) {
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
-    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) &&
-               Besser(Vorn)) {
+    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) && Besser(Vorn)) {
       Nehmen(std::string(Vorn), Wort.substr(Strich + 1));  // "Rnoos-uz": verglichen wird "Rnoos"
 
     } else if (NurGross(Wort) && Wort.size() >= 2) {

@@ -115,7 +115,10 @@ namespace {
 bool IstBuchstabe(char Z) { return IstGross1252(Z) || IstKlein1252(Z); }
 bool IstEchteZiffer(char Z) { return Z >= '0' && Z <= '9'; }
 
-bool NurZiffern(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstEchteZiffer); }
+bool NurZiffern(std::string_view Wort)
+{
+  return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstEchteZiffer);
+}
 
 // Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
 char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : '\0'; }
@@ -125,6 +128,7 @@ char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l'
 // Eine Zeile zerfaellt an Leerraum, Komma (nicht zwischen zwei Ziffern), Semikolon und Klammern
 // in Marken: Zahlen (Ziffern und "?" in Gruppen, getrennt durch Striche, Punkte, Schraegstriche),
 // Striche allein, Woerter (Buchstaben ohne Ziffern) und Gemischtes ("H22", "ET22-1007", "64.200l").
+// (Der Schraegstrich trennt Marken: er zaehlt Nummern auf, "001-4/002-2".)
 // Eine Nummer ist eine Folge ganzer Zahlmarken, zwischen denen nur Striche stehen und, nach den
 // Stellen 2 und 4, Merkmale, Laender- und Halterkuerzel ("31 RIV 80 D-DB 665 2 003-8").
 // Zwoelfstellig (oder elf ohne Pruefziffer): die erste Gruppe hat 2, 4, 11 oder 12 Ziffern,
@@ -155,7 +159,10 @@ struct TKandidat {
   int Guete = 0;
 };
 
-bool IstTrennerMarke(std::string_view Text) { return !Text.empty() && std::all_of(Text.begin(), Text.end(), IstTrenner); }
+bool IstTrennerMarke(std::string_view Text)
+{
+  return !Text.empty() && std::all_of(Text.begin(), Text.end(), IstTrenner);
+}
 
 // Menge mit Einheit, angehaengt: "64.200l", "88m3", "22,5t" (das l ist keine verlesene 1)
 bool MitEinheit(std::string_view Text)
@@ -163,9 +170,8 @@ bool MitEinheit(std::string_view Text)
   for (const std::string_view Einheit : {"l", "m3", "m\xB3", "t", "kg", "hl", "km/h", "mm"})
     if (Text.size() > Einheit.size() && Text.ends_with(Einheit)) {
       const std::string_view Zahl = Text.substr(0, Text.size() - Einheit.size());
-      if (IstEchteZiffer(Zahl.back()) && std::all_of(Zahl.begin(), Zahl.end(), [](char Z) {
-            return IstEchteZiffer(Z) || Z == '.' || Z == ',';
-          }))
+      if (IstEchteZiffer(Zahl.back()) &&
+          std::all_of(Zahl.begin(), Zahl.end(), [](char Z) { return IstEchteZiffer(Z) || Z == '.' || Z == ','; }))
         return true;
     }
   return false;
@@ -207,7 +213,7 @@ TMarke MarkeLesen(std::string Text)
   return Marke;
 }
 
-// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon und Klammern trennen Marken.
+// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich und Klammern trennen Marken.
 std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
@@ -216,7 +222,9 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     const char Z = I < Text.size() ? Text[I] : ' ';
     const bool KommaInZahl =
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
-    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}') || KommaInZahl) {
+    // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
+    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/') ||
+        KommaInZahl) {
       Wort.push_back(Z);
       continue;
     }
@@ -268,16 +276,19 @@ bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruef
   const TMarke* Dahinter = Naechste(Marken, Bis, &Strich);
   if (!Dahinter || Dahinter->Art != TArt::Zahl)
     return true;
-  return MitPruefziffer && !Strich && !Dahinter->StrichVorn;
+  // elf Ziffern und dahinter drei: Aufzaehlung oder Bereich ("004/007", "000 – 017")
+  if (!MitPruefziffer)
+    return Dahinter->Gruppen.front() >= 3;
+  return !Strich && !Dahinter->StrichVorn;
 }
 
 int UicGuete(const std::string& Ziffern, bool Verlesen)
 {
   const bool Unbekannt = Ziffern.find('?') != std::string::npos;
-  const int Guete = Ziffern.size() == 11                                      ? 20
-                    : Unbekannt                                               ? 35
+  const int Guete = Ziffern.size() == 11                                       ? 20
+                    : Unbekannt                                                ? 35
                     : Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11) ? 40
-                                                                              : 30;
+                                                                               : 30;
   return Guete - (Verlesen ? 1 : 0);
 }
 
@@ -294,6 +305,15 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
       continue;
     if (Marke.Art != TArt::Zahl)
       return;
+    // ein Bereich der Ordnungsnummern: "81 70 5932 757-806", "31 85 532 4 000–065"
+    std::vector<std::size_t> MitBereich = Grenzen;
+    MitBereich.push_back(8);
+    if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
+        Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, 11)) {
+      const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
+      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, Verlesen || Marke.Verlesen)});
+      return;
+    }
     std::size_t Laenge = Ziffern.size();
     for (const std::size_t Gruppe : Marke.Gruppen) {
       if (Laenge > 0)
@@ -376,9 +396,10 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
     return "Datum " + Marke.Text;
   if (WortIn(Dahinter, {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN", ",-"}) || WortIn(Davor, {"\x80", "EUR", "CHF"}))
     return "Preis " + Marke.Text;
-  if (WortIn(Davor, {"Art.", "Art.-Nr.", "Artikel", "Artikelnummer", "Nr.", "Best.-Nr.", "Modell", "Roco", "Piko",
-                     "Fleischmann", "Tillig", "Brawa", "Trix", "Minitrix", "Liliput", "Arnold", "Rivarossi", "ACME",
-                     "Jouef", "Lima", "Kato", "Hobbytrain", "RailTop", "Albert", "MMV", "ESU", "Mehano"}) ||
+  if (WortIn(Davor, {"Art.",       "Art.-Nr.", "Artikel",     "Artikelnummer", "Nr.",   "Best.-Nr.", "Modell",
+                     "Roco",       "Piko",     "Fleischmann", "Tillig",        "Brawa", "Trix",      "Minitrix",
+                     "Liliput",    "Arnold",   "Rivarossi",   "ACME",          "Jouef", "Lima",      "Kato",
+                     "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
       WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
     return "Artikelnummer " + Marke.Text;
   if (G == 1 && Marke.Text.size() == 4 && Marke.Text >= "1835" && Marke.Text <= "2039")
@@ -402,7 +423,7 @@ std::string GemischtBenennen(const TMarke& Marke)
     return "Ordnungszahl " + T;
   if (ZiffernAb == std::string::npos || ZiffernAb == 0)
     return T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl " + T
-                                                                                 : "weitere Ziffern " + T;
+                                                                                : "weitere Ziffern " + T;
   const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
   if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
     return "Reihe und Nummer " + T;
@@ -437,9 +458,8 @@ std::string FsForm(const std::vector<TMarke>& Marken, std::size_t I)
   const std::string& T = Marken[I].Text;
   if ((T.size() == 9 && (T[0] == 'E' || T[0] == 'D') && T[1] == '.' && T[5] == '.'))
     return T;
-  if ((T == "E" || T == "D" || T == "E." || T == "D.") && I + 2 < Marken.size() &&
-      Marken[I + 1].Art == TArt::Zahl && Marken[I + 2].Art == TArt::Zahl && Marken[I + 1].Text.size() == 3 &&
-      Marken[I + 2].Text.size() == 3)
+  if ((T == "E" || T == "D" || T == "E." || T == "D.") && I + 2 < Marken.size() && Marken[I + 1].Art == TArt::Zahl &&
+      Marken[I + 2].Art == TArt::Zahl && Marken[I + 1].Text.size() == 3 && Marken[I + 2].Text.size() == 3)
     return std::string(1, T[0]) + "." + Marken[I + 1].Text + "." + Marken[I + 2].Text;
   return {};
 }
@@ -461,9 +481,9 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, c
   }
   if (Laengste == 0 && !Benannt.empty())
     return Ersetzt("%1 enthält keine Wagennummer, nur %2"_cp1252, {InAnfuehrung(Text), Benannt});
-  return Ersetzt(Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12"
-                               : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
-                 {InAnfuehrung(Text), std::to_string(Laengste)});
+  return Ersetzt(
+      Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12" : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
+      {InAnfuehrung(Text), std::to_string(Laengste)});
 }
 
 // Was neben der Nummer steht: Woerter, Bauarten, benannte Zahlen, Gemischtes.
@@ -471,10 +491,11 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
 {
   for (std::size_t I = 0; I < Marken.size(); ++I) {
     const TMarke& M = Marken[I];
-    const auto Darin = std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
+    const auto Darin =
+        std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
     const bool InNummer = Darin == Alle.begin();
     if (M.Art == TArt::Wort) {
-      Ergebnis.Woerter.push_back(M.Text);
+      continue;  // AnschriftWoerter
     } else if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
         Ergebnis.Weitere.push_back(Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
@@ -488,7 +509,6 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     } else if (M.Art == TArt::Zahl) {
       Ergebnis.Weitere.push_back(ZahlBenennen(Marken, I));
     } else if (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) {
-      Ergebnis.Woerter.push_back(M.Text.substr(0, BauartAngehaengt(M.Text)));
       Ergebnis.Bauart.push_back(M.Text.substr(BauartAngehaengt(M.Text)));
     } else if (M.Art == TArt::Gemischt && !FsForm(Marken, I).empty()) {
       Ergebnis.Fs = FsForm(Marken, I);
@@ -496,6 +516,45 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       Ergebnis.Weitere.push_back(GemischtBenennen(M));
     }
   }
+}
+
+// Gehoert die Marke zur Anschrift neben einer Nummer: ein Wort, Gattungszeichen mit Bauart, eine
+// Bauart hinter Gattungszeichen ("WLABee 824, 52 54 ...", "D-BTEX Bom 024 56 80 ...")?
+bool Anschriftmarke(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& M = Marken[I];
+  return M.Art == TArt::Wort || (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) ||
+         (M.Art == TArt::Zahl && IstBauart(Marken, I));
+}
+
+void WortNehmen(const TMarke& M, std::vector<std::string>& Woerter)
+{
+  if (M.Art == TArt::Wort)
+    Woerter.push_back(M.Text);
+  else if (M.Art == TArt::Gemischt)
+    Woerter.push_back(M.Text.substr(0, BauartAngehaengt(M.Text)));
+}
+
+// Die Woerter der Anschrift: die in der Nummer, dann die nahen davor und dahinter, das naechste
+// zuerst (hoechstens 3 davor, 4 dahinter). Fernere Woerter eines Satzes sind Zusammenhang.
+std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, const TKandidat* Nummer)
+{
+  std::vector<std::string> Woerter;
+  const std::size_t Von = Nummer ? Nummer->Von : 0, Bis = Nummer ? Nummer->Bis : Marken.size();
+  for (std::size_t I = Von; I <= Bis && I < Marken.size(); ++I)
+    WortNehmen(Marken[I], Woerter);
+  if (!Nummer)
+    return Woerter;
+  bool DavorOffen = true, DahinterOffen = true;
+  for (std::size_t Abstand = 1; Abstand <= 4 && (DavorOffen || DahinterOffen); ++Abstand) {
+    DahinterOffen = DahinterOffen && Bis + Abstand < Marken.size() && Anschriftmarke(Marken, Bis + Abstand);
+    if (DahinterOffen)
+      WortNehmen(Marken[Bis + Abstand], Woerter);
+    DavorOffen = DavorOffen && Abstand <= 3 && Von >= Abstand && Anschriftmarke(Marken, Von - Abstand);
+    if (DavorOffen)
+      WortNehmen(Marken[Von - Abstand], Woerter);
+  }
+  return Woerter;
 }
 
 }  // namespace
@@ -518,6 +577,7 @@ TGelesen NummerAusText(std::string_view Text)
   const std::vector<TKandidat> Alle = Kandidaten(Marken);
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
+  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
   if (Nummer && Ergebnis.Fs.empty() == false && Nummer->National)
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {

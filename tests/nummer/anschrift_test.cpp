@@ -140,9 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TAbgleich{"GattungAusStelle5",
                               "30 87 949 1 353-0 Fals",
                               {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},
+                    // veraendert: ein Kuerzel, das das Register nicht kennt, widerspricht der Nummer nicht
                     TAbgleich{"HalterNichtImRegister",
                               "31 80 6652 003-8 D-RFC",
-                              {"A: Halterkennzeichen „RFC“ steht nicht im Halterregister (ERA-Halterliste 168"}}),
+                              {"H: Halterkennzeichen „RFC“ steht nicht im Halterregister (ERA-Halterliste 168"}}),
     [](const testing::TestParamInfo<TAbgleich>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Triebfahrzeuge
