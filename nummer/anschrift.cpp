@@ -155,9 +155,7 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
                                Erlaubt + " (Liegewagen mit c)"});
 }
 
-// Stimmen die Buchstaben mit dem ERA-Code der Kennzahl ueberein (44 83 9350 und "Uaks"), widersprechen
-// sich nur Stellen der Nummer untereinander: ein Hinweis, keine Abweichung der Anschrift.
-void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen, bool WieEra,
+void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
                          std::vector<TBefund>& Befunde)
 {
   if (RadsaetzePassen(Kennzeichen, Elf, Zeichen) != TPasst::Nein)
@@ -166,9 +164,9 @@ void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, 
   const auto Wort = [](std::string_view Radsaetze) {
     return Radsaetze == "Drehgestelle" ? std::string("Drehgestelle") : "Einzelradsätze"_cp1252;
   };
-  Befunde.push_back({!WieEra, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
-                                  Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
-                                  Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
+  Befunde.push_back({true, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
+                               Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
+                               Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
 }
 
 void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
@@ -204,7 +202,7 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   }
   const std::string Kennzahl(Elf.substr(4, 4));
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
-  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Era == Zeichen, Befunde);
+  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   if (Era.empty()) {
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
