@@ -293,7 +293,9 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
     if (IstMerkmal(Wort)) {
       Anschrift.Merkmale.push_back(Wort);
     } else if (Strich != std::string::npos && NurGross(Vorn) && Vorn.size() <= 3 && Wort.size() > Strich + 1 &&
-               IstGross1252(Wort[Strich + 1]) && Anschrift.Halter.empty()) {
+               IstGross1252(Wort[Strich + 1]) && Anschrift.Halter.empty() &&
+               (Kennzeichen.NummernZuKuerzel.empty() || Kennzeichen.NummernZuKuerzel.contains(Vorn))) {
+      // nur vor einem bekannten Laenderkuerzel: "SBB-Re", "KOA-K", "UIC-nr." sind kein Land mit Halter
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
     } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) && Besser(Vorn)) {
