@@ -242,6 +242,34 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   return Ergebnis;
 }
 
+// Eine nationale Nummer ohne Pruefziffer: Reihe und Ordnungsnummer; sind es Ziffern, die
+// Pruefziffer nach eigener Regel und die zwoelfstelligen Nummern, die die Tabellen nennen.
+TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  Ergebnis.Nummer = Gelesen.Reihe + " " + Gelesen.Ordnungsnummer;
+  Ergebnis.Urteil = "ohne Prüfziffer"_cp1252;
+  Ergebnis.Kopf =
+      Ersetzt("nationale Nummer ohne Prüfziffer: Reihe %1, Nr. %2"_cp1252, {Gelesen.Reihe, Gelesen.Ordnungsnummer});
+  UmgebungNennen(Gelesen, Ergebnis);
+  const std::string Ziffern = Gelesen.Reihe + Gelesen.Ordnungsnummer;
+  const bool Zahl = std::all_of(Ziffern.begin(), Ziffern.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
+  if (!Zahl || (Ziffern.size() != 6 && Ziffern.size() != 7) || !Wissen.MitKennzeichen)
+    return Ergebnis;
+  Ergebnis.Berechnet = Pruefziffer(Ziffern);
+  Ergebnis.Befunde.push_back({false, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
+                                             {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})});
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, false);
+  if (Laender.empty())
+    Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
+  for (const std::string& Land : Laender)
+    for (const std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern))
+      Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig vielleicht %1"_cp1252, {NummerGegliedert(Zwoelf)})});
+  return Ergebnis;
+}
+
 // Eine Nummer der FS ohne Pruefziffer: die zwoelfstelligen, die zu ihr passen koennen.
 TErgebnis FsAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TFsNummer& Fs)
 {
@@ -276,6 +304,8 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   if (!Gelesen.Fehler.empty()) {
     if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
+    if (!Gelesen.Reihe.empty())
+      return OhnePruefzifferAuswerten(Wissen, Eingabe, Gelesen);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
                ? NationalAuswerten(Wissen, Eingabe, Gelesen)
                : UnbrauchbarWeil(Eingabe, Gelesen.Fehler);

@@ -140,6 +140,12 @@ constexpr std::array<std::size_t, 7> UicGrenzen = {2, 4, 5, 6, 7, 8, 11};
 const std::array<std::vector<std::size_t>, 6> NationaleGliederungen = {
     std::vector<std::size_t>{3, 3}, {4, 3}, {1, 3, 3}, {2, 4}, {6}, {7}};
 
+// Ohne Pruefziffer (nur, wenn keine Nummer mit Pruefziffer dasteht): Reihe und Ordnungsnummer
+// mit Bindestrich ("SM42-2244", "M61-019"), mit Punkt ("1116.282", "D.341.2025"), als zwei
+// Gruppen ("193 386", "1142 627", DR "52 2112") oder hinter einer Reihe aus Buchstaben und
+// Ziffern ("V43 1078", "BB 36342"). Ein angehaengter Kasus ("471-005-ös", "104-es") zaehlt nicht.
+constexpr int GueteOhneGruppen = 6, GueteOhneReihe = 5;
+
 enum class TArt { Zahl, Strich, Wort, Gemischt };
 
 struct TMarke {
@@ -157,6 +163,7 @@ struct TKandidat {
   std::string Ziffern;
   bool National = false;
   int Guete = 0;
+  std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
 };
 
 bool IstTrennerMarke(std::string_view Text)
@@ -177,8 +184,20 @@ bool MitEinheit(std::string_view Text)
   return false;
 }
 
+// "471-005-ös", "104-es", "M41 2103-as": ein Kasus an der Zahl, keine Ziffern
+std::string OhneKasus(std::string Text)
+{
+  const std::size_t Strich = Text.rfind('-');
+  if (Strich == std::string::npos || Strich == 0 || Strich + 4 < Text.size() || Strich + 1 == Text.size() ||
+      !IstEchteZiffer(Text[Strich - 1]))
+    return Text;
+  const bool Kasus = std::all_of(Text.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Text.end(), IstKlein1252);
+  return Kasus ? Text.substr(0, Strich) : Text;
+}
+
 TMarke MarkeLesen(std::string Text)
 {
+  Text = OhneKasus(std::move(Text));
   TMarke Marke;
   Marke.Text = Text;
   Marke.Art = TArt::Gemischt;
@@ -228,6 +247,10 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       Wort.push_back(Z);
       continue;
     }
+    // Satzzeichen am Wortende ("EU07-533.", "052.", "unterwegs:") gehoert nicht zur Marke
+    while (Wort.size() > 1 && std::string_view(".:!\x94\x92\"'").find(Wort.back()) != std::string_view::npos &&
+           (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2])))
+      Wort.pop_back();
     if (!Wort.empty())
       Marken.push_back(MarkeLesen(std::move(Wort)));
     Wort.clear();
@@ -311,7 +334,7 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
         Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, 11)) {
       const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
-      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, Verlesen || Marke.Verlesen)});
+      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, Verlesen || Marke.Verlesen), {}, {}});
       return;
     }
     std::size_t Laenge = Ziffern.size();
@@ -323,7 +346,7 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     Ziffern += Marke.Ziffern;
     Verlesen = Verlesen || Marke.Verlesen;
     if (UicGegliedert(Grenzen, Ziffern.size()) && EndetHier(Marken, I, Ziffern.size() == 12))
-      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, Verlesen)});
+      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, Verlesen), {}, {}});
   }
 }
 
@@ -348,19 +371,83 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end())
-      Kandidaten.push_back({Von, I, Ziffern, true, 10});
+      Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
   }
+}
+
+bool NurZiffernVon(std::string_view T, std::size_t Min, std::size_t Max)
+{
+  return T.size() >= Min && T.size() <= Max && NurZiffern(T);
+}
+
+// Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"
+bool WieReihe(std::string_view T)
+{
+  const bool Zeichen = std::all_of(T.begin(), T.end(), [](char Z) { return IstBuchstabe(Z) || IstEchteZiffer(Z); });
+  return T.size() >= 2 && T.size() <= 6 && Zeichen && std::any_of(T.begin(), T.end(), IstGross1252) &&
+         std::any_of(T.begin(), T.end(), IstEchteZiffer);
+}
+
+// "SM42-2244", "D.341.2025": Reihe und Ordnungsnummer in einer Marke
+void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const std::string T = M.Text.substr(0, M.Text.find(','));  // "EU07-127,179": die erste
+  const std::size_t Trenner = T.find_last_of("-.");
+  if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
+    return;
+  const std::string Reihe = T.substr(0, Trenner);
+  const std::size_t Punkt = Reihe.find('.');
+  const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
+                        std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
+                        NurZiffernVon(std::string_view(Reihe).substr(Punkt + 1), 2, 4);
+  if ((T[Trenner] == '-' && WieReihe(Reihe)) || MitPunkt)
+    Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
+}
+
+// "1116.282", "193 386", "1142 627", "52 2112", "V43 1078", "BB 36342"
+void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
+  const auto Allein = [&](std::size_t Bis) {
+    const TMarke* Naechstes = Naechste(Marken, Bis);
+    return !Naechstes || Naechstes->Art != TArt::Zahl;
+  };
+  if (M.Art == TArt::Gemischt) {
+    OhnePruefzifferGemischt(M, I, Kandidaten);
+  } else if (M.Art == TArt::Zahl && M.Gruppen.size() == 2 && M.Text.find('.') != std::string::npos &&
+             M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4 && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 && !M.Verlesen &&
+             !(Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)) && Allein(I)) {
+    const std::size_t Punkt = M.Text.find('.');
+    Kandidaten.push_back({I, I, M.Ziffern, false, GueteOhneReihe, M.Text.substr(0, Punkt), M.Text.substr(Punkt + 1)});
+  }
+  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() != 1 || Dahinter->Verlesen ||
+      Dahinter->StrichVorn || !Allein(I + 1))
+    return;
+  const std::size_t A = M.Ziffern.size(), B = Dahinter->Ziffern.size();
+  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen &&
+                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4));
+  const bool ReiheDavor =
+      ((M.Art == TArt::Gemischt && WieReihe(M.Text)) ||
+       (M.Art == TArt::Wort && M.Text.size() <= 3 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252))) &&
+      B >= 3 && B <= 6;
+  if (Gruppen && (I == 0 || Marken[I - 1].Art != TArt::Zahl))
+    Kandidaten.push_back({I, I + 1, M.Ziffern + Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Text});
+  else if (ReiheDavor)
+    Kandidaten.push_back({I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text, Dahinter->Text});
 }
 
 // Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
 std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
 {
   std::vector<TKandidat> Alle;
-  for (std::size_t Von = 0; Von < Marken.size(); ++Von)
+  for (std::size_t Von = 0; Von < Marken.size(); ++Von) {
     if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
       UicKandidatenAb(Marken, Von, Alle);
       NationalAb(Marken, Von, Alle);
     }
+    OhnePruefzifferAb(Marken, Von, Alle);
+  }
   std::stable_sort(Alle.begin(), Alle.end(), [](const TKandidat& A, const TKandidat& B) { return A.Guete > B.Guete; });
   // was sich mit einem besseren ueberschneidet, faellt weg
   std::vector<TKandidat> Bleiben;
@@ -498,8 +585,10 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       continue;  // AnschriftWoerter
     } else if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
-        Ergebnis.Weitere.push_back(Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
-                                                   : "weitere Nummer " + NummerGegliedert(Darin->Ziffern));
+        Ergebnis.Weitere.push_back(!Darin->Reihe.empty()
+                                       ? "Nummer ohne Prüfziffer "_cp1252 + Darin->Reihe + " " + Darin->Ordnungsnummer
+                                   : Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
+                                                     : "weitere Nummer " + NummerGegliedert(Darin->Ziffern));
     } else if (M.Art == TArt::Zahl && InNummer) {
       if (M.Verlesen)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
@@ -578,7 +667,7 @@ TGelesen NummerAusText(std::string_view Text)
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
   Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
-  if (Nummer && Ergebnis.Fs.empty() == false && Nummer->National)
+  if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Reihe.empty()))
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {
     Ergebnis.Fehler = Unlesbar(Text, Marken, Ergebnis.Weitere.empty() ? "" : Ergebnis.Weitere.front());
@@ -587,7 +676,14 @@ TGelesen NummerAusText(std::string_view Text)
   Ergebnis.Ziffern = Nummer->Ziffern;
   for (std::size_t I = 1; I < Alle.size(); ++I)
     if (Alle[I].Guete == Nummer->Guete)
-      Ergebnis.Andere.push_back(Alle[I].National ? NationalAus(Alle[I].Ziffern) : NummerGegliedert(Alle[I].Ziffern));
+      Ergebnis.Andere.push_back(!Alle[I].Reihe.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
+                                : Alle[I].National     ? NationalAus(Alle[I].Ziffern)
+                                                       : NummerGegliedert(Alle[I].Ziffern));
+  if (!Nummer->Reihe.empty()) {
+    Ergebnis.Reihe = Nummer->Reihe;
+    Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
+    Ergebnis.Fehler = Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
+  }
   if (Nummer->National) {
     // wie bisher: die Auswertung erkennt die nationale Nummer an ihrer abgesetzten Pruefziffer
     Ergebnis.PruefzifferAbgesetzt = true;
