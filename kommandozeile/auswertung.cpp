@@ -248,10 +248,12 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
 {
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
-  Ergebnis.Nummer = Gelesen.Reihe + " " + Gelesen.Ordnungsnummer;
+  Ergebnis.Nummer = Gelesen.Reihe.empty() ? Gelesen.Ordnungsnummer : Gelesen.Reihe + " " + Gelesen.Ordnungsnummer;
   Ergebnis.Urteil = "ohne Prüfziffer"_cp1252;
-  Ergebnis.Kopf =
-      Ersetzt("nationale Nummer ohne Prüfziffer: Reihe %1, Nr. %2"_cp1252, {Gelesen.Reihe, Gelesen.Ordnungsnummer});
+  Ergebnis.Kopf = Gelesen.Reihe.empty()
+                      ? Ersetzt("Nummer ohne Prüfziffer: %1 (Reihe unbekannt)"_cp1252, {Gelesen.Ordnungsnummer})
+                      : Ersetzt("nationale Nummer ohne Prüfziffer: Reihe %1, Nr. %2"_cp1252,
+                                {Gelesen.Reihe, Gelesen.Ordnungsnummer});
   UmgebungNennen(Gelesen, Ergebnis);
   const std::string Ziffern = Gelesen.Reihe + Gelesen.Ordnungsnummer;
   const bool Zahl = std::all_of(Ziffern.begin(), Ziffern.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
@@ -304,7 +306,7 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   if (!Gelesen.Fehler.empty()) {
     if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
-    if (!Gelesen.Reihe.empty())
+    if (!Gelesen.Ordnungsnummer.empty())
       return OhnePruefzifferAuswerten(Wissen, Eingabe, Gelesen);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
                ? NationalAuswerten(Wissen, Eingabe, Gelesen)

@@ -144,7 +144,9 @@ const std::array<std::vector<std::size_t>, 6> NationaleGliederungen = {
 // mit Bindestrich ("SM42-2244", "M61-019"), mit Punkt ("1116.282", "D.341.2025"), als zwei
 // Gruppen ("193 386", "1142 627", DR "52 2112") oder hinter einer Reihe aus Buchstaben und
 // Ziffern ("V43 1078", "BB 36342"). Ein angehaengter Kasus ("471-005-ös", "104-es") zaehlt nicht.
-constexpr int GueteOhneGruppen = 6, GueteOhneReihe = 5;
+// Zuletzt eine Zahl von 4 bis 6 Ziffern allein, die nichts anderes ist (Jahr, Preis,
+// Artikelnummer): "West Coast Railways 47804", "No. 8522".
+constexpr int GueteOhneGruppen = 6, GueteOhneReihe = 5, GueteAllein = 4;
 
 enum class TArt { Zahl, Strich, Wort, Gemischt };
 
@@ -156,6 +158,7 @@ struct TMarke {
   bool StrichVorn = false;           // Zahl: "-7"
   bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
   bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
+  bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65"
 };
 
 struct TKandidat {
@@ -237,12 +240,16 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
   std::string Wort;
+  bool Schraegstrich = false;
   for (std::size_t I = 0; I <= Text.size(); ++I) {
     const char Z = I < Text.size() ? Text[I] : ' ';
+    if (Z == '*')
+      continue;  // Hervorhebung aus Foren und Wikis: "0812 **041**-3"
     const bool KommaInZahl =
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
     // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
-    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/') ||
+    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
+          Z == '+' || Z == '&') ||
         KommaInZahl) {
       Wort.push_back(Z);
       continue;
@@ -251,9 +258,12 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     while (Wort.size() > 1 && std::string_view(".:!\x94\x92\"'").find(Wort.back()) != std::string_view::npos &&
            (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2])))
       Wort.pop_back();
-    if (!Wort.empty())
+    if (!Wort.empty()) {
       Marken.push_back(MarkeLesen(std::move(Wort)));
+      Marken.back().NachSchraegstrich = Schraegstrich;
+    }
     Wort.clear();
+    Schraegstrich = Z == '/';
   }
   return Marken;
 }
@@ -299,9 +309,9 @@ bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruef
   const TMarke* Dahinter = Naechste(Marken, Bis, &Strich);
   if (!Dahinter || Dahinter->Art != TArt::Zahl)
     return true;
-  // elf Ziffern und dahinter drei: Aufzaehlung oder Bereich ("004/007", "000 – 017")
+  // elf Ziffern und dahinter drei: Aufzaehlung oder Bereich ("004/007", "000 – 017", "010/26/65")
   if (!MitPruefziffer)
-    return Dahinter->Gruppen.front() >= 3;
+    return Dahinter->Gruppen.front() >= 3 || Dahinter->NachSchraegstrich;
   return !Strich && !Dahinter->StrichVorn;
 }
 
@@ -383,6 +393,10 @@ bool NurZiffernVon(std::string_view T, std::size_t Min, std::size_t Max)
 // Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"
 bool WieReihe(std::string_view T)
 {
+  // FS mit Punkt: "D.145"
+  if (T.size() >= 5 && T.size() <= 6 && IstGross1252(T[0]) && T.find('.') != std::string_view::npos &&
+      NurZiffernVon(T.substr(T.find('.') + 1), 3, 3))
+    return true;
   const bool Zeichen = std::all_of(T.begin(), T.end(), [](char Z) { return IstBuchstabe(Z) || IstEchteZiffer(Z); });
   return T.size() >= 2 && T.size() <= 6 && Zeichen && std::any_of(T.begin(), T.end(), IstGross1252) &&
          std::any_of(T.begin(), T.end(), IstEchteZiffer);
@@ -392,6 +406,16 @@ bool WieReihe(std::string_view T)
 void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const std::string T = M.Text.substr(0, M.Text.find(','));  // "EU07-127,179": die erste
+  // Achsfolge, Serie und Nummer in einem: "141R568", "185CL007" (SNCF)
+  const std::size_t Buchstaben = T.find_first_not_of("0123456789");
+  const std::size_t Nummer = T.find_first_of("0123456789", Buchstaben == std::string::npos ? T.size() : Buchstaben);
+  if (Buchstaben >= 2 && Buchstaben <= 3 && Nummer != std::string::npos && Nummer - Buchstaben <= 2 &&
+      std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), T.begin() + static_cast<std::ptrdiff_t>(Nummer),
+                  IstGross1252) &&
+      NurZiffernVon(std::string_view(T).substr(Nummer), 2, 4)) {
+    Kandidaten.push_back({I, I, T.substr(Nummer), false, GueteOhneReihe, T.substr(0, Nummer), T.substr(Nummer)});
+    return;
+  }
   const std::size_t Trenner = T.find_last_of("-.");
   if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
     return;
@@ -404,6 +428,8 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
+std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I);
+
 // "1116.282", "193 386", "1142 627", "52 2112", "V43 1078", "BB 36342"
 void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
@@ -415,26 +441,41 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   };
   if (M.Art == TArt::Gemischt) {
     OhnePruefzifferGemischt(M, I, Kandidaten);
-  } else if (M.Art == TArt::Zahl && M.Gruppen.size() == 2 && M.Text.find('.') != std::string::npos &&
-             M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4 && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 && !M.Verlesen &&
-             !(Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)) && Allein(I)) {
-    const std::size_t Punkt = M.Text.find('.');
-    Kandidaten.push_back({I, I, M.Ziffern, false, GueteOhneReihe, M.Text.substr(0, Punkt), M.Text.substr(Punkt + 1)});
+  } else if (M.Art == TArt::Zahl && !M.Verlesen && Allein(I) && (I == 0 || Marken[I - 1].Art != TArt::Zahl) &&
+             !(Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text))) {
+    // "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich)
+    const std::size_t Trenner = M.Text.find_first_of("-.");
+    const bool Punkt = Trenner != std::string::npos && M.Text[Trenner] == '.';
+    const bool Form =
+        M.Gruppen.size() >= 2 && M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4 && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
+        ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
+         (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] == 3 && M.Gruppen[1] == 3));
+    if (Form)
+      Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
+                            M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
+    else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= 4 && M.Ziffern.size() <= 6 &&
+             ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
+             std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
+      Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
   }
-  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() != 1 || Dahinter->Verlesen ||
+  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() > 2 || Dahinter->Verlesen ||
       Dahinter->StrichVorn || !Allein(I + 1))
     return;
   const std::size_t A = M.Ziffern.size(), B = Dahinter->Ziffern.size();
-  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen &&
-                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4));
+  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && Dahinter->Gruppen.size() == 1 &&
+                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4));
   const bool ReiheDavor =
-      ((M.Art == TArt::Gemischt && WieReihe(M.Text)) ||
+      ((M.Art != TArt::Wort && WieReihe(M.Text)) ||
        (M.Art == TArt::Wort && M.Text.size() <= 3 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252))) &&
       B >= 3 && B <= 6;
+  // "ER 20-014": die erste Gruppe gehoert zur Reihe
+  const std::size_t Letzte = Dahinter->Gruppen.back();
+  const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
   if (Gruppen && (I == 0 || Marken[I - 1].Art != TArt::Zahl))
     Kandidaten.push_back({I, I + 1, M.Ziffern + Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Text});
   else if (ReiheDavor)
-    Kandidaten.push_back({I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text, Dahinter->Text});
+    Kandidaten.push_back(
+        {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
 }
 
 // Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
@@ -581,14 +622,18 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     const auto Darin =
         std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
     const bool InNummer = Darin == Alle.begin();
+    if (Ergebnis.Fs.empty())
+      Ergebnis.Fs = FsForm(Marken, I);
     if (M.Art == TArt::Wort) {
       continue;  // AnschriftWoerter
     } else if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
-        Ergebnis.Weitere.push_back(!Darin->Reihe.empty()
+        Ergebnis.Weitere.push_back(!Darin->Ordnungsnummer.empty()
                                        ? "Nummer ohne Prüfziffer "_cp1252 + Darin->Reihe + " " + Darin->Ordnungsnummer
                                    : Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
                                                      : "weitere Nummer " + NummerGegliedert(Darin->Ziffern));
+    } else if (M.Art != TArt::Zahl && InNummer) {
+      continue;  // Reihe der Nummer ohne Pruefziffer: "V43 1078"
     } else if (M.Art == TArt::Zahl && InNummer) {
       if (M.Verlesen)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
@@ -599,8 +644,6 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       Ergebnis.Weitere.push_back(ZahlBenennen(Marken, I));
     } else if (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) {
       Ergebnis.Bauart.push_back(M.Text.substr(BauartAngehaengt(M.Text)));
-    } else if (M.Art == TArt::Gemischt && !FsForm(Marken, I).empty()) {
-      Ergebnis.Fs = FsForm(Marken, I);
     } else if (M.Art == TArt::Gemischt) {
       Ergebnis.Weitere.push_back(GemischtBenennen(M));
     }
@@ -667,7 +710,7 @@ TGelesen NummerAusText(std::string_view Text)
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
   Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
-  if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Reihe.empty()))
+  if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Ordnungsnummer.empty()))
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {
     Ergebnis.Fehler = Unlesbar(Text, Marken, Ergebnis.Weitere.empty() ? "" : Ergebnis.Weitere.front());
@@ -676,10 +719,10 @@ TGelesen NummerAusText(std::string_view Text)
   Ergebnis.Ziffern = Nummer->Ziffern;
   for (std::size_t I = 1; I < Alle.size(); ++I)
     if (Alle[I].Guete == Nummer->Guete)
-      Ergebnis.Andere.push_back(!Alle[I].Reihe.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
-                                : Alle[I].National     ? NationalAus(Alle[I].Ziffern)
-                                                       : NummerGegliedert(Alle[I].Ziffern));
-  if (!Nummer->Reihe.empty()) {
+      Ergebnis.Andere.push_back(!Alle[I].Ordnungsnummer.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
+                                : Alle[I].National              ? NationalAus(Alle[I].Ziffern)
+                                                                : NummerGegliedert(Alle[I].Ziffern));
+  if (!Nummer->Ordnungsnummer.empty()) {
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
     Ergebnis.Fehler = Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
