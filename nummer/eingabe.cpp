@@ -309,10 +309,12 @@ bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruef
   const TMarke* Dahinter = Naechste(Marken, Bis, &Strich);
   if (!Dahinter || Dahinter->Art != TArt::Zahl)
     return true;
-  // elf Ziffern und dahinter drei: Aufzaehlung oder Bereich ("004/007", "000 – 017", "010/26/65")
+  // eine oder zwei Ziffern allein dahinter koennten die Pruefziffer sein ("31 80 6652 003 81");
+  // sonst folgt Aufzaehlung, Bereich, Datum oder Menge ("004/007", "000 – 017", "010/26", "– 64.200 l")
+  const bool Kurz = Dahinter->Gruppen.size() == 1 && Dahinter->Ziffern.size() <= (MitPruefziffer ? 1 : 2);
   if (!MitPruefziffer)
-    return Dahinter->Gruppen.front() >= 3 || Dahinter->NachSchraegstrich;
-  return !Strich && !Dahinter->StrichVorn;
+    return !Kurz || Dahinter->NachSchraegstrich;
+  return !Kurz || (!Strich && !Dahinter->StrichVorn);
 }
 
 int UicGuete(const std::string& Ziffern, bool Verlesen)
@@ -471,6 +473,8 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   // "ER 20-014": die erste Gruppe gehoert zur Reihe
   const std::size_t Letzte = Dahinter->Gruppen.back();
   const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
+  if (Dahinter->Gruppen.size() == 2 && Dahinter->Gruppen[0] > 2)
+    return;  // "A 471-005": das ist Reihe und Nummer fuer sich
   if (Gruppen && (I == 0 || Marken[I - 1].Art != TArt::Zahl))
     Kandidaten.push_back({I, I + 1, M.Ziffern + Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Text});
   else if (ReiheDavor)
@@ -551,6 +555,7 @@ std::string GemischtBenennen(const TMarke& Marke)
     return "Ordnungszahl " + T;
   if (ZiffernAb == std::string::npos || ZiffernAb == 0)
     return T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl " + T
+           : std::any_of(T.begin(), T.end(), IstBuchstabe)                      ? "Wort mit Ziffern " + T
                                                                                 : "weitere Ziffern " + T;
   const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
   if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
