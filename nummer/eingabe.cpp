@@ -525,22 +525,22 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
   const std::string_view Dahinter = I + 1 < Marken.size() ? std::string_view(Marken[I + 1].Text) : std::string_view();
   const std::size_t G = Marke.Gruppen.size();
   if (G == 3 && Marke.Gruppen[0] <= 2 && Marke.Gruppen[1] <= 2 && Marke.Text.find('-') == std::string::npos)
-    return "Datum " + Marke.Text;
+    return Ersetzt("Datum %1", {Marke.Text});
   if (WortIn(Dahinter, {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN", ",-"}) || WortIn(Davor, {"\x80", "EUR", "CHF"}))
-    return "Preis " + Marke.Text;
+    return Ersetzt("Preis %1", {Marke.Text});
   if (WortIn(Davor, {"Art.",       "Art.-Nr.", "Artikel",     "Artikelnummer", "Nr.",   "Best.-Nr.", "Modell",
                      "Roco",       "Piko",     "Fleischmann", "Tillig",        "Brawa", "Trix",      "Minitrix",
                      "Liliput",    "Arnold",   "Rivarossi",   "ACME",          "Jouef", "Lima",      "Kato",
                      "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
       WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
-    return "Artikelnummer " + Marke.Text;
+    return Ersetzt("Artikelnummer %1", {Marke.Text});
   if (G == 1 && Marke.Text.size() == 4 && Marke.Text >= "1835" && Marke.Text <= "2039")
-    return "Jahr " + Marke.Text;
+    return Ersetzt("Jahr %1", {Marke.Text});
   if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
-    return "Betriebsnummer " + std::string(Davor) + " " + Marke.Text;
+    return Ersetzt("Betriebsnummer %1 %2", {Davor, Marke.Text});
   if (Marke.StrichVorLetzter && Marke.Ziffern.size() >= 7)
-    return "nationale Nummer " + Marke.Text;
-  return "weitere Ziffern " + Marke.Text;
+    return Ersetzt("nationale Nummer %1", {Marke.Text});
+  return Ersetzt("weitere Ziffern %1", {Marke.Text});
 }
 
 // Gemischtes: "H22" (Typ), "ET22-1007" (Reihe mit Nummer), "64.200l" (Menge), "1º" (Ordnungszahl)
@@ -550,19 +550,20 @@ std::string GemischtBenennen(const TMarke& Marke)
   const std::size_t ZiffernAb = T.find_first_of("0123456789");
   const std::string_view Vorn = std::string_view(T).substr(0, ZiffernAb);
   if (MitEinheit(T))
-    return "Menge " + T;
+    return Ersetzt("Menge %1", {T});
   if (ZiffernAb > 0 && T.find_first_of("\xBA\xAA") != std::string::npos)
-    return "Ordnungszahl " + T;
+    return Ersetzt("Ordnungszahl %1", {T});
   if (ZiffernAb == std::string::npos || ZiffernAb == 0)
-    return T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl " + T
-           : std::any_of(T.begin(), T.end(), IstBuchstabe)                      ? "Wort mit Ziffern " + T
-                                                                                : "weitere Ziffern " + T;
+    return Ersetzt(T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl %1"
+                   : std::any_of(T.begin(), T.end(), IstBuchstabe)                      ? "Wort mit Ziffern %1"
+                                                                                        : "weitere Ziffern %1",
+                   {T});
   const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
   if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
-    return "Reihe und Nummer " + T;
+    return Ersetzt("Reihe und Nummer %1", {T});
   if (VornGross)
-    return "Typ " + T;
-  return "Wort mit Ziffern " + T;
+    return Ersetzt("Typ %1", {T});
+  return Ersetzt("Wort mit Ziffern %1", {T});
 }
 
 // Gattungszeichen mit angehaengter Bauart: "Bfhpvee295" (Buchstaben, dann 2 oder 3 Ziffern)
@@ -633,10 +634,11 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       continue;  // AnschriftWoerter
     } else if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
-        Ergebnis.Weitere.push_back(!Darin->Ordnungsnummer.empty()
-                                       ? "Nummer ohne Prüfziffer "_cp1252 + Darin->Reihe + " " + Darin->Ordnungsnummer
-                                   : Darin->National ? "nationale Nummer " + NationalAus(Darin->Ziffern)
-                                                     : "weitere Nummer " + NummerGegliedert(Darin->Ziffern));
+        Ergebnis.Weitere.push_back(
+            !Darin->Ordnungsnummer.empty()
+                ? Ersetzt("Nummer ohne Prüfziffer %1 %2"_cp1252, {Darin->Reihe, Darin->Ordnungsnummer})
+            : Darin->National ? Ersetzt("nationale Nummer %1", {NationalAus(Darin->Ziffern)})
+                              : Ersetzt("weitere Nummer %1", {NummerGegliedert(Darin->Ziffern)}));
     } else if (M.Art != TArt::Zahl && InNummer) {
       continue;  // Reihe der Nummer ohne Pruefziffer: "V43 1078"
     } else if (M.Art == TArt::Zahl && InNummer) {
