@@ -162,6 +162,25 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
   return Laender;
 }
 
+// Die Baureihe einer nationalen Nummer wie bei einer zwoelfstelligen: je Land, in das sie sich
+// umrechnen laesst ("Baureihe (Deutschland): 193, Nr. 193 558"), bei einem Land ohne Zusatz.
+void ReiheNennen(const TWissen& Wissen, const std::vector<std::pair<std::string, std::string>>& Umgerechnet,
+                 TErgebnis& Ergebnis)
+{
+  std::vector<std::string> Laender;
+  for (const auto& [Land, Zwoelf] : Umgerechnet)
+    if (std::find(Laender.begin(), Laender.end(), Land) == Laender.end())
+      Laender.push_back(Land);
+  for (const std::string& Land : Laender) {
+    const auto Erste =
+        std::find_if(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) { return U.first == Land; });
+    const TTriebfahrzeug Lok = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Erste->second.substr(0, 11));
+    const TLand* Name = Wissen.Kennzeichen.Land(Land);
+    Ergebnis.Zeilen.emplace_back(
+        Laender.size() == 1 || !Name ? Lok.ReiheWort : Ersetzt("%1 (%2)", {Lok.ReiheWort, Name->Name}), Lok.Baureihe);
+  }
+}
+
 // Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
 // stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
 // Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
@@ -204,6 +223,7 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                                   "Ziffern)"_cp1252;
     Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig %1%2 %3"_cp1252, {Wo, NummerGegliedert(Zwoelf), Wie})});
   }
+  ReiheNennen(Wissen, Umgerechnet, Ergebnis);
   if (Umgerechnet.empty())
     Ergebnis.Befunde.push_back({false,
                                 "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
