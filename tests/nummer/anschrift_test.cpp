@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt: das naechste
         // Wort zuerst, "Driving" ist fern
         TZuordnung{"NaechstesZuerst", "Driving trailer coach 50 84 28-70 101-7 (Bs) of the typeICR-3", "", "", "Bs", "",
-                   "coach of trailer Driving"}),
+                   "coach of trailer the Driving"}),
     [](const testing::TestParamInfo<TZuordnung>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Abgleich mit der Nummer
