@@ -627,7 +627,7 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     const TMarke& M = Marken[I];
     const auto Darin =
         std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
-    const bool InNummer = Darin == Alle.begin();
+    const bool InNummer = Darin != Alle.end() && Darin == Alle.begin();
     if (Ergebnis.Fs.empty())
       Ergebnis.Fs = FsForm(Marken, I);
     if (M.Art == TArt::Wort) {
@@ -642,6 +642,9 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     } else if (M.Art != TArt::Zahl && InNummer) {
       continue;  // Reihe der Nummer ohne Pruefziffer: "V43 1078"
     } else if (M.Art == TArt::Zahl && InNummer) {
+      // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
+      if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
+        Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
       if (M.Verlesen)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
                                             {InAnfuehrung(M.Text), InAnfuehrung(M.Ziffern)}));

@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "857049710448", "", "85 70 4971 045-5"},
         // https://www.pressreader.com/uk/rail-express-9L24/20221018/281900187113214
         TGliederung{"Nummernbereich", "Fifty have been ordered, numbered 81 70 5932 757-806, for delivery",
-                    "81705932757", "", ""},
+                    "81705932757", "", "Bereich bis 806"},
         // https://www.pressreader.com/uk/railways-illustrated/20220301/281848647042147
         TGliederung{"AufzaehlungKurz",
                     "In charge of the 6Z61 working was 70803 with ex-rover Cube KSAS 33 70 4739 010/26/65",
