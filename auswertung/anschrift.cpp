@@ -1,6 +1,7 @@
 #include "auswertung/anschrift.h"
 
 #include "auswertung/eingabe.h"
+#include "zeichen/meldung.h"
 #include "nummer/wageninfo.h"
 #include "zeichen/zeichensatz.h"
 
@@ -15,6 +16,30 @@ bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.
 // "[P]" steht fuer das umrahmte P der Privatwagen.
 constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV",   "TEN",        "PPW", "RIC", "MC",
                                                             "EUROP", "INTERFRIGO", "OPW", "[P]"};
+
+// Ein Merkmal, auch mit Bindestrich verbunden: "RIV-EUROP", "UIC-X", "RIC/TEN" nicht (Schraegstrich
+// trennt Woerter nicht). Jeder Teil muss ein Merkmal sein; "UIC" nur mit Bauform dahinter.
+bool IstMerkmal(std::string_view Wort)
+{
+  if (std::find(Merkmalwoerter.begin(), Merkmalwoerter.end(), Wort) != Merkmalwoerter.end())
+    return true;
+  if (Wort == "UIC-X" || Wort == "UIC-Y" || Wort == "UIC-Z" || Wort == "Interfrigo")
+    return true;
+  const std::size_t Strich = Wort.find_first_of("-/");
+  return Strich != std::string_view::npos && Strich > 0 && Strich + 1 < Wort.size() &&
+         IstMerkmal(Wort.substr(0, Strich)) && IstMerkmal(Wort.substr(Strich + 1));
+}
+
+// Grossbuchstaben, die die Tabelle [Reisezugwagen] als Gattung kennt (A, B, D, L, R, W)
+std::string Klassenalphabet(const TKennzeichen& Kennzeichen)
+{
+  std::string Alphabet;
+  for (const auto& [Stellen, Erlaubt] : Kennzeichen.Reisezugwagen)
+    for (const char Z : Erlaubt)
+      if (IstGross1252(Z) && Alphabet.find(Z) == std::string::npos)
+        Alphabet.push_back(Z);
+  return Alphabet;
+}
 
 // Die Laendernummern zu einem Kuerzel, "81 (Österreich)"; leer, wenn unbekannt.
 std::string NummernText(const TKennzeichen& Kennzeichen, std::string_view Kuerzel)
@@ -52,6 +77,58 @@ std::string Klassenbuchstaben(std::string_view Zeichen)
   if (Gross.size() >= 2 && Gross[0] == 'D' && (Gross[1] == 'A' || Gross[1] == 'B'))
     Gross.erase(0, 1);
   return Liegewagen ? Gross + "c" : Gross;
+}
+
+// Nur die Grossbuchstaben, die [Reisezugwagen] kennt: das "H" der FS in "npBDH" (Platz fuer
+// Rollstuehle) ist keine Gattung und wird nicht gegen die Stellen 5-6 gelesen.
+std::string NurBekannteKlassen(const TKennzeichen& Kennzeichen, std::string_view Zeichen)
+{
+  const std::string Alphabet = Klassenalphabet(Kennzeichen);
+  std::string Ergebnis;
+  for (const char Z : Zeichen)
+    if (!IstGross1252(Z) || Alphabet.find(Z) != std::string::npos)
+      Ergebnis.push_back(Z);
+  return Ergebnis;
+}
+
+// Ein Gattungszeichen eines Gueterwagens nach der ERA-Tabelle: ein Gattungsbuchstabe, dann nur
+// Kennbuchstaben, die diese Gattung dort traegt, und mindestens ein Code der Tabelle darin
+// ("Fals", "Eanos"; nicht "Rail", "Semipilota").
+bool GueterwagenZeichen(const TKennzeichen& Kennzeichen, std::string_view Zeichen)
+{
+  if (Zeichen.empty() || !IstGross1252(Zeichen[0]) || !std::all_of(Zeichen.begin() + 1, Zeichen.end(), IstKlein1252))
+    return false;
+  bool CodeDarin = false;
+  std::array<std::size_t, 256> Hoechstens{};  // wie oft ein Buchstabe in einem Code der Gattung steht
+  for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen)
+    if (!Code.empty() && Code[0] == Zeichen[0]) {
+      CodeDarin = CodeDarin || Ueberzaehlig(std::string(Code), Zeichen).empty();
+      for (const char Z : Code)
+        Hoechstens[static_cast<unsigned char>(Z)] =
+            std::max(Hoechstens[static_cast<unsigned char>(Z)],
+                     static_cast<std::size_t>(std::count(Code.begin(), Code.end(), Z)));
+    }
+  return CodeDarin && std::all_of(Zeichen.begin() + 1, Zeichen.end(), [&](char Z) {
+           // ein s mehr ist der nationale Zusatz fuer 120 km/h ("Eanoss")
+           return static_cast<std::size_t>(std::count(Zeichen.begin(), Zeichen.end(), Z)) <=
+                  Hoechstens[static_cast<unsigned char>(Z)] + (Z == 's' ? 1 : 0);
+         });
+}
+
+// Gattungsbuchstaben eines Reisezugwagens, die als Ganzes in [Reisezugwagen] vorkommen ("Bcmz",
+// "npBDH", "WLABmh"; nicht "Semipilota", "Rail").
+bool ReisezugwagenZeichen(const TKennzeichen& Kennzeichen, std::string_view Zeichen)
+{
+  const std::string Klasse = Klassenbuchstaben(NurBekannteKlassen(Kennzeichen, Zeichen));
+  const std::string OhneLiege = !Klasse.empty() && Klasse.back() == 'c' ? Klasse.substr(0, Klasse.size() - 1) : Klasse;
+  for (const auto& [Stellen, Erlaubt] : Kennzeichen.Reisezugwagen)
+    for (std::string_view Liste = Erlaubt; !Liste.empty();) {
+      const std::string_view Angabe = Liste.substr(0, Liste.find(','));
+      Liste.remove_prefix(std::min(Angabe.size() + 1, Liste.size()));
+      if (!Klasse.empty() && (Angabe == Klasse || Angabe == OhneLiege))
+        return true;
+    }
+  return false;
 }
 
 void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
@@ -96,6 +173,17 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
                        std::string_view Zeichen, std::vector<TBefund>& Befunde)
 {
   const TWagenart Art = Wagenart(Stammdaten, Elf);
+  // Woerter, die kein Gattungszeichen der Tabellen sind ("Semipilota", "Rail"): nur Zusammenhang
+  const bool GattungDa =
+      std::any_of(Kennzeichen.Kategorien.begin(), Kennzeichen.Kategorien.end(),
+                  [&](const auto& Eintrag) { return Eintrag.second.Gattung == Zeichen.substr(0, 1); });
+  if ((Art == TWagenart::Reisezugwagen && !ReisezugwagenZeichen(Kennzeichen, Zeichen)) ||
+      (Art == TWagenart::Gueterwagen && GattungDa && !GueterwagenZeichen(Kennzeichen, Zeichen) &&
+       !Kennzeichen.Gattungszeichen.empty())) {
+    Befunde.push_back({false, Ersetzt("%1 nicht geprüft: kein Gattungszeichen der Tabellen für diese Wagenart"_cp1252,
+                                      {InAnfuehrung(Zeichen)})});
+    return;
+  }
   if (Art == TWagenart::Reisezugwagen) {
     ReisezugwagenAbgleichen(Stammdaten, Kennzeichen, Elf, Zeichen, Befunde);
     return;
@@ -106,16 +194,15 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
     return;
   }
   // "X" (Dienstwagen der SBB), "VZk" (FS): keine Gattung der ERA, also nichts zu vergleichen
-  if (std::none_of(Kennzeichen.Kategorien.begin(), Kennzeichen.Kategorien.end(),
-                   [&](const auto& Eintrag) { return Eintrag.second.Gattung == Zeichen.substr(0, 1); })) {
+  if (!GattungDa) {
     Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft: "_cp1252 +
                                   Zeichen[0] +
                                   " ist keine Gattung der ERA-Tabelle (Dienst- oder nationale Bezeichnung)"});
     return;
   }
-  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   const std::string Kennzahl(Elf.substr(4, 4));
   const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
   if (Era.empty()) {
     const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
     if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
@@ -150,7 +237,7 @@ void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::
   const TLand* Land = Kennzeichen.Land(LandNr);
   const std::string Nummern = NummernText(Kennzeichen, Kuerzel);
   if (Nummern.empty())
-    Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
+    Befunde.push_back({false, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
   else if (!Land || Land->Kuerzel.empty())
     Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + std::string(Land->Name) + ")" : "") +
                                   " ist kein Länderkürzel bekannt"_cp1252});
@@ -165,8 +252,9 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
 {
   const THalter* Halter = Kennzeichen.HalterZu(Angeschrieben);
   if (!Halter) {
-    Befunde.push_back({true, "Halterkennzeichen " + InAnfuehrung(Angeschrieben) + " steht nicht im Halterregister (" +
-                                 Kennzeichen.Version + ")"});
+    // kein Kennzeichen des Registers: nichts, das der Nummer widerspraeche (Wort der Anschrift, alter Halter)
+    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(Angeschrieben) + " steht nicht im Halterregister (" +
+                                  Kennzeichen.Version + ")"});
     return;
   }
   if (Halter->Status != "in Gebrauch")
@@ -185,19 +273,34 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen)
 {
   TAnschrift Anschrift;
+  // Das erste Wort, das ein Gattungszeichen der Tabellen ist, sonst das erste, das so aussieht
+  const auto Gueltig = [&](std::string_view Zeichen) {
+    return GueterwagenZeichen(Kennzeichen, Zeichen) || ReisezugwagenZeichen(Kennzeichen, Zeichen);
+  };
+  const auto Besser = [&](std::string_view Zeichen) {
+    return Anschrift.Gattungszeichen.empty() || (!Gueltig(Anschrift.Gattungszeichen) && Gueltig(Zeichen));
+  };
+  const auto Nehmen = [&](std::string Zeichen, std::string Zusatz) {
+    if (!Anschrift.Gattungszeichen.empty())
+      Anschrift.Ungelesen.push_back(Anschrift.Gattungszeichen +
+                                    (Anschrift.Zusatz.empty() ? "" : "-" + Anschrift.Zusatz));
+    Anschrift.Gattungszeichen = std::move(Zeichen);
+    Anschrift.Zusatz = std::move(Zusatz);
+  };
   for (const std::string& Wort : Woerter) {
     const std::size_t Strich = Wort.find('-');
     const std::string_view Vorn = std::string_view(Wort).substr(0, Strich);
-    if (std::find(Merkmalwoerter.begin(), Merkmalwoerter.end(), Wort) != Merkmalwoerter.end()) {
+    if (IstMerkmal(Wort)) {
       Anschrift.Merkmale.push_back(Wort);
     } else if (Strich != std::string::npos && NurGross(Vorn) && Vorn.size() <= 3 && Wort.size() > Strich + 1 &&
-               Anschrift.Halter.empty()) {
+               IstGross1252(Wort[Strich + 1]) && Anschrift.Halter.empty() &&
+               (Kennzeichen.NummernZuKuerzel.empty() || Kennzeichen.NummernZuKuerzel.contains(Vorn))) {
+      // nur vor einem bekannten Laenderkuerzel: "SBB-Re", "KOA-K", "UIC-nr." sind kein Land mit Halter
       Anschrift.Laenderkuerzel = Vorn;
       Anschrift.Halter = Wort.substr(Strich + 1);
-    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) &&
-               Anschrift.Gattungszeichen.empty()) {
-      Anschrift.Gattungszeichen = Vorn;  // "Rnoos-uz": verglichen wird "Rnoos"
-      Anschrift.Zusatz = Wort.substr(Strich + 1);
+    } else if (Strich != std::string::npos && WieGattungszeichen(Wort) && IstGross1252(Wort[0]) && Besser(Vorn)) {
+      Nehmen(std::string(Vorn), Wort.substr(Strich + 1));  // "Rnoos-uz": verglichen wird "Rnoos"
+
     } else if (NurGross(Wort) && Wort.size() >= 2) {
       // Kein Gattungszeichen der ERA besteht nur aus Grossbuchstaben: ein Halter, wenn das
       // Register ihn kennt, sonst unbekannt (kein Anlass fuer eine Abweichung).
@@ -207,9 +310,9 @@ TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennze
         Anschrift.Ungelesen.push_back(Wort);
     } else if (!Wort.empty() && std::any_of(Wort.begin(), Wort.end(), IstGross1252) &&
                std::all_of(Wort.begin(), Wort.end(), [](char Z) { return IstGross1252(Z) || IstKlein1252(Z); }) &&
-               Anschrift.Gattungszeichen.empty()) {
+               Besser(Wort)) {
       // auch mit kleinen Buchstaben vorn, wie die FS ihre Reisezugwagen anschreibt: "npBD", "nA"
-      Anschrift.Gattungszeichen = Wort;
+      Nehmen(Wort, "");
     } else {
       Anschrift.Ungelesen.push_back(Wort);
     }
@@ -225,7 +328,7 @@ TPasst ReisezugwagenPasst(const TKennzeichen& Kennzeichen, std::string_view Elf,
     return TPasst::Ungeprueft;
   if (Erlaubt)
     *Erlaubt = Eintrag->second;
-  const std::string Klasse = Klassenbuchstaben(Zeichen);
+  const std::string Klasse = Klassenbuchstaben(NurBekannteKlassen(Kennzeichen, Zeichen));
   // "c" am Ende einer Angabe verlangt einen Liegewagen; ohne "c" zaehlt es nicht
   const std::string OhneLiege = !Klasse.empty() && Klasse.back() == 'c' ? Klasse.substr(0, Klasse.size() - 1) : Klasse;
   std::string_view Liste = Eintrag->second;

@@ -2,6 +2,7 @@
 
 #include "auswertung/triebfahrzeug.h"
 #include "auswertung/vorschlaege.h"
+#include "zeichen/meldung.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
 #include "zeichen/zeichensatz.h"
@@ -117,23 +118,28 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
                                            "lässt sich aus der Nummer nicht entscheiden"_cp1252});
 }
 
-// Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstellige Nummer, wo das Land
-// (angeschrieben, oder jedes, dessen Schema passt) sie bestimmt.
-TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+// Andere Zahlen der Zeile und gleich gute andere Nummern, als Hinweise.
+void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
 {
-  TErgebnis Ergebnis;
-  Ergebnis.Eingabe = Eingabe;
-  const std::string Ziffern = Gelesen.Ziffern.substr(0, Gelesen.Ziffern.size() - 1);
-  Ergebnis.Angeschrieben = Gelesen.Ziffern.substr(Gelesen.Ziffern.size() - 1);
-  Ergebnis.Berechnet = Pruefziffer(Ziffern);
-  Ergebnis.Nummer = NationalGegliedert(Ziffern, Ergebnis.Angeschrieben);
-  // "52 8184-5": so schrieb nur die DR seit 1970
-  const bool DrSchreibweise =
-      Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos;
-  if (DrSchreibweise)
-    Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
-  // Das Land aus Laenderkuerzel oder Halter, sonst jedes mit passendem Schema
-  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  const auto Verbunden = [](const std::vector<std::string>& Teile) {
+    std::string Text;
+    for (const std::string& Teil : Teile)
+      Text += (Text.empty() ? "" : ", ") + Teil;
+    return Text;
+  };
+  if (!Gelesen.Andere.empty())
+    Ergebnis.Befunde.push_back(
+        {false, Ersetzt("gleich gut passt auch %1: welche Nummer gemeint ist, sagt die Zeile nicht; ausgewertet ist "
+                        "die erste"_cp1252,
+                        {Verbunden(Gelesen.Andere)})});
+  if (!Gelesen.Weitere.empty())
+    Ergebnis.Befunde.push_back({false, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})});
+}
+
+// Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
+// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"); leer, wenn nichts dasteht.
+std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift, bool DrSchreibweise)
+{
   std::vector<std::string> Laender;
   const auto Dazu = [&](std::string_view Kuerzel) {
     if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
@@ -145,65 +151,145 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   if (const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Wissen.Kennzeichen.HalterZu(Anschrift.Halter);
       Halter && Laender.empty())
     Dazu(Halter->Laender);
-  // Gattungszeichen vor der Reihe, die nur ein Land fuehrt: "Re 460" ist eine Schweizer Lok
   for (const auto& [Schluessel, Reihe] : Wissen.Kennzeichen.Baureihennamen)
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
         Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))
       Laender.emplace_back(Schluessel.substr(0, 2));
   if (DrSchreibweise && Laender.empty())
     Laender.emplace_back("80");
-  const bool Angeschrieben = !Laender.empty();
-  if (!Angeschrieben)
-    Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
-  // Reihen mit eigener Fuellziffer tragen kurz die Pruefziffer der zwoelfstelligen Nummer: passt
-  // die angeschriebene dazu, ist es diese Reihe; gibt es nur solche, gilt deren Pruefziffer.
-  std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
-  std::size_t MitZwoelfPruefziffer = 0;
-  for (const std::string& Land : Laender)
-    if (std::string Zwoelf = ZwoelfAusNational(Wissen.Kennzeichen, Land, Ziffern); !Zwoelf.empty()) {
-      if (NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)) {
-        ++MitZwoelfPruefziffer;
-        if (Zwoelf.substr(11) == Ergebnis.Angeschrieben) {
-          Umgerechnet = {{Land, std::move(Zwoelf)}};
-          MitZwoelfPruefziffer = 1;
-          break;
-        }
-      }
-      Umgerechnet.emplace_back(Land, std::move(Zwoelf));
-    }
-  if (!Umgerechnet.empty() && MitZwoelfPruefziffer == Umgerechnet.size())
-    Ergebnis.Berechnet = Umgerechnet.front().second.substr(11);
-  const bool Falsch = Ergebnis.Angeschrieben != Ergebnis.Berechnet;
-  Ergebnis.Urteil = Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
-  Ergebnis.Ziffern = Gelesen.Ziffern;
-  Ergebnis.Kopf = "nationale Triebfahrzeugnummer, Prüfziffer "_cp1252 + Ergebnis.Angeschrieben +
-                  (Falsch ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet : ": korrekt");
+  std::sort(Laender.begin(), Laender.end());
+  Laender.erase(std::unique(Laender.begin(), Laender.end()), Laender.end());
+  return Laender;
+}
 
-  const std::size_t Gefunden = Umgerechnet.size();
+// Die Baureihe einer nationalen Nummer wie bei einer zwoelfstelligen: je Land, in das sie sich
+// umrechnen laesst ("Baureihe (Deutschland): 193, Nr. 193 558"), bei einem Land ohne Zusatz.
+void ReiheNennen(const TWissen& Wissen, const std::vector<std::pair<std::string, std::string>>& Umgerechnet,
+                 TErgebnis& Ergebnis)
+{
+  std::vector<std::string> Laender;
+  for (const auto& [Land, Zwoelf] : Umgerechnet)
+    if (std::find(Laender.begin(), Laender.end(), Land) == Laender.end())
+      Laender.push_back(Land);
+  for (const std::string& Land : Laender) {
+    const auto Erste =
+        std::find_if(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) { return U.first == Land; });
+    const TTriebfahrzeug Lok = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Erste->second.substr(0, 11));
+    const TLand* Name = Wissen.Kennzeichen.Land(Land);
+    Ergebnis.Zeilen.emplace_back(
+        Laender.size() == 1 || !Name ? Lok.ReiheWort : Ersetzt("%1 (%2)", {Lok.ReiheWort, Name->Name}), Lok.Baureihe);
+  }
+}
+
+// Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
+// stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
+// Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
+void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const std::vector<std::string>& Laender,
+                     bool Angeschrieben, TErgebnis& Ergebnis)
+{
+  std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
+  for (const std::string& Land : Laender)
+    for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern))
+      Umgerechnet.emplace_back(Land, std::move(Zwoelf));
+  const std::string Eigene = Pruefziffer(Ziffern);
+  const auto Passend = std::find_if(Umgerechnet.begin(), Umgerechnet.end(),
+                                    [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; });
+  const bool EigenePasst = Eigene == Ergebnis.Angeschrieben;
+  const bool Falsch = !EigenePasst && Passend == Umgerechnet.end();
+  Ergebnis.Berechnet = EigenePasst || Falsch ? Eigene : Ergebnis.Angeschrieben;
+  Ergebnis.Urteil = Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
+  Ergebnis.Ziffern = Ziffern + Ergebnis.Angeschrieben;
+  Ergebnis.Kopf =
+      Falsch        ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2"_cp1252,
+                              {Ergebnis.Angeschrieben, Eigene})
+      : EigenePasst ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt"_cp1252, {Ergebnis.Angeschrieben})
+      : std::count_if(Umgerechnet.begin(), Umgerechnet.end(),
+                      [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; }) == 1
+          ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt, passt zur zwölfstelligen %2"_cp1252,
+                    {Ergebnis.Angeschrieben, NummerGegliedert(Passend->second)})
+          : Ersetzt(
+                "nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt, passt zu zwölfstelligen Nummern in "
+                "mehreren Ländern (unten)"_cp1252,
+                {Ergebnis.Angeschrieben});
   for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
-    Ergebnis.Befunde.push_back(
-        {false,
-         "zwölfstellig "_cp1252 + (Angeschrieben ? "" : "als Nummer aus " + std::string(Name->Name) + " ") +
-             NummerGegliedert(Zwoelf) +
-             (NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
-                  ? " (die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
-              : Zwoelf.substr(11) == Ergebnis.Berechnet
-                  ? " (dieselbe Prüfziffer)"_cp1252
-                  : " (andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen Ziffern)"_cp1252)});
+    const std::string Wo = Angeschrieben || !Name ? "" : "als Nummer aus " + std::string(Name->Name) + " ";
+    const std::string Wie = NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
+                                ? "(die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
+                            : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
+                                ? "(ihre Prüfziffer ist die angeschriebene)"_cp1252
+                            : Zwoelf.substr(11) == Eigene
+                                ? "(dieselbe Prüfziffer)"_cp1252
+                                : "(andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen "
+                                  "Ziffern)"_cp1252;
+    Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig %1%2 %3"_cp1252, {Wo, NummerGegliedert(Zwoelf), Wie})});
   }
-  if (Gefunden == 0)
-    Ergebnis.Befunde.push_back(
-        {false,
-         "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
-         "ist keine Umrechnung hinterlegt"_cp1252 +
-             std::string(!Angeschrieben                       ? ""
-                         : DrSchreibweise && Anschrift.Leer() ? " (in Deutschland, wie die Schreibweise der DR sagt)"
-                                                              : " (im angeschriebenen Land)")});
-  else if (!Angeschrieben && Gefunden > 1)
+  ReiheNennen(Wissen, Umgerechnet, Ergebnis);
+  if (Umgerechnet.empty())
+    Ergebnis.Befunde.push_back({false,
+                                "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
+                                "ist keine Umrechnung hinterlegt"_cp1252});
+  else if (!Angeschrieben && Umgerechnet.size() > 1)
     Ergebnis.Befunde.push_back({false,
                                 "Land nicht angeschrieben: die Umrechnung steht für jedes Land, dessen "
                                 "Schema passt (mit D-DB, A-ÖBB, CH-SBB oder CZ-CD nur die eine)"_cp1252});
+}
+
+// Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstelligen Nummern, wo das Land
+// (angeschrieben, oder jedes, dessen Tabellen passen) sie bestimmt.
+TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  const std::string Ziffern = Gelesen.Ziffern.substr(0, Gelesen.Ziffern.size() - 1);
+  Ergebnis.Angeschrieben = Gelesen.Ziffern.substr(Gelesen.Ziffern.size() - 1);
+  Ergebnis.Nummer = NationalGegliedert(Ziffern, Ergebnis.Angeschrieben);
+  // "52 8184-5": so schrieb nur die DR seit 1970
+  const bool DrSchreibweise =
+      Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos;
+  if (DrSchreibweise)
+    Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, DrSchreibweise);
+  const bool Angeschrieben = !Laender.empty();
+  if (!Angeschrieben)
+    Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
+  UmgebungNennen(Gelesen, Ergebnis);
+  NationalPruefen(Wissen, Ziffern, Laender, Angeschrieben, Ergebnis);
+  if (Ergebnis.Befunde.back().Text.starts_with("die zwölfstellige"_cp1252) && Angeschrieben)
+    Ergebnis.Befunde.back().Text += DrSchreibweise && Anschrift.Leer()
+                                        ? " (in Deutschland, wie die Schreibweise der DR sagt)"
+                                        : " (im angeschriebenen Land)";
+  return Ergebnis;
+}
+
+// Eine nationale Nummer ohne Pruefziffer: Reihe und Ordnungsnummer; sind es Ziffern, die
+// Pruefziffer nach eigener Regel und die zwoelfstelligen Nummern, die die Tabellen nennen.
+TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  Ergebnis.Nummer = Gelesen.Reihe.empty() ? Gelesen.Ordnungsnummer : Gelesen.Reihe + " " + Gelesen.Ordnungsnummer;
+  Ergebnis.Urteil = TUrteil::OhnePruefziffer;
+  Ergebnis.Kopf = Gelesen.Reihe.empty()
+                      ? Ersetzt("Nummer ohne Prüfziffer: %1 (Reihe unbekannt)"_cp1252, {Gelesen.Ordnungsnummer})
+                      : Ersetzt("nationale Nummer ohne Prüfziffer: Reihe %1, Nr. %2"_cp1252,
+                                {Gelesen.Reihe, Gelesen.Ordnungsnummer});
+  UmgebungNennen(Gelesen, Ergebnis);
+  const std::string Ziffern = Gelesen.Reihe + Gelesen.Ordnungsnummer;
+  const bool Zahl = std::all_of(Ziffern.begin(), Ziffern.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
+  if (!Zahl || (Ziffern.size() != 6 && Ziffern.size() != 7) || !Wissen.MitKennzeichen)
+    return Ergebnis;
+  Ergebnis.Berechnet = Pruefziffer(Ziffern);
+  Ergebnis.Befunde.push_back({false, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
+                                             {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})});
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, false);
+  if (Laender.empty())
+    Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
+  for (const std::string& Land : Laender)
+    for (const std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern))
+      Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig vielleicht %1"_cp1252, {NummerGegliedert(Zwoelf)})});
   return Ergebnis;
 }
 
@@ -239,8 +325,10 @@ TErgebnis ZeileZuLang(const std::string& Anfang)
 TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
 {
   if (!Gelesen.Fehler.empty()) {
-    if (const TFsNummer Fs = FsNummerLesen(Eingabe); !Fs.Art.empty())
+    if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
+    if (!Gelesen.Ordnungsnummer.empty())
+      return OhnePruefzifferAuswerten(Wissen, Eingabe, Gelesen);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
                ? NationalAuswerten(Wissen, Eingabe, Gelesen)
                : UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
@@ -252,6 +340,7 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   Anschrift.Bauart = Gelesen.Bauart;
   for (const std::string& Hinweis : Gelesen.Hinweise)
     Ergebnis.Befunde.push_back({false, Hinweis});
+  UmgebungNennen(Gelesen, Ergebnis);
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Ziffern = Ziffern;
   Ergebnis.Angeschrieben = Ziffern.size() == 12 ? Ziffern.substr(11) : "";
@@ -313,6 +402,8 @@ std::string UrteilText(TUrteil Urteil)
       return "falsch";
     case TUrteil::Unvollstaendig:
       return "unvollständig"_cp1252;
+    case TUrteil::OhnePruefziffer:
+      return "ohne Prüfziffer"_cp1252;
     case TUrteil::Unbrauchbar:
       break;
   }

@@ -11,8 +11,9 @@
 #include <vector>
 
 // Das Urteil ueber eine Eingabe; das Wort dazu gibt UrteilText.
-enum class TUrteil { Unbrauchbar, Korrekt, Berechnet, Falsch, Unvollstaendig };
-// "korrekt", "berechnet", "falsch", "unvollständig", "unbrauchbar" (Windows-1252).
+// OhnePruefziffer: eine nationale Nummer, die keine traegt ("SM42-2244").
+enum class TUrteil { Unbrauchbar, Korrekt, Berechnet, Falsch, Unvollstaendig, OhnePruefziffer };
+// "korrekt", "berechnet", "falsch", "unvollständig", "ohne Prüfziffer", "unbrauchbar" (Windows-1252).
 std::string UrteilText(TUrteil Urteil);
 
 // Ein Vorschlag zu einer falschen oder unvollstaendigen Nummer, in seinen Teilen.

@@ -2,7 +2,10 @@
 
 #include "zeichen/meldung.h"
 
+#include "nummer/pruefziffer.h"
+
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -117,20 +120,591 @@ std::string InAnfuehrung(std::string_view Text)
 namespace {
 
 bool IstBuchstabe(char Z) { return IstGross1252(Z) || IstKlein1252(Z); }
+bool IstEchteZiffer(char Z) { return Z >= '0' && Z <= '9'; }
 
 bool NurZiffern(std::string_view Wort)
 {
-  return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
+  return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstEchteZiffer);
 }
 
 // Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
 char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : '\0'; }
 
-struct TTeil {
-  std::string Text;
-  bool Zahl;            // Zifferngruppe
-  bool Bauart = false;  // 2 oder 3 Ziffern gleich hinter Gattungszeichen
+// ---- Die Grammatik der Anschriften (beschrieben mit Beispielen in docs/anschriften.md) ----
+//
+// Eine Zeile zerfaellt an Leerraum, Komma (nicht zwischen zwei Ziffern), Semikolon und Klammern
+// in Marken: Zahlen (Ziffern und "?" in Gruppen, getrennt durch Striche, Punkte, Schraegstriche),
+// Striche allein, Woerter (Buchstaben ohne Ziffern) und Gemischtes ("H22", "ET22-1007", "64.200l").
+// (Der Schraegstrich trennt Marken: er zaehlt Nummern auf, "001-4/002-2".)
+// Eine Nummer ist eine Folge ganzer Zahlmarken, zwischen denen nur Striche stehen und, nach den
+// Stellen 2 und 4, Merkmale, Laender- und Halterkuerzel ("31 RIV 80 D-DB 665 2 003-8").
+// Zwoelfstellig (oder elf ohne Pruefziffer): die erste Gruppe hat 2, 4, 11 oder 12 Ziffern,
+// jede Grenze zwischen Gruppen liegt hinter Stelle 2, 4, 5, 6, 7, 8 oder 11, und bei 12 Ziffern
+// in mehreren Gruppen steht die Pruefziffer fuer sich (Grenze hinter 11).
+constexpr std::array<std::size_t, 7> UicGrenzen = {2, 4, 5, 6, 7, 8, 11};
+// National: Reihe und Ordnungsnummer in einer dieser Gliederungen, dahinter abgesetzt die
+// Pruefziffer ("218 390-3", "1116 234-4", "8 620 988-1", "52 8184-5", "1116213-0").
+const std::array<std::vector<std::size_t>, 6> NationaleGliederungen = {
+    std::vector<std::size_t>{3, 3}, {4, 3}, {1, 3, 3}, {2, 4}, {6}, {7}};
+
+// Ohne Pruefziffer (nur, wenn keine Nummer mit Pruefziffer dasteht): Reihe und Ordnungsnummer
+// mit Bindestrich ("SM42-2244", "M61-019"), mit Punkt ("1116.282", "D.341.2025"), als zwei
+// Gruppen ("193 386", "1142 627", DR "52 2112") oder hinter einer Reihe aus Buchstaben und
+// Ziffern ("V43 1078", "BB 36342"). Ein angehaengter Kasus ("471-005-ös", "104-es") zaehlt nicht.
+// Zuletzt eine Zahl von 4 bis 6 Ziffern allein, die nichts anderes ist (Jahr, Preis,
+// Artikelnummer): "West Coast Railways 47804", "No. 8522".
+constexpr int GueteOhneGruppen = 6, GueteOhneReihe = 5, GueteAllein = 4;
+
+enum class TArt { Zahl, Strich, Wort, Gemischt };
+
+struct TMarke {
+  std::string Text;  // wie dastand
+  TArt Art = TArt::Gemischt;
+  std::string Ziffern;               // Zahl: Ziffern und "?", verlesene Buchstaben ersetzt
+  std::vector<std::size_t> Gruppen;  // Zahl: Ziffern je Gruppe, "003-8": 3, 1
+  bool StrichVorn = false;           // Zahl: "-7"
+  bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
+  bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
+  bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65"
 };
+
+struct TKandidat {
+  std::size_t Von = 0, Bis = 0;  // Marken Von..Bis
+  std::string Ziffern;
+  bool National = false;
+  int Guete = 0;
+  std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
+};
+
+bool IstTrennerMarke(std::string_view Text)
+{
+  return !Text.empty() && std::all_of(Text.begin(), Text.end(), IstTrenner);
+}
+
+// Menge mit Einheit, angehaengt: "64.200l", "88m3", "22,5t" (das l ist keine verlesene 1)
+bool MitEinheit(std::string_view Text)
+{
+  for (const std::string_view Einheit : {"l", "m3", "m\xB3", "t", "kg", "hl", "km/h", "mm"})
+    if (Text.size() > Einheit.size() && Text.ends_with(Einheit)) {
+      const std::string_view Zahl = Text.substr(0, Text.size() - Einheit.size());
+      if (IstEchteZiffer(Zahl.back()) &&
+          std::all_of(Zahl.begin(), Zahl.end(), [](char Z) { return IstEchteZiffer(Z) || Z == '.' || Z == ','; }))
+        return true;
+    }
+  return false;
+}
+
+// "471-005-ös", "104-es", "M41 2103-as": ein Kasus an der Zahl, keine Ziffern
+std::string OhneKasus(std::string Text)
+{
+  const std::size_t Strich = Text.rfind('-');
+  if (Strich == std::string::npos || Strich == 0 || Strich + 4 < Text.size() || Strich + 1 == Text.size() ||
+      !IstEchteZiffer(Text[Strich - 1]))
+    return Text;
+  const bool Kasus = std::all_of(Text.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Text.end(), IstKlein1252);
+  return Kasus ? Text.substr(0, Strich) : Text;
+}
+
+TMarke MarkeLesen(std::string Text)
+{
+  Text = OhneKasus(std::move(Text));
+  TMarke Marke;
+  Marke.Text = Text;
+  Marke.Art = TArt::Gemischt;
+  bool ZahlArtig = true, Verlesbar = true, HatZiffer = false, HatBuchstabe = false;
+  for (const char Z : Text) {
+    ZahlArtig = ZahlArtig && (IstZiffer(Z) || IstTrenner(Z));
+    Verlesbar = Verlesbar && (IstZiffer(Z) || IstTrenner(Z) || Verlesen(Z) != 0);
+    HatZiffer = HatZiffer || IstEchteZiffer(Z) || (Z == '?' && ZahlArtig);
+    HatBuchstabe = HatBuchstabe || IstBuchstabe(Z);
+  }
+  if (IstTrennerMarke(Text))
+    Marke.Art = TArt::Strich;
+  else if (!HatZiffer)
+    Marke.Art = HatBuchstabe || Text.find('?') != std::string::npos ? TArt::Wort : TArt::Strich;
+  else if (ZahlArtig || (Verlesbar && !MitEinheit(Text)))
+    Marke.Art = TArt::Zahl;
+  if (Marke.Art != TArt::Zahl)
+    return Marke;
+  Marke.Verlesen = !ZahlArtig;
+  Marke.StrichVorn = IstTrenner(Text.front());
+  std::size_t Gruppe = 0;
+  for (std::size_t I = 0; I <= Text.size(); ++I) {
+    if (I < Text.size() && !IstTrenner(Text[I])) {
+      Marke.Ziffern.push_back(Verlesen(Text[I]) != 0 ? Verlesen(Text[I]) : Text[I]);
+      ++Gruppe;
+    } else if (Gruppe > 0) {
+      Marke.Gruppen.push_back(Gruppe);
+      Gruppe = 0;
+    }
+  }
+  Marke.StrichVorLetzter = Marke.Gruppen.back() == 1 && (Marke.Gruppen.size() > 1 || Marke.StrichVorn);
+  return Marke;
+}
+
+// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich und Klammern trennen Marken.
+std::vector<TMarke> MarkenLesen(std::string_view Text)
+{
+  std::vector<TMarke> Marken;
+  std::string Wort;
+  bool Schraegstrich = false;
+  for (std::size_t I = 0; I <= Text.size(); ++I) {
+    const char Z = I < Text.size() ? Text[I] : ' ';
+    if (Z == '*')
+      continue;  // Hervorhebung aus Foren und Wikis: "0812 **041**-3"
+    const bool KommaInZahl =
+        Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
+    // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
+    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
+          Z == '+' || Z == '&') ||
+        KommaInZahl) {
+      Wort.push_back(Z);
+      continue;
+    }
+    // Satzzeichen am Wortende ("EU07-533.", "052.", "unterwegs:") gehoert nicht zur Marke
+    while (Wort.size() > 1 && std::string_view(".:!\x94\x92\"'").find(Wort.back()) != std::string_view::npos &&
+           (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2])))
+      Wort.pop_back();
+    if (!Wort.empty()) {
+      Marken.push_back(MarkeLesen(std::move(Wort)));
+      Marken.back().NachSchraegstrich = Schraegstrich;
+    }
+    Wort.clear();
+    Schraegstrich = Z == '/';
+  }
+  return Marken;
+}
+
+// Ein Wort, das zwischen den Gruppen einer Nummer stehen darf: "RIV", "D-DB", "CZ-CD", "[P]"
+bool Zwischenwort(const TMarke& Marke)
+{
+  return Marke.Art == TArt::Wort && std::any_of(Marke.Text.begin(), Marke.Text.end(), IstGross1252) &&
+         std::all_of(Marke.Text.begin(), Marke.Text.end(),
+                     [](char Z) { return IstGross1252(Z) || Z == '-' || Z == '[' || Z == ']' || Z == '?'; });
+}
+
+bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::size_t Anzahl)
+{
+  if (Anzahl != 11 && Anzahl != 12)
+    return false;
+  if (Grenzen.empty())
+    return true;
+  const bool ErsteGut = Grenzen.front() == 2 || Grenzen.front() == 4 || Grenzen.front() == 11;
+  const bool AlleErlaubt = std::all_of(Grenzen.begin(), Grenzen.end(), [](std::size_t G) {
+    return std::find(UicGrenzen.begin(), UicGrenzen.end(), G) != UicGrenzen.end();
+  });
+  return ErsteGut && AlleErlaubt && (Anzahl == 11 || Grenzen.back() == 11);
+}
+
+// Die naechste Marke nach I, die kein Strich ist, oder nullptr
+const TMarke* Naechste(const std::vector<TMarke>& Marken, std::size_t I, bool* StrichDazwischen = nullptr)
+{
+  for (std::size_t J = I + 1; J < Marken.size(); ++J) {
+    if (Marken[J].Art != TArt::Strich)
+      return &Marken[J];
+    if (StrichDazwischen)
+      *StrichDazwischen = true;
+  }
+  return nullptr;
+}
+
+// Endet hier eine Nummer, oder geht sie weiter (elf Ziffern und eine Zahl dahinter, eine
+// Pruefziffer hinter einem Strich)?
+bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruefziffer)
+{
+  bool Strich = false;
+  const TMarke* Dahinter = Naechste(Marken, Bis, &Strich);
+  if (!Dahinter || Dahinter->Art != TArt::Zahl)
+    return true;
+  // eine oder zwei Ziffern allein dahinter koennten die Pruefziffer sein ("31 80 6652 003 81");
+  // sonst folgt Aufzaehlung, Bereich, Datum oder Menge ("004/007", "000 – 017", "010/26", "– 64.200 l")
+  const bool Kurz = Dahinter->Gruppen.size() == 1 && Dahinter->Ziffern.size() <= (MitPruefziffer ? 1 : 2);
+  if (!MitPruefziffer)
+    return !Kurz || Dahinter->NachSchraegstrich;
+  return !Kurz || (!Strich && !Dahinter->StrichVorn);
+}
+
+int UicGuete(const std::string& Ziffern, bool Verlesen)
+{
+  const bool Unbekannt = Ziffern.find('?') != std::string::npos;
+  const int Guete = Ziffern.size() == 11                                       ? 20
+                    : Unbekannt                                                ? 35
+                    : Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11) ? 40
+                                                                               : 30;
+  return Guete - (Verlesen ? 1 : 0);
+}
+
+void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
+{
+  std::string Ziffern;
+  std::vector<std::size_t> Grenzen;
+  bool Verlesen = false;
+  for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 12; ++I) {
+    const TMarke& Marke = Marken[I];
+    if (Marke.Art == TArt::Strich)
+      continue;
+    if (Marke.Art == TArt::Wort && (Ziffern.size() == 2 || Ziffern.size() == 4) && Zwischenwort(Marke))
+      continue;
+    if (Marke.Art != TArt::Zahl)
+      return;
+    // ein Bereich der Ordnungsnummern: "81 70 5932 757-806", "31 85 532 4 000–065"
+    std::vector<std::size_t> MitBereich = Grenzen;
+    MitBereich.push_back(8);
+    if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
+        Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, 11)) {
+      const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
+      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, Verlesen || Marke.Verlesen), {}, {}});
+      return;
+    }
+    std::size_t Laenge = Ziffern.size();
+    for (const std::size_t Gruppe : Marke.Gruppen) {
+      if (Laenge > 0)
+        Grenzen.push_back(Laenge);
+      Laenge += Gruppe;
+    }
+    Ziffern += Marke.Ziffern;
+    Verlesen = Verlesen || Marke.Verlesen;
+    if (UicGegliedert(Grenzen, Ziffern.size()) && EndetHier(Marken, I, Ziffern.size() == 12))
+      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, Verlesen), {}, {}});
+  }
+}
+
+void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
+{
+  std::string Ziffern;
+  std::vector<std::size_t> Gruppen;
+  bool StrichVorLetzter = false, Strich = false;
+  for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 8; ++I) {
+    const TMarke& Marke = Marken[I];
+    if (Marke.Art == TArt::Strich) {
+      Strich = true;
+      continue;
+    }
+    if (Marke.Art != TArt::Zahl || Marke.Verlesen)
+      return;
+    Gruppen.insert(Gruppen.end(), Marke.Gruppen.begin(), Marke.Gruppen.end());
+    Ziffern += Marke.Ziffern;
+    StrichVorLetzter = Marke.StrichVorLetzter || (Strich && Marke.Gruppen.size() == 1 && Marke.Gruppen[0] == 1);
+    Strich = false;
+    if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
+      continue;
+    const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
+    if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end())
+      Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
+  }
+}
+
+bool NurZiffernVon(std::string_view T, std::size_t Min, std::size_t Max)
+{
+  return T.size() >= Min && T.size() <= Max && NurZiffern(T);
+}
+
+// Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"
+bool WieReihe(std::string_view T)
+{
+  // FS mit Punkt: "D.145"
+  if (T.size() >= 5 && T.size() <= 6 && IstGross1252(T[0]) && T.find('.') != std::string_view::npos &&
+      NurZiffernVon(T.substr(T.find('.') + 1), 3, 3))
+    return true;
+  const bool Zeichen = std::all_of(T.begin(), T.end(), [](char Z) { return IstBuchstabe(Z) || IstEchteZiffer(Z); });
+  return T.size() >= 2 && T.size() <= 6 && Zeichen && std::any_of(T.begin(), T.end(), IstGross1252) &&
+         std::any_of(T.begin(), T.end(), IstEchteZiffer);
+}
+
+// "SM42-2244", "D.341.2025": Reihe und Ordnungsnummer in einer Marke
+void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const std::string T = M.Text.substr(0, M.Text.find(','));  // "EU07-127,179": die erste
+  // Achsfolge, Serie und Nummer in einem: "141R568", "185CL007" (SNCF)
+  const std::size_t Buchstaben = T.find_first_not_of("0123456789");
+  const std::size_t Nummer = T.find_first_of("0123456789", Buchstaben == std::string::npos ? T.size() : Buchstaben);
+  if (Buchstaben >= 2 && Buchstaben <= 3 && Nummer != std::string::npos && Nummer - Buchstaben <= 2 &&
+      std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), T.begin() + static_cast<std::ptrdiff_t>(Nummer),
+                  IstGross1252) &&
+      NurZiffernVon(std::string_view(T).substr(Nummer), 2, 4)) {
+    Kandidaten.push_back({I, I, T.substr(Nummer), false, GueteOhneReihe, T.substr(0, Nummer), T.substr(Nummer)});
+    return;
+  }
+  const std::size_t Trenner = T.find_last_of("-.");
+  if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
+    return;
+  const std::string Reihe = T.substr(0, Trenner);
+  const std::size_t Punkt = Reihe.find('.');
+  const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
+                        std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
+                        NurZiffernVon(std::string_view(Reihe).substr(Punkt + 1), 2, 4);
+  if ((T[Trenner] == '-' && WieReihe(Reihe)) || MitPunkt)
+    Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
+}
+
+std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I);
+
+// "1116.282", "193 386", "1142 627", "52 2112", "V43 1078", "BB 36342"
+void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
+  const auto Allein = [&](std::size_t Bis) {
+    const TMarke* Naechstes = Naechste(Marken, Bis);
+    return !Naechstes || Naechstes->Art != TArt::Zahl;
+  };
+  if (M.Art == TArt::Gemischt) {
+    OhnePruefzifferGemischt(M, I, Kandidaten);
+  } else if (M.Art == TArt::Zahl && !M.Verlesen && Allein(I) && (I == 0 || Marken[I - 1].Art != TArt::Zahl) &&
+             !(Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text))) {
+    // "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich)
+    const std::size_t Trenner = M.Text.find_first_of("-.");
+    const bool Punkt = Trenner != std::string::npos && M.Text[Trenner] == '.';
+    const bool Form =
+        M.Gruppen.size() >= 2 && M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4 && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
+        ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
+         (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] == 3 && M.Gruppen[1] == 3));
+    if (Form)
+      Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
+                            M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
+    else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= 4 && M.Ziffern.size() <= 6 &&
+             ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
+             std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
+      Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
+  }
+  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() > 2 || Dahinter->Verlesen ||
+      Dahinter->StrichVorn || !Allein(I + 1))
+    return;
+  const std::size_t A = M.Ziffern.size(), B = Dahinter->Ziffern.size();
+  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && Dahinter->Gruppen.size() == 1 &&
+                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4));
+  const bool ReiheDavor =
+      ((M.Art != TArt::Wort && WieReihe(M.Text)) ||
+       (M.Art == TArt::Wort && M.Text.size() <= 3 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252))) &&
+      B >= 3 && B <= 6;
+  // "ER 20-014": die erste Gruppe gehoert zur Reihe
+  const std::size_t Letzte = Dahinter->Gruppen.back();
+  const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
+  if (Dahinter->Gruppen.size() == 2 && Dahinter->Gruppen[0] > 2)
+    return;  // "A 471-005": das ist Reihe und Nummer fuer sich
+  if (Gruppen && (I == 0 || Marken[I - 1].Art != TArt::Zahl))
+    Kandidaten.push_back({I, I + 1, M.Ziffern + Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Text});
+  else if (ReiheDavor)
+    Kandidaten.push_back(
+        {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
+}
+
+// Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
+std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
+{
+  std::vector<TKandidat> Alle;
+  for (std::size_t Von = 0; Von < Marken.size(); ++Von) {
+    if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
+      UicKandidatenAb(Marken, Von, Alle);
+      NationalAb(Marken, Von, Alle);
+    }
+    OhnePruefzifferAb(Marken, Von, Alle);
+  }
+  std::stable_sort(Alle.begin(), Alle.end(), [](const TKandidat& A, const TKandidat& B) { return A.Guete > B.Guete; });
+  // was sich mit einem besseren ueberschneidet, faellt weg
+  std::vector<TKandidat> Bleiben;
+  for (TKandidat& Kandidat : Alle)
+    if (std::none_of(Bleiben.begin(), Bleiben.end(),
+                     [&](const TKandidat& B) { return Kandidat.Von <= B.Bis && B.Von <= Kandidat.Bis; }))
+      Bleiben.push_back(std::move(Kandidat));
+  return Bleiben;
+}
+
+// "218 390-3" aus "2183903"
+std::string NationalAus(std::string_view Z)
+{
+  return std::string(Z.substr(0, Z.size() - 4)) + " " + std::string(Z.substr(Z.size() - 4, 3)) + "-" +
+         std::string(Z.substr(Z.size() - 1));
+}
+
+bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste)
+{
+  return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
+}
+
+// Was eine Zahl neben der Nummer nach ihren Nachbarn ist: Datum, Jahr, Preis, Artikelnummer,
+// Betriebsnummer eines Unternehmens ("MEG 304") oder einfach weitere Ziffern.
+std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& Marke = Marken[I];
+  const std::string_view Davor =
+      I > 0 && Marken[I - 1].Art == TArt::Wort ? std::string_view(Marken[I - 1].Text) : std::string_view();
+  const std::string_view Dahinter = I + 1 < Marken.size() ? std::string_view(Marken[I + 1].Text) : std::string_view();
+  const std::size_t G = Marke.Gruppen.size();
+  if (G == 3 && Marke.Gruppen[0] <= 2 && Marke.Gruppen[1] <= 2 && Marke.Text.find('-') == std::string::npos)
+    return Ersetzt("Datum %1", {Marke.Text});
+  if (WortIn(Dahinter, {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN", ",-"}) || WortIn(Davor, {"\x80", "EUR", "CHF"}))
+    return Ersetzt("Preis %1", {Marke.Text});
+  if (WortIn(Davor, {"Art.",       "Art.-Nr.", "Artikel",     "Artikelnummer", "Nr.",   "Best.-Nr.", "Modell",
+                     "Roco",       "Piko",     "Fleischmann", "Tillig",        "Brawa", "Trix",      "Minitrix",
+                     "Liliput",    "Arnold",   "Rivarossi",   "ACME",          "Jouef", "Lima",      "Kato",
+                     "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
+      WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
+    return Ersetzt("Artikelnummer %1", {Marke.Text});
+  if (G == 1 && Marke.Text.size() == 4 && Marke.Text >= "1835" && Marke.Text <= "2039")
+    return Ersetzt("Jahr %1", {Marke.Text});
+  if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
+    return Ersetzt("Betriebsnummer %1 %2", {Davor, Marke.Text});
+  if (Marke.StrichVorLetzter && Marke.Ziffern.size() >= 7)
+    return Ersetzt("nationale Nummer %1", {Marke.Text});
+  return Ersetzt("weitere Ziffern %1", {Marke.Text});
+}
+
+// Gemischtes: "H22" (Typ), "ET22-1007" (Reihe mit Nummer), "64.200l" (Menge), "1º" (Ordnungszahl)
+std::string GemischtBenennen(const TMarke& Marke)
+{
+  const std::string& T = Marke.Text;
+  const std::size_t ZiffernAb = T.find_first_of("0123456789");
+  const std::string_view Vorn = std::string_view(T).substr(0, ZiffernAb);
+  if (MitEinheit(T))
+    return Ersetzt("Menge %1", {T});
+  if (ZiffernAb > 0 && T.find_first_of("\xBA\xAA") != std::string::npos)
+    return Ersetzt("Ordnungszahl %1", {T});
+  if (ZiffernAb == std::string::npos || ZiffernAb == 0)
+    return Ersetzt(T.find_first_of("\xBA\xAA") != std::string::npos || T.ends_with('.') ? "Ordnungszahl %1"
+                   : std::any_of(T.begin(), T.end(), IstBuchstabe)                      ? "Wort mit Ziffern %1"
+                                                                                        : "weitere Ziffern %1",
+                   {T});
+  const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
+  if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
+    return Ersetzt("Reihe und Nummer %1", {T});
+  if (VornGross)
+    return Ersetzt("Typ %1", {T});
+  return Ersetzt("Wort mit Ziffern %1", {T});
+}
+
+// Gattungszeichen mit angehaengter Bauart: "Bfhpvee295" (Buchstaben, dann 2 oder 3 Ziffern)
+std::size_t BauartAngehaengt(std::string_view Wort)
+{
+  const std::size_t ZiffernAb = Wort.find_first_of("0123456789");
+  const bool Passt = ZiffernAb != std::string_view::npos && ZiffernAb > 0 && IstGross1252(Wort[0]) &&
+                     NurZiffern(Wort.substr(ZiffernAb)) && Wort.size() - ZiffernAb <= 3 &&
+                     Wort.size() - ZiffernAb >= 2 && WieGattungszeichen(Wort.substr(0, ZiffernAb));
+  return Passt ? ZiffernAb : 0;
+}
+
+// Bauart hinter den Gattungszeichen: "Facs 124", "Apmz 116.2", "Eanos-x 057"
+bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& Marke = Marken[I];
+  const bool Form = (Marke.Gruppen.size() == 1 && Marke.Ziffern.size() >= 2 && Marke.Ziffern.size() <= 3) ||
+                    (Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 1 &&
+                     Marke.Text.find('.') != std::string::npos);
+  return Form && !Marke.Verlesen && I > 0 && Marken[I - 1].Art == TArt::Wort && WieGattungszeichen(Marken[I - 1].Text);
+}
+
+// Eine Nummer der FS ohne Pruefziffer: "E.464.344", "D 345 045"
+std::string FsForm(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const std::string& T = Marken[I].Text;
+  if ((T.size() == 9 && (T[0] == 'E' || T[0] == 'D') && T[1] == '.' && T[5] == '.'))
+    return T;
+  if ((T == "E" || T == "D" || T == "E." || T == "D.") && I + 2 < Marken.size() && Marken[I + 1].Art == TArt::Zahl &&
+      Marken[I + 2].Art == TArt::Zahl && Marken[I + 1].Text.size() == 3 && Marken[I + 2].Text.size() == 3)
+    return std::string(1, T[0]) + "." + Marken[I + 1].Text + "." + Marken[I + 2].Text;
+  return {};
+}
+
+// Keine Nummer: die Meldung nennt gemischte Zeichen zwischen Ziffern oder die Ziffern der
+// laengsten Folge von Zahlen.
+std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, const std::string& Benannt)
+{
+  std::size_t Laengste = 0, Folge = 0;
+  for (std::size_t I = 0; I < Marken.size(); ++I) {
+    const TMarke& M = Marken[I];
+    const bool ZahlDavor = I > 0 && Marken[I - 1].Art == TArt::Zahl;
+    const bool ZahlDahinter = I + 1 < Marken.size() && Marken[I + 1].Art == TArt::Zahl;
+    if (M.Art == TArt::Gemischt && (ZahlDavor || ZahlDahinter || NurZiffern(M.Text.substr(0, 1))) &&
+        !MitEinheit(M.Text))
+      return Ersetzt("%1 enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {InAnfuehrung(M.Text)});
+    Folge = M.Art == TArt::Zahl ? Folge + M.Ziffern.size() : M.Art == TArt::Strich ? Folge : 0;
+    Laengste = std::max(Laengste, Folge);
+  }
+  if (Laengste == 0 && !Benannt.empty())
+    return Ersetzt("%1 enthält keine Wagennummer, nur %2"_cp1252, {InAnfuehrung(Text), Benannt});
+  return Ersetzt(
+      Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12" : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
+      {InAnfuehrung(Text), std::to_string(Laengste)});
+}
+
+// Was neben der Nummer steht: Woerter, Bauarten, benannte Zahlen, Gemischtes.
+void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& Alle, TGelesen& Ergebnis)
+{
+  for (std::size_t I = 0; I < Marken.size(); ++I) {
+    const TMarke& M = Marken[I];
+    const auto Darin =
+        std::find_if(Alle.begin(), Alle.end(), [I](const TKandidat& K) { return I >= K.Von && I <= K.Bis; });
+    const bool InNummer = Darin != Alle.end() && Darin == Alle.begin();
+    if (Ergebnis.Fs.empty())
+      Ergebnis.Fs = FsForm(Marken, I);
+    if (M.Art == TArt::Wort) {
+      continue;  // AnschriftWoerter
+    } else if (Darin != Alle.end() && !InNummer) {
+      if (I == Darin->Von)
+        Ergebnis.Weitere.push_back(
+            !Darin->Ordnungsnummer.empty()
+                ? Ersetzt("Nummer ohne Prüfziffer %1 %2"_cp1252, {Darin->Reihe, Darin->Ordnungsnummer})
+            : Darin->National ? Ersetzt("nationale Nummer %1", {NationalAus(Darin->Ziffern)})
+                              : Ersetzt("weitere Nummer %1", {NummerGegliedert(Darin->Ziffern)}));
+    } else if (M.Art != TArt::Zahl && InNummer) {
+      continue;  // Reihe der Nummer ohne Pruefziffer: "V43 1078"
+    } else if (M.Art == TArt::Zahl && InNummer) {
+      // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
+      if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
+        Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
+      if (M.Verlesen)
+        Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
+                                            {InAnfuehrung(M.Text), InAnfuehrung(M.Ziffern)}));
+    } else if (M.Art == TArt::Zahl && IstBauart(Marken, I)) {
+      Ergebnis.Bauart.push_back(M.Text);
+    } else if (M.Art == TArt::Zahl) {
+      Ergebnis.Weitere.push_back(ZahlBenennen(Marken, I));
+    } else if (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) {
+      Ergebnis.Bauart.push_back(M.Text.substr(BauartAngehaengt(M.Text)));
+    } else if (M.Art == TArt::Gemischt) {
+      Ergebnis.Weitere.push_back(GemischtBenennen(M));
+    }
+  }
+}
+
+// Gehoert die Marke zur Anschrift neben einer Nummer: ein Wort, Gattungszeichen mit Bauart, eine
+// Bauart hinter Gattungszeichen ("WLABee 824, 52 54 ...", "D-BTEX Bom 024 56 80 ...")?
+bool Anschriftmarke(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& M = Marken[I];
+  return M.Art == TArt::Wort || (M.Art == TArt::Gemischt && BauartAngehaengt(M.Text) > 0) ||
+         (M.Art == TArt::Zahl && IstBauart(Marken, I));
+}
+
+void WortNehmen(const TMarke& M, std::vector<std::string>& Woerter)
+{
+  if (M.Art == TArt::Wort)
+    Woerter.push_back(M.Text);
+  else if (M.Art == TArt::Gemischt)
+    Woerter.push_back(M.Text.substr(0, BauartAngehaengt(M.Text)));
+}
+
+// Die Woerter der Anschrift: die in der Nummer, dann die nahen davor und dahinter, das naechste
+// zuerst (hoechstens 3 davor, 4 dahinter). Fernere Woerter eines Satzes sind Zusammenhang.
+std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, const TKandidat* Nummer)
+{
+  std::vector<std::string> Woerter;
+  const std::size_t Von = Nummer ? Nummer->Von : 0, Bis = Nummer ? Nummer->Bis : Marken.size();
+  for (std::size_t I = Von; I <= Bis && I < Marken.size(); ++I)
+    WortNehmen(Marken[I], Woerter);
+  if (!Nummer)
+    return Woerter;
+  bool DavorOffen = true, DahinterOffen = true;
+  for (std::size_t Abstand = 1; Abstand <= 4 && (DavorOffen || DahinterOffen); ++Abstand) {
+    DahinterOffen = DahinterOffen && Bis + Abstand < Marken.size() && Anschriftmarke(Marken, Bis + Abstand);
+    if (DahinterOffen)
+      WortNehmen(Marken[Bis + Abstand], Woerter);
+    DavorOffen = DavorOffen && Abstand <= 3 && Von >= Abstand && Anschriftmarke(Marken, Von - Abstand);
+    if (DavorOffen)
+      WortNehmen(Marken[Von - Abstand], Woerter);
+  }
+  return Woerter;
+}
 
 }  // namespace
 
@@ -148,85 +722,34 @@ bool WieGattungszeichen(std::string_view Wort)
 TGelesen NummerAusText(std::string_view Text)
 {
   TGelesen Ergebnis;
-  std::vector<TTeil> Teile;
-  bool StrichDavor = false;
-  for (std::size_t Pos = 0; Pos < Text.size();) {
-    while (Pos < Text.size() && (IstLeerraum(Text[Pos]) || Text[Pos] == ','))
-      ++Pos;
-    std::size_t Ende = Pos;
-    while (Ende < Text.size() && !IstLeerraum(Text[Ende]) && Text[Ende] != ',')
-      ++Ende;
-    std::string Wort(Text.substr(Pos, Ende - Pos));
-    Pos = Ende;
-    if (Wort.empty() || std::all_of(Wort.begin(), Wort.end(), IstTrenner)) {
-      StrichDavor = !Wort.empty();  // ein Strich allein: "151 - 5"
-      continue;
-    }
-    const bool Abgesetzt = StrichDavor || (Wort.size() >= 2 && IstTrenner(Wort[Wort.size() - 2]));
-    StrichDavor = false;
-    bool HatZiffer = false;
-    bool NurZiffernUndTrenner = true;
-    bool Verlesbar = true;
-    for (const char Z : Wort) {
-      HatZiffer = HatZiffer || (Z >= '0' && Z <= '9');
-      NurZiffernUndTrenner = NurZiffernUndTrenner && (IstZiffer(Z) || IstTrenner(Z));
-      Verlesbar = Verlesbar && (IstZiffer(Z) || IstTrenner(Z) || Verlesen(Z) != 0);
-    }
-    // "???" gehoert zur Nummer, "CZ-?D" (ein nicht darstellbarer Buchstabe) zur Anschrift
-    HatZiffer = HatZiffer || (NurZiffernUndTrenner && Wort.find('?') != std::string::npos);
-    const bool NachGattung = !Teile.empty() && !Teile.back().Zahl && WieGattungszeichen(Teile.back().Text);
-    if (!HatZiffer) {
-      Teile.push_back({std::move(Wort), false});  // "RIV", "D-DB", "Fals": Anschrift um die Nummer herum
-      continue;
-    }
-    if (!NurZiffernUndTrenner && Verlesbar) {
-      std::string Gelesen;
-      for (const char Z : Wort)
-        Gelesen.push_back(Verlesen(Z) != 0 ? Verlesen(Z) : Z);
-      Ergebnis.Hinweise.push_back(InAnfuehrung(Wort) + " als " + InAnfuehrung(Gelesen) +
-                                  " gelesen (O für 0, I und l für 1)"_cp1252);
-      Teile.push_back({std::move(Gelesen), true});
-      continue;
-    }
-    // Gattungszeichen mit angehaengter Bauart: "Bfhpvee295"
-    const std::size_t ZiffernAb = Wort.find_first_of("0123456789");
-    if (!NurZiffernUndTrenner && ZiffernAb > 0 && NurZiffern(std::string_view(Wort).substr(ZiffernAb)) &&
-        Wort.size() - ZiffernAb <= 3 && WieGattungszeichen(std::string_view(Wort).substr(0, ZiffernAb))) {
-      Teile.push_back({Wort.substr(0, ZiffernAb), false});
-      Teile.push_back({Wort.substr(ZiffernAb), true, true});
-      continue;
-    }
-    if (!NurZiffernUndTrenner)
-      return {{}, InAnfuehrung(Wort) + " enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {}, {}, {}};
-    const bool Bauart = NachGattung && NurZiffern(Wort) && Wort.size() >= 2 && Wort.size() <= 3;
-    Ergebnis.PruefzifferAbgesetzt = Abgesetzt && !Bauart;
-    Teile.push_back({std::move(Wort), true, Bauart});
+  const std::vector<TMarke> Marken = MarkenLesen(Text);
+  const std::vector<TKandidat> Alle = Kandidaten(Marken);
+  const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
+  Umgebung(Marken, Alle, Ergebnis);
+  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
+  if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Ordnungsnummer.empty()))
+    Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
+  if (!Nummer) {
+    Ergebnis.Fehler = Unlesbar(Text, Marken, Ergebnis.Weitere.empty() ? "" : Ergebnis.Weitere.front());
+    return Ergebnis;
   }
-
-  const auto Zaehlen = [&Teile](bool MitBauart) {
-    std::size_t Anzahl = 0;
-    for (const TTeil& Teil : Teile)
-      if (Teil.Zahl && (MitBauart || !Teil.Bauart))
-        Anzahl += static_cast<std::size_t>(std::count_if(Teil.Text.begin(), Teil.Text.end(), IstZiffer));
-    return Anzahl;
-  };
-  const auto Passt = [](std::size_t Anzahl) { return Anzahl == 11 || Anzahl == 12; };
-  // Eine Bauart zaehlt nur dann nicht, wenn die Nummer sie nicht braucht.
-  const bool OhneBauart = !Passt(Zaehlen(true)) && Passt(Zaehlen(false));
-  for (TTeil& Teil : Teile) {
-    if (!Teil.Zahl)
-      Ergebnis.Woerter.push_back(std::move(Teil.Text));
-    else if (Teil.Bauart && OhneBauart)
-      Ergebnis.Bauart.push_back(std::move(Teil.Text));
-    else
-      for (const char Z : Teil.Text)
-        if (IstZiffer(Z))
-          Ergebnis.Ziffern.push_back(Z);
+  Ergebnis.Ziffern = Nummer->Ziffern;
+  for (std::size_t I = 1; I < Alle.size(); ++I)
+    if (Alle[I].Guete == Nummer->Guete)
+      Ergebnis.Andere.push_back(!Alle[I].Ordnungsnummer.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
+                                : Alle[I].National              ? NationalAus(Alle[I].Ziffern)
+                                                                : NummerGegliedert(Alle[I].Ziffern));
+  if (!Nummer->Ordnungsnummer.empty()) {
+    Ergebnis.Reihe = Nummer->Reihe;
+    Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
+    Ergebnis.Fehler = Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
   }
-  const std::size_t Anzahl = Ergebnis.Ziffern.size();
-  if (!Passt(Anzahl))
-    Ergebnis.Fehler = InAnfuehrung(Text) + " hat " + std::to_string(Anzahl) + (Anzahl == 1 ? " Ziffer" : " Ziffern") +
-                      ", erwartet werden 11 oder 12";
+  if (Nummer->National) {
+    // wie bisher: die Auswertung erkennt die nationale Nummer an ihrer abgesetzten Pruefziffer
+    Ergebnis.PruefzifferAbgesetzt = true;
+    Ergebnis.Fehler = Ersetzt("%1 hat %2 Ziffern, erwartet werden 11 oder 12",
+                              {InAnfuehrung(Text), std::to_string(Nummer->Ziffern.size())});
+  }
   return Ergebnis;
 }
 

@@ -11,21 +11,28 @@
 inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Bytes
 
 // Eine Wagennummer, wie sie auf Wagen und Listen steht: "31 80 6652 003-8",
-// "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8 Fals". Die Ziffern werden genommen; Woerter
-// ohne Ziffern ringsum zaehlen nicht zur Nummer (Leerraum und Komma trennen Woerter).
-// "?" steht fuer eine unleserliche Ziffer und zaehlt wie eine. Was Fotos und abgenutzte
-// Anschriften geben, wird mit Hinweis gelesen: O und o in einer Zifferngruppe als 0, I und l als
-// 1. Eine Bauartnummer neben den Gattungszeichen ("Facs 124", "Bfhpvee295", "Aüe 310 50 80 ...")
-// zaehlt nicht zur Nummer, wenn die Ziffern ohne sie 11 oder 12 sind. Andere Buchstaben mitten
-// in einer Zifferngruppe sind ein Fehler.
+// "37.84.4667.019-2", "31 RIV 80 D-DB 665 2 003-8 Fals", "Apmz 116.2 70 80 10-95 703-1". Die
+// Nummer wird an ihrer Gliederung erkannt (die Grammatik steht in eingabe.cpp und mit Beispielen
+// in docs/anschriften.md), nicht am Zaehlen aller Ziffern der Zeile: jede andere Zahl wird nach
+// ihren Nachbarn benannt (Bauart, Typ, Menge, Datum, Jahr, Preis, Artikelnummer, Betriebsnummer,
+// Reihe und Nummer) und zaehlt nie zur Nummer. "?" steht fuer eine unleserliche Ziffer und zaehlt
+// wie eine. Was Fotos und abgenutzte Anschriften geben, wird mit Hinweis gelesen: O und o in
+// einer Zifferngruppe als 0, I und l als 1. Buchstaben mitten in einer Zifferngruppe sind ein
+// Fehler, wenn sonst keine Nummer dasteht.
 struct TGelesen {
   std::string Ziffern;                // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
   std::string Fehler;                 // deutsche Meldung in Windows-1252; leer, wenn alles passt
   std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
-  std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124"
+  std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124", "116.2"
   std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
-  // Die letzte Ziffer steht hinter einem Strich ("-8"): eine Pruefziffer, auch wenn die Zahl der
-  // Ziffern nicht passt (nationale Loknummer "118 098-3"; Ziffern und Woerter sind dann gefuellt).
+  std::vector<std::string> Weitere;   // andere Zahlen der Zeile, benannt: "Typ H22", "Menge 64.200l"
+  std::vector<std::string> Andere;    // gleich gute andere Nummern der Zeile, gegliedert
+  std::string Fs;                     // eine Nummer der FS ohne Pruefziffer: "E.464.344"
+  // Eine nationale Nummer ohne Pruefziffer ("SM42-2244", "1116.282", "193 386"): Reihe und
+  // Ordnungsnummer wie angeschrieben, Ziffern die der Nummer, Fehler sagt, dass sie fehlt.
+  std::string Reihe, Ordnungsnummer;
+  // Eine nationale Loknummer ("118 098-3", "1116 234-4"): Ziffern samt Pruefziffer und Woerter
+  // sind gefuellt, Fehler nennt die Zahl der Ziffern.
   bool PruefzifferAbgesetzt = false;
 };
 

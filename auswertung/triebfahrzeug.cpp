@@ -112,11 +112,35 @@ bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt)
          Ziffern.find('?') == std::string_view::npos;
 }
 
+std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::string_view Land,
+                                        std::string_view Ziffern)
+{
+  std::vector<std::string> Liste;
+  const auto Dazu = [&Liste](std::string Elf) {
+    Elf += Pruefziffer(Elf);
+    if (std::find(Liste.begin(), Liste.end(), Elf) == Liste.end())
+      Liste.push_back(std::move(Elf));
+  };
+  if (const std::string Zwoelf = ZwoelfAusNational(Kennzeichen, Land, Ziffern); !Zwoelf.empty())
+    Dazu(Zwoelf.substr(0, 11));
+  // Schluessel "Land-Art-Reihe" bzw. "Land-Art"
+  for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
+    if (Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
+        Schluessel.substr(0, 2) == Land && Schluessel.substr(6) == Ziffern.substr(0, 3))
+      Dazu(std::string(Schluessel.substr(3, 2)) + std::string(Land) + std::string(Reihe.Fuellziffer) +
+           std::string(Ziffern));
+  for (const auto& [Schluessel, Schema] : Kennzeichen.Triebfahrzeuge)
+    if (Ziffern.size() == 7 && Schluessel.size() == 5 && Schluessel.substr(0, 2) == Land &&
+        Schluessel.substr(3) != "9x" && Schema.Reihe == "6-8" && Schema.Fuellziffer == Ziffern.substr(0, 1))
+      Dazu(std::string(Schluessel.substr(3)) + std::string(Land) + std::string(Ziffern));
+  return Liste;
+}
+
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern)
 {
   std::vector<std::string> Laender;
   for (const auto& [Land, Schema] : Kennzeichen.Laender)
-    if (!ZwoelfAusNational(Kennzeichen, Land, Ziffern).empty())
+    if (!ZwoelfMoeglich(Kennzeichen, Land, Ziffern).empty())
       Laender.emplace_back(Land);
   return Laender;
 }

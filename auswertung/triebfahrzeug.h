@@ -60,5 +60,13 @@ bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt);
 // 3-4), nach [Nationale Nummern] und der Fuellziffer aus [Triebfahrzeuge]; leer, wo unbekannt.
 std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view Land, std::string_view Ziffern);
 
+// Alle zwoelfstelligen Nummern (mit Pruefziffer), die eine nationale Nummer (Ziffern ohne
+// Pruefziffer) in einem Land nach den Tabellen haben kann: die von ZwoelfAusNational, Reihen mit
+// eigener Fuellziffer aus [Baureihennamen] (auch in Laendern ohne [Nationale Nummern]: MAV 470 =
+// 91 55 0470) und bei sieben Ziffern die Stellen 5-11 jeder Art, deren Fuellziffer die erste
+// Ziffer ist ("1275 502-3" = 92 80 1275 502-3).
+std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::string_view Land,
+                                        std::string_view Ziffern);
+
 // Die Laender (Stellen 3-4), fuer die [Nationale Nummern] eine solche Nummer kennt.
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern);

@@ -277,6 +277,7 @@ TUrteilArt ArtVon(TUrteil Urteil)
     case TUrteil::Falsch:
       return TUrteilArt::Falsch;
     case TUrteil::Unvollstaendig:
+    case TUrteil::OhnePruefziffer:
       return TUrteilArt::Unvollstaendig;
     case TUrteil::Unbrauchbar:
       break;

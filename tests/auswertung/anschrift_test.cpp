@@ -55,15 +55,27 @@ TEST_P(AnschriftLesenTest, OrdnetJedesWortZu)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AnschriftLesenTest,
-    testing::Values(TZuordnung{"Kesselwagen", "37 TEN 80 D-GBXEU 7830 247-8 Zacns", "D", "GBXEU", "Zacns", "TEN", ""},
-                    TZuordnung{"OhneGattung", "31 81 3523 474-4 A-RCW", "A", "RCW", "", "", ""},
-                    TZuordnung{"Hacek", "CZ-ČD 50 54 29-29 010-7", "CZ", "CD", "", "", ""},
-                    TZuordnung{"GattungVorn", "Bcmz 73 81 59-91 107-7", "", "", "Bcmz", "", ""},
-                    TZuordnung{"NationalerZusatz", "31 81 3523 474-4 A-RCW Rnoos-uz", "A", "RCW", "Rnoos", "", ""},
-                    TZuordnung{"Schwerlast", "84 83 996 0 902-5 I-FGL Uaai", "I", "FGL", "Uaai", "", ""},
-                    // gemeldet: EUROP und ein unbekanntes Kuerzel sind keine Gattungszeichen
-                    TZuordnung{"Pool", "01 RIV EUROP 80 DB 112 3 073-9 Gs", "", "DB", "Gs", "RIV EUROP", ""},
-                    TZuordnung{"GrossOhneRegister", "31 80 6652 003-8 RFC", "", "", "", "", "RFC"}),
+    testing::Values(
+        TZuordnung{"Kesselwagen", "37 TEN 80 D-GBXEU 7830 247-8 Zacns", "D", "GBXEU", "Zacns", "TEN", ""},
+        TZuordnung{"OhneGattung", "31 81 3523 474-4 A-RCW", "A", "RCW", "", "", ""},
+        TZuordnung{"Hacek", "CZ-ČD 50 54 29-29 010-7", "CZ", "CD", "", "", ""},
+        TZuordnung{"GattungVorn", "Bcmz 73 81 59-91 107-7", "", "", "Bcmz", "", ""},
+        TZuordnung{"NationalerZusatz", "31 81 3523 474-4 A-RCW Rnoos-uz", "A", "RCW", "Rnoos", "", ""},
+        TZuordnung{"Schwerlast", "84 83 996 0 902-5 I-FGL Uaai", "I", "FGL", "Uaai", "", ""},
+        // gemeldet: EUROP und ein unbekanntes Kuerzel sind keine Gattungszeichen
+        TZuordnung{"Pool", "01 RIV EUROP 80 DB 112 3 073-9 Gs", "", "DB", "Gs", "RIV EUROP", ""},
+        TZuordnung{"GrossOhneRegister", "31 80 6652 003-8 RFC", "", "", "", "", "RFC"},
+        // https://hauerslev.com/jernbaner/uic/index.htm: Merkmale mit Bindestrich
+        TZuordnung{"MerkmalMitBindestrich", "01 RIV-EUROP 86 DSB 500 0 235-7 E", "", "", "E", "RIV-EUROP", "DSB"},
+        // http://www.jernbanen.dk/gvognsolo.php?Aar=1965&vognid=1571: kein Land vor dem Strich
+        TZuordnung{"KeinLandVorDemStrich", "UIC-nr. 20 86 511 0 820-0", "", "", "", "", "UIC-nr."},
+        // https://www.modellbau-wiki.de/wiki/Teleskophaubenwagen_(Sahi): ferne Woerter zaehlen nicht
+        TZuordnung{"NurNaheWoerter", "Sahimms900 31 80 487 6 281-5 verkehrsrot Fleischmann 5386 V-VI DB Cargo", "", "",
+                   "Sahimms", "", "verkehrsrot Fleischmann"},
+        // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt: das naechste
+        // Wort zuerst, "Driving" ist fern
+        TZuordnung{"NaechstesZuerst", "Driving trailer coach 50 84 28-70 101-7 (Bs) of the typeICR-3", "", "", "Bs", "",
+                   "coach of trailer the Driving"}),
     [](const testing::TestParamInfo<TZuordnung>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Abgleich mit der Nummer
@@ -140,9 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TAbgleich{"GattungAusStelle5",
                               "30 87 949 1 353-0 Fals",
                               {"A: Gattungszeichen „Fals“: Stelle 5 der Kennzahl 9491 steht für Gattung U, nicht F"}},
+                    // veraendert: ein Kuerzel, das das Register nicht kennt, widerspricht der Nummer nicht
                     TAbgleich{"HalterNichtImRegister",
                               "31 80 6652 003-8 D-RFC",
-                              {"A: Halterkennzeichen „RFC“ steht nicht im Halterregister (ERA-Halterliste 168"}}),
+                              {"H: Halterkennzeichen „RFC“ steht nicht im Halterregister (ERA-Halterliste 168"}}),
     [](const testing::TestParamInfo<TAbgleich>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Triebfahrzeuge
@@ -208,6 +221,17 @@ TEST(NationaleNummer, ZwoelfstelligNachDemSchemaDesLandes)
                                                                                  {"83", "464344", ""}};
   for (const auto& [Land, Ziffern, Zwoelf] : Faelle)
     EXPECT_EQ(ZwoelfAusNational(KleineKennzeichen(), Land, Ziffern), Zwoelf) << Land << " " << Ziffern;
+  // Alle Konventionen: auch sieben Ziffern als Stellen 5-11 einer Art, deren Fuellziffer die erste ist
+  // (1275 502-3,
+  // https://www.lok-report.de/news/deutschland/mit-der-kamera-notiert/item/3879-kiel-bestseller-trifft-kraftpaket.html)
+  const std::vector<std::tuple<const char*, const char*, std::vector<std::string>>> Moeglich = {
+      {"80", "1275502", {"928012755023"}},
+      {"81", "1116234", {"918111162346"}},
+      {"85", "446016", {"918544460168"}},
+      {"80", "446042", {"918004460427"}},
+      {"83", "464344", {}}};
+  for (const auto& [Land, Ziffern, Zwoelf] : Moeglich)
+    EXPECT_EQ(ZwoelfMoeglich(KleineKennzeichen(), Land, Ziffern), Zwoelf) << Land << " " << Ziffern;
   EXPECT_EQ(LaenderFuerNational(KleineKennzeichen(), "118098"), std::vector<std::string>{"80"});
   EXPECT_TRUE(IstNationaleNummer(Lies("118 098-3").Ziffern, Lies("118 098-3").PruefzifferAbgesetzt));
   EXPECT_FALSE(IstNationaleNummer(Lies("1180983").Ziffern, Lies("1180983").PruefzifferAbgesetzt));

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -116,6 +119,161 @@ TEST(NummerGegliedert, GliedertWieAmWagen)
   EXPECT_EQ(NummerGegliedert("318066520038"), "31 80 6652 003-8");
   EXPECT_EQ(NummerGegliedert("31806652003"), "31 80 6652 003");
   EXPECT_EQ(NummerGegliedert("318"), "318");
+}
+
+// ---------------------------------------------------------------- Gliederung der Anschriften
+// Jede Form der Grammatik (docs/anschriften.md) einmal, an einer echten Anschrift; die Quelle
+// steht hinter der Zeile. Ziffern leer: keine Nummer mit Pruefziffer, dann Reihe und Nr.
+
+struct TGliederung {
+  const char* Name;
+  std::string Utf8;
+  std::string Ziffern;  // wie gelesen, ohne Pruefziffer-Strich
+  std::string Reihe;    // Nummer ohne Pruefziffer: Reihe und Nr. ("SM42 2244")
+  std::string Benannt;  // kommt in Weitere oder Andere vor (UTF-8), leer: egal
+};
+
+void PrintTo(const TGliederung& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class GliederungTest : public testing::TestWithParam<TGliederung> {};
+
+std::string Verbunden(const std::vector<std::string>& Teile)
+{
+  std::string Text;
+  for (const std::string& Teil : Teile)
+    Text += Cp1252NachUtf8(Teil) + "|";
+  return Text;
+}
+
+TEST_P(GliederungTest, FindetDieNummerAnIhrerForm)
+{
+  const TGelesen G = NummerAusText(EingabeUmsetzen(GetParam().Utf8, TKennung::Keine).Text);
+  EXPECT_EQ(G.Ordnungsnummer.empty() ? G.Ziffern : "", GetParam().Ziffern) << Cp1252NachUtf8(G.Fehler);
+  EXPECT_EQ(G.Ordnungsnummer.empty() ? ""
+            : G.Reihe.empty()        ? G.Ordnungsnummer
+                                     : Cp1252NachUtf8(G.Reihe + " " + G.Ordnungsnummer),
+            GetParam().Reihe);
+  EXPECT_NE((Verbunden(G.Weitere) + Verbunden(G.Andere)).find(GetParam().Benannt), std::string::npos)
+      << Verbunden(G.Weitere) + Verbunden(G.Andere);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Anschriften, GliederungTest,
+    testing::Values(
+        // https://tt-board.de/forum/threads/gueterwagen-wie-wo-was.6918/page-6
+        TGliederung{"ZweiZweiDreiEinsDrei", "31 80 537 7 614-8", "318053776148", "", ""},
+        // https://www.tt-board.de/forum/threads/das-nationale-fahrzeugeinstellungsregister.13221/
+        TGliederung{"VierVierDrei", "9480 0253 011-1", "948002530111", "", ""},
+        // http://995901.de/html/nvr-nummern.html
+        TGliederung{"FuellzifferAllein", "92 80 1 202 968-4 D-ITB", "928012029684", "", ""},
+        // https://valestelor.altervista.org/carrozze-cuccette-uic-x-1970-fs-acme-parte-ii-bc-ristrutturate/
+        TGliederung{"Reisezugwagen", "61 83 50-70 804-5 Bc", "618350708045", "", ""},
+        // https://de.wikipedia.org/wiki/Taschenwagen
+        TGliederung{"ElfAmStueck", "83854933052-3", "838549330523", "", ""},
+        // https://www.47soton.co.uk/2023/02/a-miscellany-at-eastleigh-15th-february.html
+        TGliederung{"PunkteImSatz", "SITT wagon 99.70.9594.004-2 .", "997095940042", "", ""},
+        // https://modellbahn-radebeul.de/product/zweiseiten-kippwagen
+        TGliederung{"HalbgeviertVorPruefziffer", "31 50 678 1054 – 1", "315067810541", "", ""},
+        // http://www.eisenbahntom.de/Wissenswertes2.html
+        TGliederung{"StrichAlleinBauartDahinter", "21 RIV 80 DB 577 1 151 - 5 Tbis 870", "218057711515", "", ""},
+        // https://schmitzens-botanikseite.de/bahn/Wagen/wagen.htm
+        TGliederung{"BauartDavor", "Aüe 310 50 80 17-40 023-7", "508017400237", "", ""},
+        // http://www.modellbau-wiki.de/wiki/Teleskophaubenwagen_(Sahi)
+        TGliederung{"BauartAngehaengtArtikelnummer", "Sahimms900 31 80 487 6 281-5 verkehrsrot Fleischmann 5386",
+                    "318048762815", "", "Artikelnummer 5386"},
+        // https://www.pressreader.com/uk/the-railway-magazine/20200129/283338999395446
+        TGliederung{"TypMitZiffernAufzaehlung",
+                    "KOA-K KRC250LUL ‘Multitasker’ 25-tonne telescopic jib cranes – Nos. 99 70 9319 014-5/015-2.",
+                    "997093190145", "", "Typ KRC250LUL"},
+        // http://www.pressreader.com/uk/rail-express-9L24/20200714/282046214399404
+        TGliederung{"ZweiGleichGute", "it was the turn of Nos. 85 70 4971 044-8 and 85 70 4971 045-5 to make their way",
+                    "857049710448", "", "85 70 4971 045-5"},
+        // https://www.pressreader.com/uk/rail-express-9L24/20221018/281900187113214
+        TGliederung{"Nummernbereich", "Fifty have been ordered, numbered 81 70 5932 757-806, for delivery",
+                    "81705932757", "", "Bereich bis 806"},
+        // https://www.pressreader.com/uk/railways-illustrated/20220301/281848647042147
+        TGliederung{"AufzaehlungKurz",
+                    "In charge of the 6Z61 working was 70803 with ex-rover Cube KSAS 33 70 4739 010/26/65",
+                    "33704739010", "", ""},
+        // https://github.com/marudor/bahn.expert/issues/1054
+        TGliederung{"Hervorhebung", "ist jedoch der Wagen 93805411**507**7 vorne", "938054115077", "", ""},
+        // https://valestelor.altervista.org/un-carro-tutto-verde/
+        TGliederung{"DatumDahinter", "Carro Hbbillns 21 83 245 7 554-5 (30/06/2015)", "218324575545", "", "Jahr 2015"},
+        // nationale Nummern mit Pruefziffer
+        // https://www.lok-report.de/news/deutschland/mit-der-kamera-notiert/item/3879-kiel-bestseller-trifft-kraftpaket.html
+        TGliederung{"NationalVierDrei", "die 1275 502-3 (Vossloh 5001793/2008) der Hessischen Güterbahn GmbH (HGB)",
+                    "12755023", "", "Jahr 2008"},
+        // https://www.eisenbahn-museumsfahrzeuge.de/index.php/deutschland/staatsbahnfahrzeuge/dampflokomotiven/baureihe-52-80/52-8184
+        TGliederung{"NationalDr", "52 8184-5", "5281845", "", ""},
+        // https://kurier.at/wirtschaft/im-fuehrerstand-der-taurus-lok-mit-10000-ps-auf-schiene/400711329
+        TGliederung{"NationalAmStueck", "1116213-0", "11162130", "", ""},
+        // http://www.vlaky.net/zeleznice/spravy/002781-CZ-LOKO-Prvni-7537-pro-CD-CARGO/
+        TGliederung{"NationalMitPunkt", "753.751-7", "7537517", "", ""},
+        // http://chriguseisenbahnseiten.ch/re_460.php
+        TGliederung{"NationalMitReihe", "Re 460 077-1", "4600771", "", ""},
+        // https://github.com/marudor/bahn.expert/pull/205
+        TGliederung{"NationalHervorgehoben",
+                    "Auf dem Pressefoto unten ist die Fahrzeugnummer zu sehen (0812 **041**-3)", "08120413", "", ""},
+        // ohne Pruefziffer
+        // http://mainlinediesels.net/index.php?nav=1000001&lang=en&id=9885&action=shownews
+        TGliederung{"ReiheMitStrich", "SM42-2244", "", "SM42 2244", ""},
+        // http://h1336311.stratoserver.net/bildergalerie/Ausland
+        TGliederung{"ReiheMitPunkt", "ÖBB 1116.282 überholt bei Oberwesel die schwimmende Konkurrenz", "", "1116 282",
+                    ""},
+        // https://www.faz.net/aktuell/technik-motor/motor/lokomotive-auf-abnahmefahrt-bis-die-bremsen-qualmen-16305907.html
+        TGliederung{"ZweiGruppen", "Mit unserer rund 90 Tonnen schweren Lokomotive 193 386 hat der Antrieb", "",
+                    "193 386", ""},
+        // https://de.wiki.li/M%C3%81V-Baureihe_V43
+        TGliederung{"ReiheDavor", "V43 1078 vor EC 52 Goldoni in Szabadbattyán (2005)", "", "V43 1078", "Jahr 2005"},
+        // https://www.herimo.de/forum/viewtopic.php?p=3837
+        TGliederung{"ReiheMitGruppe", "Am 10.01.2010 unternahm die ER 20-014 der Nord-Ostssebahn einen Ausflug", "",
+                    "ER 20 014", "Datum 10.01.2010"},
+        // http://www.kisalfold.hu/soproni_hirek/dizel_segedhajtast_kap_ket_villamos_gysev_vectron_mozdony/2574689/
+        TGliederung{"KasusAngehaengt", "A 471-005-ös pályaszámot viselő Vectron esetében", "", "471 005", ""},
+        // https://steaminfo.wordpress.com/2012/11/
+        TGliederung{"SerieInDerNummer", "SNCF 141R568 Operational in Switzerland", "", "141R 568", ""},
+        // https://spz.logout.cz/vozidla/363_5/363_5.php
+        TGliederung{"BereichMitPunkt", "Trojice lokomotiv 363.501-503 při poslední zkoušce", "", "363 501", ""},
+        // http://www.mainlinediesels.net/index.php?nav=1000155&lang=en
+        TGliederung{"ZahlAllein", "66053 is seen working the 6C31 Mountsorrel to Radlett", "", "66053",
+                    "Wort mit Ziffern 6C31"}),
+    [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
+
+// Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
+// schreiben (Menge, Datum, Preis, Artikelnummer, Bauart, Reihe mit Nummer, Anmerkung in Klammern,
+// Wort mit angehaengter Ziffer), aendert die gefundene Nummer nie.
+std::vector<std::string> EchteAnschriften()
+{
+  std::ifstream Datei(std::string(TANDRIX_DATEN) + "/../tests/daten/anschriften.csv");
+  std::vector<std::string> Anschriften;
+  std::string Zeile;
+  std::getline(Datei, Zeile);
+  while (std::getline(Datei, Zeile))
+    Anschriften.push_back(Zeile.substr(0, Zeile.find(';')));
+  return Anschriften;
+}
+
+std::string Gefunden(const std::string& Utf8)
+{
+  const TGelesen G = NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text);
+  return G.Ziffern + "/" + G.Reihe + "/" + G.Ordnungsnummer + "/" + G.Fs;
+}
+
+TEST(GliederungEigenschaft, RauschenAendertDieNummerNicht)
+{
+  const std::vector<std::pair<std::string, std::string>> Rauschen = {
+      {"", " – 64.200 l"}, {"", " 64.200l"},    {"", " 12.03.2019"},  {"", " 49,90 €"},
+      {"", " Art. 46437"}, {"Apmz 116.2 ", ""}, {"ET22-1007 (", ")"}, {"", " (Foto 2019)"},
+      {"db br ", " ice3"}, {"1º classe ", ""},  {"", " carro H22"},   {"MEG 304 – ", ""}};
+  const std::vector<std::string> Anschriften = EchteAnschriften();
+  ASSERT_GT(Anschriften.size(), 150u);
+  for (const std::string& Anschrift : Anschriften) {
+    const std::string Ohne = Gefunden(Anschrift);
+    if (Ohne.starts_with("/"))
+      continue;  // keine Nummer (darf es in der Datei nicht geben, prueft scripts/rangfolge)
+    for (const auto& [Vorn, Hinten] : Rauschen)
+      EXPECT_EQ(Gefunden(Vorn + Anschrift + Hinten), Ohne) << Vorn + Anschrift + Hinten;
+  }
 }
 
 }  // namespace

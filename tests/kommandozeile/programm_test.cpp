@@ -298,4 +298,63 @@ TEST(Liste, ZehntausendNummern)
   EXPECT_EQ(std::count(L.Aus.begin(), L.Aus.end(), '\n'), 10001);
 }
 
+// Echte Anschriften mit --streng: keine Abweichung aus Woertern, die kein Kennzeichen der Tabellen
+// sind, und keine richtige nationale Nummer "falsch"; die Quelle steht hinter der Zeile.
+struct TEchteAnschrift {
+  const char* Name;
+  std::string Utf8;
+  int Status;
+  std::string Enthaelt;  // UTF-8, in der ersten Zeile
+};
+
+void PrintTo(const TEchteAnschrift& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class EchteAnschriftTest : public testing::TestWithParam<TEchteAnschrift> {};
+
+TEST_P(EchteAnschriftTest, KeinFehlalarm)
+{
+  const TLauf L = Starte({"--streng", GetParam().Utf8});
+  const std::string Erste = L.Aus.substr(0, L.Aus.find('\n'));
+  EXPECT_EQ(L.Status, GetParam().Status) << L.Aus;
+  EXPECT_NE(Erste.find(GetParam().Enthaelt), std::string::npos) << Erste;
+  if (GetParam().Status == 0) {
+    EXPECT_EQ(L.Aus.find("Abweichung:"), std::string::npos) << L.Aus;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Anschriften, EchteAnschriftTest,
+    testing::Values(
+        // https://hauerslev.com/jernbaner/uic/index.htm
+        TEchteAnschrift{"MerkmalMitBindestrich", "01 RIV-EUROP 86 DSB 500 0 235-7 E", 0, "01 86 5000 235-7"},
+        // https://valestelor.altervista.org/carrozze-cuccette-uic-x-1970-fs-acme-parte-ii-bc-ristrutturate/
+        TEchteAnschrift{"AlterHalter", "61 83 50-70 806-0 I-FS Bc", 0, "korrekt"},
+        // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt
+        TEchteAnschrift{"WoerterImSatz",
+                        "Driving trailer coach 50 84 28-70 101-7 (Bs) of the typeICR-3 preserved at the Het "
+                        "Spoorwegmuseum",
+                        0, "50 84 2870 101-7"},
+        // https://binariedintorni.it/2022/11/modellismo-particolare-focus-su-una-speciale-carrozza-corbellini-realizzata-da-norma87-e-presentata-nelledizione-2021-dellhobby-model-expo
+        TEchteAnschrift{"UMitEinzelradsaetzen", "marcatura unificata da carro merce Uaks 44 83 935 0 902-2", 0,
+                        "korrekt"},
+        // http://www.jernbanen.dk/gvognsolo.php?Aar=1965&vognid=1571
+        TEchteAnschrift{"KeinLandVorDemStrich", "UIC-nr. 20 86 511 0 820-0", 0, "korrekt"},
+        // https://valestelor.altervista.org/carrozze-fs-uic-x-rivarossi-parte-iv-1975-miste-e-ultime-produzioni/?long_events=1&ajaxCalendar=1&mo=8&yr=2021
+        TEchteAnschrift{"ZweiWagenGattungDesZweiten", "(51 83 31-70 173-1 AB e 51 83 22-70 748-1 B)", 0,
+                        "51 83 3170 173-1"},
+        // https://www.lok-report.de/news/deutschland/mit-der-kamera-notiert/item/3879-kiel-bestseller-trifft-kraftpaket.html
+        TEchteAnschrift{"NationalMitZwoelfPruefziffer",
+                        "die 1275 502-3 (Vossloh 5001793/2008) der Hessischen Güterbahn GmbH (HGB)", 0,
+                        "korrekt, passt zu zwölfstelligen"},
+        // http://www.seak.ch/Die-Eisenbahn-von-unseren-Mitgliedern-gesehen/Bernhard-Ledermann-2017/
+        TEchteAnschrift{"SchweizerReiheNachGattung",
+                        "Dazu erhält die Re 446 016-8 (ex SBB-Re 4/4 IV 10102) aktuell zu diesem Jubiläum", 0,
+                        "Prüfziffer 8: korrekt"},
+        // http://mainlinediesels.net/index.php?nav=1000001&lang=en&id=9885&action=shownews
+        TEchteAnschrift{"OhnePruefziffer", "SM42-2244", 0, "nationale Nummer ohne Prüfziffer: Reihe SM42, Nr. 2244"},
+        // https://www.railorama.dk/fotos/ugens/
+        TEchteAnschrift{"NationalImSatz", "NOB 245 213-4 med tog til Westerland/Sylt afgår fra Niebüll", 0,
+                        "245 213-4  nationale Triebfahrzeugnummer, Prüfziffer 4: korrekt"}),
+    [](const testing::TestParamInfo<TEchteAnschrift>& Info) { return std::string(Info.param.Name); });
+
 }  // namespace
