@@ -1,8 +1,8 @@
 #include "auswertung/anschrift.h"
 
 #include "auswertung/eingabe.h"
-#include "zeichen/meldung.h"
 #include "nummer/wageninfo.h"
+#include "zeichen/meldung.h"
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>

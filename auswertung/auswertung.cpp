@@ -2,9 +2,9 @@
 
 #include "auswertung/triebfahrzeug.h"
 #include "auswertung/vorschlaege.h"
-#include "zeichen/meldung.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
+#include "zeichen/meldung.h"
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
