@@ -4,6 +4,7 @@
 
 #include "fenster/umwandlung.h"
 #include "kommandozeile/ausgabe.h"
+#include "nummer/datei.h"
 #include "nummer/eingabe.h"
 
 #include <QAction>
@@ -32,6 +33,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
@@ -49,6 +51,33 @@ namespace {
 
 // Groesser liest das Fenster nicht: 100.000 Zeilen einer ueblichen Liste sind etwa 6 MB.
 constexpr qint64 HoechsteDateigroesse = 64LL * 1024 * 1024;
+// Warum eine Datei nicht gelesen wurde. LiesDatei sagt es nicht; der Blick auf den Pfad danach
+// oeffnet nichts und wartet auf nichts.
+QString LeseGrund(const QString& Datei)
+{
+  const QFileInfo Info(Datei);
+  const QString Name = QDir::toNativeSeparators(Datei);
+  if (!Info.exists())
+    return QStringLiteral("„%1“ gibt es nicht.").arg(Name);
+  if (Info.isDir())
+    return QStringLiteral("„%1“ ist ein Ordner, keine Liste.").arg(Name);
+  if (!Info.isFile())
+    return QStringLiteral(
+               "„%1“ ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket) und wird nicht "
+               "gelesen.")
+        .arg(Name);
+  if (Info.size() > HoechsteDateigroesse)
+    return QStringLiteral("„%1“ ist %2 MB groß; Tandrix Sammlung liest Listen bis %3 MB.")
+        .arg(Name)
+        .arg((Info.size() + (1 << 20) - 1) >> 20)
+        .arg(HoechsteDateigroesse >> 20);
+  if (!Info.isReadable())
+    return QStringLiteral("„%1“ darf nicht gelesen werden (fehlende Rechte).").arg(Name);
+  return QStringLiteral("„%1“ ließ sich nicht lesen (Lesefehler, oder sie wuchs beim Lesen über %2 MB).")
+      .arg(Name)
+      .arg(HoechsteDateigroesse >> 20);
+}
+
 // So lange rechnet ein Arbeitsschritt, bevor das Fenster wieder Ereignisse bearbeitet; mit dem
 // Zeichnen danach bleibt jede Pause unter etwa 50 ms (docs/leistung.md).
 constexpr qint64 SchrittMillisekunden = 25;
@@ -86,6 +115,16 @@ int Fragen(QWidget* Eltern, const QString& Titel, const QString& Text, const QSt
 
 }  // namespace
 
+std::pair<QString, TFormat> ZielNach(QString Datei, TFormat Filter)
+{
+  if (Datei.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+    return {Datei, TFormat::Xlsx};
+  if (Datei.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+    return {Datei, Filter == TFormat::Xlsx ? TFormat::CsvWindows1252 : Filter};
+  Datei += Filter == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+  return {Datei, Filter};
+}
+
 TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, QWidget* Eltern) : QMainWindow(Eltern)
 {
   DatenLaden(Datenverzeichnis);
@@ -101,6 +140,8 @@ TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, Q
   connect(&FArbeit, &QTimer::timeout, this, &TSammelfenster::ArbeitsSchritt);
   TitelSetzen();
   resize(1100, 680);
+  // Das leere Fenster sagt "mit Strg+V einfügen": das gilt der Liste, nicht der Pruefzeile.
+  FTabelle->setFocus();
 }
 
 // Ein Lesen im Hintergrund: ListeAlsText in einem eigenen Faden, Ergebnis fuer den Fensterfaden.
@@ -205,7 +246,7 @@ void TSammelfenster::FlaecheAnlegen()
   FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die Zeile ü&bernehmen"));
   FUebernehmen->setAccessibleName(QStringLiteral("Vorschlag in die Zeile übernehmen"));
   FUebernehmen->setEnabled(false);
-  RechtsSpalte->addWidget(Beschriftung(QStringLiteral("&Angaben zur Zeile:"), FDetail));
+  RechtsSpalte->addWidget(Beschriftung(QStringLiteral("An&gaben zur Zeile:"), FDetail));
   RechtsSpalte->addWidget(FDetail, 3);
   RechtsSpalte->addWidget(Beschriftung(QStringLiteral("&Vorschläge:"), FVorschlaege));
   RechtsSpalte->addWidget(FVorschlaege, 1);
@@ -229,7 +270,11 @@ void TSammelfenster::FlaecheAnlegen()
   FAbbrechen = new QPushButton(QStringLiteral("Prüfung abbre&chen"));
   FAbbrechen->setAccessibleName(QStringLiteral("Prüfung abbrechen"));
   FAbbrechen->hide();
+  FLeseHinweis = new QLabel;
+  FLeseHinweis->setAccessibleName(QStringLiteral("Auffälligkeiten beim Lesen"));
+  FLeseHinweis->hide();
   statusBar()->addWidget(FZusammenfassung, 1);
+  statusBar()->addPermanentWidget(FLeseHinweis);
   statusBar()->addPermanentWidget(FFortschritt);
   statusBar()->addPermanentWidget(FAbbrechen);
 
@@ -262,7 +307,7 @@ void TSammelfenster::FlaecheAnlegen()
   connect(FUebernehmen, &QPushButton::clicked, this, [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
   connect(FAbbrechen, &QPushButton::clicked, this, [this] {
     if (!FLesen) {
-      ArbeitBeenden(true);
+      ArbeitBeenden();
       return;
     }
     // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
@@ -270,6 +315,8 @@ void TSammelfenster::FlaecheAnlegen()
     FRoh.clear();
     FOriginal.clear();
     FGeaendert = false;
+    FLeseBefunde.clear();
+    FLeseHinweis->hide();
     FFortschritt->hide();
     FAbbrechen->hide();
     FFilter->Fortsetzen();
@@ -289,8 +336,8 @@ void TSammelfenster::MenuesAnlegen()
       SpeichernUnter();
       return;
     }
-    if (const QString Fehler = SpeichernNach(FZiel, FZielFormat); !Fehler.isEmpty())
-      QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
+    if (TFormat Format = FZielFormat; FormatFragen(FZiel, Format))
+      SpeichernMitMeldung(FZiel, Format);
   });
   Datei->addAction(QStringLiteral("Speichern &unter …"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), this,
                    &TSammelfenster::SpeichernUnter);
@@ -332,17 +379,32 @@ void TSammelfenster::TitelSetzen()
                      .arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString(), Zustand));
 }
 
-bool TSammelfenster::Oeffnen(const QString& Datei)
+QString TSammelfenster::Oeffnen(const QString& Datei)
 {
-  QFile Eingabe(Datei);
-  if (!Eingabe.open(QIODevice::ReadOnly) || Eingabe.size() > HoechsteDateigroesse)
-    return false;
-  FRoh = Eingabe.readAll();
-  FOriginal = QFileInfo(Datei).absoluteFilePath();
+  // Dieselbe Regel wie fuer die Datendateien: erst oeffnen (ohne Warten), dann nur eine
+  // gewoehnliche Datei lesen, hoechstens bis zur Grenze. Ein FIFO haengte sonst das Fenster auf,
+  // eine Verknuepfung auf /dev/zero liefe bis zum vollen Speicher.
+  std::optional<std::string> Inhalt = LiesDatei(QFileInfo(Datei).filesystemAbsoluteFilePath(), HoechsteDateigroesse);
+  if (!Inhalt)
+    return LeseGrund(Datei);
+  FRoh = QByteArray::fromStdString(*Inhalt);
+  Inhalt.reset();
+  // Der echte Pfad: auch ueber eine Verknuepfung bleibt es die Originaldatei.
+  FOriginal = QFileInfo(Datei).canonicalFilePath();
   FZiel.clear();
   FGeaendert = false;
   ListeUebernehmen(FRoh, {});
-  return true;
+  return {};
+}
+
+bool TSammelfenster::OeffnenUndMelden(const QString& Datei)
+{
+  const QString Grund = Oeffnen(Datei);
+  if (!Grund.isEmpty()) {
+    FZusammenfassung->setText(Grund);
+    QMessageBox::warning(this, QStringLiteral("Öffnen"), Grund);
+  }
+  return Grund.isEmpty();
 }
 
 void TSammelfenster::OeffnenFragen()
@@ -353,9 +415,8 @@ void TSammelfenster::OeffnenFragen()
     return;
   const QString Datei = QFileDialog::getOpenFileName(this, QStringLiteral("Liste öffnen"), QString(),
                                                      QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
-  if (!Datei.isEmpty() && !Oeffnen(Datei))
-    QMessageBox::warning(this, QStringLiteral("Öffnen"),
-                         QStringLiteral("„%1“ ließ sich nicht lesen (oder ist größer als 64 MB).").arg(Datei));
+  if (!Datei.isEmpty())
+    OeffnenUndMelden(Datei);
 }
 
 void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe)
@@ -408,8 +469,31 @@ void TSammelfenster::LesenAbwarten()
   ListeGelesen(std::move(Liste));
 }
 
+void TSammelfenster::LeseBefundeZeigen(const QStringList& Befunde, bool Anhaengen)
+{
+  if (!Anhaengen)
+    FLeseBefunde.clear();
+  FLeseBefunde += Befunde;
+  FLeseHinweis->setText(QStringLiteral("%1 Auffälligkeiten beim Lesen").arg(FLeseBefunde.size()));
+  FLeseHinweis->setToolTip(FLeseBefunde.mid(0, 40).join(u'\n'));
+  FLeseHinweis->setVisible(!FLeseBefunde.isEmpty());
+  if (Befunde.isEmpty())
+    return;
+  // Nicht blockierend: das Fenster prueft weiter, waehrend die Meldung steht.
+  const QString Text = Befunde.size() <= 20
+                           ? QStringLiteral("Beim Lesen der Liste fiel auf:\n\n%1").arg(Befunde.join(u'\n'))
+                           : QStringLiteral("Beim Lesen der Liste fiel auf (die ersten 20 von %1):\n\n%2")
+                                 .arg(Befunde.size())
+                                 .arg(Befunde.mid(0, 20).join(u'\n'));
+  auto* Box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Liste lesen"), Text, QMessageBox::Ok, this);
+  Box->setTextFormat(Qt::PlainText);
+  Box->setAttribute(Qt::WA_DeleteOnClose);
+  Box->open();
+}
+
 void TSammelfenster::ListeGelesen(TTextListe Liste)
 {
+  LeseBefundeZeigen(Liste.Befunde, false);
   const QStringList Kopf = Liste.Kopf;
   FModell->Setzen(std::move(Liste.Kopf), std::move(Liste.Zeilen), Liste.Nummernspalte);
   FBearbeitet = false;
@@ -473,7 +557,7 @@ void TSammelfenster::ArbeitsSchritt()
   const int Zeilen = FModell->rowCount();
   // Was nach der letzten Zeile kommt (Sortieren), in einem eigenen Schritt.
   if (FNaechste >= Zeilen) {
-    ArbeitBeenden(false);
+    ArbeitBeenden();
     return;
   }
   FFortschritt->setMaximum(Zeilen);  // auch mit Zeilen, die waehrenddessen dazukamen
@@ -481,8 +565,9 @@ void TSammelfenster::ArbeitsSchritt()
     // Breiten nach den ersten 200 Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
     // ganze Tabelle verschieben. Allein in diesem Schritt: das Messen kostet selbst etwa 20 ms.
     FBreitenGesetzt = true;
-    FNaechste = std::min(200, Zeilen);
-    FModell->Auswerten(0, FNaechste);
+    const int Von = FNaechste;
+    FNaechste = std::min(Von + 200, Zeilen);
+    FModell->Auswerten(Von, FNaechste);
     FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
     FTabelle->resizeColumnsToContents();
     for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
@@ -500,7 +585,7 @@ void TSammelfenster::ArbeitsSchritt()
   FFortschritt->setValue(FNaechste);
 }
 
-void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
+void TSammelfenster::ArbeitBeenden()
 {
   FArbeit.stop();
   FFortschritt->hide();
@@ -509,13 +594,13 @@ void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
     FModell->DoppelteSuchen();
   FFilter->Fortsetzen();
   TitelSetzen();
-  ZusammenfassungZeigen(Abgebrochen);
+  ZusammenfassungZeigen();
   if (FModell->rowCount() > 0 && !FTabelle->currentIndex().isValid())
     FTabelle->selectRow(0);
   DetailZeigen();
 }
 
-void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
+void TSammelfenster::ZusammenfassungZeigen()
 {
   int Zaehler[6] = {};
   int Doppelte = 0;
@@ -523,19 +608,26 @@ void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
     ++Zaehler[static_cast<int>(FModell->Zeile(I).Art)];
     Doppelte += FModell->Zeile(I).DoppelArt != TDoppelArt::Keine;
   }
-  QString Text =
-      QStringLiteral("%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
-          .arg(FModell->rowCount())
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Korrekt)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Berechnet)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Falsch)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Unvollstaendig)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Unbrauchbar)])
-          .arg(Doppelte);
-  if (Abgebrochen)
-    Text += QStringLiteral("; Prüfung abgebrochen, %1 Zeilen nicht geprüft")
-                .arg(Zaehler[static_cast<int>(TUrteilArt::Offen)]);
-  FZusammenfassung->setText(Text);
+  const auto Anzahl = [&](TUrteilArt Art) { return Zaehler[static_cast<int>(Art)]; };
+  const int Offen = Anzahl(TUrteilArt::Offen);
+  // Jede Zeile zaehlt genau einmal: die Urteile und die ungeprueften ergeben zusammen alle.
+  const QString Text =
+      Offen == 0 ? QStringLiteral(
+                       "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
+      : FArbeit.isActive() ? QStringLiteral(
+                                 "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 "
+                                 "doppelt; %8 Zeilen werden noch geprüft")
+                           : QStringLiteral(
+                                 "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 "
+                                 "doppelt; Prüfung abgebrochen, %8 Zeilen nicht geprüft");
+  const QString Gezaehlt = Text.arg(FModell->rowCount())
+                               .arg(Anzahl(TUrteilArt::Korrekt))
+                               .arg(Anzahl(TUrteilArt::Berechnet))
+                               .arg(Anzahl(TUrteilArt::Falsch))
+                               .arg(Anzahl(TUrteilArt::Unvollstaendig))
+                               .arg(Anzahl(TUrteilArt::Unbrauchbar))
+                               .arg(Doppelte);
+  FZusammenfassung->setText(Offen == 0 ? Gezaehlt : Gezaehlt.arg(Offen));
 }
 
 void TSammelfenster::SchnellPruefen()
@@ -577,7 +669,7 @@ void TSammelfenster::SchnellHinzufuegen()
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
-  ZusammenfassungZeigen(false);
+  ZusammenfassungZeigen();
   FTabelle->selectRow(FFilter->mapFromSource(FModell->index(FModell->rowCount() - 1, 0)).row());
   FSchnell->clear();
 }
@@ -621,7 +713,7 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
-  ZusammenfassungZeigen(false);
+  ZusammenfassungZeigen();
   DetailZeigen();
   return true;
 }
@@ -639,8 +731,10 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
     return;
   }
   const TListe Liste = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))).Tabelle;
+  QStringList Befunde = BefundTexte(Liste.Befunde);
   // Die Nummer kommt in die Nummernspalte, die uebrigen Zellen der Reihe nach in die uebrigen.
   std::vector<QStringList> Zeilen;
+  int Zuviel = 0, ErsteZuviel = 0;
   for (const TFelder& Felder : Liste.Zeilen) {
     QStringList Zellen(FModell->Benutzerspalten());
     Zellen[FModell->Nummernspalte()] =
@@ -652,16 +746,35 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
       Ziel += Ziel == FModell->Nummernspalte();
       if (Ziel < Zellen.size())
         Zellen[Ziel++] = ZelleAlsText(Felder[Spalte], Liste.Kennung);
+      else if (!Felder[Spalte].empty() && Zuviel++ == 0)
+        ErsteZuviel = static_cast<int>(Zeilen.size()) + 1;
     }
     Zeilen.push_back(std::move(Zellen));
   }
-  FModell->Anhaengen(Zeilen);
+  if (Zuviel > 0)
+    Befunde << QStringLiteral(
+                   "%1 Zellen passten in keine Spalte der Liste und fehlen (die erste in der %2. "
+                   "eingefügten Zeile).")
+                   .arg(Zuviel)
+                   .arg(ErsteZuviel);
+  const int Erste = FModell->rowCount();
+  FModell->AnhaengenOffen(std::move(Zeilen));
   FGeaendert = true;
   FBearbeitet = true;
+  LeseBefundeZeigen(Befunde, true);
+  // Geprueft wird in Schritten wie eine gelesene Liste. Laeuft schon eine Pruefung, geht sie
+  // weiter und endet mit den neuen Zeilen; nach einem Abbruch bleiben die alten ungeprueft.
+  if (!FArbeit.isActive()) {
+    FNaechste = Erste;
+    FFilter->Anhalten();
+    FFortschritt->setRange(Erste, std::max(FModell->rowCount(), Erste + 1));
+    FFortschritt->setValue(Erste);
+    FFortschritt->show();
+    FAbbrechen->show();
+    FArbeit.start();
+  }
   TitelSetzen();
-  // Laeuft noch eine Pruefung, geht sie weiter und endet mit den neuen Zeilen.
-  if (IstFertig())
-    ArbeitBeenden(false);
+  FZusammenfassung->setText(QStringLiteral("Prüfe %1 angehängte Zeilen …").arg(FModell->rowCount() - Erste));
 }
 
 void TSammelfenster::EinfuegenAusZwischenablage() { TextEinfuegen(QApplication::clipboard()->text()); }
@@ -691,34 +804,134 @@ void TSammelfenster::KopierenInZwischenablage()
   statusBar()->showMessage(QStringLiteral("%1 Zeilen kopiert").arg(Zeilen.size()), 4000);
 }
 
+bool TSammelfenster::PruefungAbschliessen(QProgressDialog& Fortschritt)
+{
+  if (IstFertig())
+    return true;
+  Fortschritt.setLabelText(QStringLiteral("Prüfe die übrigen Zeilen vor dem Speichern …"));
+  Fortschritt.setRange(0, FModell->rowCount());
+  // Der Zeitgeber ruht, solange hier geprueft wird: sonst prueften zwei dieselben Zeilen.
+  FArbeit.stop();
+  while (FNaechste < FModell->rowCount()) {
+    const int Bis = std::min(FNaechste + 2000, FModell->rowCount());
+    FModell->Auswerten(FNaechste, Bis);
+    FNaechste = Bis;
+    Fortschritt.setValue(FNaechste);
+    if (Fortschritt.wasCanceled()) {
+      FArbeit.start();
+      return false;
+    }
+  }
+  ArbeitBeenden();
+  return true;
+}
+
 QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
 {
   LesenAbwarten();
-  if (!IstFertig()) {
-    FModell->Auswerten(FNaechste, FModell->rowCount());
-    FNaechste = FModell->rowCount();
-    ArbeitBeenden(false);
-  }
-  std::vector<int> Alle(static_cast<std::size_t>(FModell->rowCount()));
-  std::iota(Alle.begin(), Alle.end(), 0);
-  const TTabellenInhalt Inhalt = InhaltVon(*FModell, Alle);
+  const QString Name = QDir::toNativeSeparators(Datei);
+  // Fensterweit modal: waehrend der Schritte aendert niemand die Liste.
+  QProgressDialog Fortschritt(QStringLiteral("Speichere „%1“ …").arg(Name), QStringLiteral("Abbrechen"), 0,
+                              std::max(FModell->rowCount(), 1), this);
+  Fortschritt.setWindowModality(Qt::WindowModal);
+  Fortschritt.setMinimumDuration(FFortschrittNach);
+  const QString Abgebrochen = QStringLiteral("Speichern abgebrochen; „%1“ ist unverändert.").arg(Name);
+  if (!PruefungAbschliessen(Fortschritt))
+    return Abgebrochen;
   if (Format == TFormat::Xlsx) {
-    if (QString Fehler = XlsxSchreiben(Inhalt, Datei); !Fehler.isEmpty())
-      return Fehler;
-  } else {
-    QSaveFile Ausgabe(Datei);
-    if (!Ausgabe.open(QIODevice::WriteOnly) ||
-        Ausgabe.write(CsvText(
-            Inhalt, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung : TCsvZeichensatz::Windows1252)) < 0 ||
-        !Ausgabe.commit())
-      return QStringLiteral("„%1“ ließ sich nicht schreiben (Ordner schreibgeschützt oder Laufwerk voll?).").arg(Datei);
+    TInhaltsPruefung Pruefung;
+    Pruefung.Zeile(KopfVon(*FModell), 0);
+    for (int Zeile = 0; Zeile < FModell->rowCount(); ++Zeile)
+      Pruefung.Zeile(FModell->Zeile(Zeile).Zellen, Zeile + 1);
+    if (const QStringList Grenzen = Pruefung.XlsxGrenzen(); !Grenzen.isEmpty())
+      return QStringLiteral(
+                 "Eine Excel-Arbeitsmappe kann diese Liste nicht ganz halten; „%1“ wurde nicht "
+                 "geschrieben. Als CSV geht alles.\n\n%2")
+          .arg(Name, Grenzen.join(u'\n'));
   }
+  // Ungepuffert: jeder Fehler zeigt sich bei write(), nicht erst beim Leeren eines Puffers.
+  QSaveFile Ausgabe(Datei);
+  if (!Ausgabe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return QStringLiteral("„%1“ ließ sich nicht anlegen: %2.").arg(Name, Ausgabe.errorString());
+  QString Fehler;
+  std::unique_ptr<TTabellenSchreiber> Schreiber =
+      Format == TFormat::Xlsx ? XlsxSchreiber(Ausgabe, Fehler)
+                              : CsvSchreiber(Ausgabe, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung
+                                                                                 : TCsvZeichensatz::Windows1252);
+  if (!Schreiber)
+    return Fehler;
+  Fortschritt.setLabelText(QStringLiteral("Speichere „%1“ …").arg(Name));
+  Fortschritt.setRange(0, std::max(FModell->rowCount(), 1));
+  Fehler = Schreiber->Zeile(KopfVon(*FModell));
+  for (int Zeile = 0; Fehler.isEmpty() && Zeile < FModell->rowCount(); ++Zeile) {
+    Fehler = Schreiber->Zeile(ZeileVon(*FModell, Zeile));
+    if (Zeile % 1000 == 999) {
+      Fortschritt.setValue(Zeile);
+      if (Fortschritt.wasCanceled())
+        return Abgebrochen;
+    }
+  }
+  if (Fehler.isEmpty())
+    Fehler = Schreiber->Abschliessen();
+  Schreiber.reset();
+  if (Fehler.isEmpty() && !Ausgabe.commit())
+    Fehler = Ausgabe.errorString();
+  if (!Fehler.isEmpty())
+    return QStringLiteral("„%1“ ließ sich nicht speichern: %2. Eine vorhandene Datei dieses Namens ist unverändert.")
+        .arg(Name, Fehler);
   FZiel = Datei;
   FZielFormat = Format;
   FGeaendert = false;
   TitelSetzen();
-  statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(Datei)), 6000);
+  statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(Name), 6000);
   return {};
+}
+
+bool TSammelfenster::FormatFragen(const QString& Datei, TFormat& Format)
+{
+  if (Format == TFormat::CsvUtf8)
+    return true;
+  LesenAbwarten();
+  TInhaltsPruefung Pruefung;
+  Pruefung.Zeile(KopfVon(*FModell), 0);
+  for (int Zeile = 0; Zeile < FModell->rowCount(); ++Zeile)
+    Pruefung.Zeile(FModell->Zeile(Zeile).Zellen, Zeile + 1);
+  const QString Name = QFileInfo(Datei).fileName();
+  if (Format == TFormat::Xlsx) {
+    const QStringList Grenzen = Pruefung.XlsxGrenzen();
+    if (Grenzen.isEmpty())
+      return true;
+    if (Fragen(this, QStringLiteral("Speichern"),
+               QStringLiteral("Eine Excel-Arbeitsmappe kann diese Liste nicht ganz halten:\n\n%1\n\nStattdessen "
+                              "als CSV (UTF-8) speichern, die alles hält?")
+                   .arg(Grenzen.join(u'\n')),
+               {QStringLiteral("Als CSV speichern"), QStringLiteral("Abbrechen")}, 0) != 0)
+      return false;
+    Format = TFormat::CsvUtf8;
+    return true;
+  }
+  const QStringList Verluste = Pruefung.Cp1252Verluste();
+  if (Verluste.isEmpty())
+    return true;
+  const int Wahl = Fragen(
+      this, QStringLiteral("Speichern"),
+      QStringLiteral("„%1“ soll Windows-1252 werden, aber:\n\n%2\n\nIn Windows-1252 würden sie "
+                     "zu „?“. UTF-8 hält jedes Zeichen (Excel liest es an der Kennung).")
+          .arg(Name, Verluste.join(u'\n')),
+      {QStringLiteral("Als UTF-8 speichern"), QStringLiteral("Trotzdem Windows-1252"), QStringLiteral("Abbrechen")}, 0);
+  if (Wahl == 0)
+    Format = TFormat::CsvUtf8;
+  return Wahl == 0 || Wahl == 1;
+}
+
+bool TSammelfenster::SpeichernMitMeldung(const QString& Datei, TFormat Format)
+{
+  const QString Fehler = SpeichernNach(Datei, Format);
+  if (!Fehler.isEmpty()) {
+    statusBar()->showMessage(Fehler.section(u'\n', 0, 0), 10000);
+    QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
+  }
+  return Fehler.isEmpty();
 }
 
 bool TSammelfenster::SpeichernUnter()
@@ -731,33 +944,37 @@ bool TSammelfenster::SpeichernUnter()
                                 ? QStringLiteral("sammlung-geprueft.csv")
                                 : QFileInfo(FOriginal).dir().filePath(QFileInfo(FOriginal).completeBaseName() +
                                                                       QStringLiteral("-geprueft.csv"));
-  QString Datei =
+  const QString Gewaehlte =
       QFileDialog::getSaveFileName(this, QStringLiteral("Liste speichern"), Vorschlag,
                                    QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Gewaehlt);
-  if (Datei.isEmpty())
+  if (Gewaehlte.isEmpty())
     return false;
-  const TFormat Format = Gewaehlt == Xlsx      ? TFormat::Xlsx
-                         : Gewaehlt == CsvUtf8 ? TFormat::CsvUtf8
-                                               : TFormat::CsvWindows1252;
-  const QString Endung = Format == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
-  if (!Datei.endsWith(Endung, Qt::CaseInsensitive))
-    Datei += Endung;
+  auto [Datei, Format] = ZielNach(Gewaehlte, Gewaehlt == Xlsx      ? TFormat::Xlsx
+                                             : Gewaehlt == CsvUtf8 ? TFormat::CsvUtf8
+                                                                   : TFormat::CsvWindows1252);
   if (Format == TFormat::Xlsx && !XlsxVorhanden()) {
-    QMessageBox::information(this, QStringLiteral("Speichern"), XlsxSchreiben({}, Datei));
+    QMessageBox::information(this, QStringLiteral("Speichern"), XlsxOhneSchreiber());
     return false;
   }
-  if (!FOriginal.isEmpty() && QFileInfo(Datei).absoluteFilePath() == FOriginal &&
-      Fragen(this, QStringLiteral("Speichern"),
-             QStringLiteral("„%1“ ist die geöffnete Originaldatei. Wirklich überschreiben? Tandrix hängt seine "
-                            "Spalten an Ihre an.")
-                 .arg(QFileInfo(Datei).fileName()),
-             {QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")}, 1) != 0)
+  if (!FormatFragen(Datei, Format) || !OriginalUeberschreiben(Datei))
     return false;
-  if (const QString Fehler = SpeichernNach(Datei, Format); !Fehler.isEmpty()) {
-    QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
-    return false;
-  }
-  return true;
+  return SpeichernMitMeldung(Datei, Format);
+}
+
+bool TSammelfenster::IstOriginal(const QString& Datei) const
+{
+  // Verglichen wird der echte Pfad: auch eine Verknuepfung auf das Original ist das Original.
+  return !FOriginal.isEmpty() && QFileInfo(Datei).canonicalFilePath() == FOriginal;
+}
+
+bool TSammelfenster::OriginalUeberschreiben(const QString& Datei)
+{
+  return !IstOriginal(Datei) ||
+         Fragen(this, QStringLiteral("Speichern"),
+                QStringLiteral("„%1“ ist die geöffnete Originaldatei. Wirklich überschreiben? Tandrix hängt seine "
+                               "Spalten an Ihre an.")
+                    .arg(QFileInfo(Datei).fileName()),
+                {QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")}, 1) == 0;
 }
 
 void TSammelfenster::FreieNummern()
@@ -839,7 +1056,7 @@ void TSammelfenster::FreieNummern()
     FGeaendert = true;
     FBearbeitet = true;
     TitelSetzen();
-    ZusammenfassungZeigen(false);
+    ZusammenfassungZeigen();
     Dialog.accept();
   });
   connect(Schliessen, &QPushButton::clicked, &Dialog, &QDialog::reject);
@@ -877,6 +1094,5 @@ void TSammelfenster::dropEvent(QDropEvent* Ereignis)
                                .arg(QFileInfo(Datei).fileName()),
                            {QStringLiteral("Verwerfen und öffnen"), QStringLiteral("Abbrechen")}, 1) != 0)
     return;
-  if (!Oeffnen(Datei))
-    QMessageBox::warning(this, QStringLiteral("Öffnen"), QStringLiteral("„%1“ ließ sich nicht lesen.").arg(Datei));
+  OeffnenUndMelden(Datei);
 }

@@ -92,7 +92,7 @@ private slots:
   void OeffnenErkenntListe()
   {
     TSammelfenster Fenster(Daten);
-    QVERIFY(Fenster.Oeffnen(Anschriften));
+    QCOMPARE(Fenster.Oeffnen(Anschriften), QString());
     QTRY_VERIFY(Fenster.IstFertig());
     const TListenModell& Modell = Fenster.Modell();
     QCOMPARE(Modell.Benutzerspalten(), 5);
