@@ -243,7 +243,7 @@ void TSammelfenster::FlaecheAnlegen()
   FDetail->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   FVorschlaege = new QListWidget;
   FVorschlaege->setAccessibleName(QStringLiteral("Vorschläge, die glaubwürdigsten zuerst"));
-  FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die Zeile ü&bernehmen"));
+  FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die &Zeile übernehmen"));
   FUebernehmen->setAccessibleName(QStringLiteral("Vorschlag in die Zeile übernehmen"));
   FUebernehmen->setEnabled(false);
   RechtsSpalte->addWidget(Beschriftung(QStringLiteral("An&gaben zur Zeile:"), FDetail));
@@ -263,6 +263,7 @@ void TSammelfenster::FlaecheAnlegen()
 
   FZusammenfassung =
       new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
+  FZusammenfassung->setAccessibleName(QStringLiteral("Zusammenfassung der Liste"));
   FFortschritt = new QProgressBar;
   FFortschritt->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
   FFortschritt->setMaximumWidth(200);
@@ -336,8 +337,9 @@ void TSammelfenster::MenuesAnlegen()
       SpeichernUnter();
       return;
     }
-    if (TFormat Format = FZielFormat; FormatFragen(FZiel, Format))
-      SpeichernMitMeldung(FZiel, Format);
+    QString Ziel = FZiel;
+    if (TFormat Format = FZielFormat; FormatFragen(Ziel, Format))
+      SpeichernMitMeldung(Ziel, Format);
   });
   Datei->addAction(QStringLiteral("Speichern &unter …"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), this,
                    &TSammelfenster::SpeichernUnter);
@@ -887,7 +889,7 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
   return {};
 }
 
-bool TSammelfenster::FormatFragen(const QString& Datei, TFormat& Format)
+bool TSammelfenster::FormatFragen(QString& Datei, TFormat& Format)
 {
   if (Format == TFormat::CsvUtf8)
     return true;
@@ -901,12 +903,14 @@ bool TSammelfenster::FormatFragen(const QString& Datei, TFormat& Format)
     const QStringList Grenzen = Pruefung.XlsxGrenzen();
     if (Grenzen.isEmpty())
       return true;
+    const QString Csv = QFileInfo(Datei).dir().filePath(QFileInfo(Datei).completeBaseName() + QStringLiteral(".csv"));
     if (Fragen(this, QStringLiteral("Speichern"),
                QStringLiteral("Eine Excel-Arbeitsmappe kann diese Liste nicht ganz halten:\n\n%1\n\nStattdessen "
-                              "als CSV (UTF-8) speichern, die alles hält?")
-                   .arg(Grenzen.join(u'\n')),
+                              "als „%2“ (CSV, UTF-8) speichern, die alles hält?")
+                   .arg(Grenzen.join(u'\n'), QFileInfo(Csv).fileName()),
                {QStringLiteral("Als CSV speichern"), QStringLiteral("Abbrechen")}, 0) != 0)
       return false;
+    Datei = Csv;
     Format = TFormat::CsvUtf8;
     return true;
   }

@@ -97,8 +97,9 @@ private:
   void LeseBefundeZeigen(const QStringList& Befunde, bool Anhaengen);
   // Fuer das Speichern: was noch zu pruefen ist, in Schritten mit Fortschritt; false bei Abbruch.
   bool PruefungAbschliessen(QProgressDialog& Fortschritt);
-  // Fragt vor dem Speichern, was das Format nicht halten kann; false: nicht speichern.
-  bool FormatFragen(const QString& Datei, TFormat& Format);
+  // Fragt vor dem Speichern, was das Format nicht halten kann, und bietet ein Format an, das es
+  // kann (mit passender Endung); false: nicht speichern.
+  bool FormatFragen(QString& Datei, TFormat& Format);
   bool SpeichernMitMeldung(const QString& Datei, TFormat Format);
   // Ist Datei die geoeffnete Originaldatei (auch ueber eine Verknuepfung), fragt es.
   bool OriginalUeberschreiben(const QString& Datei);

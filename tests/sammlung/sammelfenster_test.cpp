@@ -5,20 +5,31 @@
 #include "sammlung/sammelfenster.h"
 #include "fuzz/ausgabepruefung.h"
 #include "nummer/liste.h"
+#include "sammlung/speichern.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifndef _WIN32
+#  include <sys/stat.h>
+#  include <unistd.h>
+#endif
 
 namespace {
 
@@ -79,6 +90,61 @@ QString TausendZeilen()
   Text += QStringLiteral("Foto\t31 80 537 7 61?-8\tunscharf\r\n");
   Text += QStringLiteral("Foto\t23 80 73-74 58?-9\tunscharf\r\n");
   return Text;
+}
+
+// Beantwortet die naechste Frage (modale Meldung) mit dem Knopf dieses Namens; Text bekommt,
+// was sie sagte.
+void Antworten(QObject* Kontext, const QString& Knopf, QString* Text)
+{
+  QTimer::singleShot(0, Kontext, [=] {
+    auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(Box);
+    if (Text)
+      *Text = Box->text();
+    for (QAbstractButton* Taste : Box->buttons())
+      if (Taste->text().remove(u'&') == Knopf)
+        Taste->click();
+  });
+}
+
+QString Zusammenfassung(TSammelfenster& Fenster)
+{
+  for (QLabel* Label : Fenster.findChildren<QLabel*>())
+    if (Label->accessibleName() == QStringLiteral("Zusammenfassung der Liste"))
+      return Label->text();
+  return {};
+}
+
+QPushButton* Knopf(TSammelfenster& Fenster, const QString& Name)
+{
+  for (QPushButton* Taste : Fenster.findChildren<QPushButton*>())
+    if (Taste->accessibleName() == Name)
+      return Taste;
+  return nullptr;
+}
+
+QByteArray Pruefsumme(const QString& Datei)
+{
+  QFile Eingabe(Datei);
+  if (!Eingabe.open(QIODevice::ReadOnly))
+    return {};
+  return QCryptographicHash::hash(Eingabe.readAll(), QCryptographicHash::Sha256).toHex();
+}
+
+int Ungeprueft(const TListenModell& Modell)
+{
+  int Anzahl = 0;
+  for (int Zeile = 0; Zeile < Modell.rowCount(); ++Zeile)
+    Anzahl += Modell.Zeile(Zeile).Art == TUrteilArt::Offen;
+  return Anzahl;
+}
+
+QAction* Aktion(TSammelfenster& Fenster, const QString& Text)
+{
+  for (QAction* Eintrag : Fenster.findChildren<QAction*>())
+    if (Eintrag->text() == Text)
+      return Eintrag;
+  return nullptr;
 }
 
 }  // namespace
@@ -462,6 +528,403 @@ private slots:
     QCOMPARE(Folge, QStringList({"Nummer prüfen", "Trenner der Spalten", "Erste Zeile ist Kopfzeile",
                                  "Spalte mit der Nummer", "Nur auffällige Zeilen zeigen", "Liste der Nummern",
                                  "Angaben zur gewählten Zeile", "Vorschläge, die glaubwürdigsten zuerst"}));
+  }
+
+  // Ein volles Laufwerk (scripts/test haengt als root ein tmpfs von 64 KiB ein): die alte Datei
+  // bleibt Byte fuer Byte, die Meldung nennt den Grund, die Liste bleibt "(geändert)" und
+  // Schliessen fragt weiter.
+  void VollesLaufwerk_data()
+  {
+    QTest::addColumn<int>("Format");
+    QTest::addColumn<QString>("Name");
+    QTest::newRow("CSV Windows-1252") << static_cast<int>(TFormat::CsvWindows1252) << QStringLiteral("liste.csv");
+    QTest::newRow("CSV UTF-8") << static_cast<int>(TFormat::CsvUtf8) << QStringLiteral("liste.csv");
+    QTest::newRow("XLSX") << static_cast<int>(TFormat::Xlsx) << QStringLiteral("liste.xlsx");
+  }
+  void VollesLaufwerk()
+  {
+    QFETCH(int, Format);
+    QFETCH(QString, Name);
+    const QString Laufwerk = qEnvironmentVariable("TANDRIX_KLEINES_LAUFWERK");
+    if (Laufwerk.isEmpty())
+      QSKIP("kein kleines Laufwerk (TANDRIX_KLEINES_LAUFWERK; scripts/test haengt es als root ein)");
+    if (Format == static_cast<int>(TFormat::Xlsx) && !XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter gebaut");
+    const QDir Ordner(Laufwerk);
+    const QString Alt = Ordner.filePath(Name);
+    const QString Fuellung = Ordner.filePath(QStringLiteral("fuellung"));
+    // Reste eines abgebrochenen Laufs zuerst weg.
+    for (const QString& Rest : Ordner.entryList(QDir::Files))
+      QFile::remove(Ordner.filePath(Rest));
+    {
+      QFile Datei(Alt);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      for (int I = 0; I < 40; ++I)
+        QVERIFY(Datei.write("Hersteller;Nummer\r\nalt;31 80 5377 614-8\r\n") > 0);
+      // Bis auf 8 KiB voll: die Liste von 1.000 Zeilen braucht ein Vielfaches.
+      QFile Voll(Fuellung);
+      QVERIFY(Voll.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+      const QByteArray Block(4096, 'x');
+      while (Voll.write(Block) == Block.size()) {
+      }
+      QVERIFY(Voll.resize(std::max<qint64>(Voll.size() - 8192, 0)));
+    }
+    const QByteArray Vorher = Pruefsumme(Alt);
+    QVERIFY(!Vorher.isEmpty());
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.TextEinfuegen(TausendZeilen());
+    QTRY_VERIFY(Fenster.IstFertig());
+    const QString Fehler = Fenster.SpeichernNach(Alt, static_cast<TFormat>(Format));
+    QVERIFY2(Fehler.contains(QStringLiteral("Laufwerk voll")), qPrintable(Fehler));
+    QVERIFY(Fehler.contains(QStringLiteral("unverändert")));
+    QCOMPARE(Pruefsumme(Alt), Vorher);
+    QVERIFY(Fenster.IstGeaendert());
+    QVERIFY(Fenster.windowTitle().contains(QStringLiteral("(geändert)")));
+    // Keine halbe Datei daneben (QSaveFile raeumt seine weg).
+    QCOMPARE(Ordner.entryList(QDir::Files).size(), 2);
+    QString Frage;
+    Antworten(&Fenster, QStringLiteral("Abbrechen"), &Frage);
+    QVERIFY(!Fenster.close());
+    QVERIFY(Frage.contains(QStringLiteral("ungespeicherte Änderungen")));
+    QVERIFY(QFile::remove(Fuellung) && QFile::remove(Alt));
+  }
+
+  // Nur gewoehnliche Dateien, ohne Warten, bis 64 MB; jeder Fehler sagt sich in einer Meldung.
+  void OeffnenNurGewoehnliches_data()
+  {
+    QTest::addColumn<QString>("Art");
+    QTest::addColumn<QString>("Grund");  // leer: wird gelesen
+    QTest::newRow("FIFO") << "fifo" << QStringLiteral("keine gewöhnliche Datei");
+    QTest::newRow("Verknüpfung auf /dev/zero") << "null" << QStringLiteral("keine gewöhnliche Datei");
+    QTest::newRow("Ordner") << "ordner" << QStringLiteral("ist ein Ordner");
+    QTest::newRow("fehlt") << "fehlt" << QStringLiteral("gibt es nicht");
+    QTest::newRow("über 64 MB") << "gross" << QStringLiteral("bis 64 MB");
+    QTest::newRow("nicht lesbar") << "rechte" << QStringLiteral("fehlende Rechte");
+    QTest::newRow("Verknüpfung auf eine Liste") << "verknuepfung" << QString();
+  }
+  void OeffnenNurGewoehnliches()
+  {
+    QFETCH(QString, Art);
+    QFETCH(QString, Grund);
+#ifdef _WIN32
+    QSKIP("FIFO, Verknuepfungen und Rechte wie unter POSIX");
+#else
+    const QString Datei = FOrdner.filePath(QStringLiteral("oeffnen-%1.csv").arg(Art));
+    if (Art == QStringLiteral("fifo"))
+      QCOMPARE(::mkfifo(QFile::encodeName(Datei).constData(), 0600), 0);
+    else if (Art == QStringLiteral("null"))
+      QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Datei));
+    else if (Art == QStringLiteral("ordner"))
+      QVERIFY(QDir().mkpath(Datei));
+    else if (Art == QStringLiteral("verknuepfung"))
+      QVERIFY(QFile::link(Anschriften, Datei));
+    if (Art == QStringLiteral("gross") || Art == QStringLiteral("rechte")) {
+      QFile Neu(Datei);
+      QVERIFY(Neu.open(QIODevice::WriteOnly) && Neu.write("31 80 5377 614-8\n") > 0);
+      if (Art == QStringLiteral("gross"))
+        QVERIFY(Neu.resize(65LL * 1024 * 1024));
+      else
+        QVERIFY(Neu.setPermissions(QFileDevice::WriteOwner));
+    }
+    if (Art == QStringLiteral("rechte") && ::geteuid() == 0)
+      QSKIP("als root ist jede Datei lesbar");
+    TSammelfenster Fenster(Daten);
+    QString Meldung;
+    if (!Grund.isEmpty())
+      Antworten(&Fenster, QStringLiteral("OK"), &Meldung);
+    QCOMPARE(Fenster.OeffnenUndMelden(Datei), Grund.isEmpty());
+    QTRY_VERIFY(Fenster.IstFertig());
+    if (Grund.isEmpty()) {
+      QCOMPARE(Fenster.Modell().rowCount(), 183);
+      // Verknuepfung oder Original: beides ist die geoeffnete Datei und fragt vor dem Ueberschreiben.
+      QVERIFY(Fenster.IstOriginal(Datei));
+      QVERIFY(Fenster.IstOriginal(Anschriften));
+      QVERIFY(!Fenster.IstOriginal(FOrdner.filePath(QStringLiteral("andere.csv"))));
+      return;
+    }
+    QVERIFY2(Meldung.contains(Grund), qPrintable(Meldung));
+    QVERIFY(Zusammenfassung(Fenster).contains(Grund));
+    QCOMPARE(Fenster.Modell().rowCount(), 0);
+    QVERIFY(Fenster.windowTitle().endsWith(QStringLiteral("keine Liste")));
+#endif
+  }
+
+  // Eine riesige Zelle: gezeigt wird ein Anfang, im Modell und in der Datei steht alles.
+  void RiesigeZelle_data()
+  {
+    QTest::addColumn<int>("Spalte");
+    QTest::addColumn<int>("Megabyte");
+    QTest::newRow("10 MB in der Bemerkung") << 1 << 10;
+    QTest::newRow("10 MB in der Nummernspalte") << 0 << 10;
+  }
+  void RiesigeZelle()
+  {
+    QFETCH(int, Spalte);
+    QFETCH(int, Megabyte);
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    const QString Riesig = QString(Megabyte * 1024 * 1024, u'x');
+    QString Text = QStringLiteral("Nummer\tBemerkung\r\n%1\tkurz\r\n").arg(Eanos);
+    Text += Spalte == 0 ? Riesig + QStringLiteral("\tkurz\r\n") : Eanos + QStringLiteral("\t") + Riesig + u'\n';
+    Fenster.TextEinfuegen(Text);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), 2);
+    QCOMPARE(Fenster.Modell().Text(1, Spalte).size(), Riesig.size());
+    const QModelIndex Zelle = Fenster.Modell().index(1, Spalte);
+    QVERIFY(Zelle.data(Qt::DisplayRole).toString().size() <= 301);
+    QVERIFY(Zelle.data(Qt::ToolTipRole).toString().size() <= 2001);
+    Fenster.Tabelle().selectRow(1);
+    Fenster.Tabelle().viewport()->repaint();
+    const QString Ziel = FOrdner.filePath(QStringLiteral("riesig.csv"));
+    QCOMPARE(Fenster.SpeichernNach(Ziel, TFormat::CsvUtf8), QString());
+    QVERIFY(QFileInfo(Ziel).size() > Riesig.size());
+    // .xlsx haelt es nicht: das sagt es, statt die Zelle leer zu schreiben.
+    const QString Xlsx = FOrdner.filePath(QStringLiteral("riesig.xlsx"));
+    QVERIFY(Fenster.SpeichernNach(Xlsx, TFormat::Xlsx).contains(QStringLiteral("mehr als 32767 Zeichen")));
+    QVERIFY(!QFileInfo::exists(Xlsx));
+  }
+
+  // Strg+V gleich nach dem Start fuegt in die Liste ein, wie das leere Fenster es sagt.
+  void StrgVNachDemStart_data()
+  {
+    QTest::addColumn<bool>("InDiePruefzeile");
+    QTest::newRow("gleich nach dem Start") << false;
+    QTest::newRow("in der Prüfzeile") << true;
+  }
+  void StrgVNachDemStart()
+  {
+    QFETCH(bool, InDiePruefzeile);
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&Fenster));
+    auto* Pruefzeile = Fenster.findChild<QLineEdit*>();
+    if (InDiePruefzeile)
+      Pruefzeile->setFocus();
+    QApplication::clipboard()->setText(Eanos + QStringLiteral("\n") + Roco);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), InDiePruefzeile ? 0 : 2);
+    QCOMPARE(Pruefzeile->text().isEmpty(), !InDiePruefzeile);
+  }
+
+  // Nach "abbrechen" bleibt stehen, wie viele nicht geprueft sind, was auch danach kommt; die
+  // Zahlen ergeben zusammen immer alle Zeilen.
+  void AbbruchBleibtGezaehlt_data()
+  {
+    QTest::addColumn<QString>("Danach");
+    QTest::newRow("einfügen") << "einfuegen";
+    QTest::newRow("Prüfzeile") << "pruefzeile";
+    QTest::newRow("speichern") << "speichern";
+  }
+  void AbbruchBleibtGezaehlt()
+  {
+    QFETCH(QString, Danach);
+    TSammelfenster Fenster(Daten);
+    QString Viel;
+    for (int I = 0; I < 20; ++I)
+      Viel += TausendZeilen();
+    // Abgebrochen nach dem ersten Schritt der Pruefung, bevor der naechste kommt.
+    QPushButton* Abbrechen = Knopf(Fenster, QStringLiteral("Prüfung abbrechen"));
+    QMetaObject::Connection Verbindung;
+    Verbindung = connect(&Fenster.Modell(), &QAbstractItemModel::dataChanged, &Fenster, [&] {
+      QTimer::singleShot(0, Abbrechen, &QPushButton::click);
+      disconnect(Verbindung);
+    });
+    Fenster.TextEinfuegen(Viel);
+    QTRY_VERIFY(Fenster.IstFertig());
+    const int Offen = Ungeprueft(Fenster.Modell());
+    QVERIFY(Offen > 0);
+    const QString Abgebrochen = QStringLiteral("Prüfung abgebrochen, %1 Zeilen nicht geprüft").arg(Offen);
+    QVERIFY2(Zusammenfassung(Fenster).contains(Abgebrochen), qPrintable(Zusammenfassung(Fenster)));
+    if (Danach == QStringLiteral("einfuegen")) {
+      Fenster.TextEinfuegen(Eanos + QStringLiteral("\n") + Roco);
+    } else if (Danach == QStringLiteral("pruefzeile")) {
+      auto* Pruefzeile = Fenster.findChild<QLineEdit*>();
+      Pruefzeile->setText(Eanos);
+      QTest::keyClick(Pruefzeile, Qt::Key_Return);
+    } else {
+      const QString Ziel = FOrdner.filePath(QStringLiteral("abgebrochen.csv"));
+      QCOMPARE(Fenster.SpeichernNach(Ziel, TFormat::CsvUtf8), QString());
+      QFile Datei(Ziel);
+      QVERIFY(Datei.open(QIODevice::ReadOnly));
+      QCOMPARE(ListeLesen(Datei.readAll().toStdString()).Tabelle.Zeilen.size(),
+               static_cast<std::size_t>(Fenster.Modell().rowCount()));
+    }
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Ungeprueft(Fenster.Modell()), Offen);
+    const QString Text = Zusammenfassung(Fenster);
+    QVERIFY2(Text.contains(Abgebrochen), qPrintable(Text));
+    // "N Zeilen: a korrekt, b berechnet, c falsch, d unvollständig, e unbrauchbar, f doppelt; ... g nicht geprüft"
+    QList<int> Zahlen;
+    for (const QRegularExpressionMatch& Zahl : QRegularExpression(QStringLiteral("\\d+")).globalMatch(Text))
+      Zahlen << Zahl.captured().toInt();
+    QCOMPARE(Zahlen.size(), 8);
+    QCOMPARE(Zahlen[0], Fenster.Modell().rowCount());
+    QCOMPARE(Zahlen[1] + Zahlen[2] + Zahlen[3] + Zahlen[4] + Zahlen[5] + Zahlen[7], Zahlen[0]);
+  }
+
+  // Jeder Alt-Buchstabe fuehrt an genau eine Stelle.
+  void TastenkuerzelEindeutig()
+  {
+    TSammelfenster Fenster(Daten);
+    QStringList Texte;
+    for (QLabel* Label : Fenster.findChildren<QLabel*>())
+      if (Label->buddy())
+        Texte << Label->text();
+    for (QAbstractButton* Taste : Fenster.findChildren<QAbstractButton*>())
+      Texte << Taste->text();
+    for (QAction* Eintrag : Fenster.menuBar()->actions())
+      Texte << Eintrag->text();
+    QMap<QChar, QStringList> Kuerzel;
+    for (const QString& Text : Texte)
+      if (const qsizetype Stelle = Text.indexOf(u'&'); Stelle >= 0 && Stelle + 1 < Text.size())
+        Kuerzel[Text[Stelle + 1].toLower()] << Text;
+    QVERIFY(Kuerzel.size() >= 10);
+    for (auto Eintrag = Kuerzel.cbegin(); Eintrag != Kuerzel.cend(); ++Eintrag)
+      QVERIFY2(Eintrag.value().size() == 1, qPrintable(Eintrag.value().join(QStringLiteral(" / "))));
+  }
+
+  // Die getippte Endung entscheidet das Format; nur ohne sie kommt die des Filters dazu.
+  void ZielNachEndung_data()
+  {
+    QTest::addColumn<QString>("Getippt");
+    QTest::addColumn<int>("Filter");
+    QTest::addColumn<QString>("Datei");
+    QTest::addColumn<int>("Format");
+    const int Csv = static_cast<int>(TFormat::CsvWindows1252);
+    const int Utf8 = static_cast<int>(TFormat::CsvUtf8);
+    const int Xlsx = static_cast<int>(TFormat::Xlsx);
+    QTest::newRow("x.xlsx mit CSV-Filter") << "x.xlsx" << Csv << "x.xlsx" << Xlsx;
+    QTest::newRow("X.XLSX mit UTF-8-Filter") << "X.XLSX" << Utf8 << "X.XLSX" << Xlsx;
+    QTest::newRow("x.csv mit Mappen-Filter") << "x.csv" << Xlsx << "x.csv" << Csv;
+    QTest::newRow("x.csv mit UTF-8-Filter") << "x.csv" << Utf8 << "x.csv" << Utf8;
+    QTest::newRow("ohne Endung, Mappe") << "x" << Xlsx << "x.xlsx" << Xlsx;
+    QTest::newRow("ohne Endung, CSV") << "liste.txt" << Csv << "liste.txt.csv" << Csv;
+  }
+  void ZielNachEndung()
+  {
+    QFETCH(QString, Getippt);
+    QFETCH(int, Filter);
+    QFETCH(QString, Datei);
+    QFETCH(int, Format);
+    const auto [Name, Art] = ZielNach(Getippt, static_cast<TFormat>(Filter));
+    QCOMPARE(Name, Datei);
+    QCOMPARE(static_cast<int>(Art), Format);
+  }
+
+  // Vor dem Speichern sagt es, was das Format nicht halten kann, und bietet eines an, das es kann.
+  void FormatFragtVorDemSpeichern_data()
+  {
+    QTest::addColumn<int>("Format");
+    QTest::addColumn<QString>("Zelle");
+    QTest::addColumn<QString>("Antwort");
+    QTest::addColumn<QString>("Frage");  // leer: keine Frage
+    QTest::addColumn<QString>("Datei");  // was danach dasteht (leer: nichts Neues)
+    QTest::addColumn<bool>("Utf8");
+    const int Csv = static_cast<int>(TFormat::CsvWindows1252);
+    const int Xlsx = static_cast<int>(TFormat::Xlsx);
+    const QString Polnisch = QStringLiteral("ČD Cargo Łódź");
+    QTest::newRow("Windows-1252 passt") << Csv << QStringLiteral("Müller €") << QString() << QString()
+                                        << QStringLiteral("ziel.csv") << false;
+    QTest::newRow("Windows-1252, als UTF-8") << Csv << Polnisch << QStringLiteral("Als UTF-8 speichern")
+                                             << QStringLiteral("ČŁź") << QStringLiteral("ziel.csv") << true;
+    QTest::newRow("Windows-1252 trotzdem") << Csv << Polnisch << QStringLiteral("Trotzdem Windows-1252")
+                                           << QStringLiteral("ČŁź") << QStringLiteral("ziel.csv") << false;
+    QTest::newRow("Windows-1252 abgebrochen")
+        << Csv << Polnisch << QStringLiteral("Abbrechen") << QStringLiteral("ČŁź") << QString() << false;
+    QTest::newRow("Mappe, lange Zelle als CSV") << Xlsx << QString(40000, u'z') << QStringLiteral("Als CSV speichern")
+                                                << QStringLiteral("32767") << QStringLiteral("ziel.csv") << true;
+    QTest::newRow("Mappe, lange Zelle abgebrochen")
+        << Xlsx << QString(40000, u'z') << QStringLiteral("Abbrechen") << QStringLiteral("32767") << QString() << false;
+  }
+  void FormatFragtVorDemSpeichern()
+  {
+    QFETCH(int, Format);
+    QFETCH(QString, Zelle);
+    QFETCH(QString, Antwort);
+    QFETCH(QString, Frage);
+    QFETCH(QString, Datei);
+    QFETCH(bool, Utf8);
+    if (Format == static_cast<int>(TFormat::Xlsx) && !XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter gebaut");
+    QTemporaryDir Ordner;
+    const QString Erst = Ordner.filePath(Format == static_cast<int>(TFormat::Xlsx) ? "ziel.xlsx" : "ziel.csv");
+    TSammelfenster Fenster(Daten);
+    Fenster.FortschrittNach(0);
+    Fenster.TextEinfuegen(QStringLiteral("Nummer\tBetreiber\r\n%1\tDB\r\n").arg(Eanos));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.SpeichernNach(Erst, static_cast<TFormat>(Format)), QString());
+    const QByteArray Vorher = Pruefsumme(Erst);
+    Fenster.TextEinfuegen(QStringLiteral("%1\t%2\r\n").arg(Roco, Zelle));
+    QTRY_VERIFY(Fenster.IstFertig());
+    QString Gefragt;
+    if (!Frage.isEmpty())
+      Antworten(&Fenster, Antwort, &Gefragt);
+    Aktion(Fenster, QStringLiteral("&Speichern"))->trigger();
+    QVERIFY2(Gefragt.contains(Frage), qPrintable(Gefragt));
+    const bool Mappe = Format == static_cast<int>(TFormat::Xlsx);
+    if (Datei.isEmpty()) {
+      QVERIFY(Fenster.IstGeaendert());
+      QCOMPARE(Pruefsumme(Erst), Vorher);
+      QCOMPARE(QFileInfo::exists(Ordner.filePath(QStringLiteral("ziel.csv"))), !Mappe);
+      return;
+    }
+    QVERIFY(!Fenster.IstGeaendert());
+    QFile Gespeichert(Ordner.filePath(Datei));
+    QVERIFY(Gespeichert.open(QIODevice::ReadOnly));
+    const QByteArray Inhalt = Gespeichert.readAll();
+    QCOMPARE(Inhalt.startsWith("\xEF\xBB\xBF"), Utf8);
+    if (Utf8)
+      QVERIFY(Inhalt.contains(Zelle.toUtf8()));
+    // Die Mappe von vorher bleibt, wie sie war; die CSV steht daneben.
+    if (Mappe)
+      QCOMPARE(Pruefsumme(Erst), Vorher);
+  }
+
+  // Was das Lesen bemerkt, steht in der Statuszeile und in einer Meldung nach dem Oeffnen.
+  void LeseBefundeGezeigt_data()
+  {
+    QTest::addColumn<QString>("Erst");
+    QTest::addColumn<QString>("Dann");  // angehaengt; leer: nichts
+    QTest::addColumn<QString>("Befund");
+    QTest::newRow("Anführungszeichen ohne Ende")
+        << QStringLiteral("Nummer\tText\r\n%1\t\"offen\r\n%2\tx\r\n").arg(Eanos, Roco) << QString()
+        << QStringLiteral("Zeile 2");
+    QTest::newRow("mehr Zellen als Spalten")
+        << QStringLiteral("Nummer\tText\r\n%1\tx\r\n").arg(Eanos) << QStringLiteral("%1\ta\tb\tc\r\n").arg(Roco)
+        << QStringLiteral("passten in keine Spalte");
+  }
+  void LeseBefundeGezeigt()
+  {
+    QFETCH(QString, Erst);
+    QFETCH(QString, Dann);
+    QFETCH(QString, Befund);
+    if (Dann.isEmpty() && ListeLesen(Erst.toStdString()).Tabelle.Befunde.empty())
+      QSKIP("der Leser meldet dies (noch) nicht");
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(Erst);
+    QTRY_VERIFY(Fenster.IstFertig());
+    if (!Dann.isEmpty()) {
+      Fenster.TextEinfuegen(Dann);
+      QTRY_VERIFY(Fenster.IstFertig());
+      QCOMPARE(Fenster.Modell().rowCount(), 2);
+    }
+    QVERIFY2(Fenster.LeseBefunde().join(u'\n').contains(Befund), qPrintable(Fenster.LeseBefunde().join(u'\n')));
+    bool Gemeldet = false;
+    for (QMessageBox* Box : Fenster.findChildren<QMessageBox*>())
+      if (Box->isVisible() && Box->text().contains(Befund)) {
+        Gemeldet = true;
+        Box->close();
+      }
+    QVERIFY(Gemeldet);
+    bool InDerStatuszeile = false;
+    for (QLabel* Label : Fenster.statusBar()->findChildren<QLabel*>())
+      InDerStatuszeile = InDerStatuszeile ||
+                         (Label->isVisibleTo(&Fenster) && Label->text().contains(QStringLiteral("Auffälligkeiten")));
+    QVERIFY(InDerStatuszeile);
   }
 
 private:
