@@ -231,6 +231,21 @@ void TSammelfenster::FlaecheAnlegen()
   FTabelle->setSortingEnabled(true);
   FTabelle->verticalHeader()->setDefaultSectionSize(FTabelle->fontMetrics().height() + 6);
 
+  auto* Teiler = new QSplitter(Qt::Horizontal);
+  Teiler->addWidget(FTabelle);
+  Teiler->addWidget(DetailAnlegen());
+  Teiler->setStretchFactor(0, 2);
+  Teiler->setStretchFactor(1, 1);
+  Teiler->setSizes({700, 380});
+  Spalte->addWidget(Teiler, 1);
+  setCentralWidget(Flaeche);
+  StatuszeileAnlegen();
+  Verbinden();
+  LeseArtZeigen();
+}
+
+QWidget* TSammelfenster::DetailAnlegen()
+{
   auto* Rechts = new QWidget;
   auto* RechtsSpalte = new QVBoxLayout(Rechts);
   RechtsSpalte->setContentsMargins(0, 0, 0, 0);
@@ -251,16 +266,11 @@ void TSammelfenster::FlaecheAnlegen()
   RechtsSpalte->addWidget(Beschriftung(QStringLiteral("&Vorschläge:"), FVorschlaege));
   RechtsSpalte->addWidget(FVorschlaege, 1);
   RechtsSpalte->addWidget(FUebernehmen);
+  return Rechts;
+}
 
-  auto* Teiler = new QSplitter(Qt::Horizontal);
-  Teiler->addWidget(FTabelle);
-  Teiler->addWidget(Rechts);
-  Teiler->setStretchFactor(0, 2);
-  Teiler->setStretchFactor(1, 1);
-  Teiler->setSizes({700, 380});
-  Spalte->addWidget(Teiler, 1);
-  setCentralWidget(Flaeche);
-
+void TSammelfenster::StatuszeileAnlegen()
+{
   FZusammenfassung =
       new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
   FZusammenfassung->setAccessibleName(QStringLiteral("Zusammenfassung der Liste"));
@@ -278,7 +288,10 @@ void TSammelfenster::FlaecheAnlegen()
   statusBar()->addPermanentWidget(FLeseHinweis);
   statusBar()->addPermanentWidget(FFortschritt);
   statusBar()->addPermanentWidget(FAbbrechen);
+}
 
+void TSammelfenster::Verbinden()
+{
   setTabOrder(FSchnell, FSchnellDazu);
   setTabOrder(FSchnellDazu, FTrenner);
   setTabOrder(FTrenner, FKopfzeile);
@@ -306,26 +319,28 @@ void TSammelfenster::FlaecheAnlegen()
   connect(FVorschlaege, &QListWidget::itemActivated, this,
           [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
   connect(FUebernehmen, &QPushButton::clicked, this, [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
-  connect(FAbbrechen, &QPushButton::clicked, this, [this] {
-    if (!FLesen) {
-      ArbeitBeenden();
-      return;
-    }
-    // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
-    LesenVerlassen();
-    FRoh.clear();
-    FOriginal.clear();
-    FGeaendert = false;
-    FLeseBefunde.clear();
-    FLeseHinweis->hide();
-    FFortschritt->hide();
-    FAbbrechen->hide();
-    FFilter->Fortsetzen();
-    LeseArtZeigen();
-    TitelSetzen();
-    FZusammenfassung->setText(QStringLiteral("Lesen abgebrochen: keine Liste."));
-  });
+  connect(FAbbrechen, &QPushButton::clicked, this, &TSammelfenster::Abbrechen);
+}
+
+void TSammelfenster::Abbrechen()
+{
+  if (!FLesen) {
+    ArbeitBeenden();
+    return;
+  }
+  // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
+  LesenVerlassen();
+  FRoh.clear();
+  FOriginal.clear();
+  FGeaendert = false;
+  FLeseBefunde.clear();
+  FLeseHinweis->hide();
+  FFortschritt->hide();
+  FAbbrechen->hide();
+  FFilter->Fortsetzen();
   LeseArtZeigen();
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Lesen abgebrochen: keine Liste."));
 }
 
 void TSammelfenster::MenuesAnlegen()
@@ -734,6 +749,29 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
   }
   const TListe Liste = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))).Tabelle;
   QStringList Befunde = BefundTexte(Liste.Befunde);
+  std::vector<QStringList> Zeilen = InDieSpalten(Liste, Befunde);
+  const int Erste = FModell->rowCount();
+  FModell->AnhaengenOffen(std::move(Zeilen));
+  FGeaendert = true;
+  FBearbeitet = true;
+  LeseBefundeZeigen(Befunde, true);
+  // Geprueft wird in Schritten wie eine gelesene Liste. Laeuft schon eine Pruefung, geht sie
+  // weiter und endet mit den neuen Zeilen; nach einem Abbruch bleiben die alten ungeprueft.
+  if (!FArbeit.isActive()) {
+    FNaechste = Erste;
+    FFilter->Anhalten();
+    FFortschritt->setRange(Erste, std::max(FModell->rowCount(), Erste + 1));
+    FFortschritt->setValue(Erste);
+    FFortschritt->show();
+    FAbbrechen->show();
+    FArbeit.start();
+  }
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Prüfe %1 angehängte Zeilen …").arg(FModell->rowCount() - Erste));
+}
+
+std::vector<QStringList> TSammelfenster::InDieSpalten(const TListe& Liste, QStringList& Befunde) const
+{
   // Die Nummer kommt in die Nummernspalte, die uebrigen Zellen der Reihe nach in die uebrigen.
   std::vector<QStringList> Zeilen;
   int Zuviel = 0, ErsteZuviel = 0;
@@ -759,24 +797,7 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
                    "eingefügten Zeile).")
                    .arg(Zuviel)
                    .arg(ErsteZuviel);
-  const int Erste = FModell->rowCount();
-  FModell->AnhaengenOffen(std::move(Zeilen));
-  FGeaendert = true;
-  FBearbeitet = true;
-  LeseBefundeZeigen(Befunde, true);
-  // Geprueft wird in Schritten wie eine gelesene Liste. Laeuft schon eine Pruefung, geht sie
-  // weiter und endet mit den neuen Zeilen; nach einem Abbruch bleiben die alten ungeprueft.
-  if (!FArbeit.isActive()) {
-    FNaechste = Erste;
-    FFilter->Anhalten();
-    FFortschritt->setRange(Erste, std::max(FModell->rowCount(), Erste + 1));
-    FFortschritt->setValue(Erste);
-    FFortschritt->show();
-    FAbbrechen->show();
-    FArbeit.start();
-  }
-  TitelSetzen();
-  FZusammenfassung->setText(QStringLiteral("Prüfe %1 angehängte Zeilen …").arg(FModell->rowCount() - Erste));
+  return Zeilen;
 }
 
 void TSammelfenster::EinfuegenAusZwischenablage() { TextEinfuegen(QApplication::clipboard()->text()); }
@@ -837,7 +858,7 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
                               std::max(FModell->rowCount(), 1), this);
   Fortschritt.setWindowModality(Qt::WindowModal);
   Fortschritt.setMinimumDuration(FFortschrittNach);
-  const QString Abgebrochen = QStringLiteral("Speichern abgebrochen; „%1“ ist unverändert.").arg(Name);
+  QString Abgebrochen = QStringLiteral("Speichern abgebrochen; „%1“ ist unverändert.").arg(Name);
   if (!PruefungAbschliessen(Fortschritt))
     return Abgebrochen;
   if (Format == TFormat::Xlsx) {
@@ -863,18 +884,8 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
   if (!Schreiber)
     return Fehler;
   Fortschritt.setLabelText(QStringLiteral("Speichere „%1“ …").arg(Name));
-  Fortschritt.setRange(0, std::max(FModell->rowCount(), 1));
-  Fehler = Schreiber->Zeile(KopfVon(*FModell));
-  for (int Zeile = 0; Fehler.isEmpty() && Zeile < FModell->rowCount(); ++Zeile) {
-    Fehler = Schreiber->Zeile(ZeileVon(*FModell, Zeile));
-    if (Zeile % 1000 == 999) {
-      Fortschritt.setValue(Zeile);
-      if (Fortschritt.wasCanceled())
-        return Abgebrochen;
-    }
-  }
-  if (Fehler.isEmpty())
-    Fehler = Schreiber->Abschliessen();
+  if (!ZeilenSchreiben(*Schreiber, Fortschritt, Fehler))
+    return Abgebrochen;
   Schreiber.reset();
   if (Fehler.isEmpty() && !Ausgabe.commit())
     Fehler = Ausgabe.errorString();
@@ -887,6 +898,23 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
   TitelSetzen();
   statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(Name), 6000);
   return {};
+}
+
+bool TSammelfenster::ZeilenSchreiben(TTabellenSchreiber& Schreiber, QProgressDialog& Fortschritt, QString& Fehler)
+{
+  Fortschritt.setRange(0, std::max(FModell->rowCount(), 1));
+  Fehler = Schreiber.Zeile(KopfVon(*FModell));
+  for (int Zeile = 0; Fehler.isEmpty() && Zeile < FModell->rowCount(); ++Zeile) {
+    Fehler = Schreiber.Zeile(ZeileVon(*FModell, Zeile));
+    if (Zeile % 1000 == 999) {
+      Fortschritt.setValue(Zeile);
+      if (Fortschritt.wasCanceled())
+        return false;
+    }
+  }
+  if (Fehler.isEmpty())
+    Fehler = Schreiber.Abschliessen();
+  return true;
 }
 
 bool TSammelfenster::FormatFragen(QString& Datei, TFormat& Format)

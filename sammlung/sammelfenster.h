@@ -25,6 +25,7 @@ class QProgressBar;
 class QProgressDialog;
 class QPushButton;
 class QTableView;
+class TTabellenSchreiber;
 
 // Wie die Liste gespeichert wird.
 enum class TFormat { CsvWindows1252, CsvUtf8, Xlsx };
@@ -77,6 +78,11 @@ protected:
 private:
   void MenuesAnlegen();
   void FlaecheAnlegen();
+  QWidget* DetailAnlegen();
+  void StatuszeileAnlegen();
+  void Verbinden();
+  // "Prüfung abbrechen": ein Lesen laesst keine Liste, eine Pruefung laesst die Zeilen ungeprueft.
+  void Abbrechen();
   void DatenLaden(const std::optional<QString>& Verzeichnis);
   // Liest im Hintergrund; danach prueft ArbeitsSchritt Zeile fuer Zeile.
   void ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe);
@@ -101,6 +107,10 @@ private:
   // kann (mit passender Endung); false: nicht speichern.
   bool FormatFragen(QString& Datei, TFormat& Format);
   bool SpeichernMitMeldung(const QString& Datei, TFormat Format);
+  // Kopf und alle Zeilen in Schritten; false bei Abbruch, sonst Fehler leer oder der Grund.
+  bool ZeilenSchreiben(TTabellenSchreiber& Schreiber, QProgressDialog& Fortschritt, QString& Fehler);
+  // Eingefuegte Zeilen in die Spalten der Liste; was keinen Platz hat, nennt ein Befund.
+  std::vector<QStringList> InDieSpalten(const TListe& Liste, QStringList& Befunde) const;
   // Ist Datei die geoeffnete Originaldatei (auch ueber eine Verknuepfung), fragt es.
   bool OriginalUeberschreiben(const QString& Datei);
   void SchnellPruefen();

@@ -73,7 +73,7 @@ public:
 private:
   QString Leeren()
   {
-    const QString Fehler = AllesSchreiben(FZiel, FPuffer);
+    QString Fehler = AllesSchreiben(FZiel, FPuffer);
     FPuffer.clear();
     return Fehler;
   }
@@ -239,8 +239,9 @@ TLaufordner* Laufordner()
   if (!Lauf || !Lauf->Nutzbar() || !QFileInfo(Lauf->Ordner.path()).isDir()) {
     QDir().mkpath(Basisordner());
     Lauf = std::make_unique<TLaufordner>(QDir(Basisordner()).filePath(QStringLiteral("lauf-XXXXXX")));
-    if (Lauf->Ordner.isValid())
-      Lauf->Sperre.tryLock(0);
+    // Ohne Sperre gilt der Ordner als verlassen: der naechste Lauf raeumte ihn weg.
+    if (!Lauf->Ordner.isValid() || !Lauf->Sperre.tryLock(0))
+      return nullptr;
   }
   return Lauf->Nutzbar() ? Lauf.get() : nullptr;
 }
