@@ -148,6 +148,7 @@ TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, Q
 struct TSammelfenster::TLesen {
   // Woran die Meldung "fertig" ihr Lesen erkennt: ein abgewartetes ist dann schon geloescht.
   quint64 Nummer = 0;
+  bool Anhaengen = false;  // Zeilen fuer eine bestehende Liste
   std::atomic<bool> Abbruch = false;
   TTextListe Ergebnis;
   std::unique_ptr<QThread> Faden;
@@ -328,6 +329,13 @@ void TSammelfenster::Abbrechen()
     ArbeitBeenden();
     return;
   }
+  if (FLesen->Anhaengen) {
+    // Die Liste bleibt; nur was eingefuegt werden sollte, kommt nicht dazu.
+    LesenVerlassen();
+    ArbeitBeenden();
+    statusBar()->showMessage(QStringLiteral("Einfügen abgebrochen: keine Zeile angehängt."), 6000);
+    return;
+  }
   // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
   LesenVerlassen();
   FRoh.clear();
@@ -443,29 +451,32 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
   // Leer, solange gelesen wird: die alte Liste gehoert nicht zu dem, was der Titel nennt.
   FFilter->Anhalten();
   FModell->Setzen({}, {}, 0);
+  LesenStarten(Bytes, Vorgabe, false);
+  FFortschritt->setRange(0, 0);  // ohne Ende, bis die Zeilen gezaehlt sind
+  FFortschritt->show();
+  FAbbrechen->show();
+  FZusammenfassung->setText(QStringLiteral("Lese die Liste …"));
+  TitelSetzen();
+}
+
+void TSammelfenster::LesenStarten(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe, bool Anhaengen)
+{
   FLesen = std::make_unique<TLesen>();
   TLesen* Lesen = FLesen.get();
   Lesen->Nummer = ++FLeseNummern;
+  Lesen->Anhaengen = Anhaengen;
   // Bytes teilt seine Daten nur (implizit geteilt): der Faden liest sie, niemand aendert sie.
   Lesen->Faden.reset(QThread::create([Lesen, Bytes, Vorgabe] {
     Lesen->Ergebnis = ListeAlsText(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe,
                                    Lesen->Abbruch);
   }));
   connect(Lesen->Faden.get(), &QThread::finished, this, [this, Nummer = Lesen->Nummer] {
-    if (FLesen && FLesen->Nummer == Nummer) {
-      TTextListe Liste = std::move(FLesen->Ergebnis);
-      FLesen.reset();
-      ListeGelesen(std::move(Liste));
-    } else {
+    if (FLesen && FLesen->Nummer == Nummer)
+      LesenAbwarten();  // schon fertig: wartet nicht
+    else
       std::erase_if(FVerlassen, [Nummer](const auto& Verlassen) { return Verlassen->Nummer == Nummer; });
-    }
   });
   Lesen->Faden->start();
-  FFortschritt->setRange(0, 0);  // ohne Ende, bis die Zeilen gezaehlt sind
-  FFortschritt->show();
-  FAbbrechen->show();
-  FZusammenfassung->setText(QStringLiteral("Lese die Liste …"));
-  TitelSetzen();
 }
 
 void TSammelfenster::LesenVerlassen()
@@ -482,8 +493,12 @@ void TSammelfenster::LesenAbwarten()
     return;
   FLesen->Faden->wait();
   TTextListe Liste = std::move(FLesen->Ergebnis);
+  const bool Anhaengen = FLesen->Anhaengen;
   FLesen.reset();
-  ListeGelesen(std::move(Liste));
+  if (Anhaengen)
+    ZeilenAnhaengen(std::move(Liste));
+  else
+    ListeGelesen(std::move(Liste));
 }
 
 void TSammelfenster::LeseBefundeZeigen(const QStringList& Befunde, bool Anhaengen)
@@ -605,8 +620,9 @@ void TSammelfenster::ArbeitsSchritt()
 void TSammelfenster::ArbeitBeenden()
 {
   FArbeit.stop();
-  FFortschritt->hide();
-  FAbbrechen->hide();
+  // Liest noch etwas zum Anhaengen, bleibt der Knopf, der es abbricht.
+  FFortschritt->setVisible(FLesen != nullptr);
+  FAbbrechen->setVisible(FLesen != nullptr);
   if (!FModell->DoppelteAktuell())
     FModell->DoppelteSuchen();
   FFilter->Fortsetzen();
@@ -747,8 +763,20 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
     ListeUebernehmen(FRoh, {});
     return;
   }
-  const TListe Liste = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))).Tabelle;
-  QStringList Befunde = BefundTexte(Liste.Befunde);
+  // Gelesen wird im Hintergrund wie eine ganze Liste; die alte bleibt solange stehen.
+  LesenStarten(Bytes, {}, true);
+  FFortschritt->show();
+  FAbbrechen->show();
+  if (!FArbeit.isActive()) {
+    FFortschritt->setRange(0, 0);
+    FZusammenfassung->setText(QStringLiteral("Lese die eingefügten Zeilen …"));
+  }
+  TitelSetzen();
+}
+
+void TSammelfenster::ZeilenAnhaengen(TTextListe Liste)
+{
+  QStringList Befunde = Liste.Befunde;
   std::vector<QStringList> Zeilen = InDieSpalten(Liste, Befunde);
   const int Erste = FModell->rowCount();
   FModell->AnhaengenOffen(std::move(Zeilen));
@@ -770,26 +798,28 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
   FZusammenfassung->setText(QStringLiteral("Prüfe %1 angehängte Zeilen …").arg(FModell->rowCount() - Erste));
 }
 
-std::vector<QStringList> TSammelfenster::InDieSpalten(const TListe& Liste, QStringList& Befunde) const
+std::vector<QStringList> TSammelfenster::InDieSpalten(TTextListe& Liste, QStringList& Befunde) const
 {
   // Die Nummer kommt in die Nummernspalte, die uebrigen Zellen der Reihe nach in die uebrigen.
   std::vector<QStringList> Zeilen;
   int Zuviel = 0, ErsteZuviel = 0;
-  for (const TFelder& Felder : Liste.Zeilen) {
+  Zeilen.reserve(Liste.Zeilen.size());
+  for (QStringList& Felder : Liste.Zeilen) {
     QStringList Zellen(FModell->Benutzerspalten());
-    Zellen[FModell->Nummernspalte()] =
-        Liste.Nummernspalte < Felder.size() ? ZelleAlsText(Felder[Liste.Nummernspalte], Liste.Kennung) : QString();
+    if (Liste.Nummernspalte < Felder.size())
+      Zellen[FModell->Nummernspalte()] = std::move(Felder[Liste.Nummernspalte]);
     int Ziel = 0;
-    for (std::size_t Spalte = 0; Spalte < Felder.size(); ++Spalte) {
+    for (qsizetype Spalte = 0; Spalte < Felder.size(); ++Spalte) {
       if (Spalte == Liste.Nummernspalte)
         continue;
       Ziel += Ziel == FModell->Nummernspalte();
       if (Ziel < Zellen.size())
-        Zellen[Ziel++] = ZelleAlsText(Felder[Spalte], Liste.Kennung);
-      else if (!Felder[Spalte].empty() && Zuviel++ == 0)
+        Zellen[Ziel++] = std::move(Felder[Spalte]);
+      else if (!Felder[Spalte].isEmpty() && Zuviel++ == 0)
         ErsteZuviel = static_cast<int>(Zeilen.size()) + 1;
     }
     Zeilen.push_back(std::move(Zellen));
+    QStringList().swap(Felder);  // sonst liegt die Liste zweimal im Speicher
   }
   if (Zuviel > 0)
     Befunde << QStringLiteral(

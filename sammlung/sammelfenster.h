@@ -110,7 +110,10 @@ private:
   // Kopf und alle Zeilen in Schritten; false bei Abbruch, sonst Fehler leer oder der Grund.
   bool ZeilenSchreiben(TTabellenSchreiber& Schreiber, QProgressDialog& Fortschritt, QString& Fehler);
   // Eingefuegte Zeilen in die Spalten der Liste; was keinen Platz hat, nennt ein Befund.
-  std::vector<QStringList> InDieSpalten(const TListe& Liste, QStringList& Befunde) const;
+  std::vector<QStringList> InDieSpalten(TTextListe& Liste, QStringList& Befunde) const;
+  void LesenStarten(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe, bool Anhaengen);
+  // Eingefuegte, im Hintergrund gelesene Zeilen hinter die Liste; geprueft in Schritten.
+  void ZeilenAnhaengen(TTextListe Liste);
   // Ist Datei die geoeffnete Originaldatei (auch ueber eine Verknuepfung), fragt es.
   bool OriginalUeberschreiben(const QString& Datei);
   void SchnellPruefen();

@@ -927,6 +927,53 @@ private slots:
     QVERIFY(InDerStatuszeile);
   }
 
+  // Eingefuegte Zeilen liest es im Hintergrund und prueft sie in Schritten; die Liste bleibt
+  // dabei stehen, "abbrechen" laesst sie, wie sie war.
+  void AnhaengenImHintergrund_data()
+  {
+    QTest::addColumn<QString>("Was");
+    QTest::addColumn<int>("Zeilen");  // danach in der Liste
+    QTest::newRow("abbrechen") << "abbrechen" << 2;
+    QTest::newRow("speichern wartet") << "speichern" << 2 + 3000;
+    QTest::newRow("fertig") << "fertig" << 2 + 3000;
+  }
+  void AnhaengenImHintergrund()
+  {
+    QFETCH(QString, Was);
+    QFETCH(int, Zeilen);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(QStringLiteral("Hersteller\tNummer\tBemerkung\r\nx\t%1\ty\r\nz\t%2\tw\r\n").arg(Eanos, Roco));
+    QTRY_VERIFY(Fenster.IstFertig());
+    const QString Vorher = Fenster.windowTitle();
+    const QString Tausend = TausendZeilen().section(u'\n', 1);
+    Fenster.TextEinfuegen(Tausend + Tausend + Tausend);
+    QVERIFY(!Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), 2);
+    if (Was == QStringLiteral("abbrechen")) {
+      Knopf(Fenster, QStringLiteral("Prüfung abbrechen"))->click();
+      QVERIFY(Fenster.IstFertig());
+      QCOMPARE(Fenster.windowTitle(), Vorher);
+    } else if (Was == QStringLiteral("speichern")) {
+      const QString Ziel = FOrdner.filePath(QStringLiteral("angehaengt.csv"));
+      QCOMPARE(Fenster.SpeichernNach(Ziel, TFormat::CsvUtf8), QString());
+      QFile Datei(Ziel);
+      QVERIFY(Datei.open(QIODevice::ReadOnly));
+      QCOMPARE(ListeLesen(Datei.readAll().toStdString()).Tabelle.Zeilen.size(), static_cast<std::size_t>(Zeilen));
+    }
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), Zeilen);
+    QCOMPARE(Ungeprueft(Fenster.Modell()), 0);
+    // Die Doppelten sind dieselben, die eine Suche ueber die ganze Liste findet.
+    std::vector<std::pair<TDoppelArt, std::uint32_t>> Stueckweise, Ganz;
+    for (int Zeile = 0; Zeile < Zeilen; ++Zeile)
+      Stueckweise.emplace_back(Fenster.Modell().Zeile(Zeile).DoppelArt, Fenster.Modell().Zeile(Zeile).DoppelAndere);
+    Fenster.Modell().DoppelteSuchen();
+    for (int Zeile = 0; Zeile < Zeilen; ++Zeile)
+      Ganz.emplace_back(Fenster.Modell().Zeile(Zeile).DoppelArt, Fenster.Modell().Zeile(Zeile).DoppelAndere);
+    QVERIFY(Stueckweise == Ganz);
+    QCOMPARE(Zusammenfassung(Fenster).section(u' ', 0, 0), QString::number(Zeilen));
+  }
+
 private:
   QTemporaryDir FOrdner;
 };
