@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -942,8 +943,20 @@ bool TSammelfenster::ZeilenSchreiben(TTabellenSchreiber& Schreiber, QProgressDia
         return false;
     }
   }
-  if (Fehler.isEmpty())
-    Fehler = Schreiber.Abschliessen();
+  if (!Fehler.isEmpty())
+    return true;
+  // Das Abschliessen (bei .xlsx das Packen, Sekunden bei einer Million Zeilen) laeuft in einem
+  // eigenen Faden: das Fenster zeichnet weiter, Eingaben bleiben liegen, bis es fertig ist.
+  Fortschritt.setLabelText(QStringLiteral("Schließe die Datei ab …"));
+  Fortschritt.setCancelButton(nullptr);
+  Fortschritt.setRange(0, 0);
+  const std::unique_ptr<QThread> Faden(QThread::create([&Schreiber, &Fehler] { Fehler = Schreiber.Abschliessen(); }));
+  Faden->start();
+  if (!Faden->wait(QDeadlineTimer(200))) {
+    Fortschritt.show();
+    while (!Faden->wait(QDeadlineTimer(30)))
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
   return true;
 }
 

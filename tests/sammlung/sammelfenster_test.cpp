@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
@@ -972,6 +973,57 @@ private slots:
       Ganz.emplace_back(Fenster.Modell().Zeile(Zeile).DoppelArt, Fenster.Modell().Zeile(Zeile).DoppelAndere);
     QVERIFY(Stueckweise == Ganz);
     QCOMPARE(Zusammenfassung(Fenster).section(u' ', 0, 0), QString::number(Zeilen));
+  }
+
+  // Speichern zeigt seinen Fortschritt und laesst sich abbrechen; die alte Datei bleibt dann.
+  void SpeichernAbbrechen_data()
+  {
+    QTest::addColumn<int>("Format");
+    QTest::addColumn<bool>("WaehrendDerPruefung");
+    QTest::newRow("CSV") << static_cast<int>(TFormat::CsvUtf8) << false;
+    QTest::newRow("XLSX") << static_cast<int>(TFormat::Xlsx) << false;
+    QTest::newRow("CSV während der Prüfung") << static_cast<int>(TFormat::CsvWindows1252) << true;
+  }
+  void SpeichernAbbrechen()
+  {
+    QFETCH(int, Format);
+    QFETCH(bool, WaehrendDerPruefung);
+    if (Format == static_cast<int>(TFormat::Xlsx) && !XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter gebaut");
+    QTemporaryDir Ordner;
+    const QString Ziel = Ordner.filePath(QStringLiteral("alt"));
+    {
+      QFile Alt(Ziel);
+      QVERIFY(Alt.open(QIODevice::WriteOnly) && Alt.write("alte Liste\r\n") > 0);
+    }
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.FortschrittNach(0);
+    QString Viel;
+    for (int I = 0; I < 20; ++I)
+      Viel += TausendZeilen();
+    Fenster.TextEinfuegen(Viel);
+    if (!WaehrendDerPruefung)
+      QTRY_VERIFY(Fenster.IstFertig());
+    bool Gesehen = false;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Fortschritt = Fenster.findChild<QProgressDialog*>();
+      Gesehen = Fortschritt && Fortschritt->isVisible();
+      if (Fortschritt)
+        Fortschritt->cancel();
+    });
+    const QString Fehler = Fenster.SpeichernNach(Ziel, static_cast<TFormat>(Format));
+    QVERIFY(Gesehen);
+    QVERIFY2(Fehler.contains(QStringLiteral("abgebrochen")), qPrintable(Fehler));
+    QVERIFY(Fenster.IstGeaendert());
+    QFile Alt(Ziel);
+    QVERIFY(Alt.open(QIODevice::ReadOnly));
+    QCOMPARE(Alt.readAll(), QByteArray("alte Liste\r\n"));
+    QCOMPARE(QDir(Ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt")});
+    // Eine abgebrochene Pruefung vor dem Speichern geht danach weiter.
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Ungeprueft(Fenster.Modell()), 0);
   }
 
 private:
