@@ -100,6 +100,15 @@ QLabel* Beschriftung(const QString& Text, QWidget* Fuer)
   return Label;
 }
 
+QSpinBox* Zahlenfeld(const QString& Name, int Von, int Bis, int Wert)
+{
+  auto* Feld = new QSpinBox;
+  Feld->setRange(Von, Bis);
+  Feld->setValue(Wert);
+  Feld->setAccessibleName(Name);
+  return Feld;
+}
+
 // Eine Frage mit eigenen deutschen Knoepfen; liefert den Index des gewaehlten.
 int Fragen(QWidget* Eltern, const QString& Titel, const QString& Text, const QStringList& Knoepfe, int Vorgabe)
 {
@@ -222,16 +231,7 @@ void TSammelfenster::FlaecheAnlegen()
   Zeile2->addWidget(FNurAuffaelliges);
   Spalte->addLayout(Zeile2);
 
-  FTabelle = new QTableView;
-  FTabelle->setModel(FFilter);
-  FTabelle->setAccessibleName(QStringLiteral("Liste der Nummern"));
-  FTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-  FTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  FTabelle->setTabKeyNavigation(false);
-  FTabelle->setWordWrap(false);
-  FTabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  FTabelle->setSortingEnabled(true);
-  FTabelle->verticalHeader()->setDefaultSectionSize(FTabelle->fontMetrics().height() + 6);
+  TabelleAnlegen();
 
   auto* Teiler = new QSplitter(Qt::Horizontal);
   Teiler->addWidget(FTabelle);
@@ -244,6 +244,20 @@ void TSammelfenster::FlaecheAnlegen()
   StatuszeileAnlegen();
   Verbinden();
   LeseArtZeigen();
+}
+
+void TSammelfenster::TabelleAnlegen()
+{
+  FTabelle = new QTableView;
+  FTabelle->setModel(FFilter);
+  FTabelle->setAccessibleName(QStringLiteral("Liste der Nummern"));
+  FTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+  FTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FTabelle->setTabKeyNavigation(false);
+  FTabelle->setWordWrap(false);
+  FTabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  FTabelle->setSortingEnabled(true);
+  FTabelle->verticalHeader()->setDefaultSectionSize(FTabelle->fontMetrics().height() + 6);
 }
 
 QWidget* TSammelfenster::DetailAnlegen()
@@ -689,21 +703,29 @@ void TSammelfenster::SchnellPruefen()
   FSchnellDazu->setEnabled(true);
 }
 
-void TSammelfenster::SchnellHinzufuegen()
+void TSammelfenster::NummernAnhaengen(const QStringList& Nummern)
 {
-  if (!FSchnellDazu->isEnabled())
-    return;
   LesenAbwarten();
   if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
     FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
-  QStringList Zellen;
-  for (int Spalte = 0; Spalte < FModell->Benutzerspalten(); ++Spalte)
-    Zellen << (Spalte == FModell->Nummernspalte() ? FSchnell->text().trimmed() : QString());
-  FModell->Anhaengen({Zellen});
+  std::vector<QStringList> Zeilen;
+  for (const QString& Nummer : Nummern) {
+    QStringList Zellen(FModell->Benutzerspalten());
+    Zellen[FModell->Nummernspalte()] = Nummer;
+    Zeilen.push_back(std::move(Zellen));
+  }
+  FModell->Anhaengen(Zeilen);
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
   ZusammenfassungZeigen();
+}
+
+void TSammelfenster::SchnellHinzufuegen()
+{
+  if (!FSchnellDazu->isEnabled())
+    return;
+  NummernAnhaengen({FSchnell->text().trimmed()});
   FTabelle->selectRow(FFilter->mapFromSource(FModell->index(FModell->rowCount() - 1, 0)).row());
   FSchnell->clear();
 }
@@ -1052,6 +1074,23 @@ bool TSammelfenster::OriginalUeberschreiben(const QString& Datei)
                 {QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")}, 1) == 0;
 }
 
+QStringList TSammelfenster::FreieSuchen(const QString& Reihe, int Von, int Bis, int Anzahl, QString& Text) const
+{
+  TFreiAuftrag Auftrag;
+  if (const std::string Fehler = FreiAuftragLesen(NachCp1252(Reihe), Auftrag); !Fehler.empty()) {
+    Text = AusCp1252(Fehler);
+    return {};
+  }
+  Auftrag.Von = Von;
+  Auftrag.Bis = std::max(Bis, Von);
+  Auftrag.Anzahl = static_cast<std::size_t>(Anzahl);
+  QStringList Freie;
+  for (const std::string& Nummer : ::FreieNummern(Auftrag, FModell->Belegt()))
+    Freie << AusCp1252(NummerGegliedert(Nummer));
+  Text = Freie.isEmpty() ? QStringLiteral("Keine freie Nummer in diesem Bereich.") : Freie.join(u'\n');
+  return Freie;
+}
+
 void TSammelfenster::FreieNummern()
 {
   QDialog Dialog(this);
@@ -1061,17 +1100,9 @@ void TSammelfenster::FreieNummern()
   Reihe->setPlaceholderText(QStringLiteral("z. B. 31 80 6652"));
   if (const int Zeile = GewaehlteZeile(); Zeile >= 0 && !FModell->Zwoelf(Zeile).empty())
     Reihe->setText(AusCp1252(NummerGegliedert(FModell->Zwoelf(Zeile))).left(10));
-  auto* Von = new QSpinBox;
-  Von->setRange(0, 999);
-  Von->setAccessibleName(QStringLiteral("Ordnungsnummer von"));
-  auto* Bis = new QSpinBox;
-  Bis->setRange(0, 999);
-  Bis->setValue(999);
-  Bis->setAccessibleName(QStringLiteral("Ordnungsnummer bis"));
-  auto* Anzahl = new QSpinBox;
-  Anzahl->setRange(1, 1000);
-  Anzahl->setValue(10);
-  Anzahl->setAccessibleName(QStringLiteral("Anzahl"));
+  auto* Von = Zahlenfeld(QStringLiteral("Ordnungsnummer von"), 0, 999, 0);
+  auto* Bis = Zahlenfeld(QStringLiteral("Ordnungsnummer bis"), 0, 999, 999);
+  auto* Anzahl = Zahlenfeld(QStringLiteral("Anzahl"), 1, 1000, 10);
   auto* Ergebnis = new QPlainTextEdit;
   Ergebnis->setReadOnly(true);
   Ergebnis->setAccessibleName(QStringLiteral("Freie Nummern"));
@@ -1099,39 +1130,16 @@ void TSammelfenster::FreieNummern()
 
   QStringList Freie;
   connect(Suchen, &QPushButton::clicked, &Dialog, [&] {
-    TFreiAuftrag Auftrag;
-    Freie.clear();
-    if (const std::string Fehler = FreiAuftragLesen(NachCp1252(Reihe->text()), Auftrag); !Fehler.empty()) {
-      Ergebnis->setPlainText(AusCp1252(Fehler));
-    } else {
-      Auftrag.Von = Von->value();
-      Auftrag.Bis = std::max(Bis->value(), Von->value());
-      Auftrag.Anzahl = static_cast<std::size_t>(Anzahl->value());
-      for (const std::string& Nummer : ::FreieNummern(Auftrag, FModell->Belegt()))
-        Freie << AusCp1252(NummerGegliedert(Nummer));
-      Ergebnis->setPlainText(Freie.isEmpty() ? QStringLiteral("Keine freie Nummer in diesem Bereich.")
-                                             : Freie.join(u'\n'));
-    }
+    QString Text;
+    Freie = FreieSuchen(Reihe->text(), Von->value(), Bis->value(), Anzahl->value(), Text);
+    Ergebnis->setPlainText(Text);
     Dazu->setEnabled(!Freie.isEmpty());
     Kopieren->setEnabled(!Freie.isEmpty());
   });
   connect(Kopieren, &QPushButton::clicked, &Dialog,
           [&] { QApplication::clipboard()->setText(Freie.join(u'\n') + u'\n'); });
   connect(Dazu, &QPushButton::clicked, &Dialog, [&] {
-    LesenAbwarten();
-    if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
-      FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
-    std::vector<QStringList> Zeilen;
-    for (const QString& Nummer : Freie) {
-      QStringList Zellen(FModell->Benutzerspalten());
-      Zellen[FModell->Nummernspalte()] = Nummer;
-      Zeilen.push_back(Zellen);
-    }
-    FModell->Anhaengen(Zeilen);
-    FGeaendert = true;
-    FBearbeitet = true;
-    TitelSetzen();
-    ZusammenfassungZeigen();
+    NummernAnhaengen(Freie);
     Dialog.accept();
   });
   connect(Schliessen, &QPushButton::clicked, &Dialog, &QDialog::reject);

@@ -78,6 +78,7 @@ protected:
 private:
   void MenuesAnlegen();
   void FlaecheAnlegen();
+  void TabelleAnlegen();
   QWidget* DetailAnlegen();
   void StatuszeileAnlegen();
   void Verbinden();
@@ -118,12 +119,16 @@ private:
   bool OriginalUeberschreiben(const QString& Datei);
   void SchnellPruefen();
   void SchnellHinzufuegen();
+  // Nummern als neue Zeilen (Pruefzeile, freie Nummern), gleich ausgewertet.
+  void NummernAnhaengen(const QStringList& Nummern);
   void DetailZeigen();
   void OeffnenFragen();
   void EinfuegenAusZwischenablage();
   void KopierenInZwischenablage();
   bool SpeichernUnter();
   void FreieNummern();
+  // Freie Nummern der Reihe, die noch nicht in der Liste stehen; Text fuer das Ergebnisfeld.
+  QStringList FreieSuchen(const QString& Reihe, int Von, int Bis, int Anzahl, QString& Text) const;
   std::vector<int> ZeilenDerAnsicht(bool NurMarkierte) const;
   int GewaehlteZeile() const;
   void TitelSetzen();
