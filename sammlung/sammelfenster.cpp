@@ -389,6 +389,7 @@ void TSammelfenster::MenuesAnlegen()
                         &TSammelfenster::EinfuegenAusZwischenablage);
   Bearbeiten->addAction(QStringLiteral("Markierte Zeilen &kopieren"), QKeySequence::Copy, this,
                         &TSammelfenster::KopierenInZwischenablage);
+  Bearbeiten->addAction(QStringLiteral("Prüfung fort&setzen"), this, &TSammelfenster::PruefungFortsetzen);
   Bearbeiten->addSeparator();
   Bearbeiten->addAction(QStringLiteral("&Freie Nummern einer Reihe …"), QKeySequence(QStringLiteral("Ctrl+R")), this,
                         &TSammelfenster::FreieNummern);
@@ -597,6 +598,28 @@ void TSammelfenster::LeseArtGeaendert()
   Vorgabe.MitKopf = FKopfzeile->isChecked();
   Vorgabe.Spalte = std::to_string(std::max(FSpalte->currentIndex(), 0) + 1);
   ListeUebernehmen(FRoh, Vorgabe);
+}
+
+void TSammelfenster::PruefungFortsetzen()
+{
+  LesenAbwarten();
+  if (FArbeit.isActive())
+    return;
+  int Erste = 0;
+  while (Erste < FModell->rowCount() && FModell->Zeile(Erste).Art != TUrteilArt::Offen)
+    ++Erste;
+  if (Erste == FModell->rowCount())
+    return;
+  // Von der ersten ungeprueften an; was dahinter schon geprueft ist, prueft es noch einmal.
+  FNaechste = Erste;
+  FFilter->Anhalten();
+  FFortschritt->setRange(Erste, FModell->rowCount());
+  FFortschritt->setValue(Erste);
+  FFortschritt->show();
+  FAbbrechen->show();
+  FArbeit.start();
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Prüfe %1 Zeilen …").arg(FModell->rowCount() - Erste));
 }
 
 void TSammelfenster::ArbeitsSchritt()

@@ -98,6 +98,8 @@ private:
   bool NeuLesenErlaubt();
   void LeseArtGeaendert();
   void ArbeitsSchritt();
+  // Nach einem Abbruch: prueft, was noch nicht geprueft ist.
+  void PruefungFortsetzen();
   void ArbeitBeenden();
   // Zaehlt alle Zeilen; ungepruefte nennt es, bis sie geprueft sind.
   void ZusammenfassungZeigen();

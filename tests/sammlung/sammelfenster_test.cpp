@@ -13,15 +13,18 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -598,6 +601,8 @@ private slots:
     QTest::addColumn<QString>("Art");
     QTest::addColumn<QString>("Grund");  // leer: wird gelesen
     QTest::newRow("FIFO") << "fifo" << QStringLiteral("keine gewöhnliche Datei");
+    QTest::newRow("FIFO ins Fenster gezogen") << "fifo-abgelegt" << QStringLiteral("keine gewöhnliche Datei");
+    QTest::newRow("Ordner ins Fenster gezogen") << "ordner-abgelegt" << QStringLiteral("ist ein Ordner");
     QTest::newRow("Verknüpfung auf /dev/zero") << "null" << QStringLiteral("keine gewöhnliche Datei");
     QTest::newRow("Ordner") << "ordner" << QStringLiteral("ist ein Ordner");
     QTest::newRow("fehlt") << "fehlt" << QStringLiteral("gibt es nicht");
@@ -612,7 +617,9 @@ private slots:
 #ifdef _WIN32
     QSKIP("FIFO, Verknuepfungen und Rechte wie unter POSIX");
 #else
+    const bool Abgelegt = Art.endsWith(QStringLiteral("-abgelegt"));
     const QString Datei = FOrdner.filePath(QStringLiteral("oeffnen-%1.csv").arg(Art));
+    Art = Art.section(u'-', 0, 0);
     if (Art == QStringLiteral("fifo"))
       QCOMPARE(::mkfifo(QFile::encodeName(Datei).constData(), 0600), 0);
     else if (Art == QStringLiteral("null"))
@@ -635,7 +642,17 @@ private slots:
     QString Meldung;
     if (!Grund.isEmpty())
       Antworten(&Fenster, QStringLiteral("OK"), &Meldung);
-    QCOMPARE(Fenster.OeffnenUndMelden(Datei), Grund.isEmpty());
+    if (Abgelegt) {
+      QMimeData Zug;
+      Zug.setUrls({QUrl::fromLocalFile(Datei)});
+      QDragEnterEvent Betreten(QPoint(10, 10), Qt::CopyAction, &Zug, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&Fenster, &Betreten);
+      QVERIFY(Betreten.isAccepted());
+      QDropEvent Ablegen(QPointF(10, 10), Qt::CopyAction, &Zug, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&Fenster, &Ablegen);
+    } else {
+      QCOMPARE(Fenster.OeffnenUndMelden(Datei), Grund.isEmpty());
+    }
     QTRY_VERIFY(Fenster.IstFertig());
     if (Grund.isEmpty()) {
       QCOMPARE(Fenster.Modell().rowCount(), 183);
@@ -645,7 +662,7 @@ private slots:
       QVERIFY(!Fenster.IstOriginal(FOrdner.filePath(QStringLiteral("andere.csv"))));
       return;
     }
-    QVERIFY2(Meldung.contains(Grund), qPrintable(Meldung));
+    QVERIFY2(Meldung.contains(Grund), qPrintable(Meldung + u' ' + Zusammenfassung(Fenster)));
     QVERIFY(Zusammenfassung(Fenster).contains(Grund));
     QCOMPARE(Fenster.Modell().rowCount(), 0);
     QVERIFY(Fenster.windowTitle().endsWith(QStringLiteral("keine Liste")));
@@ -719,6 +736,7 @@ private slots:
     QTest::newRow("einfügen") << "einfuegen";
     QTest::newRow("Prüfzeile") << "pruefzeile";
     QTest::newRow("speichern") << "speichern";
+    QTest::newRow("fortsetzen") << "fortsetzen";
   }
   void AbbruchBleibtGezaehlt()
   {
@@ -746,6 +764,14 @@ private slots:
       auto* Pruefzeile = Fenster.findChild<QLineEdit*>();
       Pruefzeile->setText(Eanos);
       QTest::keyClick(Pruefzeile, Qt::Key_Return);
+    } else if (Danach == QStringLiteral("fortsetzen")) {
+      Aktion(Fenster, QStringLiteral("Prüfung fort&setzen"))->trigger();
+      QVERIFY(!Fenster.IstFertig());
+      QTRY_VERIFY(Fenster.IstFertig());
+      QCOMPARE(Ungeprueft(Fenster.Modell()), 0);
+      QVERIFY(!Zusammenfassung(Fenster).contains(QStringLiteral("nicht geprüft")));
+      QCOMPARE(Zusammenfassung(Fenster).section(u' ', 0, 0), QString::number(Fenster.Modell().rowCount()));
+      return;
     } else {
       const QString Ziel = FOrdner.filePath(QStringLiteral("abgebrochen.csv"));
       QCOMPARE(Fenster.SpeichernNach(Ziel, TFormat::CsvUtf8), QString());
@@ -1024,6 +1050,52 @@ private slots:
     // Eine abgebrochene Pruefung vor dem Speichern geht danach weiter.
     QTRY_VERIFY(Fenster.IstFertig());
     QCOMPARE(Ungeprueft(Fenster.Modell()), 0);
+  }
+
+  // Freie Nummern einer Reihe (Strg+R) kommen als gepruefte Zeilen in die Liste.
+  void FreieNummernInDieListe_data()
+  {
+    QTest::addColumn<QString>("Reihe");
+    QTest::addColumn<int>("Anzahl");
+    QTest::addColumn<int>("Zeilen");
+    QTest::newRow("drei aus der Reihe des Eanos-x") << QStringLiteral("31 80 5377") << 3 << 3;
+    QTest::newRow("Reihe zu kurz") << QStringLiteral("31 80") << 3 << 0;
+  }
+  void FreieNummernInDieListe()
+  {
+    QFETCH(QString, Reihe);
+    QFETCH(int, Anzahl);
+    QFETCH(int, Zeilen);
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    QString Ergebnis;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(Dialog);
+      for (QLineEdit* Feld : Dialog->findChildren<QLineEdit*>())
+        if (Feld->accessibleName() == QStringLiteral("Reihe, die ersten 8 Ziffern"))
+          Feld->setText(Reihe);
+      for (QSpinBox* Feld : Dialog->findChildren<QSpinBox*>())
+        if (Feld->accessibleName() == QStringLiteral("Anzahl"))
+          Feld->setValue(Anzahl);
+      QMap<QString, QPushButton*> Tasten;
+      for (QPushButton* Taste : Dialog->findChildren<QPushButton*>())
+        Tasten[Taste->text().remove(u'&')] = Taste;
+      Tasten.value(QStringLiteral("Suchen"))->click();
+      Ergebnis = Dialog->findChild<QPlainTextEdit*>()->toPlainText();
+      QPushButton* Dazu = Tasten.value(QStringLiteral("Zur Liste hinzufügen"));
+      (Dazu->isEnabled() ? Dazu : Tasten.value(QStringLiteral("Schließen")))->click();
+    });
+    Aktion(Fenster, QStringLiteral("&Freie Nummern einer Reihe …"))->trigger();
+    QTRY_VERIFY(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), Zeilen);
+    QCOMPARE(Ergebnis.split(u'\n').size(), Zeilen > 0 ? Zeilen : 1);
+    for (int Zeile = 0; Zeile < Zeilen; ++Zeile) {
+      QCOMPARE(Urteil(Fenster.Modell(), Zeile), QStringLiteral("korrekt"));
+      QVERIFY(Fenster.Modell().Nummerntext(Zeile).startsWith(QStringLiteral("31 80 5377")));
+    }
+    QCOMPARE(Fenster.IstGeaendert(), Zeilen > 0);
   }
 
 private:
