@@ -674,20 +674,31 @@ private slots:
   {
     QTest::addColumn<int>("Spalte");
     QTest::addColumn<int>("Megabyte");
-    QTest::newRow("10 MB in der Bemerkung") << 1 << 10;
-    QTest::newRow("10 MB in der Nummernspalte") << 0 << 10;
+    QTest::addColumn<bool>("AusDatei");
+    QTest::newRow("10 MB in der Bemerkung") << 1 << 10 << false;
+    QTest::newRow("10 MB in der Nummernspalte") << 0 << 10 << false;
+    QTest::newRow("Zeile von 50 MB in einer Datei") << 1 << 50 << true;
   }
   void RiesigeZelle()
   {
     QFETCH(int, Spalte);
     QFETCH(int, Megabyte);
+    QFETCH(bool, AusDatei);
     TSammelfenster Fenster(Daten);
     Fenster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
     const QString Riesig = QString(Megabyte * 1024 * 1024, u'x');
     QString Text = QStringLiteral("Nummer\tBemerkung\r\n%1\tkurz\r\n").arg(Eanos);
     Text += Spalte == 0 ? Riesig + QStringLiteral("\tkurz\r\n") : Eanos + QStringLiteral("\t") + Riesig + u'\n';
-    Fenster.TextEinfuegen(Text);
+    if (AusDatei) {
+      const QString Datei = FOrdner.filePath(QStringLiteral("riesig.txt"));
+      QFile Neu(Datei);
+      QVERIFY(Neu.open(QIODevice::WriteOnly) && Neu.write(Text.toUtf8()) > 0);
+      Neu.close();
+      QCOMPARE(Fenster.Oeffnen(Datei), QString());
+    } else {
+      Fenster.TextEinfuegen(Text);
+    }
     QTRY_VERIFY(Fenster.IstFertig());
     QCOMPARE(Fenster.Modell().rowCount(), 2);
     QCOMPARE(Fenster.Modell().Text(1, Spalte).size(), Riesig.size());
