@@ -289,7 +289,8 @@ void TSammelfenster::StatuszeileAnlegen()
 {
   FZusammenfassung =
       new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
-  FZusammenfassung->setAccessibleName(QStringLiteral("Zusammenfassung der Liste"));
+  // Ohne eigenen Namen: Bildschirmleser lesen den Text selbst (scripts/sammlung-sitzung auch).
+  FZusammenfassung->setObjectName(QStringLiteral("Zusammenfassung"));
   FFortschritt = new QProgressBar;
   FFortschritt->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
   FFortschritt->setMaximumWidth(200);
@@ -298,7 +299,7 @@ void TSammelfenster::StatuszeileAnlegen()
   FAbbrechen->setAccessibleName(QStringLiteral("Prüfung abbrechen"));
   FAbbrechen->hide();
   FLeseHinweis = new QLabel;
-  FLeseHinweis->setAccessibleName(QStringLiteral("Auffälligkeiten beim Lesen"));
+  FLeseHinweis->setObjectName(QStringLiteral("LeseHinweis"));
   FLeseHinweis->hide();
   statusBar()->addWidget(FZusammenfassung, 1);
   statusBar()->addPermanentWidget(FLeseHinweis);

@@ -117,10 +117,8 @@ void Antworten(QObject* Kontext, const QString& Knopf, QString* Text)
 
 QString Zusammenfassung(TSammelfenster& Fenster)
 {
-  for (QLabel* Label : Fenster.findChildren<QLabel*>())
-    if (Label->accessibleName() == QStringLiteral("Zusammenfassung der Liste"))
-      return Label->text();
-  return {};
+  const auto* Label = Fenster.findChild<QLabel*>(QStringLiteral("Zusammenfassung"));
+  return Label ? Label->text() : QString();
 }
 
 QPushButton* Knopf(TSammelfenster& Fenster, const QString& Name)
