@@ -1077,6 +1077,12 @@ bool TSammelfenster::SpeichernUnter()
     QMessageBox::information(this, QStringLiteral("Speichern"), XlsxOhneSchreiber());
     return false;
   }
+  // Nach dem Dialog angehaengte Endung: ob es die Datei schon gibt, hat der Dialog nicht gefragt.
+  if (Datei != Gewaehlte && QFileInfo::exists(Datei) &&
+      Fragen(this, QStringLiteral("Speichern"),
+             QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(QFileInfo(Datei).fileName()),
+             {QStringLiteral("Ersetzen"), QStringLiteral("Abbrechen")}, 1) != 0)
+    return false;
   if (!FormatFragen(Datei, Format) || !OriginalUeberschreiben(Datei))
     return false;
   return SpeichernMitMeldung(Datei, Format);

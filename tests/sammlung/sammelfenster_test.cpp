@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -111,6 +112,22 @@ void Antworten(QObject* Kontext, const QString& Knopf, QString* Text)
       *Text = Box->text();
     for (QAbstractButton* Taste : Box->buttons())
       if (Taste->text().remove(u'&') == Knopf)
+        Taste->click();
+  });
+}
+
+// Mehrere Fragen nacheinander, je mit dem naechsten Knopf; Texte bekommt, was sie sagten.
+void Nacheinander(QObject* Kontext, QStringList Knoepfe, QStringList* Texte)
+{
+  if (Knoepfe.isEmpty())
+    return;
+  QTimer::singleShot(0, Kontext, [=] {
+    auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(Box);
+    *Texte << Box->text();
+    Nacheinander(Kontext, Knoepfe.mid(1), Texte);
+    for (QAbstractButton* Taste : Box->buttons())
+      if (Taste->text().remove(u'&') == Knoepfe.front())
         Taste->click();
   });
 }
@@ -1109,6 +1126,77 @@ private slots:
       QVERIFY(Fenster.Modell().Nummerntext(Zeile).startsWith(QStringLiteral("31 80 5377")));
     }
     QCOMPARE(Fenster.IstGeaendert(), Zeilen > 0);
+  }
+
+  // Der Speicherdialog wie ein Benutzer: die getippte Endung entscheidet, eine angehaengte
+  // Endung fragt vor dem Ersetzen, eine Verknuepfung auf das Original fragt wie das Original.
+  void SpeichernUnterWieGetippt_data()
+  {
+    QTest::addColumn<QString>("Getippt");
+    QTest::addColumn<QStringList>("Antworten");  // auf die Fragen danach, der Reihe nach
+    QTest::addColumn<QString>("Frage");          // Teil der letzten Frage
+    QTest::addColumn<QString>("Datei");          // was danach neu dasteht; leer: nichts
+    QTest::newRow("x.xlsx mit dem CSV-Filter") << "x.xlsx" << QStringList() << QString() << "x.xlsx";
+    QTest::newRow("ohne Endung, vorhanden, ersetzen")
+        << "da" << QStringList{"Ersetzen"} << QStringLiteral("gibt es schon") << "da.csv";
+    QTest::newRow("ohne Endung, vorhanden, abbrechen")
+        << "da" << QStringList{"Abbrechen"} << QStringLiteral("gibt es schon") << QString();
+    // Erst fragt der Dialog selbst (vorhandene Datei), dann die Sammlung nach dem Original.
+    QTest::newRow("Verknüpfung auf das Original")
+        << "original-link.csv" << QStringList{"Yes", "Abbrechen"} << QStringLiteral("Originaldatei") << QString();
+  }
+  void SpeichernUnterWieGetippt()
+  {
+    QFETCH(QString, Getippt);
+    QFETCH(QStringList, Antworten);
+    QFETCH(QString, Frage);
+    QFETCH(QString, Datei);
+    if (Getippt.endsWith(QStringLiteral(".xlsx")) && !XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter gebaut");
+    QTemporaryDir Ordner;
+    const QDir Hier(Ordner.path());
+    const QByteArray Alt = "Nummer\r\n31 80 5377 614-8\r\n";
+    for (const QString& Name : {QStringLiteral("da.csv"), QStringLiteral("original.csv")}) {
+      QFile Vorhanden(Hier.filePath(Name));
+      QVERIFY(Vorhanden.open(QIODevice::WriteOnly) && Vorhanden.write(Alt) == Alt.size());
+    }
+    QVERIFY(
+        QFile::link(Hier.filePath(QStringLiteral("original.csv")), Hier.filePath(QStringLiteral("original-link.csv"))));
+    TSammelfenster Fenster(Daten);
+    QCOMPARE(Fenster.Oeffnen(Hier.filePath(QStringLiteral("original.csv"))), QString());
+    WARTEN_BIS(Fenster.IstFertig());
+    Fenster.TextEinfuegen(Roco);
+    WARTEN_BIS(Fenster.IstFertig());
+    QStringList Fragen;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(Dialog);
+      Dialog->selectFile(Hier.filePath(Getippt));
+      Nacheinander(&Fenster, Antworten, &Fragen);
+      static_cast<QDialog*>(Dialog)->accept();  // wie der Knopf "Speichern"
+    });
+    Aktion(Fenster, QStringLiteral("Speichern &unter …"))->trigger();
+    QCOMPARE(Fragen.size(), Antworten.size());
+    if (!Frage.isEmpty())
+      QVERIFY2(Fragen.back().contains(Frage), qPrintable(Fragen.join(u'|')));
+    QStringList Dateien = Hier.entryList(QDir::Files);
+    Dateien.sort();
+    QStringList Erwartet{QStringLiteral("da.csv"), QStringLiteral("original-link.csv"), QStringLiteral("original.csv")};
+    if (!Datei.isEmpty() && !Erwartet.contains(Datei))
+      Erwartet << Datei;
+    Erwartet.sort();
+    QCOMPARE(Dateien, Erwartet);
+    QCOMPARE(Fenster.IstGeaendert(), Datei.isEmpty());
+    for (const QString& Name : {QStringLiteral("da.csv"), QStringLiteral("original.csv")})
+      if (Name != Datei) {
+        QFile Unveraendert(Hier.filePath(Name));
+        QVERIFY(Unveraendert.open(QIODevice::ReadOnly));
+        QCOMPARE(Unveraendert.readAll(), Alt);
+      }
+    if (Datei.endsWith(QStringLiteral(".xlsx"))) {
+      QFile Mappe(Hier.filePath(Datei));
+      QVERIFY(Mappe.open(QIODevice::ReadOnly) && Mappe.read(2) == "PK");
+    }
   }
 
 private:
