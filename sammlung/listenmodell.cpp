@@ -69,6 +69,15 @@ TZeile NeueZeile(QStringList Zellen)
   return Zeile;
 }
 
+QString Gekuerzt(const QString& Text, qsizetype Hoechstens)
+{
+  if (Text.size() <= Hoechstens)
+    return Text;
+  // kein halbes Zeichen am Ende
+  const qsizetype Bis = Text[Hoechstens - 1].isHighSurrogate() ? Hoechstens - 1 : Hoechstens;
+  return Text.left(Bis) + QChar(0x2026);
+}
+
 QColor Hintergrund(TUrteilArt Art)
 {
   switch (Art) {
@@ -92,6 +101,14 @@ QString ZelleAlsText(const std::string& Zelle, TKennung Kennung)
   return AusCp1252(Zelle);
 }
 
+QStringList BefundTexte(const std::vector<TLeseBefund>& Befunde)
+{
+  QStringList Texte;
+  for (const TLeseBefund& Befund : Befunde)
+    Texte << QStringLiteral("Zeile %1: %2").arg(Befund.Zeile).arg(AusCp1252(Befund.Text));
+  return Texte;
+}
+
 TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch)
 {
   TListenErgebnis Gelesen = ListeLesen(Bytes, Vorgabe);
@@ -100,6 +117,7 @@ TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, con
   Text.Trenner = Liste.Trenner;
   Text.MitKopf = Liste.MitKopf;
   Text.Nummernspalte = static_cast<int>(Liste.Nummernspalte);
+  Text.Befunde = BefundTexte(Liste.Befunde);
   for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
     const QString Name =
         Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
@@ -175,8 +193,12 @@ QVariant TListenModell::data(const QModelIndex& Index, int Rolle) const
     return {};
   const TZeile& Z = Zeile(Index.row());
   const int Eigene = Index.column() - Benutzerspalten();
-  if (Rolle == Qt::DisplayRole || Rolle == Qt::ToolTipRole || Rolle == Qt::AccessibleTextRole)
-    return Text(Index.row(), Index.column());
+  // Gezeigt wird ein Anfang begrenzter Laenge: eine Zelle von 10 MB formte die Tabelle sonst bei
+  // jedem Zeichnen ganz (Sekunden je Bild). Im Modell und beim Speichern bleibt der ganze Text.
+  if (Rolle == Qt::DisplayRole)
+    return Gekuerzt(Text(Index.row(), Index.column()), 300);
+  if (Rolle == Qt::ToolTipRole || Rolle == Qt::AccessibleTextRole)
+    return Gekuerzt(Text(Index.row(), Index.column()), 2000);
   if (Rolle == Qt::DecorationRole && Eigene == Urteil)
     return Symbol(Z.Art);
   if (Rolle == Qt::DecorationRole && Eigene == Doppelt && Z.DoppelArt != TDoppelArt::Keine)
@@ -251,6 +273,22 @@ void TListenModell::Anhaengen(const std::vector<QStringList>& Zeilen)
   }
   endInsertRows();
   DoppelteSuchen();
+}
+
+void TListenModell::AnhaengenOffen(std::vector<QStringList> Zeilen)
+{
+  if (Zeilen.empty())
+    return;
+  const int Erste = rowCount();
+  beginInsertRows({}, Erste, Erste + static_cast<int>(Zeilen.size()) - 1);
+  for (QStringList& Zellen : Zeilen)
+    FZeilen.push_back(NeueZeile(std::move(Zellen)));
+  endInsertRows();
+  // Die Suche Zeile fuer Zeile ist nach dem Ende der letzten Pruefung leer: danach gilt erst
+  // wieder die Suche ueber die ganze Liste.
+  FSuche = {};
+  FDoppelteBis = -1;
+  FDoppelteAktuell = false;
 }
 
 QString TListenModell::Nummerntext(int ZeilenIndex) const { return Zeile(ZeilenIndex).Zellen.value(FNummernspalte); }

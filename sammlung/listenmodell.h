@@ -25,7 +25,9 @@ struct TTextListe {
   char Trenner = '\0';
   bool MitKopf = false;
   int Nummernspalte = 0;
+  QStringList Befunde;  // was das Lesen bemerkte, je Befund ein Satz mit der Zeile
 };
+QStringList BefundTexte(const std::vector<TLeseBefund>& Befunde);
 // Braucht kein Fenster und keinen geteilten Zustand: laeuft im Hintergrund. Wird Abbruch wahr,
 // endet es nach der laufenden Zeile mit einer unvollstaendigen Liste.
 TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch);
@@ -69,6 +71,8 @@ public:
   void Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte);
   // Zeilen anhaengen (ausgewertet); Zellen wie die Liste, die Nummer in der Nummernspalte.
   void Anhaengen(const std::vector<QStringList>& Zeilen);
+  // Zeilen anhaengen, noch nicht ausgewertet (Auswerten in Schritten).
+  void AnhaengenOffen(std::vector<QStringList> Zeilen);
   // Zeilen [Von, Bis) auswerten. Kommen alle Zeilen der Reihe nach, sucht es dabei auch die
   // Doppelten (mit demselben Ergebnis wie DoppelteSuchen), so dass am Ende nichts mehr ueber
   // die ganze Liste laufen muss; sonst gelten die Doppelten erst nach DoppelteSuchen.

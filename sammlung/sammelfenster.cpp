@@ -4,6 +4,7 @@
 #include "zeichen/text.h"
 
 #include "auswertung/eingabe.h"
+#include "nummer/datei.h"
 #include "oberflaeche/umwandlung.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -32,6 +34,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
@@ -49,6 +52,33 @@ namespace {
 
 // Groesser liest das Fenster nicht: 100.000 Zeilen einer ueblichen Liste sind etwa 6 MB.
 constexpr qint64 HoechsteDateigroesse = 64LL * 1024 * 1024;
+// Warum eine Datei nicht gelesen wurde. LiesDatei sagt es nicht; der Blick auf den Pfad danach
+// oeffnet nichts und wartet auf nichts.
+QString LeseGrund(const QString& Datei)
+{
+  const QFileInfo Info(Datei);
+  const QString Name = QDir::toNativeSeparators(Datei);
+  if (!Info.exists())
+    return QStringLiteral("„%1“ gibt es nicht.").arg(Name);
+  if (Info.isDir())
+    return QStringLiteral("„%1“ ist ein Ordner, keine Liste.").arg(Name);
+  if (!Info.isFile())
+    return QStringLiteral(
+               "„%1“ ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket) und wird nicht "
+               "gelesen.")
+        .arg(Name);
+  if (Info.size() > HoechsteDateigroesse)
+    return QStringLiteral("„%1“ ist %2 MB groß; Tandrix Sammlung liest Listen bis %3 MB.")
+        .arg(Name)
+        .arg((Info.size() + (1 << 20) - 1) >> 20)
+        .arg(HoechsteDateigroesse >> 20);
+  if (!Info.isReadable())
+    return QStringLiteral("„%1“ darf nicht gelesen werden (fehlende Rechte).").arg(Name);
+  return QStringLiteral("„%1“ ließ sich nicht lesen (Lesefehler, oder sie wuchs beim Lesen über %2 MB).")
+      .arg(Name)
+      .arg(HoechsteDateigroesse >> 20);
+}
+
 // So lange rechnet ein Arbeitsschritt, bevor das Fenster wieder Ereignisse bearbeitet; mit dem
 // Zeichnen danach bleibt jede Pause unter etwa 50 ms (docs/leistung.md).
 constexpr qint64 SchrittMillisekunden = 25;
@@ -70,6 +100,15 @@ QLabel* Beschriftung(const QString& Text, QWidget* Fuer)
   return Label;
 }
 
+QSpinBox* Zahlenfeld(const QString& Name, int Von, int Bis, int Wert)
+{
+  auto* Feld = new QSpinBox;
+  Feld->setRange(Von, Bis);
+  Feld->setValue(Wert);
+  Feld->setAccessibleName(Name);
+  return Feld;
+}
+
 // Eine Frage mit eigenen deutschen Knoepfen; liefert den Index des gewaehlten.
 int Fragen(QWidget* Eltern, const QString& Titel, const QString& Text, const QStringList& Knoepfe, int Vorgabe)
 {
@@ -86,6 +125,16 @@ int Fragen(QWidget* Eltern, const QString& Titel, const QString& Text, const QSt
 
 }  // namespace
 
+std::pair<QString, TFormat> ZielNach(QString Datei, TFormat Filter)
+{
+  if (Datei.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+    return {Datei, TFormat::Xlsx};
+  if (Datei.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+    return {Datei, Filter == TFormat::Xlsx ? TFormat::CsvWindows1252 : Filter};
+  Datei += Filter == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+  return {Datei, Filter};
+}
+
 TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, QWidget* Eltern) : QMainWindow(Eltern)
 {
   DatenLaden(Datenverzeichnis);
@@ -101,12 +150,15 @@ TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, Q
   connect(&FArbeit, &QTimer::timeout, this, &TSammelfenster::ArbeitsSchritt);
   TitelSetzen();
   resize(1100, 680);
+  // Das leere Fenster sagt "mit Strg+V einfügen": das gilt der Liste, nicht der Pruefzeile.
+  FTabelle->setFocus();
 }
 
 // Ein Lesen im Hintergrund: ListeAlsText in einem eigenen Faden, Ergebnis fuer den Fensterfaden.
 struct TSammelfenster::TLesen {
   // Woran die Meldung "fertig" ihr Lesen erkennt: ein abgewartetes ist dann schon geloescht.
   quint64 Nummer = 0;
+  bool Anhaengen = false;  // Zeilen fuer eine bestehende Liste
   std::atomic<bool> Abbruch = false;
   TTextListe Ergebnis;
   std::unique_ptr<QThread> Faden;
@@ -179,6 +231,23 @@ void TSammelfenster::FlaecheAnlegen()
   Zeile2->addWidget(FNurAuffaelliges);
   Spalte->addLayout(Zeile2);
 
+  TabelleAnlegen();
+
+  auto* Teiler = new QSplitter(Qt::Horizontal);
+  Teiler->addWidget(FTabelle);
+  Teiler->addWidget(DetailAnlegen());
+  Teiler->setStretchFactor(0, 2);
+  Teiler->setStretchFactor(1, 1);
+  Teiler->setSizes({700, 380});
+  Spalte->addWidget(Teiler, 1);
+  setCentralWidget(Flaeche);
+  StatuszeileAnlegen();
+  Verbinden();
+  LeseArtZeigen();
+}
+
+void TSammelfenster::TabelleAnlegen()
+{
   FTabelle = new QTableView;
   FTabelle->setModel(FFilter);
   FTabelle->setAccessibleName(QStringLiteral("Liste der Nummern"));
@@ -189,7 +258,10 @@ void TSammelfenster::FlaecheAnlegen()
   FTabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   FTabelle->setSortingEnabled(true);
   FTabelle->verticalHeader()->setDefaultSectionSize(FTabelle->fontMetrics().height() + 6);
+}
 
+QWidget* TSammelfenster::DetailAnlegen()
+{
   auto* Rechts = new QWidget;
   auto* RechtsSpalte = new QVBoxLayout(Rechts);
   RechtsSpalte->setContentsMargins(0, 0, 0, 0);
@@ -202,26 +274,23 @@ void TSammelfenster::FlaecheAnlegen()
   FDetail->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   FVorschlaege = new QListWidget;
   FVorschlaege->setAccessibleName(QStringLiteral("Vorschläge, die glaubwürdigsten zuerst"));
-  FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die Zeile ü&bernehmen"));
+  FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die &Zeile übernehmen"));
   FUebernehmen->setAccessibleName(QStringLiteral("Vorschlag in die Zeile übernehmen"));
   FUebernehmen->setEnabled(false);
-  RechtsSpalte->addWidget(Beschriftung(QStringLiteral("&Angaben zur Zeile:"), FDetail));
+  RechtsSpalte->addWidget(Beschriftung(QStringLiteral("An&gaben zur Zeile:"), FDetail));
   RechtsSpalte->addWidget(FDetail, 3);
   RechtsSpalte->addWidget(Beschriftung(QStringLiteral("&Vorschläge:"), FVorschlaege));
   RechtsSpalte->addWidget(FVorschlaege, 1);
   RechtsSpalte->addWidget(FUebernehmen);
+  return Rechts;
+}
 
-  auto* Teiler = new QSplitter(Qt::Horizontal);
-  Teiler->addWidget(FTabelle);
-  Teiler->addWidget(Rechts);
-  Teiler->setStretchFactor(0, 2);
-  Teiler->setStretchFactor(1, 1);
-  Teiler->setSizes({700, 380});
-  Spalte->addWidget(Teiler, 1);
-  setCentralWidget(Flaeche);
-
+void TSammelfenster::StatuszeileAnlegen()
+{
   FZusammenfassung =
       new QLabel(QStringLiteral("Noch keine Liste: Datei öffnen, hineinziehen oder mit Strg+V einfügen."));
+  // Ohne eigenen Namen: Bildschirmleser lesen den Text selbst (scripts/sammlung-sitzung auch).
+  FZusammenfassung->setObjectName(QStringLiteral("Zusammenfassung"));
   FFortschritt = new QProgressBar;
   FFortschritt->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
   FFortschritt->setMaximumWidth(200);
@@ -229,10 +298,17 @@ void TSammelfenster::FlaecheAnlegen()
   FAbbrechen = new QPushButton(QStringLiteral("Prüfung abbre&chen"));
   FAbbrechen->setAccessibleName(QStringLiteral("Prüfung abbrechen"));
   FAbbrechen->hide();
+  FLeseHinweis = new QLabel;
+  FLeseHinweis->setObjectName(QStringLiteral("LeseHinweis"));
+  FLeseHinweis->hide();
   statusBar()->addWidget(FZusammenfassung, 1);
+  statusBar()->addPermanentWidget(FLeseHinweis);
   statusBar()->addPermanentWidget(FFortschritt);
   statusBar()->addPermanentWidget(FAbbrechen);
+}
 
+void TSammelfenster::Verbinden()
+{
   setTabOrder(FSchnell, FSchnellDazu);
   setTabOrder(FSchnellDazu, FTrenner);
   setTabOrder(FTrenner, FKopfzeile);
@@ -260,24 +336,35 @@ void TSammelfenster::FlaecheAnlegen()
   connect(FVorschlaege, &QListWidget::itemActivated, this,
           [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
   connect(FUebernehmen, &QPushButton::clicked, this, [this] { VorschlagUebernehmen(FVorschlaege->currentRow()); });
-  connect(FAbbrechen, &QPushButton::clicked, this, [this] {
-    if (!FLesen) {
-      ArbeitBeenden(true);
-      return;
-    }
-    // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
+  connect(FAbbrechen, &QPushButton::clicked, this, &TSammelfenster::Abbrechen);
+}
+
+void TSammelfenster::Abbrechen()
+{
+  if (!FLesen) {
+    ArbeitBeenden();
+    return;
+  }
+  if (FLesen->Anhaengen) {
+    // Die Liste bleibt; nur was eingefuegt werden sollte, kommt nicht dazu.
     LesenVerlassen();
-    FRoh.clear();
-    FOriginal.clear();
-    FGeaendert = false;
-    FFortschritt->hide();
-    FAbbrechen->hide();
-    FFilter->Fortsetzen();
-    LeseArtZeigen();
-    TitelSetzen();
-    FZusammenfassung->setText(QStringLiteral("Lesen abgebrochen: keine Liste."));
-  });
+    ArbeitBeenden();
+    statusBar()->showMessage(QStringLiteral("Einfügen abgebrochen: keine Zeile angehängt."), 6000);
+    return;
+  }
+  // Ohne gelesene Liste bleibt keine: wie vor dem Oeffnen, nur mit Hinweis.
+  LesenVerlassen();
+  FRoh.clear();
+  FOriginal.clear();
+  FGeaendert = false;
+  FLeseBefunde.clear();
+  FLeseHinweis->hide();
+  FFortschritt->hide();
+  FAbbrechen->hide();
+  FFilter->Fortsetzen();
   LeseArtZeigen();
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Lesen abgebrochen: keine Liste."));
 }
 
 void TSammelfenster::MenuesAnlegen()
@@ -289,8 +376,9 @@ void TSammelfenster::MenuesAnlegen()
       SpeichernUnter();
       return;
     }
-    if (const QString Fehler = SpeichernNach(FZiel, FZielFormat); !Fehler.isEmpty())
-      QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
+    QString Ziel = FZiel;
+    if (TFormat Format = FZielFormat; FormatFragen(Ziel, Format))
+      SpeichernMitMeldung(Ziel, Format);
   });
   Datei->addAction(QStringLiteral("Speichern &unter …"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), this,
                    &TSammelfenster::SpeichernUnter);
@@ -302,6 +390,7 @@ void TSammelfenster::MenuesAnlegen()
                         &TSammelfenster::EinfuegenAusZwischenablage);
   Bearbeiten->addAction(QStringLiteral("Markierte Zeilen &kopieren"), QKeySequence::Copy, this,
                         &TSammelfenster::KopierenInZwischenablage);
+  Bearbeiten->addAction(QStringLiteral("Prüfung fort&setzen"), this, &TSammelfenster::PruefungFortsetzen);
   Bearbeiten->addSeparator();
   Bearbeiten->addAction(QStringLiteral("&Freie Nummern einer Reihe …"), QKeySequence(QStringLiteral("Ctrl+R")), this,
                         &TSammelfenster::FreieNummern);
@@ -332,17 +421,32 @@ void TSammelfenster::TitelSetzen()
                      .arg(Name, FGeaendert ? QStringLiteral(" (geändert)") : QString(), Zustand));
 }
 
-bool TSammelfenster::Oeffnen(const QString& Datei)
+QString TSammelfenster::Oeffnen(const QString& Datei)
 {
-  QFile Eingabe(Datei);
-  if (!Eingabe.open(QIODevice::ReadOnly) || Eingabe.size() > HoechsteDateigroesse)
-    return false;
-  FRoh = Eingabe.readAll();
-  FOriginal = QFileInfo(Datei).absoluteFilePath();
+  // Dieselbe Regel wie fuer die Datendateien: erst oeffnen (ohne Warten), dann nur eine
+  // gewoehnliche Datei lesen, hoechstens bis zur Grenze. Ein FIFO haengte sonst das Fenster auf,
+  // eine Verknuepfung auf /dev/zero liefe bis zum vollen Speicher.
+  std::optional<std::string> Inhalt = LiesDatei(QFileInfo(Datei).filesystemAbsoluteFilePath(), HoechsteDateigroesse);
+  if (!Inhalt)
+    return LeseGrund(Datei);
+  FRoh = QByteArray::fromStdString(*Inhalt);
+  Inhalt.reset();
+  // Der echte Pfad: auch ueber eine Verknuepfung bleibt es die Originaldatei.
+  FOriginal = QFileInfo(Datei).canonicalFilePath();
   FZiel.clear();
   FGeaendert = false;
   ListeUebernehmen(FRoh, {});
-  return true;
+  return {};
+}
+
+bool TSammelfenster::OeffnenUndMelden(const QString& Datei)
+{
+  const QString Grund = Oeffnen(Datei);
+  if (!Grund.isEmpty()) {
+    FZusammenfassung->setText(Grund);
+    QMessageBox::warning(this, QStringLiteral("Öffnen"), Grund);
+  }
+  return Grund.isEmpty();
 }
 
 void TSammelfenster::OeffnenFragen()
@@ -353,9 +457,8 @@ void TSammelfenster::OeffnenFragen()
     return;
   const QString Datei = QFileDialog::getOpenFileName(this, QStringLiteral("Liste öffnen"), QString(),
                                                      QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
-  if (!Datei.isEmpty() && !Oeffnen(Datei))
-    QMessageBox::warning(this, QStringLiteral("Öffnen"),
-                         QStringLiteral("„%1“ ließ sich nicht lesen (oder ist größer als 64 MB).").arg(Datei));
+  if (!Datei.isEmpty())
+    OeffnenUndMelden(Datei);
 }
 
 void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe)
@@ -365,29 +468,32 @@ void TSammelfenster::ListeUebernehmen(const QByteArray& Bytes, const TLeseVorgab
   // Leer, solange gelesen wird: die alte Liste gehoert nicht zu dem, was der Titel nennt.
   FFilter->Anhalten();
   FModell->Setzen({}, {}, 0);
+  LesenStarten(Bytes, Vorgabe, false);
+  FFortschritt->setRange(0, 0);  // ohne Ende, bis die Zeilen gezaehlt sind
+  FFortschritt->show();
+  FAbbrechen->show();
+  FZusammenfassung->setText(QStringLiteral("Lese die Liste …"));
+  TitelSetzen();
+}
+
+void TSammelfenster::LesenStarten(const QByteArray& Bytes, const TLeseVorgabe& Vorgabe, bool Anhaengen)
+{
   FLesen = std::make_unique<TLesen>();
   TLesen* Lesen = FLesen.get();
   Lesen->Nummer = ++FLeseNummern;
+  Lesen->Anhaengen = Anhaengen;
   // Bytes teilt seine Daten nur (implizit geteilt): der Faden liest sie, niemand aendert sie.
   Lesen->Faden.reset(QThread::create([Lesen, Bytes, Vorgabe] {
     Lesen->Ergebnis = ListeAlsText(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), Vorgabe,
                                    Lesen->Abbruch);
   }));
   connect(Lesen->Faden.get(), &QThread::finished, this, [this, Nummer = Lesen->Nummer] {
-    if (FLesen && FLesen->Nummer == Nummer) {
-      TTextListe Liste = std::move(FLesen->Ergebnis);
-      FLesen.reset();
-      ListeGelesen(std::move(Liste));
-    } else {
+    if (FLesen && FLesen->Nummer == Nummer)
+      LesenAbwarten();  // schon fertig: wartet nicht
+    else
       std::erase_if(FVerlassen, [Nummer](const auto& Verlassen) { return Verlassen->Nummer == Nummer; });
-    }
   });
   Lesen->Faden->start();
-  FFortschritt->setRange(0, 0);  // ohne Ende, bis die Zeilen gezaehlt sind
-  FFortschritt->show();
-  FAbbrechen->show();
-  FZusammenfassung->setText(QStringLiteral("Lese die Liste …"));
-  TitelSetzen();
 }
 
 void TSammelfenster::LesenVerlassen()
@@ -404,12 +510,39 @@ void TSammelfenster::LesenAbwarten()
     return;
   FLesen->Faden->wait();
   TTextListe Liste = std::move(FLesen->Ergebnis);
+  const bool Anhaengen = FLesen->Anhaengen;
   FLesen.reset();
-  ListeGelesen(std::move(Liste));
+  if (Anhaengen)
+    ZeilenAnhaengen(std::move(Liste));
+  else
+    ListeGelesen(std::move(Liste));
+}
+
+void TSammelfenster::LeseBefundeZeigen(const QStringList& Befunde, bool Anhaengen)
+{
+  if (!Anhaengen)
+    FLeseBefunde.clear();
+  FLeseBefunde += Befunde;
+  FLeseHinweis->setText(QStringLiteral("%1 Auffälligkeiten beim Lesen").arg(FLeseBefunde.size()));
+  FLeseHinweis->setToolTip(FLeseBefunde.mid(0, 40).join(u'\n'));
+  FLeseHinweis->setVisible(!FLeseBefunde.isEmpty());
+  if (Befunde.isEmpty())
+    return;
+  // Nicht blockierend: das Fenster prueft weiter, waehrend die Meldung steht.
+  const QString Text = Befunde.size() <= 20
+                           ? QStringLiteral("Beim Lesen der Liste fiel auf:\n\n%1").arg(Befunde.join(u'\n'))
+                           : QStringLiteral("Beim Lesen der Liste fiel auf (die ersten 20 von %1):\n\n%2")
+                                 .arg(Befunde.size())
+                                 .arg(Befunde.mid(0, 20).join(u'\n'));
+  auto* Box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Liste lesen"), Text, QMessageBox::Ok, this);
+  Box->setTextFormat(Qt::PlainText);
+  Box->setAttribute(Qt::WA_DeleteOnClose);
+  Box->open();
 }
 
 void TSammelfenster::ListeGelesen(TTextListe Liste)
 {
+  LeseBefundeZeigen(Liste.Befunde, false);
   const QStringList Kopf = Liste.Kopf;
   FModell->Setzen(std::move(Liste.Kopf), std::move(Liste.Zeilen), Liste.Nummernspalte);
   FBearbeitet = false;
@@ -468,12 +601,34 @@ void TSammelfenster::LeseArtGeaendert()
   ListeUebernehmen(FRoh, Vorgabe);
 }
 
+void TSammelfenster::PruefungFortsetzen()
+{
+  LesenAbwarten();
+  if (FArbeit.isActive())
+    return;
+  int Erste = 0;
+  while (Erste < FModell->rowCount() && FModell->Zeile(Erste).Art != TUrteilArt::Offen)
+    ++Erste;
+  if (Erste == FModell->rowCount())
+    return;
+  // Von der ersten ungeprueften an; was dahinter schon geprueft ist, prueft es noch einmal.
+  FNaechste = Erste;
+  FFilter->Anhalten();
+  FFortschritt->setRange(Erste, FModell->rowCount());
+  FFortschritt->setValue(Erste);
+  FFortschritt->show();
+  FAbbrechen->show();
+  FArbeit.start();
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Prüfe %1 Zeilen …").arg(FModell->rowCount() - Erste));
+}
+
 void TSammelfenster::ArbeitsSchritt()
 {
   const int Zeilen = FModell->rowCount();
   // Was nach der letzten Zeile kommt (Sortieren), in einem eigenen Schritt.
   if (FNaechste >= Zeilen) {
-    ArbeitBeenden(false);
+    ArbeitBeenden();
     return;
   }
   FFortschritt->setMaximum(Zeilen);  // auch mit Zeilen, die waehrenddessen dazukamen
@@ -481,8 +636,9 @@ void TSammelfenster::ArbeitsSchritt()
     // Breiten nach den ersten 200 Zeilen, hoechstens 220 Pixel: eine lange Zelle soll nicht die
     // ganze Tabelle verschieben. Allein in diesem Schritt: das Messen kostet selbst etwa 20 ms.
     FBreitenGesetzt = true;
-    FNaechste = std::min(200, Zeilen);
-    FModell->Auswerten(0, FNaechste);
+    const int Von = FNaechste;
+    FNaechste = std::min(Von + 200, Zeilen);
+    FModell->Auswerten(Von, FNaechste);
     FTabelle->horizontalHeader()->setResizeContentsPrecision(200);
     FTabelle->resizeColumnsToContents();
     for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
@@ -500,22 +656,23 @@ void TSammelfenster::ArbeitsSchritt()
   FFortschritt->setValue(FNaechste);
 }
 
-void TSammelfenster::ArbeitBeenden(bool Abgebrochen)
+void TSammelfenster::ArbeitBeenden()
 {
   FArbeit.stop();
-  FFortschritt->hide();
-  FAbbrechen->hide();
+  // Liest noch etwas zum Anhaengen, bleibt der Knopf, der es abbricht.
+  FFortschritt->setVisible(FLesen != nullptr);
+  FAbbrechen->setVisible(FLesen != nullptr);
   if (!FModell->DoppelteAktuell())
     FModell->DoppelteSuchen();
   FFilter->Fortsetzen();
   TitelSetzen();
-  ZusammenfassungZeigen(Abgebrochen);
+  ZusammenfassungZeigen();
   if (FModell->rowCount() > 0 && !FTabelle->currentIndex().isValid())
     FTabelle->selectRow(0);
   DetailZeigen();
 }
 
-void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
+void TSammelfenster::ZusammenfassungZeigen()
 {
   int Zaehler[6] = {};
   int Doppelte = 0;
@@ -523,19 +680,26 @@ void TSammelfenster::ZusammenfassungZeigen(bool Abgebrochen)
     ++Zaehler[static_cast<int>(FModell->Zeile(I).Art)];
     Doppelte += FModell->Zeile(I).DoppelArt != TDoppelArt::Keine;
   }
-  QString Text =
-      QStringLiteral("%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
-          .arg(FModell->rowCount())
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Korrekt)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Berechnet)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Falsch)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Unvollstaendig)])
-          .arg(Zaehler[static_cast<int>(TUrteilArt::Unbrauchbar)])
-          .arg(Doppelte);
-  if (Abgebrochen)
-    Text += QStringLiteral("; Prüfung abgebrochen, %1 Zeilen nicht geprüft")
-                .arg(Zaehler[static_cast<int>(TUrteilArt::Offen)]);
-  FZusammenfassung->setText(Text);
+  const auto Anzahl = [&](TUrteilArt Art) { return Zaehler[static_cast<int>(Art)]; };
+  const int Offen = Anzahl(TUrteilArt::Offen);
+  // Jede Zeile zaehlt genau einmal: die Urteile und die ungeprueften ergeben zusammen alle.
+  const QString Text =
+      Offen == 0 ? QStringLiteral(
+                       "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 doppelt")
+      : FArbeit.isActive() ? QStringLiteral(
+                                 "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 "
+                                 "doppelt; %8 Zeilen werden noch geprüft")
+                           : QStringLiteral(
+                                 "%1 Zeilen: %2 korrekt, %3 berechnet, %4 falsch, %5 unvollständig, %6 unbrauchbar, %7 "
+                                 "doppelt; Prüfung abgebrochen, %8 Zeilen nicht geprüft");
+  const QString Gezaehlt = Text.arg(FModell->rowCount())
+                               .arg(Anzahl(TUrteilArt::Korrekt))
+                               .arg(Anzahl(TUrteilArt::Berechnet))
+                               .arg(Anzahl(TUrteilArt::Falsch))
+                               .arg(Anzahl(TUrteilArt::Unvollstaendig))
+                               .arg(Anzahl(TUrteilArt::Unbrauchbar))
+                               .arg(Doppelte);
+  FZusammenfassung->setText(Offen == 0 ? Gezaehlt : Gezaehlt.arg(Offen));
 }
 
 void TSammelfenster::SchnellPruefen()
@@ -563,21 +727,29 @@ void TSammelfenster::SchnellPruefen()
   FSchnellDazu->setEnabled(true);
 }
 
+void TSammelfenster::NummernAnhaengen(const QStringList& Nummern)
+{
+  LesenAbwarten();
+  if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
+    FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
+  std::vector<QStringList> Zeilen;
+  for (const QString& Nummer : Nummern) {
+    QStringList Zellen(FModell->Benutzerspalten());
+    Zellen[FModell->Nummernspalte()] = Nummer;
+    Zeilen.push_back(std::move(Zellen));
+  }
+  FModell->Anhaengen(Zeilen);
+  FGeaendert = true;
+  FBearbeitet = true;
+  TitelSetzen();
+  ZusammenfassungZeigen();
+}
+
 void TSammelfenster::SchnellHinzufuegen()
 {
   if (!FSchnellDazu->isEnabled())
     return;
-  LesenAbwarten();
-  if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
-    FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
-  QStringList Zellen;
-  for (int Spalte = 0; Spalte < FModell->Benutzerspalten(); ++Spalte)
-    Zellen << (Spalte == FModell->Nummernspalte() ? FSchnell->text().trimmed() : QString());
-  FModell->Anhaengen({Zellen});
-  FGeaendert = true;
-  FBearbeitet = true;
-  TitelSetzen();
-  ZusammenfassungZeigen(false);
+  NummernAnhaengen({FSchnell->text().trimmed()});
   FTabelle->selectRow(FFilter->mapFromSource(FModell->index(FModell->rowCount() - 1, 0)).row());
   FSchnell->clear();
 }
@@ -644,7 +816,7 @@ bool TSammelfenster::VorschlagUebernehmen(int Nummer)
   FGeaendert = true;
   FBearbeitet = true;
   TitelSetzen();
-  ZusammenfassungZeigen(false);
+  ZusammenfassungZeigen();
   DetailZeigen();
   return true;
 }
@@ -661,30 +833,71 @@ void TSammelfenster::TextEinfuegen(const QString& Text)
     ListeUebernehmen(FRoh, {});
     return;
   }
-  const TListe Liste = ListeLesen(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()))).Tabelle;
+  // Gelesen wird im Hintergrund wie eine ganze Liste; die alte bleibt solange stehen.
+  LesenStarten(Bytes, {}, true);
+  FFortschritt->show();
+  FAbbrechen->show();
+  if (!FArbeit.isActive()) {
+    FFortschritt->setRange(0, 0);
+    FZusammenfassung->setText(QStringLiteral("Lese die eingefügten Zeilen …"));
+  }
+  TitelSetzen();
+}
+
+void TSammelfenster::ZeilenAnhaengen(TTextListe Liste)
+{
+  QStringList Befunde = Liste.Befunde;
+  std::vector<QStringList> Zeilen = InDieSpalten(Liste, Befunde);
+  const int Erste = FModell->rowCount();
+  FModell->AnhaengenOffen(std::move(Zeilen));
+  FGeaendert = true;
+  FBearbeitet = true;
+  LeseBefundeZeigen(Befunde, true);
+  // Geprueft wird in Schritten wie eine gelesene Liste. Laeuft schon eine Pruefung, geht sie
+  // weiter und endet mit den neuen Zeilen; nach einem Abbruch bleiben die alten ungeprueft.
+  if (!FArbeit.isActive()) {
+    FNaechste = Erste;
+    FFilter->Anhalten();
+    FFortschritt->setRange(Erste, std::max(FModell->rowCount(), Erste + 1));
+    FFortschritt->setValue(Erste);
+    FFortschritt->show();
+    FAbbrechen->show();
+    FArbeit.start();
+  }
+  TitelSetzen();
+  FZusammenfassung->setText(QStringLiteral("Prüfe %1 angehängte Zeilen …").arg(FModell->rowCount() - Erste));
+}
+
+std::vector<QStringList> TSammelfenster::InDieSpalten(TTextListe& Liste, QStringList& Befunde) const
+{
   // Die Nummer kommt in die Nummernspalte, die uebrigen Zellen der Reihe nach in die uebrigen.
   std::vector<QStringList> Zeilen;
-  for (const TFelder& Felder : Liste.Zeilen) {
+  int Zuviel = 0, ErsteZuviel = 0;
+  Zeilen.reserve(Liste.Zeilen.size());
+  for (QStringList& Felder : Liste.Zeilen) {
     QStringList Zellen(FModell->Benutzerspalten());
-    Zellen[FModell->Nummernspalte()] =
-        Liste.Nummernspalte < Felder.size() ? ZelleAlsText(Felder[Liste.Nummernspalte], Liste.Kennung) : QString();
+    if (Liste.Nummernspalte < Felder.size())
+      Zellen[FModell->Nummernspalte()] = std::move(Felder[Liste.Nummernspalte]);
     int Ziel = 0;
-    for (std::size_t Spalte = 0; Spalte < Felder.size(); ++Spalte) {
+    for (qsizetype Spalte = 0; Spalte < Felder.size(); ++Spalte) {
       if (Spalte == Liste.Nummernspalte)
         continue;
       Ziel += Ziel == FModell->Nummernspalte();
       if (Ziel < Zellen.size())
-        Zellen[Ziel++] = ZelleAlsText(Felder[Spalte], Liste.Kennung);
+        Zellen[Ziel++] = std::move(Felder[Spalte]);
+      else if (!Felder[Spalte].isEmpty() && Zuviel++ == 0)
+        ErsteZuviel = static_cast<int>(Zeilen.size()) + 1;
     }
     Zeilen.push_back(std::move(Zellen));
+    QStringList().swap(Felder);  // sonst liegt die Liste zweimal im Speicher
   }
-  FModell->Anhaengen(Zeilen);
-  FGeaendert = true;
-  FBearbeitet = true;
-  TitelSetzen();
-  // Laeuft noch eine Pruefung, geht sie weiter und endet mit den neuen Zeilen.
-  if (IstFertig())
-    ArbeitBeenden(false);
+  if (Zuviel > 0)
+    Befunde << QStringLiteral(
+                   "%1 Zellen passten in keine Spalte der Liste und fehlen (die erste in der %2. "
+                   "eingefügten Zeile).")
+                   .arg(Zuviel)
+                   .arg(ErsteZuviel);
+  return Zeilen;
 }
 
 void TSammelfenster::EinfuegenAusZwischenablage() { TextEinfuegen(QApplication::clipboard()->text()); }
@@ -714,34 +927,155 @@ void TSammelfenster::KopierenInZwischenablage()
   statusBar()->showMessage(QStringLiteral("%1 Zeilen kopiert").arg(Zeilen.size()), 4000);
 }
 
+bool TSammelfenster::PruefungAbschliessen(QProgressDialog& Fortschritt)
+{
+  if (IstFertig())
+    return true;
+  Fortschritt.setLabelText(QStringLiteral("Prüfe die übrigen Zeilen vor dem Speichern …"));
+  Fortschritt.setRange(0, FModell->rowCount());
+  // Der Zeitgeber ruht, solange hier geprueft wird: sonst prueften zwei dieselben Zeilen.
+  FArbeit.stop();
+  while (FNaechste < FModell->rowCount()) {
+    const int Bis = std::min(FNaechste + 2000, FModell->rowCount());
+    FModell->Auswerten(FNaechste, Bis);
+    FNaechste = Bis;
+    Fortschritt.setValue(FNaechste);
+    if (Fortschritt.wasCanceled()) {
+      FArbeit.start();
+      return false;
+    }
+  }
+  ArbeitBeenden();
+  return true;
+}
+
 QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
 {
   LesenAbwarten();
-  if (!IstFertig()) {
-    FModell->Auswerten(FNaechste, FModell->rowCount());
-    FNaechste = FModell->rowCount();
-    ArbeitBeenden(false);
-  }
-  std::vector<int> Alle(static_cast<std::size_t>(FModell->rowCount()));
-  std::iota(Alle.begin(), Alle.end(), 0);
-  const TTabellenInhalt Inhalt = InhaltVon(*FModell, Alle);
+  const QString Name = QDir::toNativeSeparators(Datei);
+  // Fensterweit modal: waehrend der Schritte aendert niemand die Liste.
+  QProgressDialog Fortschritt(QStringLiteral("Speichere „%1“ …").arg(Name), QStringLiteral("Abbrechen"), 0,
+                              std::max(FModell->rowCount(), 1), this);
+  Fortschritt.setWindowModality(Qt::WindowModal);
+  Fortschritt.setMinimumDuration(FFortschrittNach);
+  QString Abgebrochen = QStringLiteral("Speichern abgebrochen; „%1“ ist unverändert.").arg(Name);
+  if (!PruefungAbschliessen(Fortschritt))
+    return Abgebrochen;
   if (Format == TFormat::Xlsx) {
-    if (QString Fehler = XlsxSchreiben(Inhalt, Datei); !Fehler.isEmpty())
-      return Fehler;
-  } else {
-    QSaveFile Ausgabe(Datei);
-    if (!Ausgabe.open(QIODevice::WriteOnly) ||
-        Ausgabe.write(CsvText(
-            Inhalt, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung : TCsvZeichensatz::Windows1252)) < 0 ||
-        !Ausgabe.commit())
-      return QStringLiteral("„%1“ ließ sich nicht schreiben (Ordner schreibgeschützt oder Laufwerk voll?).").arg(Datei);
+    TInhaltsPruefung Pruefung;
+    Pruefung.Zeile(KopfVon(*FModell), 0);
+    for (int Zeile = 0; Zeile < FModell->rowCount(); ++Zeile)
+      Pruefung.Zeile(FModell->Zeile(Zeile).Zellen, Zeile + 1);
+    if (const QStringList Grenzen = Pruefung.XlsxGrenzen(); !Grenzen.isEmpty())
+      return QStringLiteral(
+                 "Eine Excel-Arbeitsmappe kann diese Liste nicht ganz halten; „%1“ wurde nicht "
+                 "geschrieben. Als CSV geht alles.\n\n%2")
+          .arg(Name, Grenzen.join(u'\n'));
   }
+  // Ungepuffert: jeder Fehler zeigt sich bei write(), nicht erst beim Leeren eines Puffers.
+  QSaveFile Ausgabe(Datei);
+  if (!Ausgabe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return QStringLiteral("„%1“ ließ sich nicht anlegen: %2.").arg(Name, Ausgabe.errorString());
+  QString Fehler;
+  std::unique_ptr<TTabellenSchreiber> Schreiber =
+      Format == TFormat::Xlsx ? XlsxSchreiber(Ausgabe, Fehler)
+                              : CsvSchreiber(Ausgabe, Format == TFormat::CsvUtf8 ? TCsvZeichensatz::Utf8MitKennung
+                                                                                 : TCsvZeichensatz::Windows1252);
+  if (!Schreiber)
+    return Fehler;
+  Fortschritt.setLabelText(QStringLiteral("Speichere „%1“ …").arg(Name));
+  if (!ZeilenSchreiben(*Schreiber, Fortschritt, Fehler))
+    return Abgebrochen;
+  Schreiber.reset();
+  if (Fehler.isEmpty() && !Ausgabe.commit())
+    Fehler = Ausgabe.errorString();
+  if (!Fehler.isEmpty())
+    return QStringLiteral("„%1“ ließ sich nicht speichern: %2. Eine vorhandene Datei dieses Namens ist unverändert.")
+        .arg(Name, Fehler);
   FZiel = Datei;
   FZielFormat = Format;
   FGeaendert = false;
   TitelSetzen();
-  statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(Datei)), 6000);
+  statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(Name), 6000);
   return {};
+}
+
+bool TSammelfenster::ZeilenSchreiben(TTabellenSchreiber& Schreiber, QProgressDialog& Fortschritt, QString& Fehler)
+{
+  Fortschritt.setRange(0, std::max(FModell->rowCount(), 1));
+  Fehler = Schreiber.Zeile(KopfVon(*FModell));
+  for (int Zeile = 0; Fehler.isEmpty() && Zeile < FModell->rowCount(); ++Zeile) {
+    Fehler = Schreiber.Zeile(ZeileVon(*FModell, Zeile));
+    if (Zeile % 1000 == 999) {
+      Fortschritt.setValue(Zeile);
+      if (Fortschritt.wasCanceled())
+        return false;
+    }
+  }
+  if (!Fehler.isEmpty())
+    return true;
+  // Das Abschliessen (bei .xlsx das Packen, Sekunden bei einer Million Zeilen) laeuft in einem
+  // eigenen Faden: das Fenster zeichnet weiter, Eingaben bleiben liegen, bis es fertig ist.
+  Fortschritt.setLabelText(QStringLiteral("Schließe die Datei ab …"));
+  Fortschritt.setCancelButton(nullptr);
+  Fortschritt.setRange(0, 0);
+  const std::unique_ptr<QThread> Faden(QThread::create([&Schreiber, &Fehler] { Fehler = Schreiber.Abschliessen(); }));
+  Faden->start();
+  if (!Faden->wait(QDeadlineTimer(200))) {
+    Fortschritt.show();
+    while (!Faden->wait(QDeadlineTimer(30)))
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  return true;
+}
+
+bool TSammelfenster::FormatFragen(QString& Datei, TFormat& Format)
+{
+  if (Format == TFormat::CsvUtf8)
+    return true;
+  LesenAbwarten();
+  TInhaltsPruefung Pruefung;
+  Pruefung.Zeile(KopfVon(*FModell), 0);
+  for (int Zeile = 0; Zeile < FModell->rowCount(); ++Zeile)
+    Pruefung.Zeile(FModell->Zeile(Zeile).Zellen, Zeile + 1);
+  const QString Name = QFileInfo(Datei).fileName();
+  if (Format == TFormat::Xlsx) {
+    const QStringList Grenzen = Pruefung.XlsxGrenzen();
+    if (Grenzen.isEmpty())
+      return true;
+    const QString Csv = QFileInfo(Datei).dir().filePath(QFileInfo(Datei).completeBaseName() + QStringLiteral(".csv"));
+    if (Fragen(this, QStringLiteral("Speichern"),
+               QStringLiteral("Eine Excel-Arbeitsmappe kann diese Liste nicht ganz halten:\n\n%1\n\nStattdessen "
+                              "als „%2“ (CSV, UTF-8) speichern, die alles hält?")
+                   .arg(Grenzen.join(u'\n'), QFileInfo(Csv).fileName()),
+               {QStringLiteral("Als CSV speichern"), QStringLiteral("Abbrechen")}, 0) != 0)
+      return false;
+    Datei = Csv;
+    Format = TFormat::CsvUtf8;
+    return true;
+  }
+  const QStringList Verluste = Pruefung.Cp1252Verluste();
+  if (Verluste.isEmpty())
+    return true;
+  const int Wahl = Fragen(
+      this, QStringLiteral("Speichern"),
+      QStringLiteral("„%1“ soll Windows-1252 werden, aber:\n\n%2\n\nIn Windows-1252 würden sie "
+                     "zu „?“. UTF-8 hält jedes Zeichen (Excel liest es an der Kennung).")
+          .arg(Name, Verluste.join(u'\n')),
+      {QStringLiteral("Als UTF-8 speichern"), QStringLiteral("Trotzdem Windows-1252"), QStringLiteral("Abbrechen")}, 0);
+  if (Wahl == 0)
+    Format = TFormat::CsvUtf8;
+  return Wahl == 0 || Wahl == 1;
+}
+
+bool TSammelfenster::SpeichernMitMeldung(const QString& Datei, TFormat Format)
+{
+  const QString Fehler = SpeichernNach(Datei, Format);
+  if (!Fehler.isEmpty()) {
+    statusBar()->showMessage(Fehler.section(u'\n', 0, 0), 10000);
+    QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
+  }
+  return Fehler.isEmpty();
 }
 
 bool TSammelfenster::SpeichernUnter()
@@ -754,33 +1088,60 @@ bool TSammelfenster::SpeichernUnter()
                                 ? QStringLiteral("sammlung-geprueft.csv")
                                 : QFileInfo(FOriginal).dir().filePath(QFileInfo(FOriginal).completeBaseName() +
                                                                       QStringLiteral("-geprueft.csv"));
-  QString Datei =
+  const QString Gewaehlte =
       QFileDialog::getSaveFileName(this, QStringLiteral("Liste speichern"), Vorschlag,
                                    QStringList({Csv1252, CsvUtf8, Xlsx}).join(QStringLiteral(";;")), &Gewaehlt);
-  if (Datei.isEmpty())
+  if (Gewaehlte.isEmpty())
     return false;
-  const TFormat Format = Gewaehlt == Xlsx      ? TFormat::Xlsx
-                         : Gewaehlt == CsvUtf8 ? TFormat::CsvUtf8
-                                               : TFormat::CsvWindows1252;
-  const QString Endung = Format == TFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
-  if (!Datei.endsWith(Endung, Qt::CaseInsensitive))
-    Datei += Endung;
+  auto [Datei, Format] = ZielNach(Gewaehlte, Gewaehlt == Xlsx      ? TFormat::Xlsx
+                                             : Gewaehlt == CsvUtf8 ? TFormat::CsvUtf8
+                                                                   : TFormat::CsvWindows1252);
   if (Format == TFormat::Xlsx && !XlsxVorhanden()) {
-    QMessageBox::information(this, QStringLiteral("Speichern"), XlsxSchreiben({}, Datei));
+    QMessageBox::information(this, QStringLiteral("Speichern"), XlsxOhneSchreiber());
     return false;
   }
-  if (!FOriginal.isEmpty() && QFileInfo(Datei).absoluteFilePath() == FOriginal &&
+  // Nach dem Dialog angehaengte Endung: ob es die Datei schon gibt, hat der Dialog nicht gefragt.
+  if (Datei != Gewaehlte && QFileInfo::exists(Datei) &&
       Fragen(this, QStringLiteral("Speichern"),
-             QStringLiteral("„%1“ ist die geöffnete Originaldatei. Wirklich überschreiben? Tandrix hängt seine "
-                            "Spalten an Ihre an.")
-                 .arg(QFileInfo(Datei).fileName()),
-             {QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")}, 1) != 0)
+             QStringLiteral("„%1“ gibt es schon. Ersetzen?").arg(QFileInfo(Datei).fileName()),
+             {QStringLiteral("Ersetzen"), QStringLiteral("Abbrechen")}, 1) != 0)
     return false;
-  if (const QString Fehler = SpeichernNach(Datei, Format); !Fehler.isEmpty()) {
-    QMessageBox::warning(this, QStringLiteral("Speichern"), Fehler);
+  if (!FormatFragen(Datei, Format) || !OriginalUeberschreiben(Datei))
     return false;
+  return SpeichernMitMeldung(Datei, Format);
+}
+
+bool TSammelfenster::IstOriginal(const QString& Datei) const
+{
+  // Verglichen wird der echte Pfad: auch eine Verknuepfung auf das Original ist das Original.
+  return !FOriginal.isEmpty() && QFileInfo(Datei).canonicalFilePath() == FOriginal;
+}
+
+bool TSammelfenster::OriginalUeberschreiben(const QString& Datei)
+{
+  return !IstOriginal(Datei) ||
+         Fragen(this, QStringLiteral("Speichern"),
+                QStringLiteral("„%1“ ist die geöffnete Originaldatei. Wirklich überschreiben? Tandrix hängt seine "
+                               "Spalten an Ihre an.")
+                    .arg(QFileInfo(Datei).fileName()),
+                {QStringLiteral("Überschreiben"), QStringLiteral("Abbrechen")}, 1) == 0;
+}
+
+QStringList TSammelfenster::FreieSuchen(const QString& Reihe, int Von, int Bis, int Anzahl, QString& Text) const
+{
+  TFreiAuftrag Auftrag;
+  if (const std::string Fehler = FreiAuftragLesen(NachCp1252(Reihe), Auftrag); !Fehler.empty()) {
+    Text = AusCp1252(Fehler);
+    return {};
   }
-  return true;
+  Auftrag.Von = Von;
+  Auftrag.Bis = std::max(Bis, Von);
+  Auftrag.Anzahl = static_cast<std::size_t>(Anzahl);
+  QStringList Freie;
+  for (const std::string& Nummer : ::FreieNummern(Auftrag, FModell->Belegt()))
+    Freie << AusCp1252(NummerGegliedert(Nummer));
+  Text = Freie.isEmpty() ? QStringLiteral("Keine freie Nummer in diesem Bereich.") : Freie.join(u'\n');
+  return Freie;
 }
 
 void TSammelfenster::FreieNummern()
@@ -792,17 +1153,9 @@ void TSammelfenster::FreieNummern()
   Reihe->setPlaceholderText(QStringLiteral("z. B. 31 80 6652"));
   if (const int Zeile = GewaehlteZeile(); Zeile >= 0 && !FModell->Zwoelf(Zeile).empty())
     Reihe->setText(AusCp1252(NummerGegliedert(FModell->Zwoelf(Zeile))).left(10));
-  auto* Von = new QSpinBox;
-  Von->setRange(0, 999);
-  Von->setAccessibleName(QStringLiteral("Ordnungsnummer von"));
-  auto* Bis = new QSpinBox;
-  Bis->setRange(0, 999);
-  Bis->setValue(999);
-  Bis->setAccessibleName(QStringLiteral("Ordnungsnummer bis"));
-  auto* Anzahl = new QSpinBox;
-  Anzahl->setRange(1, 1000);
-  Anzahl->setValue(10);
-  Anzahl->setAccessibleName(QStringLiteral("Anzahl"));
+  auto* Von = Zahlenfeld(QStringLiteral("Ordnungsnummer von"), 0, 999, 0);
+  auto* Bis = Zahlenfeld(QStringLiteral("Ordnungsnummer bis"), 0, 999, 999);
+  auto* Anzahl = Zahlenfeld(QStringLiteral("Anzahl"), 1, 1000, 10);
   auto* Ergebnis = new QPlainTextEdit;
   Ergebnis->setReadOnly(true);
   Ergebnis->setAccessibleName(QStringLiteral("Freie Nummern"));
@@ -830,39 +1183,16 @@ void TSammelfenster::FreieNummern()
 
   QStringList Freie;
   connect(Suchen, &QPushButton::clicked, &Dialog, [&] {
-    TFreiAuftrag Auftrag;
-    Freie.clear();
-    if (const std::string Fehler = FreiAuftragLesen(NachCp1252(Reihe->text()), Auftrag); !Fehler.empty()) {
-      Ergebnis->setPlainText(AusCp1252(Fehler));
-    } else {
-      Auftrag.Von = Von->value();
-      Auftrag.Bis = std::max(Bis->value(), Von->value());
-      Auftrag.Anzahl = static_cast<std::size_t>(Anzahl->value());
-      for (const std::string& Nummer : ::FreieNummern(Auftrag, FModell->Belegt()))
-        Freie << AusCp1252(NummerGegliedert(Nummer));
-      Ergebnis->setPlainText(Freie.isEmpty() ? QStringLiteral("Keine freie Nummer in diesem Bereich.")
-                                             : Freie.join(u'\n'));
-    }
+    QString Text;
+    Freie = FreieSuchen(Reihe->text(), Von->value(), Bis->value(), Anzahl->value(), Text);
+    Ergebnis->setPlainText(Text);
     Dazu->setEnabled(!Freie.isEmpty());
     Kopieren->setEnabled(!Freie.isEmpty());
   });
   connect(Kopieren, &QPushButton::clicked, &Dialog,
           [&] { QApplication::clipboard()->setText(Freie.join(u'\n') + u'\n'); });
   connect(Dazu, &QPushButton::clicked, &Dialog, [&] {
-    LesenAbwarten();
-    if (FModell->Benutzerspalten() == 0 || (FModell->rowCount() == 0 && FRoh.isEmpty()))
-      FModell->Setzen({QStringLiteral("Nummer")}, {}, 0);
-    std::vector<QStringList> Zeilen;
-    for (const QString& Nummer : Freie) {
-      QStringList Zellen(FModell->Benutzerspalten());
-      Zellen[FModell->Nummernspalte()] = Nummer;
-      Zeilen.push_back(Zellen);
-    }
-    FModell->Anhaengen(Zeilen);
-    FGeaendert = true;
-    FBearbeitet = true;
-    TitelSetzen();
-    ZusammenfassungZeigen(false);
+    NummernAnhaengen(Freie);
     Dialog.accept();
   });
   connect(Schliessen, &QPushButton::clicked, &Dialog, &QDialog::reject);
@@ -900,6 +1230,5 @@ void TSammelfenster::dropEvent(QDropEvent* Ereignis)
                                .arg(QFileInfo(Datei).fileName()),
                            {QStringLiteral("Verwerfen und öffnen"), QStringLiteral("Abbrechen")}, 1) != 0)
     return;
-  if (!Oeffnen(Datei))
-    QMessageBox::warning(this, QStringLiteral("Öffnen"), QStringLiteral("„%1“ ließ sich nicht lesen.").arg(Datei));
+  OeffnenUndMelden(Datei);
 }

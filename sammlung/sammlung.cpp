@@ -2,6 +2,7 @@
 
 #include "oberflaeche/anwendung.h"
 #include "sammlung/sammelfenster.h"
+#include "sammlung/speichern.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,9 +30,12 @@ int main(int argc, char* argv[])
   QTemporaryDir Wegwerfeinstellungen;
   if (Wegwerfeinstellungen.isValid())
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Wegwerfeinstellungen.path());
+  // Was ein abgestuerzter Lauf an Zwischendateien liess (Daten des Benutzers), verschwindet jetzt.
+  ZwischendateienAufraeumen();
   TSammelfenster Fenster;
   Fenster.show();
+  // Auch von der Kommandozeile sagt eine Meldung, warum eine Datei nicht gelesen wurde.
   if (const QStringList Argumente = QApplication::arguments(); Argumente.size() > 1)
-    Fenster.Oeffnen(Argumente[1]);
+    Fenster.OeffnenUndMelden(Argumente[1]);
   return QApplication::exec();
 }

@@ -38,3 +38,14 @@ laufzeitverzeichnis() {
 in_xvfb() {
   xvfb-run -a -s "-screen 0 1024x640x24" "$@"
 }
+
+# Als root ein kleines Laufwerk (tmpfs, 64 KiB) fuer den Test "Speichern auf ein volles
+# Laufwerk" der Sammlung (TANDRIX_KLEINES_LAUFWERK); ohne root bleibt der Test uebersprungen.
+kleines_laufwerk() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  local ordner
+  ordner=$(mktemp -d)
+  mount -t tmpfs -o size=64k,mode=0700 tmpfs "$ordner" || { rmdir "$ordner"; return 0; }
+  am_ende "umount '$ordner'; rmdir '$ordner'"
+  export TANDRIX_KLEINES_LAUFWERK=$ordner
+}
