@@ -423,3 +423,11 @@ std::string BefundText(const TBefund& Befund)
 {
   return (Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
 }
+
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren)
+{
+  constexpr std::size_t Anfang = 60;  // so viel zeigt die Meldung
+  if (ZeichenAnfang(Bytes, Kennung, ZeilenHoechstlaenge) < Bytes.size())
+    return ZeileZuLang(EingabeUmsetzen(Bytes.substr(0, ZeichenAnfang(Bytes, Kennung, Anfang)), Kennung).Text);
+  return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren);
+}

@@ -69,6 +69,10 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren);
 // Eine Eingabe, die schon als Windows-1252 gelesen ist.
 TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren);
 
+// Eine Zelle oder Zeile, wie sie kommt (Bytes mit Kennung): laenger als ZeilenHoechstlaenge
+// Zeichen ist sie unbrauchbar, ohne erst ganz umgesetzt zu werden; sonst wie oben.
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren);
+
 // Unbrauchbar mit Meldung.
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung);
 // Unbrauchbar, weil die Zeile laenger als ZeilenHoechstlaenge ist; Anfang ist ihr Beginn.

@@ -18,15 +18,6 @@
 
 namespace {
 
-// Die Nummernzelle einer Zeile, ausgewertet wie eine Zeile von wagennummer.
-TErgebnis ZelleAuswerten(const TWissen& Wissen, const std::string& Zelle, TKennung Kennung, bool Erklaeren)
-{
-  // Die Laenge zuerst: eine riesige Zelle wird nicht erst ganz umgesetzt.
-  if (ZeichenAnfang(Zelle, Kennung, ZeilenHoechstlaenge) < Zelle.size())
-    return ZeileZuLang(EingabeUmsetzen(Zelle.substr(0, ZeichenAnfang(Zelle, Kennung, 60)), Kennung).Text);
-  return Auswerten(Wissen, EingabeUmsetzen(Zelle, Kennung), Erklaeren);
-}
-
 // Die Standardeingabe in Stuecken fuer TListenStrom.
 TZerleger::TQuelle Stueckweise(std::istream& Ein)
 {

@@ -295,7 +295,7 @@ QString TListenModell::Nummerntext(int ZeilenIndex) const { return Zeile(ZeilenI
 
 TErgebnis TListenModell::Auswertung(int ZeilenIndex) const
 {
-  return ::Auswerten(FWissen, EingabeUmsetzen(Nummerntext(ZeilenIndex).toStdString(), TKennung::Utf8), true);
+  return ZelleAuswerten(FWissen, Nummerntext(ZeilenIndex).toStdString(), TKennung::Utf8, true);
 }
 
 const std::string* TListenModell::Geteilt(const std::string& Text)
@@ -328,7 +328,7 @@ TUrteilArt ArtVon(TUrteil Urteil)
 void TListenModell::Auswerten(TZeile& Z)
 {
   const std::string Zelle = Z.Zellen.value(FNummernspalte).toStdString();
-  const TErgebnis E = ::Auswerten(FWissen, EingabeUmsetzen(Zelle, TKennung::Utf8), false);
+  const TErgebnis E = ZelleAuswerten(FWissen, Zelle, TKennung::Utf8, false);
   Z = NeueZeile(std::move(Z.Zellen));
   if (!E.Meldung.empty()) {
     Z.Art = TUrteilArt::Unbrauchbar;

@@ -710,7 +710,7 @@ void TSammelfenster::SchnellPruefen()
     FSchnellErgebnis->clear();
     return;
   }
-  const TErgebnis Ergebnis = Auswerten(*FWissen, EingabeUmsetzen(Eingabe.toStdString(), TKennung::Utf8), false);
+  const TErgebnis Ergebnis = ZelleAuswerten(*FWissen, Eingabe.toStdString(), TKennung::Utf8, false);
   if (!Ergebnis.Meldung.empty()) {
     FSchnellErgebnis->setText(AusCp1252(Ergebnis.Meldung));
     return;
