@@ -257,12 +257,11 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
                                   Kennzeichen.Version + ")"});
     return;
   }
-  if (Halter->Status != "in Gebrauch")
+  if (!Halter->InGebrauch)
     Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(std::string(Halter->Kuerzel)) + ": " +
                                   std::string(Halter->Status)});
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
-  if (Land && !Land->Kuerzel.empty() &&
-      ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") == std::string::npos)
+  if (Land && !Land->Kuerzel.empty() && !Halter->RegistriertIn(Land->Kuerzel))
     Befunde.push_back({false, "Halter " + std::string(Halter->Kuerzel) + " ist in " + std::string(Halter->Laender) +
                                   " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" +
                                   std::string(Land->Name) + ") zugelassen (Halter lassen auch im Ausland zulassen)"});
@@ -379,7 +378,7 @@ std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view 
     return {};
   return std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text) + " (aus Stelle " +
          (Schluessel.size() == 1 ? "5" : "5–6"_cp1252) + " abgeleitet" +
-         (Kategorie->Sicherheit == "hoch" ? "" : ", Zuordnung " + std::string(Kategorie->Sicherheit) + " gesichert") +
+         (Kategorie->Gesichert ? "" : ", Zuordnung " + std::string(Kategorie->Sicherheit) + " gesichert") +
          "; Kennzahl nicht in der ERA-Tabelle)";
 }
 

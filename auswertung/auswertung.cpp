@@ -150,7 +150,8 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
   Dazu(Anschrift.Laenderkuerzel);
   if (const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Wissen.Kennzeichen.HalterZu(Anschrift.Halter);
       Halter && Laender.empty())
-    Dazu(Halter->Laender);
+    for (const std::string_view Land : Halter->Laenderliste)
+      Dazu(Land);
   for (const auto& [Schluessel, Reihe] : Wissen.Kennzeichen.Baureihennamen)
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
         Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))

@@ -35,13 +35,13 @@ std::string BaureiheLesen(const TKennzeichen& Kennzeichen, std::string_view Elf,
   if (!Schema)
     return FuellzifferFalsch ? "nicht entschlüsselt: Stelle 5 passt nicht zum Schema für "_cp1252 + LandName
                              : "nicht entschlüsselt: für "_cp1252 + LandName + " ist kein Schema hinterlegt";
-  if (Schema->Reihe.empty())
+  if (Schema->Reihe == TReihenstellen::Keine)
     return "nicht entschlüsselt: das Schema für "_cp1252 + LandName + " ist zu wenig gesichert"_cp1252;
-  const std::string Reihe(Schema->Reihe == "5-8" ? Elf.substr(4, 4) : Elf.substr(5, 3));
+  const std::string Reihe(Schema->Reihe == TReihenstellen::Fuenf ? Elf.substr(4, 4) : Elf.substr(5, 3));
   const TBaureihe* Name = Kennzeichen.Baureihe(Elf.substr(2, 2), Elf.substr(0, 2), Reihe);
   Wort = std::string(Schema->Wort);
   return (Name ? std::string(Name->Name) : Reihe) + ", Nr. " + Reihe + " " + std::string(Elf.substr(8, 3)) +
-         (Schema->Sicherheit == "hoch" ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
+         (Schema->Gesichert ? "" : " (Sicherheit des Schemas: " + std::string(Schema->Sicherheit) + ")");
 }
 
 }  // namespace
@@ -52,9 +52,10 @@ std::string NationaleNummer(const TKennzeichen& Kennzeichen, std::string_view El
   const TSchema* Schema = SchemaZu(Kennzeichen, Elf, FuellzifferFalsch);
   if (!Schema || FuellzifferFalsch)
     return {};
-  const std::string_view Ziffern = Schema->Reihe == "6-8" && !Schema->Fuellziffer.empty() ? Elf.substr(5, 6)
-                                   : Schema->Reihe == "5-8"                               ? Elf.substr(4, 7)
-                                                                                          : std::string_view();
+  const std::string_view Ziffern = Schema->Reihe == TReihenstellen::Sechs && !Schema->Fuellziffer.empty()
+                                       ? Elf.substr(5, 6)
+                                   : Schema->Reihe == TReihenstellen::Fuenf ? Elf.substr(4, 7)
+                                                                            : std::string_view();
   if (Ziffern.empty() || ZwoelfAusNational(Kennzeichen, Elf.substr(2, 2), Ziffern).substr(0, 11) != Elf)
     return {};
   return NationalGegliedert(Ziffern,
@@ -131,7 +132,8 @@ std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::st
            std::string(Ziffern));
   for (const auto& [Schluessel, Schema] : Kennzeichen.Triebfahrzeuge)
     if (Ziffern.size() == 7 && Schluessel.size() == 5 && Schluessel.substr(0, 2) == Land &&
-        Schluessel.substr(3) != "9x" && Schema.Reihe == "6-8" && Schema.Fuellziffer == Ziffern.substr(0, 1))
+        Schluessel.substr(3) != "9x" && Schema.Reihe == TReihenstellen::Sechs &&
+        Schema.Fuellziffer == Ziffern.substr(0, 1))
       Dazu(std::string(Schluessel.substr(3)) + std::string(Land) + std::string(Ziffern));
   return Liste;
 }
@@ -166,13 +168,13 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
   if (Art == Kennzeichen.NationaleArten.end())
     return {};
   const TSchema* Schema = Kennzeichen.Schema(Land, Art->second);
-  if (Schema && Schema->Reihe == "6-8" && Ziffern.size() == 6 && !Schema->Fuellziffer.empty()) {
+  if (Schema && Schema->Reihe == TReihenstellen::Sechs && Ziffern.size() == 6 && !Schema->Fuellziffer.empty()) {
     const std::string Elf =
         std::string(Art->second) + std::string(Land) + std::string(Schema->Fuellziffer) + std::string(Ziffern);
     return Elf + Pruefziffer(Elf);
   }
   Schema = Kennzeichen.Schema(Land, "9x");
-  if (Schema && Schema->Reihe == "5-8" && Ziffern.size() == 7) {
+  if (Schema && Schema->Reihe == TReihenstellen::Fuenf && Ziffern.size() == 7) {
     const std::string Elf = std::string(Art->second) + std::string(Land) + std::string(Ziffern);
     return Elf + Pruefziffer(Elf);
   }

@@ -120,9 +120,7 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
       Land && !Anschrift.Laenderkuerzel.empty() && Anschrift.Laenderkuerzel == std::string(Land->Kuerzel);
   // der Halter ist im Land der Nummer registriert (Halter lassen auch im Ausland zulassen: nur ein Punkt)
   const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Anschrift.Halter);
-  const bool HalterPasst =
-      Land && Halter && !Land->Kuerzel.empty() &&
-      ("/" + std::string(Halter->Laender) + "/").find("/" + std::string(Land->Kuerzel) + "/") != std::string::npos;
+  const bool HalterPasst = Land && Halter && !Land->Kuerzel.empty() && Halter->RegistriertIn(Land->Kuerzel);
   const std::string Angeschrieben = LandPasst && HalterPasst ? Anschrift.Laenderkuerzel + "-" + Anschrift.Halter
                                     : LandPasst              ? Anschrift.Laenderkuerzel
                                                              : Anschrift.Halter;

@@ -1,5 +1,7 @@
 #include "kennzeichen/kennzeichen.h"
 
+#include <algorithm>
+
 #include "nummer/datei.h"
 #include "nummer/stammdaten.h"
 
@@ -42,12 +44,15 @@ TAustausch AlsAustausch(std::string_view Wert)
 TKategorie AlsKategorie(std::string_view Wert)
 {
   auto [Gattung, Text, Sicherheit] = Felder<3>(Wert);
-  return {Gattung, Text, Sicherheit};
+  return {Gattung, Text, Sicherheit, Sicherheit == "hoch"};
 }
 TSchema AlsSchema(std::string_view Wert)
 {
   auto [Fuellziffer, Reihe, Wort, Sicherheit] = Felder<4>(Wert);
-  return {Fuellziffer, Reihe, Wort, Sicherheit};
+  const TReihenstellen Stellen = Reihe == "5-8"   ? TReihenstellen::Fuenf
+                                 : Reihe == "6-8" ? TReihenstellen::Sechs
+                                                  : TReihenstellen::Keine;
+  return {Fuellziffer, Stellen, Wort, Sicherheit, Sicherheit == "hoch"};
 }
 TBaureihe AlsBaureihe(std::string_view Wert)
 {
@@ -62,7 +67,14 @@ TRadsatzRegel AlsRadsatzRegel(std::string_view Wert)
 THalter AlsHalter(std::string_view Wert)
 {
   auto [Laender, Name, Status, Kuerzel] = Felder<4>(Wert);
-  return {Laender, Name, Status, Kuerzel};
+  std::vector<std::string_view> Liste;
+  for (std::string_view Rest = Laender; !Rest.empty();) {
+    const std::size_t Strich = std::min(Rest.find('/'), Rest.size());
+    if (Strich > 0)
+      Liste.push_back(Rest.substr(0, Strich));
+    Rest.remove_prefix(std::min(Strich + 1, Rest.size()));
+  }
+  return {Laender, Name, Status, Kuerzel, std::move(Liste), Status == "in Gebrauch"};
 }
 std::string_view AlsText(std::string_view Wert) { return Wert; }
 
@@ -171,4 +183,10 @@ std::string HalterSchluessel(std::string_view Kuerzel)
       Schluessel.push_back(Zeichen);
   }
   return Schluessel;
+}
+
+bool THalter::RegistriertIn(std::string_view Laenderkuerzel) const
+{
+  return !Laenderkuerzel.empty() &&
+         std::find(Laenderliste.begin(), Laenderliste.end(), Laenderkuerzel) != Laenderliste.end();
 }

@@ -43,13 +43,18 @@ struct TKategorie {
   std::string_view Gattung;  // "G"
   std::string_view Text;
   std::string_view Sicherheit;  // "hoch", "mittel", "niedrig"
+  bool Gesichert = false;       // Sicherheit "hoch"
 };
 // [Triebfahrzeuge], "Land-Art" (Art "9x" fuer alle Arten des Landes): "80-91=6;6-8;Baureihe;hoch"
+// Wo die Baureihe in der Nummer steht: Stellen 5-8 oder 6-8 ("5-8", "6-8"); Keine heisst zu
+// wenig gesichert.
+enum class TReihenstellen { Keine, Fuenf, Sechs };
 struct TSchema {
   std::string_view Fuellziffer;  // Stelle 5, wo das Schema sie festlegt
-  std::string_view Reihe;        // Stellen der Baureihe: "5-8", "6-8"; leer heisst zu wenig gesichert
-  std::string_view Wort;         // "Baureihe", "Reihe", "Gruppo"
+  TReihenstellen Reihe = TReihenstellen::Keine;
+  std::string_view Wort;  // "Baureihe", "Reihe", "Gruppo"
   std::string_view Sicherheit;
+  bool Gesichert = false;  // Sicherheit "hoch"
 };
 // [Baureihennamen], "Land-Art-Reihe": "85-91-460=Re 460", "80-91-446=446;0"
 struct TBaureihe {
@@ -63,10 +68,15 @@ struct TRadsatzRegel {
 };
 // [Halter], Halterkennzeichen lateinisch ohne Akzente: "DB=DE;DB Cargo AG;in Gebrauch;DB"
 struct THalter {
-  std::string_view Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt
+  std::string_view Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt, wie in der Datei
   std::string_view Name;
-  std::string_view Status;   // "in Gebrauch", "widerrufen", "gesperrt", ...
-  std::string_view Kuerzel;  // wie angeschrieben
+  std::string_view Status;                     // "in Gebrauch", "widerrufen", "gesperrt", ...
+  std::string_view Kuerzel;                    // wie angeschrieben
+  std::vector<std::string_view> Laenderliste;  // Laender beim Laden zerlegt: "CH/NL" -> CH, NL
+  bool InGebrauch = false;                     // Status "in Gebrauch"
+
+  // Ob der Halter im Land mit diesem Kuerzel registriert ist ("D").
+  bool RegistriertIn(std::string_view Laenderkuerzel) const;
 };
 
 struct TKennzeichen {

@@ -95,6 +95,14 @@ TEST(KennzeichenEbb, RegisterUndKennzahlenVollstaendig)
   ASSERT_NE(Oebb, nullptr);
   EXPECT_EQ(Oebb->Name, "Österreichische Bundesbahnen"_cp1252);
   EXPECT_EQ(Oebb->Laender, "A");
+  EXPECT_TRUE(Oebb->InGebrauch);
+  // ACTS ist in zwei Laendern registriert: beim Laden zerlegt, jedes zaehlt.
+  const THalter* Acts = K.HalterZu("ACTS");
+  ASSERT_NE(Acts, nullptr);
+  EXPECT_EQ(Acts->Laenderliste, (std::vector<std::string_view>{"CH", "NL"}));
+  EXPECT_TRUE(Acts->RegistriertIn("NL") && Acts->RegistriertIn("CH") && !Acts->RegistriertIn("N"));
+  EXPECT_FALSE(Acts->InGebrauch);
+  EXPECT_EQ(K.Schema("80", "91")->Reihe, TReihenstellen::Sechs);
   ASSERT_NE(K.Schema("80", "91"), nullptr);
   EXPECT_EQ(K.Schema("80", "91")->Fuellziffer, "6");
 
