@@ -1,6 +1,6 @@
 // Tests der Seite in Debians Chromium: dieselben Antworten wie wagennummer --csv, keine einzige
 // Anfrage, Bedienbarkeit auf dem Telefon, Bildschirmfotos.
-// Aufruf: node seite_test.mjs tandrix.html wagennummer anschriften.csv bilderordner
+// Aufruf: node seite_test.mjs tandrix.html wagennummer a.csv,b.csv bilderordner
 import { spawnSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { createServer } from "node:http";
@@ -8,7 +8,7 @@ import { resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { chromiumStarten, csvLesen, seiteOeffnen, zufallsNummern } from "./gemeinsam.mjs";
 
-const [seitePfad, wagennummer, anschriftenPfad, bilder] = process.argv.slice(2);
+const [seitePfad, wagennummer, anschriftenPfade, bilder] = process.argv.slice(2);
 const seiteUrl = pathToFileURL(resolve(seitePfad)).href;
 let fehler = 0;
 function pruefe(bedingung, meldung) {
@@ -62,9 +62,38 @@ async function ansichtZeigtUrteil(seite, eingaben) {
   pruefe(falsch.length === 0, `Ansicht ohne passendes Urteil: ${falsch.slice(0, 3).join(" / ")}`);
 }
 
+// Einzelfaelle: was das Ergebnis fuer die Ansicht tragen muss, ueber die Paritaet hinaus
+// (Rechenweg, Befunde, Vorschlaege mit Grund, Triebfahrzeugfelder, Meldungen, Akzente).
+const EINZELFAELLE = [
+  ["31 80 6652 003-8", { urteil: "korrekt", berechnet: "8", produkte: "6 1 16 0 12 6 10 2 0 0 6", summe: 32 }],
+  ["21 81 2471 217-3", { urteil: "korrekt", summe: 37 }],
+  ["31 80 6652 003-9 D-DB Fals", { urteil: "falsch", vorschlag: "31 80 6652 003-8  Stelle 12: 8 statt 9; Fals" }],
+  ["31 80 6652 0O3-8", { urteil: "korrekt", hinweis: "„0O3-8“ als „003-8“ gelesen" }],
+  ["91 80 6 186 130-1 D-DB", { urteil: "korrekt", zeile: "Baureihe=186, Nr. 186 130", ohneRechenweg: false }],
+  ["31 80 665? 003-8", { urteil: "unvollständig", vorschlag: "31 80 6652 003-8  Fals, Deutschland", ohneRechenweg: true }],
+  ["31 54 6652 003-2 CZ-ČD Fals", { urteil: "falsch", zeile: "Anschrift=CZ-ČD Fals – passt zur Nummer" }],
+  ["x1 2", { urteil: "unbrauchbar", meldung: "„x1 2“ hat 2 Ziffern, erwartet werden 11 oder 12" }],
+];
+
+function einzelfallPruefen(eingabe, e, soll) {
+  const was = `„${eingabe}“`;
+  pruefe(e.urteil === soll.urteil, `${was}: Urteil ${e.urteil}`);
+  if (soll.berechnet) pruefe(e.berechnet === soll.berechnet, `${was}: Prüfziffer ${e.berechnet}`);
+  if (soll.produkte) pruefe(e.rechenweg.schritte.map((s) => s.produkt).join(" ") === soll.produkte, `${was}: Produkte`);
+  if (soll.summe) pruefe(e.rechenweg.summe === soll.summe, `${was}: Summe ${e.rechenweg && e.rechenweg.summe}`);
+  if (soll.ohneRechenweg) pruefe(e.rechenweg === null, `${was}: Rechenweg ohne bekannte Ziffern`);
+  if (soll.vorschlag) pruefe(e.vorschlaege.some((v) => v.startsWith(soll.vorschlag)), `${was}: ${e.vorschlaege[0]}`);
+  if (soll.hinweis) pruefe(e.befunde.some((b) => !b.abweichung && b.text.includes(soll.hinweis)), `${was}: Hinweise`);
+  if (soll.zeile) pruefe(e.zeilen.some(([b, t]) => `${b}=${t}` === soll.zeile), `${was}: ${JSON.stringify(e.zeilen)}`);
+  if (soll.meldung) pruefe(e.meldung === soll.meldung, `${was}: Meldung ${e.meldung}`);
+}
+
 async function paritaet(browser) {
-  const anschriften = csvLesen(readFileSync(anschriftenPfad, "utf8")).slice(1).map((z) => z[0]).filter((t) => t);
+  const anschriften = anschriftenPfade.split(",").flatMap((pfad) =>
+    csvLesen(readFileSync(pfad, "utf8")).slice(1).map((z) => z[0]).filter((t) => t));
   const seite = await seiteOeffnen(browser, seiteUrl);
+  for (const [eingabe, soll] of EINZELFAELLE)
+    einzelfallPruefen(eingabe, await seite.evaluate((t) => window.tandrix.pruefen(t), eingabe), soll);
   await gleichWieWagennummer(seite, anschriften, "Anschriften");
   await gleichWieWagennummer(seite, zufallsNummern(10000, 31), "Zufallsnummern");
   await ansichtZeigtUrteil(seite, anschriften);
@@ -117,6 +146,8 @@ async function telefon(browser) {
   const seite = await seiteOeffnen(browser, seiteUrl + "#" + encodeURIComponent("31 80 665? 003-8"), 360, 640);
   await seite.type("#listeneingabe", "Wagen;Nummer\nA;31 80 6652 003-8\nB;31 80 6652 003-9\nC;31 80 6652 003-8\n");
   await seite.click("#liste-pruefen");
+  const urteil = await seite.$eval("#urteil .text", (e) => e.textContent);
+  pruefe(urteil.startsWith("Unvollständig: 31 80 665? 003-8"), `„?“ aus der Adresse: „${urteil}“`);
   const breite = await seite.evaluate(() => document.documentElement.scrollWidth);
   pruefe(breite <= 360, `Telefon: Seite ${breite} px breit`);
   const klein = await seite.evaluate(() => [...document.querySelectorAll("button, input, textarea, summary, .knopf")]

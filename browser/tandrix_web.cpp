@@ -50,6 +50,36 @@ const TGeladen& Geladen()
 // Ein Feld fuer die Seite: sichtbar wie in der Ausgabe von wagennummer, als UTF-8.
 std::string Utf8(const std::string& Cp1252) { return Cp1252NachUtf8(Sichtbar(Cp1252)); }
 
+bool Wortzeichen(char Zeichen)
+{
+  const auto Byte = static_cast<unsigned char>(Zeichen);
+  return Byte >= 0x80 || (Byte >= '0' && Byte <= '9') || ((Byte | 0x20) >= 'a' && (Byte | 0x20) <= 'z');
+}
+
+// Wie die Tabelle von wagennummer (kommandozeile/ausgabe.cpp): ein ohne Akzent gelesenes Wort
+// erscheint wieder, wie es getippt war ("CZ-CD" als "CZ-ČD"); nur ganze Woerter ab zwei Zeichen.
+std::string WieGetippt(std::string Utf8Text, const TErgebnis& Ergebnis)
+{
+  for (const auto& [GelesenCp1252, Getippt] : Ergebnis.Getippt) {
+    const std::string Gelesen = Cp1252NachUtf8(GelesenCp1252);
+    if (Gelesen.size() < 2)
+      continue;
+    for (std::size_t Pos = 0; (Pos = Utf8Text.find(Gelesen, Pos)) != std::string::npos;) {
+      const std::size_t Ende = Pos + Gelesen.size();
+      if ((Pos == 0 || !Wortzeichen(Utf8Text[Pos - 1])) && (Ende == Utf8Text.size() || !Wortzeichen(Utf8Text[Ende]))) {
+        Utf8Text.replace(Pos, Gelesen.size(), Getippt);
+        Pos += Getippt.size();
+      } else {
+        Pos = Ende;
+      }
+    }
+  }
+  return Utf8Text;
+}
+
+// Ein Feld eines Ergebnisses fuer die Seite.
+std::string Zeigen(const std::string& Cp1252, const TErgebnis& Ergebnis) { return WieGetippt(Utf8(Cp1252), Ergebnis); }
+
 std::string NurZiffernVon(const std::string& Text)
 {
   std::string Ziffern;
@@ -65,23 +95,23 @@ TSchluessel SchluesselVonErgebnis(const TErgebnis& Ergebnis)
   return {NurZiffernVon(Ergebnis.Nummer), Ergebnis.Eingabe};
 }
 
-val Paare(const std::vector<std::pair<std::string, std::string>>& Liste)
+val Paare(const std::vector<std::pair<std::string, std::string>>& Liste, const TErgebnis& Ergebnis)
 {
   val Feld = val::array();
   for (const auto& [Bezeichnung, Text] : Liste) {
     val Paar = val::array();
-    Paar.call<void>("push", Utf8(Bezeichnung));
-    Paar.call<void>("push", Utf8(Text));
+    Paar.call<void>("push", Zeigen(Bezeichnung, Ergebnis));
+    Paar.call<void>("push", Zeigen(Text, Ergebnis));
     Feld.call<void>("push", Paar);
   }
   return Feld;
 }
 
-val Texte(const std::vector<std::string>& Liste)
+val Texte(const std::vector<std::string>& Liste, const TErgebnis& Ergebnis)
 {
   val Feld = val::array();
   for (const std::string& Text : Liste)
-    Feld.call<void>("push", Utf8(Text));
+    Feld.call<void>("push", Zeigen(Text, Ergebnis));
   return Feld;
 }
 
@@ -112,19 +142,19 @@ val RechenwegVon(const TErgebnis& Ergebnis)
 val Kurz(const TErgebnis& Ergebnis)
 {
   val Objekt = val::object();
-  Objekt.set("eingabe", Utf8(Ergebnis.Eingabe));
-  Objekt.set("meldung", Utf8(Ergebnis.Meldung));
-  Objekt.set("nummer", Utf8(Ergebnis.Nummer));
-  Objekt.set("angeschrieben", Utf8(Ergebnis.Angeschrieben));
-  Objekt.set("berechnet", Utf8(Ergebnis.Berechnet));
+  Objekt.set("eingabe", Zeigen(Ergebnis.Eingabe, Ergebnis));
+  Objekt.set("meldung", Zeigen(Ergebnis.Meldung, Ergebnis));
+  Objekt.set("nummer", Zeigen(Ergebnis.Nummer, Ergebnis));
+  Objekt.set("angeschrieben", Zeigen(Ergebnis.Angeschrieben, Ergebnis));
+  Objekt.set("berechnet", Zeigen(Ergebnis.Berechnet, Ergebnis));
   Objekt.set("urteil", Ergebnis.Meldung.empty() ? Utf8(Ergebnis.Urteil) : std::string("unbrauchbar"));
-  Objekt.set("spalten", Texte({Ergebnis.Spalten.begin(), Ergebnis.Spalten.end()}));
-  Objekt.set("halter", Utf8(Ergebnis.Halter));
+  Objekt.set("spalten", Texte({Ergebnis.Spalten.begin(), Ergebnis.Spalten.end()}, Ergebnis));
+  Objekt.set("halter", Zeigen(Ergebnis.Halter, Ergebnis));
   val Befunde = val::array();
   for (const TBefund& Befund : Ergebnis.Befunde) {
     val Eintrag = val::object();
     Eintrag.set("abweichung", Befund.Abweichung);
-    Eintrag.set("text", Utf8(Befund.Text));
+    Eintrag.set("text", Zeigen(Befund.Text, Ergebnis));
     Befunde.call<void>("push", Eintrag);
   }
   Objekt.set("befunde", Befunde);
@@ -145,10 +175,10 @@ val Pruefen(const std::string& Eingabe)
 {
   const TErgebnis Ergebnis = ZelleAuswerten(Eingabe, TKennung::Utf8);
   val Objekt = Kurz(Ergebnis);
-  Objekt.set("kopf", Utf8(Ergebnis.Kopf));
-  Objekt.set("zeilen", Paare(Ergebnis.Zeilen));
-  Objekt.set("vorschlagKopf", Utf8(Ergebnis.VorschlagKopf));
-  Objekt.set("vorschlaege", Texte(Ergebnis.Vorschlaege));
+  Objekt.set("kopf", Zeigen(Ergebnis.Kopf, Ergebnis));
+  Objekt.set("zeilen", Paare(Ergebnis.Zeilen, Ergebnis));
+  Objekt.set("vorschlagKopf", Zeigen(Ergebnis.VorschlagKopf, Ergebnis));
+  Objekt.set("vorschlaege", Texte(Ergebnis.Vorschlaege, Ergebnis));
   Objekt.set("rechenweg", RechenwegVon(Ergebnis));
   Objekt.set("abweichungen", static_cast<double>(Ergebnis.Abweichungen));
   return Objekt;
@@ -192,7 +222,7 @@ val Liste(const std::string& Bytes)
     Zeile.set("zeile", static_cast<double>(I + Versatz));
     TDoppelt Doppelt = Doppelte[I];
     Doppelt.Andere += Versatz;
-    Zeile.set("doppelt", Utf8(DoppelText(Doppelt)));
+    Zeile.set("doppelt", Zeigen(DoppelText(Doppelt), Ergebnisse[I]));
     val Zellen = val::array();
     for (const std::string& Zelle : Tabelle.Zeilen[I])
       Zellen.call<void>("push", ZelleUtf8(Zelle, Tabelle.Kennung));
