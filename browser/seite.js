@@ -259,10 +259,11 @@
   window.tandrix = {
     bereit: TandrixModul({ wasmBinary: wasmAusBase64(TANDRIX_WASM) }).then((m) => {
       modul = m;
+      performance.mark("tandrix-modul");
       const stand = modul.datenStand();
       if (!stand.wagen || !stand.kennzeichen) urteilZeigen("unbrauchbar", "!", "Die eingebauten Daten sind nicht lesbar.");
       eingabeGeaendert();
-      // Fuer scripts/web-messen: wann das erste Ergebnis stand.
+      // Fuer scripts/web-messen: wann das Modul da war (oben) und wann das erste Ergebnis stand.
       performance.mark("tandrix-bereit");
       return true;
     }),
