@@ -2,9 +2,10 @@
 // Anfrage, Bedienbarkeit auf dem Telefon, Bildschirmfotos.
 // Aufruf: node seite_test.mjs tandrix.html wagennummer a.csv,b.csv bilderordner
 import { spawnSync } from "node:child_process";
-import { readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
-import { resolve } from "node:path";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { chromiumStarten, csvLesen, seiteOeffnen, zufallsNummern } from "./gemeinsam.mjs";
 
@@ -173,6 +174,29 @@ async function telefon(browser) {
   await seite.close();
 }
 
+// Eine gewaehlte Datei, wie Excel "Unicode-Text" speichert: UTF-16 LE mit Kennung, Tabulatoren.
+async function dateiWaehlen(browser) {
+  const ordner = mkdtempSync(join(tmpdir(), "tandrix-datei-"));
+  const pfad = join(ordner, "liste.txt");
+  const text = "Wagen\tNummer\r\nFals\t31 80 6652 003-8\r\nČD\t31 54 6652 003-0 CZ-ČD\r\nkaputt\t31 80 6652 003-9\r\n";
+  writeFileSync(pfad, Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(text, "utf16le")]));
+  const seite = await seiteOeffnen(browser, seiteUrl, 360, 640);
+  const feld = await seite.$("#datei");
+  await feld.uploadFile(pfad);
+  await seite.waitForFunction(() => document.getElementById("listenstand").textContent.includes("geprüft"));
+  const stand = await seite.$eval("#listenstand", (e) => e.textContent);
+  // Zeile 2 und 4 haben dieselben 11 Ziffern.
+  pruefe(stand.startsWith("3 Zeilen geprüft: 2 korrekt, 1 falsch; 2 mit Doppelten."), `Datei: „${stand}“`);
+  const eingaben = await seite.$$eval("#listentabelle tbody tr td:nth-child(2)", (l) => l.map((e) => e.textContent));
+  pruefe(eingaben[1] === "31 54 6652 003-0 CZ-ČD", `Datei: Zelle „${eingaben[1]}“`);
+  // Mit der Tastatur: Tab fuehrt vom Eingabefeld ueber die Liste zum Dateiknopf.
+  await seite.focus("#liste-pruefen");
+  await seite.keyboard.press("Tab");
+  pruefe(await seite.evaluate(() => document.activeElement.id) === "datei", "Tab erreicht den Dateiknopf nicht");
+  await seite.close();
+  rmSync(ordner, { recursive: true, force: true });
+}
+
 async function bildschirm(browser) {
   const seite = await seiteOeffnen(browser, seiteUrl + "#" + encodeURIComponent("31 RIV 80 D-DB 665 2 003-8 Fals"));
   await seite.evaluate(() => { document.getElementById("rechnung").open = true; });
@@ -187,6 +211,7 @@ try {
   await paritaet(browser);
   await ohneAnfragen(browser);
   await telefon(browser);
+  await dateiWaehlen(browser);
   await bildschirm(browser);
 } finally {
   await schliessen();
