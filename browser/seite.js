@@ -17,6 +17,10 @@
   };
   const klasseVon = (urteil) => urteil.replace("ä", "ae");
 
+  // Jede Meldung ein Text mit Platzhaltern %1, %2 … (wie Ersetzt in der Nummernlogik), damit
+  // grep sie ganz findet.
+  const ersetzt = (text, ...werte) => text.replace(/%(\d)/g, (_, n) => String(werte[Number(n) - 1]));
+
   function element(name, text, klasse) {
     const e = document.createElement(name);
     if (text !== undefined) e.textContent = text;
@@ -32,13 +36,12 @@
   }
 
   function urteilText(e) {
-    if (e.meldung) return "Unbrauchbar: " + e.meldung;
+    if (e.meldung) return ersetzt("Unbrauchbar: %1", e.meldung);
     const [, wort] = URTEILE[e.urteil] || ["", e.urteil];
-    let text = wort;
-    if (e.nummer) text += ": " + e.nummer;
-    if (e.urteil === "falsch" && e.berechnet) text += " – richtig wäre Prüfziffer " + e.berechnet;
-    else if (e.berechnet) text += " (Prüfziffer " + e.berechnet + ")";
-    return text;
+    if (!e.nummer) return wort;
+    if (e.urteil === "falsch" && e.berechnet) return ersetzt("%1: %2 – richtig wäre Prüfziffer %3", wort, e.nummer, e.berechnet);
+    if (e.berechnet) return ersetzt("%1: %2 (Prüfziffer %3)", wort, e.nummer, e.berechnet);
+    return ersetzt("%1: %2", wort, e.nummer);
   }
 
   function felderZeigen(e) {
@@ -73,7 +76,7 @@
       const nummer = trenn < 0 ? v : v.slice(0, trenn);
       const knopf = element("button", nummer);
       knopf.type = "button";
-      knopf.setAttribute("aria-label", "Übernehmen: " + v);
+      knopf.setAttribute("aria-label", ersetzt("Übernehmen: %1", v));
       knopf.addEventListener("click", () => {
         $("eingabe").value = nummer;
         eingabeGeaendert();
@@ -104,8 +107,7 @@
     }
     const w = e.rechenweg;
     $("rechnung-summe").textContent =
-      "Summe der Quersummen " + w.summe + "; bis zum nächsten Vielfachen von 10 fehlen " + w.pruefziffer +
-      ": Prüfziffer " + w.pruefziffer + ".";
+      ersetzt("Summe der Quersummen %1; bis zum nächsten Vielfachen von 10 fehlen %2: Prüfziffer %2.", w.summe, w.pruefziffer);
   }
 
   function ergebnisZeigen(e) {
@@ -162,7 +164,7 @@
   function alsCsv(l) {
     const breite = Math.max(l.kopf.length, ...l.zeilen.map((z) => z.zellen.length), 0);
     const eigene = [];
-    for (let i = 0; i < breite; i++) eigene.push(l.kopf[i] !== undefined ? l.kopf[i] : "Spalte " + (i + 1));
+    for (let i = 0; i < breite; i++) eigene.push(l.kopf[i] !== undefined ? l.kopf[i] : ersetzt("Spalte %1", i + 1));
     const zeilen = [eigene.concat(CSV_KOPF)];
     for (const z of l.zeilen) {
       const zellen = z.zellen.slice();
@@ -190,7 +192,7 @@
     $("herunterladen").disabled = l.zeilen.length === 0;
     $("listenrahmen").hidden = l.zeilen.length === 0;
     if (l.fehler) {
-      stand.textContent = "Liste nicht lesbar: " + l.fehler;
+      stand.textContent = ersetzt("Liste nicht lesbar: %1", l.fehler);
       return;
     }
     const zaehler = {};
@@ -209,10 +211,12 @@
     }
     teile.push("</tbody>");
     $("listentabelle").innerHTML = teile.join("");
-    const teilsummen = Object.entries(zaehler).map(([u, n]) => n + " " + u).join(", ");
-    stand.textContent = l.zeilen.length + " Zeilen geprüft" + (teilsummen ? ": " + teilsummen : "") + "; " +
-      doppelt + " mit Doppelten." + (l.zeilen.length > GEZEIGT ? " Gezeigt sind die ersten " + GEZEIGT +
-      "; die CSV enthält alle." : "") + (l.befunde.length ? " Beim Lesen: " + l.befunde.join(" ") : "");
+    const teilsummen = Object.entries(zaehler).map(([u, n]) => ersetzt("%1 %2", n, u)).join(", ");
+    const saetze = [l.zeilen.length === 0 ? "Keine Zeile mit Inhalt."
+      : ersetzt("%1 Zeilen geprüft: %2; %3 mit Doppelten.", l.zeilen.length, teilsummen, doppelt)];
+    if (l.zeilen.length > GEZEIGT) saetze.push(ersetzt("Gezeigt sind die ersten %1; die CSV enthält alle.", GEZEIGT));
+    if (l.befunde.length) saetze.push(ersetzt("Beim Lesen: %1", l.befunde.join(" ")));
+    stand.textContent = saetze.join(" ");
   }
 
   function listePruefen(bytes) {
@@ -234,7 +238,7 @@
   function dateiGewaehlt(ereignis) {
     const datei = ereignis.target.files[0];
     if (!datei) return;
-    $("listenstand").textContent = "„" + datei.name + "“ wird gelesen …";
+    $("listenstand").textContent = ersetzt("„%1“ wird gelesen …", datei.name);
     datei.arrayBuffer().then((puffer) => listePruefen(new Uint8Array(puffer)));
   }
 

@@ -8,6 +8,7 @@
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/pruefziffer.h"
 #include "nummer/stammdaten.h"
+#include "zeichen/meldung.h"
 #include "zeichen/text.h"
 #include "zeichen/zeichensatz.h"
 
@@ -188,7 +189,7 @@ val LeseBefunde(const std::vector<TLeseBefund>& Befunde)
 {
   val Feld = val::array();
   for (const TLeseBefund& Befund : Befunde)
-    Feld.call<void>("push", "Zeile " + std::to_string(Befund.Zeile) + ": " + Utf8(Befund.Text));
+    Feld.call<void>("push", Utf8(Ersetzt("Zeile %1: %2", {std::to_string(Befund.Zeile), Befund.Text})));
   return Feld;
 }
 
