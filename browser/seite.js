@@ -126,7 +126,13 @@
   function eingabeGeaendert() {
     if (!modul) return;
     const text = $("eingabe").value;
-    history.replaceState(null, "", text.trim() ? "#" + encodeURIComponent(text) : location.pathname + location.search);
+    // Die Adresse folgt der Eingabe (Lesezeichen, Weitergeben); manche Betrachter fuer Dateien aus
+    // dem Download-Ordner erlauben das nicht, die Pruefung geht dann trotzdem.
+    try {
+      history.replaceState(null, "", text.trim() ? "#" + encodeURIComponent(text) : location.pathname + location.search);
+    } catch (_) {
+      // Adresse bleibt, wie sie war.
+    }
     if (!text.trim()) {
       urteilZeigen("leer", "", "Bitte eine Nummer eingeben.");
       $("ergebnis").hidden = true;
