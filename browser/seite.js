@@ -2,7 +2,8 @@
 // Die Seite: Eingabe -> modul.pruefen (C++), Ergebnis in die Ansicht; Listen -> modul.liste.
 // Alles bleibt auf dem Geraet; die Adresse traegt nur die Nummer hinter "#".
 
-(function () {
+// Ein Block statt einer Funktion um alles: nichts davon wird global.
+{
   const $ = (id) => document.getElementById(id);
   let modul = null;
   let letzteListe = null;
@@ -281,4 +282,4 @@
     liste: (text) => modul.liste(new TextEncoder().encode(text)),
     alsCsv: (l) => alsCsv(l),
   };
-})();
+}
