@@ -14,9 +14,11 @@
     "falsch": ["✗", "Falsch"],
     "berechnet": ["=", "Prüfziffer berechnet"],
     "unvollständig": ["?", "Unvollständig"],
+    "ohne Prüfziffer": ["–", "Ohne Prüfziffer"],
     "unbrauchbar": ["!", "Unbrauchbar"],
   };
-  const klasseVon = (urteil) => urteil.replace("ä", "ae");
+  // "unvollständig" -> "unvollstaendig", "ohne Prüfziffer" -> "ohne-pruefziffer": CSS-Klassen.
+  const klasseVon = (urteil) => urteil.toLowerCase().replace(/ä/g, "ae").replace(/ü/g, "ue").replace(/ /g, "-");
 
   // Jede Meldung ein Text mit Platzhaltern %1, %2 … (wie Ersetzt in der Nummernlogik), damit
   // grep sie ganz findet.
@@ -65,7 +67,7 @@
     }
   }
 
-  // Ein Vorschlag ist "31 80 6652 003-8  Deutung; Grund": die Nummer zum Antippen, der Rest darunter.
+  // Ein Vorschlag: die Nummer zum Antippen, Aenderung, Deutung und Grund darunter.
   function vorschlaegeZeigen(e) {
     const teil = $("vorschlaege");
     const ol = $("vorschlag-liste");
@@ -73,19 +75,18 @@
     teil.hidden = e.vorschlaege.length === 0;
     $("vorschlag-kopf").textContent = e.vorschlagKopf;
     for (const v of e.vorschlaege) {
-      const trenn = v.indexOf("  ");
-      const nummer = trenn < 0 ? v : v.slice(0, trenn);
-      const knopf = element("button", nummer);
+      const knopf = element("button", v.nummer);
       knopf.type = "button";
-      knopf.setAttribute("aria-label", ersetzt("Übernehmen: %1", v));
+      knopf.setAttribute("aria-label", ersetzt("Übernehmen: %1", v.text));
       knopf.addEventListener("click", () => {
-        $("eingabe").value = nummer;
+        $("eingabe").value = v.nummer;
         eingabeGeaendert();
         $("eingabe").focus();
       });
       const li = element("li");
       li.append(knopf);
-      if (trenn >= 0) li.append(element("span", v.slice(trenn + 2), "vorschlag-grund"));
+      const rest = [v.aenderung, v.deutung, v.grund].filter((t) => t).join("; ");
+      if (rest) li.append(element("span", rest, "vorschlag-grund"));
       ol.append(li);
     }
   }

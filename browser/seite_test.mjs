@@ -69,11 +69,13 @@ const EINZELFAELLE = [
   ["31 80 6652 003-8", { urteil: "korrekt", berechnet: "8", produkte: "6 1 16 0 12 6 10 2 0 0 6", summe: 32 }],
   ["21 81 2471 217-3", { urteil: "korrekt", summe: 37 }],
   ["31 80 6652 003-9 D-DB Fals", { urteil: "falsch", vorschlag: "31 80 6652 003-8  Stelle 12: 8 statt 9; Fals" }],
-  ["31 80 6652 0O3-8", { urteil: "korrekt", hinweis: "„0O3-8“ als „003-8“ gelesen" }],
+  ["31 80 6652 0O3-8", { urteil: "korrekt", hinweis: "„0O3-8“ als „0038“ gelesen" }],
   ["91 80 6 186 130-1 D-DB", { urteil: "korrekt", zeile: "Baureihe=186, Nr. 186 130", ohneRechenweg: false }],
   ["31 80 665? 003-8", { urteil: "unvollständig", vorschlag: "31 80 6652 003-8  Fals, Deutschland", ohneRechenweg: true }],
   ["31 54 6652 003-2 CZ-ČD Fals", { urteil: "falsch", zeile: "Anschrift=CZ-ČD Fals – passt zur Nummer" }],
-  ["x1 2", { urteil: "unbrauchbar", meldung: "„x1 2“ hat 2 Ziffern, erwartet werden 11 oder 12" }],
+  ["SM42-2244", { urteil: "ohne Prüfziffer" }],
+  ["x1 2", { urteil: "unbrauchbar", meldung: "„x1“ enthält Buchstaben oder Zeichen zwischen den Ziffern" }],
+  ["1 2", { urteil: "unbrauchbar", meldung: "„1 2“ hat 2 Ziffern, erwartet werden 11 oder 12" }],
 ];
 
 function einzelfallPruefen(eingabe, e, soll) {
@@ -83,7 +85,8 @@ function einzelfallPruefen(eingabe, e, soll) {
   if (soll.produkte) pruefe(e.rechenweg.schritte.map((s) => s.produkt).join(" ") === soll.produkte, `${was}: Produkte`);
   if (soll.summe) pruefe(e.rechenweg.summe === soll.summe, `${was}: Summe ${e.rechenweg && e.rechenweg.summe}`);
   if (soll.ohneRechenweg) pruefe(e.rechenweg === null, `${was}: Rechenweg ohne bekannte Ziffern`);
-  if (soll.vorschlag) pruefe(e.vorschlaege.some((v) => v.startsWith(soll.vorschlag)), `${was}: ${e.vorschlaege[0]}`);
+  if (soll.vorschlag)
+    pruefe(e.vorschlaege.some((v) => v.text.startsWith(soll.vorschlag)), `${was}: ${JSON.stringify(e.vorschlaege[0])}`);
   if (soll.hinweis) pruefe(e.befunde.some((b) => !b.abweichung && b.text.includes(soll.hinweis)), `${was}: Hinweise`);
   if (soll.zeile) pruefe(e.zeilen.some(([b, t]) => `${b}=${t}` === soll.zeile), `${was}: ${JSON.stringify(e.zeilen)}`);
   if (soll.meldung) pruefe(e.meldung === soll.meldung, `${was}: Meldung ${e.meldung}`);

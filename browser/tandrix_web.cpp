@@ -15,8 +15,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -81,19 +79,12 @@ std::string WieGetippt(std::string Utf8Text, const TErgebnis& Ergebnis)
 // Ein Feld eines Ergebnisses fuer die Seite.
 std::string Zeigen(const std::string& Cp1252, const TErgebnis& Ergebnis) { return WieGetippt(Utf8(Cp1252), Ergebnis); }
 
-std::string NurZiffernVon(const std::string& Text)
-{
-  std::string Ziffern;
-  std::copy_if(Text.begin(), Text.end(), std::back_inserter(Ziffern), [](char Z) { return Z >= '0' && Z <= '9'; });
-  return Ziffern;
-}
-
 // Wie SchluesselVon in kommandozeile/: die 12 Ziffern und der Text, wie er dastand.
 TSchluessel SchluesselVonErgebnis(const TErgebnis& Ergebnis)
 {
   if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty())
     return {};
-  return {NurZiffernVon(Ergebnis.Nummer), Ergebnis.Eingabe};
+  return {Ergebnis.Ziffern, Ergebnis.Eingabe};
 }
 
 val Paare(const std::vector<std::pair<std::string, std::string>>& Liste, const TErgebnis& Ergebnis)
@@ -116,11 +107,28 @@ val Texte(const std::vector<std::string>& Liste, const TErgebnis& Ergebnis)
   return Feld;
 }
 
+// Jeder Vorschlag in seinen Teilen (die Seite zeigt die Nummer als Knopf) und als ganzer Text.
+val VorschlaegeVon(const TErgebnis& Ergebnis)
+{
+  val Feld = val::array();
+  for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege) {
+    val Eintrag = val::object();
+    Eintrag.set("nummer", NummerGegliedert(Vorschlag.Ziffern));
+    Eintrag.set("aenderung", Zeigen(Vorschlag.Aenderung, Ergebnis));
+    Eintrag.set("deutung", Zeigen(Vorschlag.Deutung, Ergebnis));
+    Eintrag.set("grund", Zeigen(Vorschlag.Grund, Ergebnis));
+    Eintrag.set("text", Zeigen(VorschlagText(Vorschlag), Ergebnis));
+    Feld.call<void>("push", Eintrag);
+  }
+  return Feld;
+}
+
 // Der Rechenweg ueber die ersten 11 Ziffern, nur wenn alle bekannt sind.
 val RechenwegVon(const TErgebnis& Ergebnis)
 {
-  const std::string Ziffern = NurZiffernVon(Ergebnis.Nummer);
-  if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty() || Ziffern.size() < 11)
+  const std::string& Ziffern = Ergebnis.Ziffern;
+  if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty() || Ziffern.size() < 11 ||
+      Ziffern.find('?') != std::string::npos)
     return val::null();
   const TRechenweg Weg = Rechenweg(std::string_view(Ziffern).substr(0, 11));
   val Schritte = val::array();
@@ -148,7 +156,7 @@ val Kurz(const TErgebnis& Ergebnis)
   Objekt.set("nummer", Zeigen(Ergebnis.Nummer, Ergebnis));
   Objekt.set("angeschrieben", Zeigen(Ergebnis.Angeschrieben, Ergebnis));
   Objekt.set("berechnet", Zeigen(Ergebnis.Berechnet, Ergebnis));
-  Objekt.set("urteil", Ergebnis.Meldung.empty() ? Utf8(Ergebnis.Urteil) : std::string("unbrauchbar"));
+  Objekt.set("urteil", Utf8(UrteilText(Ergebnis.Meldung.empty() ? Ergebnis.Urteil : TUrteil::Unbrauchbar)));
   Objekt.set("spalten", Texte({Ergebnis.Spalten.begin(), Ergebnis.Spalten.end()}, Ergebnis));
   Objekt.set("halter", Zeigen(Ergebnis.Halter, Ergebnis));
   val Befunde = val::array();
@@ -179,7 +187,7 @@ val Pruefen(const std::string& Eingabe)
   Objekt.set("kopf", Zeigen(Ergebnis.Kopf, Ergebnis));
   Objekt.set("zeilen", Paare(Ergebnis.Zeilen, Ergebnis));
   Objekt.set("vorschlagKopf", Zeigen(Ergebnis.VorschlagKopf, Ergebnis));
-  Objekt.set("vorschlaege", Texte(Ergebnis.Vorschlaege, Ergebnis));
+  Objekt.set("vorschlaege", VorschlaegeVon(Ergebnis));
   Objekt.set("rechenweg", RechenwegVon(Ergebnis));
   Objekt.set("abweichungen", static_cast<double>(Ergebnis.Abweichungen));
   return Objekt;
