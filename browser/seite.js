@@ -74,6 +74,7 @@
     ol.replaceChildren();
     teil.hidden = e.vorschlaege.length === 0;
     $("vorschlag-kopf").textContent = e.vorschlagKopf;
+    $("vorschlag-kopf").hidden = !e.vorschlagKopf;
     for (const v of e.vorschlaege) {
       const knopf = element("button", v.nummer);
       knopf.type = "button";
