@@ -2,15 +2,17 @@
 
 #include "zeichen/zeichensatz.h"
 
+#include <cstdint>
 #include <random>
 
 namespace {
 
-std::size_t Startwert()
+// 64 Bit auch dort, wo std::size_t 32 Bit hat (WebAssembly fuer die Seite im Browser).
+std::uint64_t Startwert()
 {
-  static const std::size_t Wert = [] {
+  static const std::uint64_t Wert = [] {
     std::random_device Zufall;
-    return (std::size_t{Zufall()} << 32) ^ Zufall();
+    return (std::uint64_t{Zufall()} << 32) ^ Zufall();
   }();
   return Wert;
 }
@@ -19,10 +21,10 @@ std::size_t Startwert()
 
 std::size_t TWerteListe::THashOhneFall::operator()(std::string_view Name) const
 {
-  std::size_t Streu = 14695981039346656037u ^ Startwert();  // FNV-1a
+  std::uint64_t Streu = 14695981039346656037u ^ Startwert();  // FNV-1a
   for (const char Z : Name)
     Streu = (Streu ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
-  return Streu;
+  return static_cast<std::size_t>(Streu);
 }
 
 bool TWerteListe::TGleichOhneFall::operator()(std::string_view A, std::string_view B) const
