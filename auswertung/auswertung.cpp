@@ -432,3 +432,39 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung
     return ZeileZuLang(EingabeUmsetzen(Bytes.substr(0, ZeichenAnfang(Bytes, Kennung, Anfang)), Kennung).Text);
   return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren);
 }
+
+TSchluessel SchluesselVon(const TErgebnis& Ergebnis)
+{
+  if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty())
+    return {};
+  return {Ergebnis.Ziffern, Ergebnis.Eingabe};
+}
+
+namespace {
+
+bool Wortzeichen(char Zeichen)
+{
+  const auto Byte = static_cast<unsigned char>(Zeichen);
+  return Byte >= 0x80 || (Byte >= '0' && Byte <= '9') || ((Byte | 0x20) >= 'a' && (Byte | 0x20) <= 'z');
+}
+
+}  // namespace
+
+std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string, std::string>>& Getippt)
+{
+  for (const auto& [Cp1252, Wie] : Getippt) {
+    const std::string Gelesen = Cp1252NachUtf8(Cp1252);
+    if (Gelesen.size() < 2)
+      continue;
+    for (std::size_t Pos = 0; (Pos = Utf8.find(Gelesen, Pos)) != std::string::npos;) {
+      const std::size_t Ende = Pos + Gelesen.size();
+      if ((Pos == 0 || !Wortzeichen(Utf8[Pos - 1])) && (Ende == Utf8.size() || !Wortzeichen(Utf8[Ende]))) {
+        Utf8.replace(Pos, Gelesen.size(), Wie);
+        Pos += Wie.size();
+      } else {
+        Pos = Ende;
+      }
+    }
+  }
+  return Utf8;
+}

@@ -2,6 +2,7 @@
 
 #include "auswertung/anschrift.h"
 #include "auswertung/eingabe.h"
+#include "auswertung/liste.h"
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
@@ -72,6 +73,15 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
 // Eine Zelle oder Zeile, wie sie kommt (Bytes mit Kennung): laenger als ZeilenHoechstlaenge
 // Zeichen ist sie unbrauchbar, ohne erst ganz umgesetzt zu werden; sonst wie oben.
 TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren);
+
+// Was von einem Ergebnis in die Doppelsuche geht: 12 Ziffern (die Pruefziffer wie angeschrieben
+// oder berechnet) und die Eingabe; ohne vollstaendige Nummer kein Schluessel.
+TSchluessel SchluesselVon(const TErgebnis& Ergebnis);
+
+// Ein Text in UTF-8 mit den Woertern, wie sie getippt waren: "CZ-CD" wieder als "CZ-ČD"
+// (Getippt aus dem Ergebnis); nur ganze Woerter oder Wortteile zwischen Strichen, und nur ab zwei
+// Zeichen (ein "C" steht auch in Hinweisen).
+std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string, std::string>>& Getippt);
 
 // Unbrauchbar mit Meldung.
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung);

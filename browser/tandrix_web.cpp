@@ -49,42 +49,10 @@ const TGeladen& Geladen()
 // Ein Feld fuer die Seite: sichtbar wie in der Ausgabe von wagennummer, als UTF-8.
 std::string Utf8(const std::string& Cp1252) { return Cp1252NachUtf8(Sichtbar(Cp1252)); }
 
-bool Wortzeichen(char Zeichen)
-{
-  const auto Byte = static_cast<unsigned char>(Zeichen);
-  return Byte >= 0x80 || (Byte >= '0' && Byte <= '9') || ((Byte | 0x20) >= 'a' && (Byte | 0x20) <= 'z');
-}
-
-// Wie die Tabelle von wagennummer (kommandozeile/ausgabe.cpp): ein ohne Akzent gelesenes Wort
-// erscheint wieder, wie es getippt war ("CZ-CD" als "CZ-ČD"); nur ganze Woerter ab zwei Zeichen.
-std::string WieGetippt(std::string Utf8Text, const TErgebnis& Ergebnis)
-{
-  for (const auto& [GelesenCp1252, Getippt] : Ergebnis.Getippt) {
-    const std::string Gelesen = Cp1252NachUtf8(GelesenCp1252);
-    if (Gelesen.size() < 2)
-      continue;
-    for (std::size_t Pos = 0; (Pos = Utf8Text.find(Gelesen, Pos)) != std::string::npos;) {
-      const std::size_t Ende = Pos + Gelesen.size();
-      if ((Pos == 0 || !Wortzeichen(Utf8Text[Pos - 1])) && (Ende == Utf8Text.size() || !Wortzeichen(Utf8Text[Ende]))) {
-        Utf8Text.replace(Pos, Gelesen.size(), Getippt);
-        Pos += Getippt.size();
-      } else {
-        Pos = Ende;
-      }
-    }
-  }
-  return Utf8Text;
-}
-
 // Ein Feld eines Ergebnisses fuer die Seite.
-std::string Zeigen(const std::string& Cp1252, const TErgebnis& Ergebnis) { return WieGetippt(Utf8(Cp1252), Ergebnis); }
-
-// Wie SchluesselVon in kommandozeile/: die 12 Ziffern und der Text, wie er dastand.
-TSchluessel SchluesselVonErgebnis(const TErgebnis& Ergebnis)
+std::string Zeigen(const std::string& Cp1252, const TErgebnis& Ergebnis)
 {
-  if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty())
-    return {};
-  return {Ergebnis.Ziffern, Ergebnis.Eingabe};
+  return WieGetippt(Utf8(Cp1252), Ergebnis.Getippt);
 }
 
 val Paare(const std::vector<std::pair<std::string, std::string>>& Liste, const TErgebnis& Ergebnis)
@@ -171,18 +139,11 @@ val Kurz(const TErgebnis& Ergebnis)
 }
 
 // Eine Eingabe wie eine Zeile von wagennummer; Bytes mit der Kennung ihrer Quelle.
-TErgebnis ZelleAuswerten(const std::string& Bytes, TKennung Kennung)
-{
-  TEingabeText Text = EingabeUmsetzen(Bytes, Kennung);
-  if (UnicodeZeichen(Bytes, Kennung).size() > ZeilenHoechstlaenge)
-    return ZeileZuLang(Text.Text.substr(0, 60));
-  return Auswerten(Geladen().Wissen(), std::move(Text), false);
-}
 
 // Die ganze Auswertung einer Eingabe (UTF-8) fuer die Ergebnisansicht.
 val Pruefen(const std::string& Eingabe)
 {
-  const TErgebnis Ergebnis = ZelleAuswerten(Eingabe, TKennung::Utf8);
+  const TErgebnis Ergebnis = ZelleAuswerten(Geladen().Wissen(), Eingabe, TKennung::Utf8, false);
   val Objekt = Kurz(Ergebnis);
   Objekt.set("kopf", Zeigen(Ergebnis.Kopf, Ergebnis));
   Objekt.set("zeilen", Paare(Ergebnis.Zeilen, Ergebnis));
@@ -221,8 +182,8 @@ val Liste(const std::string& Bytes)
   Ergebnisse.reserve(Tabelle.Zeilen.size());
   for (const TFelder& Zeile : Tabelle.Zeilen) {
     const std::string Zelle = Tabelle.Nummernspalte < Zeile.size() ? Zeile[Tabelle.Nummernspalte] : std::string();
-    Ergebnisse.push_back(ZelleAuswerten(Zelle, Tabelle.Kennung));
-    Schluessel.push_back(SchluesselVonErgebnis(Ergebnisse.back()));
+    Ergebnisse.push_back(ZelleAuswerten(Geladen().Wissen(), Zelle, Tabelle.Kennung, false));
+    Schluessel.push_back(SchluesselVon(Ergebnisse.back()));
   }
   const std::vector<TDoppelt> Doppelte = DoppelteFinden(Schluessel);
   val Zeilen = val::array();

@@ -3,37 +3,9 @@
 #include "zeichen/text.h"
 #include "zeichen/zeichensatz.h"
 
-#include <cctype>
 #include <ostream>
 
 // Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
-
-namespace {
-
-bool Wortzeichen(char Zeichen)
-{
-  const auto Byte = static_cast<unsigned char>(Zeichen);
-  return Byte >= 0x80 || std::isalnum(Byte) != 0;
-}
-
-// UTF-8 kann zeigen, was getippt war: "CZ-CD" wieder als "CZ-ČD", nur ganze Woerter oder
-// Wortteile zwischen Strichen, und nur ab zwei Zeichen (ein "C" steht auch in Hinweisen).
-void WieGetippt(std::string& Utf8, const std::string& Gelesen, const std::string& Getippt)
-{
-  if (Gelesen.size() < 2)
-    return;
-  for (std::size_t Pos = 0; (Pos = Utf8.find(Gelesen, Pos)) != std::string::npos;) {
-    const std::size_t Ende = Pos + Gelesen.size();
-    if ((Pos == 0 || !Wortzeichen(Utf8[Pos - 1])) && (Ende == Utf8.size() || !Wortzeichen(Utf8[Ende]))) {
-      Utf8.replace(Pos, Gelesen.size(), Getippt);
-      Pos += Getippt.size();
-    } else {
-      Pos = Ende;
-    }
-  }
-}
-
-}  // namespace
 
 void TAusgabe::Kopf()
 {
@@ -115,9 +87,5 @@ void TAusgabe::Text(const std::string& Cp1252)
     FAus << Cp1252;
     return;
   }
-  std::string Utf8 = Cp1252NachUtf8(Cp1252);
-  if (FGetippt)
-    for (const auto& [Gelesen, Getippt] : *FGetippt)
-      WieGetippt(Utf8, Cp1252NachUtf8(Gelesen), Getippt);
-  FAus << Utf8;
+  FAus << (FGetippt ? WieGetippt(Cp1252NachUtf8(Cp1252), *FGetippt) : Cp1252NachUtf8(Cp1252));
 }

@@ -122,13 +122,6 @@ bool PasstInCp1252(const std::string& Zelle, TKennung Kennung)
 
 }  // namespace
 
-TSchluessel SchluesselVon(const TErgebnis& Ergebnis)
-{
-  if (!Ergebnis.Meldung.empty() || Ergebnis.Berechnet.empty())
-    return {};
-  return {Ergebnis.Ziffern, Ergebnis.Eingabe};
-}
-
 namespace {
 
 // Eine Zelle des Benutzers fuer die CSV: wie sie dastand, in UTF-8 mit jedem Zeichen;

@@ -8,10 +8,6 @@
 #include <iosfwd>
 #include <string>
 
-// Was von einer Listenzeile in die Doppelsuche geht: 12 Ziffern (die Pruefziffer wie
-// angeschrieben oder berechnet) und die Eingabe; ohne vollstaendige Nummer kein Schluessel.
-TSchluessel SchluesselVon(const TErgebnis& Ergebnis);
-
 // "wagennummer --spalte N|NAME": die ganze Standardeingabe als Tabelle (auswertung/liste.h), jede
 // Zeile ausgewertet, Doppelte als Hinweis; als CSV die Spalten des Benutzers vorn, unveraendert.
 // Liefert den Exit-Status wie der Listenlauf.
