@@ -324,21 +324,21 @@ bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruef
   return !Kurz || (!Strich && !Dahinter->StrichVorn);
 }
 
-int UicGuete(const std::string& Ziffern, bool Verlesen)
+int UicGuete(const std::string& Ziffern, bool MitVerlesenem)
 {
   const bool Unbekannt = Ziffern.find('?') != std::string::npos;
   const int Guete = Ziffern.size() == 11                                       ? 20
                     : Unbekannt                                                ? 35
                     : Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11) ? 40
                                                                                : 30;
-  return Guete - (Verlesen ? 1 : 0);
+  return Guete - (MitVerlesenem ? 1 : 0);
 }
 
 void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
 {
   std::string Ziffern;
   std::vector<std::size_t> Grenzen;
-  bool Verlesen = false;
+  bool MitVerlesenem = false;
   for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 12; ++I) {
     const TMarke& Marke = Marken[I];
     if (Marke.Art == TArt::Strich)
@@ -353,7 +353,7 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
         Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, 11)) {
       const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
-      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, Verlesen || Marke.Verlesen), {}, {}});
+      Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, MitVerlesenem || Marke.Verlesen), {}, {}});
       return;
     }
     std::size_t Laenge = Ziffern.size();
@@ -363,9 +363,9 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
       Laenge += Gruppe;
     }
     Ziffern += Marke.Ziffern;
-    Verlesen = Verlesen || Marke.Verlesen;
+    MitVerlesenem = MitVerlesenem || Marke.Verlesen;
     if (UicGegliedert(Grenzen, Ziffern.size()) && EndetHier(Marken, I, Ziffern.size() == 12))
-      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, Verlesen), {}, {}});
+      Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, MitVerlesenem), {}, {}});
   }
 }
 
@@ -637,17 +637,16 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     const bool InNummer = Darin != Alle.end() && Darin == Alle.begin();
     if (Ergebnis.Fs.empty())
       Ergebnis.Fs = FsForm(Marken, I);
-    if (M.Art == TArt::Wort) {
-      continue;  // AnschriftWoerter
-    } else if (Darin != Alle.end() && !InNummer) {
+    // Woerter liest AnschriftWoerter; die Reihe einer Nummer ohne Pruefziffer ("V43 1078") gehoert zu ihr.
+    if (M.Art == TArt::Wort || (M.Art != TArt::Zahl && InNummer))
+      continue;
+    if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
         Ergebnis.Weitere.push_back(
             !Darin->Ordnungsnummer.empty()
                 ? Ersetzt("Nummer ohne Prüfziffer %1 %2"_cp1252, {Darin->Reihe, Darin->Ordnungsnummer})
             : Darin->National ? Ersetzt("nationale Nummer %1", {NationalAus(Darin->Ziffern)})
                               : Ersetzt("weitere Nummer %1", {NummerGegliedert(Darin->Ziffern)}));
-    } else if (M.Art != TArt::Zahl && InNummer) {
-      continue;  // Reihe der Nummer ohne Pruefziffer: "V43 1078"
     } else if (M.Art == TArt::Zahl && InNummer) {
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
