@@ -468,3 +468,13 @@ std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string
   }
   return Utf8;
 }
+
+std::vector<std::pair<std::string, std::string>> AlleAngaben(const TErgebnis& Ergebnis)
+{
+  std::vector<std::pair<std::string, std::string>> Angaben = Ergebnis.Zeilen;
+  if (!Ergebnis.Halter.empty())
+    Angaben.emplace_back("Halter", Ergebnis.Halter);
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Angaben.emplace_back(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
+  return Angaben;
+}

@@ -83,6 +83,10 @@ TSchluessel SchluesselVon(const TErgebnis& Ergebnis);
 // Zeichen (ein "C" steht auch in Hinweisen).
 std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string, std::string>>& Getippt);
 
+// Was eine Ansicht unter der Nummer zeigt, in dieser Reihenfolge: die Angaben (Zeilen), der
+// Halter, die Befunde ("Abweichung", "Hinweis"); je Bezeichnung und Text.
+std::vector<std::pair<std::string, std::string>> AlleAngaben(const TErgebnis& Ergebnis);
+
 // Unbrauchbar mit Meldung.
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung);
 // Unbrauchbar, weil die Zeile laenger als ZeilenHoechstlaenge ist; Anfang ist ihr Beginn.

@@ -54,12 +54,8 @@ void TAusgabe::Tabelle(const TErgebnis& Ergebnis)
     return;
   }
   Text(Sichtbar(Ergebnis.Nummer) + "  " + Sichtbar(Ergebnis.Kopf) + "\n");
-  for (const auto& [Bezeichnung, Inhalt] : Ergebnis.Zeilen)
+  for (const auto& [Bezeichnung, Inhalt] : AlleAngaben(Ergebnis))
     Angabe(Bezeichnung, Inhalt);
-  if (!Ergebnis.Halter.empty())
-    Angabe("Halter", Ergebnis.Halter);
-  for (const TBefund& Befund : Ergebnis.Befunde)
-    Angabe(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
   if (!Ergebnis.VorschlagKopf.empty())
     Text("  " + Sichtbar(Ergebnis.VorschlagKopf) + "\n");
   for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege)

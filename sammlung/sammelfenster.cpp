@@ -762,15 +762,8 @@ QString DetailText(const TErgebnis& Ergebnis)
   if (!Ergebnis.Meldung.empty())
     return AusCp1252(Sichtbar(Ergebnis.Meldung));
   QString Text = AusCp1252(Sichtbar(Ergebnis.Nummer + "  " + Ergebnis.Kopf));
-  const auto Angabe = [&](const std::string& Bezeichnung, const std::string& Inhalt) {
+  for (const auto& [Bezeichnung, Inhalt] : AlleAngaben(Ergebnis))
     Text += QStringLiteral("\n%1: %2").arg(AusCp1252(Sichtbar(Bezeichnung)), AusCp1252(Sichtbar(Inhalt)));
-  };
-  for (const auto& [Bezeichnung, Inhalt] : Ergebnis.Zeilen)
-    Angabe(Bezeichnung, Inhalt);
-  if (!Ergebnis.Halter.empty())
-    Angabe("Halter", Ergebnis.Halter);
-  for (const TBefund& Befund : Ergebnis.Befunde)
-    Angabe(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
   if (!Ergebnis.VorschlagKopf.empty())
     Text += u'\n' + AusCp1252(Sichtbar(Ergebnis.VorschlagKopf));
   return Text;
