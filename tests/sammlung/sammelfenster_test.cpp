@@ -1162,8 +1162,16 @@ private slots:
       QFile Vorhanden(Hier.filePath(Name));
       QVERIFY(Vorhanden.open(QIODevice::WriteOnly) && Vorhanden.write(Alt) == Alt.size());
     }
+#ifdef _WIN32
+    // Verknuepfungen heissen unter Windows *.lnk und sind keine Dateien des Dateisystems.
+    if (Getippt.contains(QStringLiteral("-link")))
+      QSKIP("Verknuepfungen wie unter POSIX");
+    const bool MitVerknuepfung = false;
+#else
+    const bool MitVerknuepfung = true;
     QVERIFY(
         QFile::link(Hier.filePath(QStringLiteral("original.csv")), Hier.filePath(QStringLiteral("original-link.csv"))));
+#endif
     TSammelfenster Fenster(Daten);
     QCOMPARE(Fenster.Oeffnen(Hier.filePath(QStringLiteral("original.csv"))), QString());
     WARTEN_BIS(Fenster.IstFertig());
@@ -1183,7 +1191,9 @@ private slots:
       QVERIFY2(Fragen.back().contains(Frage), qPrintable(Fragen.join(u'|')));
     QStringList Dateien = Hier.entryList(QDir::Files);
     Dateien.sort();
-    QStringList Erwartet{QStringLiteral("da.csv"), QStringLiteral("original-link.csv"), QStringLiteral("original.csv")};
+    QStringList Erwartet{QStringLiteral("da.csv"), QStringLiteral("original.csv")};
+    if (MitVerknuepfung)
+      Erwartet << QStringLiteral("original-link.csv");
     if (!Datei.isEmpty() && !Erwartet.contains(Datei))
       Erwartet << Datei;
     Erwartet.sort();
