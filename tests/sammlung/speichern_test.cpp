@@ -251,6 +251,9 @@ private slots:
   }
   void ZwischendateienAufgeraeumt()
   {
+#ifdef _WIN32
+    QSKIP("Sperren toter Laeufe werden unter Wine anders erkannt; geprueft unter Linux");
+#endif
     QFETCH(QString, Sperre);
     QFETCH(bool, Bleibt);
     const QDir Lauf(QDir(FOrdner.path()).filePath(QStringLiteral("tandrix-sammlung/lauf-") + Sperre));
