@@ -382,10 +382,12 @@ std::string GattungAbgeleitet(const TKennzeichen& Kennzeichen, std::string_view 
   const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf, &Schluessel);
   if (!Kategorie || Kategorie->Gattung.empty())
     return {};
-  return std::string(Kategorie->Gattung) + " – "_cp1252 + std::string(Kategorie->Text) + " (aus Stelle " +
-         (Schluessel.size() == 1 ? "5" : "5–6"_cp1252) + " abgeleitet" +
-         (Kategorie->Gesichert ? "" : ", Zuordnung " + std::string(Kategorie->Sicherheit) + " gesichert") +
-         "; Kennzahl nicht in der ERA-Tabelle)";
+  const std::string Gattung(Kategorie->Gattung), Text(Kategorie->Text), Sicherheit(Kategorie->Sicherheit);
+  if (Kategorie->Gesichert)
+    return Ersetzt("%1 – %2 (aus Stelle %3 abgeleitet; Kennzahl nicht in der ERA-Tabelle)"_cp1252,
+                   {Gattung, Text, Schluessel.size() == 1 ? "5" : "5–6"_cp1252});
+  return Ersetzt("%1 – %2 (aus Stelle %3 abgeleitet, Zuordnung %4 gesichert; Kennzahl nicht in der ERA-Tabelle)"_cp1252,
+                 {Gattung, Text, Schluessel.size() == 1 ? "5" : "5–6"_cp1252, Sicherheit});
 }
 
 std::string AnschriftText(const TAnschrift& Anschrift)

@@ -218,10 +218,10 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
       Halter && Laender.empty())
     for (const std::string_view Land : Halter->Laenderliste)
       Dazu(Land);
-  for (const auto& [Schluessel, Reihe] : Wissen.Kennzeichen.Baureihennamen)
+  for (const auto& [Name, Reihe] : Wissen.Kennzeichen.Baureihennamen)
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
         Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))
-      Laender.emplace_back(Schluessel.substr(0, 2));
+      Laender.emplace_back(Reihe.Land);
   if (DrSchreibweise && Laender.empty())
     Laender.emplace_back("80");
   std::sort(Laender.begin(), Laender.end());

@@ -124,17 +124,14 @@ std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::st
   };
   if (const std::string Zwoelf = ZwoelfAusNational(Kennzeichen, Land, Ziffern); !Zwoelf.empty())
     Dazu(Zwoelf.substr(0, 11));
-  // Schluessel "Land-Art-Reihe" bzw. "Land-Art"
   for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
-    if (Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
-        Schluessel.substr(0, 2) == Land && Schluessel.substr(6) == Ziffern.substr(0, 3))
-      Dazu(std::string(Schluessel.substr(3, 2)) + std::string(Land) + std::string(Reihe.Fuellziffer) +
-           std::string(Ziffern));
+    if (Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Reihe.Land == Land &&
+        Reihe.Reihe == Ziffern.substr(0, 3))
+      Dazu(std::string(Reihe.Art) + std::string(Land) + std::string(Reihe.Fuellziffer) + std::string(Ziffern));
   for (const auto& [Schluessel, Schema] : Kennzeichen.Triebfahrzeuge)
-    if (Ziffern.size() == 7 && Schluessel.size() == 5 && Schluessel.substr(0, 2) == Land &&
-        Schluessel.substr(3) != "9x" && Schema.Reihe == TReihenstellen::Sechs &&
-        Schema.Fuellziffer == Ziffern.substr(0, 1))
-      Dazu(std::string(Schluessel.substr(3)) + std::string(Land) + std::string(Ziffern));
+    if (Ziffern.size() == 7 && Schema.Land == Land && Schema.Art.size() == 2 && Schema.Art != "9x" &&
+        Schema.Reihe == TReihenstellen::Sechs && Schema.Fuellziffer == Ziffern.substr(0, 1))
+      Dazu(std::string(Schema.Art) + std::string(Land) + std::string(Ziffern));
   return Liste;
 }
 
@@ -157,10 +154,10 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
   const bool LandHatNationale =
       MitNationalen != Kennzeichen.NationaleArten.end() && MitNationalen->first.starts_with(std::string(Land) + "-");
   for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
-    if (LandHatNationale && Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Schluessel.size() == 9 &&
-        Schluessel.substr(0, 2) == Land && Schluessel.substr(6) == Ziffern.substr(0, 3)) {
-      const std::string Elf = std::string(Schluessel.substr(3, 2)) + std::string(Land) +
-                              std::string(Reihe.Fuellziffer) + std::string(Ziffern);
+    if (LandHatNationale && Ziffern.size() == 6 && Reihe.Fuellziffer.size() == 1 && Reihe.Land == Land &&
+        Reihe.Reihe == Ziffern.substr(0, 3)) {
+      const std::string Elf =
+          std::string(Reihe.Art) + std::string(Land) + std::string(Reihe.Fuellziffer) + std::string(Ziffern);
       return Elf + Pruefziffer(Elf);
     }
   const auto Art =

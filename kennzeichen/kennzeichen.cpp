@@ -52,12 +52,12 @@ TSchema AlsSchema(std::string_view Wert)
   const TReihenstellen Stellen = Reihe == "5-8"   ? TReihenstellen::Fuenf
                                  : Reihe == "6-8" ? TReihenstellen::Sechs
                                                   : TReihenstellen::Keine;
-  return {Fuellziffer, Stellen, Wort, Sicherheit, Sicherheit == "hoch"};
+  return {Fuellziffer, Stellen, Wort, Sicherheit, Sicherheit == "hoch", {}, {}};
 }
 TBaureihe AlsBaureihe(std::string_view Wert)
 {
   auto [Name, Fuellziffer] = Felder<2>(Wert);
-  return {Name, Fuellziffer};
+  return {Name, Fuellziffer, {}, {}, {}};
 }
 TRadsatzRegel AlsRadsatzRegel(std::string_view Wert)
 {
@@ -98,6 +98,33 @@ const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Na
 
 namespace {
 
+// "85-91-460" -> "85", "91", "460"; fehlende Teile leer.
+std::array<std::string_view, 3> SchluesselTeile(std::string_view Schluessel)
+{
+  std::array<std::string_view, 3> Teile;
+  for (std::string_view& Teil : Teile) {
+    const std::size_t Strich = std::min(Schluessel.find('-'), Schluessel.size());
+    Teil = Schluessel.substr(0, Strich);
+    Schluessel.remove_prefix(std::min(Strich + 1, Schluessel.size()));
+  }
+  return Teile;
+}
+
+void SchluesselZerlegen(TKennzeichen& Kennzeichen)
+{
+  for (auto& [Schluessel, Schema] : Kennzeichen.Triebfahrzeuge) {
+    const auto [Land, Art, Rest] = SchluesselTeile(Schluessel);
+    Schema.Land = Land;
+    Schema.Art = Art;
+  }
+  for (auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen) {
+    const auto [Land, Art, Nummer] = SchluesselTeile(Schluessel);
+    Reihe.Land = Land;
+    Reihe.Art = Art;
+    Reihe.Reihe = Nummer;
+  }
+}
+
 void GattungsCodesBilden(TKennzeichen& Kennzeichen)
 {
   for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen) {
@@ -136,6 +163,7 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
     if (!Land.Kuerzel.empty())
       Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
   GattungsCodesBilden(Kennzeichen);
+  SchluesselZerlegen(Kennzeichen);
   Kennzeichen.Version = std::move(Profil.Version);
   return Kennzeichen;
 }

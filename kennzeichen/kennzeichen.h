@@ -56,12 +56,14 @@ struct TSchema {
   TReihenstellen Reihe = TReihenstellen::Keine;
   std::string_view Wort;  // "Baureihe", "Reihe", "Gruppo"
   std::string_view Sicherheit;
-  bool Gesichert = false;  // Sicherheit "hoch"
+  bool Gesichert = false;      // Sicherheit "hoch"
+  std::string_view Land, Art;  // aus dem Schluessel, beim Laden zerlegt: "80", "91"
 };
 // [Baureihennamen], "Land-Art-Reihe": "85-91-460=Re 460", "80-91-446=446;0"
 struct TBaureihe {
-  std::string_view Name;         // wie man sie nennt: "Re 460"
-  std::string_view Fuellziffer;  // Stelle 5, wo die Reihe vom Schema ihres Landes abweicht; sonst leer
+  std::string_view Name;              // wie man sie nennt: "Re 460"
+  std::string_view Fuellziffer;       // Stelle 5, wo die Reihe vom Schema ihres Landes abweicht; sonst leer
+  std::string_view Land, Art, Reihe;  // aus dem Schluessel, beim Laden zerlegt: "85", "91", "460"
 };
 // [Radsaetze], Gattung eines Gueterwagens: "E=Einzelradsaetze;Drehgestelle"
 struct TRadsatzRegel {

@@ -303,3 +303,34 @@ TEST(UnsichtbareTausche, AuchMitDerPruefziffer)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- Woerter ausserhalb der Anschrift
+
+// In der Bezeichnung eines Modells zaehlen nur Gattungszeichen, die die Tabellen kennen; deutsche
+// Hauptwoerter und Orte, die mit einem Gattungsbuchstaben beginnen, nicht.
+TEST(GattungszeichenImText, NurWasDieTabellenKennen)
+{
+  const std::vector<std::pair<const char*, bool>> Faelle = {{"Zacns", true},        {"Eanos", true},
+                                                            {"Fals", true},         {"Bc", true},
+                                                            {"Kesselwagen", false}, {"Doppeltragwagen", false},
+                                                            {"Bahn", false},        {"Dresden", false},
+                                                            {"Berlin", false},      {"Eaoss", true},
+                                                            {"Eaosss", false},      {"Zacnsx", false},
+                                                            {"ZACNS", false},       {"", false},
+                                                            {"Fa", false},           {"Qals", false}};
+  for (const auto& [Wort, Erwartet] : Faelle)
+    EXPECT_EQ(GattungszeichenImText(KleineKennzeichen(), Wort), Erwartet) << Wort;
+}
+
+// Schluessel "Land-Art-Reihe" werden beim Laden zerlegt; gelesen wird nur noch das Feld.
+TEST(Baureihennamen, SchluesselBeimLadenZerlegt)
+{
+  const TKennzeichen& Kennzeichen = KleineKennzeichen();
+  ASSERT_FALSE(Kennzeichen.Baureihennamen.empty());
+  for (const auto& [Schluessel, Reihe] : Kennzeichen.Baureihennamen)
+    EXPECT_EQ(std::string(Reihe.Land) + "-" + std::string(Reihe.Art) + "-" + std::string(Reihe.Reihe), Schluessel);
+  const TBaureihe* Re460 = Kennzeichen.Baureihe("85", "91", "460");
+  ASSERT_NE(Re460, nullptr);
+  EXPECT_EQ(Re460->Land, "85");
+  EXPECT_EQ(Re460->Reihe, "460");
+}
