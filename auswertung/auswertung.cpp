@@ -25,7 +25,7 @@ std::string Anzahl(std::size_t Zahl)
 TVorschlagEintrag Eintrag(const TWissen& Wissen, const TVorschlag& Vorschlag)
 {
   return {Vorschlag.Ziffern, Vorschlag.Aenderung,
-          KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)), Vorschlag.Grund};
+          KurzDeutung(Wissen.Stammdaten, Wissen.Kennzeichen, Vorschlag.Ziffern.substr(0, 11)), Vorschlag.Passt};
 }
 
 // Mit "?": alle gueltigen Nummern, die glaubwuerdigsten zuerst.
@@ -486,10 +486,22 @@ std::string UrteilText(TUrteil Urteil)
 std::string VorschlagText(const TVorschlagEintrag& Vorschlag)
 {
   std::string Text = NummerGegliedert(Vorschlag.Ziffern) + "  ";
-  for (const std::string* Teil : {&Vorschlag.Aenderung, &Vorschlag.Deutung, &Vorschlag.Grund})
+  const std::string Grund = Begruendung(Vorschlag);
+  for (const std::string* Teil : {&Vorschlag.Aenderung, &Vorschlag.Deutung, &Grund})
     if (!Teil->empty())
       Text += (Text.ends_with("  ") ? "" : "; ") + *Teil;
   return Text;
+}
+
+std::string Begruendung(const TVorschlagEintrag& Vorschlag)
+{
+  const std::vector<std::string>& Passt = Vorschlag.Passt;
+  std::string Teile;
+  for (std::size_t I = 0; I + 1 < Passt.size(); ++I)
+    Teile += (I == 0 ? "" : ", ") + Passt[I];
+  return Passt.empty()       ? std::string()
+         : Passt.size() == 1 ? Ersetzt("passt zu %1", {Passt[0]})
+                             : Ersetzt("passt zu %1 und %2", {Teile, Passt.back()});
 }
 
 std::string BefundText(const TBefund& Befund)

@@ -22,11 +22,13 @@ std::string UrteilText(TUrteil Urteil);
 
 // Ein Vorschlag zu einer falschen oder unvollstaendigen Nummer, in seinen Teilen.
 struct TVorschlagEintrag {
-  std::string Ziffern;    // 12 Ziffern
-  std::string Aenderung;  // "Stelle 12: 8 statt 4"; leer bei Ergaenzungen
-  std::string Deutung;    // "Fals, Deutschland"
-  std::string Grund;      // was von der Anschrift passt: "passt zu D-DB und Fals"; oft leer
+  std::string Ziffern;             // 12 Ziffern
+  std::string Aenderung;           // "Stelle 12: 8 statt 4"; leer bei Ergaenzungen
+  std::string Deutung;             // "Fals, Deutschland"
+  std::vector<std::string> Passt;  // was von der Anschrift passt: "D-DB", "Fals"; oft leer
 };
+// "passt zu D-DB und Fals"; leer, wenn nichts passt (Windows-1252).
+std::string Begruendung(const TVorschlagEintrag& Vorschlag);
 // "31 80 6652 003-8  Stelle 12: 8 statt 4; Fals, Deutschland; passt zu Fals" (Windows-1252).
 std::string VorschlagText(const TVorschlagEintrag& Vorschlag);
 

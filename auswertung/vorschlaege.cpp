@@ -128,15 +128,6 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
   return Ergebnis;
 }
 
-// "passt zu D-DB und Fals"; leer, wenn nichts von der Anschrift passt.
-std::string Begruendung(const std::vector<std::string>& Passt)
-{
-  std::string Text;
-  for (std::size_t I = 0; I < Passt.size(); ++I)
-    Text += (I == 0 ? "passt zu " : I + 1 == Passt.size() ? " und " : ", ") + Passt[I];
-  return Text;
-}
-
 }  // namespace
 
 TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Muster,
@@ -162,7 +153,7 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
     if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
       continue;
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift);
-    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Begruendung(Glaubwuerdig.Passt)});
+    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Glaubwuerdig.Passt});
   }
   return std::move(Sammlung).Ergebnis();
 }
@@ -180,7 +171,7 @@ TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kenn
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift);
     const int Punkte = 3 * (Glaubwuerdig.Punkte + (Wagenart(Stammdaten, Elf) == Art)) + Naheliegend;
-    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, Begruendung(Glaubwuerdig.Passt)});
+    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, Glaubwuerdig.Passt});
   };
   // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
   // erfundene Ordnungsnummer und eine falsch gerechnete Pruefziffer.

@@ -10,10 +10,10 @@
 // Gueltige Nummern zu einer unvollstaendigen oder falschen, die glaubwuerdigsten zuerst
 // (Plausibilitaet, bei Gleichstand in Zahlenfolge bzw. aehnlich aussehende Ziffern zuerst).
 struct TVorschlag {
-  std::string Ziffern;    // 12 Ziffern
-  std::string Aenderung;  // "Stelle 8: 2 statt 3"; bei Ergaenzungen leer
-  int Punkte = 0;         // Rang; gleiche Punkte heisst gleich glaubwuerdig
-  std::string Grund;      // was von der Anschrift passt: "passt zu D-DB und Fals"; Windows-1252
+  std::string Ziffern;             // 12 Ziffern
+  std::string Aenderung;           // "Stelle 8: 2 statt 3"; bei Ergaenzungen leer
+  int Punkte = 0;                  // Rang; gleiche Punkte heisst gleich glaubwuerdig
+  std::vector<std::string> Passt;  // was von der Anschrift passt: "D-DB", "Fals"; Windows-1252
 };
 struct TVorschlaege {
   std::vector<TVorschlag> Liste;  // hoechstens so viele wie verlangt

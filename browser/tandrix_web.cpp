@@ -84,7 +84,7 @@ val VorschlaegeVon(const TErgebnis& Ergebnis)
     Eintrag.set("nummer", NummerGegliedert(Vorschlag.Ziffern));
     Eintrag.set("aenderung", Zeigen(Vorschlag.Aenderung, Ergebnis));
     Eintrag.set("deutung", Zeigen(Vorschlag.Deutung, Ergebnis));
-    Eintrag.set("grund", Zeigen(Vorschlag.Grund, Ergebnis));
+    Eintrag.set("grund", Zeigen(Begruendung(Vorschlag), Ergebnis));
     Eintrag.set("text", Zeigen(VorschlagText(Vorschlag), Ergebnis));
     Feld.call<void>("push", Eintrag);
   }

@@ -3,6 +3,7 @@
 // Quelle) oder aus den Meldungen von Benutzern; absichtlich veraenderte stehen als solche da.
 
 #include "auswertung/anschrift.h"
+#include "auswertung/auswertung.h"
 #include "auswertung/eingabe.h"
 #include "auswertung/triebfahrzeug.h"
 #include "auswertung/vorschlaege.h"
@@ -273,7 +274,7 @@ TEST_P(VorschlagTest, GlaubwuerdigsteZuerst)
   EXPECT_EQ(Vorschlaege.Gesamt, GetParam().Gesamt);
   ASSERT_FALSE(Vorschlaege.Liste.empty());
   EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, GetParam().Zuerst);
-  EXPECT_EQ(Cp1252NachUtf8(Vorschlaege.Liste.front().Grund), GetParam().Grund);
+  EXPECT_EQ(Cp1252NachUtf8(Begruendung({{}, {}, {}, Vorschlaege.Liste.front().Passt})), GetParam().Grund);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -317,7 +318,7 @@ TEST(GattungszeichenImText, NurWasDieTabellenKennen)
                                                             {"Berlin", false},      {"Eaoss", true},
                                                             {"Eaosss", false},      {"Zacnsx", false},
                                                             {"ZACNS", false},       {"", false},
-                                                            {"Fa", false},           {"Qals", false}};
+                                                            {"Fa", false},          {"Qals", false}};
   for (const auto& [Wort, Erwartet] : Faelle)
     EXPECT_EQ(GattungszeichenImText(KleineKennzeichen(), Wort), Erwartet) << Wort;
 }
