@@ -287,8 +287,8 @@ async function langeListe(browser, breite, hoehe, bild) {
   pruefe(klein.length === 0, `Blaettern: Bedienflaechen unter 44 px: ${klein}`);
   const csv = await seite.evaluate((t) => window.tandrix.alsCsv(window.tandrix.liste(t)).split("\r\n").length, nummern.join("\n"));
   pruefe(csv === 10002, `CSV: ${csv - 2} Zeilen`);
-  // Fuer das Bild: die Leiste oben, einige Zeilen darunter.
-  await seite.evaluate(() => window.scrollTo(0, document.getElementById("liste-titel").getBoundingClientRect().top + window.scrollY));
+  // Fuer das Bild: Zaehlung und Leiste oben, die ersten Zeilen der letzten Seite darunter.
+  await seite.evaluate(() => window.scrollTo(0, document.getElementById("listenstand").getBoundingClientRect().top + window.scrollY - 8));
   await seite.screenshot({ path: `${bilder}/${bild}` });
   console.log(`Lange Liste bei ${breite} px: letzte Zeile ${zuletzt[0]} „${zuletzt[1]}“ ${zuletzt[2]}`);
   await seite.close();
