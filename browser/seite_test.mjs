@@ -2,7 +2,7 @@
 // Anfrage, Bedienbarkeit auf dem Telefon, Bildschirmfotos.
 // Aufruf: node seite_test.mjs tandrix.html wagennummer a.csv,b.csv bilderordner
 import { spawnSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import { dirname, extname, join, resolve } from "node:path";
@@ -171,10 +171,14 @@ async function ohneAnfragen(browser) {
   await beenden();
 }
 
-// Von einem Webserver: Service Worker bereit, Manifest erkannt und die App installierbar; nach
-// dem Ende des Servers laedt die Seite aus der Ablage des Workers und prueft weiter.
+// Von einem Webserver: Service Worker bereit, Manifest erkannt und die App installierbar; eine neue
+// Seite auf dem Server loest die alte in der Ablage ab; nach dem Ende des Servers laedt die Seite
+// aus der Ablage des Workers und prueft weiter.
 async function alsApp(browser) {
-  const { adresse, beenden } = await webserver(dirname(seitePfad));
+  const ordner = mkdtempSync(join(tmpdir(), "tandrix-server-"));
+  for (const datei of ["tandrix.html", "tandrix-sw.js", "tandrix.webmanifest"])
+    copyFileSync(join(dirname(seitePfad), datei), join(ordner, datei));
+  const { adresse, beenden } = await webserver(ordner);
   const seite = await seiteOeffnen(browser, adresse + "tandrix.html#" + encodeURIComponent("31 80 6652 003-8"));
   await seite.evaluate(() => navigator.serviceWorker.ready.then(() => true));
   await seite.waitForFunction(() => navigator.serviceWorker.controller !== null);
@@ -186,6 +190,17 @@ async function alsApp(browser) {
   pruefe(daten.short_name === "Tandrix" && daten.display === "standalone", `Manifest: ${manifest.data}`);
   const { installabilityErrors: hindernisse } = await cdp.send("Page.getInstallabilityErrors");
   pruefe(hindernisse.length === 0, `nicht installierbar: ${JSON.stringify(hindernisse)}`);
+
+  // Neue Fassung auf dem Server, wie sie scripts/web schriebe: andere Seite, anderer Stand.
+  const alt = readFileSync(join(ordner, "tandrix-sw.js"), "utf8").match(/"(tandrix-[0-9a-f]+)"/)[1];
+  const html = readFileSync(join(ordner, "tandrix.html"), "utf8");
+  writeFileSync(join(ordner, "tandrix.html"), html.replace("<title>Tandrix", "<title>Neu: Tandrix"));
+  writeFileSync(join(ordner, "tandrix-sw.js"), readFileSync(join(ordner, "tandrix-sw.js"), "utf8").replace(alt, "tandrix-neu"));
+  await seite.reload({ waitUntil: "load" });
+  await seite.waitForFunction(() => caches.keys().then((n) => n.join() === "tandrix-neu"), { polling: 200 });
+  await seite.reload({ waitUntil: "load" });
+  pruefe((await seite.title()).startsWith("Neu: Tandrix"), `nach der neuen Fassung: „${await seite.title()}“`);
+
   await beenden();
   const ohneServer = await fetch(adresse + "tandrix.html").then(() => "erreichbar", () => "weg");
   pruefe(ohneServer === "weg", "Server laeuft noch");
@@ -193,9 +208,11 @@ async function alsApp(browser) {
   await seite.waitForFunction(() => window.tandrix !== undefined);
   await seite.evaluate(() => window.tandrix.bereit);
   const text = await seite.$eval("#urteil .text", (e) => e.textContent);
-  pruefe(text.startsWith("Korrekt: 31 80 6652 003-8"), `ohne Server: „${text}“`);
-  console.log(`Als App: Manifest erkannt, installierbar, ohne Server neu geladen: „${text}“`);
+  pruefe(text.startsWith("Korrekt: 31 80 6652 003-8") && (await seite.title()).startsWith("Neu: Tandrix"),
+    `ohne Server: „${text}“`);
+  console.log(`Als App: Manifest erkannt, installierbar, neue Fassung uebernommen, ohne Server neu geladen: „${text}“`);
   await seite.close();
+  rmSync(ordner, { recursive: true, force: true });
 }
 
 // Telefon: nichts breiter als der Bildschirm, jede Bedienflaeche mindestens 44 px hoch.

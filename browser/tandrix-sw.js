@@ -6,8 +6,11 @@
 const STAND = "tandrix-@STAND@";
 const DATEIEN = ["tandrix.html", "tandrix.webmanifest"];
 
+// Am Cache des Browsers vorbei: sonst kaeme mit dem neuen Worker womoeglich die alte Seite in die Ablage.
 self.addEventListener("install", (ereignis) => {
-  ereignis.waitUntil(caches.open(STAND).then((ablage) => ablage.addAll(DATEIEN)).then(() => self.skipWaiting()));
+  ereignis.waitUntil(caches.open(STAND)
+    .then((ablage) => ablage.addAll(DATEIEN.map((datei) => new Request(datei, { cache: "reload" }))))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (ereignis) => {
