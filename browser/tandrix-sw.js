@@ -1,8 +1,8 @@
 "use strict";
 // Service Worker fuer Tandrix im Browser auf einem Webserver: haelt die Seite (eine Datei) und das
 // Manifest vor, damit die installierte App ohne Netz startet. scripts/web setzt den Stand ein
-// (Pruefsumme der Seite): eine neue Seite ergibt einen neuen Worker, der sie holt und die alte
-// Kopie loescht. Der Browser prueft den Worker bei jedem Oeffnen auf eine neue Fassung.
+// (Pruefsumme von Seite und Manifest): eine neue Fassung ergibt einen neuen Worker, der sie holt
+// und die alte Kopie loescht. Der Browser prueft den Worker bei jedem Oeffnen auf eine neue Fassung.
 const STAND = "tandrix-@STAND@";
 const DATEIEN = ["tandrix.html", "tandrix.webmanifest"];
 
