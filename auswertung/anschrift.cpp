@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -98,21 +99,18 @@ bool GueterwagenZeichen(const TKennzeichen& Kennzeichen, std::string_view Zeiche
 {
   if (Zeichen.empty() || !IstGross1252(Zeichen[0]) || !std::all_of(Zeichen.begin() + 1, Zeichen.end(), IstKlein1252))
     return false;
-  bool CodeDarin = false;
-  std::array<std::size_t, 256> Hoechstens{};  // wie oft ein Buchstabe in einem Code der Gattung steht
-  for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen)
-    if (!Code.empty() && Code[0] == Zeichen[0]) {
-      CodeDarin = CodeDarin || Ueberzaehlig(std::string(Code), Zeichen).empty();
-      for (const char Z : Code)
-        Hoechstens[static_cast<unsigned char>(Z)] =
-            std::max(Hoechstens[static_cast<unsigned char>(Z)],
-                     static_cast<std::size_t>(std::count(Code.begin(), Code.end(), Z)));
-    }
-  return CodeDarin && std::all_of(Zeichen.begin() + 1, Zeichen.end(), [&](char Z) {
-           // ein s mehr ist der nationale Zusatz fuer 120 km/h ("Eanoss")
-           return static_cast<std::size_t>(std::count(Zeichen.begin(), Zeichen.end(), Z)) <=
-                  Hoechstens[static_cast<unsigned char>(Z)] + (Z == 's' ? 1 : 0);
-         });
+  const auto Gattung = Kennzeichen.GattungsCodes.find(Zeichen[0]);
+  if (Gattung == Kennzeichen.GattungsCodes.end())
+    return false;
+  const std::array<std::uint8_t, 256>& Hoechstens = Gattung->second.Hoechstens;
+  const bool BuchstabenBekannt = std::all_of(Zeichen.begin() + 1, Zeichen.end(), [&](char Z) {
+    // ein s mehr ist der nationale Zusatz fuer 120 km/h ("Eanoss")
+    return static_cast<std::size_t>(std::count(Zeichen.begin(), Zeichen.end(), Z)) <=
+           std::size_t{Hoechstens[static_cast<unsigned char>(Z)]} + (Z == 's' ? 1 : 0);
+  });
+  return BuchstabenBekannt &&
+         std::any_of(Gattung->second.Codes.begin(), Gattung->second.Codes.end(),
+                     [&](std::string_view Code) { return Ueberzaehlig(std::string(Code), Zeichen).empty(); });
 }
 
 // Gattungsbuchstaben eines Reisezugwagens, die als Ganzes in [Reisezugwagen] vorkommen ("Bcmz",
@@ -268,6 +266,14 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
 }
 
 }  // namespace
+
+bool GattungszeichenImText(const TKennzeichen& Kennzeichen, std::string_view Wort)
+{
+  const std::string_view Klein =
+      Wort.substr(std::min(Wort.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), Wort.size()));
+  return GueterwagenZeichen(Kennzeichen, Wort) ||
+         (Klein.find_first_of("aeou") == std::string_view::npos && ReisezugwagenZeichen(Kennzeichen, Wort));
+}
 
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen)
 {

@@ -32,6 +32,12 @@ struct TBefund {
   bool operator==(const TBefund&) const = default;
 };
 
+// Ob ein Wort aus einem anderen Text als der Anschrift (etwa der Bezeichnung eines Modells)
+// Gattungszeichen sind: die eines Gueterwagens nach der ERA-Tabelle ("Zacns"; nicht
+// "Kesselwagen"), die eines Reisezugwagens nur ohne die Vokale a, e, o, u hinter den
+// Grossbuchstaben ("Bimz", "WRmz"; nicht "Bahn", "Dresden", "Doppeltragwagen").
+bool GattungszeichenImText(const TKennzeichen& Kennzeichen, std::string_view Wort);
+
 // Das Gelesene in einer Zeile: "D-DB Fals RIV".
 std::string AnschriftText(const TAnschrift& Anschrift);
 

@@ -34,20 +34,24 @@ void Ergaenzen(const TWissen& Wissen, const std::string& Ziffern, const TAnschri
   const auto Unbekannt = static_cast<std::size_t>(std::count(Ziffern.begin(), Ziffern.end(), '?'));
   // eine unbekannte Pruefziffer wird berechnet, nicht durchprobiert
   if (static_cast<std::size_t>(std::count(Ziffern.begin(), Ziffern.begin() + 11, '?')) > HoechstensUnbekannt) {
-    Ergebnis.Meldung = InAnfuehrung(Ergebnis.Eingabe) + " hat " + std::to_string(Unbekannt) +
-                       " unbekannte Ziffern, höchstens "_cp1252 + std::to_string(HoechstensUnbekannt) +
-                       " vor der Prüfziffer lassen sich durchprobieren"_cp1252;
+    Ergebnis.Meldung =
+        Ersetzt("%1 hat %2 unbekannte Ziffern, höchstens %3 vor der Prüfziffer lassen sich durchprobieren"_cp1252,
+                {InAnfuehrung(Ergebnis.Eingabe), std::to_string(Unbekannt), std::to_string(HoechstensUnbekannt)});
     return;
   }
   const TVorschlaege Vorschlaege =
       Ergaenzungen(Wissen.Stammdaten, Wissen.Kennzeichen, Ziffern, Anschrift, HoechstensVorschlaege);
   Ergebnis.Urteil = TUrteil::Unvollstaendig;
-  Ergebnis.Kopf = std::to_string(Unbekannt) + (Unbekannt == 1 ? " unbekannte Ziffer: " : " unbekannte Ziffern: ") +
-                  Anzahl(Vorschlaege.Gesamt) +
-                  (Vorschlaege.Gesamt == 1 ? " gültige Nummer"_cp1252 : " gültige Nummern"_cp1252) +
-                  (Vorschlaege.Liste.size() < Vorschlaege.Gesamt
-                       ? ", die " + std::to_string(Vorschlaege.Liste.size()) + " glaubwürdigsten:"_cp1252
-                       : "");
+  const std::string U = std::to_string(Unbekannt), G = Anzahl(Vorschlaege.Gesamt),
+                    L = std::to_string(Vorschlaege.Liste.size());
+  const bool Alle = Vorschlaege.Liste.size() == Vorschlaege.Gesamt;
+  Ergebnis.Kopf =
+      Unbekannt == 1 && Vorschlaege.Gesamt == 1 ? "1 unbekannte Ziffer: 1 gültige Nummer"_cp1252
+      : Unbekannt == 1 && Alle                  ? Ersetzt("1 unbekannte Ziffer: %1 gültige Nummern"_cp1252, {G})
+      : Unbekannt == 1 ? Ersetzt("1 unbekannte Ziffer: %1 gültige Nummern, die %2 glaubwürdigsten:"_cp1252, {G, L})
+      : Vorschlaege.Gesamt == 1 ? Ersetzt("%1 unbekannte Ziffern: 1 gültige Nummer"_cp1252, {U})
+      : Alle                    ? Ersetzt("%1 unbekannte Ziffern: %2 gültige Nummern"_cp1252, {U, G})
+             : Ersetzt("%1 unbekannte Ziffern: %2 gültige Nummern, die %3 glaubwürdigsten:"_cp1252, {U, G, L});
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
     Ergebnis.Vorschlaege.push_back(Eintrag(Wissen, Vorschlag));
 }
@@ -57,30 +61,15 @@ void Angaben(const TWissen& Wissen, const std::string& Elf, TErgebnis& Ergebnis)
 {
   const TWagenart Art = Wagenart(Wissen.Stammdaten, Elf);
   if (Art == TWagenart::Triebfahrzeug) {
-    const TTriebfahrzeug Triebfahrzeug = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf);
-    Ergebnis.Zeilen = {{"Triebfahrzeug", Triebfahrzeug.Art}, {"Land", Triebfahrzeug.Land}};
-    if (Wissen.MitKennzeichen)
-      Ergebnis.Zeilen.emplace_back(Triebfahrzeug.ReiheWort, Triebfahrzeug.Baureihe);
-    if (!Triebfahrzeug.National.empty())
-      Ergebnis.Zeilen.emplace_back("Nationale Nummer", Triebfahrzeug.National);
-    Ergebnis.Spalten = {"", Triebfahrzeug.Art, Triebfahrzeug.Land,
-                        Wissen.MitKennzeichen
-                            ? Triebfahrzeug.ReiheWort + " " + Triebfahrzeug.Baureihe +
-                                  (Triebfahrzeug.National.empty() ? "" : "; national " + Triebfahrzeug.National)
-                            : "",
-                        ""};
+    Ergebnis.Triebfahrzeug = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf);
+    if (!Wissen.MitKennzeichen)
+      Ergebnis.Triebfahrzeug->Baureihe.clear();
     return;
   }
   TAnzeige Anzeige = WagenInfo(Wissen.Stammdaten, Elf);
   if (Anzeige.Wagengattung.empty() && Art == TWagenart::Gueterwagen)
     Anzeige.Wagengattung = GattungAbgeleitet(Wissen.Kennzeichen, Elf);
-  Ergebnis.Spalten = {Anzeige.Eigentumsmerkmal, Anzeige.Austauschverfahren, Anzeige.Eigentumsverwaltung,
-                      Anzeige.Wagengattung, Anzeige.Geschwindigkeit};
-  Ergebnis.Zeilen = {{"Eigentumsmerkmal", Anzeige.Eigentumsmerkmal},
-                     {"Austauschverfahren", Anzeige.Austauschverfahren},
-                     {"Eigentumsverwaltung", Anzeige.Eigentumsverwaltung},
-                     {"Wagengattung", Anzeige.Wagengattung},
-                     {"Höchstgeschwindigkeit"_cp1252, Anzeige.Geschwindigkeit}};
+  Ergebnis.Wagen = std::move(Anzeige);
 }
 
 // Die Anschrift um die Ziffern gegen die Nummer.
@@ -90,14 +79,8 @@ void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnsc
     Ergebnis.Abweichungen += Befund.Abweichung;
     Ergebnis.Befunde.push_back(std::move(Befund));
   }
-  if (Anschrift.Leer() || !Wissen.MitKennzeichen)
-    return;
-  const std::size_t Abweichungen = Ergebnis.Abweichungen;
-  Ergebnis.Zeilen.emplace_back(
-      "Anschrift",
-      AnschriftText(Anschrift) + (Abweichungen == 0   ? " – passt zur Nummer"_cp1252
-                                  : Abweichungen == 1 ? " – eine Abweichung"_cp1252
-                                                      : " – "_cp1252 + std::to_string(Abweichungen) + " Abweichungen"));
+  if (!Anschrift.Leer() && Wissen.MitKennzeichen)
+    Ergebnis.Anschrift = AnschriftText(Anschrift);
 }
 
 // Falsche Pruefziffer: die glaubwuerdigsten gueltigen Nachbarn.
@@ -105,17 +88,100 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
 {
   const TVorschlaege Vorschlaege =
       Reparaturen(Wissen.Stammdaten, Wissen.Kennzeichen, Ziffern, Anschrift, HoechstensReparaturen);
-  Ergebnis.VorschlagKopf = "Gültig wären (eine Ziffer anders oder zwei Nachbarn getauscht, "_cp1252 +
-                           std::to_string(Vorschlaege.Liste.size()) + " von " + Anzahl(Vorschlaege.Gesamt) +
-                           ", die glaubwürdigsten zuerst):"_cp1252;
+  Ergebnis.VorschlagKopf = Ersetzt(
+      "Gültig wären (eine Ziffer anders oder zwei Nachbarn getauscht, %1 von %2, die glaubwürdigsten zuerst):"_cp1252,
+      {std::to_string(Vorschlaege.Liste.size()), Anzahl(Vorschlaege.Gesamt)});
   for (const TVorschlag& Vorschlag : Vorschlaege.Liste)
     Ergebnis.Vorschlaege.push_back(Eintrag(Wissen, Vorschlag));
   const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(),
                                     [&](const TVorschlag& V) { return V.Punkte == Vorschlaege.Liste.front().Punkte; });
   if (Gleich > 1)
-    Ergebnis.Befunde.push_back({false, "die ersten " + std::to_string(Gleich) +
-                                           " Vorschläge sind gleich glaubwürdig: welche Ziffer falsch ist, "
-                                           "lässt sich aus der Nummer nicht entscheiden"_cp1252});
+    Ergebnis.Befunde.push_back({false, Ersetzt("die ersten %1 Vorschläge sind gleich glaubwürdig: welche Ziffer "
+                                               "falsch ist, lässt sich aus der Nummer nicht entscheiden"_cp1252,
+                                               {std::to_string(Gleich)})});
+}
+
+// Woerter einer Zelle ohne Ziffern, getrennt an Leerraum und Satzzeichen; '-' verbindet ("D-DB").
+std::vector<std::string> ZellenWoerter(std::string_view Text)
+{
+  std::vector<std::string> Woerter;
+  std::string Wort;
+  bool MitZiffer = false;
+  const auto Beenden = [&] {
+    while (Wort.ends_with('-'))
+      Wort.pop_back();
+    if (!Wort.empty() && !MitZiffer)
+      Woerter.push_back(Wort);
+    Wort.clear();
+    MitZiffer = false;
+  };
+  for (const char Zeichen : Text) {
+    const bool Ziffer = Zeichen >= '0' && Zeichen <= '9';
+    if (IstGross1252(Zeichen) || IstKlein1252(Zeichen) || Ziffer || (Zeichen == '-' && !Wort.empty())) {
+      Wort += Zeichen;
+      MitZiffer = MitZiffer || Ziffer;
+    } else {
+      Beenden();
+    }
+  }
+  Beenden();
+  return Woerter;
+}
+
+// Was andere Zellen der Zeile an Gattungszeichen, Halter und Land beitragen: nur, was die
+// Tabellen kennen ("Zacns", "VTG", "D-DB"; nicht "Kesselwagen"), und nur, wozu die Anschrift
+// neben der Nummer schweigt. Was dort steht, gilt weiter.
+// Ob ein Halter im Land der Stellen 3-4 registriert ist.
+bool ImLand(const TKennzeichen& Kennzeichen, const THalter& Halter, std::string_view Stellen34)
+{
+  return std::any_of(Halter.Laenderliste.begin(), Halter.Laenderliste.end(), [&](std::string_view Kuerzel) {
+    const auto Treffer = Kennzeichen.NummernZuKuerzel.find(Kuerzel);
+    return Treffer != Kennzeichen.NummernZuKuerzel.end() &&
+           std::find(Treffer->second.begin(), Treffer->second.end(), Stellen34) != Treffer->second.end();
+  });
+}
+
+std::vector<TKontextFund> KontextUebernehmen(const TKennzeichen& Kennzeichen,
+                                             const std::vector<TZellenKontext>& Kontext, std::string_view Stellen34,
+                                             TAnschrift& Anschrift)
+{
+  std::vector<TKontextFund> Funde;
+  for (const TZellenKontext& Zelle : Kontext) {
+    TKontextFund Fund{Zelle.Spalte, {}};
+    for (const std::string& Wort : ZellenWoerter(Zelle.Text)) {
+      const TAnschrift Einzeln = AnschriftLesen({Wort}, Kennzeichen);
+      if (!Einzeln.Gattungszeichen.empty() && Anschrift.Gattungszeichen.empty() &&
+          GattungszeichenImText(Kennzeichen, Einzeln.Gattungszeichen)) {
+        Anschrift.Gattungszeichen = Einzeln.Gattungszeichen;
+        Anschrift.Zusatz = Einzeln.Zusatz;
+        Fund.Woerter.push_back(Wort);
+      } else if (const THalter* Halter = Einzeln.Halter.empty() ? nullptr : Kennzeichen.HalterZu(Einzeln.Halter);
+                 Halter && Anschrift.Halter.empty() &&
+                 // ein Kuerzel allein nur, wenn der Halter im Land der Nummer registriert ist:
+                 // "TT", "EP", "KG", "RAL" in einer Bezeichnung sind keine Halter
+                 (Einzeln.Laenderkuerzel.empty() ? ImLand(Kennzeichen, *Halter, Stellen34)
+                                                 : Anschrift.Laenderkuerzel.empty())) {
+        Anschrift.Halter = Einzeln.Halter;
+        if (Anschrift.Laenderkuerzel.empty())
+          Anschrift.Laenderkuerzel = Einzeln.Laenderkuerzel;
+        Fund.Woerter.push_back(Wort);
+      }
+    }
+    if (!Fund.Woerter.empty())
+      Funde.push_back(std::move(Fund));
+  }
+  return Funde;
+}
+
+// Die Anschrift neben der Nummer, ergaenzt um die anderen Zellen der Zeile.
+TAnschrift AnschriftMitKontext(const TWissen& Wissen, const TGelesen& Gelesen,
+                               const std::vector<TZellenKontext>& Kontext, TErgebnis& Ergebnis)
+{
+  TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  if (Wissen.MitKennzeichen)
+    Ergebnis.AusDerZeile = KontextUebernehmen(
+        Wissen.Kennzeichen, Kontext, Gelesen.Ziffern.size() == 12 ? Gelesen.Ziffern.substr(2, 2) : "", Anschrift);
+  return Anschrift;
 }
 
 // Andere Zahlen der Zeile und gleich gute andere Nummern, als Hinweise.
@@ -177,8 +243,8 @@ void ReiheNennen(const TWissen& Wissen, const std::vector<std::pair<std::string,
         std::find_if(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) { return U.first == Land; });
     const TTriebfahrzeug Lok = TriebfahrzeugLesen(Wissen.Stammdaten, Wissen.Kennzeichen, Erste->second.substr(0, 11));
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
-    Ergebnis.Zeilen.emplace_back(
-        Laender.size() == 1 || !Name ? Lok.ReiheWort : Ersetzt("%1 (%2)", {Lok.ReiheWort, Name->Name}), Lok.Baureihe);
+    Ergebnis.Reihen.push_back(
+        {Lok.ReiheWort, Laender.size() == 1 || !Name ? std::string() : std::string(Name->Name), Lok.Baureihe});
   }
 }
 
@@ -214,7 +280,7 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                 {Ergebnis.Angeschrieben});
   for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
-    const std::string Wo = Angeschrieben || !Name ? "" : "als Nummer aus " + std::string(Name->Name) + " ";
+    const std::string Wo = Angeschrieben || !Name ? "" : Ersetzt("als Nummer aus %1 ", {std::string(Name->Name)});
     const std::string Wie = NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
                                 ? "(die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
                             : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
@@ -238,7 +304,8 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
 
 // Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstelligen Nummern, wo das Land
 // (angeschrieben, oder jedes, dessen Tabellen passen) sie bestimmt.
-TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen,
+                            const std::vector<TZellenKontext>& Kontext)
 {
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
@@ -250,7 +317,7 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
       Ziffern.size() == 6 && Eingabe.find(Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4)) != std::string::npos;
   if (DrSchreibweise)
     Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
-  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, DrSchreibweise);
   const bool Angeschrieben = !Laender.empty();
   if (!Angeschrieben)
@@ -258,15 +325,19 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   UmgebungNennen(Gelesen, Ergebnis);
   NationalPruefen(Wissen, Ziffern, Laender, Angeschrieben, Ergebnis);
   if (Ergebnis.Befunde.back().Text.starts_with("die zwölfstellige"_cp1252) && Angeschrieben)
-    Ergebnis.Befunde.back().Text += DrSchreibweise && Anschrift.Leer()
-                                        ? " (in Deutschland, wie die Schreibweise der DR sagt)"
-                                        : " (im angeschriebenen Land)";
+    Ergebnis.Befunde.back().Text = DrSchreibweise && Anschrift.Leer()
+                                       ? "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe ist "
+                                         "keine Umrechnung hinterlegt (in Deutschland, wie die Schreibweise der DR "
+                                         "sagt)"_cp1252
+                                       : "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe ist "
+                                         "keine Umrechnung hinterlegt (im angeschriebenen Land)"_cp1252;
   return Ergebnis;
 }
 
 // Eine nationale Nummer ohne Pruefziffer: Reihe und Ordnungsnummer; sind es Ziffern, die
 // Pruefziffer nach eigener Regel und die zwoelfstelligen Nummern, die die Tabellen nennen.
-TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen)
+TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen,
+                                   const std::vector<TZellenKontext>& Kontext)
 {
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
@@ -284,7 +355,7 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   Ergebnis.Berechnet = Pruefziffer(Ziffern);
   Ergebnis.Befunde.push_back({false, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
                                              {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})});
-  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, false);
   if (Laender.empty())
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
@@ -319,25 +390,26 @@ TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung)
 
 TErgebnis ZeileZuLang(const std::string& Anfang)
 {
-  return UnbrauchbarWeil(InAnfuehrung(Anfang), InAnfuehrung(Anfang) + " ist länger als "_cp1252 +
-                                                   std::to_string(ZeilenHoechstlaenge) + " Zeichen");
+  return UnbrauchbarWeil(InAnfuehrung(Anfang), Ersetzt("%1 ist länger als %2 Zeichen"_cp1252,
+                                                       {InAnfuehrung(Anfang), std::to_string(ZeilenHoechstlaenge)}));
 }
 
-TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren)
+TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren,
+                    const std::vector<TZellenKontext>& Kontext)
 {
   if (!Gelesen.Fehler.empty()) {
     if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
     if (!Gelesen.Ordnungsnummer.empty())
-      return OhnePruefzifferAuswerten(Wissen, Eingabe, Gelesen);
+      return OhnePruefzifferAuswerten(Wissen, Eingabe, Gelesen, Kontext);
     return IstNationaleNummer(Gelesen.Ziffern, Gelesen.PruefzifferAbgesetzt) && Wissen.MitKennzeichen
-               ? NationalAuswerten(Wissen, Eingabe, Gelesen)
+               ? NationalAuswerten(Wissen, Eingabe, Gelesen, Kontext)
                : UnbrauchbarWeil(Eingabe, Gelesen.Fehler);
   }
   TErgebnis Ergebnis;
   Ergebnis.Eingabe = Eingabe;
   const std::string& Ziffern = Gelesen.Ziffern;
-  TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, Wissen.Kennzeichen);
+  TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   Anschrift.Bauart = Gelesen.Bauart;
   for (const std::string& Hinweis : Gelesen.Hinweise)
     Ergebnis.Befunde.push_back({false, Hinweis});
@@ -359,11 +431,10 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   Ergebnis.Urteil = Ergebnis.Angeschrieben.empty() ? TUrteil::Berechnet : Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
   Ergebnis.Ziffern = Elf + (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben);
   Ergebnis.Nummer = NummerGegliedert(Ergebnis.Ziffern);
-  Ergebnis.Kopf = "Prüfziffer "_cp1252 +
-                  (Ergebnis.Angeschrieben.empty() ? Ergebnis.Berechnet : Ergebnis.Angeschrieben) +
-                  (Ergebnis.Angeschrieben.empty() ? ""
-                   : Falsch                       ? ": falsch – richtig wäre "_cp1252 + Ergebnis.Berechnet
-                                                  : ": korrekt");
+  Ergebnis.Kopf =
+      Ergebnis.Angeschrieben.empty() ? Ersetzt("Prüfziffer %1"_cp1252, {Ergebnis.Berechnet})
+      : Falsch ? Ersetzt("Prüfziffer %1: falsch – richtig wäre %2"_cp1252, {Ergebnis.Angeschrieben, Ergebnis.Berechnet})
+               : Ersetzt("Prüfziffer %1: korrekt"_cp1252, {Ergebnis.Angeschrieben});
   if (Wissen.MitDaten)
     Angaben(Wissen, Elf, Ergebnis);
   AnschriftPruefen(Wissen, Elf, Anschrift, Ergebnis);
@@ -372,17 +443,18 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   } else if (!Ergebnis.Angeschrieben.empty()) {
     for (const std::string& Andere : UnsichtbareTausche(Ziffern))
       Ergebnis.Befunde.push_back(
-          {false, "auch " + NummerGegliedert(Andere) +
-                      " hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252});
+          {false, Ersetzt("auch %1 hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252,
+                          {NummerGegliedert(Andere)})});
   }
   return Ergebnis;
 }
 
-TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren)
+TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren,
+                    const std::vector<TZellenKontext>& Kontext)
 {
   if (!Text.Fehler.empty())
     return UnbrauchbarWeil(std::move(Text.Text), std::move(Text.Fehler));
-  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text), Erklaeren);
+  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text), Erklaeren, Kontext);
   std::vector<TBefund> Befunde;
   for (std::string& Hinweis : Text.Hinweise)
     Befunde.push_back({false, std::move(Hinweis)});
@@ -425,12 +497,25 @@ std::string BefundText(const TBefund& Befund)
   return (Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
 }
 
-TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren)
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
+                         const std::vector<TZellenKontext>& Kontext)
 {
   constexpr std::size_t Anfang = 60;  // so viel zeigt die Meldung
   if (ZeichenAnfang(Bytes, Kennung, ZeilenHoechstlaenge) < Bytes.size())
     return ZeileZuLang(EingabeUmsetzen(Bytes.substr(0, ZeichenAnfang(Bytes, Kennung, Anfang)), Kennung).Text);
-  return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren);
+  return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren, Kontext);
+}
+
+std::vector<TZellenKontext> KontextDerZeile(const TFelder& Zeile, const TListe& Tabelle)
+{
+  std::vector<TZellenKontext> Kontext;
+  for (std::size_t Spalte = 0; Spalte < Zeile.size(); ++Spalte)
+    if (Spalte != Tabelle.Nummernspalte && !Zeile[Spalte].empty())
+      Kontext.push_back({Spalte < Tabelle.Kopf.size() && !Tabelle.Kopf[Spalte].empty()
+                             ? ZelleText(Tabelle.Kopf[Spalte], Tabelle.Kennung)
+                             : Ersetzt("Spalte %1", {std::to_string(Spalte + 1)}),
+                         ZelleText(Zeile[Spalte], Tabelle.Kennung)});
+  return Kontext;
 }
 
 TSchluessel SchluesselVon(const TErgebnis& Ergebnis)
@@ -469,12 +554,64 @@ std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string
   return Utf8;
 }
 
+std::vector<std::pair<std::string, std::string>> Angaben(const TErgebnis& Ergebnis)
+{
+  std::vector<std::pair<std::string, std::string>> Angaben;
+  if (const auto& Lok = Ergebnis.Triebfahrzeug) {
+    Angaben = {{"Triebfahrzeug", Lok->Art}, {"Land", Lok->Land}};
+    if (!Lok->Baureihe.empty())
+      Angaben.emplace_back(Lok->ReiheWort, Lok->Baureihe);
+    if (!Lok->National.empty())
+      Angaben.emplace_back("Nationale Nummer", Lok->National);
+  } else if (const auto& Wagen = Ergebnis.Wagen) {
+    Angaben = {{"Eigentumsmerkmal", Wagen->Eigentumsmerkmal},
+               {"Austauschverfahren", Wagen->Austauschverfahren},
+               {"Eigentumsverwaltung", Wagen->Eigentumsverwaltung},
+               {"Wagengattung", Wagen->Wagengattung},
+               {"Höchstgeschwindigkeit"_cp1252, Wagen->Geschwindigkeit}};
+  }
+  for (const TReihenAngabe& Reihe : Ergebnis.Reihen)
+    Angaben.emplace_back(Reihe.Land.empty() ? Reihe.Wort : Ersetzt("%1 (%2)", {Reihe.Wort, Reihe.Land}),
+                         Reihe.Baureihe);
+  if (!Ergebnis.Anschrift.empty())
+    Angaben.emplace_back(
+        "Anschrift",
+        Ergebnis.Abweichungen == 0 ? Ersetzt("%1 – passt zur Nummer"_cp1252, {Ergebnis.Anschrift})
+        : Ergebnis.Abweichungen == 1
+            ? Ersetzt("%1 – eine Abweichung"_cp1252, {Ergebnis.Anschrift})
+            : Ersetzt("%1 – %2 Abweichungen"_cp1252, {Ergebnis.Anschrift, std::to_string(Ergebnis.Abweichungen)}));
+  std::string Herkunft;
+  for (const TKontextFund& Fund : Ergebnis.AusDerZeile) {
+    std::string Woerter;
+    for (const std::string& Wort : Fund.Woerter)
+      Woerter += (Woerter.empty() ? "" : ", ") + Wort;
+    Herkunft += (Herkunft.empty() ? "" : "; ") + Ersetzt("aus Spalte %1: %2", {Fund.Spalte, Woerter});
+  }
+  if (!Herkunft.empty())
+    Angaben.emplace_back("Aus der Zeile", Herkunft);
+  return Angaben;
+}
+
+std::array<std::string, 5> CsvSpalten(const TErgebnis& Ergebnis)
+{
+  if (const auto& Lok = Ergebnis.Triebfahrzeug)
+    return {"", Lok->Art, Lok->Land,
+            Lok->Baureihe.empty()   ? ""
+            : Lok->National.empty() ? Ersetzt("%1 %2", {Lok->ReiheWort, Lok->Baureihe})
+                                    : Ersetzt("%1 %2; national %3", {Lok->ReiheWort, Lok->Baureihe, Lok->National}),
+            ""};
+  if (const auto& Wagen = Ergebnis.Wagen)
+    return {Wagen->Eigentumsmerkmal, Wagen->Austauschverfahren, Wagen->Eigentumsverwaltung, Wagen->Wagengattung,
+            Wagen->Geschwindigkeit};
+  return {};
+}
+
 std::vector<std::pair<std::string, std::string>> AlleAngaben(const TErgebnis& Ergebnis)
 {
-  std::vector<std::pair<std::string, std::string>> Angaben = Ergebnis.Zeilen;
+  std::vector<std::pair<std::string, std::string>> Alle = Angaben(Ergebnis);
   if (!Ergebnis.Halter.empty())
-    Angaben.emplace_back("Halter", Ergebnis.Halter);
+    Alle.emplace_back("Halter", Ergebnis.Halter);
   for (const TBefund& Befund : Ergebnis.Befunde)
-    Angaben.emplace_back(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
-  return Angaben;
+    Alle.emplace_back(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
+  return Alle;
 }

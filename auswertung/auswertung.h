@@ -3,10 +3,13 @@
 #include "auswertung/anschrift.h"
 #include "auswertung/eingabe.h"
 #include "auswertung/liste.h"
+#include "auswertung/triebfahrzeug.h"
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
+#include "nummer/wageninfo.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +33,25 @@ std::string VorschlagText(const TVorschlagEintrag& Vorschlag);
 // "Abweichung: …" bzw. "Hinweis: …" (Windows-1252).
 std::string BefundText(const TBefund& Befund);
 
+// Die Baureihe einer nationalen Nummer in einem Land, in das sie sich umrechnen laesst.
+struct TReihenAngabe {
+  std::string Wort;      // "Baureihe", "Reihe"
+  std::string Land;      // Name des Landes, wenn es mehrere sind; sonst leer
+  std::string Baureihe;  // "193, Nr. 193 558"
+};
+
+// Eine andere Zelle derselben Zeile (Windows-1252): was dort an Gattungszeichen, Halter und
+// Land steht, zaehlt wie neben die Nummer geschrieben.
+struct TZellenKontext {
+  std::string Spalte;  // Name der Spalte ("Bezeichnung") oder "Spalte 3"
+  std::string Text;
+};
+// Was aus einer Zelle in die Anschrift ging: "Zacns", "VTG".
+struct TKontextFund {
+  std::string Spalte;
+  std::vector<std::string> Woerter;
+};
+
 // Was "wagennummer" zu einer Eingabe weiss. Alle Texte Windows-1252 und roh, wie sie aus Eingabe
 // und Datendateien kommen: sichtbar bzw. zur CSV-Zelle macht sie erst die Ausgabe, jedes Feld.
 struct TErgebnis {
@@ -40,9 +62,12 @@ struct TErgebnis {
   std::string Angeschrieben;  // Pruefziffer auf dem Wagen, leer bei 11 Stellen
   std::string Berechnet;      // leer bei unbekannten Stellen
   TUrteil Urteil = TUrteil::Unbrauchbar;
-  std::string Kopf;                                         // Tabelle: was hinter der Nummer steht
-  std::vector<std::pair<std::string, std::string>> Zeilen;  // Tabelle: Bezeichnung, Text
-  std::array<std::string, 5> Spalten;                       // CSV: Eigentumsmerkmal .. Hoechstgeschwindigkeit
+  std::string Kopf;                             // Tabelle: was hinter der Nummer steht
+  std::optional<TAnzeige> Wagen;                // die fuenf Felder des Fensters
+  std::optional<TTriebfahrzeug> Triebfahrzeug;  // statt Wagen; Baureihe leer ohne Kennzeichen.ebb
+  std::vector<TReihenAngabe> Reihen;            // einer nationalen Nummer, je Land
+  std::string Anschrift;                        // wie gelesen ("D-DB Fals RIV"); leer ohne
+  std::vector<TKontextFund> AusDerZeile;        // aus anderen Zellen der Zeile in die Anschrift
   std::string Halter;
   std::vector<TBefund> Befunde;
   std::string VorschlagKopf;
@@ -65,14 +90,20 @@ inline constexpr std::size_t HoechstensVorschlaege = 100;
 inline constexpr std::size_t HoechstensReparaturen = 5;
 
 // Eine umgesetzte Eingabe (EingabeUmsetzen) gelesen und ausgewertet; ihre Hinweise kommen zuerst.
-TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren);
+TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren,
+                    const std::vector<TZellenKontext>& Kontext = {});
 
 // Eine Eingabe, die schon als Windows-1252 gelesen ist.
-TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren);
+TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGelesen& Gelesen, bool Erklaeren,
+                    const std::vector<TZellenKontext>& Kontext = {});
 
 // Eine Zelle oder Zeile, wie sie kommt (Bytes mit Kennung): laenger als ZeilenHoechstlaenge
 // Zeichen ist sie unbrauchbar, ohne erst ganz umgesetzt zu werden; sonst wie oben.
-TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren);
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
+                         const std::vector<TZellenKontext>& Kontext = {});
+
+// Die uebrigen Zellen einer Zeile einer Liste als Kontext der Nummernspalte (Windows-1252).
+std::vector<TZellenKontext> KontextDerZeile(const TFelder& Zeile, const TListe& Tabelle);
 
 // Was von einem Ergebnis in die Doppelsuche geht: 12 Ziffern (die Pruefziffer wie angeschrieben
 // oder berechnet) und die Eingabe; ohne vollstaendige Nummer kein Schluessel.
@@ -83,9 +114,17 @@ TSchluessel SchluesselVon(const TErgebnis& Ergebnis);
 // Zeichen (ein "C" steht auch in Hinweisen).
 std::string WieGetippt(std::string Utf8, const std::vector<std::pair<std::string, std::string>>& Getippt);
 
-// Was eine Ansicht unter der Nummer zeigt, in dieser Reihenfolge: die Angaben (Zeilen), der
-// Halter, die Befunde ("Abweichung", "Hinweis"); je Bezeichnung und Text.
+// Die Angaben zur Nummer je Bezeichnung und Text: die fuenf Felder des Fensters bzw. Art, Land,
+// Baureihe eines Triebfahrzeugs, die Reihen einer nationalen Nummer, die Anschrift und was aus
+// der Zeile dazukam.
+std::vector<std::pair<std::string, std::string>> Angaben(const TErgebnis& Ergebnis);
+// Was eine Ansicht unter der Nummer zeigt, in dieser Reihenfolge: Angaben, der Halter, die
+// Befunde ("Abweichung", "Hinweis").
 std::vector<std::pair<std::string, std::string>> AlleAngaben(const TErgebnis& Ergebnis);
+// Die fuenf Spalten der CSV (Eigentumsmerkmal .. Hoechstgeschwindigkeit); ein Triebfahrzeug
+// fuellt Austauschverfahren mit der Art, Eigentumsverwaltung mit dem Land, Wagengattung mit der
+// Baureihe.
+std::array<std::string, 5> CsvSpalten(const TErgebnis& Ergebnis);
 
 // Unbrauchbar mit Meldung.
 TErgebnis UnbrauchbarWeil(std::string Eingabe, std::string Meldung);

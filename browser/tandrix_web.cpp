@@ -125,7 +125,8 @@ val Kurz(const TErgebnis& Ergebnis)
   Objekt.set("angeschrieben", Zeigen(Ergebnis.Angeschrieben, Ergebnis));
   Objekt.set("berechnet", Zeigen(Ergebnis.Berechnet, Ergebnis));
   Objekt.set("urteil", Utf8(UrteilText(Ergebnis.Meldung.empty() ? Ergebnis.Urteil : TUrteil::Unbrauchbar)));
-  Objekt.set("spalten", Texte({Ergebnis.Spalten.begin(), Ergebnis.Spalten.end()}, Ergebnis));
+  const std::array<std::string, 5> Spalten = CsvSpalten(Ergebnis);
+  Objekt.set("spalten", Texte({Spalten.begin(), Spalten.end()}, Ergebnis));
   Objekt.set("halter", Zeigen(Ergebnis.Halter, Ergebnis));
   val Befunde = val::array();
   for (const TBefund& Befund : Ergebnis.Befunde) {
@@ -146,7 +147,7 @@ val Pruefen(const std::string& Eingabe)
   const TErgebnis Ergebnis = ZelleAuswerten(Geladen().Wissen(), Eingabe, TKennung::Utf8, false);
   val Objekt = Kurz(Ergebnis);
   Objekt.set("kopf", Zeigen(Ergebnis.Kopf, Ergebnis));
-  Objekt.set("zeilen", Paare(Ergebnis.Zeilen, Ergebnis));
+  Objekt.set("zeilen", Paare(Angaben(Ergebnis), Ergebnis));
   Objekt.set("vorschlagKopf", Zeigen(Ergebnis.VorschlagKopf, Ergebnis));
   Objekt.set("vorschlaege", VorschlaegeVon(Ergebnis));
   Objekt.set("rechenweg", RechenwegVon(Ergebnis));

@@ -96,6 +96,26 @@ const TDatensatz* Suche(const TTabelle<TDatensatz>& Tabelle, std::string_view Na
 
 }  // namespace
 
+namespace {
+
+void GattungsCodesBilden(TKennzeichen& Kennzeichen)
+{
+  for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen) {
+    if (Code.empty())
+      continue;
+    TGattungsCodes& Gattung = Kennzeichen.GattungsCodes[Code[0]];
+    if (std::find(Gattung.Codes.begin(), Gattung.Codes.end(), Code) == Gattung.Codes.end())
+      Gattung.Codes.push_back(Code);
+    for (const char Z : Code) {
+      const auto Anzahl = static_cast<std::size_t>(std::count(Code.begin(), Code.end(), Z));
+      std::uint8_t& Hoechstens = Gattung.Hoechstens[static_cast<unsigned char>(Z)];
+      Hoechstens = static_cast<std::uint8_t>(std::max<std::size_t>(Hoechstens, std::min<std::size_t>(Anzahl, 255)));
+    }
+  }
+}
+
+}  // namespace
+
 TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
 {
   TProfil Profil = LiesProfil(std::move(Inhalt), Abschnittsnamen, KennzeichenNamenBlock);
@@ -115,6 +135,7 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   for (const auto& [Nummer, Land] : Kennzeichen.Laender)
     if (!Land.Kuerzel.empty())
       Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
+  GattungsCodesBilden(Kennzeichen);
   Kennzeichen.Version = std::move(Profil.Version);
   return Kennzeichen;
 }

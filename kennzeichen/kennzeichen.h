@@ -12,7 +12,9 @@
 
 #include "zeichen/zeichensatz.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -79,6 +81,14 @@ struct THalter {
   bool RegistriertIn(std::string_view Laenderkuerzel) const;
 };
 
+// Was [Gattungszeichen] zu einem Gattungsbuchstaben ("Z") kennt, beim Laden gebildet: die Codes
+// ohne Wiederholung und wie oft ein Buchstabe in einem davon hoechstens steht. Ein Wort pruefen
+// kostet so nicht jedesmal die ganze Tabelle (Bezeichnungen in Listen haben viele Woerter).
+struct TGattungsCodes {
+  std::vector<std::string_view> Codes;
+  std::array<std::uint8_t, 256> Hoechstens{};
+};
+
 struct TKennzeichen {
   TTabelle<TLand> Laender;
   TTabelle<TAustausch> Austausch;
@@ -93,6 +103,7 @@ struct TKennzeichen {
   TTabelle<THalter> Halter;
   // Laenderkuerzel -> Stellen 3-4, die es tragen ("D" -> "80"), beim Laden aus Laender gebildet.
   TTabelle<std::vector<std::string_view>> NummernZuKuerzel;
+  std::map<char, TGattungsCodes> GattungsCodes;  // nach dem ersten Buchstaben der Codes
   std::string Version;
   std::shared_ptr<const std::string> Text;  // worauf Schluessel und Felder verweisen
 

@@ -19,13 +19,13 @@ void TAusgabe::Kopf()
       "Vorschläge\r\n"_cp1252);
 }
 
-void TAusgabe::Schreibe(const TErgebnis& Ergebnis)
+void TAusgabe::Schreibe(const TErgebnis& Ergebnis, const std::pair<std::string, std::string>& Vorab)
 {
   FGetippt = &Ergebnis.Getippt;
   if (FCsv)
     CsvZeile(Ergebnis);
   else
-    Tabelle(Ergebnis);
+    Tabelle(Ergebnis, Vorab);
 }
 
 void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
@@ -37,7 +37,7 @@ void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
   }
   std::string Zeile = Feld(Ergebnis.Eingabe) + ";" + Feld(Ergebnis.Nummer) + ";" + Feld(Ergebnis.Angeschrieben) + ";" +
                       Feld(Ergebnis.Berechnet) + ";" + Feld(UrteilText(Ergebnis.Urteil));
-  for (const std::string& Spalte : Ergebnis.Spalten)
+  for (const std::string& Spalte : CsvSpalten(Ergebnis))
     Zeile += ";" + Feld(Spalte);
   std::string Befunde, Vorschlaege;
   for (const TBefund& Befund : Ergebnis.Befunde)
@@ -47,13 +47,15 @@ void TAusgabe::CsvZeile(const TErgebnis& Ergebnis)
   Text(Zeile + ";" + Feld(Ergebnis.Halter) + ";" + Feld(Befunde) + ";" + Feld(Vorschlaege) + "\r\n");
 }
 
-void TAusgabe::Tabelle(const TErgebnis& Ergebnis)
+void TAusgabe::Tabelle(const TErgebnis& Ergebnis, const std::pair<std::string, std::string>& Vorab)
 {
   if (!Ergebnis.Meldung.empty()) {
     Text(Sichtbar(Ergebnis.Meldung) + "\n\n");
     return;
   }
   Text(Sichtbar(Ergebnis.Nummer) + "  " + Sichtbar(Ergebnis.Kopf) + "\n");
+  if (!Vorab.first.empty())
+    Angabe(Vorab.first, Vorab.second);
   for (const auto& [Bezeichnung, Inhalt] : AlleAngaben(Ergebnis))
     Angabe(Bezeichnung, Inhalt);
   if (!Ergebnis.VorschlagKopf.empty())

@@ -16,10 +16,11 @@ public:
   TAusgabe(bool Csv, bool Utf8, std::ostream& Aus) : FCsv(Csv), FUtf8(Utf8), FAus(Aus) {}
 
   void Kopf();
-  void Schreibe(const TErgebnis& Ergebnis);
+  // Vorab: eine Angabe vor allen anderen (die Zeile einer Liste); nur in der Tabelle.
+  void Schreibe(const TErgebnis& Ergebnis, const std::pair<std::string, std::string>& Vorab = {});
 
 private:
-  void Tabelle(const TErgebnis& Ergebnis);
+  void Tabelle(const TErgebnis& Ergebnis, const std::pair<std::string, std::string>& Vorab);
   void CsvZeile(const TErgebnis& Ergebnis);
   void Angabe(const std::string& Bezeichnung, const std::string& Inhalt);
   void Text(const std::string& Cp1252);

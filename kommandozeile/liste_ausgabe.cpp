@@ -66,7 +66,8 @@ public:
       Gesamt = std::max(Gesamt, BefundeMelden());
       const std::string Zelle =
           FStrom.Tabelle().Nummernspalte < Zeile.size() ? Zeile[FStrom.Tabelle().Nummernspalte] : std::string();
-      TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, FStrom.Tabelle().Kennung, FOptionen.Erklaeren);
+      TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, FStrom.Tabelle().Kennung, FOptionen.Erklaeren,
+                                          KontextDerZeile(Zeile, FStrom.Tabelle()));
       TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
       if (Doppelt.Art != TDoppelArt::Keine)
         Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
@@ -233,9 +234,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
         std::string Text;
         for (const std::string& Zelle : Zeile)
           Text += (Text.empty() ? "" : " | ") + ZelleText(Zelle, Tabelle.Kennung);
-        if (Ergebnis.Meldung.empty())
-          Ergebnis.Zeilen.insert(Ergebnis.Zeilen.begin(), {"Zeile " + std::to_string(I + Lauf.Versatz()), Text});
-        TAusgabe(false, true, Aus).Schreibe(Ergebnis);
+        TAusgabe(false, true, Aus).Schreibe(Ergebnis, {"Zeile " + std::to_string(I + Lauf.Versatz()), Text});
       },
       Aus);
   Spalten.Melden(Fehler);

@@ -293,9 +293,21 @@ void TListenModell::AnhaengenOffen(std::vector<QStringList> Zeilen)
 
 QString TListenModell::Nummerntext(int ZeilenIndex) const { return Zeile(ZeilenIndex).Zellen.value(FNummernspalte); }
 
-TErgebnis TListenModell::Auswertung(int ZeilenIndex) const
+TErgebnis TListenModell::Auswertung(int ZeilenIndex) const { return AuswertungVon(Zeile(ZeilenIndex), true); }
+
+// Die eine Auswertung einer Zeile: die Nummernspalte, die uebrigen Zellen als Kontext.
+TErgebnis TListenModell::AuswertungVon(const TZeile& Z, bool Erklaeren) const
 {
-  return ZelleAuswerten(FWissen, Nummerntext(ZeilenIndex).toStdString(), TKennung::Utf8, true);
+  TListe Form;
+  Form.Kennung = TKennung::Utf8;
+  Form.Nummernspalte = static_cast<std::size_t>(FNummernspalte);
+  for (const QString& Name : FKopf)
+    Form.Kopf.push_back(Name.toStdString());
+  TFelder Felder;
+  for (const QString& Zelle : Z.Zellen)
+    Felder.push_back(Zelle.toStdString());
+  return ZelleAuswerten(FWissen, Z.Zellen.value(FNummernspalte).toStdString(), TKennung::Utf8, Erklaeren,
+                        KontextDerZeile(Felder, Form));
 }
 
 const std::string* TListenModell::Geteilt(const std::string& Text)
@@ -327,8 +339,7 @@ TUrteilArt ArtVon(TUrteil Urteil)
 
 void TListenModell::Auswerten(TZeile& Z)
 {
-  const std::string Zelle = Z.Zellen.value(FNummernspalte).toStdString();
-  const TErgebnis E = ZelleAuswerten(FWissen, Zelle, TKennung::Utf8, false);
+  const TErgebnis E = AuswertungVon(Z, false);
   Z = NeueZeile(std::move(Z.Zellen));
   if (!E.Meldung.empty()) {
     Z.Art = TUrteilArt::Unbrauchbar;
@@ -349,10 +360,11 @@ void TListenModell::Auswerten(TZeile& Z)
         Z.Ziffern.size() == 12 ? ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11)) : TWagenart::Triebfahrzeug;
     Z.Wagenart = Geteilt(Lesart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
                          : Lesart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
-                         : Lesart == TWagenart::Triebfahrzeug ? E.Spalten[1]
+                         : Lesart == TWagenart::Triebfahrzeug ? CsvSpalten(E)[1]
                                                               : std::string());
-    Z.Land = Geteilt(E.Spalten[2]);
-    Z.Gattung = Geteilt(E.Spalten[3]);
+    const std::array<std::string, 5> Spalten = CsvSpalten(E);
+    Z.Land = Geteilt(Spalten[2]);
+    Z.Gattung = Geteilt(Spalten[3]);
   }
 }
 

@@ -100,6 +100,7 @@ public:
 
 private:
   void Auswerten(TZeile& Zeile);
+  TErgebnis AuswertungVon(const TZeile& Zeile, bool Erklaeren) const;
   const std::string* Geteilt(const std::string& Text);
 
   const TWissen& FWissen;

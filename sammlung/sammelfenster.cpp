@@ -716,8 +716,8 @@ void TSammelfenster::SchnellPruefen()
     return;
   }
   std::string Text = Ergebnis.Nummer + "  " + Ergebnis.Kopf;
-  if (!Ergebnis.Spalten[3].empty())
-    Text += "\n" + Ergebnis.Spalten[3];
+  if (const std::string Gattung = CsvSpalten(Ergebnis)[3]; !Gattung.empty())
+    Text += "\n" + Gattung;
   for (const TBefund& Befund : Ergebnis.Befunde)
     Text += "\n" + BefundText(Befund);
   if (!Ergebnis.Vorschlaege.empty())

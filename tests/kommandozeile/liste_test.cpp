@@ -169,3 +169,57 @@ TEST(Frei, NummernOhneBelegteUndMeldungen)
 }
 
 }  // namespace
+
+// Die uebrigen Zellen einer Zeile zaehlen wie neben die Nummer geschrieben, aber nur, was die
+// Tabellen kennen, und nur, wozu die Nummernzelle schweigt. Nummern aus tests/daten/anschriften.csv:
+// 31 80 4543 172-9 Sgns DB Cargo (fotocommunity.it, Foto 2020), 31 80 4671 483-4 Shimmns-u
+// (dybas.de g708); 31 80 4543 172-3 ist absichtlich falsch.
+struct TKontextFall {
+  const char* Name;
+  const char* Bezeichnung;
+  const char* Nummer;
+  const char* AusDerZeile;      // leer: keine solche Angabe
+  const char* ErsterVorschlag;  // Teil davon; leer: nicht geprueft
+};
+void PrintTo(const TKontextFall& Fall, std::ostream* Aus) { *Aus << Fall.Name; }
+
+class KontextDerZeileTest : public testing::TestWithParam<TKontextFall> {};
+
+TEST_P(KontextDerZeileTest, ZaehltWieAngeschrieben)
+{
+  const TKontextFall& Fall = GetParam();
+  const TLauf Lauf =
+      Starte({"--spalte", "Nummer"}, std::string("Bezeichnung;Nummer\n") + Fall.Bezeichnung + ";" + Fall.Nummer + "\n");
+  const std::size_t Angabe = Lauf.Aus.find("Aus der Zeile:");
+  if (*Fall.AusDerZeile == '\0') {
+    EXPECT_EQ(Angabe, std::string::npos) << Lauf.Aus;
+  } else {
+    ASSERT_NE(Angabe, std::string::npos) << Lauf.Aus;
+    EXPECT_EQ(Lauf.Aus.substr(Angabe, Lauf.Aus.find('\n', Angabe) - Angabe),
+              std::string("Aus der Zeile:         ") + Fall.AusDerZeile);
+  }
+  if (*Fall.ErsterVorschlag != '\0') {
+    const std::size_t Vorschlag = Lauf.Aus.find("\n    ");
+    ASSERT_NE(Vorschlag, std::string::npos) << Lauf.Aus;
+    EXPECT_NE(Lauf.Aus.substr(Vorschlag, Lauf.Aus.find('\n', Vorschlag + 1) - Vorschlag).find(Fall.ErsterVorschlag),
+              std::string::npos)
+        << Lauf.Aus;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, KontextDerZeileTest,
+    testing::Values(
+        TKontextFall{"GattungUndHalter", "Containerwagen Sgns DB", "31 80 4543 172-9",
+                     "aus Spalte Bezeichnung: Sgns, DB", ""},
+        TKontextFall{"OhneKontextNachIrland", "Containerwagen", "31 80 4543 172-3", "", "Irland"},
+        TKontextFall{"HalterZiehtNachDeutschland", "Containerwagen Sgns DB", "31 80 4543 172-3",
+                     "aus Spalte Bezeichnung: Sgns, DB", "passt zu Sgns und DB"},
+        TKontextFall{"LandUndHalter", "Tragwagen D-DB", "31 80 4543 172-9", "aus Spalte Bezeichnung: D-DB", ""},
+        // Was neben der Nummer steht, gilt: die Bezeichnung ersetzt es nicht
+        TKontextFall{"AnschriftGehtVor", "Eanos", "31 80 4671 483-4 Shimmns", "", ""},
+        // Woerter einer Bezeichnung, die nur so aussehen: Hauptwoerter, Orte, Abkuerzungen
+        // des Modellbaus, ein Halter aus einem anderen Land ohne Laenderkuerzel
+        TKontextFall{"KeineGattungszeichen", "Doppeltragwagen Bahn Dresden Abteilwagen", "31 80 4671 483-4", "", ""},
+        TKontextFall{"KeineHalter", "H0 Epoche VI, KK, OVP, NEM, TT, EP, SBB", "31 80 4671 483-4", "", ""}),
+    [](const testing::TestParamInfo<TKontextFall>& Info) { return std::string(Info.param.Name); });
