@@ -190,40 +190,80 @@
     return klasse ? '<td class="' + klasse + '">' + s + "</td>" : "<td>" + s + "</td>";
   }
 
-  // Mehr Zeilen zeigt die Tabelle nicht (auf dem Telefon liest sie niemand, und das Layout von
-  // 10.000 Zeilen dauert Sekunden); Zaehlung und CSV umfassen immer alle.
-  const GEZEIGT = 1000;
+  // Die Tabelle zeigt eine Seite zu SEITE Zeilen; zum Blaettern die Knoepfe und die Auswahl ueber
+  // der Tabelle. Alle 10.000 Zeilen auf einmal zu layouten dauerte Sekunden, und auf dem Telefon
+  // bliebe die Seite dabei stehen. Zaehlung und CSV umfassen immer alle Zeilen.
+  const SEITE = 200;
+  let seite = 0;
+
+  function zeileHtml(l, z) {
+    const eingabe = z.zellen[l.nummernspalte] !== undefined ? z.zellen[l.nummernspalte] : "";
+    const [symbol] = URTEILE[z.urteil] || [""];
+    return '<tr class="' + klasseVon(z.urteil) + (z.doppelt ? " doppelt" : "") + '">' + zelle(z.zeile) +
+      zelle(eingabe) + zelle(symbol + " " + z.urteil, "urteil-zelle") + zelle(z.nummer) + zelle(z.berechnet) +
+      zelle(z.spalten[3]) + zelle(z.halter) + zelle(z.doppelt, "doppelt-zelle") + zelle(befundeText(z)) + "</tr>";
+  }
+
+  const TABELLENKOPF = "<thead><tr><th>Zeile</th><th>Eingabe</th><th>Urteil</th><th>Nummer</th><th>Prüfziffer</th>" +
+    "<th>Wagengattung</th><th>Halter</th><th>Doppelt</th><th>Befunde</th></tr></thead>";
 
   // Als ein HTML-Text: viel schneller als Element fuer Element.
+  function seiteZeigen(nummer) {
+    const l = letzteListe;
+    const seiten = Math.max(1, Math.ceil(l.zeilen.length / SEITE));
+    seite = Math.min(Math.max(nummer, 0), seiten - 1);
+    const teile = [TABELLENKOPF, "<tbody>"];
+    const ende = Math.min(l.zeilen.length, (seite + 1) * SEITE);
+    for (let i = seite * SEITE; i < ende; i++) teile.push(zeileHtml(l, l.zeilen[i]));
+    teile.push("</tbody>");
+    $("listentabelle").innerHTML = teile.join("");
+    $("blaettern").hidden = seiten < 2;
+    $("seite-zurueck").disabled = seite === 0;
+    $("seite-weiter").disabled = seite === seiten - 1;
+    $("seite-wahl").value = String(seite);
+  }
+
+  function seitenwahlFuellen(anzahl) {
+    const teile = [];
+    for (let von = 0; von < anzahl; von += SEITE) {
+      const bis = Math.min(anzahl, von + SEITE);
+      teile.push('<option value="' + von / SEITE + '">' + ersetzt("%1–%2 von %3", von + 1, bis, anzahl) + "</option>");
+    }
+    $("seite-wahl").innerHTML = teile.join("");
+  }
+
+  // Blaettern mit Knopf oder Auswahl: der Fokus bleibt; lag der Anfang der Tabelle oben ausser Sicht
+  // (die Leiste klebt am oberen Rand), kommt er gleich unter die Leiste.
+  function blaettern(nummer) {
+    if (!letzteListe) return;
+    seiteZeigen(nummer);
+    const oben = $("listenrahmen").getBoundingClientRect().top;
+    const leiste = $("blaettern").getBoundingClientRect().height;
+    if (oben < leiste) window.scrollBy(0, oben - leiste);
+  }
+
   function listeZeigen(l) {
     letzteListe = l;
     const stand = $("listenstand");
     $("herunterladen").disabled = l.zeilen.length === 0;
     $("listenrahmen").hidden = l.zeilen.length === 0;
     if (l.fehler) {
+      $("blaettern").hidden = true;
       stand.textContent = ersetzt("Liste nicht lesbar: %1", l.fehler);
       return;
     }
     const zaehler = {};
     let doppelt = 0;
-    const teile = ["<thead><tr><th>Zeile</th><th>Eingabe</th><th>Urteil</th><th>Nummer</th><th>Prüfziffer</th>" +
-      "<th>Wagengattung</th><th>Halter</th><th>Doppelt</th><th>Befunde</th></tr></thead><tbody>"];
     for (const z of l.zeilen) {
       zaehler[z.urteil] = (zaehler[z.urteil] || 0) + 1;
       if (z.doppelt) doppelt++;
-      if (teile.length > GEZEIGT) continue;
-      const eingabe = z.zellen[l.nummernspalte] !== undefined ? z.zellen[l.nummernspalte] : "";
-      const [symbol] = URTEILE[z.urteil] || [""];
-      teile.push('<tr class="' + klasseVon(z.urteil) + (z.doppelt ? " doppelt" : "") + '">' + zelle(z.zeile) +
-        zelle(eingabe) + zelle(symbol + " " + z.urteil, "urteil-zelle") + zelle(z.nummer) + zelle(z.berechnet) +
-        zelle(z.spalten[3]) + zelle(z.halter) + zelle(z.doppelt, "doppelt-zelle") + zelle(befundeText(z)) + "</tr>");
     }
-    teile.push("</tbody>");
-    $("listentabelle").innerHTML = teile.join("");
+    seitenwahlFuellen(l.zeilen.length);
+    seiteZeigen(0);
     const teilsummen = Object.entries(zaehler).map(([u, n]) => ersetzt("%1 %2", n, u)).join(", ");
     const saetze = [l.zeilen.length === 0 ? "Keine Zeile mit Inhalt."
       : ersetzt("%1 Zeilen geprüft: %2; %3 mit Doppelten.", l.zeilen.length, teilsummen, doppelt)];
-    if (l.zeilen.length > GEZEIGT) saetze.push(ersetzt("Gezeigt sind die ersten %1; die CSV enthält alle.", GEZEIGT));
+    if (l.zeilen.length > SEITE) saetze.push(ersetzt("Die Tabelle zeigt je %1 Zeilen; die CSV enthält alle.", SEITE));
     if (l.befunde.length) saetze.push(ersetzt("Beim Lesen: %1", l.befunde.join(" ")));
     stand.textContent = saetze.join(" ");
   }
@@ -251,6 +291,18 @@
     datei.arrayBuffer().then((puffer) => listePruefen(new Uint8Array(puffer)));
   }
 
+  // Von einem Webserver (HTTP(S)) als App installierbar: Manifest und Service Worker liegen dort
+  // neben der Seite (scripts/web schreibt sie). Aus file:// geht nichts hinaus; fehlen die Dateien,
+  // bleibt die Seite eine Seite, ohne Meldung.
+  function alsApp() {
+    if (!/^https?:$/.test(location.protocol) || !("serviceWorker" in navigator)) return;
+    const manifest = element("link");
+    manifest.rel = "manifest";
+    manifest.href = "tandrix.webmanifest";
+    document.head.append(manifest);
+    navigator.serviceWorker.register("tandrix-sw.js").catch(() => {});
+  }
+
   function wasmAusBase64(text) {
     const roh = atob(text);
     const bytes = new Uint8Array(roh.length);
@@ -266,7 +318,11 @@
   $("liste-pruefen").addEventListener("click", () => listePruefen(new TextEncoder().encode($("listeneingabe").value)));
   $("datei").addEventListener("change", dateiGewaehlt);
   $("herunterladen").addEventListener("click", herunterladen);
+  $("seite-zurueck").addEventListener("click", () => blaettern(seite - 1));
+  $("seite-weiter").addEventListener("click", () => blaettern(seite + 1));
+  $("seite-wahl").addEventListener("change", () => blaettern(Number($("seite-wahl").value)));
   ausAdresse();
+  alsApp();
 
   // Fuer die Tests (scripts/web-test): dieselben Aufrufe wie die Seite, und wann alles bereit ist.
   window.tandrix = {

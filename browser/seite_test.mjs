@@ -2,10 +2,10 @@
 // Anfrage, Bedienbarkeit auf dem Telefon, Bildschirmfotos.
 // Aufruf: node seite_test.mjs tandrix.html wagennummer a.csv,b.csv bilderordner
 import { spawnSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
 import { tmpdir } from "node:os";
-import { join, resolve } from "node:path";
+import { dirname, extname, join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { chromiumStarten, csvLesen, seiteOeffnen, zufallsNummern } from "./gemeinsam.mjs";
 
@@ -104,8 +104,33 @@ async function paritaet(browser) {
   await seite.close();
 }
 
-// Jede Anfrage ausser dem Laden der Seite selbst zaehlt, auch data: und blob: (DevTools sieht alle).
-async function anfragenZaehlen(browser, adresse, handlung) {
+// Ein Webserver wie jeder andere fuer build-web/: die Dateien mit ihrem Typ, sonst 404.
+const TYPEN = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".webmanifest": "application/manifest+json" };
+async function webserver(ordner) {
+  const server = createServer((anfrage, antwort) => {
+    const name = decodeURIComponent(new URL(anfrage.url, "http://x").pathname).slice(1);
+    let inhalt;
+    try {
+      inhalt = /^[\w.-]+$/.test(name) ? readFileSync(join(ordner, name)) : null;
+    } catch (_) {
+      inhalt = null;
+    }
+    antwort.writeHead(inhalt ? 200 : 404, { "Content-Type": TYPEN[extname(name)] || "application/octet-stream" });
+    antwort.end(inhalt);
+  });
+  await new Promise((r) => server.listen(0, "127.0.0.1", r));
+  return {
+    adresse: `http://127.0.0.1:${server.address().port}/`,
+    beenden: () => new Promise((r) => {
+      server.close(r);
+      server.closeAllConnections();
+    }),
+  };
+}
+
+// Jede Anfrage ausser dem Laden der Seite selbst (und den erlaubten) zaehlt, auch data: und blob:
+// (DevTools sieht alle).
+async function anfragenZaehlen(browser, adresse, handlung, erlaubt = []) {
   const seite = await browser.newPage();
   const cdp = await seite.createCDPSession();
   await cdp.send("Network.enable");
@@ -120,10 +145,10 @@ async function anfragenZaehlen(browser, adresse, handlung) {
   await seite.evaluate(() => window.tandrix.bereit);
   if (handlung) await handlung(seite);
   await new Promise((r) => setTimeout(r, 500));  // was spaet noch kaeme
-  const fremde = anfragen.filter((url) => url.split("#")[0] !== adresse.split("#")[0]);
+  const fremde = anfragen.filter((url) => url.split("#")[0] !== adresse.split("#")[0] && !erlaubt.includes(url));
   pruefe(fremde.length === 0, `${adresse}: Anfragen ${fremde.slice(0, 3).join(", ")}`);
   pruefe(verstoesse.length === 0, `${adresse}: ${verstoesse.join("; ")}`);
-  console.log(`${adresse.slice(0, 60)}…: ${anfragen.length - fremde.length} Laden der Seite, ${fremde.length} weitere`);
+  console.log(`${adresse.slice(0, 60)}…: ${anfragen.length - fremde.length} Laden der Seite (und erlaubte), ${fremde.length} weitere`);
   return seite;
 }
 
@@ -137,12 +162,57 @@ async function ohneAnfragen(browser) {
   const text = await seite.$eval("#urteil .text", (e) => e.textContent);
   pruefe(text.startsWith("Korrekt: 31 80 6652 003-8"), `Nummer aus der Adresse nicht geprueft: „${text}“`);
   await seite.close();
-  // Ueber HTTP sucht Chromium sonst nach /favicon.ico.
-  const server = createServer((_, antwort) => antwort.end(readFileSync(seitePfad)));
-  await new Promise((r) => server.listen(0, "127.0.0.1", r));
-  const ueberHttp = await anfragenZaehlen(browser, `http://127.0.0.1:${server.address().port}/tandrix.html#31800000000`);
+  // Ueber HTTP nur Manifest und Service Worker vom selben Server; Chromium suchte sonst nach
+  // /favicon.ico.
+  const { adresse, beenden } = await webserver(dirname(seitePfad));
+  const ueberHttp = await anfragenZaehlen(browser, adresse + "tandrix.html#31800000000", undefined,
+    [adresse + "tandrix-sw.js", adresse + "tandrix.webmanifest"]);
   await ueberHttp.close();
-  server.close();
+  await beenden();
+}
+
+// Von einem Webserver: Service Worker bereit, Manifest erkannt und die App installierbar; eine neue
+// Seite auf dem Server loest die alte in der Ablage ab; nach dem Ende des Servers laedt die Seite
+// aus der Ablage des Workers und prueft weiter.
+async function alsApp(browser) {
+  const ordner = mkdtempSync(join(tmpdir(), "tandrix-server-"));
+  for (const datei of ["tandrix.html", "tandrix-sw.js", "tandrix.webmanifest"])
+    copyFileSync(join(dirname(seitePfad), datei), join(ordner, datei));
+  const { adresse, beenden } = await webserver(ordner);
+  const seite = await seiteOeffnen(browser, adresse + "tandrix.html#" + encodeURIComponent("31 80 6652 003-8"));
+  await seite.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+  await seite.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const cdp = await seite.createCDPSession();
+  const manifest = await cdp.send("Page.getAppManifest");
+  pruefe(manifest.url === adresse + "tandrix.webmanifest" && manifest.errors.length === 0,
+    `Manifest ${manifest.url}: ${JSON.stringify(manifest.errors)}`);
+  const daten = JSON.parse(manifest.data || "{}");
+  pruefe(daten.short_name === "Tandrix" && daten.display === "standalone", `Manifest: ${manifest.data}`);
+  const { installabilityErrors: hindernisse } = await cdp.send("Page.getInstallabilityErrors");
+  pruefe(hindernisse.length === 0, `nicht installierbar: ${JSON.stringify(hindernisse)}`);
+
+  // Neue Fassung auf dem Server, wie sie scripts/web schriebe: andere Seite, anderer Stand.
+  const alt = readFileSync(join(ordner, "tandrix-sw.js"), "utf8").match(/"(tandrix-[0-9a-f]+)"/)[1];
+  const html = readFileSync(join(ordner, "tandrix.html"), "utf8");
+  writeFileSync(join(ordner, "tandrix.html"), html.replace("<title>Tandrix", "<title>Neu: Tandrix"));
+  writeFileSync(join(ordner, "tandrix-sw.js"), readFileSync(join(ordner, "tandrix-sw.js"), "utf8").replace(alt, "tandrix-neu"));
+  await seite.reload({ waitUntil: "load" });
+  await seite.waitForFunction(() => caches.keys().then((n) => n.join() === "tandrix-neu"), { polling: 200 });
+  await seite.reload({ waitUntil: "load" });
+  pruefe((await seite.title()).startsWith("Neu: Tandrix"), `nach der neuen Fassung: „${await seite.title()}“`);
+
+  await beenden();
+  const ohneServer = await fetch(adresse + "tandrix.html").then(() => "erreichbar", () => "weg");
+  pruefe(ohneServer === "weg", "Server laeuft noch");
+  await seite.reload({ waitUntil: "load" });
+  await seite.waitForFunction(() => window.tandrix !== undefined);
+  await seite.evaluate(() => window.tandrix.bereit);
+  const text = await seite.$eval("#urteil .text", (e) => e.textContent);
+  pruefe(text.startsWith("Korrekt: 31 80 6652 003-8") && (await seite.title()).startsWith("Neu: Tandrix"),
+    `ohne Server: „${text}“`);
+  console.log(`Als App: Manifest erkannt, installierbar, neue Fassung uebernommen, ohne Server neu geladen: „${text}“`);
+  await seite.close();
+  rmSync(ordner, { recursive: true, force: true });
 }
 
 // Telefon: nichts breiter als der Bildschirm, jede Bedienflaeche mindestens 44 px hoch.
@@ -200,6 +270,47 @@ async function dateiWaehlen(browser) {
   rmSync(ordner, { recursive: true, force: true });
 }
 
+// Eine lange Liste: jede Zeile erreichbar (Blaettern mit der Tastatur und der Auswahl), die
+// letzte mit dem Urteil von wagennummer; nichts ragt auf dem Telefon hinaus.
+async function langeListe(browser, breite, hoehe, bild) {
+  const nummern = zufallsNummern(10000, 5);
+  const seite = await seiteOeffnen(browser, seiteUrl, breite, hoehe);
+  await seite.$eval("#listeneingabe", (e, t) => { e.value = t; }, nummern.join("\n"));
+  await seite.click("#liste-pruefen");
+  const zeilen = () => seite.$$eval("#listentabelle tbody tr", (l) => l.map((tr) =>
+    [...tr.children].map((td) => td.textContent)));
+  const erste = await zeilen();
+  pruefe(erste.length === 200 && erste[0][1] === nummern[0], `erste Seite: ${erste.length} Zeilen, ${erste[0]}`);
+  pruefe(await seite.$eval("#seite-zurueck", (e) => e.disabled), "Zurück auf der ersten Seite nicht gesperrt");
+  await seite.focus("#seite-weiter");
+  await seite.keyboard.press("Enter");
+  const zweite = await zeilen();
+  pruefe(zweite[0][0] === "201" && zweite[0][1] === nummern[200], `zweite Seite: ${zweite[0]}`);
+  pruefe(await seite.evaluate(() => document.activeElement.id) === "seite-weiter", "Fokus nach dem Blaettern weg");
+  const letzte = await seite.$eval("#seite-wahl", (e) => e.options[e.options.length - 1].value);
+  await seite.select("#seite-wahl", letzte);
+  const ende = await zeilen();
+  const wahl = await seite.$eval("#seite-wahl", (e) => e.selectedOptions[0].textContent);
+  pruefe(wahl === "9801–10000 von 10000", `Auswahl „${wahl}“`);
+  const [soll] = erwartet([nummern[9999]]);
+  const zuletzt = ende[ende.length - 1];
+  pruefe(ende.length === 200 && zuletzt[0] === "10000" && zuletzt[1] === nummern[9999] && zuletzt[2].endsWith(" " + soll[3]) &&
+    zuletzt[3] === soll[0], `letzte Zeile ${JSON.stringify(zuletzt)}, wagennummer ${JSON.stringify(soll)}`);
+  pruefe(await seite.$eval("#seite-weiter", (e) => e.disabled), "Weiter auf der letzten Seite nicht gesperrt");
+  const seitlich = await seite.evaluate(() => document.documentElement.scrollWidth);
+  pruefe(seitlich <= breite, `lange Liste: Seite ${seitlich} px breit bei ${breite} px`);
+  const klein = await seite.$$eval("#blaettern button, #blaettern select", (l) =>
+    l.filter((e) => e.getBoundingClientRect().height < 44 || e.getBoundingClientRect().width < 44).map((e) => e.id));
+  pruefe(klein.length === 0, `Blaettern: Bedienflaechen unter 44 px: ${klein}`);
+  const csv = await seite.evaluate((t) => window.tandrix.alsCsv(window.tandrix.liste(t)).split("\r\n").length, nummern.join("\n"));
+  pruefe(csv === 10002, `CSV: ${csv - 2} Zeilen`);
+  // Fuer das Bild: Zaehlung und Leiste oben, die ersten Zeilen der letzten Seite darunter.
+  await seite.evaluate(() => window.scrollTo(0, document.getElementById("listenstand").getBoundingClientRect().top + window.scrollY - 8));
+  await seite.screenshot({ path: `${bilder}/${bild}` });
+  console.log(`Lange Liste bei ${breite} px: letzte Zeile ${zuletzt[0]} „${zuletzt[1]}“ ${zuletzt[2]}`);
+  await seite.close();
+}
+
 async function bildschirm(browser) {
   const seite = await seiteOeffnen(browser, seiteUrl + "#" + encodeURIComponent("31 RIV 80 D-DB 665 2 003-8 Fals"));
   await seite.evaluate(() => { document.getElementById("rechnung").open = true; });
@@ -215,6 +326,9 @@ try {
   await ohneAnfragen(browser);
   await telefon(browser);
   await dateiWaehlen(browser);
+  await langeListe(browser, 360, 640, "browser-liste-telefon.png");
+  await langeListe(browser, 1280, 800, "browser-liste.png");
+  await alsApp(browser);
   await bildschirm(browser);
 } finally {
   await schliessen();

@@ -7,6 +7,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/daten/Wagen.ebb ${PROJECT_SOURCE_DIR}/daten/
 install(FILES ${TANDRIX_QT}/bin/Qt6Core.dll ${TANDRIX_QT}/bin/Qt6Gui.dll ${TANDRIX_QT}/bin/Qt6Widgets.dll DESTINATION .)
 install(FILES ${TANDRIX_QT}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${TANDRIX_QT}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+# Tandrix im Browser (scripts/windows baut sie vorher): neben die Programme, der Installer legt
+# dafuer einen Startmenue-Eintrag an, den der Standardbrowser oeffnet.
+if(TANDRIX_SEITE)
+  install(FILES ${TANDRIX_SEITE} DESTINATION .)
+endif()
 
 # Qts Texte auf Deutsch; die .qm-Datei ist dieselbe wie unter Debian (qt6-translations-l10n).
 find_file(TANDRIX_QTBASE_DE qtbase_de.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
