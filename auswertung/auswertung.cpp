@@ -5,6 +5,7 @@
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
 #include "zeichen/meldung.h"
+#include "zeichen/text.h"
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
@@ -431,6 +432,33 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung
   if (ZeichenAnfang(Bytes, Kennung, ZeilenHoechstlaenge) < Bytes.size())
     return ZeileZuLang(EingabeUmsetzen(Bytes.substr(0, ZeichenAnfang(Bytes, Kennung, Anfang)), Kennung).Text);
   return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren);
+}
+
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
+                         bool AlsZahl)
+{
+  TErgebnis Ergebnis = ZelleAuswerten(Wissen, Bytes, Kennung, Erklaeren);
+  const std::string Ziffern = OhneRand(Bytes);
+  if (!AlsZahl || !Ergebnis.Meldung.empty() || Ziffern.size() != 11 || !NurZiffern(Ziffern))
+    return Ergebnis;
+  const std::string Zwoelf = "0" + Ziffern;
+  const bool Passt = Pruefziffer(Zwoelf.substr(0, 11)) == Zwoelf.substr(11);
+  Ergebnis.Befunde.insert(
+      Ergebnis.Befunde.begin(),
+      {true, Ersetzt("die Zelle ist in der Arbeitsmappe als Zahl gespeichert; eine führende Null fehlt vermutlich, "
+                     "mit ihr hieße die Nummer %1 (Prüfziffer %2) – in der Tabellenkalkulation die Spalte als Text "
+                     "formatieren und die Nummer mit der Null eingeben"_cp1252,
+                     {NummerGegliedert(Zwoelf), Passt ? "korrekt" : "falsch"})});
+  ++Ergebnis.Abweichungen;
+  return Ergebnis;
+}
+
+TErgebnis ZelleAuswerten(const TWissen& Wissen, const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte,
+                         bool Erklaeren)
+{
+  const TFelder& Felder = Tabelle.Zeilen.at(Zeile);
+  const std::string_view Zelle = Spalte < Felder.size() ? std::string_view(Felder[Spalte]) : std::string_view();
+  return ZelleAuswerten(Wissen, Zelle, Tabelle.Kennung, Erklaeren, AlsZahl(Tabelle, Zeile, Spalte));
 }
 
 TSchluessel SchluesselVon(const TErgebnis& Ergebnis)

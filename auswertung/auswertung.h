@@ -73,6 +73,15 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
 // Eine Zelle oder Zeile, wie sie kommt (Bytes mit Kennung): laenger als ZeilenHoechstlaenge
 // Zeichen ist sie unbrauchbar, ohne erst ganz umgesetzt zu werden; sonst wie oben.
 TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren);
+// Eine Zelle einer Arbeitsmappe; AlsZahl: die Mappe hielt sie als Zahl (AlsZahl aus liste.h). Die
+// Tabellenkalkulation laesst dann eine fuehrende Null weg ("01 86 5000 235-7" wird 18650002357):
+// 11 Ziffern aus einer Zahl gelten deshalb nicht still als Nummer ohne Pruefziffer, eine
+// Abweichung sagt es und nennt die Nummer mit der Null. Die Regel steht nur hier.
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
+                         bool AlsZahl);
+// Dasselbe fuer Zeile und Spalte einer gelesenen Tabelle (Zeile wie in Tabelle.Zeilen).
+TErgebnis ZelleAuswerten(const TWissen& Wissen, const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte,
+                         bool Erklaeren);
 
 // Was von einem Ergebnis in die Doppelsuche geht: 12 Ziffern (die Pruefziffer wie angeschrieben
 // oder berechnet) und die Eingabe; ohne vollstaendige Nummer kein Schluessel.
