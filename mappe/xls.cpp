@@ -32,6 +32,9 @@ bool HatTeil(std::string_view Bytes, std::string_view Name)
 
 #ifdef TANDRIX_MIT_XLS
 
+// Formeln liest libfreexl 1.0.6 nicht (weder den Wert einer Zahl noch den eines Textes): ihre
+// Zellen bleiben leer.
+
 // Eine Zahl aus der .xls: ganze Zahlen (bis 2^53 genau als double) mit allen Ziffern ohne ".0",
 // sonst die kuerzeste Schreibweise, die genau diesen Wert ergibt.
 std::string ZahlText(double Wert)
@@ -113,8 +116,32 @@ bool BlattLesen(const void* Mappe, TBlattSammler& Sammler)
   return true;
 }
 
+// libfreexl legt je Blatt ein Feld aus Zeilen mal Spalten an, wie der DIMENSION-Eintrag sie
+// nennt (bis 256 MB): vorher nachsehen, ob alle zusammen unter MappeHoechstensZellen bleiben.
+bool GroesseErlaubt(const std::string& Pfad)
+{
+  const void* Mappe = nullptr;
+  unsigned int Blaetter = 0;
+  double Zellen = 0;
+  if (freexl_open_info(Pfad.c_str(), &Mappe) == FREEXL_OK &&
+      freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) == FREEXL_OK)
+    for (unsigned short Blatt = 0; Blatt < Blaetter; ++Blatt) {
+      unsigned int Zeilen = 0;
+      unsigned short Spalten = 0;
+      if (freexl_select_active_worksheet(Mappe, Blatt) == FREEXL_OK &&
+          freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) == FREEXL_OK)
+        Zellen += static_cast<double>(Zeilen) * Spalten;
+    }
+  freexl_close(Mappe);
+  return Zellen <= static_cast<double>(MappeHoechstensZellen);
+}
+
 void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
 {
+  if (!GroesseErlaubt(Pfad)) {
+    Ergebnis.Fehler = MeldungZuVieleZellen();
+    return;
+  }
   const void* Mappe = nullptr;
   const int Offen = freexl_open(Pfad.c_str(), &Mappe);
   unsigned int Kennwort = 0, Blaetter = 0;
