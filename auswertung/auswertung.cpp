@@ -5,6 +5,7 @@
 #include "nummer/pruefziffer.h"
 #include "nummer/wageninfo.h"
 #include "zeichen/meldung.h"
+#include "zeichen/text.h"
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
@@ -509,13 +510,37 @@ std::string BefundText(const TBefund& Befund)
   return (Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
 }
 
+namespace {
+
+// Eine Zahl der Mappe mit 11 Ziffern: vermutlich fehlt die fuehrende Null.
+void OhneFuehrendeNull(std::string_view Bytes, TErgebnis& Ergebnis)
+{
+  const std::string Ziffern = OhneRand(Bytes);
+  if (!Ergebnis.Meldung.empty() || Ziffern.size() != 11 || !NurZiffern(Ziffern))
+    return;
+  const std::string Zwoelf = "0" + Ziffern;
+  const bool Passt = Pruefziffer(Zwoelf.substr(0, 11)) == Zwoelf.substr(11);
+  Ergebnis.Befunde.insert(
+      Ergebnis.Befunde.begin(),
+      {true, Ersetzt("die Zelle ist in der Arbeitsmappe als Zahl gespeichert; eine führende Null fehlt vermutlich, "
+                     "mit ihr hieße die Nummer %1 (Prüfziffer %2) – in der Tabellenkalkulation die Spalte als Text "
+                     "formatieren und die Nummer mit der Null eingeben"_cp1252,
+                     {NummerGegliedert(Zwoelf), Passt ? "korrekt" : "falsch"})});
+  ++Ergebnis.Abweichungen;
+}
+
+}  // namespace
+
 TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
-                         const std::vector<TZellenKontext>& Kontext)
+                         const std::vector<TZellenKontext>& Kontext, bool AlsZahl)
 {
   constexpr std::size_t Anfang = 60;  // so viel zeigt die Meldung
   if (ZeichenAnfang(Bytes, Kennung, ZeilenHoechstlaenge) < Bytes.size())
     return ZeileZuLang(EingabeUmsetzen(Bytes.substr(0, ZeichenAnfang(Bytes, Kennung, Anfang)), Kennung).Text);
-  return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren, Kontext);
+  TErgebnis Ergebnis = Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren, Kontext);
+  if (AlsZahl)
+    OhneFuehrendeNull(Bytes, Ergebnis);
+  return Ergebnis;
 }
 
 std::vector<TZellenKontext> KontextDerZeile(const TFelder& Zeile, const TListe& Tabelle)
@@ -528,6 +553,15 @@ std::vector<TZellenKontext> KontextDerZeile(const TFelder& Zeile, const TListe& 
                              : Ersetzt("Spalte %1", {std::to_string(Spalte + 1)}),
                          ZelleText(Zeile[Spalte], Tabelle.Kennung)});
   return Kontext;
+}
+
+TErgebnis ZelleAuswerten(const TWissen& Wissen, const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte,
+                         bool Erklaeren)
+{
+  const TFelder& Felder = Tabelle.Zeilen.at(Zeile);
+  const std::string_view Zelle = Spalte < Felder.size() ? std::string_view(Felder[Spalte]) : std::string_view();
+  return ZelleAuswerten(Wissen, Zelle, Tabelle.Kennung, Erklaeren, KontextDerZeile(Felder, Tabelle),
+                        AlsZahl(Tabelle, Zeile, Spalte));
 }
 
 TSchluessel SchluesselVon(const TErgebnis& Ergebnis)

@@ -101,8 +101,16 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
 
 // Eine Zelle oder Zeile, wie sie kommt (Bytes mit Kennung): laenger als ZeilenHoechstlaenge
 // Zeichen ist sie unbrauchbar, ohne erst ganz umgesetzt zu werden; sonst wie oben.
+// AlsZahl: die Arbeitsmappe hielt die Zelle als Zahl (AlsZahl aus liste.h). Die
+// Tabellenkalkulation laesst dann eine fuehrende Null weg ("01 86 5000 235-7" wird 18650002357):
+// 11 Ziffern aus einer Zahl gelten deshalb nicht still als Nummer ohne Pruefziffer, eine
+// Abweichung sagt es und nennt die Nummer mit der Null. Die Regel steht nur hier.
 TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
-                         const std::vector<TZellenKontext>& Kontext = {});
+                         const std::vector<TZellenKontext>& Kontext = {}, bool AlsZahl = false);
+// Dasselbe fuer Zeile und Spalte einer gelesenen Tabelle (Zeile wie in Tabelle.Zeilen), mit den
+// uebrigen Zellen der Zeile als Kontext.
+TErgebnis ZelleAuswerten(const TWissen& Wissen, const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte,
+                         bool Erklaeren);
 
 // Die uebrigen Zellen einer Zeile einer Liste als Kontext der Nummernspalte (Windows-1252).
 std::vector<TZellenKontext> KontextDerZeile(const TFelder& Zeile, const TListe& Tabelle);

@@ -233,6 +233,8 @@ std::string KopfWaehlen(TListe& Tabelle, const TLeseVorgabe& Vorgabe, bool NachN
   if (Tabelle.MitKopf && !Tabelle.Zeilen.empty()) {
     Tabelle.Kopf = std::move(Tabelle.Zeilen.front());
     Tabelle.Zeilen.erase(Tabelle.Zeilen.begin());
+    if (!Tabelle.Zahlen.empty())
+      Tabelle.Zahlen.erase(Tabelle.Zahlen.begin());
   }
   if (!NachName)
     return {};
@@ -280,6 +282,103 @@ TListenErgebnis ListeLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe)
   Tabelle.Trenner = Vorgabe.Trenner.value_or(TrennerErkennen(Bytes));
   Tabelle.Zeilen = Zerlegen(Bytes, Tabelle.Trenner, &Tabelle.Befunde);
   Ergebnis.Fehler = ErkennenAusAnfang(Tabelle, Vorgabe);
+  return Ergebnis;
+}
+
+bool AlsZahl(const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte)
+{
+  return Zeile < Tabelle.Zahlen.size() && Spalte < Tabelle.Zahlen[Zeile].size() && Tabelle.Zahlen[Zeile][Spalte];
+}
+
+std::size_t BlattMitNummern(const TMappe& Mappe)
+{
+  for (std::size_t Blatt = 0; Blatt < Mappe.Blaetter.size(); ++Blatt) {
+    const std::vector<TMappenZeile>& Zeilen = Mappe.Blaetter[Blatt].Zeilen;
+    for (std::size_t Zeile = 0; Zeile < std::min(Zeilen.size(), ErkennungsZeilen); ++Zeile)
+      for (const TMappenZelle& Zelle : Zeilen[Zeile])
+        if (IstNummer(Zelle.Text, TKennung::Utf8))
+          return Blatt;
+  }
+  return 0;
+}
+
+TListenErgebnis BlattLesen(TBlatt&& Blatt, const TLeseVorgabe& Vorgabe)
+{
+  TListenErgebnis Ergebnis;
+  TListe& Tabelle = Ergebnis.Tabelle;
+  Tabelle.Kennung = TKennung::Utf8;
+  Tabelle.Zeilen.reserve(Blatt.Zeilen.size());
+  Tabelle.Zahlen.reserve(Blatt.Zeilen.size());
+  for (TMappenZeile& Zeile : Blatt.Zeilen) {
+    TFelder Felder;
+    std::vector<bool> Zahlen;
+    Felder.reserve(Zeile.size());
+    Zahlen.reserve(Zeile.size());
+    for (TMappenZelle& Zelle : Zeile) {
+      Felder.push_back(std::move(Zelle.Text));
+      Zahlen.push_back(Zelle.Zahl);
+    }
+    TMappenZeile().swap(Zeile);  // der Speicher der Mappe geht, waehrend die Liste waechst
+    Tabelle.Zeilen.push_back(std::move(Felder));
+    Tabelle.Zahlen.push_back(std::move(Zahlen));
+  }
+  Ergebnis.Fehler = ErkennenAusAnfang(Tabelle, Vorgabe);
+  return Ergebnis;
+}
+
+TListenErgebnis BlattLesen(const TBlatt& Blatt, const TLeseVorgabe& Vorgabe)
+{
+  TBlatt Kopie = Blatt;
+  return BlattLesen(std::move(Kopie), Vorgabe);
+}
+
+std::string BlattWaehlen(const TMappe& Mappe, const TLeseVorgabe& Vorgabe, std::size_t& Blatt)
+{
+  Blatt = BlattMitNummern(Mappe);
+  if (!Vorgabe.Blatt)
+    return {};
+  const std::string& Angabe = *Vorgabe.Blatt;
+  const std::size_t Anzahl = Mappe.Blaetter.size();
+  if (NurZiffern(Angabe) && !Angabe.empty() && Angabe.size() < 6) {
+    Blatt = std::stoul(Angabe);
+    if (Blatt >= 1 && Blatt <= Anzahl) {
+      --Blatt;
+      return {};
+    }
+  }
+  const std::string Gesucht = OhneFall(OhneRand(NachCp1252(Angabe, TKennung::Utf8)));
+  for (Blatt = 0; Blatt < Anzahl; ++Blatt)
+    if (OhneFall(OhneRand(NachCp1252(Mappe.Blaetter[Blatt].Name, TKennung::Utf8))) == Gesucht)
+      return {};
+  Blatt = 0;
+  std::string Namen;
+  for (const TBlatt& Vorhanden : Mappe.Blaetter)
+    Namen += (Namen.empty() ? "„" : ", „") + Vorhanden.Name + "“";
+  return Ersetzt("kein Blatt „%1“ in der Arbeitsmappe; sie hat %2"_cp1252, {NachCp1252(Angabe, TKennung::Utf8),
+                 NachCp1252(Namen.empty() ? "keine Blätter" : Namen, TKennung::Utf8)});
+}
+
+TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe, std::optional<std::size_t> Blatt)
+{
+  if (MappenArtErkennen(Bytes) == TMappenArt::Text)
+    return ListeLesen(Bytes, Vorgabe);
+  TMappe Mappe = MappeLesen(Bytes);
+  TListenErgebnis Ergebnis;
+  std::size_t Gewaehlt = 0;
+  std::string Fehler = Mappe.Fehler.empty() ? BlattWaehlen(Mappe, Vorgabe, Gewaehlt) : Mappe.Fehler;
+  if (Fehler.empty() && Blatt) {
+    Gewaehlt = *Blatt;
+    if (Gewaehlt >= Mappe.Blaetter.size())
+      Fehler = Ersetzt("Blatt %1 gibt es nicht, die Arbeitsmappe hat %2"_cp1252,
+                       {std::to_string(Gewaehlt + 1), std::to_string(Mappe.Blaetter.size())});
+  }
+  if (Fehler.empty())
+    Ergebnis = BlattLesen(std::move(Mappe.Blaetter[Gewaehlt]), Vorgabe);
+  Ergebnis.Fehler = Ergebnis.Fehler.empty() ? std::move(Fehler) : Ergebnis.Fehler;
+  Ergebnis.Art = Mappe.Art;
+  Ergebnis.Blatt = Gewaehlt;
+  for (const TBlatt& Vorhanden : Mappe.Blaetter)
+    Ergebnis.Blaetter.push_back(Vorhanden.Name);
   return Ergebnis;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mappe/mappe.h"
 #include "zeichen/zeichensatz.h"
 
 #include <cstddef>
@@ -101,13 +102,23 @@ struct TListe {
   std::vector<TFelder> Zeilen;
   std::size_t Spalten = 0;  // breiteste Zeile
   std::vector<TLeseBefund> Befunde;
+  // Aus einer Arbeitsmappe: je Zeile (wie Zeilen, ohne den Kopf) die Spalten, deren Zelle die
+  // Mappe als Zahl hielt (eine Nummer als Zahl hat ihre fuehrende Null verloren, siehe
+  // ZelleAuswerten); leer bei Text. Abfrage mit AlsZahl.
+  std::vector<std::vector<bool>> Zahlen;
 };
+
+// Ob die Zelle (Zeile wie in Zeilen, Spalte ab 0) in der Mappe eine Zahl war.
+bool AlsZahl(const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte);
 
 // Was ueber die Tabelle vorgegeben ist; fehlt etwas, wird es erkannt.
 struct TLeseVorgabe {
   std::optional<char> Trenner;
   std::optional<bool> MitKopf;
   std::optional<std::string> Spalte;  // "3" (ab 1) oder Name einer Kopfzelle (ohne Gross/Klein)
+  // Nur Arbeitsmappen: "2" (ab 1) oder Name des Blatts (ohne Gross/Klein, UTF-8); fehlt es, gilt
+  // BlattMitNummern.
+  std::optional<std::string> Blatt;
 };
 
 // Zeichensatz am Anfang: Kennung (Laenge in Bytes), sonst UTF-16 ohne Kennung oder Keine.
@@ -120,8 +131,31 @@ std::string ErkennenAusAnfang(TListe& Tabelle, const TLeseVorgabe& Vorgabe);
 struct TListenErgebnis {
   TListe Tabelle;
   std::string Fehler;
+  // Nur Arbeitsmappen: die Art, die Namen aller Blaetter (UTF-8, in der Reihenfolge der Mappe)
+  // und welches gelesen ist.
+  TMappenArt Art = TMappenArt::Text;
+  std::vector<std::string> Blaetter;
+  std::size_t Blatt = 0;
 };
 TListenErgebnis ListeLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe = {});
+
+// Das Blatt, das zuerst gezeigt wird: das erste, das in seinen ersten ErkennungsZeilen Zeilen eine
+// Wagennummer traegt (IstNummer), sonst das erste (0 auch bei einer Mappe ohne Blaetter).
+std::size_t BlattMitNummern(const TMappe& Mappe);
+
+// Ein Blatt als Tabelle wie eine Textliste (Kennung UTF-8, kein Trenner): Kopf, Nummernspalte
+// und Vorgabe.Spalte wie bei ListeLesen; Zahlen sagt, welche Zellen Zahlen waren.
+TListenErgebnis BlattLesen(const TBlatt& Blatt, const TLeseVorgabe& Vorgabe = {});
+TListenErgebnis BlattLesen(TBlatt&& Blatt, const TLeseVorgabe& Vorgabe = {});
+
+// Was Vorgabe.Blatt meint, als Index in Mappe.Blaetter; sonst der Grund (Windows-1252).
+std::string BlattWaehlen(const TMappe& Mappe, const TLeseVorgabe& Vorgabe, std::size_t& Blatt);
+
+// Die Bytes einer Datei, was immer sie ist (nach dem Inhalt, MappenArtErkennen): eine Textliste wie
+// ListeLesen oder ein Blatt einer Arbeitsmappe wie BlattLesen, dann Blatt (Index), sonst
+// Vorgabe.Blatt, sonst BlattMitNummern. Ist die Mappe nicht lesbar, steht ihr Grund in Fehler.
+TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe = {},
+                           std::optional<std::size_t> Blatt = std::nullopt);
 
 // Eine Liste aus einer Quelle beliebiger Laenge (die Standardeingabe von wagennummer): die
 // ersten ErkennungsZeilen Zeilen entscheiden wie bei ListeLesen, alle Zeilen kommen einzeln.

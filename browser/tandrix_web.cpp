@@ -181,9 +181,8 @@ val Liste(const std::string& Bytes)
   std::vector<TErgebnis> Ergebnisse;
   std::vector<TSchluessel> Schluessel;
   Ergebnisse.reserve(Tabelle.Zeilen.size());
-  for (const TFelder& Zeile : Tabelle.Zeilen) {
-    const std::string Zelle = Tabelle.Nummernspalte < Zeile.size() ? Zeile[Tabelle.Nummernspalte] : std::string();
-    Ergebnisse.push_back(ZelleAuswerten(Geladen().Wissen(), Zelle, Tabelle.Kennung, false));
+  for (std::size_t I = 0; I < Tabelle.Zeilen.size(); ++I) {
+    Ergebnisse.push_back(ZelleAuswerten(Geladen().Wissen(), Tabelle, I, Tabelle.Nummernspalte, false));
     Schluessel.push_back(SchluesselVon(Ergebnisse.back()));
   }
   const std::vector<TDoppelt> Doppelte = DoppelteFinden(Schluessel);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <istream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -39,35 +40,38 @@ constexpr std::size_t HoechstensGemerkt = 500000;
 // die Fehlerausgabe. Jede Zeile geht an Jede; der Exit-Status kommt zurueck.
 class TListenLauf {
 public:
-  TListenLauf(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Fehler)
+  TListenLauf(const TWissen& Wissen, const TOptionen& Optionen, TListenEingabe Eingabe, std::ostream& Fehler)
       : FWissen(Wissen),
         FOptionen(Optionen),
-        FEin(Ein),
+        FEin(Eingabe.Ein),
         FFehler(Fehler),
-        FStrom(Stueckweise(Ein), Vorgabe(Optionen)),
+        FMappe(Eingabe.Mappe),
         FDoppelte(HoechstensGemerkt)
   {
+    if (!FMappe)
+      FStrom.emplace(Stueckweise(FEin), Vorgabe(Optionen));
   }
-  const TListenStrom& Strom() const { return FStrom; }
+  const TListe& Tabelle() const { return FMappe ? FMappe->Tabelle : FStrom->Tabelle(); }
+  const std::string& LeseFehler() const { return FMappe ? FMappe->Fehler : FStrom->Fehler(); }
   std::size_t LeseBefunde() const { return FLeseBefunde; }
   // Zeilen wie in der Tabellenkalkulation gezaehlt: ab 1, die Kopfzeile mit.
-  std::size_t Versatz() const { return FStrom.Tabelle().MitKopf ? 2 : 1; }
+  std::size_t Versatz() const { return Tabelle().MitKopf ? 2 : 1; }
 
   template <class TJede>
   int Alle(TJede Jede, const std::ostream& Aus)
   {
-    if (!FStrom.Fehler().empty()) {
-      FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(FStrom.Fehler())) << "\n";
+    if (!LeseFehler().empty()) {
+      FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(LeseFehler())) << "\n";
       return StatusUnbrauchbar;
     }
     int Gesamt = StatusGut;
     TFelder Zeile;
-    for (std::size_t I = 0; Aus && FStrom.Naechste(Zeile); ++I) {
+    bool Zahl = false;
+    for (std::size_t I = 0; Aus && Naechste(I, Zeile, Zahl); ++I) {
       Gesamt = std::max(Gesamt, BefundeMelden());
-      const std::string Zelle =
-          FStrom.Tabelle().Nummernspalte < Zeile.size() ? Zeile[FStrom.Tabelle().Nummernspalte] : std::string();
-      TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, FStrom.Tabelle().Kennung, FOptionen.Erklaeren,
-                                          KontextDerZeile(Zeile, FStrom.Tabelle()));
+      const std::string Zelle = Tabelle().Nummernspalte < Zeile.size() ? Zeile[Tabelle().Nummernspalte] : std::string();
+      TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, Tabelle().Kennung, FOptionen.Erklaeren,
+                                          KontextDerZeile(Zeile, Tabelle()), Zahl);
       TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
       if (Doppelt.Art != TDoppelArt::Keine)
         Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
@@ -92,11 +96,26 @@ private:
     Vorgabe.Spalte = Optionen.Spalte;
     return Vorgabe;
   }
+  // Zeile I der Liste (ab 0, ohne Kopf); Zahl: ihre Nummernzelle war in der Mappe eine Zahl.
+  bool Naechste(std::size_t I, TFelder& Zeile, bool& Zahl)
+  {
+    if (!FMappe)
+      return FStrom->Naechste(Zeile);
+    if (I >= FMappe->Tabelle.Zeilen.size())
+      return false;
+    Zeile = std::move(FMappe->Tabelle.Zeilen[I]);
+    Zahl = AlsZahl(FMappe->Tabelle, I, FMappe->Tabelle.Nummernspalte);
+    return true;
+  }
   // Was der Leser nicht sauber zerlegen konnte, sagt er mit der Zeile: die Liste ist dann nicht
   // so gelesen, wie sie gemeint war (Exit-Status 2).
   int BefundeMelden()
   {
-    const std::vector<TLeseBefund> Befunde = FStrom.NeueBefunde();
+    std::vector<TLeseBefund> Befunde;
+    if (FMappe)
+      Befunde.swap(FMappe->Tabelle.Befunde);
+    else
+      Befunde = FStrom->NeueBefunde();
     FLeseBefunde += Befunde.size();
     for (const TLeseBefund& Befund : Befunde)
       FFehler << "wagennummer: " << Cp1252NachUtf8(Sichtbar(Befund.Text)) << "\n";
@@ -107,7 +126,8 @@ private:
   const TOptionen& FOptionen;
   std::istream& FEin;
   std::ostream& FFehler;
-  TListenStrom FStrom;
+  TListenErgebnis* FMappe;
+  std::optional<TListenStrom> FStrom;
   TDoppelSuche FDoppelte;
   std::size_t FLeseBefunde = 0;
 };
@@ -213,13 +233,13 @@ void CsvZeile(TBenutzerspalten& Spalten, const TFelder& Zeile, std::size_t Numme
 
 }  // namespace
 
-int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
+int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, TListenEingabe Eingabe, std::ostream& Aus,
                      std::ostream& Fehler)
 {
-  TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
-  const TListe& Tabelle = Lauf.Strom().Tabelle();
+  TListenLauf Lauf(Wissen, Optionen, Eingabe, Fehler);
+  const TListe& Tabelle = Lauf.Tabelle();
   TBenutzerspalten Spalten(Tabelle, Optionen.Utf8);
-  if (Optionen.Csv && Lauf.Strom().Fehler().empty()) {
+  if (Optionen.Csv && Lauf.LeseFehler().empty()) {
     if (Optionen.Utf8)
       Aus << Utf8Kennung;
     Aus << Spalten.Felder(Tabelle.Kopf, 1, true).Vorn;
@@ -241,7 +261,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istr
   return Ergebnisstatus;
 }
 
-int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream& Ein, std::ostream& Aus,
+int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, TListenEingabe Eingabe, std::ostream& Aus,
                   std::ostream& Fehler)
 {
   TFreiAuftrag Auftrag;
@@ -259,8 +279,8 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
   for (const std::string& Nummer : Optionen.Nummern)
     Belegt.push_back(Auswerten(Wissen, EingabeUmsetzen(Nummer, TKennung::Keine), false).Ziffern);
   int Listenstatus = StatusGut;
-  if (Optionen.Spalte) {
-    TListenLauf Lauf(Wissen, Optionen, Ein, Fehler);
+  if (Optionen.Spalte || Optionen.Liste || Eingabe.Mappe) {
+    TListenLauf Lauf(Wissen, Optionen, Eingabe, Fehler);
     const std::ostringstream Ohne;
     const int Ergebnisstatus =
         Lauf.Alle([&](std::size_t, const TFelder&,
@@ -268,7 +288,7 @@ int FreieAusgeben(const TWissen& Wissen, const TOptionen& Optionen, std::istream
                   Ohne);
     // Eine unbekannte Spalte oder ein Lesefehler: keine Nummern. Was der Leser nur mit Befund
     // zerlegen konnte, zaehlt trotzdem als belegt, der Exit-Status sagt es.
-    if (!Lauf.Strom().Fehler().empty() || Ergebnisstatus == StatusEinAusgabe)
+    if (!Lauf.LeseFehler().empty() || Ergebnisstatus == StatusEinAusgabe)
       return Ergebnisstatus;
     Listenstatus = Lauf.LeseBefunde() > 0 ? StatusUnbrauchbar : StatusGut;
   }

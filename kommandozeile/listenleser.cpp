@@ -1,6 +1,11 @@
 #include "kommandozeile/listenleser.h"
 
+#include "mappe/mappe.h"
+
+#include <algorithm>
+#include <cstring>
 #include <istream>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -82,4 +87,75 @@ std::optional<TListenLeser::TZeile> TListenLeser::Naechste()
   Zeile.ZuLang = Zeile.ZuLang || Laenge < Zeile.Bytes.size();
   Zeile.Bytes.resize(Laenge);
   return Zeile;
+}
+
+TVorlauf::TVorlauf(std::istream& Quelle) : FQuelle(Quelle)
+{
+  // .xlsx und .ods beginnen mit "PK\3\4", .xls mit D0 CF 11 E0 A1 B1 1A E1: erst das erste Byte,
+  // weitere nur, wenn es passt.
+  const auto Erstes = FQuelle.get();
+  if (Erstes == std::istream::traits_type::eof())
+    return;
+  FAnfang.push_back(static_cast<char>(Erstes));
+  const std::size_t Laenge = FAnfang[0] == 'P' ? 4 : FAnfang[0] == '\xD0' ? 8 : 1;
+  while (FAnfang.size() < Laenge) {
+    const auto Byte = FQuelle.get();
+    if (Byte == std::istream::traits_type::eof())
+      break;
+    FAnfang.push_back(static_cast<char>(Byte));
+  }
+  FMappe = MappenArtErkennen(FAnfang) != TMappenArt::Text;
+}
+
+TVorlauf::int_type TVorlauf::underflow()
+{
+  if (FGegeben < FAnfang.size()) {
+    const std::size_t Anzahl = std::min(FAnfang.size() - FGegeben, FPuffer.size());
+    std::memcpy(FPuffer.data(), FAnfang.data() + FGegeben, Anzahl);
+    FGegeben += Anzahl;
+    setg(FPuffer.data(), FPuffer.data(), FPuffer.data() + Anzahl);
+    return traits_type::to_int_type(FPuffer[0]);
+  }
+  // Byte fuer Byte, wie TListenLeser liest: eine Zeile vom Terminal kommt sofort an.
+  const auto Byte = FQuelle.get();
+  if (Byte == std::istream::traits_type::eof()) {
+    // Der Strom darueber faengt das ab und wird "bad", wie die Quelle.
+    if (FQuelle.bad())
+      throw std::runtime_error("Lesefehler");
+    return traits_type::eof();
+  }
+  FPuffer[0] = static_cast<char>(Byte);
+  setg(FPuffer.data(), FPuffer.data(), FPuffer.data() + 1);
+  return Byte;
+}
+
+std::streamsize TVorlauf::xsgetn(char* Ziel, std::streamsize Anzahl)
+{
+  std::streamsize Gelesen = 0;
+  // Was der Puffer noch haelt (aus dem Anfang oder einem einzelnen Byte), dann die Quelle am Stueck.
+  while (Gelesen < Anzahl && (gptr() < egptr() || FGegeben < FAnfang.size())) {
+    if (gptr() == egptr() && underflow() == traits_type::eof())
+      return Gelesen;
+    const std::streamsize Stueck = std::min<std::streamsize>(egptr() - gptr(), Anzahl - Gelesen);
+    std::memcpy(Ziel + Gelesen, gptr(), static_cast<std::size_t>(Stueck));
+    gbump(static_cast<int>(Stueck));
+    Gelesen += Stueck;
+  }
+  if (Gelesen < Anzahl) {
+    FQuelle.read(Ziel + Gelesen, Anzahl - Gelesen);
+    Gelesen += FQuelle.gcount();
+    if (FQuelle.bad())
+      throw std::runtime_error("Lesefehler");
+  }
+  return Gelesen;
+}
+
+bool TVorlauf::Alles(std::string& Bytes, std::size_t Hoechstens)
+{
+  Bytes = FAnfang.substr(FGegeben);
+  FGegeben = FAnfang.size();
+  std::array<char, 64 * 1024> Stueck;
+  while (Bytes.size() <= Hoechstens && FQuelle.read(Stueck.data(), Stueck.size()).gcount() > 0)
+    Bytes.append(Stueck.data(), static_cast<std::size_t>(FQuelle.gcount()));
+  return !FQuelle.bad() && Bytes.size() <= Hoechstens;
 }

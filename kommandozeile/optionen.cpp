@@ -45,15 +45,24 @@ const char* const HilfeText =
     "                      Excel/LibreOffice) lesen, Nummer in Spalte N (ab 1) oder der Spalte mit\n"
     "                      diesem Kopf (auch --spalte=N); als CSV bleiben die eigenen Spalten vorn\n"
     "                      erhalten, mit --utf8 jedes Zeichen\n"
+    "  --liste DATEI       die Liste aus DATEI statt von der Standardeingabe lesen: Text (eine\n"
+    "                      Nummer je Zeile; mit --spalte CSV, TSV) oder eine Arbeitsmappe (.xlsx,\n"
+    "                      .ods, .xls; das Format sagt der Inhalt, nicht der Name). Eine Mappe wird\n"
+    "                      immer als Tabelle gelesen, die Spalte ohne --spalte erkannt; auch von der\n"
+    "                      Standardeingabe (höchstens 64 MB)\n"
+    "  --blatt N|NAME      das Blatt N (ab 1) oder NAME der Arbeitsmappe; sonst das erste mit\n"
+    "                      Wagennummern. Eine Nummer, die die Mappe als Zahl hielt und der so die\n"
+    "                      führende Null fehlt (11 Ziffern), bekommt eine Abweichung\n"
     "  --frei REIHE ANZAHL ANZAHL freie gültige Nummern der REIHE (erste 8 Ziffern, dahinter\n"
     "                      wahlweise Ordnungsnummern von-bis: \"31 80 6652 100-199\"); belegt sind\n"
-    "                      die NUMMERn und mit --spalte die Liste der Standardeingabe\n"
+    "                      die NUMMERn und mit --spalte oder --liste die Liste\n"
     "  --hilfe, --help, -h, -?, /?  diese Hilfe\n"
     "  --version           Version\n"
     "\n"
     "Exit-Status: 0 alles in Ordnung, 1 mindestens eine Prüfziffer falsch (mit --streng auch:\n"
-    "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei oder eine Zeile der Tabelle\n"
-    "nicht sauber zu zerlegen, 3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollständig).\n"
+    "die Anschrift weicht ab), 2 unbrauchbare Eingabe oder Datendatei, eine Zeile der Tabelle nicht\n"
+    "sauber zu zerlegen oder die Liste bzw. Arbeitsmappe nicht lesbar (verschlüsselt, beschädigt),\n"
+    "3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollständig).\n"
     "In einer Liste bekommt eine Nummer, die schon einmal vorkam, einen Hinweis auf diese Zeile.\n";
 
 TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
@@ -93,6 +102,14 @@ TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
       Optionen.Spalte = Argumente[++I];
     } else if (Argument.starts_with("--spalte=")) {
       Optionen.Spalte = Argument.substr(9);
+    } else if (Argument == "--liste" && I + 1 < Argumente.size()) {
+      Optionen.Liste = Argumente[++I];
+    } else if (Argument.starts_with("--liste=")) {
+      Optionen.Liste = Argument.substr(8);
+    } else if (Argument == "--blatt" && I + 1 < Argumente.size()) {
+      Optionen.Blatt = Argumente[++I];
+    } else if (Argument.starts_with("--blatt=")) {
+      Optionen.Blatt = Argument.substr(8);
     } else if (Argument == "--frei" && I + 2 < Argumente.size()) {
       Optionen.Frei = {Argumente[I + 1], Argumente[I + 2]};
       I += 2;

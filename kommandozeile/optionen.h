@@ -17,6 +17,8 @@ struct TOptionen {
   std::optional<std::string> Daten;
   std::optional<std::string> Kennzeichen;
   std::optional<std::string> Spalte;                        // --spalte N|NAME
+  std::optional<std::string> Liste;                         // --liste DATEI (statt der Standardeingabe)
+  std::optional<std::string> Blatt;                         // --blatt N|NAME (Arbeitsmappen)
   std::optional<std::pair<std::string, std::string>> Frei;  // --frei REIHE ANZAHL
   std::vector<std::string> Nummern;
 };

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -122,6 +123,56 @@ int ZeilenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istre
   return Gesamt;
 }
 
+// So gross darf eine Arbeitsmappe sein, die ganz gelesen werden muss (wie im Fenster).
+constexpr std::size_t MappeHoechstensBytes = std::size_t{64} << 20;
+
+// Die Liste aus --liste DATEI oder der Standardeingabe: eine Arbeitsmappe ganz gelesen (Mappe),
+// Text zum stueckweisen Lesen (Text); oder ein Status, wenn es nicht weitergeht.
+struct TListenQuelle {
+  std::ifstream Datei;
+  std::optional<TVorlauf> Vorlauf;
+  std::optional<std::istream> Text;
+  std::optional<TListenErgebnis> Mappe;
+  std::optional<int> Status;
+};
+
+void ListeOeffnen(const TOptionen& Optionen, std::istream& Ein, std::ostream& Fehler, TListenQuelle& Quelle)
+{
+  std::istream* Strom = &Ein;
+  const std::string Name = Optionen.Liste ? "„" + FuerMeldung(*Optionen.Liste) + "“" : "Standardeingabe";
+  if (Optionen.Liste) {
+    Quelle.Datei.open(PfadAusUtf8(*Optionen.Liste), std::ios::binary);
+    if (!Quelle.Datei) {
+      Fehler << MitUrsache("Liste " + Name + " nicht lesbar", errno);
+      Quelle.Status = StatusUnbrauchbar;
+      return;
+    }
+    Strom = &Quelle.Datei;
+  }
+  Quelle.Vorlauf.emplace(*Strom);
+  if (!Quelle.Vorlauf->Mappe()) {
+    if (Optionen.Blatt)
+      Fehler << "wagennummer: --blatt gilt nur für Arbeitsmappen; " << Name << " ist Text\n";
+    Quelle.Text.emplace(&*Quelle.Vorlauf);
+    return;
+  }
+  std::string Bytes;
+  if (!Quelle.Vorlauf->Alles(Bytes, MappeHoechstensBytes)) {
+    Fehler << (Strom->bad() ? MitUrsache("Lesefehler in " + Name, errno)
+                            : "wagennummer: " + Name + ": die Arbeitsmappe ist größer als 64 MB\n");
+    Quelle.Status = Strom->bad() ? StatusEinAusgabe : StatusUnbrauchbar;
+    return;
+  }
+  TLeseVorgabe Vorgabe;
+  Vorgabe.Spalte = Optionen.Spalte;
+  Vorgabe.Blatt = Optionen.Blatt;
+  Quelle.Mappe = DateiLesen(Bytes, Vorgabe);
+  if (!Quelle.Mappe->Fehler.empty()) {
+    Fehler << "wagennummer: " << Name << ": " << Cp1252NachUtf8(Sichtbar(Quelle.Mappe->Fehler)) << "\n";
+    Quelle.Status = StatusUnbrauchbar;
+  }
+}
+
 int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std::ostream& Aus, std::ostream& Fehler)
 {
   const TOptionen Optionen = OptionenLesen(Argumente);
@@ -138,12 +189,25 @@ int Ausfuehren(const std::vector<std::string>& Argumente, std::istream& Ein, std
   if (!Geladen)
     return StatusUnbrauchbar;
   const TWissen Wissen = Geladen->Wissen();
+  if (Optionen.Liste && !Optionen.Nummern.empty() && !Optionen.Frei) {
+    Fehler << "wagennummer: --liste und Nummern als Argumente zugleich; bitte nur eines\n";
+    return StatusUnbrauchbar;
+  }
+  // Gelesen wird die Liste nur, wenn sie gebraucht wird: mit Nummern als Argumenten nicht.
+  const bool MitListe = Optionen.Liste || Optionen.Spalte || (Optionen.Nummern.empty() && !Optionen.Frei);
+  TListenQuelle Quelle;
+  if (MitListe)
+    ListeOeffnen(Optionen, Ein, Fehler, Quelle);
+  if (Quelle.Status)
+    return *Quelle.Status;
+  std::istream& Text = Quelle.Text ? *Quelle.Text : Ein;
+  const TListenEingabe Eingabe{Text, Quelle.Mappe ? &*Quelle.Mappe : nullptr};
   if (Optionen.Frei)
-    return FreieAusgeben(Wissen, Optionen, Ein, Aus, Fehler);
-  if (Optionen.Spalte)
-    return SpaltenAuswerten(Wissen, Optionen, Ein, Aus, Fehler);
+    return FreieAusgeben(Wissen, Optionen, Eingabe, Aus, Fehler);
+  if (Optionen.Spalte || Quelle.Mappe)
+    return SpaltenAuswerten(Wissen, Optionen, Eingabe, Aus, Fehler);
   if (Optionen.Nummern.empty())
-    return ZeilenAuswerten(Wissen, Optionen, Ein, Aus, Fehler);
+    return ZeilenAuswerten(Wissen, Optionen, Text, Aus, Fehler);
   TAusgabe Ausgabe(Optionen.Csv, Optionen.Utf8, Aus);
   Ausgabe.Kopf();
   int Gesamt = StatusGut;

@@ -1,13 +1,220 @@
 #include "mappe/mappe.h"
 
-// Vorlaeufig: erkennt nur die Art; das Lesen folgt.
+#include "mappe/intern.h"
+#include "zeichen/zeichensatz.h"
+
+#include <algorithm>
+#include <utility>
+
+// Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
+
+namespace mappe_intern {
+
+std::string MeldungBeschaedigt()
+{
+  return "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen."_cp1252;
+}
+std::string MeldungKeineMappe()
+{
+  return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
+}
+std::string MeldungVerschluesselt()
+{
+  return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
+         "speichern und diese Datei öffnen."_cp1252;
+}
+std::string MeldungZuGross()
+{
+  return "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht."_cp1252;
+}
+std::string MeldungZipBombe()
+{
+  return "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); sie "
+         "wird nicht gelesen."_cp1252;
+}
+std::string MeldungEntitaeten()
+{
+  return "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation schreibt; "
+         "sie wird nicht gelesen."_cp1252;
+}
+std::string MeldungZuVieleZeilen()
+{
+  return "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie wird "
+         "nicht gelesen."_cp1252;
+}
+std::string MeldungZuVieleSpalten()
+{
+  return "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation "
+         "fasst; sie wird nicht gelesen."_cp1252;
+}
+std::string MeldungZuVieleZellen()
+{
+  return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
+}
+std::string MeldungOhneXls()
+{
+  return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
+         "Tabellenkalkulation als .xlsx oder .ods speichern."_cp1252;
+}
+std::string MeldungOhneZip()
+{
+  return "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als "
+         "CSV speichern."_cp1252;
+}
+std::string MeldungZwischenablage()
+{
+  return "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
+         "beschreibbar)."_cp1252;
+}
+
+bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl)
+{
+  if (Zeile >= MappeHoechstensZeilen) {
+    Fehler = MeldungZuVieleZeilen();
+    return false;
+  }
+  if (Spalte >= MappeHoechstensSpalten) {
+    Fehler = MeldungZuVieleSpalten();
+    return false;
+  }
+  if (Text.empty())
+    return true;
+  if (Text.size() > MappeZelleHoechstens)
+    Text.resize(MappeZelleHoechstens);
+  if (!FOffen || Zeile != FZeile) {
+    FBlatt.Zeilen.emplace_back();
+    FZeile = Zeile;
+    FOffen = true;
+  }
+  TMappenZeile& Zellen = FBlatt.Zeilen.back();
+  // Eine Zelle links von einer schon gesammelten (die Mappe nennt sie nicht der Reihe nach)
+  // ersetzt die leere Luecke oder haengt hinten an; nie waechst die Zeile ueber Spalte hinaus.
+  if (Spalte < Zellen.size()) {
+    Zellen[Spalte] = {std::move(Text), Zahl};
+    return true;
+  }
+  const std::size_t Neu = Spalte + 1 - Zellen.size();
+  if (FZellen + Neu > MappeHoechstensZellen) {
+    Fehler = MeldungZuVieleZellen();
+    return false;
+  }
+  FZellen += Neu;
+  Zellen.resize(Spalte + 1);
+  Zellen[Spalte] = {std::move(Text), Zahl};
+  return true;
+}
+
+namespace {
+
+bool Ziffer(char Zeichen) { return Zeichen >= '0' && Zeichen <= '9'; }
+
+// Zerlegt "-3.18066520038E+11" in Vorzeichen, Ziffern ("318066520038") und die Stellen vor dem
+// Komma (12). False, wenn es keine Dezimalzahl ist oder die Hochzahl ausser jedem Mass ist.
+bool ZahlZerlegen(std::string_view Text, bool& Minus, std::string& Ziffern, long& VorKomma)
+{
+  std::size_t I = 0;
+  Minus = I < Text.size() && Text[I] == '-';
+  if (I < Text.size() && (Text[I] == '-' || Text[I] == '+'))
+    ++I;
+  bool Punkt = false;
+  VorKomma = 0;
+  for (; I < Text.size() && (Ziffer(Text[I]) || (Text[I] == '.' && !Punkt)); ++I) {
+    if (Text[I] == '.') {
+      Punkt = true;
+      continue;
+    }
+    Ziffern += Text[I];
+    if (!Punkt)
+      ++VorKomma;
+  }
+  if (Ziffern.empty())
+    return false;
+  if (I < Text.size() && (Text[I] == 'e' || Text[I] == 'E')) {
+    ++I;
+    const bool Negativ = I < Text.size() && Text[I] == '-';
+    if (I < Text.size() && (Text[I] == '-' || Text[I] == '+'))
+      ++I;
+    long Hoch = 0;
+    const std::size_t Beginn = I;
+    for (; I < Text.size() && Ziffer(Text[I]) && Hoch < 100000; ++I)
+      Hoch = Hoch * 10 + (Text[I] - '0');
+    if (I == Beginn)
+      return false;
+    VorKomma += Negativ ? -Hoch : Hoch;
+  }
+  return I == Text.size() && VorKomma > -400 && VorKomma < 400;
+}
+
+}  // namespace
+
+std::string ZahlAusgeschrieben(std::string_view Text)
+{
+  const std::string_view Rand = " \t\r\n";
+  const std::size_t Vorn = Text.find_first_not_of(Rand);
+  if (Vorn == std::string_view::npos)
+    return std::string(Text);
+  const std::string_view Kern = Text.substr(Vorn, Text.find_last_not_of(Rand) - Vorn + 1);
+  bool Minus = false;
+  std::string Ziffern;
+  long VorKomma = 0;
+  if (!ZahlZerlegen(Kern, Minus, Ziffern, VorKomma))
+    return std::string(Text);
+  // Fuehrende Nullen fallen weg (und zaehlen nicht vor dem Komma), dann die hinteren.
+  const std::size_t Null = std::min(Ziffern.find_first_not_of('0'), Ziffern.size());
+  Ziffern.erase(0, Null);
+  VorKomma -= static_cast<long>(Null);
+  const std::size_t Hinten = Ziffern.find_last_not_of('0');
+  Ziffern.resize(Hinten == std::string::npos ? 0 : Hinten + 1);
+  if (Ziffern.empty())
+    return "0";
+  std::string Ergebnis = Minus ? "-" : "";
+  const auto Laenge = static_cast<long>(Ziffern.size());
+  if (VorKomma <= 0)
+    Ergebnis += "0." + std::string(static_cast<std::size_t>(-VorKomma), '0') + Ziffern;
+  else if (VorKomma >= Laenge)
+    Ergebnis += Ziffern + std::string(static_cast<std::size_t>(VorKomma - Laenge), '0');
+  else
+    Ergebnis += Ziffern.substr(0, static_cast<std::size_t>(VorKomma)) + "." +
+                Ziffern.substr(static_cast<std::size_t>(VorKomma));
+  return Ergebnis;
+}
+
+bool ZellangabeLesen(std::string_view Angabe, std::size_t& Zeile, std::size_t& Spalte, bool& MitZeile)
+{
+  std::size_t I = 0;
+  Spalte = 0;
+  for (; I < Angabe.size() && Angabe[I] >= 'A' && Angabe[I] <= 'Z' && I < 4; ++I)
+    Spalte = Spalte * 26 + static_cast<std::size_t>(Angabe[I] - 'A' + 1);
+  if (I == 0 || I == 4)
+    return false;
+  --Spalte;
+  Zeile = 0;
+  const std::size_t Beginn = I;
+  for (; I < Angabe.size() && Ziffer(Angabe[I]) && I - Beginn < 9; ++I)
+    Zeile = Zeile * 10 + static_cast<std::size_t>(Angabe[I] - '0');
+  MitZeile = I > Beginn;
+  if (I < Angabe.size() || (MitZeile && Zeile == 0))
+    return false;
+  if (MitZeile)
+    --Zeile;
+  return true;
+}
+
+#ifndef TANDRIX_MIT_ZIP
+// Ohne libzip und expat (etwa die Seite im Browser): jede .xlsx und .ods bekommt die Meldung.
+void ZipLesen(std::string_view, TMappe& Mappe) { Mappe.Fehler = MeldungOhneZip(); }
+#endif
+
+}  // namespace mappe_intern
+
 TMappenArt MappenArtErkennen(std::string_view Bytes)
 {
   if (Bytes.starts_with(std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)))
     return TMappenArt::Xls;
   if (!Bytes.starts_with("PK\x03\x04"))
     return TMappenArt::Text;
-  if (Bytes.find("application/vnd.oasis.opendocument.spreadsheet") != std::string_view::npos)
+  // OpenDocument legt "mimetype" als ersten Teil ungepackt ab (ab Byte 30 der Name, dann der Inhalt).
+  if (Bytes.substr(0, 100).find("application/vnd.oasis.opendocument.spreadsheet") != std::string_view::npos)
     return TMappenArt::Ods;
   return TMappenArt::Xlsx;
 }
@@ -16,6 +223,19 @@ TMappe MappeLesen(std::string_view Bytes)
 {
   TMappe Mappe;
   Mappe.Art = MappenArtErkennen(Bytes);
-  Mappe.Fehler = "Arbeitsmappen lassen sich noch nicht lesen.";
+  switch (Mappe.Art) {
+    case TMappenArt::Text:
+      Mappe.Fehler = mappe_intern::MeldungKeineMappe();
+      break;
+    case TMappenArt::Xlsx:
+    case TMappenArt::Ods:
+      mappe_intern::ZipLesen(Bytes, Mappe);
+      break;
+    case TMappenArt::Xls:
+      mappe_intern::XlsLesen(Bytes, Mappe);
+      break;
+  }
+  if (!Mappe.Fehler.empty())
+    Mappe.Blaetter.clear();
   return Mappe;
 }

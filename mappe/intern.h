@@ -1,0 +1,59 @@
+#pragma once
+
+#include "mappe/mappe.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Was die Leser der drei Formate teilen (nur innerhalb von mappe/): die Grenzen, die Meldungen
+// und das Sammeln der Zellen mit Luecken an ihrem Platz.
+
+namespace mappe_intern {
+
+// Meldungen fuer TMappe::Fehler, je ein Satz in Windows-1252.
+std::string MeldungBeschaedigt();
+std::string MeldungKeineMappe();
+std::string MeldungVerschluesselt();
+std::string MeldungZuGross();
+std::string MeldungZipBombe();
+std::string MeldungEntitaeten();
+std::string MeldungZuVieleZeilen();
+std::string MeldungZuVieleSpalten();
+std::string MeldungZuVieleZellen();
+std::string MeldungOhneXls();
+std::string MeldungOhneZip();
+std::string MeldungZwischenablage();
+
+// Sammelt die Zellen eines Blatts: Zeile und Spalte ab 0, wie die Mappe sie nennt. Leere Zellen
+// werden erst angelegt, wenn rechts von ihnen etwas steht, leere Zeilen nie. Haelt die Grenzen
+// aus mappe.h ein; ueberschreitet eine Mappe sie, steht der Grund in Fehler.
+class TBlattSammler {
+public:
+  TBlattSammler(TBlatt& Blatt, std::size_t& Zellen) : FBlatt(Blatt), FZellen(Zellen) {}
+  // Eine Zelle; false (mit Fehler), wenn eine Grenze ueberschritten ist.
+  bool Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl);
+  std::string Fehler;
+
+private:
+  TBlatt& FBlatt;
+  std::size_t& FZellen;  // Zellen der ganzen Mappe, mit den Luecken
+  std::size_t FZeile = 0;
+  bool FOffen = false;  // die letzte Zeile in FBlatt gehoert zu FZeile
+};
+
+// Eine Zahl, wie die Mappe sie als Text speichert ("3.18066520038E+11", "12.50"), dezimal
+// ausgeschrieben ohne Rundung: "318066520038", "12.5"; ganze Zahlen ohne ".0". Was keine Zahl
+// ist, bleibt, wie es ist.
+std::string ZahlAusgeschrieben(std::string_view Text);
+
+// Ein Spaltenname wie "XFD" bzw. der Spaltenteil einer Zellangabe "C5" als Spalte ab 0;
+// false, wenn die Angabe keine ist.
+bool ZellangabeLesen(std::string_view Angabe, std::size_t& Zeile, std::size_t& Spalte, bool& MitZeile);
+
+// Die Leser der Formate: ein ZIP-Archiv (.xlsx oder .ods, die Art setzt der Inhalt) und ein
+// OLE2-Verbund (.xls, verschluesselte .xlsx).
+void ZipLesen(std::string_view Bytes, TMappe& Mappe);
+void XlsLesen(std::string_view Bytes, TMappe& Mappe);
+
+}  // namespace mappe_intern

@@ -1,0 +1,194 @@
+// OLE2-Verbunde: .xls (BIFF8, Excel 97-2003) ueber libfreexl, und verschluesselte .xlsx, die Excel
+// in einem OLE2-Verbund mit den Teilen "EncryptionInfo" und "EncryptedPackage" ablegt.
+
+#include "mappe/intern.h"
+
+#include <string>
+
+#ifdef TANDRIX_MIT_XLS
+  #include <freexl.h>
+
+  #include <charconv>
+  #include <cmath>
+  #include <filesystem>
+  #include <fstream>
+  #include <random>
+#endif
+
+namespace mappe_intern {
+
+namespace {
+
+// Der Name eines Teils im Verzeichnis des Verbunds steht dort in UTF-16LE.
+bool HatTeil(std::string_view Bytes, std::string_view Name)
+{
+  std::string Utf16;
+  for (const char Zeichen : Name) {
+    Utf16 += Zeichen;
+    Utf16 += '\0';
+  }
+  return Bytes.find(Utf16) != std::string_view::npos;
+}
+
+#ifdef TANDRIX_MIT_XLS
+
+// Formeln liest libfreexl 1.0.6 nicht (weder den Wert einer Zahl noch den eines Textes): ihre
+// Zellen bleiben leer.
+
+// Eine Zahl aus der .xls: ganze Zahlen (bis 2^53 genau als double) mit allen Ziffern ohne ".0",
+// sonst die kuerzeste Schreibweise, die genau diesen Wert ergibt.
+std::string ZahlText(double Wert)
+{
+  if (std::isfinite(Wert) && std::fabs(Wert) < 9007199254740992.0 && Wert == std::floor(Wert))
+    return std::to_string(static_cast<long long>(Wert));
+  char Puffer[64];
+  const auto [Ende, Fehler] = std::to_chars(Puffer, Puffer + sizeof Puffer, Wert);
+  return Fehler == std::errc() ? ZahlAusgeschrieben(std::string_view(Puffer, static_cast<std::size_t>(Ende - Puffer)))
+                               : std::string();
+}
+
+// libfreexl liest nur aus Dateien: die Bytes liegen so lange in einer eigenen im temporaeren
+// Verzeichnis, wie das Objekt lebt.
+class TZwischendatei {
+public:
+  explicit TZwischendatei(std::string_view Bytes)
+  {
+    std::error_code Fehler;
+    const std::filesystem::path Ordner = std::filesystem::temp_directory_path(Fehler);
+    std::random_device Zufall;
+    for (int Versuch = 0; Versuch < 8 && !Fehler && FPfad.empty(); ++Versuch) {
+      const std::filesystem::path Pfad = Ordner / ("tandrix-" + std::to_string(Zufall()) + ".xls");
+      if (std::filesystem::exists(Pfad, Fehler))
+        continue;
+      std::ofstream Datei(Pfad, std::ios::binary);
+      Datei.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+      Datei.close();
+      if (Datei)
+        FPfad = Pfad;
+      else
+        std::filesystem::remove(Pfad, Fehler);
+    }
+  }
+  ~TZwischendatei()
+  {
+    std::error_code Fehler;
+    if (!FPfad.empty())
+      std::filesystem::remove(FPfad, Fehler);
+  }
+  TZwischendatei(const TZwischendatei&) = delete;
+  TZwischendatei& operator=(const TZwischendatei&) = delete;
+  const std::filesystem::path& Pfad() const { return FPfad; }
+
+private:
+  std::filesystem::path FPfad;
+};
+
+// Alle Zellen des gewaehlten Blatts; false mit Fehler.
+bool BlattLesen(const void* Mappe, TBlattSammler& Sammler)
+{
+  unsigned int Zeilen = 0;
+  unsigned short Spalten = 0;
+  if (freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) != FREEXL_OK) {
+    Sammler.Fehler = MeldungBeschaedigt();
+    return false;
+  }
+  for (unsigned int Zeile = 0; Zeile < Zeilen; ++Zeile)
+    for (unsigned short Spalte = 0; Spalte < Spalten; ++Spalte) {
+      FreeXL_CellValue Wert;
+      if (freexl_get_cell_value(Mappe, Zeile, Spalte, &Wert) != FREEXL_OK) {
+        Sammler.Fehler = MeldungBeschaedigt();
+        return false;
+      }
+      std::string Text;
+      bool Zahl = false;
+      if (Wert.type == FREEXL_CELL_INT) {
+        Text = std::to_string(Wert.value.int_value);
+        Zahl = true;
+      } else if (Wert.type == FREEXL_CELL_DOUBLE) {
+        Text = ZahlText(Wert.value.double_value);
+        Zahl = true;
+      } else if (Wert.type != FREEXL_CELL_NULL && Wert.value.text_value) {
+        Text = Wert.value.text_value;
+      }
+      if (!Sammler.Zelle(Zeile, Spalte, std::move(Text), Zahl))
+        return false;
+    }
+  return true;
+}
+
+// libfreexl legt je Blatt ein Feld aus Zeilen mal Spalten an, wie der DIMENSION-Eintrag sie
+// nennt (bis 256 MB): vorher nachsehen, ob alle zusammen unter MappeHoechstensZellen bleiben.
+bool GroesseErlaubt(const std::string& Pfad)
+{
+  const void* Mappe = nullptr;
+  unsigned int Blaetter = 0;
+  double Zellen = 0;
+  if (freexl_open_info(Pfad.c_str(), &Mappe) == FREEXL_OK &&
+      freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) == FREEXL_OK)
+    for (unsigned short Blatt = 0; Blatt < Blaetter; ++Blatt) {
+      unsigned int Zeilen = 0;
+      unsigned short Spalten = 0;
+      if (freexl_select_active_worksheet(Mappe, Blatt) == FREEXL_OK &&
+          freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) == FREEXL_OK)
+        Zellen += static_cast<double>(Zeilen) * Spalten;
+    }
+  freexl_close(Mappe);
+  return Zellen <= static_cast<double>(MappeHoechstensZellen);
+}
+
+void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
+{
+  if (!GroesseErlaubt(Pfad)) {
+    Ergebnis.Fehler = MeldungZuVieleZellen();
+    return;
+  }
+  const void* Mappe = nullptr;
+  const int Offen = freexl_open(Pfad.c_str(), &Mappe);
+  unsigned int Kennwort = 0, Blaetter = 0;
+  if (Offen == FREEXL_OK && freexl_get_info(Mappe, FREEXL_BIFF_PASSWORD, &Kennwort) == FREEXL_OK &&
+      Kennwort == FREEXL_BIFF_OBFUSCATED)
+    Ergebnis.Fehler = MeldungVerschluesselt();
+  else if (Offen == FREEXL_BIFF_WORKBOOK_NOT_FOUND)
+    Ergebnis.Fehler = MeldungKeineMappe();
+  else if (Offen != FREEXL_OK || freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) != FREEXL_OK)
+    Ergebnis.Fehler = MeldungBeschaedigt();
+  std::size_t Zellen = 0;
+  for (unsigned short Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter; ++Blatt) {
+    const char* Name = nullptr;
+    if (freexl_get_worksheet_name(Mappe, Blatt, &Name) != FREEXL_OK ||
+        freexl_select_active_worksheet(Mappe, Blatt) != FREEXL_OK) {
+      Ergebnis.Fehler = MeldungBeschaedigt();
+      break;
+    }
+    Ergebnis.Blaetter.push_back({Name ? Name : "", {}});
+    TBlattSammler Sammler(Ergebnis.Blaetter.back(), Zellen);
+    if (!BlattLesen(Mappe, Sammler))
+      Ergebnis.Fehler = Sammler.Fehler;
+  }
+  freexl_close(Mappe);
+}
+
+#endif
+
+}  // namespace
+
+void XlsLesen(std::string_view Bytes, TMappe& Mappe)
+{
+  if (HatTeil(Bytes, "EncryptionInfo") && HatTeil(Bytes, "EncryptedPackage")) {
+    Mappe.Art = TMappenArt::Xlsx;
+    Mappe.Fehler = MeldungVerschluesselt();
+    return;
+  }
+#ifdef TANDRIX_MIT_XLS
+  const TZwischendatei Datei(Bytes);
+  if (Datei.Pfad().empty()) {
+    Mappe.Fehler = MeldungZwischenablage();
+    return;
+  }
+  MitFreexl(Datei.Pfad().string(), Mappe);
+#else
+  Mappe.Fehler = MeldungOhneXls();
+#endif
+}
+
+}  // namespace mappe_intern
