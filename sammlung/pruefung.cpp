@@ -1,0 +1,66 @@
+#include "sammlung/pruefung.h"
+
+#include "nummer/wageninfo.h"
+
+TUrteilArt UrteilArtVon(TUrteil Urteil)
+{
+  switch (Urteil) {
+    case TUrteil::Korrekt:
+      return TUrteilArt::Korrekt;
+    case TUrteil::Berechnet:
+      return TUrteilArt::Berechnet;
+    case TUrteil::Falsch:
+      return TUrteilArt::Falsch;
+    case TUrteil::Unvollstaendig:
+    case TUrteil::OhnePruefziffer:
+      return TUrteilArt::Unvollstaendig;
+    case TUrteil::Unbrauchbar:
+      break;
+  }
+  return TUrteilArt::Unbrauchbar;
+}
+
+TErgebnis ZeileAuswerten(const TWissen& Wissen, const QStringList& Kopf, const QStringList& Zellen, int Nummernspalte,
+                         bool Erklaeren)
+{
+  // Kopf und die uebrigen Zellen nimmt die Auswertung noch nicht; sie kommen hier dazu.
+  Q_UNUSED(Kopf);
+  return ZelleAuswerten(Wissen, Zellen.value(Nummernspalte).toStdString(), TKennung::Utf8, Erklaeren);
+}
+
+const std::string* TZeilenPruefung::Geteilt(const std::string& Text)
+{
+  return Text.empty() ? nullptr : &*FTexte.insert(Text).first;
+}
+
+void TZeilenPruefung::Pruefen(TZeile& Z, const QStringList& Kopf, int Nummernspalte)
+{
+  const TErgebnis E = ZeileAuswerten(FWissen, Kopf, Z.Zellen, Nummernspalte, false);
+  TZeile Neu;
+  Neu.Zellen = std::move(Z.Zellen);
+  Z = std::move(Neu);
+  if (!E.Meldung.empty()) {
+    Z.Art = TUrteilArt::Unbrauchbar;
+    Z.Befunde = E.Meldung;
+    return;
+  }
+  // Eine nationale Loknummer ("460 077-1") bleibt, wie wagennummer sie gliedert.
+  Z.Ziffern = E.Ziffern.size() == 12 ? E.Ziffern : E.Nummer;
+  Z.Angeschrieben = E.Angeschrieben.empty() ? '\0' : E.Angeschrieben.front();
+  Z.Berechnet = E.Berechnet.empty() ? '\0' : E.Berechnet.front();
+  Z.Halter = Geteilt(E.Halter);
+  Z.Abweichungen = E.Abweichungen;
+  Z.Art = UrteilArtVon(E.Urteil);
+  for (const TBefund& Befund : E.Befunde)
+    Z.Befunde += (Z.Befunde.empty() ? "" : " | ") + BefundText(Befund);
+  if (Z.Berechnet != 0 && FWissen.MitDaten) {
+    const TWagenart Lesart =
+        Z.Ziffern.size() == 12 ? ::Wagenart(FWissen.Stammdaten, Z.Ziffern.substr(0, 11)) : TWagenart::Triebfahrzeug;
+    Z.Wagenart = Geteilt(Lesart == TWagenart::Gueterwagen     ? "Güterwagen"_cp1252
+                         : Lesart == TWagenart::Reisezugwagen ? "Reisezugwagen"_cp1252
+                         : Lesart == TWagenart::Triebfahrzeug ? E.Spalten[1]
+                                                              : std::string());
+    Z.Land = Geteilt(E.Spalten[2]);
+    Z.Gattung = Geteilt(E.Spalten[3]);
+  }
+}

@@ -1,0 +1,105 @@
+#include "sammlung/textliste.h"
+
+#include "oberflaeche/umwandlung.h"
+#include "zeichen/zeichensatz.h"
+
+#include <algorithm>
+
+namespace {
+
+// Was ListeLesen liefert, als Unicode fuer das Modell; gemeinsam fuer Text und Arbeitsmappe.
+TTextListe TextListeVon(TListenErgebnis Gelesen, const std::atomic<bool>& Abbruch)
+{
+  TListe& Liste = Gelesen.Tabelle;
+  TTextListe Text;
+  Text.Trenner = Liste.Trenner;
+  Text.MitKopf = Liste.MitKopf;
+  Text.Nummernspalte = static_cast<int>(Liste.Nummernspalte);
+  Text.Befunde = BefundTexte(Liste.Befunde);
+  for (std::size_t Spalte = 0; Spalte < std::max<std::size_t>(Liste.Spalten, 1); ++Spalte) {
+    const QString Name =
+        Spalte < Liste.Kopf.size() ? ZelleAlsText(Liste.Kopf[Spalte], Liste.Kennung).trimmed() : QString();
+    Text.Kopf << (Name.isEmpty() ? QStringLiteral("Spalte %1").arg(Spalte + 1) : Name);
+  }
+  Text.Zeilen.reserve(Liste.Zeilen.size());
+  for (TFelder& Felder : Liste.Zeilen) {
+    if (Abbruch.load(std::memory_order_relaxed))
+      break;
+    QStringList Zellen;
+    Zellen.reserve(static_cast<qsizetype>(Felder.size()));
+    for (const std::string& Feld : Felder)
+      Zellen << ZelleAlsText(Feld, Liste.Kennung);
+    Text.Zeilen.push_back(std::move(Zellen));
+    // gleich freigeben: sonst liegt die Liste beim Laden zweimal im Speicher
+    TFelder().swap(Felder);
+  }
+  return Text;
+}
+
+// Bis die Bruecke BlattLesen in auswertung/liste.h steht: das Blatt als UTF-8-Text mit Tabulatoren
+// und Anfuehrungszeichen, den ListeLesen Zelle fuer Zelle so zurueckgibt.
+std::string BlattAlsBytes(const TBlatt& Blatt)
+{
+  std::string Text = "\xEF\xBB\xBF";
+  for (const TMappenZeile& Zeile : Blatt.Zeilen) {
+    for (std::size_t I = 0; I < Zeile.size(); ++I) {
+      if (I > 0)
+        Text += '\t';
+      Text += '"';
+      for (const char Zeichen : Zeile[I].Text)
+        Text += Zeichen == '"' ? std::string("\"\"") : std::string(1, Zeichen);
+      Text += '"';
+    }
+    Text += "\r\n";
+  }
+  return Text;
+}
+
+}  // namespace
+
+QString ZelleAlsText(const std::string& Zelle, TKennung Kennung)
+{
+  if (Kennung == TKennung::Utf8 || (Kennung == TKennung::Keine && IstMehrbyteUtf8(Zelle)))
+    return QString::fromStdString(Zelle);
+  return AusCp1252(Zelle);
+}
+
+QStringList BefundTexte(const std::vector<TLeseBefund>& Befunde)
+{
+  QStringList Texte;
+  for (const TLeseBefund& Befund : Befunde)
+    Texte << QStringLiteral("Zeile %1: %2").arg(Befund.Zeile).arg(AusCp1252(Befund.Text));
+  return Texte;
+}
+
+TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch)
+{
+  return TextListeVon(ListeLesen(Bytes, Vorgabe), Abbruch);
+}
+
+TTextListe BlattAlsText(const TBlatt& Blatt, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch)
+{
+  TLeseVorgabe OhneTrenner = Vorgabe;
+  OhneTrenner.Trenner = '\t';
+  TTextListe Text = TextListeVon(ListeLesen(BlattAlsBytes(Blatt), OhneTrenner), Abbruch);
+  Text.Trenner = '\0';
+  return Text;
+}
+
+int BlattMitNummernIndex(const TMappe& Mappe)
+{
+  int Bestes = 0;
+  std::size_t Meiste = 0;
+  for (std::size_t B = 0; B < Mappe.Blaetter.size(); ++B) {
+    std::size_t Nummern = 0;
+    const auto& Zeilen = Mappe.Blaetter[B].Zeilen;
+    for (std::size_t Z = 0; Z < std::min(Zeilen.size(), ErkennungsZeilen); ++Z)
+      for (const TMappenZelle& Zelle : Zeilen[Z])
+        Nummern += IstNummer(Zelle.Text, TKennung::Utf8);
+    if (Nummern > Meiste) {
+      Meiste = Nummern;
+      Bestes = static_cast<int>(B);
+    }
+  }
+  return Bestes;
+}
