@@ -34,7 +34,9 @@ QLabel* Schlicht(const QString& Text = {})
 
 void Leeren(QLayout* Layout)
 {
-  while (QLayoutItem* Eintrag = Layout->takeAt(0)) {
+  // Nur solange etwas da ist: QFormLayout warnt bei takeAt auf ein leeres Formular.
+  while (Layout->count() > 0) {
+    QLayoutItem* Eintrag = Layout->takeAt(0);
     if (QLayout* Innen = Eintrag->layout())
       Leeren(Innen);
     delete Eintrag->widget();

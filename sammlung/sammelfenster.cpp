@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -60,7 +61,10 @@ TSammelfenster::TSammelfenster(const std::optional<QString>& Datenverzeichnis, Q
   setAcceptDrops(true);
   FArbeit.setInterval(0);
   TitelSetzen();
-  resize(1100, 680);
+  // Auf einem Bildschirm von 1280 x 800 (verbreitet bei Notebooks) fast bildschirmfuellend, damit
+  // Urteile und Angaben ohne Blaettern nebeneinander stehen.
+  const QSize Platz = screen()->availableSize();
+  resize(std::min(1240, Platz.width() - 40), std::min(760, Platz.height() - 40));
   // Das leere Fenster sagt "mit Strg+V einfügen": das gilt der Liste, nicht der Pruefzeile.
   FUi->Tabelle->setFocus();
 }
@@ -101,7 +105,7 @@ void TSammelfenster::TabelleEinrichten()
   Tabelle.Fest().verticalHeader()->setDefaultSectionSize(Tabelle.fontMetrics().height() + 6);
   FUi->Teiler->setStretchFactor(0, 2);
   FUi->Teiler->setStretchFactor(1, 1);
-  FUi->Teiler->setSizes({700, 380});
+  FUi->Teiler->setSizes({740, 480});
   static const QStringList Trenner = {QStringLiteral("Tabulator"), QStringLiteral("Semikolon ;"),
                                       QStringLiteral("Komma ,"), QStringLiteral("senkrechter Strich |"),
                                       QStringLiteral("keiner (eine Spalte)")};
