@@ -34,7 +34,12 @@ QLabel* Schlicht(const QString& Text = {})
 
 void Leeren(QLayout* Layout)
 {
-  // Nur solange etwas da ist: QFormLayout warnt bei takeAt auf ein leeres Formular.
+  // Ein Formular behielte nach takeAt leere Zeilen; removeRow loescht sie mit ihren Elementen.
+  if (auto* Formular = qobject_cast<QFormLayout*>(Layout)) {
+    while (Formular->rowCount() > 0)
+      Formular->removeRow(0);
+    return;
+  }
   while (Layout->count() > 0) {
     QLayoutItem* Eintrag = Layout->takeAt(0);
     if (QLayout* Innen = Eintrag->layout())
@@ -228,8 +233,10 @@ QString TDetailFormular::UrteilText() const { return FUrteil->text(); }
 QString TDetailFormular::Feld(const QString& Bezeichnung) const
 {
   for (int Zeile = 0; Zeile < FFelder->rowCount(); ++Zeile) {
-    const auto* Name = qobject_cast<QLabel*>(FFelder->itemAt(Zeile, QFormLayout::LabelRole)->widget());
-    const auto* Wert = qobject_cast<QLabel*>(FFelder->itemAt(Zeile, QFormLayout::FieldRole)->widget());
+    const QLayoutItem* Links = FFelder->itemAt(Zeile, QFormLayout::LabelRole);
+    const QLayoutItem* Rechts = FFelder->itemAt(Zeile, QFormLayout::FieldRole);
+    const auto* Name = Links ? qobject_cast<QLabel*>(Links->widget()) : nullptr;
+    const auto* Wert = Rechts ? qobject_cast<QLabel*>(Rechts->widget()) : nullptr;
     if (Name && Wert && Name->text() == Bezeichnung + u':')
       return Wert->text();
   }
