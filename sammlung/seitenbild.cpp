@@ -40,17 +40,35 @@ double Hoehe(const QFontMetricsF& Mass, double Breite, const QString& Text)
   return Mass.boundingRect(QRectF(0, 0, Breite, 1e6), Umbruch, Text).height();
 }
 
-// Breiten nach dem Inhalt (die ersten 500 Zeilen), jede hoechstens ein Viertel der Seite, dann
-// auf die Seitenbreite gestreckt oder gestaucht.
+// Breiten nach dem Inhalt (die ersten 500 Zeilen), jede hoechstens ein Viertel der Seite. Ist das
+// zusammen zu breit, werden nur die breitesten auf eine gemeinsame Grenze gekuerzt (sie brechen
+// um), schmale Spalten wie "Nr." behalten ihre Breite; ist es schmaler, wird alles gestreckt.
 std::vector<double> Spaltenbreiten(const TSeitenInhalt& Inhalt, const QFontMetricsF& Mass, double Seite, double Polster)
 {
   std::vector<double> Breiten;
   for (int Spalte = 0; Spalte < Inhalt.Kopf.size(); ++Spalte) {
-    double Breit = Mass.horizontalAdvance(Inhalt.Kopf[Spalte]);
+    // Der Kopf steht fett: gut ein Zehntel breiter als gemessen.
+    double Breit = Mass.horizontalAdvance(Inhalt.Kopf[Spalte]) * 1.12;
     for (std::size_t Z = 0; Z < std::min<std::size_t>(Inhalt.Zeilen.size(), 500); ++Z)
-      Breit = std::max(Breit, Mass.horizontalAdvance(Inhalt.Zeilen[Z].value(Spalte)));
-    Breiten.push_back(std::min(Breit + 2 * Polster, Seite / 4));
+      Breit = std::max(Breit, Mass.horizontalAdvance(Inhalt.Zeilen[Z].value(Spalte)) +
+                                  (Spalte == Inhalt.Urteilsspalte ? Mass.height() * 1.3 : 0.0));
+    // ein Polster mehr: gerundete Masse der Schrift sollen kein Wort am Ende umbrechen
+    Breiten.push_back(std::min(Breit + 3 * Polster, Seite / 4));
   }
+  std::vector<double> Sortiert = Breiten;
+  std::sort(Sortiert.begin(), Sortiert.end());
+  double Rest = Seite;
+  double Grenze = Sortiert.empty() ? Seite : Sortiert.back();
+  for (std::size_t I = 0; I < Sortiert.size(); ++I) {
+    const double Anteil = Rest / static_cast<double>(Sortiert.size() - I);
+    if (Sortiert[I] > Anteil) {
+      Grenze = Anteil;
+      break;
+    }
+    Rest -= Sortiert[I];
+  }
+  for (double& Breite : Breiten)
+    Breite = std::min(Breite, Grenze);
   const double Summe = std::accumulate(Breiten.begin(), Breiten.end(), 0.0);
   for (double& Breite : Breiten)
     Breite *= Seite / std::max(Summe, 1.0);
@@ -101,7 +119,8 @@ double ZeileMalen(QPainter& Maler, const TSatz& Satz, const QStringList& Zellen,
                  Hoch - 2 * Satz.Polster);
     if (static_cast<int>(Spalte) == Symbolspalte && !Symbol.isNull()) {
       const double Seite = Maler.fontMetrics().height();
-      Maler.drawPixmap(QRectF(Zelle.left(), Zelle.top(), Seite, Seite), Symbol.pixmap(64, 64), QRectF(0, 0, 64, 64));
+      const QPixmap Bild = Symbol.pixmap(16, 16);
+      Maler.drawPixmap(QRectF(Zelle.left(), Zelle.top(), Seite, Seite), Bild, QRectF(Bild.rect()));
       Zelle.setLeft(Zelle.left() + Seite * 1.3);
     }
     Maler.drawText(Zelle, Umbruch, Zellen.value(static_cast<int>(Spalte)));
