@@ -134,7 +134,9 @@ void TDetailFormular::UrteilZeigen(const TErgebnis& Ergebnis, int Zeile)
   FSymbol->setPixmap(UrteilSymbol(Art).pixmap(32, 32));
   FUrteil->setText(AusCp1252(::UrteilText(Ergebnis.Urteil)));
   QPalette Farben = FUrteil->palette();
-  Farben.setColor(QPalette::WindowText, UrteilFarbe(Art));
+  // Auf dunklem Grund heller, damit das Wort lesbar bleibt.
+  const bool Dunkel = Farben.color(QPalette::Window).lightnessF() < 0.5;
+  Farben.setColor(QPalette::WindowText, Dunkel ? UrteilFarbe(Art).lighter(170) : UrteilFarbe(Art));
   FUrteil->setPalette(Farben);
   const QString Zeilentext = QStringLiteral("Zeile %1").arg(Zeile + 1);
   FNummer->setText(Ergebnis.Meldung.empty()

@@ -57,8 +57,8 @@ void TSammelfenster::Speichern()
 
 bool TSammelfenster::MappeSpeichern()
 {
-  // Ohne Schreiber fuer .xlsx bleibt nur der Dialog mit CSV.
-  if (!XlsxVorhanden())
+  // Ohne Schreiber fuer .xlsx (oder ohne Datei, aus der die Mappe kam) bleibt der Dialog.
+  if (!XlsxVorhanden() || FOriginal.isEmpty())
     return false;
   const QString Neu = GeprueftNeben(FOriginal);
   const bool Xlsx = MappenArtErkennen(FRoh.toStdString()) == TMappenArt::Xlsx;
@@ -135,7 +135,7 @@ QString TSammelfenster::SpeichernNach(const QString& Datei, TFormat Format)
                  "geschrieben. Als CSV geht alles.\n\n%2")
           .arg(Name, Grenzen.join(u'\n'));
   }
-  const QString Fehler = SchreibenNach(Datei, Format, Fortschritt);
+  QString Fehler = SchreibenNach(Datei, Format, Fortschritt);
   if (!Fehler.isEmpty())
     return Fehler;
   FZiel = Datei;

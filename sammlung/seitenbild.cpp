@@ -181,7 +181,7 @@ bool SeitenMalen(QPagedPaintDevice& Geraet, const TSeitenInhalt& Inhalt)
   const double Zeile = QFontMetricsF(Schrift(8), Maler.device()).height() * 1.3;
   const int Tabellenseiten = static_cast<int>(Satz.Seitenanfang.size());
   double Letzte = Satz.Kopfhoehe + Satz.Spaltenkopf;
-  for (std::size_t Z = static_cast<std::size_t>(Satz.Seitenanfang.back()); Z < Satz.Hoehen.size(); ++Z)
+  for (auto Z = static_cast<std::size_t>(Satz.Seitenanfang.back()); Z < Satz.Hoehen.size(); ++Z)
     Letzte += Satz.Hoehen[Z];
   // Passt die Zusammenfassung nicht mehr unter die letzte Zeile, bekommt sie eine eigene Seite.
   const bool Extra =
