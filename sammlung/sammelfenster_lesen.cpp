@@ -158,9 +158,7 @@ void TSammelfenster::LesenStarten(const QByteArray& Bytes, const TLeseVorgabe& V
     const std::string_view Text(Bytes.constData(), static_cast<std::size_t>(Bytes.size()));
     if (Blatt)
       Lesen->Ergebnis = BlattAlsText(*Blatt, Vorgabe, Lesen->Abbruch);
-    else if (!Lesen->Anhaengen && MappenArtErkennen(Text) != TMappenArt::Text)
-      Lesen->Mappe = MappeLesen(Text);
-    else
+    else if (Lesen->Anhaengen || !(Lesen->Mappe = AlsMappe(Text)))
       Lesen->Ergebnis = ListeAlsText(Text, Vorgabe, Lesen->Abbruch);
   }));
   connect(Lesen->Faden.get(), &QThread::finished, this, [this, Nummer = Lesen->Nummer] {

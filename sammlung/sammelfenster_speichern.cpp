@@ -61,7 +61,7 @@ bool TSammelfenster::MappeSpeichern()
   if (!XlsxVorhanden() || FOriginal.isEmpty())
     return false;
   const QString Neu = GeprueftNeben(FOriginal);
-  const bool Xlsx = MappenArtErkennen(FRoh.toStdString()) == TMappenArt::Xlsx;
+  const bool Xlsx = IstXlsx(std::string_view(FRoh.constData(), static_cast<std::size_t>(FRoh.size())));
   const QString Andere =
       FBlaetter > 1 ? QStringLiteral(
                           "\n\nDie Mappe hat %1 Blätter; gespeichert wird nur „%2“ mit den Spalten von Tandrix. Die "

@@ -77,6 +77,15 @@ TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, con
   return TextListeVon(ListeLesen(Bytes, Vorgabe), Abbruch);
 }
 
+std::optional<TMappe> AlsMappe(std::string_view Bytes)
+{
+  if (MappenArtErkennen(Bytes) == TMappenArt::Text)
+    return std::nullopt;
+  return MappeLesen(Bytes);
+}
+
+bool IstXlsx(std::string_view Bytes) { return MappenArtErkennen(Bytes) == TMappenArt::Xlsx; }
+
 TTextListe BlattAlsText(const TBlatt& Blatt, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch)
 {
   TLeseVorgabe OhneTrenner = Vorgabe;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,12 @@ QStringList BefundTexte(const std::vector<TLeseBefund>& Befunde);
 // endet es nach der laufenden Zeile mit einer unvollstaendigen Liste.
 TTextListe ListeAlsText(std::string_view Bytes, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch);
 
-// Arbeitsmappen: hier und nur hier ruft die Sammlung das Lesen der Mappe und die Bruecke zur
-// Liste. Ein Blatt wird gelesen wie eine Liste (Kopf, Nummernspalte), ohne Trenner.
+// Arbeitsmappen: hier und nur hier ruft die Sammlung mappe/ und die Bruecke zur Liste.
+// Sind die Bytes eine Arbeitsmappe (am Inhalt erkannt), die ganze Mappe; sonst nullopt (Text).
+std::optional<TMappe> AlsMappe(std::string_view Bytes);
+// Ob die Bytes eine Excel-Arbeitsmappe (.xlsx) sind: nur die darf die Sammlung ersetzen.
+bool IstXlsx(std::string_view Bytes);
+// Ein Blatt wird gelesen wie eine Liste (Kopf, Nummernspalte), ohne Trenner.
 TTextListe BlattAlsText(const TBlatt& Blatt, const TLeseVorgabe& Vorgabe, const std::atomic<bool>& Abbruch);
 // Das Blatt, das die Sammlung vorschlaegt: das mit den meisten Nummern.
 int BlattMitNummernIndex(const TMappe& Mappe);

@@ -86,7 +86,8 @@ QColor UrteilToenung(TUrteilArt Art, const QPalette& Palette)
   const QColor Grund = Palette.color(QPalette::Base);
   // Auf dunklem Grund deckt die Farbe etwas mehr, sonst saehe man sie kaum; der Text bleibt
   // in beiden Faellen nahe an seinem Kontrast (gemessen am Bild, docs/sammlung.png).
-  const double Anteil = Grund.lightnessF() < 0.5 ? 0.30 : (Art == TUrteilArt::Korrekt ? 0.10 : 0.18);
+  const bool Dunkel = Grund.lightnessF() < 0.5;
+  const double Anteil = Art == TUrteilArt::Korrekt ? (Dunkel ? 0.16 : 0.10) : (Dunkel ? 0.30 : 0.18);
   const auto Mischen = [&](int G, int F) { return static_cast<int>(G + (F - G) * Anteil); };
   return {Mischen(Grund.red(), Farbe.red()), Mischen(Grund.green(), Farbe.green()),
           Mischen(Grund.blue(), Farbe.blue())};

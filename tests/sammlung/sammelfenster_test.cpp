@@ -1471,6 +1471,41 @@ private slots:
     QCOMPARE(Fragen.size(), 1);
   }
 
+  // Eine Arbeitsmappe erkennt die Sammlung am Inhalt, nicht am Namen: eine kaputte Mappe namens
+  // .csv wird nicht als Text gelesen, sondern ihr Grund gemeldet.
+  void ArbeitsmappeAmInhalt_data()
+  {
+    QTest::addColumn<QByteArray>("Anfang");
+    QTest::newRow("xlsx (ZIP)") << QByteArray("PK\x03\x04\x14\x00\x00\x00kaputt", 14);
+    QTest::newRow("xls (OLE2)") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1kaputt", 14);
+  }
+  void ArbeitsmappeAmInhalt()
+  {
+    QFETCH(QByteArray, Anfang);
+    const QString Pfad = FOrdner.filePath(QStringLiteral("mappe.csv"));
+    {
+      QFile Datei(Pfad);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      Datei.write(Anfang);
+    }
+    TSammelfenster Fenster(Daten);
+    QString Meldung;
+    bool Gefragt = false;
+    QTimer Wache;
+    connect(&Wache, &QTimer::timeout, &Fenster, [&] {
+      if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        Gefragt = true;
+        Meldung = Box->text();
+        Box->accept();
+      }
+    });
+    Wache.start(10);
+    QCOMPARE(Fenster.Oeffnen(Pfad), QString());
+    WARTEN_BIS(Gefragt && Fenster.IstFertig());
+    QVERIFY(!Meldung.isEmpty());
+    QCOMPARE(Fenster.Modell().rowCount(), 0);
+  }
+
 private:
   QTemporaryDir FOrdner;
 };
