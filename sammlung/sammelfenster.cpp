@@ -191,6 +191,11 @@ void TSammelfenster::TitelSetzen()
                           : FArbeit.isActive() ? QStringLiteral(" – prüfe …")
                                                : QString();
   setWindowTitle(QStringLiteral("Tandrix Sammlung – %1[*]%2").arg(Name, Zustand));
+  // Was eine Liste braucht, geht erst mit einer; freie Nummern beginnen auch eine neue.
+  const bool MitZeilen = FModell->rowCount() > 0;
+  for (QAction* Aktion :
+       {FUi->AktionSpeichern, FUi->AktionSpeichernUnter, FUi->AktionPdf, FUi->AktionDrucken, FUi->AktionKopieren})
+    Aktion->setEnabled(MitZeilen);
 }
 
 void TSammelfenster::ListeGeaendert()
