@@ -24,14 +24,14 @@ std::vector<int> TDoppelVerfolgung::Anmelden(std::vector<TZeile>& Zeilen, int Vo
   // wie DoppelteFinden, nur in Teilen: eine spaetere Zeile aendert hoechstens die erste ihrer Gruppe
   for (int I = Von; I < Bis; ++I) {
     TZeile& Z = Zeilen[static_cast<std::size_t>(I)];
-    const TDoppelt Neu = FSuche.Anmelden(static_cast<std::size_t>(I), Schluessel(I));
-    Z.DoppelArt = Neu.Art;
-    Z.DoppelAndere = static_cast<std::uint32_t>(Neu.Andere + 1);
-    TZeile& Erste = Zeilen[Neu.Andere];
-    if (Neu.Art != TDoppelArt::Keine && Erste.DoppelArt == TDoppelArt::Keine) {
-      Erste.DoppelArt = Neu.Art;
+    const TDoppelt Gefunden = FSuche.Anmelden(static_cast<std::size_t>(I), Schluessel(I));
+    Z.DoppelArt = Gefunden.Art;
+    Z.DoppelAndere = static_cast<std::uint32_t>(Gefunden.Andere + 1);
+    TZeile& Erste = Zeilen[Gefunden.Andere];
+    if (Gefunden.Art != TDoppelArt::Keine && Erste.DoppelArt == TDoppelArt::Keine) {
+      Erste.DoppelArt = Gefunden.Art;
       Erste.DoppelAndere = static_cast<std::uint32_t>(I + 1);
-      Geaendert.push_back(static_cast<int>(Neu.Andere));
+      Geaendert.push_back(static_cast<int>(Gefunden.Andere));
     }
   }
   FBis = Bis;

@@ -43,11 +43,11 @@ TFreiDialog::TFreiDialog(TSuche Suche, const QString& Reihe, QWidget* Eltern)
   FErgebnis = new QPlainTextEdit;
   FErgebnis->setReadOnly(true);
   FErgebnis->setAccessibleName(QStringLiteral("Freie Nummern"));
-  auto* Suchen = new QPushButton(QStringLiteral("&Suchen"));
+  auto* SuchenKnopf = new QPushButton(QStringLiteral("&Suchen"));
   FDazu = new QPushButton(QStringLiteral("Zur &Liste hinzufügen"));
   FKopieren = new QPushButton(QStringLiteral("&Kopieren"));
   auto* Schliessen = new QPushButton(QStringLiteral("Schl&ießen"));
-  Suchen->setDefault(true);
+  SuchenKnopf->setDefault(true);
   FDazu->setEnabled(false);
   FKopieren->setEnabled(false);
   auto* Raster = new QGridLayout(this);
@@ -61,10 +61,10 @@ TFreiDialog::TFreiDialog(TSuche Suche, const QString& Reihe, QWidget* Eltern)
   Raster->addWidget(FAnzahl, 2, 1);
   Raster->addWidget(FErgebnis, 3, 0, 1, 4);
   auto* Knoepfe = new QHBoxLayout;
-  for (QPushButton* Knopf : {Suchen, FDazu, FKopieren, Schliessen})
+  for (QPushButton* Knopf : {SuchenKnopf, FDazu, FKopieren, Schliessen})
     Knoepfe->addWidget(Knopf);
   Raster->addLayout(Knoepfe, 4, 0, 1, 4);
-  connect(Suchen, &QPushButton::clicked, this, &TFreiDialog::Suchen);
+  connect(SuchenKnopf, &QPushButton::clicked, this, &TFreiDialog::Suchen);
   connect(FKopieren, &QPushButton::clicked, this,
           [this] { QApplication::clipboard()->setText(FFreie.join(u'\n') + u'\n'); });
   connect(FDazu, &QPushButton::clicked, this, &QDialog::accept);

@@ -87,12 +87,12 @@ void TSammelfenster::DatenLaden(const std::optional<QString>& Verzeichnis)
 
 void TSammelfenster::TabelleEinrichten()
 {
-  TUrteilTabelle& Tabelle = *FUi->Tabelle;
+  TUrteilTabelle& Ansicht = *FUi->Tabelle;
   FDelegat = new TUrteilDelegat(this);
-  Tabelle.setItemDelegate(FDelegat);
-  Tabelle.setModel(FFilter);
+  Ansicht.setItemDelegate(FDelegat);
+  Ansicht.setModel(FFilter);
   // Nummer und Urteil zuerst und fest: wer seitlich blaettert, sieht weiter, was Tandrix sagt.
-  Tabelle.FesteSpalten([this] {
+  Ansicht.FesteSpalten([this] {
     const int Eigene = FModell->Benutzerspalten();
     FDelegat->SpaltenSetzen(Eigene + TListenModell::Urteil, Eigene + TListenModell::Doppelt);
     if (Eigene == 0)
@@ -100,9 +100,9 @@ void TSammelfenster::TabelleEinrichten()
     return QList<int>({FModell->Nummernspalte(), Eigene + TListenModell::Urteil, Eigene + TListenModell::Angeschrieben,
                        Eigene + TListenModell::Berechnet});
   });
-  Tabelle.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  Tabelle.verticalHeader()->setDefaultSectionSize(Tabelle.fontMetrics().height() + 6);
-  Tabelle.Fest().verticalHeader()->setDefaultSectionSize(Tabelle.fontMetrics().height() + 6);
+  Ansicht.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  Ansicht.verticalHeader()->setDefaultSectionSize(Ansicht.fontMetrics().height() + 6);
+  Ansicht.Fest().verticalHeader()->setDefaultSectionSize(Ansicht.fontMetrics().height() + 6);
   FUi->Teiler->setStretchFactor(0, 2);
   FUi->Teiler->setStretchFactor(1, 1);
   FUi->Teiler->setSizes({740, 480});

@@ -343,11 +343,11 @@ void TSammelfenster::BreitenSetzen()
   const int Von = FNaechste;
   FNaechste = std::min(Von + 200, FModell->rowCount());
   FModell->Auswerten(Von, FNaechste);
-  QTableView& Tabelle = *FUi->Tabelle;
-  Tabelle.horizontalHeader()->setResizeContentsPrecision(200);
-  Tabelle.resizeColumnsToContents();
+  QTableView& Ansicht = *FUi->Tabelle;
+  Ansicht.horizontalHeader()->setResizeContentsPrecision(200);
+  Ansicht.resizeColumnsToContents();
   for (int Spalte = 0; Spalte < FModell->columnCount(); ++Spalte)
-    Tabelle.setColumnWidth(Spalte, std::min(Tabelle.columnWidth(Spalte), 220));
+    Ansicht.setColumnWidth(Spalte, std::min(Ansicht.columnWidth(Spalte), 220));
   FFortschritt->setValue(FNaechste);
 }
 
