@@ -1506,6 +1506,40 @@ private slots:
     QCOMPARE(Fenster.Modell().rowCount(), 0);
   }
 
+  // Eine Liste aus einer Arbeitsmappe speichert Strg+S als neue Mappe neben dem Original; die Frage
+  // sagt, dass die uebrigen Blaetter nur im Original stehen, und das Original bleibt Byte fuer Byte.
+  void MappeNebenDemOriginal()
+  {
+    if (!XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter");
+    const QString Original = FOrdner.filePath(QStringLiteral("bestand.csv"));
+    {
+      QFile Datei(Original);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      Datei.write(QStringLiteral("Nummer\n%1\n").arg(Eanos).toUtf8());
+    }
+    const QByteArray Vorher = Pruefsumme(Original);
+    TSammelfenster Fenster(Daten);
+    QCOMPARE(Fenster.Oeffnen(Original), QString());
+    WARTEN_BIS(Fenster.IstFertig());
+    TMappe Mappe;
+    Mappe.Blaetter.push_back({"Notizen", {{{"nichts", false}}}});
+    Mappe.Blaetter.push_back({"Wagen", {{{"Nummer", false}}, {{Roco.toStdString(), false}}}});
+    QTimer::singleShot(0, &Fenster, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    QVERIFY(Fenster.MappeUebernehmen(Mappe));
+    WARTEN_BIS(Fenster.IstFertig());
+    QStringList Fragen;
+    Nacheinander(&Fenster, {QStringLiteral("Neue Datei speichern")}, &Fragen);
+    Aktion(Fenster, QStringLiteral("&Speichern"))->trigger();
+    QCOMPARE(Fragen.size(), 1);
+    QVERIFY2(Fragen.front().contains(QStringLiteral("2 Blätter")), qPrintable(Fragen.front()));
+    QVERIFY(Fragen.front().contains(QStringLiteral("Originaldatei")));
+    const QString Neu = FOrdner.filePath(QStringLiteral("bestand (geprüft).xlsx"));
+    QVERIFY(QFileInfo(Neu).size() > 0);
+    QCOMPARE(Pruefsumme(Original), Vorher);
+    QVERIFY(!Fenster.IstGeaendert());
+  }
+
 private:
   QTemporaryDir FOrdner;
 };
