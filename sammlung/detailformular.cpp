@@ -87,22 +87,30 @@ TDetailFormular::TDetailFormular(QWidget* Eltern) : QWidget(Eltern)
   FRahmen->setAccessibleName(QStringLiteral("Angaben zur gewählten Zeile"));
   Spalte->addWidget(FRahmen, 3);
 
+  VorschlaegeAnlegen(*Spalte);
+  connect(FVorschlaege, &QTreeWidget::itemActivated, this, [this] { emit Uebernehmen(GewaehlterVorschlag()); });
+  connect(FUebernehmen, &QPushButton::clicked, this, [this] { emit Uebernehmen(GewaehlterVorschlag()); });
+}
+
+void TDetailFormular::VorschlaegeAnlegen(QVBoxLayout& Spalte)
+{
   FVorschlaege = new QTreeWidget;
   FVorschlaege->setAccessibleName(QStringLiteral("Vorschläge, die glaubwürdigsten zuerst"));
   FVorschlaege->setRootIsDecorated(false);
   FVorschlaege->setHeaderLabels(
       {QStringLiteral("Nummer"), QStringLiteral("Änderung"), QStringLiteral("Wagen"), QStringLiteral("Passt zu")});
-  FVorschlaege->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Nummer, Aenderung und Wagen so breit wie noetig, der Grund im Rest; ganz steht er im Tooltip.
+  FVorschlaege->header()->setStretchLastSection(true);
+  for (int Teil = 0; Teil < 3; ++Teil)
+    FVorschlaege->header()->setSectionResizeMode(Teil, QHeaderView::ResizeToContents);
   auto* Beschriftung = new QLabel(QStringLiteral("&Vorschläge:"));
   Beschriftung->setBuddy(FVorschlaege);
   FUebernehmen = new QPushButton(QStringLiteral("Vorschlag in die &Zeile übernehmen"));
   FUebernehmen->setAccessibleName(QStringLiteral("Vorschlag in die Zeile übernehmen"));
   FUebernehmen->setEnabled(false);
-  Spalte->addWidget(Beschriftung);
-  Spalte->addWidget(FVorschlaege, 1);
-  Spalte->addWidget(FUebernehmen);
-  connect(FVorschlaege, &QTreeWidget::itemActivated, this, [this] { emit Uebernehmen(GewaehlterVorschlag()); });
-  connect(FUebernehmen, &QPushButton::clicked, this, [this] { emit Uebernehmen(GewaehlterVorschlag()); });
+  Spalte.addWidget(Beschriftung);
+  Spalte.addWidget(FVorschlaege, 1);
+  Spalte.addWidget(FUebernehmen);
 }
 
 void TDetailFormular::Leeren()
@@ -211,7 +219,8 @@ void TDetailFormular::VorschlaegeZeigen(const TErgebnis& Ergebnis)
         new QTreeWidgetItem(FVorschlaege, {Anzeige(NummerGegliedert(Vorschlag.Ziffern)), Anzeige(Vorschlag.Aenderung),
                                            Anzeige(Vorschlag.Deutung), Anzeige(Vorschlag.Grund)});
     Eintrag->setData(0, Qt::UserRole, QString::fromStdString(Vorschlag.Ziffern));
-    Eintrag->setToolTip(0, AusCp1252(VorschlagText(Vorschlag)));
+    for (int Teil = 0; Teil < FVorschlaege->columnCount(); ++Teil)
+      Eintrag->setToolTip(Teil, AusCp1252(VorschlagText(Vorschlag)));
   }
   if (FVorschlaege->topLevelItemCount() > 0) {
     FVorschlaege->setCurrentItem(FVorschlaege->topLevelItem(0));

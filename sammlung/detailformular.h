@@ -39,6 +39,7 @@ signals:
   void Uebernehmen(int Nummer);
 
 private:
+  void VorschlaegeAnlegen(QVBoxLayout& Spalte);
   void UrteilZeigen(const TErgebnis& Ergebnis, int Zeile);
   void FelderZeigen(const TErgebnis& Ergebnis);
   void BefundeZeigen(const TErgebnis& Ergebnis);
