@@ -21,7 +21,7 @@ class TDetailFormular : public QWidget {
   Q_OBJECT
 public:
   explicit TDetailFormular(QWidget* Eltern = nullptr);
-  // Zeile ab 0; Doppelt: der Satz zur Doppelten, leer ohne.
+  // Zeile ab 0, wie die Zeilenkoepfe ab 1 zaehlen; die Befunde nennt das Ergebnis (auch Doppelte).
   void Zeigen(int Zeile, const TErgebnis& Ergebnis);
   void Leeren();
   // Die 12 Ziffern des Vorschlags Nummer (ab 0), leer, wenn es ihn nicht gibt.

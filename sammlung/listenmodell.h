@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+// Die Zeilen der Liste fuer die Tabelle: Zellen des Benutzers und was Tandrix dazu weiss. Farben
+// und Symbole zeichnet TUrteilDelegat, ausgewertet wird in TZeilenPruefung (ZeileAuswerten), die
+// Doppelten verfolgt TDoppelVerfolgung; das Modell ruft sie nur.
 class TListenModell : public QAbstractTableModel {
   Q_OBJECT
 public:

@@ -84,7 +84,6 @@ public:
   TListenFilter& Filter() { return *FFilter; }
   QTableView& Tabelle();
   TUrteilDelegat& Delegat() { return *FDelegat; }
-  Ui::TSammelfensterForm& Form() { return *FUi; }
 
 protected:
   void closeEvent(QCloseEvent* Ereignis) override;
