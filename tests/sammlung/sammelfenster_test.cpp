@@ -42,6 +42,9 @@
 #include <QTextDocumentFragment>
 #include <QtTest>
 
+#include <atomic>
+#include <cmath>
+
 #ifndef _WIN32
 #  include <sys/stat.h>
 #  include <unistd.h>
@@ -1538,6 +1541,89 @@ private slots:
     QVERIFY(QFileInfo(Neu).size() > 0);
     QCOMPARE(Pruefsumme(Original), Vorher);
     QVERIFY(!Fenster.IstGeaendert());
+  }
+
+  // Die Toenung laesst Text lesbar: Kontrast zum Text der Palette mindestens 4,5 : 1 (WCAG AA),
+  // im hellen wie im dunklen Schema, fuer jedes Urteil.
+  void ToenungLesbar_data()
+  {
+    QTest::addColumn<bool>("Dunkel");
+    QTest::addColumn<int>("Art");
+    for (const bool Dunkel : {false, true})
+      for (int Art = 1; Art <= 5; ++Art)
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(Dunkel ? "dunkel" : "hell").arg(Art))) << Dunkel << Art;
+  }
+  void ToenungLesbar()
+  {
+    QFETCH(bool, Dunkel);
+    QFETCH(int, Art);
+    QPalette Palette;
+    Palette.setColor(QPalette::Base, Dunkel ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
+    Palette.setColor(QPalette::Text, Dunkel ? QColor(0xe8, 0xe8, 0xe8) : QColor(Qt::black));
+    const QColor Grund = UrteilToenung(static_cast<TUrteilArt>(Art), Palette);
+    QVERIFY(Grund.isValid());
+    QVERIFY(Grund != Palette.color(QPalette::Base));  // sichtbar getoent
+    const auto Leuchte = [](const QColor& Farbe) {
+      const auto Kanal = [](double C) { return C <= 0.03928 ? C / 12.92 : std::pow((C + 0.055) / 1.055, 2.4); };
+      return 0.2126 * Kanal(Farbe.redF()) + 0.7152 * Kanal(Farbe.greenF()) + 0.0722 * Kanal(Farbe.blueF());
+    };
+    const double A = Leuchte(Grund), B = Leuchte(Palette.color(QPalette::Text));
+    const double Kontrast = (std::max(A, B) + 0.05) / (std::min(A, B) + 0.05);
+    QVERIFY2(Kontrast >= 4.5, qPrintable(QString::number(Kontrast)));
+    QVERIFY(UrteilToenung(TUrteilArt::Offen, Palette).isValid() == false);
+  }
+
+  // Ein Blatt kommt Zelle fuer Zelle an, auch mit Tabulator, Anfuehrungszeichen, Zeilenumbruch und
+  // Zeichen ueber Windows-1252 hinaus; die Nummernspalte wird erkannt wie bei Text.
+  void BlattZelleFuerZelle_data()
+  {
+    QTest::addColumn<QString>("Zelle");
+    QTest::newRow("Tabulator") << QStringLiteral("Kiste\t3");
+    QTest::newRow("Anführungszeichen") << QStringLiteral("sagt \"neu\"");
+    QTest::newRow("Zeilenumbruch") << QStringLiteral("oben\nunten");
+    QTest::newRow("Ł und Č") << QStringLiteral("Spółka, ČD");
+    QTest::newRow("leer") << QString();
+  }
+  void BlattZelleFuerZelle()
+  {
+    QFETCH(QString, Zelle);
+    TBlatt Blatt{"Wagen",
+                 {{{"Bemerkung", false}, {"Nummer", false}},
+                  {{Zelle.toStdString(), false}, {Eanos.toStdString(), false}},
+                  {{"zweite", false}, {Roco.toStdString(), false}}}};
+    const std::atomic<bool> Nie = false;
+    const TTextListe Liste = BlattAlsText(Blatt, {}, Nie);
+    QCOMPARE(Liste.Kopf, QStringList({"Bemerkung", "Nummer"}));
+    QCOMPARE(Liste.Nummernspalte, 1);
+    QCOMPARE(Liste.Zeilen.size(), std::size_t{2});
+    QCOMPARE(Liste.Zeilen[0].value(0), Zelle);
+    QCOMPARE(Liste.Zeilen[0].value(1), Eanos);
+    QCOMPARE(Liste.Trenner, '\0');
+  }
+
+  // Vorgewaehlt ist das Blatt mit den meisten Nummern, bei Gleichstand das erste.
+  void BlattMitNummern_data()
+  {
+    QTest::addColumn<QList<int>>("NummernJeBlatt");
+    QTest::addColumn<int>("Erwartet");
+    QTest::newRow("zweites") << QList<int>({0, 2}) << 1;
+    QTest::newRow("erstes") << QList<int>({3, 1, 0}) << 0;
+    QTest::newRow("Gleichstand") << QList<int>({2, 2}) << 0;
+    QTest::newRow("keines") << QList<int>({0, 0}) << 0;
+  }
+  void BlattMitNummern()
+  {
+    QFETCH(QList<int>, NummernJeBlatt);
+    QFETCH(int, Erwartet);
+    TMappe Mappe;
+    for (const int Nummern : NummernJeBlatt) {
+      TBlatt Blatt{"Blatt", {{{"Kopf", false}}}};
+      for (int I = 0; I < Nummern; ++I)
+        Blatt.Zeilen.push_back({{Eanos.toStdString(), false}});
+      Blatt.Zeilen.push_back({{"Notiz ohne Nummer", false}});
+      Mappe.Blaetter.push_back(std::move(Blatt));
+    }
+    QCOMPARE(BlattMitNummernIndex(Mappe), Erwartet);
   }
 
 private:
