@@ -4,7 +4,11 @@
 
 #include "sammlung/sammelfenster.h"
 #include "auswertung/liste.h"
+#include "sammlung/blattdialog.h"
+#include "sammlung/detailformular.h"
 #include "sammlung/speichern.h"
+#include "sammlung/urteildelegat.h"
+#include "sammlung/urteiltabelle.h"
 #include "tests/hilfen/ausgabepruefung.h"
 #include "zeichen/zeichensatz.h"
 
@@ -16,21 +20,30 @@
 #include <QCryptographicHash>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
+
+#include <atomic>
+#include <cmath>
 
 #ifndef _WIN32
 #  include <sys/stat.h>
@@ -135,8 +148,16 @@ void Nacheinander(QObject* Kontext, QStringList Knoepfe, QStringList* Texte)
 
 QString Zusammenfassung(TSammelfenster& Fenster)
 {
+  // Die Zahlen sind Verweise (Rich Text); gelesen wird, was der Benutzer sieht.
   const auto* Label = Fenster.findChild<QLabel*>(QStringLiteral("Zusammenfassung"));
-  return Label ? Label->text() : QString();
+  return Label ? QTextDocumentFragment::fromHtml(Label->text()).toPlainText() : QString();
+}
+
+// Der Titel, wie Qt ihn zeigt: "[*]" wird zum Stern, solange die Liste geaendert ist.
+QString Titel(const TSammelfenster& Fenster)
+{
+  QString Text = Fenster.windowTitle();
+  return Text.replace(QStringLiteral("[*]"), Fenster.isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 QPushButton* Knopf(TSammelfenster& Fenster, const QString& Name)
@@ -235,13 +256,19 @@ private slots:
     QCOMPARE(Unscharf.Vorschlaege.size(), std::size_t{1});
     QCOMPARE(Unscharf.Vorschlaege.front().Ziffern, "318053776148");
     QVERIFY(Fenster.IstGeaendert());
-    QVERIFY(Fenster.windowTitle().contains(QStringLiteral("geändert")));
+    // "[*]" im Titel: Qt zeigt dort den Stern, solange die Liste geaendert ist.
+    QVERIFY(Fenster.windowTitle().contains(QStringLiteral("[*]")));
 
     // Sortieren nach Urteil, dann filtern: es bleibt das Auffaellige.
     Fenster.Tabelle().sortByColumn(SpalteNamens(Modell, "Urteil"), Qt::AscendingOrder);
     const QModelIndex Erste = Fenster.Filter().index(0, SpalteNamens(Modell, "Urteil"));
     QCOMPARE(Erste.data().toString(), QStringLiteral("falsch"));
-    QVERIFY(!Erste.data(Qt::DecorationRole).value<QIcon>().isNull());
+    // Symbol und Toenung zeichnet der Delegat nach dem Urteil der Zeile.
+    QStyleOptionViewItem Darstellung;
+    Darstellung.palette = Fenster.Tabelle().palette();
+    Fenster.Delegat().initStyleOption(&Darstellung, Erste);
+    QVERIFY(!Darstellung.icon.isNull());
+    QVERIFY(Darstellung.backgroundBrush.color().isValid());
     Fenster.Filter().NurAuffaelliges(true);
     QCOMPARE(Fenster.Filter().rowCount(), 3 + 2 + 5 - 2);  // zwei Falsche sind zugleich doppelt
 
@@ -482,7 +509,7 @@ private slots:
       QVERIFY(Abbrechen && Abbrechen->isVisibleTo(&Fenster));
       Abbrechen->click();
       QVERIFY(Fenster.IstFertig());
-      QVERIFY(Fenster.windowTitle().endsWith(QStringLiteral("keine Liste")));
+      QVERIFY(Titel(Fenster).endsWith(QStringLiteral("keine Liste")));
     } else if (Was == QStringLiteral("anhaengen")) {
       Fenster.TextEinfuegen(Eanos);
     } else {
@@ -610,7 +637,7 @@ private slots:
     QVERIFY(Fehler.contains(QStringLiteral("unverändert")));
     QCOMPARE(Pruefsumme(Alt), Vorher);
     QVERIFY(Fenster.IstGeaendert());
-    QVERIFY(Fenster.windowTitle().contains(QStringLiteral("(geändert)")));
+    QVERIFY(Fenster.isWindowModified() && Fenster.windowTitle().contains(QStringLiteral("[*]")));
     // Keine halbe Datei daneben (QSaveFile raeumt seine weg).
     QCOMPARE(Ordner.entryList(QDir::Files).size(), 2);
     QString Frage;
@@ -690,7 +717,7 @@ private slots:
     QVERIFY2(Meldung.contains(Grund), qPrintable(Meldung + u' ' + Zusammenfassung(Fenster)));
     QVERIFY(Zusammenfassung(Fenster).contains(Grund));
     QCOMPARE(Fenster.Modell().rowCount(), 0);
-    QVERIFY(Fenster.windowTitle().endsWith(QStringLiteral("keine Liste")));
+    QVERIFY(Titel(Fenster).endsWith(QStringLiteral("keine Liste")));
 #endif
   }
 
@@ -1213,6 +1240,390 @@ private slots:
       QFile Mappe(Hier.filePath(Datei));
       QVERIFY(Mappe.open(QIODevice::ReadOnly) && Mappe.read(2) == "PK");
     }
+  }
+
+  // Die Zahlen der Statuszeile sind Verweise: jeder zeigt nur die Zeilen seines Urteils, "alle
+  // zeigen" wieder alle. Gezaehlt wie in EinfuegenPrueftAlles.
+  void VerweiseFiltern_data()
+  {
+    QTest::addColumn<QString>("Verweis");
+    QTest::addColumn<int>("Zeilen");
+    QTest::newRow("korrekt") << QStringLiteral("korrekt") << 995;
+    QTest::newRow("falsch") << QStringLiteral("falsch") << 3;
+    QTest::newRow("unvollständig") << QStringLiteral("unvollstaendig") << 2;
+    QTest::newRow("unbrauchbar") << QStringLiteral("unbrauchbar") << 0;
+    QTest::newRow("doppelt") << QStringLiteral("doppelt") << 5;
+  }
+  void VerweiseFiltern()
+  {
+    QFETCH(QString, Verweis);
+    QFETCH(int, Zeilen);
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(TausendZeilen());
+    WARTEN_BIS(Fenster.IstFertig());
+    auto* Label = Fenster.findChild<QLabel*>(QStringLiteral("Zusammenfassung"));
+    QVERIFY(Label->text().contains(QStringLiteral("href=\"%1\"").arg(Verweis)));
+    emit Label->linkActivated(Verweis);
+    QCOMPARE(Fenster.Filter().rowCount(), Zeilen);
+    for (int Zeile = 0; Zeile < Fenster.Filter().rowCount(); ++Zeile)
+      if (Verweis != QStringLiteral("doppelt"))
+        QCOMPARE(Fenster.Filter().index(Zeile, 0).data(TListenModell::ArtRolle).toInt(),
+                 Fenster.Filter().index(0, 0).data(TListenModell::ArtRolle).toInt());
+    QVERIFY(Label->text().contains(QStringLiteral("href=\"alle\"")));
+    emit Label->linkActivated(QStringLiteral("alle"));
+    QCOMPARE(Fenster.Filter().rowCount(), 1000);
+    QVERIFY(!Label->text().contains(QStringLiteral("href=\"alle\"")));
+  }
+
+  // Nummer und Urteil stehen vorn und in der festen Ansicht, die beim seitlichen Blaettern bleibt.
+  void UrteilVornUndFest()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.resize(700, 400);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.TextEinfuegen(QStringLiteral("A\tB\tC\tD\tNummer\tE\tF\tG\r\n1\t2\t3\t4\t%1\t5\t6\t7\r\n").arg(Roco));
+    WARTEN_BIS(Fenster.IstFertig());
+    const TListenModell& Modell = Fenster.Modell();
+    QHeaderView* Kopf = Fenster.Tabelle().horizontalHeader();
+    QCOMPARE(Kopf->logicalIndex(0), 4);
+    QCOMPARE(Kopf->logicalIndex(1), SpalteNamens(Modell, QStringLiteral("Urteil")));
+    QTableView& Fest = static_cast<TUrteilTabelle&>(Fenster.Tabelle()).Fest();
+    QVERIFY(Fest.isVisible());
+    QVERIFY(!Fest.isColumnHidden(SpalteNamens(Modell, QStringLiteral("Urteil"))));
+    QVERIFY(Fest.isColumnHidden(0));
+    Fenster.Tabelle().horizontalScrollBar()->setValue(Fenster.Tabelle().horizontalScrollBar()->maximum());
+    QVERIFY(Fenster.Tabelle().horizontalScrollBar()->value() > 0);
+    QCOMPARE(Fest.horizontalScrollBar()->value(), 0);
+    QCOMPARE(Fest.geometry().width(), static_cast<TUrteilTabelle&>(Fenster.Tabelle()).FesteBreite());
+  }
+
+  // Ein Fehldruck im Formular: Urteil, Angaben, Rechenweg als Raster, Vorschlag per Knopf.
+  void FormularZeigtFehldruck()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(QStringLiteral("Hersteller\tNummer\r\nRoco 67193\t%1\r\n").arg(Roco));
+    WARTEN_BIS(Fenster.IstFertig());
+    Fenster.Tabelle().selectRow(0);
+    auto* Formular = Fenster.findChild<TDetailFormular*>();
+    QVERIFY(Formular);
+    QCOMPARE(Formular->UrteilText(), QStringLiteral("falsch"));
+    QVERIFY(Formular->Feld(QStringLiteral("Eigentumsverwaltung")).contains(QStringLiteral("Polen")));
+    QVERIFY(Formular->Feld(QStringLiteral("Halter")).contains(QStringLiteral("PKP")));
+    // 31 51 5376 204: von rechts mal 2, 1, 2, …; Quersummen 6+1+1+1+1+3+5+6+4+0+8 = 36 -> 4
+    QCOMPARE(Formular->Rechenzeile(0),
+             QStringList({"Ziffer", "3", "1", "5", "1", "5", "3", "7", "6", "2", "0", "4", "Prüfziffer 4"}));
+    QCOMPARE(Formular->Rechenzeile(1).mid(1, 11), QStringList({"2", "1", "2", "1", "2", "1", "2", "1", "2", "1", "2"}));
+    QCOMPARE(Formular->Rechenzeile(3).back(), QStringLiteral("Summe 36"));
+    // Keine Konsolentexte im Fenster
+    QVERIFY(Fenster.findChildren<QPlainTextEdit*>().isEmpty());
+    const std::string Erster = Fenster.Modell().Auswertung(0).Vorschlaege.front().Ziffern;
+    Knopf(Fenster, QStringLiteral("Vorschlag in die Zeile übernehmen"))->click();
+    QCOMPARE(Fenster.Modell().Nummerntext(0), QString::fromStdString(NummerGegliedert(Erster)));
+    QVERIFY(Fenster.IstGeaendert());
+  }
+
+  // Befunde als Liste mit Symbol: die Abweichung der Anschrift steht da, wie die Auswertung sie nennt.
+  void FormularNenntBefunde()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.TextEinfuegen(QStringLiteral("Nummer\r\n31 80 5330 000-6 A-ÖBB Eanos\r\n"));
+    WARTEN_BIS(Fenster.IstFertig());
+    Fenster.Tabelle().selectRow(0);
+    const QStringList Befunde = Fenster.findChild<TDetailFormular*>()->Befunde();
+    QVERIFY2(std::any_of(Befunde.begin(), Befunde.end(),
+                         [](const QString& B) { return B.contains(QStringLiteral("„Eanos“")); }),
+             qPrintable(Befunde.join(u'\n')));
+  }
+
+  // Das PDF: Kopf, Zeilen, Urteil, Zusammenfassung, Seitenzahlen, Zeichen ueber Windows-1252 hinaus.
+  void PdfMitListe_data()
+  {
+    QTest::addColumn<int>("Wiederholt");
+    QTest::addColumn<bool>("Mehrere");
+    QTest::newRow("eine Seite") << 1 << false;
+    QTest::newRow("mehrere Seiten") << 60 << true;
+  }
+  void PdfMitListe()
+  {
+    QFETCH(int, Wiederholt);
+    QFETCH(bool, Mehrere);
+    const QString Pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (Pdftotext.isEmpty())
+      QSKIP("pdftotext (poppler-utils) fehlt");
+    TSammelfenster Fenster(Daten);
+    QString Text = QStringLiteral("Hersteller\tNummer\tBemerkung\r\n");
+    for (int I = 0; I < Wiederholt; ++I)
+      Text += QStringLiteral(
+                  "Roco 67193\t%1\tHalter PKP Cargo Spółka Akcyjna\r\n"
+                  "Atlas\tCZ-ČD 50 54 80-30 002-7 Bfhpvee295\tSteuerwagen\r\n")
+                  .arg(Roco);
+    Fenster.TextEinfuegen(Text);
+    WARTEN_BIS(Fenster.IstFertig());
+    const QString Ziel = FOrdner.filePath(QStringLiteral("liste %1.pdf").arg(Wiederholt));
+    QCOMPARE(Fenster.PdfNach(Ziel), QString());
+    QVERIFY(QFileInfo(Ziel).size() > 1000);
+    QProcess Lauf;
+    Lauf.start(Pdftotext, {QStringLiteral("-layout"), Ziel, QStringLiteral("-")});
+    QVERIFY(Lauf.waitForFinished(-1));
+    const QString Inhalt = QString::fromUtf8(Lauf.readAllStandardOutput());
+    for (const QString& Gesucht :
+         {QStringLiteral("Spółka"), QStringLiteral("CZ-ČD"), QStringLiteral("falsch"), QStringLiteral("korrekt"),
+          QStringLiteral("Nummer gelesen"), QStringLiteral("Zusammenfassung: %1 Zeilen").arg(2 * Wiederholt),
+          QStringLiteral("%1 falsch").arg(Wiederholt)})
+      QVERIFY2(Inhalt.contains(Gesucht), qPrintable(Gesucht + QStringLiteral(" fehlt in:\n") + Inhalt.left(3000)));
+    // Jede Seite nennt sich und die Zahl aller: "Seite 1 von 3" … "Seite 3 von 3".
+    QList<int> Nummern;
+    QSet<int> Gesamt;
+    for (const QRegularExpressionMatch& Treffer :
+         QRegularExpression(QStringLiteral("Seite (\\d+) von (\\d+)")).globalMatch(Inhalt)) {
+      Nummern << Treffer.captured(1).toInt();
+      Gesamt << Treffer.captured(2).toInt();
+    }
+    QCOMPARE(Gesamt.size(), 1);
+    QCOMPARE(Nummern.size(), *Gesamt.begin());
+    for (int Seite = 0; Seite < Nummern.size(); ++Seite)
+      QCOMPARE(Nummern[Seite], Seite + 1);
+    QCOMPARE(Nummern.size() > 1, Mehrere);
+  }
+
+  // Eine Arbeitsmappe mit mehreren Blaettern: die Sammlung fragt, vorgewaehlt ist das mit Nummern.
+  void ArbeitsmappeFragtNachBlatt_data()
+  {
+    QTest::addColumn<bool>("Oeffnen");
+    QTest::newRow("öffnen") << true;
+    QTest::newRow("abbrechen") << false;
+  }
+  void ArbeitsmappeFragtNachBlatt()
+  {
+    QFETCH(bool, Oeffnen);
+    TSammelfenster Fenster(Daten);
+    TMappe Mappe;
+    Mappe.Art = TMappenArt::Xlsx;
+    Mappe.Blaetter.push_back({"Notizen", {{{"gekauft 2023", false}}}});
+    Mappe.Blaetter.push_back({"Wagen",
+                              {{{"Hersteller", false}, {"Nummer", false}},
+                               {{"Roco", false}, {Roco.toStdString(), false}},
+                               {{"Eigenbau", false}, {Eanos.toStdString(), false}}}});
+    int Vorgewaehlt = -1, Blaetter = 0;
+    QTimer::singleShot(0, &Fenster, [&] {
+      auto* Dialog = qobject_cast<TBlattDialog*>(QApplication::activeModalWidget());
+      QVERIFY(Dialog);
+      Vorgewaehlt = Dialog->Gewaehlt();
+      Blaetter = Dialog->Liste().count();
+      Oeffnen ? Dialog->accept() : Dialog->reject();
+    });
+    QCOMPARE(Fenster.MappeUebernehmen(Mappe), Oeffnen);
+    QCOMPARE(Vorgewaehlt, 1);
+    QCOMPARE(Blaetter, 2);
+    WARTEN_BIS(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), Oeffnen ? 2 : 0);
+    if (Oeffnen) {
+      QCOMPARE(Fenster.Modell().Kopf(), QStringList({"Hersteller", "Nummer"}));
+      QCOMPARE(Urteil(Fenster.Modell(), 0), QStringLiteral("falsch"));
+    }
+  }
+
+  // Ein Blatt allein fragt nicht; eine unlesbare Mappe sagt den Grund.
+  void ArbeitsmappeOhneFrage()
+  {
+    TSammelfenster Fenster(Daten);
+    TMappe Mappe;
+    Mappe.Blaetter.push_back({"Tabelle1", {{{Eanos.toStdString(), false}}}});
+    QVERIFY(Fenster.MappeUebernehmen(Mappe));
+    WARTEN_BIS(Fenster.IstFertig());
+    QCOMPARE(Fenster.Modell().rowCount(), 1);
+    TMappe Kaputt;
+    Kaputt.Fehler = "Die Datei ist verschlüsselt."_cp1252;
+    QString Meldung;
+    Antworten(&Fenster, QStringLiteral("OK"), &Meldung);
+    QVERIFY(!Fenster.MappeUebernehmen(Kaputt));
+    QCOMPARE(Meldung, QStringLiteral("Die Datei ist verschlüsselt."));
+  }
+
+  // Eine geaenderte Liste und eine neue Datei: genau eine Frage, danach ist die neue offen und
+  // Schliessen fragt nicht mehr.
+  void VerwerfenFragtEinmal()
+  {
+    TSammelfenster Fenster(Daten);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    Fenster.TextEinfuegen(Eanos);
+    WARTEN_BIS(Fenster.IstFertig());
+    QVERIFY(Fenster.IstGeaendert());
+    const QString Neu = FOrdner.filePath(QStringLiteral("neu.csv"));
+    {
+      QFile Datei(Neu);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      Datei.write(QStringLiteral("Nummer\n%1\n%2\n").arg(Roco, Eanos).toUtf8());
+    }
+    QStringList Fragen;
+    Nacheinander(&Fenster, {QStringLiteral("Nicht speichern")}, &Fragen);
+    QMimeData Zug;
+    Zug.setUrls({QUrl::fromLocalFile(Neu)});
+    QDragEnterEvent Betreten(QPoint(10, 10), Qt::CopyAction, &Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Betreten);
+    QDropEvent Ablegen(QPointF(10, 10), Qt::CopyAction, &Zug, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Fenster, &Ablegen);
+    WARTEN_BIS(Fenster.IstFertig());
+    QCOMPARE(Fragen.size(), 1);
+    QVERIFY(Fragen.front().contains(QStringLiteral("ungespeicherte Änderungen")));
+    QCOMPARE(Fenster.Modell().rowCount(), 2);
+    QVERIFY(!Fenster.IstGeaendert());
+    QVERIFY(Fenster.close());
+    QCOMPARE(Fragen.size(), 1);
+  }
+
+  // Eine Arbeitsmappe erkennt die Sammlung am Inhalt, nicht am Namen: eine kaputte Mappe namens
+  // .csv wird nicht als Text gelesen, sondern ihr Grund gemeldet.
+  void ArbeitsmappeAmInhalt_data()
+  {
+    QTest::addColumn<QByteArray>("Anfang");
+    QTest::newRow("xlsx (ZIP)") << QByteArray("PK\x03\x04\x14\x00\x00\x00kaputt", 14);
+    QTest::newRow("xls (OLE2)") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1kaputt", 14);
+  }
+  void ArbeitsmappeAmInhalt()
+  {
+    QFETCH(QByteArray, Anfang);
+    const QString Pfad = FOrdner.filePath(QStringLiteral("mappe.csv"));
+    {
+      QFile Datei(Pfad);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      Datei.write(Anfang);
+    }
+    TSammelfenster Fenster(Daten);
+    QString Meldung;
+    bool Gefragt = false;
+    QTimer Wache;
+    connect(&Wache, &QTimer::timeout, &Fenster, [&] {
+      if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        Gefragt = true;
+        Meldung = Box->text();
+        Box->accept();
+      }
+    });
+    Wache.start(10);
+    QCOMPARE(Fenster.Oeffnen(Pfad), QString());
+    WARTEN_BIS(Gefragt && Fenster.IstFertig());
+    QVERIFY(!Meldung.isEmpty());
+    QCOMPARE(Fenster.Modell().rowCount(), 0);
+  }
+
+  // Eine Liste aus einer Arbeitsmappe speichert Strg+S als neue Mappe neben dem Original; die Frage
+  // sagt, dass die uebrigen Blaetter nur im Original stehen, und das Original bleibt Byte fuer Byte.
+  void MappeNebenDemOriginal()
+  {
+    if (!XlsxVorhanden())
+      QSKIP("ohne libxlsxwriter");
+    const QString Original = FOrdner.filePath(QStringLiteral("bestand.csv"));
+    {
+      QFile Datei(Original);
+      QVERIFY(Datei.open(QIODevice::WriteOnly));
+      Datei.write(QStringLiteral("Nummer\n%1\n").arg(Eanos).toUtf8());
+    }
+    const QByteArray Vorher = Pruefsumme(Original);
+    TSammelfenster Fenster(Daten);
+    QCOMPARE(Fenster.Oeffnen(Original), QString());
+    WARTEN_BIS(Fenster.IstFertig());
+    TMappe Mappe;
+    Mappe.Blaetter.push_back({"Notizen", {{{"nichts", false}}}});
+    Mappe.Blaetter.push_back({"Wagen", {{{"Nummer", false}}, {{Roco.toStdString(), false}}}});
+    QTimer::singleShot(0, &Fenster, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    QVERIFY(Fenster.MappeUebernehmen(Mappe));
+    WARTEN_BIS(Fenster.IstFertig());
+    QStringList Fragen;
+    Nacheinander(&Fenster, {QStringLiteral("Neue Datei speichern")}, &Fragen);
+    Aktion(Fenster, QStringLiteral("&Speichern"))->trigger();
+    QCOMPARE(Fragen.size(), 1);
+    QVERIFY2(Fragen.front().contains(QStringLiteral("2 Blätter")), qPrintable(Fragen.front()));
+    QVERIFY(Fragen.front().contains(QStringLiteral("Originaldatei")));
+    const QString Neu = FOrdner.filePath(QStringLiteral("bestand (geprüft).xlsx"));
+    QVERIFY(QFileInfo(Neu).size() > 0);
+    QCOMPARE(Pruefsumme(Original), Vorher);
+    QVERIFY(!Fenster.IstGeaendert());
+  }
+
+  // Die Toenung laesst Text lesbar: Kontrast zum Text der Palette mindestens 4,5 : 1 (WCAG AA),
+  // im hellen wie im dunklen Schema, fuer jedes Urteil.
+  void ToenungLesbar_data()
+  {
+    QTest::addColumn<bool>("Dunkel");
+    QTest::addColumn<int>("Art");
+    for (const bool Dunkel : {false, true})
+      for (int Art = 1; Art <= 5; ++Art)
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(Dunkel ? "dunkel" : "hell").arg(Art))) << Dunkel << Art;
+  }
+  void ToenungLesbar()
+  {
+    QFETCH(bool, Dunkel);
+    QFETCH(int, Art);
+    QPalette Palette;
+    Palette.setColor(QPalette::Base, Dunkel ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
+    Palette.setColor(QPalette::Text, Dunkel ? QColor(0xe8, 0xe8, 0xe8) : QColor(Qt::black));
+    const QColor Grund = UrteilToenung(static_cast<TUrteilArt>(Art), Palette);
+    QVERIFY(Grund.isValid());
+    QVERIFY(Grund != Palette.color(QPalette::Base));  // sichtbar getoent
+    const auto Leuchte = [](const QColor& Farbe) {
+      const auto Kanal = [](double C) { return C <= 0.03928 ? C / 12.92 : std::pow((C + 0.055) / 1.055, 2.4); };
+      return 0.2126 * Kanal(Farbe.redF()) + 0.7152 * Kanal(Farbe.greenF()) + 0.0722 * Kanal(Farbe.blueF());
+    };
+    const double A = Leuchte(Grund), B = Leuchte(Palette.color(QPalette::Text));
+    const double Kontrast = (std::max(A, B) + 0.05) / (std::min(A, B) + 0.05);
+    QVERIFY2(Kontrast >= 4.5, qPrintable(QString::number(Kontrast)));
+    QVERIFY(UrteilToenung(TUrteilArt::Offen, Palette).isValid() == false);
+  }
+
+  // Ein Blatt kommt Zelle fuer Zelle an, auch mit Tabulator, Anfuehrungszeichen, Zeilenumbruch und
+  // Zeichen ueber Windows-1252 hinaus; die Nummernspalte wird erkannt wie bei Text.
+  void BlattZelleFuerZelle_data()
+  {
+    QTest::addColumn<QString>("Zelle");
+    QTest::newRow("Tabulator") << QStringLiteral("Kiste\t3");
+    QTest::newRow("Anführungszeichen") << QStringLiteral("sagt \"neu\"");
+    QTest::newRow("Zeilenumbruch") << QStringLiteral("oben\nunten");
+    QTest::newRow("Ł und Č") << QStringLiteral("Spółka, ČD");
+    QTest::newRow("leer") << QString();
+  }
+  void BlattZelleFuerZelle()
+  {
+    QFETCH(QString, Zelle);
+    TBlatt Blatt{"Wagen",
+                 {{{"Bemerkung", false}, {"Nummer", false}},
+                  {{Zelle.toStdString(), false}, {Eanos.toStdString(), false}},
+                  {{"zweite", false}, {Roco.toStdString(), false}}}};
+    const std::atomic<bool> Nie = false;
+    const TTextListe Liste = BlattAlsText(Blatt, {}, Nie);
+    QCOMPARE(Liste.Kopf, QStringList({"Bemerkung", "Nummer"}));
+    QCOMPARE(Liste.Nummernspalte, 1);
+    QCOMPARE(Liste.Zeilen.size(), std::size_t{2});
+    QCOMPARE(Liste.Zeilen[0].value(0), Zelle);
+    QCOMPARE(Liste.Zeilen[0].value(1), Eanos);
+    QCOMPARE(Liste.Trenner, '\0');
+  }
+
+  // Vorgewaehlt ist das Blatt mit den meisten Nummern, bei Gleichstand das erste.
+  void BlattMitNummern_data()
+  {
+    QTest::addColumn<QList<int>>("NummernJeBlatt");
+    QTest::addColumn<int>("Erwartet");
+    QTest::newRow("zweites") << QList<int>({0, 2}) << 1;
+    QTest::newRow("erstes") << QList<int>({3, 1, 0}) << 0;
+    QTest::newRow("Gleichstand") << QList<int>({2, 2}) << 0;
+    QTest::newRow("keines") << QList<int>({0, 0}) << 0;
+  }
+  void BlattMitNummern()
+  {
+    QFETCH(QList<int>, NummernJeBlatt);
+    QFETCH(int, Erwartet);
+    TMappe Mappe;
+    for (const int Nummern : NummernJeBlatt) {
+      TBlatt Blatt{"Blatt", {{{"Kopf", false}}}};
+      for (int I = 0; I < Nummern; ++I)
+        Blatt.Zeilen.push_back({{Eanos.toStdString(), false}});
+      Blatt.Zeilen.push_back({{"Notiz ohne Nummer", false}});
+      Mappe.Blaetter.push_back(std::move(Blatt));
+    }
+    QCOMPARE(BlattMitNummernIndex(Mappe), Erwartet);
   }
 
 private:
