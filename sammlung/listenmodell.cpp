@@ -125,7 +125,8 @@ QVariant TListenModell::headerData(int Abschnitt, Qt::Orientation Richtung, int 
   return Eigene.value(Abschnitt - Benutzerspalten());
 }
 
-void TListenModell::Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte)
+void TListenModell::Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte,
+                           const std::vector<bool>& AlsZahl)
 {
   beginResetModel();
   FKopf = std::move(Kopf);
@@ -133,8 +134,10 @@ void TListenModell::Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, in
   FZeilen.clear();
   FPruefung.Leeren();
   FZeilen.reserve(Zeilen.size());
-  for (QStringList& Zellen : Zeilen)
+  for (QStringList& Zellen : Zeilen) {
     FZeilen.push_back(NeueZeile(std::move(Zellen)));
+    FZeilen.back().AlsZahl = FZeilen.size() <= AlsZahl.size() && AlsZahl[FZeilen.size() - 1];
+  }
   FDoppelte.Neu(FZeilen.empty());
   endResetModel();
 }
@@ -171,7 +174,8 @@ QString TListenModell::Nummerntext(int ZeilenIndex) const { return Zeile(ZeilenI
 
 TErgebnis TListenModell::Auswertung(int ZeilenIndex) const
 {
-  return ZeileAuswerten(FPruefung.Wissen(), FKopf, Zeile(ZeilenIndex).Zellen, FNummernspalte, true);
+  const TZeile& Z = Zeile(ZeilenIndex);
+  return ZeileAuswerten(FPruefung.Wissen(), FKopf, Z.Zellen, FNummernspalte, true, Z.AlsZahl);
 }
 
 std::string TListenModell::Zwoelf(int ZeilenIndex) const
@@ -216,6 +220,7 @@ void TListenModell::NummerSetzen(int ZeilenIndex, const QString& Nummer)
   while (Z.Zellen.size() <= FNummernspalte)
     Z.Zellen.append(QString());
   Z.Zellen[FNummernspalte] = Nummer;
+  Z.AlsZahl = false;
   FPruefung.Pruefen(Z, FKopf, FNummernspalte);
   emit dataChanged(index(ZeilenIndex, 0), index(ZeilenIndex, columnCount() - 1));
   DoppelteSuchen();

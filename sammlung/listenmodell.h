@@ -31,7 +31,9 @@ public:
   QVariant headerData(int Abschnitt, Qt::Orientation Richtung, int Rolle) const override;
 
   // Neue Liste, noch nicht ausgewertet.
-  void Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte);
+  // AlsZahl je Zeile: die Nummernzelle war in der Arbeitsmappe eine Zahl (fehlt, heisst nein).
+  void Setzen(QStringList Kopf, std::vector<QStringList> Zeilen, int Nummernspalte,
+              const std::vector<bool>& AlsZahl = {});
   // Zeilen anhaengen (ausgewertet); Zellen wie die Liste, die Nummer in der Nummernspalte.
   void Anhaengen(const std::vector<QStringList>& Zeilen);
   // Zeilen anhaengen, noch nicht ausgewertet (Auswerten in Schritten).

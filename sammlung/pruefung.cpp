@@ -21,7 +21,7 @@ TUrteilArt UrteilArtVon(TUrteil Urteil)
 }
 
 TErgebnis ZeileAuswerten(const TWissen& Wissen, const QStringList& Kopf, const QStringList& Zellen, int Nummernspalte,
-                         bool Erklaeren)
+                         bool Erklaeren, bool AlsZahl)
 {
   // Die uebrigen Zellen zaehlen wie neben die Nummer geschrieben (Gattungszeichen, Halter).
   TListe Form;
@@ -33,7 +33,7 @@ TErgebnis ZeileAuswerten(const TWissen& Wissen, const QStringList& Kopf, const Q
   for (const QString& Zelle : Zellen)
     Felder.push_back(Zelle.toStdString());
   return ZelleAuswerten(Wissen, Zellen.value(Nummernspalte).toStdString(), TKennung::Utf8, Erklaeren,
-                        KontextDerZeile(Felder, Form));
+                        KontextDerZeile(Felder, Form), AlsZahl);
 }
 
 const std::string* TZeilenPruefung::Geteilt(const std::string& Text)
@@ -43,9 +43,10 @@ const std::string* TZeilenPruefung::Geteilt(const std::string& Text)
 
 void TZeilenPruefung::Pruefen(TZeile& Z, const QStringList& Kopf, int Nummernspalte)
 {
-  const TErgebnis E = ZeileAuswerten(FWissen, Kopf, Z.Zellen, Nummernspalte, false);
+  const TErgebnis E = ZeileAuswerten(FWissen, Kopf, Z.Zellen, Nummernspalte, false, Z.AlsZahl);
   TZeile Neu;
   Neu.Zellen = std::move(Z.Zellen);
+  Neu.AlsZahl = Z.AlsZahl;
   Z = std::move(Neu);
   if (!E.Meldung.empty()) {
     Z.Art = TUrteilArt::Unbrauchbar;

@@ -11,8 +11,9 @@
 // Die eine Stelle, an der eine Zeile der Liste ausgewertet wird: Tabelle, Detailansicht und
 // Pruefzeile kommen hierher. Die ganze Zeile mit dem Kopf, damit die uebrigen Zellen (Spalte
 // "Bezeichnung", "Halter") als Zusammenhang der Anschrift dazukommen koennen.
+// AlsZahl: die Nummernzelle war in der Arbeitsmappe eine Zahl (fehlende fuehrende Null).
 TErgebnis ZeileAuswerten(const TWissen& Wissen, const QStringList& Kopf, const QStringList& Zellen, int Nummernspalte,
-                         bool Erklaeren);
+                         bool Erklaeren, bool AlsZahl = false);
 
 // Das Urteil der Auswertung, wie die Tabelle es zaehlt (ohne Pruefziffer zaehlt als unvollstaendig).
 TUrteilArt UrteilArtVon(TUrteil Urteil);

@@ -226,7 +226,7 @@ void TSammelfenster::ListeGelesen(TTextListe Liste)
 {
   LeseBefundeZeigen(Liste.Befunde, false);
   const QStringList Kopf = Liste.Kopf;
-  FModell->Setzen(std::move(Liste.Kopf), std::move(Liste.Zeilen), Liste.Nummernspalte);
+  FModell->Setzen(std::move(Liste.Kopf), std::move(Liste.Zeilen), Liste.Nummernspalte, Liste.AlsZahl);
   FBearbeitet = false;
   FLeseArt = {Liste.Trenner, Liste.MitKopf, Liste.Nummernspalte};
   {

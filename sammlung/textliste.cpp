@@ -25,6 +25,7 @@ TTextListe TextListeVon(TListenErgebnis Gelesen, const std::atomic<bool>& Abbruc
   for (TFelder& Felder : Liste.Zeilen) {
     if (Abbruch.load(std::memory_order_relaxed))
       break;
+    Text.AlsZahl.push_back(AlsZahl(Liste, Text.Zeilen.size(), Liste.Nummernspalte));
     QStringList Zellen;
     Zellen.reserve(static_cast<qsizetype>(Felder.size()));
     for (const std::string& Feld : Felder)

@@ -23,7 +23,8 @@ struct TTextListe {
   char Trenner = '\0';
   bool MitKopf = false;
   int Nummernspalte = 0;
-  QStringList Befunde;  // was das Lesen bemerkte, je Befund ein Satz mit der Zeile
+  QStringList Befunde;        // was das Lesen bemerkte, je Befund ein Satz mit der Zeile
+  std::vector<bool> AlsZahl;  // je Zeile: die Nummernzelle war in der Arbeitsmappe eine Zahl
 };
 QStringList BefundTexte(const std::vector<TLeseBefund>& Befunde);
 // Braucht kein Fenster und keinen geteilten Zustand: laeuft im Hintergrund. Wird Abbruch wahr,

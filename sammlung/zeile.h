@@ -15,6 +15,7 @@ enum class TUrteilArt { Offen, Korrekt, Berechnet, Falsch, Unvollstaendig, Unbra
 // 100.000 Zeilen belegten sonst ueber 180 MB (gemessen mit bench/sammlung_bench).
 struct TZeile {
   QStringList Zellen;
+  bool AlsZahl = false;  // die Nummernzelle war in der Arbeitsmappe eine Zahl, bis sie sich aendert
   TUrteilArt Art = TUrteilArt::Offen;
   std::string Ziffern;  // 12 Ziffern bzw. "?" wie gelesen, die 12. berechnet, wenn sie fehlte; sonst
                         // die Nummer, wie wagennummer sie gliedert (nationale Loknummer)

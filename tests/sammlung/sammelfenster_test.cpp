@@ -1424,6 +1424,48 @@ private slots:
     }
   }
 
+  // Echte Mappen anderer Programme (tests/daten/mappen/README.md): jedes Format ergibt dieselben
+  // Urteile; die Nummer, der die Tabellenkalkulation die fuehrende Null nahm, sagt es, und die
+  // Gattungszeichen der Bezeichnung kommen als Anschrift dazu.
+  void EchteMappen_data()
+  {
+    QTest::addColumn<QString>("Datei");
+    for (const char* Datei : {"sammlung.xlsx", "sammlung-libreoffice.xlsx", "sammlung.ods"
+#ifdef TANDRIX_MIT_XLS
+                              ,
+                              "sammlung.xls"
+#endif
+         })
+      QTest::newRow(Datei) << QStringLiteral(TANDRIX_MAPPEN "/") + QString::fromLatin1(Datei);
+  }
+  void EchteMappen()
+  {
+    QFETCH(QString, Datei);
+    TSammelfenster Fenster(Daten);
+    QTimer Antwort;  // die Frage nach dem Blatt: das vorgewaehlte nehmen
+    QObject::connect(&Antwort, &QTimer::timeout, [] {
+      if (auto* Dialog = qobject_cast<TBlattDialog*>(QApplication::activeModalWidget()))
+        Dialog->accept();
+    });
+    Antwort.start(10);
+    QCOMPARE(Fenster.Oeffnen(Datei), QString());
+    WARTEN_BIS(Fenster.IstFertig());
+    const TListenModell& Modell = Fenster.Modell();
+    QCOMPARE(Modell.Kopf().value(3), QStringLiteral("Wagennummer"));
+    QStringList Urteile, Befunde;
+    for (int Zeile = 0; Zeile < Modell.rowCount(); ++Zeile) {
+      Urteile << Urteil(Modell, Zeile);
+      Befunde << Modell.Text(Zeile, SpalteNamens(Modell, QStringLiteral("Befunde")));
+    }
+    const int Ohne = static_cast<int>(Urteile.indexOf(QStringLiteral("berechnet")));
+    QVERIFY2(Ohne >= 0, qPrintable(Urteile.join(u',')));
+    QVERIFY2(Befunde[Ohne].contains(QStringLiteral("führende Null fehlt vermutlich")), qPrintable(Befunde[Ohne]));
+    QCOMPARE(Urteile.count(QStringLiteral("korrekt")), Urteile.size() - 1 - (Datei.endsWith(u"xls") ? 1 : 0));
+    const TErgebnis Eanos = Modell.Auswertung(0);
+    QVERIFY(std::any_of(Eanos.AusDerZeile.begin(), Eanos.AusDerZeile.end(),
+                        [](const TKontextFund& Fund) { return Fund.Spalte == "Bezeichnung"; }));
+  }
+
   // Ein Blatt allein fragt nicht; eine unlesbare Mappe sagt den Grund.
   void ArbeitsmappeOhneFrage()
   {
