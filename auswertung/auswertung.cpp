@@ -434,8 +434,7 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung
   return Auswerten(Wissen, EingabeUmsetzen(Bytes, Kennung), Erklaeren);
 }
 
-TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
-                         bool AlsZahl)
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren, bool AlsZahl)
 {
   TErgebnis Ergebnis = ZelleAuswerten(Wissen, Bytes, Kennung, Erklaeren);
   const std::string Ziffern = OhneRand(Bytes);

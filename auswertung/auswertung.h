@@ -77,8 +77,7 @@ TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung
 // Tabellenkalkulation laesst dann eine fuehrende Null weg ("01 86 5000 235-7" wird 18650002357):
 // 11 Ziffern aus einer Zahl gelten deshalb nicht still als Nummer ohne Pruefziffer, eine
 // Abweichung sagt es und nennt die Nummer mit der Null. Die Regel steht nur hier.
-TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren,
-                         bool AlsZahl);
+TErgebnis ZelleAuswerten(const TWissen& Wissen, std::string_view Bytes, TKennung Kennung, bool Erklaeren, bool AlsZahl);
 // Dasselbe fuer Zeile und Spalte einer gelesenen Tabelle (Zeile wie in Tabelle.Zeilen).
 TErgebnis ZelleAuswerten(const TWissen& Wissen, const TListe& Tabelle, std::size_t Zeile, std::size_t Spalte,
                          bool Erklaeren);

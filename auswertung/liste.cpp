@@ -354,8 +354,9 @@ std::string BlattWaehlen(const TMappe& Mappe, const TLeseVorgabe& Vorgabe, std::
   std::string Namen;
   for (const TBlatt& Vorhanden : Mappe.Blaetter)
     Namen += (Namen.empty() ? "„" : ", „") + Vorhanden.Name + "“";
-  return Ersetzt("kein Blatt „%1“ in der Arbeitsmappe; sie hat %2"_cp1252, {NachCp1252(Angabe, TKennung::Utf8),
-                 NachCp1252(Namen.empty() ? "keine Blätter" : Namen, TKennung::Utf8)});
+  return Ersetzt(
+      "kein Blatt „%1“ in der Arbeitsmappe; sie hat %2"_cp1252,
+      {NachCp1252(Angabe, TKennung::Utf8), NachCp1252(Namen.empty() ? "keine Blätter" : Namen, TKennung::Utf8)});
 }
 
 TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe, std::optional<std::size_t> Blatt)

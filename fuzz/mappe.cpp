@@ -5,8 +5,8 @@
 // als Liste liest. Der Korpus (fuzz/korpus/mappe) sind kleine echte Mappen aus
 // tests/daten/mappen/.
 
-#include "auswertung/liste.h"
 #include "mappe/mappe.h"
+#include "auswertung/liste.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -41,7 +41,11 @@ constexpr std::size_t HoechstensGemerkt = 500000;
 class TListenLauf {
 public:
   TListenLauf(const TWissen& Wissen, const TOptionen& Optionen, TListenEingabe Eingabe, std::ostream& Fehler)
-      : FWissen(Wissen), FOptionen(Optionen), FEin(Eingabe.Ein), FFehler(Fehler), FMappe(Eingabe.Mappe),
+      : FWissen(Wissen),
+        FOptionen(Optionen),
+        FEin(Eingabe.Ein),
+        FFehler(Fehler),
+        FMappe(Eingabe.Mappe),
         FDoppelte(HoechstensGemerkt)
   {
     if (!FMappe)
@@ -65,8 +69,7 @@ public:
     bool Zahl = false;
     for (std::size_t I = 0; Aus && Naechste(I, Zeile, Zahl); ++I) {
       Gesamt = std::max(Gesamt, BefundeMelden());
-      const std::string Zelle =
-          Tabelle().Nummernspalte < Zeile.size() ? Zeile[Tabelle().Nummernspalte] : std::string();
+      const std::string Zelle = Tabelle().Nummernspalte < Zeile.size() ? Zeile[Tabelle().Nummernspalte] : std::string();
       TErgebnis Ergebnis = ZelleAuswerten(FWissen, Zelle, Tabelle().Kennung, FOptionen.Erklaeren, Zahl);
       TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
       if (Doppelt.Art != TDoppelArt::Keine)

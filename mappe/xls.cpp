@@ -6,13 +6,14 @@
 #include <string>
 
 #ifdef TANDRIX_MIT_XLS
-  #include <freexl.h>
+#  include <freexl.h>
 
-  #include <charconv>
-  #include <cmath>
-  #include <filesystem>
-  #include <fstream>
-  #include <random>
+#  include <charconv>
+#  include <climits>
+#  include <cmath>
+#  include <filesystem>
+#  include <fstream>
+#  include <random>
 #endif
 
 namespace mappe_intern {
@@ -57,16 +58,16 @@ public:
     const std::filesystem::path Ordner = std::filesystem::temp_directory_path(Fehler);
     std::random_device Zufall;
     for (int Versuch = 0; Versuch < 8 && !Fehler && FPfad.empty(); ++Versuch) {
-      const std::filesystem::path Pfad = Ordner / ("tandrix-" + std::to_string(Zufall()) + ".xls");
-      if (std::filesystem::exists(Pfad, Fehler))
+      const std::filesystem::path Neu = Ordner / ("tandrix-" + std::to_string(Zufall()) + ".xls");
+      if (std::filesystem::exists(Neu, Fehler))
         continue;
-      std::ofstream Datei(Pfad, std::ios::binary);
+      std::ofstream Datei(Neu, std::ios::binary);
       Datei.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
       Datei.close();
       if (Datei)
-        FPfad = Pfad;
+        FPfad = Neu;
       else
-        std::filesystem::remove(Pfad, Fehler);
+        std::filesystem::remove(Neu, Fehler);
     }
   }
   ~TZwischendatei()
@@ -125,10 +126,10 @@ bool GroesseErlaubt(const std::string& Pfad)
   double Zellen = 0;
   if (freexl_open_info(Pfad.c_str(), &Mappe) == FREEXL_OK &&
       freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) == FREEXL_OK)
-    for (unsigned short Blatt = 0; Blatt < Blaetter; ++Blatt) {
+    for (unsigned int Blatt = 0; Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
       unsigned int Zeilen = 0;
       unsigned short Spalten = 0;
-      if (freexl_select_active_worksheet(Mappe, Blatt) == FREEXL_OK &&
+      if (freexl_select_active_worksheet(Mappe, static_cast<unsigned short>(Blatt)) == FREEXL_OK &&
           freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) == FREEXL_OK)
         Zellen += static_cast<double>(Zeilen) * Spalten;
     }
@@ -153,10 +154,11 @@ void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
   else if (Offen != FREEXL_OK || freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) != FREEXL_OK)
     Ergebnis.Fehler = MeldungBeschaedigt();
   std::size_t Zellen = 0;
-  for (unsigned short Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter; ++Blatt) {
+  for (unsigned int Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
     const char* Name = nullptr;
-    if (freexl_get_worksheet_name(Mappe, Blatt, &Name) != FREEXL_OK ||
-        freexl_select_active_worksheet(Mappe, Blatt) != FREEXL_OK) {
+    const auto Index = static_cast<unsigned short>(Blatt);
+    if (freexl_get_worksheet_name(Mappe, Index, &Name) != FREEXL_OK ||
+        freexl_select_active_worksheet(Mappe, Index) != FREEXL_OK) {
       Ergebnis.Fehler = MeldungBeschaedigt();
       break;
     }

@@ -235,29 +235,29 @@ void TBlattXml::Ende(std::string_view Name)
 
 void TBlattXml::ZelleFertig()
 {
-  std::string Text;
+  std::string Inhalt;
   bool Zahl = false;
   if (FArt == "s") {
     std::size_t Index = 0;
-    const auto [Ende, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
-    if (Grund != std::errc() || Ende != FWert.data() + FWert.size() || Index >= FGeteilt.size())
+    const auto [Bis, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
+    if (Grund != std::errc() || Bis != FWert.data() + FWert.size() || Index >= FGeteilt.size())
       return Abbrechen(MeldungBeschaedigt());
-    Text = FGeteilt[Index];
+    Inhalt = FGeteilt[Index];
   } else if (FArt == "inlineStr") {
-    Text = OoxmlZeichen(std::move(FInline));
+    Inhalt = OoxmlZeichen(std::move(FInline));
   } else if (FArt == "str") {
-    Text = OoxmlZeichen(std::move(FWert));
+    Inhalt = OoxmlZeichen(std::move(FWert));
   } else if (FArt == "b") {
-    Text = FWert.empty() ? "" : FWert == "0" ? "FALSCH" : "WAHR";
+    Inhalt = FWert.empty() ? "" : FWert == "0" ? "FALSCH" : "WAHR";
   } else if (FArt == "e" || FArt == "d") {
-    Text = std::move(FWert);
+    Inhalt = std::move(FWert);
   } else if (!FWert.empty()) {
     // Zahl (auch ein Datum als fortlaufende Zahl, wie Excel es speichert), bei einer Formel der
     // zwischengespeicherte Wert.
-    Text = ZahlAusgeschrieben(FWert);
+    Inhalt = ZahlAusgeschrieben(FWert);
     Zahl = true;
   }
-  if (!FSammler.Zelle(FZeile, FSpalte, std::move(Text), Zahl))
+  if (!FSammler.Zelle(FZeile, FSpalte, std::move(Inhalt), Zahl))
     Abbrechen(FSammler.Fehler);
 }
 

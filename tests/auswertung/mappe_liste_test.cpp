@@ -117,10 +117,9 @@ TEST(MappeListe, BlattUndSpalteNachVorgabe)
 
 TEST(MappeListe, BlattLesenWieEineTextliste)
 {
-  TBlatt Blatt{"Eins",
-               {{{"Nummer", false}, {"Preis", false}},
-                {{"318066520038", true}, {"12.5", true}},
-                {{"31 80 6652 003-8", false}}}};
+  TBlatt Blatt{
+      "Eins",
+      {{{"Nummer", false}, {"Preis", false}}, {{"318066520038", true}, {"12.5", true}}, {{"31 80 6652 003-8", false}}}};
   const TListenErgebnis Gelesen = BlattLesen(Blatt);
   ASSERT_EQ(Gelesen.Fehler, "");
   EXPECT_TRUE(Gelesen.Tabelle.MitKopf);
@@ -166,9 +165,9 @@ TEST_F(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
     bool Befund;
   };
   // https://hauerslev.com/jernbaner/uic/index.htm: 01 RIV-EUROP 86 DSB 500 0 235-7 E
-  for (const TFall& Fall : {TFall{"18650002357", true, true}, TFall{"18650002357", false, false},
-                            TFall{"318049530385", true, false}, TFall{"31 80 6652 003", true, false},
-                            TFall{"1865000235", true, false}}) {
+  for (const TFall& Fall :
+       {TFall{"18650002357", true, true}, TFall{"18650002357", false, false}, TFall{"318049530385", true, false},
+        TFall{"31 80 6652 003", true, false}, TFall{"1865000235", true, false}}) {
     const TErgebnis Ergebnis = ZelleAuswerten(Wissen(), Fall.Zelle, TKennung::Utf8, false, Fall.AlsZahl);
     bool Gefunden = false;
     for (const TBefund& Befund : Ergebnis.Befunde)
