@@ -14,6 +14,7 @@ namespace mappe_intern {
 // Meldungen fuer TMappe::Fehler, je ein Satz in Windows-1252.
 std::string MeldungBeschaedigt();
 std::string MeldungKeineMappe();
+std::string MeldungText();
 std::string MeldungVerschluesselt();
 std::string MeldungZuGross();
 std::string MeldungZipBombe();

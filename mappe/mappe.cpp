@@ -18,6 +18,10 @@ std::string MeldungKeineMappe()
 {
   return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
 }
+std::string MeldungText()
+{
+  return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
+}
 std::string MeldungVerschluesselt()
 {
   return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
@@ -225,7 +229,7 @@ TMappe MappeLesen(std::string_view Bytes)
   Mappe.Art = MappenArtErkennen(Bytes);
   switch (Mappe.Art) {
     case TMappenArt::Text:
-      Mappe.Fehler = mappe_intern::MeldungKeineMappe();
+      Mappe.Fehler = mappe_intern::MeldungText();
       break;
     case TMappenArt::Xlsx:
     case TMappenArt::Ods:

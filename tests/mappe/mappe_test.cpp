@@ -336,6 +336,7 @@ std::vector<TFeindlich> FeindlicheFaelle()
       // 200 Zeilen mit einer Zelle in Spalte XFA: mit den Luecken mehr Zellen, als Tandrix haelt.
       {"zu_viele_zellen", XlsxMit({{"A", Lueckenzeilen}}), "3.000.000"},
       {"xlsx_ohne_arbeitsmappe", ZipAusTeilen({{"[Content_Types].xml", "<Types/>"}}), "keine Arbeitsmappe"},
+      {"text", Datei("sammlung.csv"), "sondern Text"},
   };
 }
 
