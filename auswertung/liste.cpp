@@ -366,7 +366,9 @@ TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe, 
   TMappe Mappe = MappeLesen(Bytes);
   TListenErgebnis Ergebnis;
   std::size_t Gewaehlt = 0;
-  std::string Fehler = Mappe.Fehler.empty() ? BlattWaehlen(Mappe, Vorgabe, Gewaehlt) : Mappe.Fehler;
+  std::string Fehler = !Mappe.Fehler.empty()    ? Mappe.Fehler
+                       : Mappe.Blaetter.empty() ? "die Arbeitsmappe hat kein Blatt"_cp1252
+                                                : BlattWaehlen(Mappe, Vorgabe, Gewaehlt);
   if (Fehler.empty() && Blatt) {
     Gewaehlt = *Blatt;
     if (Gewaehlt >= Mappe.Blaetter.size())

@@ -81,7 +81,7 @@ private:
 
   TMappe& FMappe;
   std::optional<TBlattSammler> FSammler;
-  std::size_t FZellen = 0;
+  TMappenMass FZellen;
   int FTabellen = 0;       // Tiefe der table:table (eingebettete Tabellen zaehlen nicht)
   std::size_t FZeile = 0;  // naechste Zeile des Blatts, ab 0
   std::size_t FZeilenWiederholt = 1, FSpalte = 0, FSpaltenWiederholt = 1;

@@ -153,7 +153,7 @@ void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
     Ergebnis.Fehler = MeldungKeineMappe();
   else if (Offen != FREEXL_OK || freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) != FREEXL_OK)
     Ergebnis.Fehler = MeldungBeschaedigt();
-  std::size_t Zellen = 0;
+  TMappenMass Zellen;
   for (unsigned int Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
     const char* Name = nullptr;
     const auto Index = static_cast<unsigned short>(Blatt);

@@ -127,6 +127,8 @@ protected:
     if (Teil == "si" && FInSi) {
       if (Texte.size() >= MappeHoechstensZellen)
         return Abbrechen(MeldungZuVieleZellen());
+      if ((FGesamt += FText.size()) > MappeHoechstensText)
+        return Abbrechen(MeldungZuVielText());
       Texte.push_back(OoxmlZeichen(std::move(FText)));
       FText.clear();
       FInSi = false;
@@ -144,6 +146,7 @@ protected:
 
 private:
   std::string FText;
+  std::size_t FGesamt = 0;  // Bytes aller Texte
   bool FInSi = false, FInT = false;
   int FLesehilfe = 0;
 };
@@ -151,7 +154,7 @@ private:
 // Ein Blatt: <row r="5"><c r="B5" t="s"><v>3</v></c>...; Luecken bleiben an ihrem Platz.
 class TBlattXml : public TXml {
 public:
-  TBlattXml(TBlatt& Blatt, std::size_t& Zellen, const std::vector<std::string>& Geteilt)
+  TBlattXml(TBlatt& Blatt, TMappenMass& Zellen, const std::vector<std::string>& Geteilt)
       : FSammler(Blatt, Zellen), FGeteilt(Geteilt)
   {
   }
@@ -305,7 +308,7 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
     Mappe.Fehler = Zip.Fehler;
     return;
   }
-  std::size_t Zellen = 0;
+  TMappenMass Zellen;
   for (std::size_t I = 0; I < Arbeitsmappe.Blaetter.size(); ++I) {
     const auto& [Name, Id] = Arbeitsmappe.Blaetter[I];
     Mappe.Blaetter.push_back({Name, {}});

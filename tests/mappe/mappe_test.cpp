@@ -337,6 +337,17 @@ std::vector<TFeindlich> FeindlicheFaelle()
       {"zu_viele_zellen", XlsxMit({{"A", Lueckenzeilen}}), "3.000.000"},
       {"xlsx_ohne_arbeitsmappe", ZipAusTeilen({{"[Content_Types].xml", "<Types/>"}}), "keine Arbeitsmappe"},
       {"text", Datei("sammlung.csv"), "sondern Text"},
+      // Ein geteilter Text von 100 KB, auf den 1.500 Zellen verweisen: 150 MB aus 10 KB Datei.
+      {"geteilter_text_vervielfacht",
+       XlsxMit({{"A",
+                 [] {
+                   std::string Xml;
+                   for (int I = 1; I <= 1500; ++I)
+                     Xml += "<row><c t=\"s\"><v>0</v></c></row>";
+                   return Xml;
+                 }()}},
+               "<si><t>" + std::string(100000, 'x') + "</t></si>"),
+       "128 MB Text"},
   };
 }
 
