@@ -1,4 +1,4 @@
-// Arbeitsmappen aus beliebigen Bytes (mappe/): .xlsx und .ods (libzip, expat), .xls (libfreexl).
+// Arbeitsmappen aus beliebigen Bytes (mappe/): .xlsx und .ods (libzip, expat).
 // Gepruft werden die Zusagen aus mappe.h: ein Fehler laesst keine Blaetter zurueck, keine Zeile
 // ist leer oder endet mit einer leeren Zelle, Zeilen, Spalten und Zellen bleiben in den Grenzen,
 // eine Meldung ist ein Satz in einer Zeile. Dazu die Bruecke DateiLesen, die dieselben Bytes
@@ -15,6 +15,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Daten, std::size_t Groesse)
 {
   const std::string_view Bytes(reinterpret_cast<const char*>(Daten), Groesse);
+  // OLE2 (.xls) liest libfreexl in einem eigenen Prozess (mappe/xls.cpp, Abgeschottet), weil sie
+  // bei zerstoerten Dateien ueber ihre Puffer hinaus liest. Der Kindprozess erbte hier die
+  // Absturzbehandlung von libFuzzer und meldete die Fehler der fremden Bibliothek als Fund;
+  // gefuzzt wird deshalb nur, was mappe/ selbst liest. Die .xls im Korpus bleiben als Beispiele.
+  if (MappenArtErkennen(Bytes) == TMappenArt::Xls)
+    return 0;
   const TMappe Mappe = MappeLesen(Bytes);
   if (!Mappe.Fehler.empty() && (!Mappe.Blaetter.empty() || Mappe.Fehler.find('\n') != std::string::npos))
     __builtin_trap();
