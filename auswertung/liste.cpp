@@ -354,8 +354,9 @@ std::string BlattWaehlen(const TMappe& Mappe, const TLeseVorgabe& Vorgabe, std::
   std::string Namen;
   for (const TBlatt& Vorhanden : Mappe.Blaetter)
     Namen += (Namen.empty() ? "„" : ", „") + Vorhanden.Name + "“";
-  return Ersetzt("kein Blatt „%1“ in der Arbeitsmappe; sie hat %2"_cp1252, {NachCp1252(Angabe, TKennung::Utf8),
-                 NachCp1252(Namen.empty() ? "keine Blätter" : Namen, TKennung::Utf8)});
+  return Ersetzt(
+      "kein Blatt „%1“ in der Arbeitsmappe; sie hat %2"_cp1252,
+      {NachCp1252(Angabe, TKennung::Utf8), NachCp1252(Namen.empty() ? "keine Blätter" : Namen, TKennung::Utf8)});
 }
 
 TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe, std::optional<std::size_t> Blatt)
@@ -365,7 +366,9 @@ TListenErgebnis DateiLesen(std::string_view Bytes, const TLeseVorgabe& Vorgabe, 
   TMappe Mappe = MappeLesen(Bytes);
   TListenErgebnis Ergebnis;
   std::size_t Gewaehlt = 0;
-  std::string Fehler = Mappe.Fehler.empty() ? BlattWaehlen(Mappe, Vorgabe, Gewaehlt) : Mappe.Fehler;
+  std::string Fehler = !Mappe.Fehler.empty()    ? Mappe.Fehler
+                       : Mappe.Blaetter.empty() ? "die Arbeitsmappe hat kein Blatt"_cp1252
+                                                : BlattWaehlen(Mappe, Vorgabe, Gewaehlt);
   if (Fehler.empty() && Blatt) {
     Gewaehlt = *Blatt;
     if (Gewaehlt >= Mappe.Blaetter.size())

@@ -165,9 +165,11 @@ val LeseBefunde(const std::vector<TLeseBefund>& Befunde)
 
 // Eine eingefuegte oder gewaehlte Liste (Bytes wie gelesen, auch UTF-16 oder Windows-1252):
 // jede Zeile ausgewertet, Doppelte mit Zeilen wie in der Tabellenkalkulation (ab 1, Kopf mit).
+// Eine Arbeitsmappe (.xlsx, .ods, .xls) erkennt DateiLesen am Inhalt; die Seite liest sie nicht
+// (mappe/ ohne libzip, expat, libfreexl) und zeigt die Meldung, sie als CSV zu speichern.
 val Liste(const std::string& Bytes)
 {
-  const TListenErgebnis Gelesen = ListeLesen(Bytes);
+  const TListenErgebnis Gelesen = DateiLesen(Bytes);
   const TListe& Tabelle = Gelesen.Tabelle;
   val Objekt = val::object();
   Objekt.set("fehler", Utf8(Gelesen.Fehler));

@@ -154,7 +154,7 @@ bool TVorlauf::Alles(std::string& Bytes, std::size_t Hoechstens)
 {
   Bytes = FAnfang.substr(FGegeben);
   FGegeben = FAnfang.size();
-  std::array<char, 64 * 1024> Stueck;
+  std::array<char, std::size_t{64} * 1024> Stueck;
   while (Bytes.size() <= Hoechstens && FQuelle.read(Stueck.data(), Stueck.size()).gcount() > 0)
     Bytes.append(Stueck.data(), static_cast<std::size_t>(FQuelle.gcount()));
   return !FQuelle.bad() && Bytes.size() <= Hoechstens;

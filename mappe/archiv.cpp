@@ -5,7 +5,7 @@
 // expat_config.h sagt, ob expat mit DTD-Verarbeitung gebaut ist (XML_DTD); nur dann gibt es den
 // Schutz gegen Entitaeten-Ausdehnung zum Einstellen.
 #if __has_include(<expat_config.h>)
-  #include <expat_config.h>
+#  include <expat_config.h>
 #endif
 #include <expat.h>
 #include <zip.h>
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <utility>
 
 namespace mappe_intern {
@@ -54,14 +55,13 @@ bool TZip::Entpacken(const std::string& Name, TStueck Stueck)
     return false;
   }
   // Die gepackte Groesse begrenzt nur das Verhaeltnis; gezaehlt wird, was wirklich herauskommt.
-  const std::size_t Gepackt =
-      std::max<zip_uint64_t>((Angaben.valid & ZIP_STAT_COMP_SIZE) ? Angaben.comp_size : 1, 1);
+  const std::size_t Gepackt = std::max<zip_uint64_t>((Angaben.valid & ZIP_STAT_COMP_SIZE) ? Angaben.comp_size : 1, 1);
   zip_file_t* Datei = zip_fopen_index(FZip, static_cast<zip_uint64_t>(Index), 0);
   if (!Datei) {
     Fehler = MeldungBeschaedigt();
     return false;
   }
-  std::array<char, 64 * 1024> Puffer;
+  std::array<char, std::size_t{64} * 1024> Puffer;
   std::size_t Teil = 0;
   bool Weiter = true;
   while (Weiter) {
@@ -113,7 +113,7 @@ TXml::TXml() : FParser(XML_ParserCreateNS(nullptr, ' '))
   XML_SetEntityDeclHandler(FParser, EntitaetRuf);
 #if defined(XML_DTD) && (XML_MAJOR_VERSION > 2 || (XML_MAJOR_VERSION == 2 && XML_MINOR_VERSION >= 4))
   XML_SetBillionLaughsAttackProtectionMaximumAmplification(FParser, 10.0F);
-  XML_SetBillionLaughsAttackProtectionActivationThreshold(FParser, 1024 * 1024);
+  XML_SetBillionLaughsAttackProtectionActivationThreshold(FParser, std::uint64_t{1} << 20);
 #endif
 }
 

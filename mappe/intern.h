@@ -14,6 +14,7 @@ namespace mappe_intern {
 // Meldungen fuer TMappe::Fehler, je ein Satz in Windows-1252.
 std::string MeldungBeschaedigt();
 std::string MeldungKeineMappe();
+std::string MeldungText();
 std::string MeldungVerschluesselt();
 std::string MeldungZuGross();
 std::string MeldungZipBombe();
@@ -21,6 +22,7 @@ std::string MeldungEntitaeten();
 std::string MeldungZuVieleZeilen();
 std::string MeldungZuVieleSpalten();
 std::string MeldungZuVieleZellen();
+std::string MeldungZuVielText();
 std::string MeldungOhneXls();
 std::string MeldungOhneZip();
 std::string MeldungZwischenablage();
@@ -28,16 +30,22 @@ std::string MeldungZwischenablage();
 // Sammelt die Zellen eines Blatts: Zeile und Spalte ab 0, wie die Mappe sie nennt. Leere Zellen
 // werden erst angelegt, wenn rechts von ihnen etwas steht, leere Zeilen nie. Haelt die Grenzen
 // aus mappe.h ein; ueberschreitet eine Mappe sie, steht der Grund in Fehler.
+// Was die ganze Mappe schon haelt, gegen die Grenzen aus mappe.h gezaehlt.
+struct TMappenMass {
+  std::size_t Zellen = 0;  // mit den Luecken
+  std::size_t Text = 0;    // Bytes
+};
+
 class TBlattSammler {
 public:
-  TBlattSammler(TBlatt& Blatt, std::size_t& Zellen) : FBlatt(Blatt), FZellen(Zellen) {}
+  TBlattSammler(TBlatt& Blatt, TMappenMass& Mass) : FBlatt(Blatt), FMass(Mass) {}
   // Eine Zelle; false (mit Fehler), wenn eine Grenze ueberschritten ist.
   bool Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl);
   std::string Fehler;
 
 private:
   TBlatt& FBlatt;
-  std::size_t& FZellen;  // Zellen der ganzen Mappe, mit den Luecken
+  TMappenMass& FMass;
   std::size_t FZeile = 0;
   bool FOffen = false;  // die letzte Zeile in FBlatt gehoert zu FZeile
 };

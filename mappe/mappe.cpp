@@ -18,6 +18,10 @@ std::string MeldungKeineMappe()
 {
   return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
 }
+std::string MeldungText()
+{
+  return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
+}
 std::string MeldungVerschluesselt()
 {
   return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
@@ -51,6 +55,10 @@ std::string MeldungZuVieleZellen()
 {
   return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
 }
+std::string MeldungZuVielText()
+{
+  return "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht."_cp1252;
+}
 std::string MeldungOhneXls()
 {
   return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
@@ -81,6 +89,11 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
     return true;
   if (Text.size() > MappeZelleHoechstens)
     Text.resize(MappeZelleHoechstens);
+  if (FMass.Text + Text.size() > MappeHoechstensText) {
+    Fehler = MeldungZuVielText();
+    return false;
+  }
+  FMass.Text += Text.size();
   if (!FOffen || Zeile != FZeile) {
     FBlatt.Zeilen.emplace_back();
     FZeile = Zeile;
@@ -94,11 +107,11 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
     return true;
   }
   const std::size_t Neu = Spalte + 1 - Zellen.size();
-  if (FZellen + Neu > MappeHoechstensZellen) {
+  if (FMass.Zellen + Neu > MappeHoechstensZellen) {
     Fehler = MeldungZuVieleZellen();
     return false;
   }
-  FZellen += Neu;
+  FMass.Zellen += Neu;
   Zellen.resize(Spalte + 1);
   Zellen[Spalte] = {std::move(Text), Zahl};
   return true;
@@ -225,7 +238,7 @@ TMappe MappeLesen(std::string_view Bytes)
   Mappe.Art = MappenArtErkennen(Bytes);
   switch (Mappe.Art) {
     case TMappenArt::Text:
-      Mappe.Fehler = mappe_intern::MeldungKeineMappe();
+      Mappe.Fehler = mappe_intern::MeldungText();
       break;
     case TMappenArt::Xlsx:
     case TMappenArt::Ods:

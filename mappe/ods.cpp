@@ -57,7 +57,7 @@ struct TOdsZelle {
 
 class TInhalt : public TXml {
 public:
-  TInhalt(TMappe& Mappe) : FMappe(Mappe) {}
+  explicit TInhalt(TMappe& Mappe) : FMappe(Mappe) {}
 
 protected:
   void Anfang(std::string_view Name, const char** Attribute) override;
@@ -75,12 +75,13 @@ private:
       FText.append(Text.substr(0, MappeZelleHoechstens - FText.size()));
   }
   void ZelleAnfang(const char** Attribute);
+  void TextAnfang(std::string_view Name, const char** Attribute);
   void ZelleFertig();
   void ZeileFertig();
 
   TMappe& FMappe;
   std::optional<TBlattSammler> FSammler;
-  std::size_t FZellen = 0;
+  TMappenMass FZellen;
   int FTabellen = 0;       // Tiefe der table:table (eingebettete Tabellen zaehlen nicht)
   std::size_t FZeile = 0;  // naechste Zeile des Blatts, ab 0
   std::size_t FZeilenWiederholt = 1, FSpalte = 0, FSpaltenWiederholt = 1;
@@ -100,21 +101,27 @@ void TInhalt::Anfang(std::string_view Name, const char** Attribute)
       FSammler.emplace(FMappe.Blaetter.back(), FZellen);
       FZeile = 0;
     }
-  } else if (FTabellen != 1) {
     return;
-  } else if (Ist(Name, Tabelle, "table-row")) {
+  }
+  if (FTabellen != 1)
+    return;  // ausserhalb eines Blatts oder in einer eingebetteten Tabelle
+  if (Ist(Name, Tabelle, "table-row")) {
     FZeilenWiederholt = Wiederholung(Wert(Attribute, "number-rows-repeated", Tabelle));
     FSpalte = 0;
     FZeilenZellen.clear();
   } else if (Ist(Name, Tabelle, "table-cell") || Ist(Name, Tabelle, "covered-table-cell")) {
     ZelleAnfang(Attribute);
-  } else if (!FInZelle) {
-    return;
-  } else if (Ist(Name, Office, "annotation")) {
+  } else if (FInZelle && Ist(Name, Office, "annotation")) {
     ++FNotiz;
-  } else if (FNotiz > 0) {
-    return;
-  } else if (Ist(Name, TextRaum, "p") || Ist(Name, TextRaum, "h")) {
+  } else if (FInZelle && FNotiz == 0) {
+    TextAnfang(Name, Attribute);
+  }
+}
+
+// In einer Zelle: Absaetze, Leerzeichen, Tabulatoren und Umbrueche.
+void TInhalt::TextAnfang(std::string_view Name, const char** Attribute)
+{
+  if (Ist(Name, TextRaum, "p") || Ist(Name, TextRaum, "h")) {
     if (!FErsterAbsatz)
       Anhaengen("\n");
     FErsterAbsatz = false;
@@ -162,12 +169,12 @@ void TInhalt::ZelleFertig()
 {
   FInZelle = FInP = false;
   FNotiz = 0;
-  std::string Text = FZahl ? std::move(FWert) : std::move(FText);
-  if (!Text.empty()) {
+  std::string Inhalt = FZahl ? std::move(FWert) : std::move(FText);
+  if (!Inhalt.empty()) {
     if (FSpaltenWiederholt > MappeHoechstensSpalten || FSpalte + FSpaltenWiederholt > MappeHoechstensSpalten)
       return Abbrechen(MeldungZuVieleSpalten());
     for (std::size_t I = 0; I < FSpaltenWiederholt; ++I)
-      FZeilenZellen.push_back({FSpalte + I, Text, FZahl});
+      FZeilenZellen.push_back({FSpalte + I, Inhalt, FZahl});
   }
   // Leere Zellen (oft 1024 oder 16384 wiederholte am Ende der Zeile) werden nur gezaehlt.
   FSpalte = std::min(FSpalte + std::min(FSpaltenWiederholt, MappeHoechstensSpalten + 1), MappeHoechstensSpalten + 1);

@@ -6,13 +6,26 @@
 #include <string>
 
 #ifdef TANDRIX_MIT_XLS
-  #include <freexl.h>
+#  include <freexl.h>
 
-  #include <charconv>
-  #include <cmath>
-  #include <filesystem>
-  #include <fstream>
-  #include <random>
+#  include <charconv>
+#  include <climits>
+#  include <cmath>
+#  include <filesystem>
+#  include <fstream>
+#  include <random>
+// Unter POSIX liest libfreexl in einem eigenen Prozess (Abgeschottet).
+#  if __has_include(<sys/wait.h>) && __has_include(<poll.h>)
+#    define TANDRIX_XLS_ABGESCHOTTET
+#    include <poll.h>
+#    include <sys/wait.h>
+#    include <unistd.h>
+
+#    include <cerrno>
+#    include <chrono>
+#    include <csignal>
+#    include <cstring>
+#  endif
 #endif
 
 namespace mappe_intern {
@@ -57,16 +70,16 @@ public:
     const std::filesystem::path Ordner = std::filesystem::temp_directory_path(Fehler);
     std::random_device Zufall;
     for (int Versuch = 0; Versuch < 8 && !Fehler && FPfad.empty(); ++Versuch) {
-      const std::filesystem::path Pfad = Ordner / ("tandrix-" + std::to_string(Zufall()) + ".xls");
-      if (std::filesystem::exists(Pfad, Fehler))
+      const std::filesystem::path Neu = Ordner / ("tandrix-" + std::to_string(Zufall()) + ".xls");
+      if (std::filesystem::exists(Neu, Fehler))
         continue;
-      std::ofstream Datei(Pfad, std::ios::binary);
+      std::ofstream Datei(Neu, std::ios::binary);
       Datei.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
       Datei.close();
       if (Datei)
-        FPfad = Pfad;
+        FPfad = Neu;
       else
-        std::filesystem::remove(Pfad, Fehler);
+        std::filesystem::remove(Neu, Fehler);
     }
   }
   ~TZwischendatei()
@@ -125,10 +138,10 @@ bool GroesseErlaubt(const std::string& Pfad)
   double Zellen = 0;
   if (freexl_open_info(Pfad.c_str(), &Mappe) == FREEXL_OK &&
       freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) == FREEXL_OK)
-    for (unsigned short Blatt = 0; Blatt < Blaetter; ++Blatt) {
+    for (unsigned int Blatt = 0; Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
       unsigned int Zeilen = 0;
       unsigned short Spalten = 0;
-      if (freexl_select_active_worksheet(Mappe, Blatt) == FREEXL_OK &&
+      if (freexl_select_active_worksheet(Mappe, static_cast<unsigned short>(Blatt)) == FREEXL_OK &&
           freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) == FREEXL_OK)
         Zellen += static_cast<double>(Zeilen) * Spalten;
     }
@@ -152,11 +165,12 @@ void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
     Ergebnis.Fehler = MeldungKeineMappe();
   else if (Offen != FREEXL_OK || freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) != FREEXL_OK)
     Ergebnis.Fehler = MeldungBeschaedigt();
-  std::size_t Zellen = 0;
-  for (unsigned short Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter; ++Blatt) {
+  TMappenMass Zellen;
+  for (unsigned int Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
     const char* Name = nullptr;
-    if (freexl_get_worksheet_name(Mappe, Blatt, &Name) != FREEXL_OK ||
-        freexl_select_active_worksheet(Mappe, Blatt) != FREEXL_OK) {
+    const auto Index = static_cast<unsigned short>(Blatt);
+    if (freexl_get_worksheet_name(Mappe, Index, &Name) != FREEXL_OK ||
+        freexl_select_active_worksheet(Mappe, Index) != FREEXL_OK) {
       Ergebnis.Fehler = MeldungBeschaedigt();
       break;
     }
@@ -167,6 +181,162 @@ void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
   }
   freexl_close(Mappe);
 }
+
+#  ifdef TANDRIX_XLS_ABGESCHOTTET
+
+// Die Mappe als Bytes fuer den Weg durch die Pipe: Laengen als 8 Bytes, dann der Inhalt.
+void Anhaengen(std::string& Bytes, std::size_t Zahl) { Bytes.append(reinterpret_cast<const char*>(&Zahl), 8); }
+void Anhaengen(std::string& Bytes, const std::string& Text)
+{
+  Anhaengen(Bytes, Text.size());
+  Bytes += Text;
+}
+
+std::string Verpackt(const TMappe& Mappe)
+{
+  std::string Bytes;
+  Anhaengen(Bytes, Mappe.Fehler);
+  Anhaengen(Bytes, Mappe.Blaetter.size());
+  for (const TBlatt& Blatt : Mappe.Blaetter) {
+    Anhaengen(Bytes, Blatt.Name);
+    Anhaengen(Bytes, Blatt.Zeilen.size());
+    for (const TMappenZeile& Zeile : Blatt.Zeilen) {
+      Anhaengen(Bytes, Zeile.size());
+      for (const TMappenZelle& Zelle : Zeile) {
+        Bytes += Zelle.Zahl ? '1' : '0';
+        Anhaengen(Bytes, Zelle.Text);
+      }
+    }
+  }
+  return Bytes;
+}
+
+// Liest Verpackt zurueck; false, wenn die Bytes nicht stimmen.
+class TEntpacker {
+public:
+  explicit TEntpacker(std::string_view Bytes) : FBytes(Bytes) {}
+  bool Zahl(std::size_t& Wert, std::size_t Hoechstens)
+  {
+    if (FBytes.size() - FPos < 8)
+      return false;
+    std::memcpy(&Wert, FBytes.data() + FPos, 8);
+    FPos += 8;
+    return Wert <= Hoechstens;
+  }
+  bool Text(std::string& Wert)
+  {
+    std::size_t Laenge = 0;
+    if (!Zahl(Laenge, FBytes.size() - FPos))
+      return false;
+    Wert.assign(FBytes.substr(FPos, Laenge));
+    FPos += Laenge;
+    return true;
+  }
+  bool Zeichen(char& Wert)
+  {
+    if (FPos >= FBytes.size())
+      return false;
+    Wert = FBytes[FPos++];
+    return true;
+  }
+  bool Ende() const { return FPos == FBytes.size(); }
+
+private:
+  std::string_view FBytes;
+  std::size_t FPos = 0;
+};
+
+bool Entpackt(std::string_view Bytes, TMappe& Mappe)
+{
+  TEntpacker Leser(Bytes);
+  std::size_t Blaetter = 0;
+  if (!Leser.Text(Mappe.Fehler) || !Leser.Zahl(Blaetter, Bytes.size()))
+    return false;
+  for (std::size_t B = 0; B < Blaetter; ++B) {
+    TBlatt& Blatt = Mappe.Blaetter.emplace_back();
+    std::size_t Zeilen = 0;
+    if (!Leser.Text(Blatt.Name) || !Leser.Zahl(Zeilen, MappeHoechstensZeilen))
+      return false;
+    for (std::size_t Z = 0; Z < Zeilen; ++Z) {
+      TMappenZeile& Zeile = Blatt.Zeilen.emplace_back();
+      std::size_t Zellen = 0;
+      if (!Leser.Zahl(Zellen, MappeHoechstensSpalten))
+        return false;
+      Zeile.resize(Zellen);
+      for (TMappenZelle& Zelle : Zeile) {
+        char Art = '0';
+        if (!Leser.Zeichen(Art) || !Leser.Text(Zelle.Text))
+          return false;
+        Zelle.Zahl = Art == '1';
+      }
+    }
+  }
+  return Leser.Ende();
+}
+
+// So lange darf libfreexl an einer Mappe lesen.
+constexpr int XlsHoechstensSekunden = 60;
+
+// libfreexl 1.0.6 liest bei manchen zerstoerten .xls ueber ihre Puffer hinaus (gefunden mit
+// fuzz/mappe, AddressSanitizer): sie laeuft deshalb in einem eigenen Prozess, der die Blaetter
+// durch eine Pipe zurueckgibt. Stirbt er oder braucht er zu lange, ist die Datei beschaedigt,
+// und nichts davon trifft das Programm.
+void Abgeschottet(const std::string& Pfad, TMappe& Ergebnis)
+{
+  int Rohr[2];
+  if (pipe(Rohr) != 0) {
+    Ergebnis.Fehler = MeldungBeschaedigt();
+    return;
+  }
+  const pid_t Kind = fork();
+  if (Kind == 0) {
+    close(Rohr[0]);
+    TMappe Mappe;
+    MitFreexl(Pfad, Mappe);
+    const std::string Bytes = Verpackt(Mappe);
+    for (std::size_t Pos = 0; Pos < Bytes.size();) {
+      const ssize_t Geschrieben = write(Rohr[1], Bytes.data() + Pos, Bytes.size() - Pos);
+      if (Geschrieben <= 0)
+        _exit(1);
+      Pos += static_cast<std::size_t>(Geschrieben);
+    }
+    _exit(0);  // ohne atexit und ohne die Puffer des Programms zu leeren
+  }
+  close(Rohr[1]);
+  std::string Bytes;
+  bool Zeit = Kind > 0;
+  const auto Schluss = std::chrono::steady_clock::now() + std::chrono::seconds(XlsHoechstensSekunden);
+  while (Zeit) {
+    pollfd Warten{Rohr[0], POLLIN, 0};
+    const auto Rest = std::chrono::duration_cast<std::chrono::milliseconds>(Schluss - std::chrono::steady_clock::now());
+    const int Bereit = Rest.count() > 0 ? poll(&Warten, 1, static_cast<int>(Rest.count())) : 0;
+    if (Bereit < 0 && errno == EINTR)
+      continue;
+    if (Bereit <= 0) {
+      Zeit = false;  // abgelaufen
+      continue;
+    }
+    char Stueck[65536];
+    const ssize_t Gelesen = read(Rohr[0], Stueck, sizeof Stueck);
+    if (Gelesen <= 0)
+      break;
+    Bytes.append(Stueck, static_cast<std::size_t>(Gelesen));
+  }
+  close(Rohr[0]);
+  int Status = 0;
+  if (Kind > 0) {
+    if (!Zeit)
+      kill(Kind, SIGKILL);
+    while (waitpid(Kind, &Status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  if (!Zeit || !WIFEXITED(Status) || WEXITSTATUS(Status) != 0 || !Entpackt(Bytes, Ergebnis)) {
+    Ergebnis.Blaetter.clear();
+    Ergebnis.Fehler = MeldungBeschaedigt();
+  }
+}
+
+#  endif
 
 #endif
 
@@ -185,7 +355,11 @@ void XlsLesen(std::string_view Bytes, TMappe& Mappe)
     Mappe.Fehler = MeldungZwischenablage();
     return;
   }
+#  ifdef TANDRIX_XLS_ABGESCHOTTET
+  Abgeschottet(Datei.Pfad().string(), Mappe);
+#  else
   MitFreexl(Datei.Pfad().string(), Mappe);
+#  endif
 #else
   Mappe.Fehler = MeldungOhneXls();
 #endif

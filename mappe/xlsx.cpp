@@ -127,6 +127,8 @@ protected:
     if (Teil == "si" && FInSi) {
       if (Texte.size() >= MappeHoechstensZellen)
         return Abbrechen(MeldungZuVieleZellen());
+      if ((FGesamt += FText.size()) > MappeHoechstensText)
+        return Abbrechen(MeldungZuVielText());
       Texte.push_back(OoxmlZeichen(std::move(FText)));
       FText.clear();
       FInSi = false;
@@ -144,6 +146,7 @@ protected:
 
 private:
   std::string FText;
+  std::size_t FGesamt = 0;  // Bytes aller Texte
   bool FInSi = false, FInT = false;
   int FLesehilfe = 0;
 };
@@ -151,7 +154,7 @@ private:
 // Ein Blatt: <row r="5"><c r="B5" t="s"><v>3</v></c>...; Luecken bleiben an ihrem Platz.
 class TBlattXml : public TXml {
 public:
-  TBlattXml(TBlatt& Blatt, std::size_t& Zellen, const std::vector<std::string>& Geteilt)
+  TBlattXml(TBlatt& Blatt, TMappenMass& Zellen, const std::vector<std::string>& Geteilt)
       : FSammler(Blatt, Zellen), FGeteilt(Geteilt)
   {
   }
@@ -235,29 +238,29 @@ void TBlattXml::Ende(std::string_view Name)
 
 void TBlattXml::ZelleFertig()
 {
-  std::string Text;
+  std::string Inhalt;
   bool Zahl = false;
   if (FArt == "s") {
     std::size_t Index = 0;
-    const auto [Ende, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
-    if (Grund != std::errc() || Ende != FWert.data() + FWert.size() || Index >= FGeteilt.size())
+    const auto [Bis, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
+    if (Grund != std::errc() || Bis != FWert.data() + FWert.size() || Index >= FGeteilt.size())
       return Abbrechen(MeldungBeschaedigt());
-    Text = FGeteilt[Index];
+    Inhalt = FGeteilt[Index];
   } else if (FArt == "inlineStr") {
-    Text = OoxmlZeichen(std::move(FInline));
+    Inhalt = OoxmlZeichen(std::move(FInline));
   } else if (FArt == "str") {
-    Text = OoxmlZeichen(std::move(FWert));
+    Inhalt = OoxmlZeichen(std::move(FWert));
   } else if (FArt == "b") {
-    Text = FWert.empty() ? "" : FWert == "0" ? "FALSCH" : "WAHR";
+    Inhalt = FWert.empty() ? "" : FWert == "0" ? "FALSCH" : "WAHR";
   } else if (FArt == "e" || FArt == "d") {
-    Text = std::move(FWert);
+    Inhalt = std::move(FWert);
   } else if (!FWert.empty()) {
     // Zahl (auch ein Datum als fortlaufende Zahl, wie Excel es speichert), bei einer Formel der
     // zwischengespeicherte Wert.
-    Text = ZahlAusgeschrieben(FWert);
+    Inhalt = ZahlAusgeschrieben(FWert);
     Zahl = true;
   }
-  if (!FSammler.Zelle(FZeile, FSpalte, std::move(Text), Zahl))
+  if (!FSammler.Zelle(FZeile, FSpalte, std::move(Inhalt), Zahl))
     Abbrechen(FSammler.Fehler);
 }
 
@@ -305,7 +308,7 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
     Mappe.Fehler = Zip.Fehler;
     return;
   }
-  std::size_t Zellen = 0;
+  TMappenMass Zellen;
   for (std::size_t I = 0; I < Arbeitsmappe.Blaetter.size(); ++I) {
     const auto& [Name, Id] = Arbeitsmappe.Blaetter[I];
     Mappe.Blaetter.push_back({Name, {}});

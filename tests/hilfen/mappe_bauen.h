@@ -33,8 +33,8 @@ inline std::string ZipAusTeilen(const TTeile& Teile)
     const zip_int64_t Index = zip_file_add(Archiv, Name.c_str(), Teil, ZIP_FL_ENC_UTF_8);
     if (Index < 0)
       throw std::runtime_error("zip_file_add");
-    zip_set_file_compression(Archiv, static_cast<zip_uint64_t>(Index), Name == "mimetype" ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
-                             Name == "mimetype" ? 0 : 6);
+    zip_set_file_compression(Archiv, static_cast<zip_uint64_t>(Index),
+                             Name == "mimetype" ? ZIP_CM_STORE : ZIP_CM_DEFLATE, Name == "mimetype" ? 0 : 6);
   }
   if (zip_close(Archiv) != 0)
     throw std::runtime_error("zip_close");
@@ -65,9 +65,10 @@ inline std::string XlsxMit(const std::vector<std::pair<std::string, std::string>
   TTeile Alle = {
       {"[Content_Types].xml",
        "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-      {"_rels/.rels", "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                      "relationships\"><Relationship Id=\"rId1\" Type=\"" +
-                          Rel + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"}};
+      {"_rels/.rels",
+       "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+       "relationships\"><Relationship Id=\"rId1\" Type=\"" +
+           Rel + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"}};
   for (std::size_t I = 0; I < Blaetter.size(); ++I) {
     const std::string Nummer = std::to_string(I + 1);
     Mappe += "<sheet name=\"" + Blaetter[I].first + "\" sheetId=\"" + Nummer + "\" r:id=\"rId" + Nummer + "\"/>";
@@ -79,8 +80,8 @@ inline std::string XlsxMit(const std::vector<std::pair<std::string, std::string>
   }
   if (!GeteilteTexte.empty()) {
     Beziehungen += "<Relationship Id=\"rIdS\" Type=\"" + Rel + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
-    Alle.emplace_back("xl/sharedStrings.xml",
-                      std::string("<?xml version=\"1.0\"?><sst xmlns=\"") + XlsxHaupt + "\">" + GeteilteTexte + "</sst>");
+    Alle.emplace_back("xl/sharedStrings.xml", std::string("<?xml version=\"1.0\"?><sst xmlns=\"") + XlsxHaupt + "\">" +
+                                                  GeteilteTexte + "</sst>");
   }
   Alle.emplace_back("xl/workbook.xml", Mappe + "</sheets></workbook>");
   Alle.emplace_back("xl/_rels/workbook.xml.rels", Beziehungen + "</Relationships>");
@@ -103,11 +104,13 @@ inline std::string OdsMit(const std::string& Zeilen, const TTeile& Teile = {})
   TTeile Alle = {
       {"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
       {"META-INF/manifest.xml",
-       "<?xml version=\"1.0\"?><manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+       "<?xml version=\"1.0\"?><manifest:manifest "
+       "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"application/vnd.oasis.opendocument."
        "spreadsheet\"/></manifest:manifest>"},
       {"content.xml",
-       "<?xml version=\"1.0\"?><office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+       "<?xml version=\"1.0\"?><office:document-content "
+       "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" xmlns:text=\"urn:oasis:names:tc:opendocument:"
        "xmlns:text:1.0\"><office:body><office:spreadsheet><table:table table:name=\"Tabelle1\">" +
            Zeilen + "</table:table></office:spreadsheet></office:body></office:document-content>"}};
@@ -131,9 +134,9 @@ inline std::string SammlungsNummer(std::size_t I)
 // geteilt wie bei Excel; jede zehnte Nummer als Zahl.
 inline std::string XlsxSammlung(std::size_t Zeilen)
 {
-  const std::vector<std::string> Texte = {"Hersteller", "Artikelnummer", "Bezeichnung", "Wagennummer", "Epoche",
-                                          "Datum",      "Preis",         "Quelle",      "Roco",        "Piko",
-                                          "Offener Wagen", "Flachwagen",  "VI",          "eigenes Foto"};
+  const std::vector<std::string> Texte = {"Hersteller",    "Artikelnummer", "Bezeichnung", "Wagennummer", "Epoche",
+                                          "Datum",         "Preis",         "Quelle",      "Roco",        "Piko",
+                                          "Offener Wagen", "Flachwagen",    "VI",          "eigenes Foto"};
   std::string Geteilt;
   for (const std::string& Text : Texte)
     Geteilt += "<si><t>" + Text + "</t></si>";

@@ -85,8 +85,8 @@ TEST(MappeListe, JedesFormatUrteiltWieDieCsv)
   EXPECT_EQ(Erwartet[3], "18 65 0002 357-4 berechnet");
   for (const char* Name : Mappen) {
     for (const bool AusDatei : {true, false}) {
-      const TLauf Lauf = AusDatei ? Starte({"--csv", "--liste", Pfad(Name)})
-                                  : Starte({"--csv", "--spalte", "4"}, Datei(Name));
+      const TLauf Lauf =
+          AusDatei ? Starte({"--csv", "--liste", Pfad(Name)}) : Starte({"--csv", "--spalte", "4"}, Datei(Name));
       EXPECT_EQ(AusgabeVerstoss(Lauf.Aus, true, false), "") << Name;
       EXPECT_EQ(Lauf.Fehler, "") << Name;
       std::vector<std::string> Gelesen = Urteile(Lauf.Aus);

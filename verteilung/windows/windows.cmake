@@ -65,6 +65,12 @@ endforeach()
 if(TANDRIX_XLSX)
   tandrix_windows_text(${TANDRIX_XLSXWRITER_KOPF}/../LIZENZ.txt lizenzen/libxlsxwriter/LIZENZ.txt "")
 endif()
+# libzip und expat sind statisch in wagennummer.exe und tandrix-sammlung.exe gebunden (Arbeitsmappen
+# lesen); ihre Lizenzen legt scripts/mappe-windows neben die Bibliotheken.
+if(TANDRIX_MAPPEN_ZIP)
+  tandrix_windows_text(${TANDRIX_LIBZIP_KOPF}/../LIZENZ-libzip.txt lizenzen/libzip/LIZENZ.txt "")
+  tandrix_windows_text(${TANDRIX_EXPAT_KOPF}/../LIZENZ-expat.txt lizenzen/expat/LIZENZ.txt "")
+endif()
 install(DIRECTORY ${TANDRIX_TEXTE}/lizenzen/ DESTINATION lizenzen)
 
 set(CPACK_GENERATOR NSIS ZIP)

@@ -28,6 +28,11 @@ from odf.text import P, S, Span
 HIER = os.path.dirname(os.path.abspath(__file__))
 ZEIT = (2026, 1, 1, 0, 0, 0)
 
+# Entfernt die Zeitstempel, die openpyxl, libxlsxwriter und LibreOffice in docProps/core.xml schreiben.
+def ohne_zeit(daten):
+    return re.sub(rb"<dcterms:(created|modified)[^<]*</dcterms:\1>", b"", daten)
+
+
 KOPF = ["Hersteller", "Artikelnummer", "Bezeichnung", "Wagennummer", "Epoche", "Datum", "Preis", "Quelle"]
 
 # Die Sammlung: echte Anschriften aus tests/daten/anschriften.csv bzw. anschriften-neu.csv, die
@@ -125,6 +130,8 @@ def xlsx_schreiben(pfad):
                for zelle in zeile if isinstance(zelle, tuple) and zelle[0] == "formel"}
 
     def aendern(name, daten):
+        if name == "docProps/core.xml":
+            return ohne_zeit(daten)
         if name != "xl/worksheets/sheet2.xml":
             return daten
         text = daten.decode("utf-8")
@@ -275,8 +282,7 @@ def sammlung_xlsx_schreiben(pfad):
         lxw.worksheet_autofilter(blatt, 0, 0, len(zeilen), len(kopf) - 1)
         if lxw.workbook_close(mappe) != 0:
             sys.exit("libxlsxwriter: Schreiben fehlgeschlagen")
-        zip_neu_packen(roh, pfad, lambda name, daten: re.sub(rb"<dcterms:(created|modified)[^<]*</dcterms:\1>", b"",
-                                                             daten) if name == "docProps/core.xml" else daten)
+        zip_neu_packen(roh, pfad, lambda name, daten: ohne_zeit(daten) if name == "docProps/core.xml" else daten)
 
 
 def libreoffice(ods, filter, pfad):
@@ -292,8 +298,7 @@ def libreoffice(ods, filter, pfad):
                         f"{endung}:{filter}", "--outdir", ordner, ods], check=True, capture_output=True)
         ergebnis = os.path.join(ordner, os.path.basename(ods)[:-4] + "." + endung)
         if endung == "xlsx":
-            zip_neu_packen(ergebnis, pfad, lambda name, daten: re.sub(
-                rb"<dcterms:(created|modified)[^<]*</dcterms:\1>", b"", daten) if name == "docProps/core.xml" else daten)
+            zip_neu_packen(ergebnis, pfad, lambda name, daten: ohne_zeit(daten) if name == "docProps/core.xml" else daten)
         else:
             shutil.copy(ergebnis, pfad)
 
