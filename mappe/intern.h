@@ -51,9 +51,19 @@ private:
 };
 
 // Eine Zahl, wie die Mappe sie als Text speichert ("3.18066520038E+11", "12.50"), dezimal
-// ausgeschrieben ohne Rundung: "318066520038", "12.5"; ganze Zahlen ohne ".0". Was keine Zahl
+// ausgeschrieben: "318066520038", "12.5"; ganze Zahlen ohne ".0"; mehr als 15 gueltige Stellen
+// gerundet wie in der Tabellenkalkulation ("79.98999999999999" -> "79.99"). Was keine Zahl
 // ist, bleibt, wie es ist.
 std::string ZahlAusgeschrieben(std::string_view Text);
+
+// Ein Datum als fortlaufende Zahl einer .xlsx ("45366", "45366.5") wie ein deutsches Excel es
+// zeigt: "15.03.2024", "15.03.2024 12:00", nur Uhrzeit "12:00"; Mappen1904: Zaehlung ab 1904
+// (Excel fuer Mac). Was keine Zahl in Reichweite ist, bleibt, wie es ist.
+std::string DatumAusZahl(std::string_view Text, bool Mappe1904);
+
+// Ob ein Zahlenformat einer .xlsx ein Datum oder eine Uhrzeit zeigt: die eingebauten 14-22,
+// 27-36, 45-47 und 50-58, sonst ein Formatcode mit d, y oder h ausserhalb von "..." und [...].
+bool IstDatumsformat(int Nummer, std::string_view Formatcode);
 
 // Ein Spaltenname wie "XFD" bzw. der Spaltenteil einer Zellangabe "C5" als Spalte ab 0;
 // false, wenn die Angabe keine ist.

@@ -4,6 +4,9 @@
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
 #include <utility>
 
 // Texte dieser Datei: UTF-8 im Quelltext, als Windows-1252 ueber _cp1252.
@@ -158,6 +161,29 @@ bool ZahlZerlegen(std::string_view Text, bool& Minus, std::string& Ziffern, long
   return I == Text.size() && VorKomma > -400 && VorKomma < 400;
 }
 
+// Mehr als 15 gueltige Stellen zeigt keine Tabellenkalkulation: "79.98999999999999" (ein
+// double, wie ein Programm ihn schrieb) steht dort als 79,99. Gerundet wird die letzte Stelle.
+void AufGenauigkeit(std::string& Ziffern, long& VorKomma)
+{
+  constexpr std::size_t Stellen = 15;
+  if (Ziffern.size() <= Stellen)
+    return;
+  const bool Auf = Ziffern[Stellen] >= '5';
+  Ziffern.resize(Stellen);
+  for (std::size_t I = Stellen; Auf && I-- > 0;) {
+    if (Ziffern[I] != '9') {
+      ++Ziffern[I];
+      return;
+    }
+    Ziffern[I] = '0';
+  }
+  if (Auf) {  // 999... wurde 1000...
+    Ziffern.insert(Ziffern.begin(), '1');
+    Ziffern.pop_back();
+    ++VorKomma;
+  }
+}
+
 }  // namespace
 
 std::string ZahlAusgeschrieben(std::string_view Text)
@@ -176,6 +202,7 @@ std::string ZahlAusgeschrieben(std::string_view Text)
   const std::size_t Null = std::min(Ziffern.find_first_not_of('0'), Ziffern.size());
   Ziffern.erase(0, Null);
   VorKomma -= static_cast<long>(Null);
+  AufGenauigkeit(Ziffern, VorKomma);
   const std::size_t Hinten = Ziffern.find_last_not_of('0');
   Ziffern.resize(Hinten == std::string::npos ? 0 : Hinten + 1);
   if (Ziffern.empty())
@@ -252,3 +279,63 @@ TMappe MappeLesen(std::string_view Bytes)
     Mappe.Blaetter.clear();
   return Mappe;
 }
+
+namespace mappe_intern {
+
+std::string DatumAusZahl(std::string_view Text, bool Mappe1904)
+{
+  double Wert = 0;
+  const std::string Kern = ZahlAusgeschrieben(Text);
+  const auto [Ende, Fehler] = std::from_chars(Kern.data(), Kern.data() + Kern.size(), Wert);
+  if (Fehler != std::errc() || Ende != Kern.data() + Kern.size() || Wert < 0 || Wert > 2958465)  // 31.12.9999
+    return std::string(Text);
+  auto Tage = static_cast<long>(Wert);
+  auto Minuten = static_cast<long>((Wert - static_cast<double>(Tage)) * 1440.0 + 0.5);
+  if (Minuten == 1440) {
+    ++Tage;
+    Minuten = 0;
+  }
+  // Excel zaehlt den 29.02.1900, den es nicht gab: ab Tag 61 beginnt die Zaehlung am 30.12.1899.
+  using namespace std::chrono;
+  const sys_days Beginn = Mappe1904   ? sys_days(1904y / January / 1)
+                          : Tage < 61 ? sys_days(1899y / December / 31)
+                                      : sys_days(1899y / December / 30);
+  const year_month_day Tag(Beginn + days(Tage));
+  char Puffer[40];
+  const int Jahr = static_cast<int>(Tag.year());
+  const auto Monat = static_cast<unsigned>(Tag.month()), Tagnummer = static_cast<unsigned>(Tag.day());
+  const long Stunde = Minuten / 60, Minute = Minuten % 60;
+  if (Tage == 0 && !Mappe1904)
+    std::snprintf(Puffer, sizeof Puffer, "%02ld:%02ld", Stunde, Minute);
+  else if (Minuten == 0)
+    std::snprintf(Puffer, sizeof Puffer, "%02u.%02u.%04d", Tagnummer, Monat, Jahr);
+  else
+    std::snprintf(Puffer, sizeof Puffer, "%02u.%02u.%04d %02ld:%02ld", Tagnummer, Monat, Jahr, Stunde, Minute);
+  return Puffer;
+}
+
+bool IstDatumsformat(int Nummer, std::string_view Formatcode)
+{
+  if ((Nummer >= 14 && Nummer <= 22) || (Nummer >= 27 && Nummer <= 36) || (Nummer >= 45 && Nummer <= 47) ||
+      (Nummer >= 50 && Nummer <= 58))
+    return true;
+  bool InText = false, InKlammer = false;
+  for (std::size_t I = 0; I < Formatcode.size(); ++I) {
+    const char Z = Formatcode[I];
+    if (Z == '\\' || Z == '_' || Z == '*') {
+      ++I;  // das naechste Zeichen steht fuer sich
+    } else if (Z == '"') {
+      InText = !InText;
+    } else if (!InText && Z == '[' && I + 1 < Formatcode.size() &&
+               std::string_view("hHmMsS").find(Formatcode[I + 1]) != std::string_view::npos) {
+      return true;  // verstrichene Zeit: "[h]:mm"
+    } else if (!InText && (Z == '[' || Z == ']')) {
+      InKlammer = Z == '[';
+    } else if (!InText && !InKlammer && std::string_view("dDyYhH").find(Z) != std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace mappe_intern

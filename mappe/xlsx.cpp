@@ -89,10 +89,15 @@ bool Endet(const std::string& Art, std::string_view Ende) { return Art.ends_with
 class TArbeitsmappe : public TXml {
 public:
   std::vector<std::pair<std::string, std::string>> Blaetter;  // Name, Id
+  bool Mappe1904 = false;                                     // Daten ab 1904 gezaehlt
 
 protected:
   void Anfang(std::string_view Name, const char** Attribute) override
   {
+    if (Lokal(Name) == "workbookPr") {
+      const char* Ab1904 = Wert(Attribute, "date1904");
+      Mappe1904 = Ab1904 && (std::string_view(Ab1904) == "1" || std::string_view(Ab1904) == "true");
+    }
     if (Lokal(Name) != "sheet")
       return;
     const char* Blatt = Wert(Attribute, "name");
@@ -151,11 +156,45 @@ private:
   int FLesehilfe = 0;
 };
 
+// Die Zellformate (styles.xml): je Index in <cellXfs>, ob sein Zahlenformat ein Datum zeigt.
+class TStile : public TXml {
+public:
+  std::vector<bool> Datum;
+  bool IstDatum(std::size_t Stil) const { return Stil < Datum.size() && Datum[Stil]; }
+
+protected:
+  void Anfang(std::string_view Name, const char** Attribute) override
+  {
+    const std::string_view Teil = Lokal(Name);
+    const auto Nummer = [&] {
+      const char* Id = Wert(Attribute, "numFmtId");
+      return Id ? std::atoi(Id) : 0;
+    };
+    if (Teil == "numFmt") {
+      const char* Code = Wert(Attribute, "formatCode");
+      FFormate[Nummer()] = Code ? Code : "";
+    } else if (Teil == "cellXfs") {
+      FInXfs = true;
+    } else if (Teil == "xf" && FInXfs && Datum.size() < FormateHoechstens) {
+      const auto Format = FFormate.find(Nummer());
+      Datum.push_back(IstDatumsformat(Nummer(), Format == FFormate.end() ? "" : Format->second));
+    }
+  }
+  void Ende(std::string_view Name) override { FInXfs = FInXfs && Lokal(Name) != "cellXfs"; }
+  void Text(std::string_view) override {}
+
+private:
+  static constexpr std::size_t FormateHoechstens = 65536;  // Excel: 64.000 Zellformate
+  std::map<int, std::string> FFormate;
+  bool FInXfs = false;
+};
+
 // Ein Blatt: <row r="5"><c r="B5" t="s"><v>3</v></c>...; Luecken bleiben an ihrem Platz.
 class TBlattXml : public TXml {
 public:
-  TBlattXml(TBlatt& Blatt, TMappenMass& Zellen, const std::vector<std::string>& Geteilt)
-      : FSammler(Blatt, Zellen), FGeteilt(Geteilt)
+  TBlattXml(TBlatt& Blatt, TMappenMass& Zellen, const std::vector<std::string>& Geteilt, const TStile& Stile,
+            bool Mappe1904)
+      : FSammler(Blatt, Zellen), FGeteilt(Geteilt), FStile(Stile), FMappe1904(Mappe1904)
   {
   }
 
@@ -174,6 +213,9 @@ private:
 
   TBlattSammler FSammler;
   const std::vector<std::string>& FGeteilt;
+  const TStile& FStile;
+  bool FMappe1904;
+  std::size_t FStil = 0;
   std::size_t FZeile = 0, FSpalte = 0;
   bool FErsteZeile = true;
   std::string FArt, FWert, FInline;
@@ -203,6 +245,8 @@ void TBlattXml::Anfang(std::string_view Name, const char** Attribute)
     }
     const char* Art = Wert(Attribute, "t");
     FArt = Art ? Art : "n";
+    const char* Stil = Wert(Attribute, "s");
+    FStil = Stil ? static_cast<std::size_t>(std::strtoul(Stil, nullptr, 10)) : 0;
     FWert.clear();
     FInline.clear();
     FInZelle = true;
@@ -254,9 +298,11 @@ void TBlattXml::ZelleFertig()
     Inhalt = FWert.empty() ? "" : FWert == "0" ? "FALSCH" : "WAHR";
   } else if (FArt == "e" || FArt == "d") {
     Inhalt = std::move(FWert);
+  } else if (!FWert.empty() && FStile.IstDatum(FStil)) {
+    // ein Datum speichert Excel als fortlaufende Zahl; gezeigt wird es als Datum
+    Inhalt = DatumAusZahl(FWert, FMappe1904);
   } else if (!FWert.empty()) {
-    // Zahl (auch ein Datum als fortlaufende Zahl, wie Excel es speichert), bei einer Formel der
-    // zwischengespeicherte Wert.
+    // Zahl, bei einer Formel der zwischengespeicherte Wert.
     Inhalt = ZahlAusgeschrieben(FWert);
     Zahl = true;
   }
@@ -308,6 +354,15 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
     Mappe.Fehler = Zip.Fehler;
     return;
   }
+  std::string StilePfad = Ordner + "styles.xml";
+  for (const TBeziehung& Beziehung : Beziehungen.Alle)
+    if (Endet(Beziehung.Art, "/styles"))
+      StilePfad = ZielPfad(Ordner, Beziehung.Ziel);
+  TStile Stile;
+  if (Zip.Da(StilePfad) && !Zip.XmlLesen(StilePfad, Stile)) {
+    Mappe.Fehler = Zip.Fehler;
+    return;
+  }
   TMappenMass Zellen;
   for (std::size_t I = 0; I < Arbeitsmappe.Blaetter.size(); ++I) {
     const auto& [Name, Id] = Arbeitsmappe.Blaetter[I];
@@ -315,7 +370,7 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
     const auto Ziel = Ziele.find(Id);
     const std::string BlattPfad =
         Ziel != Ziele.end() ? Ziel->second : Ordner + "worksheets/sheet" + std::to_string(I + 1) + ".xml";
-    TBlattXml Blatt(Mappe.Blaetter.back(), Zellen, Geteilt.Texte);
+    TBlattXml Blatt(Mappe.Blaetter.back(), Zellen, Geteilt.Texte, Stile, Arbeitsmappe.Mappe1904);
     // Ein Blatt, das fehlt (oder ein Diagrammblatt ohne Zellen), bleibt leer.
     if (Zip.Da(BlattPfad) && !Zip.XmlLesen(BlattPfad, Blatt)) {
       Mappe.Fehler = Zip.Fehler;

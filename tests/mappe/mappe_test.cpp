@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -57,8 +58,12 @@ TEST(Mappe, ZahlenWerdenGenauAusgeschrieben)
       {"-0", "0"},
       {"007", "7"},
       {" 42 ", "42"},
-      {"79.98999999999999", "79.98999999999999"},
-      {"123456789012345678901234567890", "123456789012345678901234567890"},
+      // mehr als 15 gueltige Stellen zeigt keine Tabellenkalkulation: gerundet wie dort
+      {"79.98999999999999", "79.99"},
+      {"0.1000000000000000055511151231257827", "0.1"},
+      {"99999999999999999", "100000000000000000"},
+      {"123456789012345678901234567890", "123456789012346000000000000000"},
+      {"318066520038", "318066520038"},
       {"abc", "abc"},
       {"1e999", "1e999"},  // ausser jedem Mass: bleibt, wie es ist
       {"1.2.3", "1.2.3"},
@@ -66,6 +71,43 @@ TEST(Mappe, ZahlenWerdenGenauAusgeschrieben)
   };
   for (const auto& [Gespeichert, Erwartet] : Faelle)
     EXPECT_EQ(mappe_intern::ZahlAusgeschrieben(Gespeichert), Erwartet) << Gespeichert;
+}
+
+// Daten speichert eine .xlsx als fortlaufende Zahl mit einem Datumsformat; gezeigt werden sie
+// wie in einem deutschen Excel.
+TEST(Mappe, DatumAusZahl)
+{
+  const std::vector<std::tuple<const char*, bool, const char*>> Faelle = {{"45366", false, "15.03.2024"},
+                                                                          {"45366.5", false, "15.03.2024 12:00"},
+                                                                          {"1", false, "01.01.1900"},
+                                                                          {"59", false, "28.02.1900"},
+                                                                          {"61", false, "01.03.1900"},
+                                                                          {"0.75", false, "18:00"},
+                                                                          {"0", true, "01.01.1904"},
+                                                                          {"43904", true, "15.03.2024"},
+                                                                          {"45366.99999", false, "16.03.2024"},
+                                                                          {"-1", false, "-1"},
+                                                                          {"abc", false, "abc"},
+                                                                          {"3000000", false, "3000000"}};
+  for (const auto& [Zahl, Ab1904, Erwartet] : Faelle)
+    EXPECT_EQ(mappe_intern::DatumAusZahl(Zahl, Ab1904), Erwartet) << Zahl;
+}
+
+TEST(Mappe, Datumsformate)
+{
+  const std::vector<std::tuple<int, const char*, bool>> Faelle = {{14, "", true},
+                                                                  {22, "", true},
+                                                                  {0, "", false},
+                                                                  {2, "", false},
+                                                                  {164, "DD.MM.YYYY", true},
+                                                                  {165, "yyyy-mm-dd", true},
+                                                                  {166, "#,##0.00 [$€-407]", false},
+                                                                  {167, "0\\d", false},
+                                                                  {168, "\"Tag\" 0", false},
+                                                                  {169, "[h]:mm", true},
+                                                                  {170, "General", false}};
+  for (const auto& [Nummer, Code, Erwartet] : Faelle)
+    EXPECT_EQ(mappe_intern::IstDatumsformat(Nummer, Code), Erwartet) << Nummer << " " << Code;
 }
 
 TEST(Mappe, Zellangaben)
@@ -177,13 +219,14 @@ INSTANTIATE_TEST_SUITE_P(Formate, EchteMappe, testing::ValuesIn(EchteMappen),
                            return Name;
                          });
 
-// Was die Mappe zeigt: ein Datum in .xlsx als fortlaufende Zahl, in .ods wie angezeigt; ein Preis
-// als Zahl, wie gespeichert (openpyxl schreibt 79.99 als 79.98999999999999).
-TEST(Mappe, DatumUndPreisWieGespeichert)
+// Was die Tabellenkalkulation zeigt: ein Datum (in .xlsx eine fortlaufende Zahl mit
+// Datumsformat, in .ods wie angezeigt) als Datum, ein Preis mit hoechstens 15 Stellen
+// (gespeichert ist 79.98999999999999).
+TEST(Mappe, DatumUndPreisWieAngezeigt)
 {
   const TMappe Xlsx = MappeLesen(Datei("sammlung.xlsx"));
-  EXPECT_EQ(Text(Xlsx, 1, 1, 5), "45366");
-  EXPECT_EQ(Text(Xlsx, 1, 3, 6), "79.98999999999999");
+  EXPECT_EQ(Text(Xlsx, 1, 1, 5), "15.03.2024");
+  EXPECT_EQ(Text(Xlsx, 1, 3, 6), "79.99");
   const TMappe Ods = MappeLesen(Datei("sammlung.ods"));
   EXPECT_EQ(Text(Ods, 1, 1, 5), "15.03.2024");
   EXPECT_EQ(Text(Ods, 1, 3, 6), "79.99");
