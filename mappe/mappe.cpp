@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -290,7 +291,7 @@ std::string DatumAusZahl(std::string_view Text, bool Mappe1904)
   if (Fehler != std::errc() || Ende != Kern.data() + Kern.size() || Wert < 0 || Wert > 2958465)  // 31.12.9999
     return std::string(Text);
   auto Tage = static_cast<long>(Wert);
-  auto Minuten = static_cast<long>((Wert - static_cast<double>(Tage)) * 1440.0 + 0.5);
+  auto Minuten = std::lround((Wert - static_cast<double>(Tage)) * 1440.0);
   if (Minuten == 1440) {
     ++Tage;
     Minuten = 0;
@@ -322,17 +323,19 @@ bool IstDatumsformat(int Nummer, std::string_view Formatcode)
   bool InText = false, InKlammer = false;
   for (std::size_t I = 0; I < Formatcode.size(); ++I) {
     const char Z = Formatcode[I];
+    const char Naechstes = I + 1 < Formatcode.size() ? Formatcode[I + 1] : '\0';
+    // in eckigen Klammern zaehlt nur verstrichene Zeit ("[h]:mm"), nicht Farbe oder Waehrung
+    const bool Zeitzeichen =
+        std::string_view("dDyYhH").find(Z) != std::string_view::npos ||
+        (Z == '[' && Naechstes != '\0' && std::string_view("hHmMsS").find(Naechstes) != std::string_view::npos);
     if (Z == '\\' || Z == '_' || Z == '*') {
       ++I;  // das naechste Zeichen steht fuer sich
     } else if (Z == '"') {
       InText = !InText;
-    } else if (!InText && Z == '[' && I + 1 < Formatcode.size() &&
-               std::string_view("hHmMsS").find(Formatcode[I + 1]) != std::string_view::npos) {
-      return true;  // verstrichene Zeit: "[h]:mm"
+    } else if (!InText && !InKlammer && Zeitzeichen) {
+      return true;
     } else if (!InText && (Z == '[' || Z == ']')) {
       InKlammer = Z == '[';
-    } else if (!InText && !InKlammer && std::string_view("dDyYhH").find(Z) != std::string_view::npos) {
-      return true;
     }
   }
   return false;
