@@ -248,7 +248,7 @@ int SpaltenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, TListenEi
     Aus << (Optionen.Utf8 ? Cp1252NachUtf8(Kopf.str()) : Kopf.str());
   }
   const int Ergebnisstatus = Lauf.Alle(
-      [&](std::size_t I, const TFelder& Zeile, TErgebnis& Ergebnis) {
+      [&](std::size_t I, const TFelder& Zeile, const TErgebnis& Ergebnis) {
         if (Optionen.Csv)
           return CsvZeile(Spalten, Zeile, I + Lauf.Versatz(), Ergebnis, Optionen.Utf8, Aus);
         std::string Text;

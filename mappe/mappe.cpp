@@ -171,12 +171,13 @@ void AufGenauigkeit(std::string& Ziffern, long& VorKomma)
     return;
   const bool Auf = Ziffern[Stellen] >= '5';
   Ziffern.resize(Stellen);
-  for (std::size_t I = Stellen; Auf && I-- > 0;) {
-    if (Ziffern[I] != '9') {
-      ++Ziffern[I];
+  for (std::size_t I = Stellen; Auf && I > 0; --I) {
+    char& Stelle = Ziffern[I - 1];
+    if (Stelle != '9') {
+      ++Stelle;
       return;
     }
-    Ziffern[I] = '0';
+    Stelle = '0';
   }
   if (Auf) {  // 999... wurde 1000...
     Ziffern.insert(Ziffern.begin(), '1');

@@ -156,10 +156,10 @@ void TDetailFormular::FelderZeigen(const TErgebnis& Ergebnis)
 {
   // Die Angaben des Hauptfensters, dann Anschrift, Halter, Gattung oder Reihe, nationale Nummer:
   // so, wie die Auswertung sie der Reihe nach nennt (ohne die Befunde, die stehen darunter).
-  auto Angaben = ::Angaben(Ergebnis);
+  auto Felder = Angaben(Ergebnis);
   if (!Ergebnis.Halter.empty())
-    Angaben.emplace_back("Halter", Ergebnis.Halter);
-  for (const auto& [Bezeichnung, Inhalt] : Angaben) {
+    Felder.emplace_back("Halter", Ergebnis.Halter);
+  for (const auto& [Bezeichnung, Inhalt] : Felder) {
     auto* Name = new QLabel(Anzeige(Bezeichnung) + u':');
     Name->setTextFormat(Qt::PlainText);
     Name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
