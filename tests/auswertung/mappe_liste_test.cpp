@@ -6,6 +6,7 @@
 #include "auswertung/liste.h"
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
+#include "tests/hilfen/testdatei.h"
 #include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +17,7 @@
 
 namespace {
 
-std::string Datei(const std::string& Name)
-{
-  std::ifstream Ein(std::string(TANDRIX_MAPPEN) + "/" + Name, std::ios::binary);
-  std::ostringstream Inhalt;
-  Inhalt << Ein.rdbuf();
-  return Inhalt.str();
-}
+std::string Datei(const std::string& Name) { return DateiInhalt(std::string(TANDRIX_MAPPEN) + "/" + Name); }
 
 const char* const Mappen[] = {"sammlung.xlsx", "sammlung-libreoffice.xlsx", "sammlung.ods",
 #ifdef TANDRIX_MIT_XLS

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
@@ -41,3 +42,10 @@ public:
 private:
   std::filesystem::path FPfad;
 };
+
+// Der ganze Inhalt einer Datei als Bytes; leer, wenn sie fehlt.
+inline std::string DateiInhalt(const std::filesystem::path& Pfad)
+{
+  std::ifstream Ein(Pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(Ein), std::istreambuf_iterator<char>()};
+}

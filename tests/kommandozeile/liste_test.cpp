@@ -2,6 +2,7 @@
 
 #include "kommandozeile/programm.h"
 #include "tests/hilfen/ausgabepruefung.h"
+#include "tests/hilfen/wagennummer_lauf.h"
 #include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
@@ -10,22 +11,6 @@
 #include <sstream>
 
 namespace {
-
-struct TLauf {
-  int Status;
-  std::string Aus;
-  std::string Fehler;
-};
-
-TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {})
-{
-  Argumente.insert(Argumente.begin(), {std::string("--daten=") + TANDRIX_DATEN + "/Wagen.ebb",
-                                       std::string("--kennzeichen=") + TANDRIX_DATEN + "/Kennzeichen.ebb"});
-  std::istringstream Ein(Eingabe);
-  std::ostringstream Aus, Fehler;
-  const int Status = Wagennummer(Argumente, Ein, Aus, Fehler);
-  return {Status, Aus.str(), Fehler.str()};
-}
 
 // Eine Sammlung, wie Excel sie kopiert; Nummern aus tests/daten/anschriften.csv:
 // Roco 67193 laut http://modellbahninfo.org/?p=8287 (Pruefziffer laut Formel falsch, waere 4),

@@ -3,6 +3,7 @@
 
 #include "kommandozeile/programm.h"
 #include "tests/hilfen/ausgabepruefung.h"
+#include "tests/hilfen/wagennummer_lauf.h"
 #include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
@@ -14,22 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct TLauf {
-  int Status;
-  std::string Aus;
-  std::string Fehler;
-};
-
-TLauf Starte(std::vector<std::string> Argumente, const std::string& Eingabe = {})
-{
-  Argumente.insert(Argumente.begin(), {std::string("--daten=") + TANDRIX_DATEN + "/Wagen.ebb",
-                                       std::string("--kennzeichen=") + TANDRIX_DATEN + "/Kennzeichen.ebb"});
-  std::istringstream Ein(Eingabe);
-  std::ostringstream Aus, Fehler;
-  const int Status = Wagennummer(Argumente, Ein, Aus, Fehler);
-  return {Status, Aus.str(), Fehler.str()};
-}
 
 std::string Pfad(const std::string& Name) { return std::string(TANDRIX_MAPPEN) + "/" + Name; }
 

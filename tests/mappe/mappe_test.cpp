@@ -5,6 +5,7 @@
 #include "mappe/mappe.h"
 #include "mappe/intern.h"
 #include "tests/hilfen/mappe_bauen.h"
+#include "tests/hilfen/testdatei.h"
 #include "zeichen/zeichensatz.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,7 @@
 
 namespace {
 
-std::string Datei(const std::string& Name)
-{
-  std::ifstream Ein(std::string(TANDRIX_MAPPEN) + "/" + Name, std::ios::binary);
-  std::ostringstream Inhalt;
-  Inhalt << Ein.rdbuf();
-  return Inhalt.str();
-}
+std::string Datei(const std::string& Name) { return DateiInhalt(std::string(TANDRIX_MAPPEN) + "/" + Name); }
 
 std::string Text(const TMappe& Mappe, std::size_t Blatt, std::size_t Zeile, std::size_t Spalte)
 {
