@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -286,13 +285,22 @@ namespace mappe_intern {
 
 std::string DatumAusZahl(std::string_view Text, bool Mappe1904)
 {
-  double Wert = 0;
+  // Ganze Tage und Bruchteil aus der ausgeschriebenen Dezimalzahl, ohne Gleitkomma (strtod
+  // haengt von der Spracheinstellung ab, from_chars fuer double fehlt in emscriptens libc++).
   const std::string Kern = ZahlAusgeschrieben(Text);
-  const auto [Ende, Fehler] = std::from_chars(Kern.data(), Kern.data() + Kern.size(), Wert);
-  if (Fehler != std::errc() || Ende != Kern.data() + Kern.size() || Wert < 0 || Wert > 2958465)  // 31.12.9999
+  const std::size_t Punkt = std::min(Kern.find('.'), Kern.size());
+  long Tage = 0;
+  const auto [Ende, Fehler] = std::from_chars(Kern.data(), Kern.data() + Punkt, Tage);
+  const std::string Bruch = Kern.substr(std::min(Punkt + 1, Kern.size()), 12);
+  if (Fehler != std::errc() || Ende != Kern.data() + Punkt || Tage < 0 || Tage > 2958465 ||  // 31.12.9999
+      !std::all_of(Bruch.begin(), Bruch.end(), Ziffer))
     return std::string(Text);
-  auto Tage = static_cast<long>(Wert);
-  auto Minuten = std::lround((Wert - static_cast<double>(Tage)) * 1440.0);
+  long long Teil = 0, Nenner = 1;
+  for (const char Z : Bruch) {
+    Teil = Teil * 10 + (Z - '0');
+    Nenner *= 10;
+  }
+  long Minuten = static_cast<long>((Teil * 1440 + Nenner / 2) / Nenner);
   if (Minuten == 1440) {
     ++Tage;
     Minuten = 0;
