@@ -165,7 +165,8 @@ struct TMarke {
   bool StrichVorn = false;           // Zahl: "-7"
   bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
   bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
-  bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65"
+  bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
+  bool Grenze = false;               // hinter Klammer, Semikolon oder "|": keine Nummer reicht darueber
 };
 
 struct TKandidat {
@@ -242,12 +243,14 @@ TMarke MarkeLesen(std::string Text)
   return Marke;
 }
 
-// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich und Klammern trennen Marken.
+// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
+// trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ 4930 + 4130");
+// Klammern, Semikolon und "|" (Tabellenzellen) schliessen ab: "Bzmot 343 (117 343 ...)".
 std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
   std::string Wort;
-  bool Schraegstrich = false;
+  bool Schraegstrich = false, Grenze = false;
   for (std::size_t I = 0; I <= Text.size(); ++I) {
     const char Z = I < Text.size() ? Text[I] : ' ';
     if (Z == '*')
@@ -256,7 +259,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
     // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
     if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
-          Z == '+' || Z == '&') ||
+          Z == '+' || Z == '&' || Z == '|') ||
         KommaInZahl) {
       Wort.push_back(Z);
       continue;
@@ -268,9 +271,12 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     if (!Wort.empty()) {
       Marken.push_back(MarkeLesen(std::move(Wort)));
       Marken.back().NachSchraegstrich = Schraegstrich;
+      Marken.back().Grenze = Grenze;
+      Schraegstrich = Grenze = false;
     }
     Wort.clear();
-    Schraegstrich = Z == '/';
+    Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
+    Grenze = Grenze || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
   }
   return Marken;
 }
@@ -300,6 +306,8 @@ bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::size_t Anzahl)
 const TMarke* Naechste(const std::vector<TMarke>& Marken, std::size_t I, bool* StrichDazwischen = nullptr)
 {
   for (std::size_t J = I + 1; J < Marken.size(); ++J) {
+    if (Marken[J].Grenze)
+      return nullptr;
     if (Marken[J].Art != TArt::Strich)
       return &Marken[J];
     if (StrichDazwischen)
@@ -341,6 +349,8 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
   bool MitVerlesenem = false;
   for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 12; ++I) {
     const TMarke& Marke = Marken[I];
+    if (I > Von && Marke.Grenze)
+      return;
     if (Marke.Art == TArt::Strich)
       continue;
     if (Marke.Art == TArt::Wort && (Ziffern.size() == 2 || Ziffern.size() == 4) && Zwischenwort(Marke))
@@ -376,6 +386,8 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
   bool StrichVorLetzter = false, Strich = false;
   for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 8; ++I) {
     const TMarke& Marke = Marken[I];
+    if (I > Von && Marke.Grenze)
+      return;
     if (Marke.Art == TArt::Strich) {
       Strich = true;
       continue;
@@ -429,64 +441,165 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
     return;
   const std::string Reihe = T.substr(0, Trenner);
+  // Achsfolge und Traktion der CFR und BDZ ("060-DA-001"), Reihe aus Buchstaben allein vor drei
+  // oder vier Ziffern (Renfe "DD-8501", "C-4366")
+  const std::size_t Strich = Reihe.find('-');
+  const bool Achsfolge =
+      Strich != std::string::npos && NurZiffernVon(std::string_view(Reihe).substr(0, Strich), 2, 3) &&
+      Reihe.size() - Strich >= 2 && Reihe.size() - Strich <= 4 &&
+      std::all_of(Reihe.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Reihe.end(), IstGross1252);
+  const bool NurBuchstaben = T[Trenner] == '-' && Reihe.size() <= 3 && Trenner + 3 <= T.size() - 1 &&
+                             std::all_of(Reihe.begin(), Reihe.end(), IstGross1252);
   const std::size_t Punkt = Reihe.find('.');
   const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
                         std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
                         NurZiffernVon(std::string_view(Reihe).substr(Punkt + 1), 2, 4);
-  if ((T[Trenner] == '-' && WieReihe(Reihe)) || MitPunkt)
+  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge || NurBuchstaben)) || MitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
 std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I);
+bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste);
+bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I);
 
-// "1116.282", "193 386", "1142 627", "52 2112", "V43 1078", "BB 36342"
-void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+// Steht vor Marke I eine Zahl, mit der sie eine Nummer bilden koennte (keine Klammer dazwischen)?
+bool ZahlDavor(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  return I > 0 && Marken[I - 1].Art == TArt::Zahl && !Marken[I].Grenze;
+}
+
+// Folgt hinter Marke Bis keine Zahl, die zur Nummer gehoeren koennte? Eine Aufzaehlung
+// ("57301/303", "MQ 4930 + 4130", "Z 21585/6") laesst die Nummer allein.
+bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
+{
+  const TMarke* Naechstes = Naechste(Marken, Bis);
+  return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
+}
+
+// Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), DR
+// schmalspurig "7.0786", sonst 4-6 Ziffern, die nichts anderes sind ("West Coast Railways 47804"),
+// hinter "No." auch drei ("Vr1 steam locomotive No. 670").
+void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const TMarke& M = Marken[I];
   const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
-  const auto Allein = [&](std::size_t Bis) {
-    const TMarke* Naechstes = Naechste(Marken, Bis);
-    return !Naechstes || Naechstes->Art != TArt::Zahl;
-  };
-  if (M.Art == TArt::Gemischt) {
-    OhnePruefzifferGemischt(M, I, Kandidaten);
-  } else if (M.Art == TArt::Zahl && !M.Verlesen && Allein(I) && (I == 0 || Marken[I - 1].Art != TArt::Zahl) &&
-             !(Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text))) {
-    // "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich)
-    const std::size_t Trenner = M.Text.find_first_of("-.");
-    const bool Punkt = Trenner != std::string::npos && M.Text[Trenner] == '.';
-    const bool Form =
-        M.Gruppen.size() >= 2 && M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4 && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
-        ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
-         (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] == 3 && M.Gruppen[1] == 3));
-    if (Form)
-      Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
-                            M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
-    else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= 4 && M.Ziffern.size() <= 6 &&
-             ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
-             std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
-      Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
-  }
-  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() > 2 || Dahinter->Verlesen ||
-      Dahinter->StrichVorn || !Allein(I + 1))
+  if (M.Verlesen || !Allein(Marken, I) || ZahlDavor(Marken, I) ||
+      (Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)))
     return;
-  const std::size_t A = M.Ziffern.size(), B = Dahinter->Ziffern.size();
-  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && Dahinter->Gruppen.size() == 1 &&
-                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4));
+  const std::size_t Trenner = M.Text.find_first_of("-.");
+  const bool Punkt = Trenner != std::string::npos && M.Text[Trenner] == '.';
+  const bool Vorn = M.Gruppen.size() >= 2 &&
+                    ((M.Gruppen[0] >= 2 && M.Gruppen[0] <= 4) || (Punkt && M.Gruppen[0] == 1 && M.Gruppen[1] == 4));
+  const bool Form =
+      Vorn && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
+      ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
+       (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] == 3 && M.Gruppen[1] == 3));
+  const bool NachNo = I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."});
+  if (Form)
+    Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
+                          M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
+  else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo ? 3 : 4) && M.Ziffern.size() <= 6 &&
+           ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
+           std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
+    Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
+}
+
+// Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
+// DRG-Dampflok "91 134", NS "28 101", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
+// Buchstaben und Ziffern ("V43 1078", "BB 36342", "ER 20-014").
+void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  const TMarke* Dahinter = I + 1 < Marken.size() && !Marken[I + 1].Grenze ? &Marken[I + 1] : nullptr;
+  if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() > 2 || Dahinter->Verlesen ||
+      Dahinter->StrichVorn || !Allein(Marken, I + 1))
+    return;
+  // "524 500-769": Ordnungsnummern von 500 bis 769
+  const bool Bereich = Dahinter->Gruppen.size() == 2 && Dahinter->Gruppen[0] == Dahinter->Gruppen[1] &&
+                       Dahinter->Text.find_first_of("-\x96") != std::string::npos;
+  const std::size_t A = M.Ziffern.size(), B = Bereich ? Dahinter->Gruppen[0] : Dahinter->Ziffern.size();
+  const std::string Zweite = Dahinter->Ziffern.substr(0, B);
+  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && !M.NachSchraegstrich &&
+                       (Dahinter->Gruppen.size() == 1 || Bereich) &&
+                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4) ||
+                        (A == 2 && B == 3 && Zweite != "000"));
+  if (Gruppen && !ZahlDavor(Marken, I)) {
+    Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
+    return;
+  }
   const bool ReiheDavor =
       ((M.Art != TArt::Wort && WieReihe(M.Text)) ||
        (M.Art == TArt::Wort && M.Text.size() <= 3 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252))) &&
       B >= 3 && B <= 6;
-  // "ER 20-014": die erste Gruppe gehoert zur Reihe
+  // "ER 20-014": die erste Gruppe gehoert zur Reihe; "A 471-005" ist Reihe und Nummer fuer sich
   const std::size_t Letzte = Dahinter->Gruppen.back();
   const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
-  if (Dahinter->Gruppen.size() == 2 && Dahinter->Gruppen[0] > 2)
-    return;  // "A 471-005": das ist Reihe und Nummer fuer sich
-  if (Gruppen && (I == 0 || Marken[I - 1].Art != TArt::Zahl))
-    Kandidaten.push_back({I, I + 1, M.Ziffern + Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Text});
-  else if (ReiheDavor)
+  if (ReiheDavor && (Dahinter->Gruppen.size() == 1 || Dahinter->Gruppen[0] <= 2))
     Kandidaten.push_back(
         {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
+}
+
+// Schweizer Bezeichnung mit Achszahlen ("Re 4/4 II 11365", "HGe4/4 II 105", "ABeh8/12 310",
+// "ABDe4/4 17"): Buchstaben, angetriebene/alle Achsen, Serie in roemischen Ziffern, dann die Nummer.
+void SchweizerReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const std::string& T = Marken[I].Text;
+  const std::size_t Ziffern = T.find_first_of("0123456789");
+  const std::string_view Buchstaben = std::string_view(T).substr(0, Ziffern);
+  if (Buchstaben.size() < 2 || !IstGross1252(T[0]) ||
+      !std::all_of(Buchstaben.begin(), Buchstaben.end(), [](char Z) { return IstBuchstabe(Z) || Z == '-'; }) ||
+      (Ziffern != std::string::npos && (T.size() - Ziffern > 2 || !NurZiffern(std::string_view(T).substr(Ziffern)))))
+    return;
+  std::size_t J = I + 1;
+  std::string Reihe = T;
+  if (Ziffern == std::string::npos) {  // "Re 4/4": die angetriebenen Achsen fuer sich
+    if (J >= Marken.size() || !NurZiffernVon(Marken[J].Text, 1, 2) || Marken[J].NachSchraegstrich)
+      return;
+    Reihe += " " + Marken[J++].Text;
+  }
+  // alle Achsen hinter dem Schraegstrich, die Serie angehaengt ("4III") oder fuer sich ("II")
+  const auto Roemisch = [](std::string_view W) {
+    return !W.empty() && W.size() <= 4 && W.find_first_not_of("IVX") == std::string_view::npos;
+  };
+  if (J >= Marken.size() || !Marken[J].NachSchraegstrich)
+    return;
+  const std::string& Alle = Marken[J].Text;
+  const std::size_t AlleZiffern = std::min(Alle.find_first_not_of("0123456789"), Alle.size());
+  if (AlleZiffern == 0 || AlleZiffern > 2 || (AlleZiffern < Alle.size() && !Roemisch(Alle.substr(AlleZiffern))))
+    return;
+  Reihe += "/" + Marken[J++].Text;
+  if (J < Marken.size() && Roemisch(Marken[J].Text))
+    Reihe += " " + Marken[J++].Text;
+  if (J < Marken.size() && NurZiffernVon(Marken[J].Text, 1, 5) && !Marken[J].Grenze && Allein(Marken, J))
+    Kandidaten.push_back({I, J, Marken[J].Ziffern, false, GueteOhneGruppen, Reihe, Marken[J].Ziffern});
+}
+
+// Die Stellen 5-11 ohne Austauschkennzahl, Land und Pruefziffer, wie die DB 1964-1967 und in
+// Bildtexten danach: "DB 950 6 742", "Eas 066 542 1 351" (dahinter die Bauart 066).
+void OhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  if (I + 2 >= Marken.size() || (ZahlDavor(Marken, I) && !IstBauart(Marken, I - 1)))
+    return;
+  const TMarke &A = Marken[I], &B = Marken[I + 1], &C = Marken[I + 2];
+  const auto Einfach = [](const TMarke& M, std::size_t Laenge) {
+    return M.Art == TArt::Zahl && !M.Verlesen && !M.Grenze && M.Gruppen.size() == 1 && M.Ziffern.size() == Laenge;
+  };
+  if (Einfach(A, 3) && Einfach(B, 1) && Einfach(C, 3) && Allein(Marken, I + 2))
+    Kandidaten.push_back(
+        {I, I + 2, A.Ziffern + B.Ziffern + C.Ziffern, false, GueteOhneReihe, A.Text + " " + B.Text, C.Text});
+}
+
+// Nummern ohne Pruefziffer, die bei Marke I beginnen
+void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  if (Marken[I].Art == TArt::Gemischt)
+    OhnePruefzifferGemischt(Marken[I], I, Kandidaten);
+  else if (Marken[I].Art == TArt::Zahl)
+    OhnePruefzifferZahl(Marken, I, Kandidaten);
+  if (Marken[I].Art != TArt::Zahl || Marken[I].Gruppen.size() > 1)
+    SchweizerReihe(Marken, I, Kandidaten);
+  OhneKopf(Marken, I, Kandidaten);
+  OhnePruefzifferPaar(Marken, I, Kandidaten);
 }
 
 // Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.

@@ -236,7 +236,32 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"BereichMitPunkt", "Trojice lokomotiv 363.501-503 při poslední zkoušce", "", "363 501", ""},
         // http://www.mainlinediesels.net/index.php?nav=1000155&lang=en
         TGliederung{"ZahlAllein", "66053 is seen working the 6C31 Mountsorrel to Radlett", "", "66053",
-                    "Wort mit Ziffern 6C31"}),
+                    "Wort mit Ziffern 6C31"},
+        // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt
+        TGliederung{"ZweiUndDrei", "Control car NS 28 101 with 80 seats was delivered in 1986", "", "28 101",
+                    "Jahr 1986"},
+        // http://sebtus.de/steckbrief_extern_uic_typ_1.html
+        TGliederung{"GruppenMitBereich", "270 Wagen für den Fleischtransport (DB 524 500-769) und 50 Wagen", "",
+                    "524 500", ""},
+        // https://www.hespertalbahn.de/fahrzeuge/257-fahrzeugportrait-21
+        TGliederung{"OhneAustauschUndLand", "DB 950 6 742", "", "950 6 742", ""},
+        // https://www.railorama.dk/fotos/ugens/
+        TGliederung{"AufzaehlungMitPlus", "Togsættet er det tidligere DSB MQ 4930 + 4130", "", "MQ 4930",
+                    "weitere Ziffern 4130"},
+        // https://igschieneschweiz.startbilder.de/name/galerie/kategorie/Erste/digitalfotografie/16152.html
+        TGliederung{"SchweizerAchszahlen", "Güterzug mit Lokomotive HGe4/4 II 105. 30.August 2025", "", "HGe4/4 II 105",
+                    ""},
+        // http://railfaneurope.net/pix/ro/diesel/60/grey/0001-0399/060-DA-001.txt
+        TGliederung{"AchsfolgeUndTraktion", "The first modern diesel engine built for CFR was 060-DA-001.", "",
+                    "060-DA 001", ""},
+        // http://vialibre-ffe.com/noticias.asp?cs=mate&not=8035
+        TGliederung{"BuchstabenMitStrich", "el coche furgón DD-8501", "", "DD 8501", ""},
+        // https://radziol.pl/2019/05/15/czekajac-na-ekspres/
+        TGliederung{"Tabellenzellen", "29 kwietnia 2002|Rzepin|EP09-033 w towarzystwie", "", "EP09 033", "Jahr 2002"},
+        // https://trainsineurope.blogspot.com/2019/08/retro-liveries-of-locomotives-of.html
+        TGliederung{"KlammerTrennt", "Bzmot 343 (117 343 in the current numbering scheme)", "", "117 343", ""},
+        // https://wonilvalve.com/index.php?q=Https%3A%2F%2Fen.m.wikipedia.org%2Fwiki%2FVR_Class_Vr1
+        TGliederung{"HinterNo", "VR Class Vr1 steam locomotive No. 670.", "", "670", "Wort mit Ziffern Vr1"}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
