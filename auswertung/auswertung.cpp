@@ -257,7 +257,7 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
 {
   std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
   for (const std::string& Land : Laender)
-    for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern))
+    for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern, Ergebnis.Angeschrieben))
       Umgerechnet.emplace_back(Land, std::move(Zwoelf));
   const std::string Eigene = Pruefziffer(Ziffern);
   const auto Passend = std::find_if(Umgerechnet.begin(), Umgerechnet.end(),
@@ -284,6 +284,9 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
     const std::string Wo = Angeschrieben || !Name ? "" : Ersetzt("als Nummer aus %1 ", {std::string(Name->Name)});
     const std::string Wie = NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
                                 ? "(die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
+                            : StelleFuenfWagenabhaengig(Zwoelf) && Zwoelf.substr(11) == Ergebnis.Angeschrieben
+                                ? "(Triebzugwagen: Stelle 5 ist je Wagen verschieden, mit dieser stimmt die "
+                                  "angeschriebene Prüfziffer)"_cp1252
                             : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
                                 ? "(ihre Prüfziffer ist die angeschriebene)"_cp1252
                             : Zwoelf.substr(11) == Eigene

@@ -5,6 +5,7 @@
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -113,8 +114,40 @@ bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt)
          Ziffern.find('?') == std::string_view::npos;
 }
 
+namespace {
+
+// Triebzuege, deren Stelle 5 je Wagen verschieden ist, nach der ersten Ziffer ihrer Reihe: in
+// Deutschland tragen die Wagen einer Einheit verschiedene Ziffern 5-8 (0422/0432, 1412/1812,
+// 0429/0829, marudor/bahn.expert#1053; elektrische Reihen 4xx und ihre Wagen 8xx sind Art 93 oder
+// 94, Verbrennungstriebwagen 6xx/9xx Art 95 nach dem DB-Schema von 1968), in der Schweiz zaehlt
+// Stelle 5 die Wagen des Triebzugs (SBB data-scanner uic_details_service; Reihen 5xx sind
+// Triebzuege). Belege: "0812 041-3" (ICE 4, github.com/marudor/bahn.expert/pull/205),
+// "RABe 526 044.2" (seak.ch). Mit sieben Ziffern steht die Stelle 5 da, mit sechs ist sie frei.
+struct TWagenabhaengig {
+  std::string_view Land;
+  char Reihe;  // erste Ziffer der Reihe (Stelle 6)
+  std::string_view Art;
+  bool SechsZiffern;  // auch ohne Stelle 5 (Wagenzaehler)
+};
+constexpr std::array<TWagenabhaengig, 7> Wagenabhaengig = {{{"80", '4', "93", false},
+                                                            {"80", '4', "94", false},
+                                                            {"80", '8', "93", false},
+                                                            {"80", '8', "94", false},
+                                                            {"80", '6', "95", false},
+                                                            {"80", '9', "95", false},
+                                                            {"85", '5', "94", true}}};
+
+}  // namespace
+
+bool StelleFuenfWagenabhaengig(std::string_view Zwoelf)
+{
+  return std::any_of(Wagenabhaengig.begin(), Wagenabhaengig.end(), [&](const TWagenabhaengig& W) {
+    return Zwoelf.size() >= 6 && Zwoelf.substr(0, 2) == W.Art && Zwoelf.substr(2, 2) == W.Land && Zwoelf[5] == W.Reihe;
+  });
+}
+
 std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::string_view Land,
-                                        std::string_view Ziffern)
+                                        std::string_view Ziffern, std::string_view Angeschrieben)
 {
   std::vector<std::string> Liste;
   const auto Dazu = [&Liste](std::string Elf) {
@@ -132,6 +165,21 @@ std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::st
     if (Ziffern.size() == 7 && Schema.Land == Land && Schema.Art.size() == 2 && Schema.Art != "9x" &&
         Schema.Reihe == TReihenstellen::Sechs && Schema.Fuellziffer == Ziffern.substr(0, 1))
       Dazu(std::string(Schema.Art) + std::string(Land) + std::string(Ziffern));
+  // Triebzugwagen: nur die Stelle 5, mit der die angeschriebene Pruefziffer stimmt
+  for (const TWagenabhaengig& W : Wagenabhaengig) {
+    const bool Sieben = Ziffern.size() == 7 && Ziffern[1] == W.Reihe;
+    const bool Sechs = W.SechsZiffern && Ziffern.size() == 6 && Ziffern[0] == W.Reihe;
+    if (W.Land != Land || Angeschrieben.size() != 1 || (!Sieben && !Sechs))
+      continue;
+    for (char Stelle5 = '0'; Stelle5 <= '9'; ++Stelle5) {
+      const std::string Elf =
+          std::string(W.Art) + std::string(Land) + (Sechs ? std::string(1, Stelle5) : "") + std::string(Ziffern);
+      if (Pruefziffer(Elf) == Angeschrieben)
+        Dazu(Elf);
+      if (Sieben)
+        break;
+    }
+  }
   return Liste;
 }
 

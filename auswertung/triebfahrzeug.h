@@ -64,9 +64,14 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
 // Pruefziffer) in einem Land nach den Tabellen haben kann: die von ZwoelfAusNational, Reihen mit
 // eigener Fuellziffer aus [Baureihennamen] (auch in Laendern ohne [Nationale Nummern]: MAV 470 =
 // 91 55 0470) und bei sieben Ziffern die Stellen 5-11 jeder Art, deren Fuellziffer die erste
-// Ziffer ist ("1275 502-3" = 92 80 1275 502-3).
+// Ziffer ist ("1275 502-3" = 92 80 1275 502-3). Mit der angeschriebenen Pruefziffer auch die
+// Wagen von Triebzuegen, deren Stelle 5 je Wagen verschieden ist (DE "0812 041-3" =
+// 93 80 0812 041-3, CH "526 044-2" mit dem Wagenzaehler, der zu ihr passt).
 std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::string_view Land,
-                                        std::string_view Ziffern);
+                                        std::string_view Ziffern, std::string_view Angeschrieben = {});
+
+// Ist Stelle 5 dieser zwoelfstelligen Nummer eines Triebzugwagens je Wagen verschieden?
+bool StelleFuenfWagenabhaengig(std::string_view Zwoelf);
 
 // Die Laender (Stellen 3-4), fuer die [Nationale Nummern] eine solche Nummer kennt.
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern);

@@ -233,6 +233,19 @@ TEST(NationaleNummer, ZwoelfstelligNachDemSchemaDesLandes)
       {"83", "464344", {}}};
   for (const auto& [Land, Ziffern, Zwoelf] : Moeglich)
     EXPECT_EQ(ZwoelfMoeglich(KleineKennzeichen(), Land, Ziffern), Zwoelf) << Land << " " << Ziffern;
+  // Triebzugwagen, deren Stelle 5 je Wagen verschieden ist: ICE 4 "0812 041-3"
+  // (https://github.com/marudor/bahn.expert/pull/205), SBB "RABe 526 044.2" (http://www.seak.ch/
+  // Die-Eisenbahn-von-unseren-Mitgliedern-gesehen/Bernhard-Ledermann-2017/); eine andere
+  // Pruefziffer bleibt falsch, ohne angeschriebene gibt es keinen Wagenzaehler
+  const auto Enden = [](const std::vector<std::string>& Liste, char Pruef) {
+    return std::count_if(Liste.begin(), Liste.end(), [&](const std::string& Z) { return Z.back() == Pruef; });
+  };
+  const std::vector<std::string> Ice = ZwoelfMoeglich(KleineKennzeichen(), "80", "0812041", "3");
+  EXPECT_NE(std::find(Ice.begin(), Ice.end(), "938008120413"), Ice.end());
+  EXPECT_EQ(Enden(ZwoelfMoeglich(KleineKennzeichen(), "80", "0812041", "4"), '4'), 0);
+  EXPECT_EQ(ZwoelfMoeglich(KleineKennzeichen(), "85", "526044", "2"), std::vector<std::string>{"948535260442"});
+  EXPECT_TRUE(ZwoelfMoeglich(KleineKennzeichen(), "85", "526044").empty());
+  EXPECT_EQ(ZwoelfMoeglich(KleineKennzeichen(), "80", "1275502", "3"), std::vector<std::string>{"928012755023"});
   EXPECT_EQ(LaenderFuerNational(KleineKennzeichen(), "118098"), std::vector<std::string>{"80"});
   EXPECT_TRUE(IstNationaleNummer(Lies("118 098-3").Ziffern, Lies("118 098-3").PruefzifferAbgesetzt));
   EXPECT_FALSE(IstNationaleNummer(Lies("1180983").Ziffern, Lies("1180983").PruefzifferAbgesetzt));
