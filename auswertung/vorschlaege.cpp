@@ -62,11 +62,25 @@ struct TGlaubwuerdigkeit {
   }
 };
 
+// Welche Wagenart angeschriebene Gattungszeichen nennen: Gueterwagen beginnen mit einem
+// Gattungsbuchstaben der ERA-Tabelle und einem kleinen Kennbuchstaben ("Fals", "U"), Reisezugwagen
+// mit Klassen- oder Bauartbuchstaben ("Bpmz", "AB", "WLABmz"); eine Baureihe ("Re 460") nennt keine.
+TWagenart WagenartDerZeichen(const TKennzeichen& Kennzeichen, const std::string& Zeichen)
+{
+  if (Zeichen.empty() || std::any_of(Kennzeichen.Baureihennamen.begin(), Kennzeichen.Baureihennamen.end(),
+                                     [&](const auto& R) { return R.second.Name.starts_with(Zeichen + " "); }))
+    return TWagenart::Unbekannt;
+  const bool Gueter = std::string_view("EFGHIKLORSTUZ").find(Zeichen[0]) != std::string_view::npos &&
+                      (Zeichen.size() == 1 || IstKlein1252(Zeichen[1]));
+  return Gueter ? TWagenart::Gueterwagen : TWagenart::Reisezugwagen;
+}
+
 // Punkte: belegtes Austauschverfahren (1, nicht selten 2), bekanntes Land (1, nicht selten 2), bekannte Gattung
 // (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
 // Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas, 1 wo die nationale Nummer zur Art passt),
 // Radsaetze der Gattungszeichen zu Stelle 1 (1), RIV oder TEN zu Stelle 1 (1), dazu Uebereinstimmung mit Laenderkuerzel
-// (1), Land des Halters (1) und Gattungszeichen (2).
+// (1), Land des Halters (1) und Gattungszeichen (2), die Wagenart der Gattungszeichen (2) und ohne
+// ERA-Kennzahl der Gattungsbuchstabe aus Stelle 5 (1).
 TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
                                  const TAnschrift& Anschrift)
 {
@@ -78,10 +92,15 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   Ergebnis.Dazu(!Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty());
   Ergebnis.Dazu(Land && !Land->Selten);
-  switch (Wagenart(Stammdaten, Elf)) {
+  const TWagenart Art = Wagenart(Stammdaten, Elf);
+  Ergebnis.Dazu(2 * (Art != TWagenart::Unbekannt && Art == WagenartDerZeichen(Kennzeichen, Zeichen)));
+  switch (Art) {
     case TWagenart::Gueterwagen: {
       const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
       Ergebnis.Dazu(!Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty());
+      // die Kennzahl fehlt in der ERA-Tabelle: der Gattungsbuchstabe aus Stelle 5 ("U" zu 9)
+      if (const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf); Era.empty() && Kategorie && !Zeichen.empty())
+        Ergebnis.Dazu(Kategorie->Gattung == Zeichen.substr(0, 1), Zeichen);
       // ohne angeschriebene Gattungszeichen die der Kennzahl: Stelle 1 muss zu ihnen passen
       Ergebnis.Dazu(RadsaetzePassen(Kennzeichen, Elf, Zeichen.empty() ? Era : Zeichen) == TPasst::Ja);
       if (!Zeichen.empty() && !Era.empty())

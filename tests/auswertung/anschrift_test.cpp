@@ -293,6 +293,10 @@ TEST_P(VorschlagTest, GlaubwuerdigsteZuerst)
 INSTANTIATE_TEST_SUITE_P(
     Faelle, VorschlagTest,
     testing::Values(TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038", ""},
+                    // https://patrimoine-ferroviaire.fr/etat-fourgon-30-87-949-1-353-0-u: "U" ist ein
+                    // Gattungsbuchstabe eines Gueterwagens, ein Gueterwagen geht vor jedem Reisezugwagen
+                    // (55 87 ...); in den kleinen Tabellen ist 06 so glaubwuerdig wie 30 und kleiner
+                    TVorschlagFall{"WagenartDerZeichen", "?? 87 949 1 353-0 U", 10, "068794913530", "passt zu U"},
                     TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506", "passt zu Füllziffer 6"},
                     TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038", "passt zu Fals"},
                     // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
