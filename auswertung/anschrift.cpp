@@ -138,9 +138,11 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
     case TPasst::Ja:
       return;
     case TPasst::Ungeprueft:
-      Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) +
-                                    " nicht geprüft: Stellen 5–6 „"_cp1252 + Stellen +
-                                    "“ legen keine Gattung fest"_cp1252});
+      Befunde.push_back(
+          HinweisBefund(TBezug::Gattungszeichen,
+                        Ersetzt("Gattungszeichen %1 nicht geprüft: Stellen 5–6 „%2“ legen keine Gattung fest"_cp1252,
+                                {InAnfuehrung(Zeichen), Stellen}),
+                        std::string(Zeichen)));
       return;
     case TPasst::Nein:
       break;
@@ -148,9 +150,11 @@ void ReisezugwagenAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& 
   constexpr std::string_view Oder = " oder ";
   for (std::size_t Pos = 0; (Pos = Erlaubt.find(',', Pos)) != std::string::npos; Pos += Oder.size())
     Erlaubt.replace(Pos, 1, Oder);
-  Befunde.push_back({true, "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zu Stellen 5–6 „"_cp1252 +
-                               Stellen + "“ ("_cp1252 + WagenInfo(Stammdaten, Elf).Wagengattung + "): erwartet " +
-                               Erlaubt + " (Liegewagen mit c)"});
+  Befunde.push_back(AbweichungBefund(
+      TBezug::Gattungszeichen,
+      Ersetzt("Gattungszeichen %1 passt nicht zu Stellen 5–6 „%2“ (%3): erwartet %4 (Liegewagen mit c)"_cp1252,
+              {InAnfuehrung(Zeichen), Stellen, WagenInfo(Stammdaten, Elf).Wagengattung, Erlaubt}),
+      std::string(Zeichen)));
 }
 
 void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Zeichen,
@@ -162,9 +166,64 @@ void RadsaetzeAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, 
   const auto Wort = [](std::string_view Radsaetze) {
     return Radsaetze == "Drehgestelle" ? std::string("Drehgestelle") : "Einzelradsätze"_cp1252;
   };
-  Befunde.push_back({true, "Austauschverfahren " + std::string(Elf.substr(0, 2)) + " steht für "_cp1252 +
-                               Wort(Austausch->Radsaetze) + ", " + InAnfuehrung(Zeichen) + " verlangt " +
-                               Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))});
+  Befunde.push_back(AbweichungBefund(TBezug::Gattungszeichen,
+                                     Ersetzt("Austauschverfahren %1 steht für %2, %3 verlangt %4"_cp1252,
+                                             {Elf.substr(0, 2), Wort(Austausch->Radsaetze), InAnfuehrung(Zeichen),
+                                              Wort(RadsaetzeDerGattung(Kennzeichen, Zeichen))}),
+                                     std::string(Zeichen)));
+}
+
+// Wie angeschriebene Gattungszeichen von denen der Kennzahl abweichen.
+std::string Unterschied(std::string_view Zeichen, const std::string& Era)
+{
+  const std::string Zuviel = Ueberzaehlig(std::string(Zeichen), Era);
+  const std::string Fehlt = Ueberzaehlig(Era, Zeichen);
+  if (Era[0] != Zeichen[0])
+    return Ersetzt("Gattung %1 statt %2", {Zeichen.substr(0, 1), std::string_view(Era).substr(0, 1)});
+  if (Zuviel.empty() && Fehlt.empty())
+    return "gleiche Buchstaben, andere Reihenfolge";
+  if (Fehlt.empty())
+    return Ersetzt("%1 zu viel", {InAnfuehrung(Zuviel)});
+  if (Zuviel.empty())
+    return Ersetzt("%1 fehlt", {InAnfuehrung(Fehlt)});
+  return Ersetzt("%1 zu viel, %2 fehlt", {InAnfuehrung(Zuviel), InAnfuehrung(Fehlt)});
+}
+
+// Gattungszeichen eines Gueterwagens gegen die Kennzahl der Stellen 5-8.
+void KennzahlAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                        std::string_view Zeichen, std::vector<TBefund>& Befunde)
+{
+  const std::string Kennzahl(Elf.substr(4, 4));
+  const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  if (Era.empty()) {
+    const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
+    if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
+      Befunde.push_back(
+          AbweichungBefund(TBezug::Gattungszeichen,
+                           Ersetzt("Gattungszeichen %1: Stelle 5 der Kennzahl %2 steht für Gattung %3, nicht %4"_cp1252,
+                                   {InAnfuehrung(Zeichen), Kennzahl, Kategorie->Gattung, Zeichen.substr(0, 1)}),
+                           std::string(Zeichen)));
+    return;
+  }
+  if (Era == Zeichen)
+    return;
+  // Nur Buchstaben mehr als die Kennzahl: ein Wagen, der nach dem Umbau (hoehere Lastgrenze "n")
+  // seine Nummer behielt, oder eine nationale Angabe; widersprechen tut das der Nummer nicht.
+  const bool NurMehr =
+      Era[0] == Zeichen[0] && Ueberzaehlig(Era, Zeichen).empty() && !Ueberzaehlig(std::string(Zeichen), Era).empty();
+  const std::string Angeschrieben = InAnfuehrung(Zeichen), Erwartet = InAnfuehrung(Era);
+  const std::string Wie = Unterschied(Zeichen, Era);
+  if (NurMehr)
+    Befunde.push_back(HinweisBefund(TBezug::Gattungszeichen,
+                                    Ersetzt("Gattungszeichen %1 passt nicht zur Kennzahl %2 (%3): %4 (mehr "
+                                            "Kennbuchstaben, als die Kennzahl verlangt)",
+                                            {Angeschrieben, Kennzahl, Erwartet, Wie}),
+                                    std::string(Zeichen)));
+  else
+    Befunde.push_back(AbweichungBefund(
+        TBezug::Gattungszeichen,
+        Ersetzt("Gattungszeichen %1 passt nicht zur Kennzahl %2 (%3): %4", {Angeschrieben, Kennzahl, Erwartet, Wie}),
+        std::string(Zeichen)));
 }
 
 void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
@@ -178,8 +237,11 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   if ((Art == TWagenart::Reisezugwagen && !ReisezugwagenZeichen(Kennzeichen, Zeichen)) ||
       (Art == TWagenart::Gueterwagen && GattungDa && !GueterwagenZeichen(Kennzeichen, Zeichen) &&
        !Kennzeichen.Gattungszeichen.empty())) {
-    Befunde.push_back({false, Ersetzt("%1 nicht geprüft: kein Gattungszeichen der Tabellen für diese Wagenart"_cp1252,
-                                      {InAnfuehrung(Zeichen)})});
+    Befunde.push_back(
+        HinweisBefund(TBezug::Gattungszeichen,
+                      Ersetzt("%1 nicht geprüft: kein Gattungszeichen der Tabellen für diese Wagenart"_cp1252,
+                              {InAnfuehrung(Zeichen)}),
+                      std::string(Zeichen)));
     return;
   }
   if (Art == TWagenart::Reisezugwagen) {
@@ -187,45 +249,23 @@ void GattungAbgleichen(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
     return;
   }
   if (Art != TWagenart::Gueterwagen) {
-    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) +
-                                  " nicht geprüft (nur bei Güter- und Reisezugwagen)"_cp1252});
+    Befunde.push_back(HinweisBefund(
+        TBezug::Gattungszeichen,
+        Ersetzt("Gattungszeichen %1 nicht geprüft (nur bei Güter- und Reisezugwagen)"_cp1252, {InAnfuehrung(Zeichen)}),
+        std::string(Zeichen)));
     return;
   }
   // "X" (Dienstwagen der SBB), "VZk" (FS): keine Gattung der ERA, also nichts zu vergleichen
   if (!GattungDa) {
-    Befunde.push_back({false, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + " nicht geprüft: "_cp1252 +
-                                  Zeichen[0] +
-                                  " ist keine Gattung der ERA-Tabelle (Dienst- oder nationale Bezeichnung)"});
+    Befunde.push_back(HinweisBefund(TBezug::Gattungszeichen,
+                                    Ersetzt("Gattungszeichen %1 nicht geprüft: %2 ist keine Gattung der ERA-Tabelle "
+                                            "(Dienst- oder nationale Bezeichnung)"_cp1252,
+                                            {InAnfuehrung(Zeichen), Zeichen.substr(0, 1)}),
+                                    std::string(Zeichen)));
     return;
   }
-  const std::string Kennzahl(Elf.substr(4, 4));
-  const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
   RadsaetzeAbgleichen(Kennzeichen, Elf, Zeichen, Befunde);
-  if (Era.empty()) {
-    const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf);
-    if (Kategorie && !Kategorie->Gattung.empty() && Kategorie->Gattung[0] != Zeichen[0])
-      Befunde.push_back({true, "Gattungszeichen "_cp1252 + InAnfuehrung(Zeichen) + ": Stelle 5 der Kennzahl " +
-                                   Kennzahl + " steht für Gattung "_cp1252 + std::string(Kategorie->Gattung) +
-                                   ", nicht " + Zeichen[0]});
-    return;
-  }
-  if (Era == Zeichen)
-    return;
-  std::string Text = "Gattungszeichen " + InAnfuehrung(Zeichen) + " passt nicht zur Kennzahl " + Kennzahl + " (" +
-                     InAnfuehrung(Era) + ")";
-  const std::string Zuviel = Ueberzaehlig(std::string(Zeichen), Era);
-  const std::string Fehlt = Ueberzaehlig(Era, Zeichen);
-  if (Era[0] != Zeichen[0])
-    Text += ": Gattung " + std::string(1, Zeichen[0]) + " statt " + Era[0];
-  else if (Zuviel.empty() && Fehlt.empty())
-    Text += ": gleiche Buchstaben, andere Reihenfolge";
-  else
-    Text += std::string(": ") + (Zuviel.empty() ? "" : InAnfuehrung(Zuviel) + " zu viel") +
-            (Zuviel.empty() || Fehlt.empty() ? "" : ", ") + (Fehlt.empty() ? "" : InAnfuehrung(Fehlt) + " fehlt");
-  // Nur Buchstaben mehr als die Kennzahl: ein Wagen, der nach dem Umbau (hoehere Lastgrenze "n")
-  // seine Nummer behielt, oder eine nationale Angabe; widersprechen tut das der Nummer nicht.
-  const bool NurMehr = Era[0] == Zeichen[0] && Fehlt.empty() && !Zuviel.empty();
-  Befunde.push_back({!NurMehr, NurMehr ? Text + " (mehr Kennbuchstaben, als die Kennzahl verlangt)" : Text});
+  KennzahlAbgleichen(Stammdaten, Kennzeichen, Elf, Zeichen, Befunde);
 }
 
 void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Kuerzel,
@@ -235,14 +275,20 @@ void LandAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::
   const TLand* Land = Kennzeichen.Land(LandNr);
   const std::string Nummern = NummernText(Kennzeichen, Kuerzel);
   if (Nummern.empty())
-    Befunde.push_back({false, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " ist unbekannt"});
+    Befunde.push_back(HinweisBefund(TBezug::Laenderkuerzel,
+                                    Ersetzt("Länderkürzel %1 ist unbekannt"_cp1252, {InAnfuehrung(Kuerzel)}),
+                                    std::string(Kuerzel)));
   else if (!Land || Land->Kuerzel.empty())
-    Befunde.push_back({false, "für "_cp1252 + LandNr + (Land ? " (" + std::string(Land->Name) + ")" : "") +
-                                  " ist kein Länderkürzel bekannt"_cp1252});
+    Befunde.push_back(
+        HinweisBefund(TBezug::Laenderkuerzel,
+                      Land ? Ersetzt("für %1 (%2) ist kein Länderkürzel bekannt"_cp1252, {LandNr, Land->Name})
+                           : Ersetzt("für %1 ist kein Länderkürzel bekannt"_cp1252, {LandNr}),
+                      std::string(Kuerzel)));
   else if (Land->Kuerzel != Kuerzel)
-    Befunde.push_back({true, "Länderkürzel "_cp1252 + InAnfuehrung(Kuerzel) + " gehört zu "_cp1252 + Nummern +
-                                 ", die Nummer nennt " + LandNr + " (" + std::string(Land->Name) + ", " +
-                                 std::string(Land->Kuerzel) + ")"});
+    Befunde.push_back(AbweichungBefund(TBezug::Laenderkuerzel,
+                                       Ersetzt("Länderkürzel %1 gehört zu %2, die Nummer nennt %3 (%4, %5)"_cp1252,
+                                               {InAnfuehrung(Kuerzel), Nummern, LandNr, Land->Name, Land->Kuerzel}),
+                                       std::string(Kuerzel)));
 }
 
 void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std::string_view Angeschrieben,
@@ -251,18 +297,23 @@ void HalterAbgleichen(const TKennzeichen& Kennzeichen, std::string_view Elf, std
   const THalter* Halter = Kennzeichen.HalterZu(Angeschrieben);
   if (!Halter) {
     // kein Kennzeichen des Registers: nichts, das der Nummer widerspraeche (Wort der Anschrift, alter Halter)
-    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(Angeschrieben) + " steht nicht im Halterregister (" +
-                                  Kennzeichen.Version + ")"});
+    Befunde.push_back(HinweisBefund(TBezug::Halter,
+                                    Ersetzt("Halterkennzeichen %1 steht nicht im Halterregister (%2)",
+                                            {InAnfuehrung(Angeschrieben), Kennzeichen.Version}),
+                                    std::string(Angeschrieben)));
     return;
   }
   if (!Halter->InGebrauch)
-    Befunde.push_back({false, "Halterkennzeichen " + InAnfuehrung(std::string(Halter->Kuerzel)) + ": " +
-                                  std::string(Halter->Status)});
+    Befunde.push_back(HinweisBefund(
+        TBezug::Halter, Ersetzt("Halterkennzeichen %1: %2", {InAnfuehrung(Halter->Kuerzel), Halter->Status}),
+        std::string(Angeschrieben)));
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   if (Land && !Land->Kuerzel.empty() && !Halter->RegistriertIn(Land->Kuerzel))
-    Befunde.push_back({false, "Halter " + std::string(Halter->Kuerzel) + " ist in " + std::string(Halter->Laender) +
-                                  " registriert, der Wagen in " + std::string(Elf.substr(2, 2)) + " (" +
-                                  std::string(Land->Name) + ") zugelassen (Halter lassen auch im Ausland zulassen)"});
+    Befunde.push_back(HinweisBefund(TBezug::Halter,
+                                    Ersetzt("Halter %1 ist in %2 registriert, der Wagen in %3 (%4) zugelassen (Halter "
+                                            "lassen auch im Ausland zulassen)",
+                                            {Halter->Kuerzel, Halter->Laender, Elf.substr(2, 2), Land->Name}),
+                                    std::string(Angeschrieben)));
 }
 
 }  // namespace
@@ -424,15 +475,20 @@ std::vector<TBefund> Abgleichen(const TStammdaten& Stammdaten, const TKennzeiche
   if (!Anschrift.Gattungszeichen.empty())
     GattungAbgleichen(Stammdaten, Kennzeichen, Elf, Anschrift.Gattungszeichen, Befunde);
   if (!Anschrift.Zusatz.empty())
-    Befunde.push_back({false, InAnfuehrung("-" + Anschrift.Zusatz) + " hinter " +
-                                  InAnfuehrung(Anschrift.Gattungszeichen) +
-                                  " ist ein nationaler Zusatz (nicht in der ERA-Tabelle); verglichen wurde " +
-                                  InAnfuehrung(Anschrift.Gattungszeichen)});
+    Befunde.push_back(
+        HinweisBefund(TBezug::Zusatz,
+                      Ersetzt("%1 hinter %2 ist ein nationaler Zusatz (nicht in der ERA-Tabelle); "
+                              "verglichen wurde %2",
+                              {InAnfuehrung("-" + Anschrift.Zusatz), InAnfuehrung(Anschrift.Gattungszeichen)}),
+                      "-" + Anschrift.Zusatz));
   for (const std::string& Merkmal : Anschrift.Merkmale)
     if ((Merkmal == "RIV" || Merkmal == "TEN") && Wagenart(Stammdaten, Elf) == TWagenart::Gueterwagen && Elf[0] > '3')
-      Befunde.push_back({false, InAnfuehrung(Merkmal) + " angeschrieben, aber Stelle 1 (" + Elf[0] +
-                                    ") steht für einen Wagen, der nur national oder nach Vereinbarung fährt"_cp1252});
+      Befunde.push_back(HinweisBefund(TBezug::Merkmal,
+                                      Ersetzt("%1 angeschrieben, aber Stelle 1 (%2) steht für einen Wagen, der nur "
+                                              "national oder nach Vereinbarung fährt"_cp1252,
+                                              {InAnfuehrung(Merkmal), Elf.substr(0, 1)}),
+                                      Merkmal));
   for (const std::string& Wort : Anschrift.Ungelesen)
-    Befunde.push_back({false, InAnfuehrung(Wort) + " nicht zugeordnet"});
+    Befunde.push_back(HinweisBefund(TBezug::Wort, Ersetzt("%1 nicht zugeordnet", {InAnfuehrung(Wort)}), Wort));
   return Befunde;
 }

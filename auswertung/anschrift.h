@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auswertung/befund.h"
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
 
@@ -23,14 +24,6 @@ struct TAnschrift {
 // "EUROP" Merkmale, "Fals"/"Bpmbz" (ein Grossbuchstabe, dann Kleinbuchstaben) Gattungszeichen,
 // ein Wort nur aus Grossbuchstaben, das im Halterregister steht, Halter ohne Land.
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen);
-
-// Ein Ergebnis des Abgleichs; eine Abweichung widerspricht der Nummer, ein Hinweis nicht.
-struct TBefund {
-  bool Abweichung;
-  std::string Text;  // Windows-1252
-
-  bool operator==(const TBefund&) const = default;
-};
 
 // Ob ein Wort aus einem anderen Text als der Anschrift (etwa der Bezeichnung eines Modells)
 // Gattungszeichen sind: die eines Gueterwagens nach der ERA-Tabelle ("Zacns"; nicht

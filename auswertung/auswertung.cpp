@@ -77,7 +77,7 @@ void Angaben(const TWissen& Wissen, const std::string& Elf, TErgebnis& Ergebnis)
 void AnschriftPruefen(const TWissen& Wissen, const std::string& Elf, const TAnschrift& Anschrift, TErgebnis& Ergebnis)
 {
   for (TBefund& Befund : Abgleichen(Wissen.Stammdaten, Wissen.Kennzeichen, Elf, Anschrift)) {
-    Ergebnis.Abweichungen += Befund.Abweichung;
+    Ergebnis.Abweichungen += Befund.Abweichung();
     Ergebnis.Befunde.push_back(std::move(Befund));
   }
   if (!Anschrift.Leer() && Wissen.MitKennzeichen)
@@ -97,9 +97,10 @@ void Reparieren(const TWissen& Wissen, const std::string& Ziffern, const TAnschr
   const auto Gleich = std::count_if(Vorschlaege.Liste.begin(), Vorschlaege.Liste.end(),
                                     [&](const TVorschlag& V) { return V.Punkte == Vorschlaege.Liste.front().Punkte; });
   if (Gleich > 1)
-    Ergebnis.Befunde.push_back({false, Ersetzt("die ersten %1 Vorschläge sind gleich glaubwürdig: welche Ziffer "
-                                               "falsch ist, lässt sich aus der Nummer nicht entscheiden"_cp1252,
-                                               {std::to_string(Gleich)})});
+    Ergebnis.Befunde.push_back(
+        HinweisBefund(TBezug::Vorschlaege, Ersetzt("die ersten %1 Vorschläge sind gleich glaubwürdig: welche Ziffer "
+                                                   "falsch ist, lässt sich aus der Nummer nicht entscheiden"_cp1252,
+                                                   {std::to_string(Gleich)})));
 }
 
 // Woerter einer Zelle ohne Ziffern, getrennt an Leerraum und Satzzeichen; '-' verbindet ("D-DB").
@@ -196,11 +197,13 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
   };
   if (!Gelesen.Andere.empty())
     Ergebnis.Befunde.push_back(
-        {false, Ersetzt("gleich gut passt auch %1: welche Nummer gemeint ist, sagt die Zeile nicht; ausgewertet ist "
-                        "die erste"_cp1252,
-                        {Verbunden(Gelesen.Andere)})});
+        HinweisBefund(TBezug::Umgebung,
+                      Ersetzt("gleich gut passt auch %1: welche Nummer gemeint ist, sagt die Zeile nicht; ausgewertet "
+                              "ist die erste"_cp1252,
+                              {Verbunden(Gelesen.Andere)})));
   if (!Gelesen.Weitere.empty())
-    Ergebnis.Befunde.push_back({false, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})});
+    Ergebnis.Befunde.push_back(
+        HinweisBefund(TBezug::Umgebung, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})));
 }
 
 // Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
@@ -293,17 +296,18 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                                 ? "(dieselbe Prüfziffer)"_cp1252
                                 : "(andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen "
                                   "Ziffern)"_cp1252;
-    Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig %1%2 %3"_cp1252, {Wo, NummerGegliedert(Zwoelf), Wie})});
+    Ergebnis.Befunde.push_back(
+        HinweisBefund(TBezug::Nummer, Ersetzt("zwölfstellig %1%2 %3"_cp1252, {Wo, NummerGegliedert(Zwoelf), Wie})));
   }
   ReiheNennen(Wissen, Umgerechnet, Ergebnis);
   if (Umgerechnet.empty())
-    Ergebnis.Befunde.push_back({false,
-                                "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe "
-                                "ist keine Umrechnung hinterlegt"_cp1252});
+    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer,
+                                             "die zwölfstellige Nummer lässt sich nicht bestimmen: für "
+                                             "diese Reihe ist keine Umrechnung hinterlegt"_cp1252));
   else if (!Angeschrieben && Umgerechnet.size() > 1)
-    Ergebnis.Befunde.push_back({false,
-                                "Land nicht angeschrieben: die Umrechnung steht für jedes Land, dessen "
-                                "Schema passt (mit D-DB, A-ÖBB, CH-SBB oder CZ-CD nur die eine)"_cp1252});
+    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer,
+                                             "Land nicht angeschrieben: die Umrechnung steht für jedes Land, dessen "
+                                             "Schema passt (mit D-DB, A-ÖBB, CH-SBB oder CZ-CD nur die eine)"_cp1252));
 }
 
 // Eine nationale Loknummer: ihre eigene Pruefziffer und die zwoelfstelligen Nummern, wo das Land
@@ -357,15 +361,16 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   if (!Zahl || (Ziffern.size() != 6 && Ziffern.size() != 7) || !Wissen.MitKennzeichen)
     return Ergebnis;
   Ergebnis.Berechnet = Pruefziffer(Ziffern);
-  Ergebnis.Befunde.push_back({false, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
-                                             {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})});
+  Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
+                                                                   {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})));
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, false);
   if (Laender.empty())
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
   for (const std::string& Land : Laender)
     for (const std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern))
-      Ergebnis.Befunde.push_back({false, Ersetzt("zwölfstellig vielleicht %1"_cp1252, {NummerGegliedert(Zwoelf)})});
+      Ergebnis.Befunde.push_back(
+          HinweisBefund(TBezug::Nummer, Ersetzt("zwölfstellig vielleicht %1"_cp1252, {NummerGegliedert(Zwoelf)})));
   return Ergebnis;
 }
 
@@ -416,7 +421,7 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   Anschrift.Bauart = Gelesen.Bauart;
   for (const std::string& Hinweis : Gelesen.Hinweise)
-    Ergebnis.Befunde.push_back({false, Hinweis});
+    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Eingabe, Hinweis));
   UmgebungNennen(Gelesen, Ergebnis);
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Ziffern = Ziffern;
@@ -446,9 +451,9 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
     Reparieren(Wissen, Ziffern, Anschrift, Ergebnis);
   } else if (!Ergebnis.Angeschrieben.empty()) {
     for (const std::string& Andere : UnsichtbareTausche(Ziffern))
-      Ergebnis.Befunde.push_back(
-          {false, Ersetzt("auch %1 hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252,
-                          {NummerGegliedert(Andere)})});
+      Ergebnis.Befunde.push_back(HinweisBefund(
+          TBezug::Nummer, Ersetzt("auch %1 hat diese Prüfziffer: benachbarte 0 und 9 vertauscht sieht sie nicht"_cp1252,
+                                  {NummerGegliedert(Andere)})));
   }
   return Ergebnis;
 }
@@ -461,7 +466,7 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren,
   TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text), Erklaeren, Kontext);
   std::vector<TBefund> Befunde;
   for (std::string& Hinweis : Text.Hinweise)
-    Befunde.push_back({false, std::move(Hinweis)});
+    Befunde.push_back(HinweisBefund(TBezug::Eingabe, std::move(Hinweis)));
   Befunde.insert(Befunde.end(), Ergebnis.Befunde.begin(), Ergebnis.Befunde.end());
   Ergebnis.Befunde = std::move(Befunde);
   Ergebnis.Getippt = std::move(Text.Getippt);
@@ -510,7 +515,42 @@ std::string Begruendung(const TVorschlagEintrag& Vorschlag)
 
 std::string BefundText(const TBefund& Befund)
 {
-  return (Befund.Abweichung ? "Abweichung: " : "Hinweis: ") + Befund.Text;
+  return (Befund.Abweichung() ? "Abweichung: " : "Hinweis: ") + Befund.Text;
+}
+
+std::string BezugText(const TBefund& Befund)
+{
+  const auto Mit = [&](std::string_view Wort) {
+    return Befund.Angeschrieben.empty() ? std::string(Wort)
+                                        : Ersetzt("%1 %2", {Wort, InAnfuehrung(Befund.Angeschrieben)});
+  };
+  switch (Befund.Bezug) {
+    case TBezug::Eingabe:
+      return "Eingabe";
+    case TBezug::Zelle:
+      return "Zelle der Arbeitsmappe";
+    case TBezug::Nummer:
+      return "Nummer";
+    case TBezug::Umgebung:
+      return "andere Ziffern der Zeile";
+    case TBezug::Laenderkuerzel:
+      return Mit("Länderkürzel"_cp1252);
+    case TBezug::Halter:
+      return Mit("Halterkennzeichen");
+    case TBezug::Gattungszeichen:
+      return Mit("Gattungszeichen");
+    case TBezug::Zusatz:
+      return Mit("nationaler Zusatz");
+    case TBezug::Merkmal:
+      return Mit("Merkmal");
+    case TBezug::Wort:
+      return Mit("Wort");
+    case TBezug::Vorschlaege:
+      return "Vorschläge"_cp1252;
+    case TBezug::Doppelt:
+      break;
+  }
+  return "Liste";
 }
 
 namespace {
@@ -525,10 +565,12 @@ void OhneFuehrendeNull(std::string_view Bytes, TErgebnis& Ergebnis)
   const bool Passt = Pruefziffer(Zwoelf.substr(0, 11)) == Zwoelf.substr(11);
   Ergebnis.Befunde.insert(
       Ergebnis.Befunde.begin(),
-      {true, Ersetzt("die Zelle ist in der Arbeitsmappe als Zahl gespeichert; eine führende Null fehlt vermutlich, "
-                     "mit ihr hieße die Nummer %1 (Prüfziffer %2) – in der Tabellenkalkulation die Spalte als Text "
-                     "formatieren und die Nummer mit der Null eingeben"_cp1252,
-                     {NummerGegliedert(Zwoelf), Passt ? "korrekt" : "falsch"})});
+      AbweichungBefund(TBezug::Zelle,
+                       Ersetzt("die Zelle ist in der Arbeitsmappe als Zahl gespeichert; eine führende Null fehlt "
+                               "vermutlich, mit ihr hieße die Nummer %1 (Prüfziffer %2) – in der Tabellenkalkulation "
+                               "die Spalte als Text formatieren und die Nummer mit der Null eingeben"_cp1252,
+                               {NummerGegliedert(Zwoelf), Passt ? "korrekt" : "falsch"}),
+                       Ziffern));
   ++Ergebnis.Abweichungen;
 }
 
@@ -661,6 +703,6 @@ std::vector<std::pair<std::string, std::string>> AlleAngaben(const TErgebnis& Er
   if (!Ergebnis.Halter.empty())
     Alle.emplace_back("Halter", Ergebnis.Halter);
   for (const TBefund& Befund : Ergebnis.Befunde)
-    Alle.emplace_back(Befund.Abweichung ? "Abweichung" : "Hinweis", Befund.Text);
+    Alle.emplace_back(Befund.Abweichung() ? "Abweichung" : "Hinweis", Befund.Text);
   return Alle;
 }

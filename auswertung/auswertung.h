@@ -34,6 +34,8 @@ std::string VorschlagText(const TVorschlagEintrag& Vorschlag);
 
 // "Abweichung: …" bzw. "Hinweis: …" (Windows-1252).
 std::string BefundText(const TBefund& Befund);
+// Worauf der Befund sich bezieht, fuer Tooltips und Titel: "Halter „DB“", "Nummer" (Windows-1252).
+std::string BezugText(const TBefund& Befund);
 
 // Die Baureihe einer nationalen Nummer in einem Land, in das sie sich umrechnen laesst.
 struct TReihenAngabe {

@@ -63,6 +63,7 @@
     for (const b of e.befunde) {
       const li = element("li", undefined, b.abweichung ? "abweichung" : "hinweis");
       li.append(element("strong", b.abweichung ? "Abweichung:" : "Hinweis:"), document.createTextNode(b.text));
+      li.title = b.bezug;
       ul.append(li);
     }
   }

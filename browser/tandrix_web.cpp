@@ -131,7 +131,8 @@ val Kurz(const TErgebnis& Ergebnis)
   val Befunde = val::array();
   for (const TBefund& Befund : Ergebnis.Befunde) {
     val Eintrag = val::object();
-    Eintrag.set("abweichung", Befund.Abweichung);
+    Eintrag.set("abweichung", Befund.Abweichung());
+    Eintrag.set("bezug", Zeigen(BezugText(Befund), Ergebnis));
     Eintrag.set("text", Zeigen(Befund.Text, Ergebnis));
     Befunde.call<void>("push", Eintrag);
   }

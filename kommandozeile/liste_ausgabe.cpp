@@ -74,7 +74,7 @@ public:
                                           KontextDerZeile(Zeile, Tabelle()), Zahl);
       TDoppelt Doppelt = FDoppelte.Anmelden(I + Versatz(), SchluesselVon(Ergebnis));
       if (Doppelt.Art != TDoppelArt::Keine)
-        Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
+        Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Doppelt, DoppelText(Doppelt)));
       Gesamt = std::max(Gesamt, Status(Ergebnis, FOptionen.Streng));
       Jede(I, Zeile, Ergebnis);
     }

@@ -112,7 +112,7 @@ int ZeilenAuswerten(const TWissen& Wissen, const TOptionen& Optionen, std::istre
         Zeile->ZuLang ? ZeileZuLang(Text.Text) : Auswerten(Wissen, std::move(Text), Optionen.Erklaeren);
     if (const TDoppelt Doppelt = Doppelte.Anmelden(Zeilennummer, SchluesselVon(Ergebnis));
         Doppelt.Art != TDoppelArt::Keine)
-      Ergebnis.Befunde.push_back({false, DoppelText(Doppelt)});
+      Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Doppelt, DoppelText(Doppelt)));
     Ausgabe.Schreibe(Ergebnis);
     Gesamt = std::max(Gesamt, Status(Ergebnis, Optionen.Streng));
   }

@@ -175,10 +175,11 @@ void TDetailFormular::BefundeZeigen(const TErgebnis& Ergebnis)
     auto* Symbol = new QLabel;
     Symbol->setPixmap(
         style()
-            ->standardIcon(Befund.Abweichung ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation)
+            ->standardIcon(Befund.Abweichung() ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation)
             .pixmap(Groesse, Groesse));
     Symbol->setAlignment(Qt::AlignTop);
-    Symbol->setToolTip(Befund.Abweichung ? QStringLiteral("Abweichung") : QStringLiteral("Hinweis"));
+    Symbol->setToolTip((Befund.Abweichung() ? QStringLiteral("Abweichung – %1") : QStringLiteral("Hinweis – %1"))
+                           .arg(Anzeige(BezugText(Befund))));
     Zeile->addWidget(Symbol);
     Zeile->addWidget(Schlicht(Anzeige(Befund.Text)), 1);
     FBefunde->addLayout(Zeile);

@@ -82,7 +82,7 @@ void TSammelfenster::DetailZeigen()
   }
   TErgebnis Ergebnis = FModell->Auswertung(Zeile);
   if (const std::string Doppelt = DoppelText(FModell->DoppeltZu(Zeile)); !Doppelt.empty())
-    Ergebnis.Befunde.push_back({false, Doppelt});
+    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Doppelt, Doppelt));
   FUi->Detail->Zeigen(Zeile, Ergebnis);
 }
 

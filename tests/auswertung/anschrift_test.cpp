@@ -97,7 +97,7 @@ TEST_P(AbgleichTest, MeldetWasNichtPasst)
   const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
   std::vector<std::string> Befunde;
   for (const TBefund& Befund : Abgleichen(KleineStammdaten(), KleineKennzeichen(), Gelesen.Ziffern, Anschrift))
-    Befunde.push_back((Befund.Abweichung ? "A: " : "H: ") + Cp1252NachUtf8(Befund.Text));
+    Befunde.push_back((Befund.Abweichung() ? "A: " : "H: ") + Cp1252NachUtf8(Befund.Text));
   ASSERT_EQ(Befunde.size(), GetParam().Befunde.size()) << Verbunden(Befunde);
   for (std::size_t I = 0; I < Befunde.size(); ++I)
     EXPECT_TRUE(Befunde[I].starts_with(GetParam().Befunde[I])) << Befunde[I];

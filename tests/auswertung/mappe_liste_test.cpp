@@ -168,7 +168,8 @@ TEST_F(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
     for (const TBefund& Befund : Ergebnis.Befunde)
       if (Cp1252NachUtf8(Befund.Text).find("führende Null") != std::string::npos) {
         Gefunden = true;
-        EXPECT_TRUE(Befund.Abweichung);
+        EXPECT_TRUE(Befund.Abweichung());
+        EXPECT_EQ(Befund.Bezug, TBezug::Zelle);
         EXPECT_NE(Cp1252NachUtf8(Befund.Text).find("01 86 5000 235-7 (Prüfziffer korrekt)"), std::string::npos)
             << Cp1252NachUtf8(Befund.Text);
       }

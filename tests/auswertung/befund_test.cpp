@@ -1,0 +1,74 @@
+// Worauf sich Befunde beziehen: jeder Befund nennt seinen Teil der Eingabe, damit eine
+// Oberflaeche ihn ohne Lesen des Texts zuordnen kann. Anschriften aus tests/daten/anschriften.csv
+// und anschriften-neu.csv (dort mit Quelle); veraenderte stehen als solche da.
+
+#include "auswertung/auswertung.h"
+#include "auswertung/eingabe.h"
+#include "kennzeichen/kennzeichen.h"
+#include "nummer/stammdaten.h"
+#include "zeichen/zeichensatz.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TBezugFall {
+  const char* Name;
+  const char* Eingabe;
+  std::vector<std::string> Befunde;  // "A " Abweichung bzw. "H " Hinweis, dann BezugText (UTF-8)
+};
+void PrintTo(const TBezugFall& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
+
+class BezugTest : public testing::TestWithParam<TBezugFall> {
+protected:
+  static void SetUpTestSuite()
+  {
+    FStammdaten = new TLadeErgebnis(LadeStammdaten(std::string(TANDRIX_DATEN) + "/Wagen.ebb"));
+    FKennzeichen = new TKennzeichen(LadeKennzeichen(std::string(TANDRIX_DATEN) + "/Kennzeichen.ebb"));
+  }
+  static void TearDownTestSuite()
+  {
+    delete FStammdaten;
+    delete FKennzeichen;
+  }
+  static TLadeErgebnis* FStammdaten;
+  static TKennzeichen* FKennzeichen;
+};
+TLadeErgebnis* BezugTest::FStammdaten = nullptr;
+TKennzeichen* BezugTest::FKennzeichen = nullptr;
+
+TEST_P(BezugTest, JederBefundNenntSeinenTeil)
+{
+  const TWissen Wissen{FStammdaten->Stammdaten, *FKennzeichen, true, true};
+  const TErgebnis Ergebnis = Auswerten(Wissen, EingabeUmsetzen(GetParam().Eingabe, TKennung::Keine), false);
+  std::vector<std::string> Befunde;
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Befunde.push_back((Befund.Abweichung() ? "A " : "H ") + Cp1252NachUtf8(BezugText(Befund)));
+  EXPECT_EQ(Befunde, GetParam().Befunde);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, BezugTest,
+    testing::Values(
+        TBezugFall{"ZusatzUndMehrBuchstaben",
+                   "31 80 5400 045-6 Eanos-x 057",
+                   {"H Gattungszeichen „Eanos“", "H nationaler Zusatz „-x“"}},
+        TBezugFall{"ArtikelnummerImSatz",
+                   "un’unità di prima classe (art. 2465, marcatura 51 83 19-40 220-3 Az)",
+                   {"H andere Ziffern der Zeile", "H Wort „marcatura“"}},
+        TBezugFall{"HalterImAusland", "33 85 7813 231-2 CH-ARETZ Zags", {"H Halterkennzeichen „ARETZ“"}},
+        TBezugFall{
+            "UngeprueftUndWort", "51 80 05–40 603-9 [P] Bcüm USTC", {"H Gattungszeichen „Bcüm“", "H Wort „USTC“"}},
+        TBezugFall{"NationaleNummer", "Re 460 077-1", {"H Nummer"}},
+        TBezugFall{"GattungGegenKennzahl", "21 RIV 80 DB 577 1 151 - 5 Tbis 870", {"A Gattungszeichen „Tbis“"}},
+        // veraendert: anderes Land, falsche Pruefziffer, O statt 0
+        TBezugFall{"LandFalsch", "31 81 3523 474-4 D-RCW", {"A Länderkürzel „D“"}},
+        TBezugFall{"Vorschlaege", "31 80 6652 003-7", {"H Vorschläge"}},
+        TBezugFall{"GelesenMitHinweis", "31 8O 6652 003-8", {"H Eingabe"}}),
+    [](const testing::TestParamInfo<TBezugFall>& Info) { return std::string(Info.param.Name); });
+
+}  // namespace
