@@ -463,7 +463,7 @@ bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste
 bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I);
 
 // Steht vor Marke I eine Zahl, mit der sie eine Nummer bilden koennte (keine Klammer dazwischen)?
-bool ZahlDavor(const std::vector<TMarke>& Marken, std::size_t I)
+bool ZahlVorMarke(const std::vector<TMarke>& Marken, std::size_t I)
 {
   return I > 0 && Marken[I - 1].Art == TArt::Zahl && !Marken[I].Grenze;
 }
@@ -483,7 +483,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
 {
   const TMarke& M = Marken[I];
   const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
-  if (M.Verlesen || !Allein(Marken, I) || ZahlDavor(Marken, I) ||
+  if (M.Verlesen || !Allein(Marken, I) || ZahlVorMarke(Marken, I) ||
       (Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)))
     return;
   const std::size_t Trenner = M.Text.find_first_of("-.");
@@ -523,7 +523,7 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        (Dahinter->Gruppen.size() == 1 || Bereich) &&
                        ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4) ||
                         (A == 2 && B == 3 && Zweite != "000"));
-  if (Gruppen && !ZahlDavor(Marken, I)) {
+  if (Gruppen && !ZahlVorMarke(Marken, I)) {
     Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
     return;
   }
@@ -578,7 +578,7 @@ void SchweizerReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
 // Bildtexten danach: "DB 950 6 742", "Eas 066 542 1 351" (dahinter die Bauart 066).
 void OhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
-  if (I + 2 >= Marken.size() || (ZahlDavor(Marken, I) && !IstBauart(Marken, I - 1)))
+  if (I + 2 >= Marken.size() || (ZahlVorMarke(Marken, I) && !IstBauart(Marken, I - 1)))
     return;
   const TMarke &A = Marken[I], &B = Marken[I + 1], &C = Marken[I + 2];
   const auto Einfach = [](const TMarke& M, std::size_t Laenge) {

@@ -75,6 +75,26 @@ TWagenart WagenartDerZeichen(const TKennzeichen& Kennzeichen, const std::string&
   return Gueter ? TWagenart::Gueterwagen : TWagenart::Reisezugwagen;
 }
 
+// Punkte eines Gueterwagens: Kennzahl der ERA-Tabelle, Radsaetze und Gattungszeichen, RIV und TEN.
+void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Elf,
+                       const TAnschrift& Anschrift, TGlaubwuerdigkeit& Ergebnis)
+{
+  const std::string& Zeichen = Anschrift.Gattungszeichen;
+  const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
+  Ergebnis.Dazu(!Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty());
+  // die Kennzahl fehlt in der ERA-Tabelle: der Gattungsbuchstabe aus Stelle 5 ("U" zu 9)
+  if (const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf); Era.empty() && Kategorie && !Zeichen.empty())
+    Ergebnis.Dazu(Kategorie->Gattung == Zeichen.substr(0, 1), Zeichen);
+  // ohne angeschriebene Gattungszeichen die der Kennzahl: Stelle 1 muss zu ihnen passen
+  Ergebnis.Dazu(RadsaetzePassen(Kennzeichen, Elf, Zeichen.empty() ? Era : Zeichen) == TPasst::Ja);
+  if (!Zeichen.empty() && !Era.empty())
+    Ergebnis.Dazu(Era == Zeichen ? 2 : Era[0] == Zeichen[0], Era == Zeichen ? Zeichen : std::string());
+  // RIV und TEN tragen nur Wagen mit Stelle 1 von 0 bis 3 (4 und 8: national oder nach Vereinbarung)
+  for (const std::string& Merkmal : Anschrift.Merkmale)
+    if (Merkmal == "RIV" || Merkmal == "TEN")
+      Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
+}
+
 // Punkte: belegtes Austauschverfahren (1, nicht selten 2), bekanntes Land (1, nicht selten 2), bekannte Gattung
 // (Gueterwagen: 2 fuer eine Kennzahl der ERA-Tabelle, 1 fuer eine aus einer einheitlichen Gruppe; Reisezugwagen: 1;
 // Triebfahrzeuge: 2 fuer die Fuellziffer des Schemas, 1 wo die nationale Nummer zur Art passt),
@@ -95,22 +115,9 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
   const TWagenart Art = Wagenart(Stammdaten, Elf);
   Ergebnis.Dazu(2 * (Art != TWagenart::Unbekannt && Art == WagenartDerZeichen(Kennzeichen, Zeichen)));
   switch (Art) {
-    case TWagenart::Gueterwagen: {
-      const std::string Era = EraGattungszeichen(Stammdaten, Kennzeichen, Elf);
-      Ergebnis.Dazu(!Era.empty() ? 2 : !EraGattung(Stammdaten, Elf).empty());
-      // die Kennzahl fehlt in der ERA-Tabelle: der Gattungsbuchstabe aus Stelle 5 ("U" zu 9)
-      if (const TKategorie* Kategorie = Kennzeichen.Kategorie(Elf); Era.empty() && Kategorie && !Zeichen.empty())
-        Ergebnis.Dazu(Kategorie->Gattung == Zeichen.substr(0, 1), Zeichen);
-      // ohne angeschriebene Gattungszeichen die der Kennzahl: Stelle 1 muss zu ihnen passen
-      Ergebnis.Dazu(RadsaetzePassen(Kennzeichen, Elf, Zeichen.empty() ? Era : Zeichen) == TPasst::Ja);
-      if (!Zeichen.empty() && !Era.empty())
-        Ergebnis.Dazu(Era == Zeichen ? 2 : Era[0] == Zeichen[0], Era == Zeichen ? Zeichen : std::string());
-      // RIV und TEN tragen nur Wagen mit Stelle 1 von 0 bis 3 (4 und 8: national oder nach Vereinbarung)
-      for (const std::string& Merkmal : Anschrift.Merkmale)
-        if (Merkmal == "RIV" || Merkmal == "TEN")
-          Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
+    case TWagenart::Gueterwagen:
+      GueterwagenPunkte(Stammdaten, Kennzeichen, Elf, Anschrift, Ergebnis);
       break;
-    }
     case TWagenart::Triebfahrzeug:
       switch (FuellzifferPruefen(Kennzeichen, Elf)) {
         case TFuellziffer::Passt:
