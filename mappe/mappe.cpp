@@ -13,67 +13,49 @@
 
 namespace mappe_intern {
 
-std::string MeldungBeschaedigt()
+std::string Meldung(TMappenFehler Fehler)
 {
-  return "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen."_cp1252;
-}
-std::string MeldungKeineMappe()
-{
-  return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
-}
-std::string MeldungText()
-{
-  return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
-}
-std::string MeldungVerschluesselt()
-{
-  return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
-         "speichern und diese Datei öffnen."_cp1252;
-}
-std::string MeldungZuGross()
-{
-  return "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungZipBombe()
-{
-  return "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); sie "
-         "wird nicht gelesen."_cp1252;
-}
-std::string MeldungEntitaeten()
-{
-  return "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation schreibt; "
-         "sie wird nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleZeilen()
-{
-  return "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie wird "
-         "nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleSpalten()
-{
-  return "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation "
-         "fasst; sie wird nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleZellen()
-{
-  return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungZuVielText()
-{
-  return "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungOhneXls()
-{
-  return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
-         "Tabellenkalkulation als .xlsx oder .ods speichern."_cp1252;
-}
-std::string MeldungOhneZip()
-{
-  return "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als "
-         "CSV speichern."_cp1252;
-}
-std::string MeldungZwischenablage()
-{
+  switch (Fehler) {
+    case TMappenFehler::Beschaedigt:
+      return "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen."_cp1252;
+    case TMappenFehler::KeineMappe:
+      return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
+    case TMappenFehler::Text:
+      return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
+    case TMappenFehler::Verschluesselt:
+      return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne "
+             "Kennwort "
+             "speichern und diese Datei öffnen."_cp1252;
+    case TMappenFehler::ZuGross:
+      return "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht."_cp1252;
+    case TMappenFehler::ZipBombe:
+      return "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); "
+             "sie "
+             "wird nicht gelesen."_cp1252;
+    case TMappenFehler::Entitaeten:
+      return "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation "
+             "schreibt; "
+             "sie wird nicht gelesen."_cp1252;
+    case TMappenFehler::ZuVieleZeilen:
+      return "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie "
+             "wird "
+             "nicht gelesen."_cp1252;
+    case TMappenFehler::ZuVieleSpalten:
+      return "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation "
+             "fasst; sie wird nicht gelesen."_cp1252;
+    case TMappenFehler::ZuVieleZellen:
+      return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
+    case TMappenFehler::ZuVielText:
+      return "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht."_cp1252;
+    case TMappenFehler::OhneXls:
+      return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
+             "Tabellenkalkulation als .xlsx oder .ods speichern."_cp1252;
+    case TMappenFehler::OhneZip:
+      return "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als "
+             "CSV speichern."_cp1252;
+    case TMappenFehler::Zwischenablage:
+      break;
+  }
   return "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
          "beschreibbar)."_cp1252;
 }
@@ -81,11 +63,11 @@ std::string MeldungZwischenablage()
 bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl)
 {
   if (Zeile >= MappeHoechstensZeilen) {
-    Fehler = MeldungZuVieleZeilen();
+    Fehler = Meldung(TMappenFehler::ZuVieleZeilen);
     return false;
   }
   if (Spalte >= MappeHoechstensSpalten) {
-    Fehler = MeldungZuVieleSpalten();
+    Fehler = Meldung(TMappenFehler::ZuVieleSpalten);
     return false;
   }
   if (Text.empty())
@@ -93,7 +75,7 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
   if (Text.size() > MappeZelleHoechstens)
     Text.resize(MappeZelleHoechstens);
   if (FMass.Text + Text.size() > MappeHoechstensText) {
-    Fehler = MeldungZuVielText();
+    Fehler = Meldung(TMappenFehler::ZuVielText);
     return false;
   }
   FMass.Text += Text.size();
@@ -111,7 +93,7 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
   }
   const std::size_t Neu = Spalte + 1 - Zellen.size();
   if (FMass.Zellen + Neu > MappeHoechstensZellen) {
-    Fehler = MeldungZuVieleZellen();
+    Fehler = Meldung(TMappenFehler::ZuVieleZellen);
     return false;
   }
   FMass.Zellen += Neu;
@@ -243,7 +225,7 @@ bool ZellangabeLesen(std::string_view Angabe, std::size_t& Zeile, std::size_t& S
 
 #ifndef TANDRIX_MIT_ZIP
 // Ohne libzip und expat (etwa die Seite im Browser): jede .xlsx und .ods bekommt die Meldung.
-void ZipLesen(std::string_view, TMappe& Mappe) { Mappe.Fehler = MeldungOhneZip(); }
+void ZipLesen(std::string_view, TMappe& Mappe) { Mappe.Fehler = Meldung(TMappenFehler::OhneZip); }
 #endif
 
 }  // namespace mappe_intern
@@ -266,7 +248,7 @@ TMappe MappeLesen(std::string_view Bytes)
   Mappe.Art = MappenArtErkennen(Bytes);
   switch (Mappe.Art) {
     case TMappenArt::Text:
-      Mappe.Fehler = mappe_intern::MeldungText();
+      Mappe.Fehler = mappe_intern::Meldung(mappe_intern::TMappenFehler::Text);
       break;
     case TMappenArt::Xlsx:
     case TMappenArt::Ods:

@@ -172,7 +172,7 @@ void TInhalt::ZelleFertig()
   std::string Inhalt = FZahl ? std::move(FWert) : std::move(FText);
   if (!Inhalt.empty()) {
     if (FSpaltenWiederholt > MappeHoechstensSpalten || FSpalte + FSpaltenWiederholt > MappeHoechstensSpalten)
-      return Abbrechen(MeldungZuVieleSpalten());
+      return Abbrechen(Meldung(TMappenFehler::ZuVieleSpalten));
     for (std::size_t I = 0; I < FSpaltenWiederholt; ++I)
       FZeilenZellen.push_back({FSpalte + I, Inhalt, FZahl});
   }
@@ -203,12 +203,12 @@ void OdsAusZip(TZip& Zip, TMappe& Mappe)
     return;
   }
   if (Manifest.Verschluesselt) {
-    Mappe.Fehler = MeldungVerschluesselt();
+    Mappe.Fehler = Meldung(TMappenFehler::Verschluesselt);
     return;
   }
   TInhalt Inhalt(Mappe);
   if (!Zip.Da("content.xml")) {
-    Mappe.Fehler = MeldungBeschaedigt();
+    Mappe.Fehler = Meldung(TMappenFehler::Beschaedigt);
     return;
   }
   if (!Zip.XmlLesen("content.xml", Inhalt))

@@ -131,9 +131,9 @@ protected:
     const std::string_view Teil = Lokal(Name);
     if (Teil == "si" && FInSi) {
       if (Texte.size() >= MappeHoechstensZellen)
-        return Abbrechen(MeldungZuVieleZellen());
+        return Abbrechen(Meldung(TMappenFehler::ZuVieleZellen));
       if ((FGesamt += FText.size()) > MappeHoechstensText)
-        return Abbrechen(MeldungZuVielText());
+        return Abbrechen(Meldung(TMappenFehler::ZuVielText));
       Texte.push_back(OoxmlZeichen(std::move(FText)));
       FText.clear();
       FInSi = false;
@@ -288,7 +288,7 @@ void TBlattXml::ZelleFertig()
     std::size_t Index = 0;
     const auto [Bis, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
     if (Grund != std::errc() || Bis != FWert.data() + FWert.size() || Index >= FGeteilt.size())
-      return Abbrechen(MeldungBeschaedigt());
+      return Abbrechen(Meldung(TMappenFehler::Beschaedigt));
     Inhalt = FGeteilt[Index];
   } else if (FArt == "inlineStr") {
     Inhalt = OoxmlZeichen(std::move(FInline));
@@ -330,7 +330,7 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
 {
   const std::string Pfad = ArbeitsmappePfad(Zip);
   if (Pfad.empty()) {
-    Mappe.Fehler = Zip.Fehler.empty() ? MeldungKeineMappe() : Zip.Fehler;
+    Mappe.Fehler = Zip.Fehler.empty() ? Meldung(TMappenFehler::KeineMappe) : Zip.Fehler;
     return;
   }
   const std::size_t Schnitt = Pfad.rfind('/');
@@ -397,7 +397,7 @@ void ZipLesen(std::string_view Bytes, TMappe& Mappe)
   }
   Mappe.Art = TMappenArt::Xlsx;
   if (!Mimetype.empty() || Zip.Da("content.xml")) {
-    Mappe.Fehler = MeldungKeineMappe();
+    Mappe.Fehler = Meldung(TMappenFehler::KeineMappe);
     return;
   }
   XlsxAusZip(Zip, Mappe);
