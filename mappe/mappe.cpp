@@ -4,6 +4,7 @@
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -15,49 +16,33 @@ namespace mappe_intern {
 
 std::string Meldung(TMappenFehler Fehler)
 {
-  switch (Fehler) {
-    case TMappenFehler::Beschaedigt:
-      return "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen."_cp1252;
-    case TMappenFehler::KeineMappe:
-      return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
-    case TMappenFehler::Text:
-      return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
-    case TMappenFehler::Verschluesselt:
-      return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne "
-             "Kennwort "
-             "speichern und diese Datei öffnen."_cp1252;
-    case TMappenFehler::ZuGross:
-      return "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht."_cp1252;
-    case TMappenFehler::ZipBombe:
-      return "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); "
-             "sie "
-             "wird nicht gelesen."_cp1252;
-    case TMappenFehler::Entitaeten:
-      return "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation "
-             "schreibt; "
-             "sie wird nicht gelesen."_cp1252;
-    case TMappenFehler::ZuVieleZeilen:
-      return "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie "
-             "wird "
-             "nicht gelesen."_cp1252;
-    case TMappenFehler::ZuVieleSpalten:
-      return "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation "
-             "fasst; sie wird nicht gelesen."_cp1252;
-    case TMappenFehler::ZuVieleZellen:
-      return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
-    case TMappenFehler::ZuVielText:
-      return "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht."_cp1252;
-    case TMappenFehler::OhneXls:
-      return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
-             "Tabellenkalkulation als .xlsx oder .ods speichern."_cp1252;
-    case TMappenFehler::OhneZip:
-      return "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als "
-             "CSV speichern."_cp1252;
-    case TMappenFehler::Zwischenablage:
-      break;
-  }
-  return "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
-         "beschreibbar)."_cp1252;
+  // In der Reihenfolge von TMappenFehler.
+  constexpr std::array<std::string_view, 14> Texte = {
+      "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen.",
+      "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls).",
+      "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV.",
+      "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
+      "speichern und diese Datei öffnen.",
+      "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht.",
+      "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); sie wird "
+      "nicht gelesen.",
+      "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation schreibt; sie "
+      "wird nicht gelesen.",
+      "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie wird "
+      "nicht gelesen.",
+      "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation fasst; "
+      "sie wird nicht gelesen.",
+      "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht.",
+      "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht.",
+      "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
+      "Tabellenkalkulation als .xlsx oder .ods speichern.",
+      "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als CSV "
+      "speichern.",
+      "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
+      "beschreibbar).",
+  };
+  static_assert(Texte.size() == static_cast<std::size_t>(TMappenFehler::Zwischenablage) + 1);
+  return Utf8NachCp1252(Texte.at(static_cast<std::size_t>(Fehler)));
 }
 
 bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl)

@@ -198,7 +198,7 @@ void TInhalt::ZeileFertig()
 void OdsAusZip(TZip& Zip, TMappe& Mappe)
 {
   TManifest Manifest;
-  if (Zip.Da("META-INF/manifest.xml") && !Zip.XmlLesen("META-INF/manifest.xml", Manifest)) {
+  if (!Zip.XmlFallsDa("META-INF/manifest.xml", Manifest)) {
     Mappe.Fehler = Zip.Fehler;
     return;
   }
