@@ -303,13 +303,6 @@
     navigator.serviceWorker.register("tandrix-sw.js").catch(() => {});
   }
 
-  function wasmAusBase64(text) {
-    const roh = atob(text);
-    const bytes = new Uint8Array(roh.length);
-    for (let i = 0; i < roh.length; i++) bytes[i] = roh.charCodeAt(i);
-    return bytes;
-  }
-
   $("eingabe").addEventListener("input", eingabeGeaendert);
   window.addEventListener("hashchange", () => {
     ausAdresse();
@@ -326,10 +319,18 @@
 
   // Fuer die Tests (scripts/web-test): dieselben Aufrufe wie die Seite, und wann alles bereit ist.
   window.tandrix = {
-    bereit: TandrixModul({ wasmBinary: wasmAusBase64(TANDRIX_WASM) }).then((m) => {
+    // Das Modul hat laden.js schon uebersetzt; hier nur noch die Instanz mit den Importen.
+    bereit: TandrixModul({ instantiateWasm: (importe, fertig) => {
+      TANDRIX_WASM.then((wasm) => WebAssembly.instantiate(wasm, importe).then((instanz) => {
+        performance.mark("tandrix-instanziert");
+        fertig(instanz, wasm);
+      })).catch(() => urteilZeigen("unbrauchbar", "!", "Dieser Browser kann die Prüfung nicht ausführen."));
+      return {};
+    } }).then((m) => {
       modul = m;
       performance.mark("tandrix-modul");
       const stand = modul.datenStand();
+      performance.mark("tandrix-daten");
       if (!stand.wagen || !stand.kennzeichen) urteilZeigen("unbrauchbar", "!", "Die eingebauten Daten sind nicht lesbar.");
       eingabeGeaendert();
       // Fuer scripts/web-messen: wann das Modul da war (oben) und wann das erste Ergebnis stand.
