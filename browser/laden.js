@@ -1,7 +1,7 @@
 "use strict";
-// Ganz oben in der Seite: das WebAssembly entpacken und uebersetzen lassen, waehrend der Browser
-// den Rest der Seite liest. Eingebettet ist es mit gzip gepackt, in base64: der viermal kuerzere
-// Text ist schneller gelesen, als das Entpacken dauert. seite.js nimmt das Modul aus TANDRIX_WASM.
+// Ganz oben in der Seite: das WebAssembly entpacken, waehrend der Browser den Rest der Seite liest.
+// Eingebettet ist es mit gzip gepackt, in base64: der viermal kuerzere Text ist schneller gelesen,
+// als das Entpacken dauert. seite.js nimmt die Bytes aus TANDRIX_WASM.
 var TANDRIX_WASM = (() => {
   performance.mark("tandrix-laden");
   const text = /*WASM*/;
@@ -22,6 +22,6 @@ var TANDRIX_WASM = (() => {
   schreiber.close().catch(() => {});
   return new Response(entpacker.readable).arrayBuffer().then((wasm) => {
     performance.mark("tandrix-entpackt");
-    return WebAssembly.compile(wasm);
+    return wasm;
   });
 })();
