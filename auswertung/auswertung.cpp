@@ -520,37 +520,28 @@ std::string BefundText(const TBefund& Befund)
 
 std::string BezugText(const TBefund& Befund)
 {
-  const auto Mit = [&](std::string_view Wort) {
-    return Befund.Angeschrieben.empty() ? std::string(Wort)
-                                        : Ersetzt("%1 %2", {Wort, InAnfuehrung(Befund.Angeschrieben)});
+  struct TName {
+    std::string_view Utf8;
+    bool MitWort;  // das angeschriebene Wort folgt in Anfuehrung
   };
-  switch (Befund.Bezug) {
-    case TBezug::Eingabe:
-      return "Eingabe";
-    case TBezug::Zelle:
-      return "Zelle der Arbeitsmappe";
-    case TBezug::Nummer:
-      return "Nummer";
-    case TBezug::Umgebung:
-      return "andere Ziffern der Zeile";
-    case TBezug::Laenderkuerzel:
-      return Mit("Länderkürzel"_cp1252);
-    case TBezug::Halter:
-      return Mit("Halterkennzeichen");
-    case TBezug::Gattungszeichen:
-      return Mit("Gattungszeichen");
-    case TBezug::Zusatz:
-      return Mit("nationaler Zusatz");
-    case TBezug::Merkmal:
-      return Mit("Merkmal");
-    case TBezug::Wort:
-      return Mit("Wort");
-    case TBezug::Vorschlaege:
-      return "Vorschläge"_cp1252;
-    case TBezug::Doppelt:
-      break;
-  }
-  return "Liste";
+  // In der Reihenfolge von TBezug.
+  constexpr std::array<TName, 12> Namen = {{{"Eingabe", false},
+                                            {"Zelle der Arbeitsmappe", false},
+                                            {"Nummer", false},
+                                            {"andere Ziffern der Zeile", false},
+                                            {"Länderkürzel", true},
+                                            {"Halterkennzeichen", true},
+                                            {"Gattungszeichen", true},
+                                            {"nationaler Zusatz", true},
+                                            {"Merkmal", true},
+                                            {"Wort", true},
+                                            {"Vorschläge", false},
+                                            {"Liste", false}}};
+  static_assert(Namen.size() == static_cast<std::size_t>(TBezug::Doppelt) + 1);
+  const TName& Name = Namen.at(static_cast<std::size_t>(Befund.Bezug));
+  const std::string Wort = Utf8NachCp1252(Name.Utf8);
+  return Name.MitWort && !Befund.Angeschrieben.empty() ? Ersetzt("%1 %2", {Wort, InAnfuehrung(Befund.Angeschrieben)})
+                                                       : Wort;
 }
 
 namespace {

@@ -15,16 +15,18 @@ const median = (werte) => {
 };
 const ms = (x) => x.toFixed(1).replace(".", ",") + " ms";
 
-// Ab Beginn der Navigation: bis das erste Ergebnis steht bzw. bis eine leere Seite geladen ist.
-async function ersteErgebnisse(browser) {
+// Ab Beginn der Navigation: bis das erste Ergebnis steht bzw. bis eine leere Seite geladen ist;
+// dazu die Marken der Seite (laden.js, seite.js), um zu sehen, wohin die Zeit geht.
+const MARKEN = ["tandrix-laden", "tandrix-entpackt", "tandrix-instanziert", "tandrix-modul", "tandrix-daten", "tandrix-bereit"];
+async function ersteErgebnisse(browser, anzahl) {
   const ordner = mkdtempSync(join(tmpdir(), "tandrix-leer-"));
   const leer = join(ordner, "leer.html");
   writeFileSync(leer, "<!DOCTYPE html><html lang=\"de\"><title>leer</title><p>leer</p></html>");
-  const seite = [], module = [], leere = [];
-  for (let i = 0; i < 7; i++) {
+  const marken = MARKEN.map(() => []), leere = [];
+  for (let i = 0; i < anzahl; i++) {
     const s = await seiteOeffnen(browser, seiteUrl + "#" + encodeURIComponent("31 80 6652 003-8"));
-    seite.push(await s.evaluate(() => performance.getEntriesByName("tandrix-bereit")[0].startTime));
-    module.push(await s.evaluate(() => performance.getEntriesByName("tandrix-modul")[0].startTime));
+    const zeiten = await s.evaluate((namen) => namen.map((n) => performance.getEntriesByName(n)[0].startTime), MARKEN);
+    zeiten.forEach((t, k) => marken[k].push(t));
     await s.close();
     const l = await browser.newPage();
     await l.goto(pathToFileURL(leer).href, { waitUntil: "load" });
@@ -32,7 +34,7 @@ async function ersteErgebnisse(browser) {
     await l.close();
   }
   rmSync(ordner, { recursive: true, force: true });
-  return [median(seite), median(module), median(leere)];
+  return [marken.map(median), median(leere)];
 }
 
 // Taste (DevTools Input.dispatchKeyEvent) bis das Ergebnis im DOM steht und gelayoutet ist.
@@ -96,9 +98,12 @@ const datei = readFileSync(seitePfad);
 console.log(`Datei: ${(datei.length / 1024).toFixed(0)} KiB, mit gzip -9 ${(gzipSync(datei, { level: 9 }).length / 1024).toFixed(0)} KiB`);
 const { browser, schliessen } = await chromiumStarten();
 try {
-  const [erstes, modul, leer] = await ersteErgebnisse(browser);
-  console.log(`Erstes Ergebnis (Nummer in der Adresse): ${ms(erstes)} ab Navigation, davon WebAssembly bereit nach ` +
-    `${ms(modul)}; leere Seite geladen: ${ms(leer)} (Median aus 7)`);
+  const anzahl = 11;
+  const [[laden, entpackt, instanziert, modul, daten, erstes], leer] = await ersteErgebnisse(browser, anzahl);
+  console.log(`Erstes Ergebnis (Nummer in der Adresse): ${ms(erstes)} ab Navigation, leere Seite geladen: ${ms(leer)}, ` +
+    `${(erstes / leer).toFixed(1).replace(".", ",")}fach (Median aus ${anzahl})`);
+  console.log(`  Marken (Mediane ab Navigation): laden.js beginnt ${ms(laden)}, entpackt ${ms(entpackt)}, ` +
+    `instanziert ${ms(instanziert)}, Modul bereit ${ms(modul)}, Daten geladen ${ms(daten)}, erstes Ergebnis ${ms(erstes)}`);
   const dauern = await tastendruecke(browser, 1000);
   const sortiert = dauern.slice().sort((a, b) => a - b);
   console.log(`Tastendruck bis Ergebnis: Median ${ms(median(dauern))}, 95 % ${ms(sortiert[Math.floor(sortiert.length * 0.95)])}, ${dauern.length} Tastendruecke`);

@@ -1,5 +1,7 @@
 #include "kommandozeile/optionen.h"
 
+#include <string_view>
+
 // Texte dieser Datei: UTF-8, wie sie ausgegeben werden.
 const char* const HilfeText =
     "Aufruf: wagennummer [OPTIONEN] [NUMMER ...]\n"
@@ -65,6 +67,53 @@ const char* const HilfeText =
     "3 Ein-/Ausgabefehler (die Ausgabe ist dann unvollständig).\n"
     "In einer Liste bekommt eine Nummer, die schon einmal vorkam, einen Hinweis auf diese Zeile.\n";
 
+namespace {
+
+// Schalter und Optionen mit Wert ("--daten DATEI" oder "--daten=DATEI"), je eine Zeile.
+struct TSchalter {
+  std::string_view Name;
+  bool TOptionen::*Feld;
+};
+constexpr TSchalter Schalter[] = {{"--version", &TOptionen::Version},
+                                  {"--csv", &TOptionen::Csv},
+                                  {"--utf8", &TOptionen::Utf8},
+                                  {"--erklaeren", &TOptionen::Erklaeren},
+                                  {"--streng", &TOptionen::Streng}};
+struct TMitWert {
+  std::string_view Name;
+  std::optional<std::string> TOptionen::*Feld;
+};
+constexpr TMitWert MitWert[] = {{"--daten", &TOptionen::Daten},
+                                {"--kennzeichen", &TOptionen::Kennzeichen},
+                                {"--spalte", &TOptionen::Spalte},
+                                {"--liste", &TOptionen::Liste},
+                                {"--blatt", &TOptionen::Blatt}};
+
+// Eine Option aus den Tabellen; false, wenn das Argument keine davon ist oder der Wert fehlt.
+bool TabellenOption(const std::vector<std::string>& Argumente, std::size_t& I, TOptionen& Optionen)
+{
+  const std::string& Argument = Argumente[I];
+  for (const TSchalter& Eintrag : Schalter)
+    if (Argument == Eintrag.Name) {
+      Optionen.*Eintrag.Feld = true;
+      return true;
+    }
+  for (const TMitWert& Eintrag : MitWert) {
+    if (Argument == Eintrag.Name && I + 1 < Argumente.size()) {
+      Optionen.*Eintrag.Feld = Argumente[++I];
+      return true;
+    }
+    if (Argument.size() > Eintrag.Name.size() && Argument.starts_with(Eintrag.Name) &&
+        Argument[Eintrag.Name.size()] == '=') {
+      Optionen.*Eintrag.Feld = Argument.substr(Eintrag.Name.size() + 1);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
 {
   TOptionen Optionen;
@@ -80,36 +129,8 @@ TOptionen OptionenLesen(const std::vector<std::string>& Argumente)
       NurNummern = true;
     } else if (Hilfe) {
       Optionen.Hilfe = true;
-    } else if (Argument == "--version") {
-      Optionen.Version = true;
-    } else if (Argument == "--csv") {
-      Optionen.Csv = true;
-    } else if (Argument == "--utf8") {
-      Optionen.Utf8 = true;
-    } else if (Argument == "--erklaeren") {
-      Optionen.Erklaeren = true;
-    } else if (Argument == "--streng") {
-      Optionen.Streng = true;
-    } else if (Argument == "--daten" && I + 1 < Argumente.size()) {
-      Optionen.Daten = Argumente[++I];
-    } else if (Argument.starts_with("--daten=")) {
-      Optionen.Daten = Argument.substr(8);
-    } else if (Argument == "--kennzeichen" && I + 1 < Argumente.size()) {
-      Optionen.Kennzeichen = Argumente[++I];
-    } else if (Argument.starts_with("--kennzeichen=")) {
-      Optionen.Kennzeichen = Argument.substr(14);
-    } else if (Argument == "--spalte" && I + 1 < Argumente.size()) {
-      Optionen.Spalte = Argumente[++I];
-    } else if (Argument.starts_with("--spalte=")) {
-      Optionen.Spalte = Argument.substr(9);
-    } else if (Argument == "--liste" && I + 1 < Argumente.size()) {
-      Optionen.Liste = Argumente[++I];
-    } else if (Argument.starts_with("--liste=")) {
-      Optionen.Liste = Argument.substr(8);
-    } else if (Argument == "--blatt" && I + 1 < Argumente.size()) {
-      Optionen.Blatt = Argumente[++I];
-    } else if (Argument.starts_with("--blatt=")) {
-      Optionen.Blatt = Argument.substr(8);
+    } else if (TabellenOption(Argumente, I, Optionen)) {
+      continue;
     } else if (Argument == "--frei" && I + 2 < Argumente.size()) {
       Optionen.Frei = {Argumente[I + 1], Argumente[I + 2]};
       I += 2;

@@ -28,7 +28,7 @@ TZip::TZip(std::string_view Bytes)
   if (!FZip) {
     if (Quelle)
       zip_source_free(Quelle);
-    Fehler = MeldungBeschaedigt();
+    Fehler = Meldung(TMappenFehler::Beschaedigt);
   }
   zip_error_fini(&Grund);
 }
@@ -47,18 +47,18 @@ bool TZip::Entpacken(const std::string& Name, TStueck Stueck)
   const zip_int64_t Index = FZip ? zip_name_locate(FZip, Name.c_str(), 0) : -1;
   zip_stat_t Angaben;
   if (Index < 0 || zip_stat_index(FZip, static_cast<zip_uint64_t>(Index), 0, &Angaben) != 0) {
-    Fehler = MeldungBeschaedigt();
+    Fehler = Meldung(TMappenFehler::Beschaedigt);
     return false;
   }
   if ((Angaben.valid & ZIP_STAT_ENCRYPTION_METHOD) && Angaben.encryption_method != ZIP_EM_NONE) {
-    Fehler = MeldungVerschluesselt();
+    Fehler = Meldung(TMappenFehler::Verschluesselt);
     return false;
   }
   // Die gepackte Groesse begrenzt nur das Verhaeltnis; gezaehlt wird, was wirklich herauskommt.
   const std::size_t Gepackt = std::max<zip_uint64_t>((Angaben.valid & ZIP_STAT_COMP_SIZE) ? Angaben.comp_size : 1, 1);
   zip_file_t* Datei = zip_fopen_index(FZip, static_cast<zip_uint64_t>(Index), 0);
   if (!Datei) {
-    Fehler = MeldungBeschaedigt();
+    Fehler = Meldung(TMappenFehler::Beschaedigt);
     return false;
   }
   std::array<char, std::size_t{64} * 1024> Puffer;
@@ -67,16 +67,16 @@ bool TZip::Entpacken(const std::string& Name, TStueck Stueck)
   while (Weiter) {
     const zip_int64_t Gelesen = zip_fread(Datei, Puffer.data(), Puffer.size());
     if (Gelesen < 0)
-      Fehler = MeldungBeschaedigt();
+      Fehler = Meldung(TMappenFehler::Beschaedigt);
     if (Gelesen <= 0)
       break;  // Weiter bleibt: am Ende kommt das letzte (leere) Stueck
     const auto Laenge = static_cast<std::size_t>(Gelesen);
     Teil += Laenge;
     FEntpackt += Laenge;
     if (FEntpackt > MappeHoechstensEntpackt)
-      Fehler = MeldungZuGross();
+      Fehler = Meldung(TMappenFehler::ZuGross);
     else if (Teil > MappeVerhaeltnisAb && Teil / Gepackt > MappeHoechstensVerhaeltnis)
-      Fehler = MeldungZipBombe();
+      Fehler = Meldung(TMappenFehler::ZipBombe);
     Weiter = Fehler.empty() && Stueck(Puffer.data(), Laenge);
   }
   zip_fclose(Datei);
@@ -98,7 +98,7 @@ bool TZip::XmlLesen(const std::string& Name, TXml& Xml)
     return Xml.Stueck(Daten ? Daten : "", Laenge, Daten == nullptr);
   });
   if (!Gut && Fehler.empty())
-    Fehler = Xml.Fehler.empty() ? MeldungBeschaedigt() : Xml.Fehler;
+    Fehler = Xml.Fehler.empty() ? Meldung(TMappenFehler::Beschaedigt) : Xml.Fehler;
   return Gut;
 }
 
@@ -128,7 +128,7 @@ bool TXml::Stueck(const char* Daten, std::size_t Laenge, bool Letztes)
     const bool Schluss = Letztes && static_cast<std::size_t>(Teil) == Laenge;
     if (XML_Parse(FParser, Daten, Teil, Schluss ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
       if (Fehler.empty())
-        Fehler = MeldungBeschaedigt();
+        Fehler = Meldung(TMappenFehler::Beschaedigt);
       return false;
     }
     Daten += Teil;
@@ -187,13 +187,13 @@ void TXml::TextRuf(void* Ich, const char* Daten, int Laenge)
 
 void TXml::DoctypeRuf(void* Ich, const char*, const char*, const char*, int)
 {
-  static_cast<TXml*>(Ich)->Abbrechen(MeldungEntitaeten());
+  static_cast<TXml*>(Ich)->Abbrechen(Meldung(TMappenFehler::Entitaeten));
 }
 
 void TXml::EntitaetRuf(void* Ich, const char*, int, const char*, int, const char*, const char*, const char*,
                        const char*)
 {
-  static_cast<TXml*>(Ich)->Abbrechen(MeldungEntitaeten());
+  static_cast<TXml*>(Ich)->Abbrechen(Meldung(TMappenFehler::Entitaeten));
 }
 
 }  // namespace mappe_intern

@@ -31,6 +31,8 @@ public:
   bool Lesen(const std::string& Name, std::string& Inhalt, std::size_t Hoechstens);
   // Ein Teil als XML an Xml; false mit Fehler (der Grund des Archivs oder des XML).
   bool XmlLesen(const std::string& Name, TXml& Xml);
+  // Dasselbe fuer einen Teil, der fehlen darf: fehlt er, bleibt Xml leer und es ist kein Fehler.
+  bool XmlFallsDa(const std::string& Name, TXml& Xml) { return !Da(Name) || XmlLesen(Name, Xml); }
   std::string Fehler;
 
 private:

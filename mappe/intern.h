@@ -11,21 +11,24 @@
 
 namespace mappe_intern {
 
-// Meldungen fuer TMappe::Fehler, je ein Satz in Windows-1252.
-std::string MeldungBeschaedigt();
-std::string MeldungKeineMappe();
-std::string MeldungText();
-std::string MeldungVerschluesselt();
-std::string MeldungZuGross();
-std::string MeldungZipBombe();
-std::string MeldungEntitaeten();
-std::string MeldungZuVieleZeilen();
-std::string MeldungZuVieleSpalten();
-std::string MeldungZuVieleZellen();
-std::string MeldungZuVielText();
-std::string MeldungOhneXls();
-std::string MeldungOhneZip();
-std::string MeldungZwischenablage();
+// Warum eine Mappe nicht gelesen wird; Meldung gibt den Satz fuer TMappe::Fehler (Windows-1252).
+enum class TMappenFehler {
+  Beschaedigt,
+  KeineMappe,
+  Text,
+  Verschluesselt,
+  ZuGross,
+  ZipBombe,
+  Entitaeten,
+  ZuVieleZeilen,
+  ZuVieleSpalten,
+  ZuVieleZellen,
+  ZuVielText,
+  OhneXls,
+  OhneZip,
+  Zwischenablage,
+};
+std::string Meldung(TMappenFehler Fehler);
 
 // Sammelt die Zellen eines Blatts: Zeile und Spalte ab 0, wie die Mappe sie nennt. Leere Zellen
 // werden erst angelegt, wenn rechts von ihnen etwas steht, leere Zeilen nie. Haelt die Grenzen

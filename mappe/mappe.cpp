@@ -4,6 +4,7 @@
 #include "zeichen/zeichensatz.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -13,79 +14,45 @@
 
 namespace mappe_intern {
 
-std::string MeldungBeschaedigt()
+std::string Meldung(TMappenFehler Fehler)
 {
-  return "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen."_cp1252;
-}
-std::string MeldungKeineMappe()
-{
-  return "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls)."_cp1252;
-}
-std::string MeldungText()
-{
-  return "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV."_cp1252;
-}
-std::string MeldungVerschluesselt()
-{
-  return "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
-         "speichern und diese Datei öffnen."_cp1252;
-}
-std::string MeldungZuGross()
-{
-  return "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungZipBombe()
-{
-  return "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); sie "
-         "wird nicht gelesen."_cp1252;
-}
-std::string MeldungEntitaeten()
-{
-  return "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation schreibt; "
-         "sie wird nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleZeilen()
-{
-  return "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie wird "
-         "nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleSpalten()
-{
-  return "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation "
-         "fasst; sie wird nicht gelesen."_cp1252;
-}
-std::string MeldungZuVieleZellen()
-{
-  return "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungZuVielText()
-{
-  return "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht."_cp1252;
-}
-std::string MeldungOhneXls()
-{
-  return "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
-         "Tabellenkalkulation als .xlsx oder .ods speichern."_cp1252;
-}
-std::string MeldungOhneZip()
-{
-  return "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als "
-         "CSV speichern."_cp1252;
-}
-std::string MeldungZwischenablage()
-{
-  return "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
-         "beschreibbar)."_cp1252;
+  // In der Reihenfolge von TMappenFehler.
+  constexpr std::array<std::string_view, 14> Texte = {
+      "Die Arbeitsmappe ist beschädigt oder unvollständig und lässt sich nicht lesen.",
+      "Die Datei ist ein ZIP- oder Office-Archiv, aber keine Arbeitsmappe (weder .xlsx noch .ods noch .xls).",
+      "Die Datei ist keine Arbeitsmappe (.xlsx, .ods, .xls), sondern Text, etwa CSV.",
+      "Die Arbeitsmappe ist verschlüsselt (mit Kennwort geschützt); bitte in der Tabellenkalkulation ohne Kennwort "
+      "speichern und diese Datei öffnen.",
+      "Die Arbeitsmappe ist entpackt größer als 256 MB; so große Mappen liest Tandrix nicht.",
+      "Die Arbeitsmappe entpackt sich auf ein Vielfaches dessen, was eine Tabelle braucht (eine ZIP-Bombe?); sie wird "
+      "nicht gelesen.",
+      "Die Arbeitsmappe enthält XML mit DOCTYPE oder eigenen Entitäten, wie es keine Tabellenkalkulation schreibt; sie "
+      "wird nicht gelesen.",
+      "Die Arbeitsmappe hat Zeilen jenseits von Zeile 1.048.576, mehr als eine Tabellenkalkulation fasst; sie wird "
+      "nicht gelesen.",
+      "Die Arbeitsmappe hat Zellen jenseits von Spalte XFD (16.384 Spalten), mehr als eine Tabellenkalkulation fasst; "
+      "sie wird nicht gelesen.",
+      "Die Arbeitsmappe hat mehr als 3.000.000 Zellen; so große Mappen liest Tandrix nicht.",
+      "Die Arbeitsmappe hält mehr als 128 MB Text; so große Mappen liest Tandrix nicht.",
+      "Arbeitsmappen im alten Excel-Format .xls liest Tandrix in dieser Ausgabe nicht; bitte in der "
+      "Tabellenkalkulation als .xlsx oder .ods speichern.",
+      "Arbeitsmappen (.xlsx, .ods) liest Tandrix in dieser Ausgabe nicht; bitte in der Tabellenkalkulation als CSV "
+      "speichern.",
+      "Die .xls-Datei ließ sich zum Lesen nicht zwischenspeichern (temporäres Verzeichnis voll oder nicht "
+      "beschreibbar).",
+  };
+  static_assert(Texte.size() == static_cast<std::size_t>(TMappenFehler::Zwischenablage) + 1);
+  return Utf8NachCp1252(Texte.at(static_cast<std::size_t>(Fehler)));
 }
 
 bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Text, bool Zahl)
 {
   if (Zeile >= MappeHoechstensZeilen) {
-    Fehler = MeldungZuVieleZeilen();
+    Fehler = Meldung(TMappenFehler::ZuVieleZeilen);
     return false;
   }
   if (Spalte >= MappeHoechstensSpalten) {
-    Fehler = MeldungZuVieleSpalten();
+    Fehler = Meldung(TMappenFehler::ZuVieleSpalten);
     return false;
   }
   if (Text.empty())
@@ -93,7 +60,7 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
   if (Text.size() > MappeZelleHoechstens)
     Text.resize(MappeZelleHoechstens);
   if (FMass.Text + Text.size() > MappeHoechstensText) {
-    Fehler = MeldungZuVielText();
+    Fehler = Meldung(TMappenFehler::ZuVielText);
     return false;
   }
   FMass.Text += Text.size();
@@ -111,7 +78,7 @@ bool TBlattSammler::Zelle(std::size_t Zeile, std::size_t Spalte, std::string Tex
   }
   const std::size_t Neu = Spalte + 1 - Zellen.size();
   if (FMass.Zellen + Neu > MappeHoechstensZellen) {
-    Fehler = MeldungZuVieleZellen();
+    Fehler = Meldung(TMappenFehler::ZuVieleZellen);
     return false;
   }
   FMass.Zellen += Neu;
@@ -243,7 +210,7 @@ bool ZellangabeLesen(std::string_view Angabe, std::size_t& Zeile, std::size_t& S
 
 #ifndef TANDRIX_MIT_ZIP
 // Ohne libzip und expat (etwa die Seite im Browser): jede .xlsx und .ods bekommt die Meldung.
-void ZipLesen(std::string_view, TMappe& Mappe) { Mappe.Fehler = MeldungOhneZip(); }
+void ZipLesen(std::string_view, TMappe& Mappe) { Mappe.Fehler = Meldung(TMappenFehler::OhneZip); }
 #endif
 
 }  // namespace mappe_intern
@@ -266,7 +233,7 @@ TMappe MappeLesen(std::string_view Bytes)
   Mappe.Art = MappenArtErkennen(Bytes);
   switch (Mappe.Art) {
     case TMappenArt::Text:
-      Mappe.Fehler = mappe_intern::MeldungText();
+      Mappe.Fehler = mappe_intern::Meldung(mappe_intern::TMappenFehler::Text);
       break;
     case TMappenArt::Xlsx:
     case TMappenArt::Ods:

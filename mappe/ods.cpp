@@ -172,7 +172,7 @@ void TInhalt::ZelleFertig()
   std::string Inhalt = FZahl ? std::move(FWert) : std::move(FText);
   if (!Inhalt.empty()) {
     if (FSpaltenWiederholt > MappeHoechstensSpalten || FSpalte + FSpaltenWiederholt > MappeHoechstensSpalten)
-      return Abbrechen(MeldungZuVieleSpalten());
+      return Abbrechen(Meldung(TMappenFehler::ZuVieleSpalten));
     for (std::size_t I = 0; I < FSpaltenWiederholt; ++I)
       FZeilenZellen.push_back({FSpalte + I, Inhalt, FZahl});
   }
@@ -198,17 +198,17 @@ void TInhalt::ZeileFertig()
 void OdsAusZip(TZip& Zip, TMappe& Mappe)
 {
   TManifest Manifest;
-  if (Zip.Da("META-INF/manifest.xml") && !Zip.XmlLesen("META-INF/manifest.xml", Manifest)) {
+  if (!Zip.XmlFallsDa("META-INF/manifest.xml", Manifest)) {
     Mappe.Fehler = Zip.Fehler;
     return;
   }
   if (Manifest.Verschluesselt) {
-    Mappe.Fehler = MeldungVerschluesselt();
+    Mappe.Fehler = Meldung(TMappenFehler::Verschluesselt);
     return;
   }
   TInhalt Inhalt(Mappe);
   if (!Zip.Da("content.xml")) {
-    Mappe.Fehler = MeldungBeschaedigt();
+    Mappe.Fehler = Meldung(TMappenFehler::Beschaedigt);
     return;
   }
   if (!Zip.XmlLesen("content.xml", Inhalt))

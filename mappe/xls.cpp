@@ -102,14 +102,14 @@ bool BlattLesen(const void* Mappe, TBlattSammler& Sammler)
   unsigned int Zeilen = 0;
   unsigned short Spalten = 0;
   if (freexl_worksheet_dimensions(Mappe, &Zeilen, &Spalten) != FREEXL_OK) {
-    Sammler.Fehler = MeldungBeschaedigt();
+    Sammler.Fehler = Meldung(TMappenFehler::Beschaedigt);
     return false;
   }
   for (unsigned int Zeile = 0; Zeile < Zeilen; ++Zeile)
     for (unsigned short Spalte = 0; Spalte < Spalten; ++Spalte) {
       FreeXL_CellValue Wert;
       if (freexl_get_cell_value(Mappe, Zeile, Spalte, &Wert) != FREEXL_OK) {
-        Sammler.Fehler = MeldungBeschaedigt();
+        Sammler.Fehler = Meldung(TMappenFehler::Beschaedigt);
         return false;
       }
       std::string Text;
@@ -152,7 +152,7 @@ bool GroesseErlaubt(const std::string& Pfad)
 void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
 {
   if (!GroesseErlaubt(Pfad)) {
-    Ergebnis.Fehler = MeldungZuVieleZellen();
+    Ergebnis.Fehler = Meldung(TMappenFehler::ZuVieleZellen);
     return;
   }
   const void* Mappe = nullptr;
@@ -160,18 +160,18 @@ void MitFreexl(const std::string& Pfad, TMappe& Ergebnis)
   unsigned int Kennwort = 0, Blaetter = 0;
   if (Offen == FREEXL_OK && freexl_get_info(Mappe, FREEXL_BIFF_PASSWORD, &Kennwort) == FREEXL_OK &&
       Kennwort == FREEXL_BIFF_OBFUSCATED)
-    Ergebnis.Fehler = MeldungVerschluesselt();
+    Ergebnis.Fehler = Meldung(TMappenFehler::Verschluesselt);
   else if (Offen == FREEXL_BIFF_WORKBOOK_NOT_FOUND)
-    Ergebnis.Fehler = MeldungKeineMappe();
+    Ergebnis.Fehler = Meldung(TMappenFehler::KeineMappe);
   else if (Offen != FREEXL_OK || freexl_get_info(Mappe, FREEXL_BIFF_SHEET_COUNT, &Blaetter) != FREEXL_OK)
-    Ergebnis.Fehler = MeldungBeschaedigt();
+    Ergebnis.Fehler = Meldung(TMappenFehler::Beschaedigt);
   TMappenMass Zellen;
   for (unsigned int Blatt = 0; Ergebnis.Fehler.empty() && Blatt < Blaetter && Blatt <= USHRT_MAX; ++Blatt) {
     const char* Name = nullptr;
     const auto Index = static_cast<unsigned short>(Blatt);
     if (freexl_get_worksheet_name(Mappe, Index, &Name) != FREEXL_OK ||
         freexl_select_active_worksheet(Mappe, Index) != FREEXL_OK) {
-      Ergebnis.Fehler = MeldungBeschaedigt();
+      Ergebnis.Fehler = Meldung(TMappenFehler::Beschaedigt);
       break;
     }
     Ergebnis.Blaetter.push_back({Name ? Name : "", {}});
@@ -285,7 +285,7 @@ void Abgeschottet(const std::string& Pfad, TMappe& Ergebnis)
 {
   int Rohr[2];
   if (pipe(Rohr) != 0) {
-    Ergebnis.Fehler = MeldungBeschaedigt();
+    Ergebnis.Fehler = Meldung(TMappenFehler::Beschaedigt);
     return;
   }
   const pid_t Kind = fork();
@@ -332,7 +332,7 @@ void Abgeschottet(const std::string& Pfad, TMappe& Ergebnis)
   }
   if (!Zeit || !WIFEXITED(Status) || WEXITSTATUS(Status) != 0 || !Entpackt(Bytes, Ergebnis)) {
     Ergebnis.Blaetter.clear();
-    Ergebnis.Fehler = MeldungBeschaedigt();
+    Ergebnis.Fehler = Meldung(TMappenFehler::Beschaedigt);
   }
 }
 
@@ -346,13 +346,13 @@ void XlsLesen(std::string_view Bytes, TMappe& Mappe)
 {
   if (HatTeil(Bytes, "EncryptionInfo") && HatTeil(Bytes, "EncryptedPackage")) {
     Mappe.Art = TMappenArt::Xlsx;
-    Mappe.Fehler = MeldungVerschluesselt();
+    Mappe.Fehler = Meldung(TMappenFehler::Verschluesselt);
     return;
   }
 #ifdef TANDRIX_MIT_XLS
   const TZwischendatei Datei(Bytes);
   if (Datei.Pfad().empty()) {
-    Mappe.Fehler = MeldungZwischenablage();
+    Mappe.Fehler = Meldung(TMappenFehler::Zwischenablage);
     return;
   }
 #  ifdef TANDRIX_XLS_ABGESCHOTTET
@@ -361,7 +361,7 @@ void XlsLesen(std::string_view Bytes, TMappe& Mappe)
   MitFreexl(Datei.Pfad().string(), Mappe);
 #  endif
 #else
-  Mappe.Fehler = MeldungOhneXls();
+  Mappe.Fehler = Meldung(TMappenFehler::OhneXls);
 #endif
 }
 

@@ -131,9 +131,9 @@ protected:
     const std::string_view Teil = Lokal(Name);
     if (Teil == "si" && FInSi) {
       if (Texte.size() >= MappeHoechstensZellen)
-        return Abbrechen(MeldungZuVieleZellen());
+        return Abbrechen(Meldung(TMappenFehler::ZuVieleZellen));
       if ((FGesamt += FText.size()) > MappeHoechstensText)
-        return Abbrechen(MeldungZuVielText());
+        return Abbrechen(Meldung(TMappenFehler::ZuVielText));
       Texte.push_back(OoxmlZeichen(std::move(FText)));
       FText.clear();
       FInSi = false;
@@ -288,7 +288,7 @@ void TBlattXml::ZelleFertig()
     std::size_t Index = 0;
     const auto [Bis, Grund] = std::from_chars(FWert.data(), FWert.data() + FWert.size(), Index);
     if (Grund != std::errc() || Bis != FWert.data() + FWert.size() || Index >= FGeteilt.size())
-      return Abbrechen(MeldungBeschaedigt());
+      return Abbrechen(Meldung(TMappenFehler::Beschaedigt));
     Inhalt = FGeteilt[Index];
   } else if (FArt == "inlineStr") {
     Inhalt = OoxmlZeichen(std::move(FInline));
@@ -324,13 +324,25 @@ std::string ArbeitsmappePfad(TZip& Zip)
   return Zip.Da("xl/workbook.xml") ? "xl/workbook.xml" : std::string();
 }
 
+// Der Pfad des Teils einer Art ("/sharedStrings", "/styles") nach den Beziehungen der Mappe, sonst
+// der uebliche im Ordner der Mappe.
+std::string TeilPfad(const TBeziehungen& Beziehungen, const std::string& Ordner, std::string_view Art,
+                     std::string_view Ueblich)
+{
+  std::string Pfad = Ordner + std::string(Ueblich);
+  for (const TBeziehung& Beziehung : Beziehungen.Alle)
+    if (Endet(Beziehung.Art, Art))
+      Pfad = ZielPfad(Ordner, Beziehung.Ziel);
+  return Pfad;
+}
+
 }  // namespace
 
 void XlsxAusZip(TZip& Zip, TMappe& Mappe)
 {
   const std::string Pfad = ArbeitsmappePfad(Zip);
   if (Pfad.empty()) {
-    Mappe.Fehler = Zip.Fehler.empty() ? MeldungKeineMappe() : Zip.Fehler;
+    Mappe.Fehler = Zip.Fehler.empty() ? Meldung(TMappenFehler::KeineMappe) : Zip.Fehler;
     return;
   }
   const std::size_t Schnitt = Pfad.rfind('/');
@@ -338,31 +350,17 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
   const std::string BeziehungenPfad = Ordner + "_rels/" + Pfad.substr(Ordner.size()) + ".rels";
   TArbeitsmappe Arbeitsmappe;
   TBeziehungen Beziehungen;
-  if (!Zip.XmlLesen(Pfad, Arbeitsmappe) || (Zip.Da(BeziehungenPfad) && !Zip.XmlLesen(BeziehungenPfad, Beziehungen))) {
+  TGeteilteTexte Geteilt;
+  TStile Stile;
+  if (!Zip.XmlLesen(Pfad, Arbeitsmappe) || !Zip.XmlFallsDa(BeziehungenPfad, Beziehungen) ||
+      !Zip.XmlFallsDa(TeilPfad(Beziehungen, Ordner, "/sharedStrings", "sharedStrings.xml"), Geteilt) ||
+      !Zip.XmlFallsDa(TeilPfad(Beziehungen, Ordner, "/styles", "styles.xml"), Stile)) {
     Mappe.Fehler = Zip.Fehler;
     return;
   }
   std::map<std::string, std::string> Ziele;
-  std::string GeteiltPfad = Ordner + "sharedStrings.xml";
-  for (const TBeziehung& Beziehung : Beziehungen.Alle) {
-    Ziele[Beziehung.Id] = ZielPfad(Ordner, Beziehung.Ziel);
-    if (Endet(Beziehung.Art, "/sharedStrings"))
-      GeteiltPfad = ZielPfad(Ordner, Beziehung.Ziel);
-  }
-  TGeteilteTexte Geteilt;
-  if (Zip.Da(GeteiltPfad) && !Zip.XmlLesen(GeteiltPfad, Geteilt)) {
-    Mappe.Fehler = Zip.Fehler;
-    return;
-  }
-  std::string StilePfad = Ordner + "styles.xml";
   for (const TBeziehung& Beziehung : Beziehungen.Alle)
-    if (Endet(Beziehung.Art, "/styles"))
-      StilePfad = ZielPfad(Ordner, Beziehung.Ziel);
-  TStile Stile;
-  if (Zip.Da(StilePfad) && !Zip.XmlLesen(StilePfad, Stile)) {
-    Mappe.Fehler = Zip.Fehler;
-    return;
-  }
+    Ziele[Beziehung.Id] = ZielPfad(Ordner, Beziehung.Ziel);
   TMappenMass Zellen;
   for (std::size_t I = 0; I < Arbeitsmappe.Blaetter.size(); ++I) {
     const auto& [Name, Id] = Arbeitsmappe.Blaetter[I];
@@ -372,7 +370,7 @@ void XlsxAusZip(TZip& Zip, TMappe& Mappe)
         Ziel != Ziele.end() ? Ziel->second : Ordner + "worksheets/sheet" + std::to_string(I + 1) + ".xml";
     TBlattXml Blatt(Mappe.Blaetter.back(), Zellen, Geteilt.Texte, Stile, Arbeitsmappe.Mappe1904);
     // Ein Blatt, das fehlt (oder ein Diagrammblatt ohne Zellen), bleibt leer.
-    if (Zip.Da(BlattPfad) && !Zip.XmlLesen(BlattPfad, Blatt)) {
+    if (!Zip.XmlFallsDa(BlattPfad, Blatt)) {
       Mappe.Fehler = Zip.Fehler;
       return;
     }
@@ -397,7 +395,7 @@ void ZipLesen(std::string_view Bytes, TMappe& Mappe)
   }
   Mappe.Art = TMappenArt::Xlsx;
   if (!Mimetype.empty() || Zip.Da("content.xml")) {
-    Mappe.Fehler = MeldungKeineMappe();
+    Mappe.Fehler = Meldung(TMappenFehler::KeineMappe);
     return;
   }
   XlsxAusZip(Zip, Mappe);

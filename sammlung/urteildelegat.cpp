@@ -36,7 +36,7 @@ QIcon Zeichnen(const QColor& Farbe, const QString& Zeichen)
 
 QColor UrteilFarbe(TUrteilArt Art)
 {
-  // scripts/sammlung-ansehen sucht die Farben von korrekt und falsch bzw. unvollstaendig im Bild.
+  // scripts/sammlung-ansehen sucht die Farben von korrekt und falsch, unvollstaendig oder berechnet im Bild.
   switch (Art) {
     case TUrteilArt::Korrekt:
       return {0x1b, 0x7f, 0x2a};

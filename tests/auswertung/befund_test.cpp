@@ -4,9 +4,9 @@
 
 #include "auswertung/auswertung.h"
 #include "auswertung/eingabe.h"
-#include "kennzeichen/kennzeichen.h"
-#include "nummer/stammdaten.h"
 #include "zeichen/zeichensatz.h"
+
+#include "tests/hilfen/echte_daten.h"
 
 #include <gtest/gtest.h>
 
@@ -23,28 +23,11 @@ struct TBezugFall {
 };
 void PrintTo(const TBezugFall& Fall, std::ostream* Aus) { *Aus << Fall.Eingabe; }
 
-class BezugTest : public testing::TestWithParam<TBezugFall> {
-protected:
-  static void SetUpTestSuite()
-  {
-    FStammdaten = new TLadeErgebnis(LadeStammdaten(std::string(TANDRIX_DATEN) + "/Wagen.ebb"));
-    FKennzeichen = new TKennzeichen(LadeKennzeichen(std::string(TANDRIX_DATEN) + "/Kennzeichen.ebb"));
-  }
-  static void TearDownTestSuite()
-  {
-    delete FStammdaten;
-    delete FKennzeichen;
-  }
-  static TLadeErgebnis* FStammdaten;
-  static TKennzeichen* FKennzeichen;
-};
-TLadeErgebnis* BezugTest::FStammdaten = nullptr;
-TKennzeichen* BezugTest::FKennzeichen = nullptr;
+class BezugTest : public testing::TestWithParam<TBezugFall> {};
 
 TEST_P(BezugTest, JederBefundNenntSeinenTeil)
 {
-  const TWissen Wissen{FStammdaten->Stammdaten, *FKennzeichen, true, true};
-  const TErgebnis Ergebnis = Auswerten(Wissen, EingabeUmsetzen(GetParam().Eingabe, TKennung::Keine), false);
+  const TErgebnis Ergebnis = Auswerten(EchtesWissen(), EingabeUmsetzen(GetParam().Eingabe, TKennung::Keine), false);
   std::vector<std::string> Befunde;
   for (const TBefund& Befund : Ergebnis.Befunde)
     Befunde.push_back((Befund.Abweichung() ? "A " : "H ") + Cp1252NachUtf8(BezugText(Befund)));

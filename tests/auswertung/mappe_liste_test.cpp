@@ -6,6 +6,7 @@
 #include "auswertung/liste.h"
 #include "kennzeichen/kennzeichen.h"
 #include "nummer/stammdaten.h"
+#include "tests/hilfen/echte_daten.h"
 #include "tests/hilfen/testdatei.h"
 #include "zeichen/zeichensatz.h"
 
@@ -129,30 +130,7 @@ TEST(MappeListe, BlattLesenWieEineTextliste)
   EXPECT_EQ(BlattLesen(Blatt, Vorgabe).Fehler, "Spalte 3 gibt es nicht, die Liste hat 2 Spalten");
 }
 
-namespace {
-
-class ZahlOhneNull : public testing::Test {
-protected:
-  static void SetUpTestSuite()
-  {
-    FStammdaten = new TLadeErgebnis(LadeStammdaten(std::string(TANDRIX_DATEN) + "/Wagen.ebb"));
-    FKennzeichen = new TKennzeichen(LadeKennzeichen(std::string(TANDRIX_DATEN) + "/Kennzeichen.ebb"));
-  }
-  static void TearDownTestSuite()
-  {
-    delete FStammdaten;
-    delete FKennzeichen;
-  }
-  static TWissen Wissen() { return {FStammdaten->Stammdaten, *FKennzeichen, true, true}; }
-  static TLadeErgebnis* FStammdaten;
-  static TKennzeichen* FKennzeichen;
-};
-TLadeErgebnis* ZahlOhneNull::FStammdaten = nullptr;
-TKennzeichen* ZahlOhneNull::FKennzeichen = nullptr;
-
-}  // namespace
-
-TEST_F(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
+TEST(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
 {
   struct TFall {
     const char* Zelle;
@@ -163,7 +141,7 @@ TEST_F(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
   for (const TFall& Fall :
        {TFall{"18650002357", true, true}, TFall{"18650002357", false, false}, TFall{"318049530385", true, false},
         TFall{"31 80 6652 003", true, false}, TFall{"1865000235", true, false}}) {
-    const TErgebnis Ergebnis = ZelleAuswerten(Wissen(), Fall.Zelle, TKennung::Utf8, false, {}, Fall.AlsZahl);
+    const TErgebnis Ergebnis = ZelleAuswerten(EchtesWissen(), Fall.Zelle, TKennung::Utf8, false, {}, Fall.AlsZahl);
     bool Gefunden = false;
     for (const TBefund& Befund : Ergebnis.Befunde)
       if (Cp1252NachUtf8(Befund.Text).find("führende Null") != std::string::npos) {
@@ -178,9 +156,9 @@ TEST_F(ZahlOhneNull, ElfZiffernAusEinerZahlBekommenEineAbweichung)
   }
   // Aus einer gelesenen Tabelle: Zeile 3 der Sammlung (ohne Kopf) ist die Nummer ohne Null.
   const TListenErgebnis Gelesen = DateiLesen(Datei("sammlung.ods"));
-  const TErgebnis Ohne = ZelleAuswerten(Wissen(), Gelesen.Tabelle, 3, Gelesen.Tabelle.Nummernspalte, false);
+  const TErgebnis Ohne = ZelleAuswerten(EchtesWissen(), Gelesen.Tabelle, 3, Gelesen.Tabelle.Nummernspalte, false);
   EXPECT_EQ(Ohne.Abweichungen, 1U);
-  const TErgebnis Mit = ZelleAuswerten(Wissen(), Gelesen.Tabelle, 2, Gelesen.Tabelle.Nummernspalte, false);
+  const TErgebnis Mit = ZelleAuswerten(EchtesWissen(), Gelesen.Tabelle, 2, Gelesen.Tabelle.Nummernspalte, false);
   EXPECT_EQ(Mit.Abweichungen, 0U);
   EXPECT_EQ(Mit.Urteil, TUrteil::Korrekt);
 }

@@ -406,9 +406,11 @@ TEST(Mappe, EineMillionZeilenGehen)
 TEST(Mappe, AlleGrenzenStehenInDerMeldung)
 {
   // Jede Meldung ist ein ganzer Satz und nennt die Grenze, die in mappe.h steht.
-  EXPECT_NE(Cp1252NachUtf8(mappe_intern::MeldungZuGross()).find(std::to_string(MappeHoechstensEntpackt >> 20)),
+  EXPECT_NE(Cp1252NachUtf8(mappe_intern::Meldung(mappe_intern::TMappenFehler::ZuGross))
+                .find(std::to_string(MappeHoechstensEntpackt >> 20)),
             std::string::npos);
-  EXPECT_NE(Cp1252NachUtf8(mappe_intern::MeldungZuVieleZellen()).find("3.000.000"), std::string::npos);
+  EXPECT_NE(Cp1252NachUtf8(mappe_intern::Meldung(mappe_intern::TMappenFehler::ZuVieleZellen)).find("3.000.000"),
+            std::string::npos);
   EXPECT_EQ(MappeHoechstensZellen, 3000000U);
   EXPECT_EQ(MappeHoechstensZeilen, 1048576U);
   EXPECT_EQ(MappeHoechstensSpalten, 16384U);

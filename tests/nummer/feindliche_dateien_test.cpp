@@ -233,6 +233,20 @@ INSTANTIATE_TEST_SUITE_P(
                               [](const TKennzeichen& K) {
                                 return K.Land("80")->Kuerzel == "D" && K.Land("D")->Kuerzel == "1" &&
                                        K.NummernZuKuerzel.at("D") == std::vector<std::string_view>{"80"};
+                              }},
+        // Die Tabellen fuellen sich mit dem Ende als Hinweis (aufsteigende Dateien); jede andere
+        // Reihenfolge muss dieselben Tabellen ergeben.
+        TFeindlichKennzeichen{"UnsortiertUndDoppelt",
+                              [] {
+                                return std::string(
+                                    "[Laender]\n83=I;Italien\n10=FIN;Finnland\n80=D;Deutschland\n"
+                                    "10=X;Falsch\nz=1;z\nB=2;y\na=3;x\n");
+                              },
+                              [](const TKennzeichen& K) {
+                                return K.Laender.size() == 6 && K.Land("10")->Kuerzel == "FIN" &&
+                                       K.Land("80")->Kuerzel == "D" && K.Land("83")->Kuerzel == "I" &&
+                                       K.Land("A")->Kuerzel == "3" && K.Land("b")->Kuerzel == "2" &&
+                                       K.Land("Z")->Kuerzel == "1";
                               }}),
     [](const testing::TestParamInfo<TFeindlichKennzeichen>& Info) { return std::string(Info.param.Name); });
 

@@ -1,0 +1,27 @@
+"use strict";
+// Ganz oben in der Seite: das WebAssembly entpacken, waehrend der Browser den Rest der Seite liest.
+// Eingebettet ist es mit gzip gepackt, in base64: der viermal kuerzere Text ist schneller gelesen,
+// als das Entpacken dauert. seite.js nimmt die Bytes aus TANDRIX_WASM.
+var TANDRIX_WASM = (() => {
+  performance.mark("tandrix-laden");
+  const text = /*WASM*/;
+  let gepackt;
+  if (Uint8Array.fromBase64) {
+    gepackt = Uint8Array.fromBase64(text);
+  } else {
+    const roh = atob(text);
+    gepackt = new Uint8Array(roh.length);
+    for (let i = 0; i < roh.length; i++) gepackt[i] = roh.charCodeAt(i);
+  }
+  if (typeof DecompressionStream === "undefined") return Promise.reject(new Error("ohne DecompressionStream"));
+  // Direkt in den Entpacker geschrieben: ueber Blob.stream() kaemen die Stuecke in eigenen
+  // Aufgaben hinter dem Lesen der Seite an (gemessen doppelt so lange bis zum Modul).
+  const entpacker = new DecompressionStream("gzip");
+  const schreiber = entpacker.writable.getWriter();
+  schreiber.write(gepackt).catch(() => {});
+  schreiber.close().catch(() => {});
+  return new Response(entpacker.readable).arrayBuffer().then((wasm) => {
+    performance.mark("tandrix-entpackt");
+    return wasm;
+  });
+})();
