@@ -267,12 +267,21 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                                     [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; });
   const bool EigenePasst = Eigene == Ergebnis.Angeschrieben;
   const bool Falsch = !EigenePasst && Passend == Umgerechnet.end();
-  Ergebnis.Berechnet = EigenePasst || Falsch ? Eigene : Ergebnis.Angeschrieben;
-  Ergebnis.Urteil = Falsch ? TUrteil::Falsch : TUrteil::Korrekt;
+  // Passt sie nur, weil die Stelle 5 eines Triebzugwagens fehlt, ist nichts geprueft: weder korrekt noch falsch.
+  const bool Offen = !EigenePasst && !Falsch && std::all_of(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) {
+    return U.second.substr(11) != Ergebnis.Angeschrieben || StelleFuenfFehlt(U.first, Ziffern);
+  });
+  Ergebnis.Berechnet = EigenePasst || Falsch || Offen ? Eigene : Ergebnis.Angeschrieben;
+  Ergebnis.Urteil = Falsch ? TUrteil::Falsch : Offen ? TUrteil::Unvollstaendig : TUrteil::Korrekt;
   Ergebnis.Ziffern = Ziffern + Ergebnis.Angeschrieben;
   Ergebnis.Kopf =
-      Falsch        ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2"_cp1252,
-                              {Ergebnis.Angeschrieben, Eigene})
+      Falsch  ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2"_cp1252,
+                        {Ergebnis.Angeschrieben, Eigene})
+      : Offen ? Ersetzt(
+                    "nationale Triebfahrzeugnummer, Prüfziffer %1: nicht prüfbar – die Wagen des Triebzugs tragen je "
+                    "eine eigene Stelle 5, die hier fehlt, und mit einer davon stimmt jede Prüfziffer (nach eigener "
+                    "Regel wäre sie %2)"_cp1252,
+                    {Ergebnis.Angeschrieben, Eigene})
       : EigenePasst ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt"_cp1252, {Ergebnis.Angeschrieben})
       : std::count_if(Umgerechnet.begin(), Umgerechnet.end(),
                       [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; }) == 1

@@ -146,6 +146,13 @@ bool StelleFuenfWagenabhaengig(std::string_view Zwoelf)
   });
 }
 
+bool StelleFuenfFehlt(std::string_view Land, std::string_view Ziffern)
+{
+  return std::any_of(Wagenabhaengig.begin(), Wagenabhaengig.end(), [&](const TWagenabhaengig& W) {
+    return W.SechsZiffern && W.Land == Land && Ziffern.size() == 6 && Ziffern[0] == W.Reihe;
+  });
+}
+
 std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::string_view Land,
                                         std::string_view Ziffern, std::string_view Angeschrieben)
 {

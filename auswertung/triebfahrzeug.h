@@ -72,6 +72,9 @@ std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::st
 
 // Ist Stelle 5 dieser zwoelfstelligen Nummer eines Triebzugwagens je Wagen verschieden?
 bool StelleFuenfWagenabhaengig(std::string_view Zwoelf);
+// Ob die kurze Nummer eines solchen Triebzugwagens ohne seine Stelle 5 dasteht ("526 044" der SBB):
+// mit einer der zehn moeglichen stimmt dann jede Pruefziffer, pruefen laesst sie sich so nicht.
+bool StelleFuenfFehlt(std::string_view Land, std::string_view Ziffern);
 
 // Die Laender (Stellen 3-4), fuer die [Nationale Nummern] eine solche Nummer kennt.
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern);

@@ -12,6 +12,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,3 +56,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TBezugFall>& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
+
+// Urteile nationaler Nummern nach jeder Konvention; eine Pruefziffer, die nur stimmt, weil die
+// Stelle 5 eines Triebzugwagens fehlt, ist nicht geprueft (mit einer der zehn stimmt jede).
+// Anschriften aus tests/daten/anschriften.csv und anschriften-neu.csv; veraenderte als solche.
+TEST(NationaleNummer, UrteilJeKonvention)
+{
+  const std::vector<std::pair<const char*, TUrteil>> Faelle = {
+      {"Re 460 077-1", TUrteil::Korrekt},
+      {"Re 460 077-4", TUrteil::Falsch},  // veraendert
+      {"0812 041-3", TUrteil::Korrekt},
+      {"0812 041-5", TUrteil::Falsch},  // veraendert
+      {"RABe 526 044.2", TUrteil::Unvollstaendig},
+      {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
+  for (const auto& [Eingabe, Urteil] : Faelle)
+    EXPECT_EQ(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Urteil, Urteil) << Eingabe;
+}
