@@ -17,7 +17,7 @@ const ms = (x) => x.toFixed(1).replace(".", ",") + " ms";
 
 // Ab Beginn der Navigation: bis das erste Ergebnis steht bzw. bis eine leere Seite geladen ist;
 // dazu die Marken der Seite (laden.js, seite.js), um zu sehen, wohin die Zeit geht.
-const MARKEN = ["tandrix-laden", "tandrix-entpackt", "tandrix-instanziert", "tandrix-modul", "tandrix-daten", "tandrix-bereit"];
+const MARKEN = ["tandrix-laden", "tandrix-entpackt", "tandrix-instanziert", "tandrix-modul", "tandrix-daten", "tandrix-geprueft", "tandrix-bereit"];
 async function ersteErgebnisse(browser, anzahl) {
   const ordner = mkdtempSync(join(tmpdir(), "tandrix-leer-"));
   const leer = join(ordner, "leer.html");
@@ -99,11 +99,11 @@ console.log(`Datei: ${(datei.length / 1024).toFixed(0)} KiB, mit gzip -9 ${(gzip
 const { browser, schliessen } = await chromiumStarten();
 try {
   const anzahl = 11;
-  const [[laden, entpackt, instanziert, modul, daten, erstes], leer] = await ersteErgebnisse(browser, anzahl);
+  const [[laden, entpackt, instanziert, modul, daten, geprueft, erstes], leer] = await ersteErgebnisse(browser, anzahl);
   console.log(`Erstes Ergebnis (Nummer in der Adresse): ${ms(erstes)} ab Navigation, leere Seite geladen: ${ms(leer)}, ` +
     `${(erstes / leer).toFixed(1).replace(".", ",")}fach (Median aus ${anzahl})`);
   console.log(`  Marken (Mediane ab Navigation): laden.js beginnt ${ms(laden)}, entpackt ${ms(entpackt)}, ` +
-    `instanziert ${ms(instanziert)}, Modul bereit ${ms(modul)}, Daten geladen ${ms(daten)}, erstes Ergebnis ${ms(erstes)}`);
+    `instanziert ${ms(instanziert)}, Modul bereit ${ms(modul)}, Daten geladen ${ms(daten)}, geprueft ${ms(geprueft)}, erstes Ergebnis ${ms(erstes)}`);
   const dauern = await tastendruecke(browser, 1000);
   const sortiert = dauern.slice().sort((a, b) => a - b);
   console.log(`Tastendruck bis Ergebnis: Median ${ms(median(dauern))}, 95 % ${ms(sortiert[Math.floor(sortiert.length * 0.95)])}, ${dauern.length} Tastendruecke`);

@@ -142,7 +142,9 @@
       $("ergebnis").hidden = true;
       return;
     }
-    ergebnisZeigen(modul.pruefen(text));
+    const ergebnis = modul.pruefen(text);
+    performance.mark("tandrix-geprueft");
+    ergebnisZeigen(ergebnis);
   }
 
   function ausAdresse() {
