@@ -252,16 +252,11 @@ void ReiheNennen(const TWissen& Wissen, const std::vector<std::pair<std::string,
   }
 }
 
-// Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
-// stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
-// Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
-void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const std::vector<std::string>& Laender,
-                     bool Angeschrieben, TErgebnis& Ergebnis)
+// Das Urteil einer nationalen Pruefziffer gegen die eigene Regel und die zwoelfstelligen Nummern;
+// gibt zurueck, ob die eigene Regel passt.
+bool NationalUrteilen(const std::string& Ziffern, const std::vector<std::pair<std::string, std::string>>& Umgerechnet,
+                      TErgebnis& Ergebnis)
 {
-  std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
-  for (const std::string& Land : Laender)
-    for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern, Ergebnis.Angeschrieben))
-      Umgerechnet.emplace_back(Land, std::move(Zwoelf));
   const std::string Eigene = Pruefziffer(Ziffern);
   const auto Passend = std::find_if(Umgerechnet.begin(), Umgerechnet.end(),
                                     [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; });
@@ -291,6 +286,21 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                 "nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt, passt zu zwölfstelligen Nummern in "
                 "mehreren Ländern (unten)"_cp1252,
                 {Ergebnis.Angeschrieben});
+  return EigenePasst;
+}
+
+// Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
+// stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
+// Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
+void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const std::vector<std::string>& Laender,
+                     bool Angeschrieben, TErgebnis& Ergebnis)
+{
+  std::vector<std::pair<std::string, std::string>> Umgerechnet;  // Land, zwoelfstellige Nummer
+  for (const std::string& Land : Laender)
+    for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern, Ergebnis.Angeschrieben))
+      Umgerechnet.emplace_back(Land, std::move(Zwoelf));
+  const std::string Eigene = Pruefziffer(Ziffern);
+  const bool EigenePasst = NationalUrteilen(Ziffern, Umgerechnet, Ergebnis);
   for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
     const std::string Wo = Angeschrieben || !Name ? "" : Ersetzt("als Nummer aus %1 ", {std::string(Name->Name)});
