@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <map>
 
 namespace {
@@ -21,7 +22,8 @@ bool SiehtAehnlich(char A, char B)
                      [&](std::string_view P) { return (P[0] == A && P[1] == B) || (P[0] == B && P[1] == A); });
 }
 
-// Je Punktzahl die ersten Hoechstens in Fundreihenfolge; die hoechste Punktzahl zuerst.
+// Je Punktzahl die Hoechstens mit dem hoechsten Vorrang, bei gleichem in Fundreihenfolge; die
+// hoechste Punktzahl zuerst.
 class TSammlung {
 public:
   explicit TSammlung(std::size_t Hoechstens) : FHoechstens(Hoechstens) {}
@@ -29,8 +31,13 @@ public:
   {
     ++FGesamt;
     auto& Liste = FNachPunkten[-V.Punkte];
-    if (Liste.size() < FHoechstens)
-      Liste.push_back(std::move(V));
+    if (FHoechstens == 0 || (Liste.size() == FHoechstens && Liste.back().Vorrang >= V.Vorrang))
+      return;
+    const auto Stelle = std::upper_bound(Liste.begin(), Liste.end(), V.Vorrang,
+                                         [](int Vorrang, const TVorschlag& W) { return Vorrang > W.Vorrang; });
+    Liste.insert(Stelle, std::move(V));
+    if (Liste.size() > FHoechstens)
+      Liste.pop_back();
   }
   TVorschlaege Ergebnis() &&
   {
@@ -52,6 +59,7 @@ private:
 // Wie glaubwuerdig 11 Ziffern sind, und was von der Anschrift dazu passt.
 struct TGlaubwuerdigkeit {
   int Punkte = 0;
+  int Verbreitung = 0;             // wie verbreitet Wagen des Landes sind, bei gleichen Punkten
   std::vector<std::string> Passt;  // "D-DB", "Fals", "Füllziffer 6"
 
   void Dazu(int Mehr, const std::string& Grund = {})
@@ -112,6 +120,9 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
   const TLand* Land = Kennzeichen.Land(Elf.substr(2, 2));
   Ergebnis.Dazu(!Stammdaten.BahnenListe.Wert(Elf.substr(2, 2)).empty());
   Ergebnis.Dazu(Land && !Land->Selten);
+  // Stellenzahl der Halter im Register: 1.184 in Deutschland und 28 in Daenemark sind 11 und 5,
+  // 176 in Frankreich und 246 in Rumaenien beide 8 - genauer sagt das Register es nicht.
+  Ergebnis.Verbreitung = Land ? static_cast<int>(std::bit_width(Land->Halter)) : 0;
   const TWagenart Art = Wagenart(Stammdaten, Elf);
   Ergebnis.Dazu(2 * (Art != TWagenart::Unbekannt && Art == WagenartDerZeichen(Kennzeichen, Zeichen)));
   switch (Art) {
@@ -179,7 +190,7 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
     if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
       continue;
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift);
-    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Glaubwuerdig.Passt});
+    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Glaubwuerdig.Verbreitung, Glaubwuerdig.Passt});
   }
   return std::move(Sammlung).Ergebnis();
 }
@@ -187,8 +198,8 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
 TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kennzeichen, std::string_view Zwoelf,
                          const TAnschrift& Anschrift, std::size_t Hoechstens)
 {
-  // Punkte dreifach, damit bei Gleichstand erst eine aehnlich aussehende Ziffer oder ein Tausch (2),
-  // dann eine andere Pruefziffer (1) zaehlt: die ist der haeufigste Fehler eines Modells.
+  // Bei gleichen Punkten zuerst das verbreitetere Land, dann eine aehnlich aussehende Ziffer oder
+  // ein Tausch (2), dann eine andere Pruefziffer (1): die ist der haeufigste Fehler eines Modells.
   TSammlung Sammlung(Hoechstens);
   const TWagenart Art = Wagenart(Stammdaten, Zwoelf);
   const auto Pruefen = [&](std::string Nummer, int Naheliegend, std::string Aenderung) {
@@ -196,8 +207,9 @@ TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kenn
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift);
-    const int Punkte = 3 * (Glaubwuerdig.Punkte + (Wagenart(Stammdaten, Elf) == Art)) + Naheliegend;
-    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, Glaubwuerdig.Passt});
+    const int Punkte = Glaubwuerdig.Punkte + (Wagenart(Stammdaten, Elf) == Art);
+    Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, 3 * Glaubwuerdig.Verbreitung + Naheliegend,
+                   Glaubwuerdig.Passt});
   };
   // Bei Gleichstand die Stellen von rechts: Modelle tragen meist echte Kennzahlen, aber eine
   // erfundene Ordnungsnummer und eine falsch gerechnete Pruefziffer.

@@ -13,6 +13,7 @@ struct TVorschlag {
   std::string Ziffern;             // 12 Ziffern
   std::string Aenderung;           // "Stelle 8: 2 statt 3"; bei Ergaenzungen leer
   int Punkte = 0;                  // Rang; gleiche Punkte heisst gleich glaubwuerdig
+  int Vorrang = 0;                 // Reihenfolge bei gleichen Punkten, hoeher zuerst
   std::vector<std::string> Passt;  // was von der Anschrift passt: "D-DB", "Fals"; Windows-1252
 };
 struct TVorschlaege {

@@ -6,6 +6,7 @@
 #include "nummer/stammdaten.h"
 
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace {
@@ -33,8 +34,10 @@ std::array<std::string_view, Anzahl> Felder(std::string_view Wert)
 
 TLand AlsLand(std::string_view Wert)
 {
-  auto [Kuerzel, Name, Selten] = Felder<3>(Wert);
-  return {Kuerzel, Name, Selten == "selten"};
+  auto [Kuerzel, Name, Selten, Halter] = Felder<4>(Wert);
+  unsigned Anzahl = 0;
+  std::from_chars(Halter.data(), Halter.data() + Halter.size(), Anzahl);  // fehlt die Zahl, bleibt 0
+  return {Kuerzel, Name, Selten == "selten", Anzahl};
 }
 TAustausch AlsAustausch(std::string_view Wert)
 {

@@ -27,11 +27,12 @@ inline constexpr std::size_t KennzeichenNamenBlock = 65536;
 template <class TDatensatz>
 using TTabelle = std::map<std::string_view, TDatensatz, TKleinerOhneFall>;
 
-// [Laender], Stellen 3-4: "80=D;Deutschland"
+// [Laender], Stellen 3-4: "80=D;Deutschland;;1184"
 struct TLand {
   std::string_view Kuerzel;  // "D"; leer, wo keines bekannt ist
   std::string_view Name;     // "Deutschland"
   bool Selten = false;       // ohne Kuerzel oder Unternehmens- statt Laendercode
+  unsigned Halter = 0;       // Halterkennzeichen in Gebrauch, im Land registriert: wie verbreitet seine Wagen sind
 };
 // [Austausch], Stellen 1-2: "31=ja;Drehgestelle", "12=ja;Drehgestelle;;selten"
 struct TAustausch {

@@ -8,6 +8,7 @@
 #include "auswertung/triebfahrzeug.h"
 #include "auswertung/vorschlaege.h"
 
+#include "tests/hilfen/echte_daten.h"
 #include "tests/hilfen/kleine_daten.h"
 
 #include <gtest/gtest.h>
@@ -312,6 +313,29 @@ INSTANTIATE_TEST_SUITE_P(
                     // veraendert: zwei unleserlich; das "c" verlangt einen Liegewagen (59), nicht B (29)
                     TVorschlagFall{"LiegewagenGenau", "Bcmz 73 81 ?9-91 10?-5", 10, "738159911085", "passt zu Bcmz"}),
     [](const testing::TestParamInfo<TVorschlagFall>& Info) { return std::string(Info.param.Name); });
+
+// Mit den ausgelieferten Tabellen: bei gleichen Punkten geht das Land vor, in dem mehr Halter
+// registriert sind. 31 80 4543 172-9 Sgns DB Cargo (fotocommunity.it, Foto 2020), 33 85 7813
+// 231-2 CH-ARETZ Zags (fotocommunity.it, Foto 2015); veraendert bzw. unleserlich gemacht.
+TEST(Vorschlaege, VerbreitetesLandZuerst)
+{
+  const std::vector<std::pair<const char*, const char*>> Faelle = {
+      {"31 8? 4543 17?-9", "318045431729"},  // 80 Deutschland vor 81 Oesterreich, 83 Italien ...
+      {"31 ?? 4543 172-9", "318045431729"},  // vor 56 Slowakei, 72 Serbien, 23 Moldau
+      {"33 ?5 7813 2?1-2", "338578132312"},  // 85 Schweiz vor 55 Ungarn
+      {"31 86 4543 172-9", "318045431729"},  // Stelle 4 falsch: Daenemark hat weniger Halter
+      {"33 55 7813 231-2", "335178132312"},  // Stelle 4 falsch, aber Polen hat mehr als die Schweiz
+  };
+  for (const auto& [Eingabe, Zuerst] : Faelle) {
+    const TGelesen Gelesen = Lies(Eingabe);
+    const TVorschlaege Vorschlaege =
+        Gelesen.Ziffern.find('?') != std::string::npos
+            ? Ergaenzungen(EchteStammdaten().Stammdaten, EchteKennzeichen(), Gelesen.Ziffern, {}, 5)
+            : Reparaturen(EchteStammdaten().Stammdaten, EchteKennzeichen(), Gelesen.Ziffern, {}, 5);
+    ASSERT_FALSE(Vorschlaege.Liste.empty()) << Eingabe;
+    EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, Zuerst) << Eingabe;
+  }
+}
 
 TEST(UnsichtbareTausche, AuchMitDerPruefziffer)
 {

@@ -197,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TKontextFall{"GattungUndHalter", "Containerwagen Sgns DB", "31 80 4543 172-9",
                      "aus Spalte Bezeichnung: Sgns, DB", ""},
-        TKontextFall{"OhneKontextNachIrland", "Containerwagen", "31 80 4543 172-3", "", "Irland"},
+        // ohne Angabe zum Land bleibt das mit den meisten Haltern vorn
+        TKontextFall{"OhneKontextVerbreitetesLand", "Containerwagen", "31 80 4543 172-3", "", "Deutschland"},
         TKontextFall{"HalterZiehtNachDeutschland", "Containerwagen Sgns DB", "31 80 4543 172-3",
                      "aus Spalte Bezeichnung: Sgns, DB", "passt zu Sgns und DB"},
         TKontextFall{"LandUndHalter", "Tragwagen D-DB", "31 80 4543 172-9", "aus Spalte Bezeichnung: D-DB", ""},
