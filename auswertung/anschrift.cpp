@@ -13,24 +13,6 @@ namespace {
 
 bool NurGross(std::string_view Wort) { return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstGross1252); }
 
-// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind;
-// "[P]" steht fuer das umrahmte P der Privatwagen.
-constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV",   "TEN",        "PPW", "RIC", "MC",
-                                                            "EUROP", "INTERFRIGO", "OPW", "[P]"};
-
-// Ein Merkmal, auch mit Bindestrich verbunden: "RIV-EUROP", "UIC-X", "RIC/TEN" nicht (Schraegstrich
-// trennt Woerter nicht). Jeder Teil muss ein Merkmal sein; "UIC" nur mit Bauform dahinter.
-bool IstMerkmal(std::string_view Wort)
-{
-  if (std::find(Merkmalwoerter.begin(), Merkmalwoerter.end(), Wort) != Merkmalwoerter.end())
-    return true;
-  if (Wort == "UIC-X" || Wort == "UIC-Y" || Wort == "UIC-Z" || Wort == "Interfrigo")
-    return true;
-  const std::size_t Strich = Wort.find_first_of("-/");
-  return Strich != std::string_view::npos && Strich > 0 && Strich + 1 < Wort.size() &&
-         IstMerkmal(Wort.substr(0, Strich)) && IstMerkmal(Wort.substr(Strich + 1));
-}
-
 // Grossbuchstaben, die die Tabelle [Reisezugwagen] als Gattung kennt (A, B, D, L, R, W)
 std::string Klassenalphabet(const TKennzeichen& Kennzeichen)
 {

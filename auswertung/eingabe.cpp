@@ -460,6 +460,22 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
 
 std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I);
 bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste);
+bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste);
+
+// Vor oder hinter einem Preis
+constexpr std::array<std::string_view, 6> Waehrungen = {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN"};
+
+// Eine Reihe aus Buchstaben vor der Ordnungsnummer: bis drei Grossbuchstaben ("BB 36342"), nach
+// zweien oder dreien auch bis zwei kleine (FS "ALDb 201", "ALn 668"); kein Merkmal, keine
+// Waehrung ("EUR 120"), kein Merkblatt ("UIC 438") und keine Baureihe ("BR 218": die Reihe selbst).
+bool BuchstabenReihe(std::string_view W)
+{
+  const auto Klein = std::find_if_not(W.begin(), W.end(), IstGross1252);
+  const auto Gross = static_cast<std::size_t>(Klein - W.begin());
+  const bool Form = Gross >= 1 && Gross <= 3 && std::all_of(Klein, W.end(), IstKlein1252) &&
+                    W.size() - Gross <= (Gross >= 2 ? 2U : 0U);
+  return Form && !IstMerkmal(W) && !WortIn(W, Waehrungen) && !WortIn(W, {"UIC", "BR", "Rh", "No"});
+}
 bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I);
 
 // Steht vor Marke I eine Zahl, mit der sie eine Nummer bilden koennte (keine Klammer dazwischen)?
@@ -528,9 +544,8 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
     return;
   }
   const bool ReiheDavor =
-      ((M.Art != TArt::Wort && WieReihe(M.Text)) ||
-       (M.Art == TArt::Wort && M.Text.size() <= 3 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252))) &&
-      B >= 3 && B <= 6;
+      ((M.Art != TArt::Wort && WieReihe(M.Text)) || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))) && B >= 3 &&
+      B <= 6;
   // "ER 20-014": die erste Gruppe gehoert zur Reihe; "A 471-005" ist Reihe und Nummer fuer sich
   const std::size_t Letzte = Dahinter->Gruppen.back();
   const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
@@ -634,6 +649,10 @@ bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste
 {
   return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
 }
+bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste)
+{
+  return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
+}
 
 // Was eine Zahl neben der Nummer nach ihren Nachbarn ist: Datum, Jahr, Preis, Artikelnummer,
 // Betriebsnummer eines Unternehmens ("MEG 304") oder einfach weitere Ziffern.
@@ -646,7 +665,7 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
   const std::size_t G = Marke.Gruppen.size();
   if (G == 3 && Marke.Gruppen[0] <= 2 && Marke.Gruppen[1] <= 2 && Marke.Text.find('-') == std::string::npos)
     return Ersetzt("Datum %1", {Marke.Text});
-  if (WortIn(Dahinter, {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN", ",-"}) || WortIn(Davor, {"\x80", "EUR", "CHF"}))
+  if (WortIn(Dahinter, Waehrungen) || WortIn(Dahinter, {",-"}) || WortIn(Davor, Waehrungen))
     return Ersetzt("Preis %1", {Marke.Text});
   if (WortIn(Davor, {"Art.",       "Art.-Nr.", "Artikel",     "Artikelnummer", "Nr.",   "Best.-Nr.", "Modell",
                      "Roco",       "Piko",     "Fleischmann", "Tillig",        "Brawa", "Trix",      "Minitrix",
@@ -875,4 +894,24 @@ std::string NummerGegliedert(std::string_view Z)
   if (Z.size() > 11)
     Text.append("-").append(Z.substr(11));
   return Text;
+}
+
+namespace {
+
+// Austausch- und Poolmerkmale, die neben der Nummer stehen, aber weder Land noch Halter sind;
+// "[P]" steht fuer das umrahmte P der Privatwagen.
+constexpr std::array<std::string_view, 9> Merkmalwoerter = {"RIV",   "TEN",        "PPW", "RIC", "MC",
+                                                            "EUROP", "INTERFRIGO", "OPW", "[P]"};
+
+}  // namespace
+
+bool IstMerkmal(std::string_view Wort)
+{
+  if (std::find(Merkmalwoerter.begin(), Merkmalwoerter.end(), Wort) != Merkmalwoerter.end())
+    return true;
+  if (Wort == "UIC-X" || Wort == "UIC-Y" || Wort == "UIC-Z" || Wort == "Interfrigo")
+    return true;
+  const std::size_t Strich = Wort.find_first_of("-/");
+  return Strich != std::string_view::npos && Strich > 0 && Strich + 1 < Wort.size() &&
+         IstMerkmal(Wort.substr(0, Strich)) && IstMerkmal(Wort.substr(Strich + 1));
 }

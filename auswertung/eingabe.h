@@ -60,3 +60,7 @@ std::string NummerGegliedert(std::string_view Ziffern);
 
 // Eine Eingabe in deutschen Anfuehrungszeichen fuer Meldungen, nach 60 Zeichen mit "..." gekuerzt.
 std::string InAnfuehrung(std::string_view Text);
+
+// Ein Austausch- oder Poolmerkmal ("RIV", "TEN", "[P]"), auch verbunden ("RIV-EUROP", "UIC-X");
+// "UIC" allein nicht (nur mit Bauform dahinter).
+bool IstMerkmal(std::string_view Wort);
