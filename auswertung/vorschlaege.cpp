@@ -78,8 +78,8 @@ TWagenart WagenartDerZeichen(const TKennzeichen& Kennzeichen, const std::string&
   if (Zeichen.empty() || std::any_of(Kennzeichen.Baureihennamen.begin(), Kennzeichen.Baureihennamen.end(),
                                      [&](const auto& R) { return R.second.Name.starts_with(Zeichen + " "); }))
     return TWagenart::Unbekannt;
-  const bool Gueter = std::string_view("EFGHIKLORSTUZ").find(Zeichen[0]) != std::string_view::npos &&
-                      (Zeichen.size() == 1 || IstKlein1252(Zeichen[1]));
+  const bool Gueter =
+      Kennzeichen.GattungsCodes.contains(Zeichen[0]) && (Zeichen.size() == 1 || IstKlein1252(Zeichen[1]));
   return Gueter ? TWagenart::Gueterwagen : TWagenart::Reisezugwagen;
 }
 
