@@ -465,16 +465,14 @@ bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste)
 // Vor oder hinter einem Preis
 constexpr std::array<std::string_view, 6> Waehrungen = {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN"};
 
-// Eine Reihe aus Buchstaben vor der Ordnungsnummer: bis drei Grossbuchstaben ("BB 36342"), nach
-// zweien oder dreien auch bis zwei kleine (FS "ALDb 201", "ALn 668"); kein Merkmal, keine
-// Waehrung ("EUR 120"), kein Merkblatt ("UIC 438") und keine Baureihe ("BR 218": die Reihe selbst).
+// Eine Reihe aus Buchstaben vor der Ordnungsnummer: bis drei Grossbuchstaben ("BB 36342"); kein
+// Merkmal, keine Waehrung ("EUR 120"), kein Merkblatt ("UIC 438") und keine Baureihe ("BR 218"
+// ist die Reihe selbst). Mit kleinen Buchstaben dahinter ist es mehrdeutig: "ALDb 201" ist ein
+// Triebwagen, "ABm 225" und "WRmh 132" sind Bauarten.
 bool BuchstabenReihe(std::string_view W)
 {
-  const auto Klein = std::find_if_not(W.begin(), W.end(), IstGross1252);
-  const auto Gross = static_cast<std::size_t>(Klein - W.begin());
-  const bool Form = Gross >= 1 && Gross <= 3 && std::all_of(Klein, W.end(), IstKlein1252) &&
-                    W.size() - Gross <= (Gross >= 2 ? 2U : 0U);
-  return Form && !IstMerkmal(W) && !WortIn(W, Waehrungen) && !WortIn(W, {"UIC", "BR", "Rh", "No"});
+  return W.size() <= 3 && std::all_of(W.begin(), W.end(), IstGross1252) && !IstMerkmal(W) && !WortIn(W, Waehrungen) &&
+         !WortIn(W, {"UIC", "BR", "RH", "NO"});
 }
 bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I);
 

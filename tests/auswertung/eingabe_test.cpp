@@ -225,13 +225,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "193 386", ""},
         // https://de.wiki.li/M%C3%81V-Baureihe_V43
         TGliederung{"ReiheDavor", "V43 1078 vor EC 52 Goldoni in Szabadbattyán (2005)", "", "V43 1078", "Jahr 2005"},
-        // https://scalaenne.wordpress.com/tag/trinacria/ (Triebwagen der FS)
-        TGliederung{"ReiheMitKleinbuchstaben", "Breda ALDb 201 – Foto Breda", "", "ALDb 201", ""},
         // keine Reihe: Preis, Merkblatt, Merkmal, Baureihe
         TGliederung{"KeineReihePreis", "EUR 120", "", "", ""},
         TGliederung{"KeineReiheMerkblatt", "UIC 438", "", "", ""},
         TGliederung{"KeineReiheMerkmal", "RIV 1234", "", "", ""},
         TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""},
+        TGliederung{"KeineReiheBauart", "ABm 225", "", "", ""},
         // https://www.herimo.de/forum/viewtopic.php?p=3837
         TGliederung{"ReiheMitGruppe", "Am 10.01.2010 unternahm die ER 20-014 der Nord-Ostssebahn einen Ausflug", "",
                     "ER 20 014", "Datum 10.01.2010"},
