@@ -229,8 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"KeineReihePreis", "EUR 120", "", "", ""},
         TGliederung{"KeineReiheMerkblatt", "UIC 438", "", "", ""},
         TGliederung{"KeineReiheMerkmal", "RIV 1234", "", "", ""},
-        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""},
-        TGliederung{"KeineReiheBauart", "ABm 225", "", "", ""},
+        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""}, TGliederung{"KeineReiheBauart", "ABm 225", "", "", ""},
         // https://www.herimo.de/forum/viewtopic.php?p=3837
         TGliederung{"ReiheMitGruppe", "Am 10.01.2010 unternahm die ER 20-014 der Nord-Ostssebahn einen Ausflug", "",
                     "ER 20 014", "Datum 10.01.2010"},
