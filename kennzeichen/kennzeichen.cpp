@@ -133,7 +133,8 @@ void SchluesselZerlegen(TKennzeichen& Kennzeichen)
 
 // Die Doppelten fallen erst am Ende weg (sortiert): eine Suche je Code in der wachsenden Liste
 // kostete bei rund 3.800 Gattungszeichen quadratisch viel, beim Laden der Seite im Browser spuerbar.
-void GattungsCodesBilden(TKennzeichen& Kennzeichen)
+// Nicht eingesetzt, wie Fuellen.
+[[gnu::noinline]] void GattungsCodesBilden(TKennzeichen& Kennzeichen)
 {
   for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen) {
     if (Code.empty())
