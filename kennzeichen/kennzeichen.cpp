@@ -81,16 +81,19 @@ THalter AlsHalter(std::string_view Wert)
 }
 std::string_view AlsText(std::string_view Wert) { return Wert; }
 
-// Die Liste haelt schon "erster Name gilt"; jeder Name kommt nur einmal an. daten/erzeugen
-// schreibt die Abschnitte aufsteigend: mit dem Ende als Hinweis kostet ein Eintrag dann einen
-// Vergleich statt einer Suche (die Seite im Browser laedt so spuerbar schneller); eine andere
-// Reihenfolge bleibt richtig, nur langsamer.
+// "Erster Name gilt" haelt try_emplace: ein spaeterer gleicher Name (ohne Beachtung der Gross-/
+// Kleinschreibung, wie TWerteListe) kommt nicht mehr hinein. daten/erzeugen schreibt die
+// Abschnitte aufsteigend: mit dem Ende als Hinweis kostet ein Eintrag dann einen Vergleich statt
+// einer Suche (die Seite im Browser laedt so spuerbar schneller); eine andere Reihenfolge bleibt
+// richtig, nur langsamer. Nicht eingesetzt in LadeKennzeichenAusText, aus demselben Grund wie
+// TProfilLeser::Zeile (stammdaten.cpp).
 template <class TDatensatz, class TZerlegen>
-void Fuellen(TTabelle<TDatensatz>& Tabelle, TWerteListe& Liste, TZerlegen Zerlegen)
+[[gnu::noinline]] void Fuellen(TTabelle<TDatensatz>& Tabelle, std::vector<TWerteListe::TEintrag>& Zeilen,
+                               TZerlegen Zerlegen)
 {
-  for (const TWerteListe::TEintrag& Eintrag : Liste.Eintraege())
+  for (const TWerteListe::TEintrag& Eintrag : Zeilen)
     Tabelle.try_emplace(Tabelle.end(), Eintrag.Name, Zerlegen(Eintrag.Wert));
-  Liste = TWerteListe();  // gebraucht ist sie nicht mehr: das haelt die Spitze des Speichers niedrig
+  Zeilen = {};  // gebraucht sind sie nicht mehr: das haelt die Spitze des Speichers niedrig
 }
 
 template <class TDatensatz>
@@ -133,7 +136,8 @@ void SchluesselZerlegen(TKennzeichen& Kennzeichen)
 
 // Die Doppelten fallen erst am Ende weg (sortiert): eine Suche je Code in der wachsenden Liste
 // kostete bei rund 3.800 Gattungszeichen quadratisch viel, beim Laden der Seite im Browser spuerbar.
-void GattungsCodesBilden(TKennzeichen& Kennzeichen)
+// Nicht eingesetzt, wie Fuellen.
+[[gnu::noinline]] void GattungsCodesBilden(TKennzeichen& Kennzeichen)
 {
   for (const auto& [Stellen, Code] : Kennzeichen.Gattungszeichen) {
     if (Code.empty())

@@ -74,8 +74,10 @@ inline constexpr std::uintmax_t DateiHoechstgroesse = std::uintmax_t{16} * 1024 
 
 // Beliebige Abschnitte einer Datei im selben Format, nach denselben Regeln; die Tabellen in der
 // Reihenfolge von Namen, Version wie oben. Fuer Wagen.ebb ist NamenBlock NamenBlockGroesse.
+// Die Zeilen je Abschnitt in Dateireihenfolge, doppelte Namen mit: ob der erste gilt, regelt
+// der Leser, der sie einordnet (TWerteListe, die geordneten Tabellen in kennzeichen.h).
 struct TProfil {
-  std::vector<TWerteListe> Tabellen;
+  std::vector<std::vector<TWerteListe::TEintrag>> Tabellen;
   std::string Version;
   std::shared_ptr<const std::string> Text;  // der gelesene Text, in den die Tabellen verweisen
 };
