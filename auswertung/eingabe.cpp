@@ -555,7 +555,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
 }
 
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
-// DRG-Dampflok "91 134", NS "28 101", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
+// DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
 // Buchstaben und Ziffern ("V43 1078", "BB 36342", "ER 20-014").
 void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
@@ -569,10 +569,13 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        Dahinter->Text.find_first_of("-\x96") != std::string::npos;
   const std::size_t A = M.Ziffern.size(), B = Bereich ? Dahinter->Gruppen[0] : Dahinter->Ziffern.size();
   const std::string Zweite = Dahinter->Ziffern.substr(0, B);
-  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && !M.NachSchraegstrich &&
-                       (Dahinter->Gruppen.size() == 1 || Bereich) &&
-                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4) ||
-                        (A == 2 && B == 3 && Zweite != "000"));
+  // Stellen 5-8 eines Reisezugwagens mit Strich, dann die Ordnungsnummer (CP "89-50 006")
+  const bool Kennzahl = M.Gruppen.size() == 2 && M.Gruppen[0] == 2 && M.Gruppen[1] == 2 &&
+                        M.Text.find_first_of("-\x96") != std::string::npos && B == 3 && Zweite != "000";
+  const bool Gruppen = M.Art == TArt::Zahl && (M.Gruppen.size() == 1 || Kennzahl) && !M.Verlesen &&
+                       !M.NachSchraegstrich && (Dahinter->Gruppen.size() == 1 || Bereich) &&
+                       (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
+                        (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
     Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
     return;

@@ -204,6 +204,11 @@ INSTANTIATE_TEST_SUITE_P(
         // https://ferroequinologist.de/de/photos/Seco-Rail
         TGliederung{"ZahlInAnfuehrung", "läuft unter der Nummer \"266 774\" (die nirgendwo dran steht).", "", "266 774",
                     ""},
+        // https://www.cp.pt/institucional/pt/cultura-ferroviaria/sabia-que
+        TGliederung{"KennzahlMitStrich",
+                    "a carruagem-salão “Bataclan” 89-50 006 que transportou o Papa, uma carruagem-restaurante da "
+                    "série 88-40 001-002",
+                    "", "89-50 006", "88-40 001"},
         // https://europeantraction.com/2017/06/13/hz-class-2044/
         TGliederung{"KommaZaehltAuf", "4 of them (645 031, 032, 034 and 035) passed to Železnice Srbije", "", "645 031",
                     "032"},
