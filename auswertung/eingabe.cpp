@@ -243,6 +243,25 @@ TMarke MarkeLesen(std::string Text)
   return Marke;
 }
 
+// Anfuehrungszeichen vor einer Zahl ("266 774" in Anfuehrung) gehoeren nicht zu ihr
+constexpr std::string_view AnfuehrungVorn = "\"'\x84\x93\x91\xAB\xBB\x8B\x9B";
+
+// Land und Halter ohne Leerzeichen an der Pruefziffer: "301-5F-SNCF". Die Stelle, an der das
+// Kuerzel beginnt (bis drei Grossbuchstaben, Strich, Grossbuchstaben), sonst 0.
+std::size_t KuerzelAngehaengt(std::string_view Wort)
+{
+  const std::size_t Anfang = Wort.find_first_not_of("0123456789-.\x96");
+  if (Anfang == 0 || Anfang == std::string_view::npos || !IstEchteZiffer(Wort[Anfang - 1]))
+    return 0;
+  const std::string_view Kuerzel = Wort.substr(Anfang);
+  const std::size_t Strich = Kuerzel.find('-');
+  const auto NurGrosse = [](std::string_view T) { return !T.empty() && std::all_of(T.begin(), T.end(), IstGross1252); };
+  return Strich != std::string_view::npos && Strich <= 3 && NurGrosse(Kuerzel.substr(0, Strich)) &&
+                 NurGrosse(Kuerzel.substr(Strich + 1))
+             ? Anfang
+             : 0;
+}
+
 // Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
 // trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ 4930 + 4130");
 // Klammern, Semikolon und "|" (Tabellenzellen) schliessen ab: "Bzmot 343 (117 343 ...)".
@@ -250,7 +269,18 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
   std::string Wort;
-  bool Schraegstrich = false, Grenze = false;
+  bool Schraegstrich = false, Grenze = false, Komma = false;
+  const auto Anhaengen = [&](std::string Teil) {
+    TMarke Marke = MarkeLesen(std::move(Teil));
+    // nach Komma eine Zahl so lang wie die letzte Gruppe davor: "645 031, 032, 034 and 035"
+    const bool KommaAufzaehlung = Komma && !Marken.empty() && Marken.back().Art == TArt::Zahl &&
+                                  Marke.Art == TArt::Zahl && Marke.Gruppen.size() == 1 &&
+                                  Marke.Ziffern.size() == Marken.back().Gruppen.back();
+    Marke.NachSchraegstrich = Schraegstrich || KommaAufzaehlung;
+    Marke.Grenze = Grenze;
+    Marken.push_back(std::move(Marke));
+    Schraegstrich = Grenze = Komma = false;
+  };
   for (std::size_t I = 0; I <= Text.size(); ++I) {
     const char Z = I < Text.size() ? Text[I] : ' ';
     if (Z == '*')
@@ -261,21 +291,27 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
           Z == '+' || Z == '&' || Z == '|') ||
         KommaInZahl) {
-      Wort.push_back(Z);
+      // ein Wort in Anfuehrung bleibt so: ein Name ist kein Gattungszeichen
+      const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
+      if (!Wort.empty() || !VorZahl || AnfuehrungVorn.find(Z) == std::string_view::npos)
+        Wort.push_back(Z);
       continue;
     }
-    // Satzzeichen am Wortende ("EU07-533.", "052.", "unterwegs:") gehoert nicht zur Marke
-    while (Wort.size() > 1 && std::string_view(".:!\x94\x92\"'").find(Wort.back()) != std::string_view::npos &&
+    // Satz- und Anfuehrungszeichen am Wortende ("EU07-533.", "052.", "unterwegs:", "266 774"")
+    // gehoeren nicht zur Marke
+    while (Wort.size() > 1 &&
+           std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
            (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2])))
       Wort.pop_back();
-    if (!Wort.empty()) {
-      Marken.push_back(MarkeLesen(std::move(Wort)));
-      Marken.back().NachSchraegstrich = Schraegstrich;
-      Marken.back().Grenze = Grenze;
-      Schraegstrich = Grenze = false;
+    if (const std::size_t Kuerzel = KuerzelAngehaengt(Wort); Kuerzel > 0) {
+      Anhaengen(Wort.substr(0, Kuerzel));
+      Wort.erase(0, Kuerzel);
     }
+    if (!Wort.empty())
+      Anhaengen(std::move(Wort));
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
+    Komma = Komma || (Z == ',' && !Marken.empty());
     Grenze = Grenze || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
   }
   return Marken;
@@ -519,7 +555,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
 }
 
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
-// DRG-Dampflok "91 134", NS "28 101", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
+// DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
 // Buchstaben und Ziffern ("V43 1078", "BB 36342", "ER 20-014").
 void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
@@ -533,10 +569,13 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        Dahinter->Text.find_first_of("-\x96") != std::string::npos;
   const std::size_t A = M.Ziffern.size(), B = Bereich ? Dahinter->Gruppen[0] : Dahinter->Ziffern.size();
   const std::string Zweite = Dahinter->Ziffern.substr(0, B);
-  const bool Gruppen = M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && !M.NachSchraegstrich &&
-                       (Dahinter->Gruppen.size() == 1 || Bereich) &&
-                       ((A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) || (A == 3 && B == 4) ||
-                        (A == 2 && B == 3 && Zweite != "000"));
+  // Stellen 5-8 eines Reisezugwagens mit Strich, dann die Ordnungsnummer (CP "89-50 006")
+  const bool Kennzahl = M.Gruppen.size() == 2 && M.Gruppen[0] == 2 && M.Gruppen[1] == 2 &&
+                        M.Text.find_first_of("-\x96") != std::string::npos && B == 3 && Zweite != "000";
+  const bool Gruppen = M.Art == TArt::Zahl && (M.Gruppen.size() == 1 || Kennzahl) && !M.Verlesen &&
+                       !M.NachSchraegstrich && (Dahinter->Gruppen.size() == 1 || Bereich) &&
+                       (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
+                        (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
     Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
     return;
@@ -813,24 +852,42 @@ void WortNehmen(const TMarke& M, std::vector<std::string>& Woerter)
     Woerter.push_back(M.Text.substr(0, BauartAngehaengt(M.Text)));
 }
 
-// Die Woerter der Anschrift: die in der Nummer, dann die nahen davor und dahinter, das naechste
-// zuerst (hoechstens 3 davor, 4 dahinter). Fernere Woerter eines Satzes sind Zusammenhang.
+// Die Marke hinter einer Beschriftung "Gattung Bghw", "Wagengattung: Gabs-v", sonst Marken.size()
+std::size_t BenannteGattung(const std::vector<TMarke>& Marken)
+{
+  for (std::size_t I = 0; I + 1 < Marken.size(); ++I)
+    if (WortIn(Marken[I].Text, {"Gattung", "Wagengattung", "Gattungszeichen"}) && !Marken[I + 1].Grenze &&
+        (Marken[I + 1].Art == TArt::Wort || Anschriftmarke(Marken, I + 1)))
+      return I + 1;
+  return Marken.size();
+}
+
+// Die Woerter der Anschrift: das als Gattung benannte, die in der Nummer, dann die nahen davor
+// und dahinter, das naechste zuerst (hoechstens 3 davor, 4 dahinter). Fernere Woerter eines
+// Satzes sind Zusammenhang ("in Dienst gestellt" neben der Nummer ist keine Gattung).
 std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, const TKandidat* Nummer)
 {
   std::vector<std::string> Woerter;
+  const std::size_t Benannt = Nummer ? BenannteGattung(Marken) : Marken.size();
+  const auto Nehmen = [&](std::size_t I) {
+    if (I != Benannt)
+      WortNehmen(Marken[I], Woerter);
+  };
+  if (Benannt < Marken.size())
+    WortNehmen(Marken[Benannt], Woerter);
   const std::size_t Von = Nummer ? Nummer->Von : 0, Bis = Nummer ? Nummer->Bis : Marken.size();
   for (std::size_t I = Von; I <= Bis && I < Marken.size(); ++I)
-    WortNehmen(Marken[I], Woerter);
+    Nehmen(I);
   if (!Nummer)
     return Woerter;
   bool DavorOffen = true, DahinterOffen = true;
   for (std::size_t Abstand = 1; Abstand <= 4 && (DavorOffen || DahinterOffen); ++Abstand) {
     DahinterOffen = DahinterOffen && Bis + Abstand < Marken.size() && Anschriftmarke(Marken, Bis + Abstand);
     if (DahinterOffen)
-      WortNehmen(Marken[Bis + Abstand], Woerter);
+      Nehmen(Bis + Abstand);
     DavorOffen = DavorOffen && Abstand <= 3 && Von >= Abstand && Anschriftmarke(Marken, Von - Abstand);
     if (DavorOffen)
-      WortNehmen(Marken[Von - Abstand], Woerter);
+      Nehmen(Von - Abstand);
   }
   return Woerter;
 }

@@ -77,7 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
         // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt: das naechste
         // Wort zuerst, "Driving" ist fern
         TZuordnung{"NaechstesZuerst", "Driving trailer coach 50 84 28-70 101-7 (Bs) of the typeICR-3", "", "", "Bs", "",
-                   "coach of trailer the Driving"}),
+                   "coach of trailer the Driving"},
+        // http://thueringer-eisenbahnverein.de/fahrzeuge/personenwagen/bghw.htm: die benannte Gattung
+        // gilt, nicht "Dienst" neben der Nummer
+        TZuordnung{"BenannteGattung",
+                   "unter der Nummer 57 50 28-15 718-9 in Dienst gestellt, Gattung Bghw, Bauart 2815", "", "", "Bghw",
+                   "", "in Nummer Dienst der gestellt unter Gattung"},
+        // https://www.pressreader.com/uk/rail-express-9L24/20221018/281900187113214: ein Name in
+        // Anfuehrung ist kein Gattungszeichen
+        TZuordnung{"NameInAnfuehrung", "the sixth shipment of NR/Wascosa MLA-W ‘Falcons’, numbered 81 70 5931 341-370.",
+                   "", "", "", "",
+                   "numbered \x91"
+                   "Falcons MLA-W"}),
     [](const testing::TestParamInfo<TZuordnung>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Abgleich mit der Nummer

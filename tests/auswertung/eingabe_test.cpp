@@ -199,6 +199,19 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"Hervorhebung", "ist jedoch der Wagen 93805411**507**7 vorne", "938054115077", "", ""},
         // https://valestelor.altervista.org/un-carro-tutto-verde/
         TGliederung{"DatumDahinter", "Carro Hbbillns 21 83 245 7 554-5 (30/06/2015)", "218324575545", "", "Jahr 2015"},
+        // https://traintrack.club/docs/fr/usage/numbers.html (die Pruefziffer ist dort falsch)
+        TGliederung{"KuerzelAnDerPruefziffer", "93 87 0310 301-5F-SNCF", "938703103015", "", ""},
+        // https://ferroequinologist.de/de/photos/Seco-Rail
+        TGliederung{"ZahlInAnfuehrung", "läuft unter der Nummer \"266 774\" (die nirgendwo dran steht).", "", "266 774",
+                    ""},
+        // https://www.cp.pt/institucional/pt/cultura-ferroviaria/sabia-que
+        TGliederung{"KennzahlMitStrich",
+                    "a carruagem-salão “Bataclan” 89-50 006 que transportou o Papa, uma carruagem-restaurante da "
+                    "série 88-40 001-002",
+                    "", "89-50 006", "88-40 001"},
+        // https://europeantraction.com/2017/06/13/hz-class-2044/
+        TGliederung{"KommaZaehltAuf", "4 of them (645 031, 032, 034 and 035) passed to Železnice Srbije", "", "645 031",
+                    "032"},
         // nationale Nummern mit Pruefziffer
         // https://www.lok-report.de/news/deutschland/mit-der-kamera-notiert/item/3879-kiel-bestseller-trifft-kraftpaket.html
         TGliederung{"NationalVierDrei", "die 1275 502-3 (Vossloh 5001793/2008) der Hessischen Güterbahn GmbH (HGB)",
