@@ -256,10 +256,8 @@ std::size_t KuerzelAngehaengt(std::string_view Wort)
   const std::string_view Kuerzel = Wort.substr(Anfang);
   const std::size_t Strich = Kuerzel.find('-');
   const auto NurGrosse = [](std::string_view T) { return !T.empty() && std::all_of(T.begin(), T.end(), IstGross1252); };
-  return Strich != std::string_view::npos && Strich <= 3 && NurGrosse(Kuerzel.substr(0, Strich)) &&
-                 NurGrosse(Kuerzel.substr(Strich + 1))
-             ? Anfang
-             : 0;
+  // Strich <= 3 schliesst npos aus
+  return Strich <= 3 && NurGrosse(Kuerzel.substr(0, Strich)) && NurGrosse(Kuerzel.substr(Strich + 1)) ? Anfang : 0;
 }
 
 // Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
