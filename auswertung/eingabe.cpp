@@ -60,7 +60,7 @@ std::vector<std::pair<std::string, std::string>> GetippteWoerter(const std::stri
 TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
 {
   TEingabeText Ergebnis;
-  std::vector<std::string> Ziffern, Buchstaben, Richtung;
+  std::vector<std::string> Ziffern, Buchstaben, Umschrieben, Richtung;
   std::u32string Getippt;  // je Zeichen von Text das getippte, wo ein Buchstabe ohne Akzent steht; sonst 0
   const auto Anhaengen = [&](char Byte, char32_t Wie = 0) {
     Ergebnis.Text.push_back(Byte);
@@ -88,6 +88,8 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
       Ziffern.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
     else if (Art == TFremdArt::Buchstabe)
       Buchstaben.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
+    else if (Art == TFremdArt::Umschrift)
+      Umschrieben.push_back(CodepunktText(Zeichen) + " als " + Ersatz);
   }
   if (!Ergebnis.Fehler.empty()) {
     Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
@@ -101,6 +103,9 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
   if (!Ziffern.empty())
     Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
                                               "Ziffern aus einer anderen Schrift gelesen"));
+  if (!Umschrieben.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Umschrieben, "ein Buchstabe einer anderen Schrift lateinisch gelesen",
+                                              "Buchstaben einer anderen Schrift lateinisch gelesen"));
   if (Buchstaben.empty())
     return Ergebnis;
   Ergebnis.Hinweise.push_back(
@@ -175,6 +180,7 @@ struct TKandidat {
   bool National = false;
   int Guete = 0;
   std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
+  bool OhneKopf = false;  // Stellen 5-12: die Pruefziffer steht da, ohne Stellen 1-4 nicht pruefbar
 };
 
 bool IstTrennerMarke(std::string_view Text)
@@ -195,10 +201,11 @@ bool MitEinheit(std::string_view Text)
   return false;
 }
 
-// "471-005-ös", "104-es", "M41 2103-as": ein Kasus an der Zahl, keine Ziffern
+// "471-005-ös", "104-es", "M41 2103-as": ein Kasus an der Zahl, keine Ziffern; finnisch und
+// schwedisch hinter einem Doppelpunkt ("Dr13 2349:n", "6311:ssa")
 std::string OhneKasus(std::string Text)
 {
-  const std::size_t Strich = Text.rfind('-');
+  const std::size_t Strich = Text.find_last_of("-:");
   if (Strich == std::string::npos || Strich == 0 || Strich + 4 < Text.size() || Strich + 1 == Text.size() ||
       !IstEchteZiffer(Text[Strich - 1]))
     return Text;
@@ -243,8 +250,9 @@ TMarke MarkeLesen(std::string Text)
   return Marke;
 }
 
-// Anfuehrungszeichen vor einer Zahl ("266 774" in Anfuehrung) gehoeren nicht zu ihr
-constexpr std::string_view AnfuehrungVorn = "\"'\x84\x93\x91\xAB\xBB\x8B\x9B";
+// Anfuehrungszeichen vor einer Zahl ("266 774" in Anfuehrung) gehoeren nicht zu ihr, das
+// Nummernzeichen auch nicht ("PESA 620M #620M-010", "Smartron #80 013")
+constexpr std::string_view AnfuehrungVorn = "\"'\x84\x93\x91\xAB\xBB\x8B\x9B#";
 
 // Land und Halter ohne Leerzeichen an der Pruefziffer: "301-5F-SNCF". Die Stelle, an der das
 // Kuerzel beginnt (bis drei Grossbuchstaben, Strich, Grossbuchstaben), sonst 0.
@@ -413,8 +421,15 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
   }
 }
 
+bool GueterwagenGattung(const TMarke& Marke);
+
 void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
 {
+  // "Tbis 5715451-6": sieben Ziffern am Stueck hinter Gattungszeichen sind Stellen 5-12 eines
+  // Gueterwagens, keine nationale Nummer
+  if (Von > 0 && !Marken[Von].Grenze && Marken[Von].Gruppen == std::vector<std::size_t>{7, 1} &&
+      GueterwagenGattung(Marken[Von - 1]))
+    return;
   std::string Ziffern;
   std::vector<std::size_t> Gruppen;
   bool StrichVorLetzter = false, Strich = false;
@@ -524,7 +539,8 @@ bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
   return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
 }
 
-// Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), DR
+// Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), JZ
+// mit zweistelliger Reihe "83-173" (nicht "000"), DR
 // schmalspurig "7.0786", sonst 4-6 Ziffern, die nichts anderes sind ("West Coast Railways 47804"),
 // hinter "No." auch drei ("Vr1 steam locomotive No. 670").
 void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
@@ -541,12 +557,15 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
   const bool Form =
       Vorn && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
       ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
-       (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] == 3 && M.Gruppen[1] == 3));
+       (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[1] == 3 &&
+        (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000"))));
   const bool NachNo = I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."});
+  // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
+  const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
   if (Form)
     Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
                           M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
-  else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo ? 3 : 4) && M.Ziffern.size() <= 6 &&
+  else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo || NullVorn ? 3 : 4) && M.Ziffern.size() <= 6 &&
            ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
            std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
     Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
@@ -639,6 +658,45 @@ void OhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKan
         {I, I + 2, A.Ziffern + B.Ziffern + C.Ziffern, false, GueteOhneReihe, A.Text + " " + B.Text, C.Text});
 }
 
+// Gattungszeichen eines Gueterwagens: ein Gattungsbuchstabe der UIC (E, F, G, H, I, K, L, O,
+// R, S, T, U, Z), dann mindestens zwei Kennbuchstaben ("Tbis", "Hbis"; nicht die Reihe "Re")
+bool GueterwagenGattung(const TMarke& Marke)
+{
+  const std::string& T = Marke.Text;
+  return Marke.Art == TArt::Wort && T.size() >= 3 && std::string_view("EFGHIKLORSTUZ").find(T[0]) != std::string_view::npos &&
+         std::all_of(T.begin() + 1, T.end(), IstKlein1252);
+}
+
+bool MitPruefziffer(const TMarke& M, std::size_t Vorn)
+{
+  return M.Art == TArt::Zahl && !M.Verlesen && !M.Grenze && M.Gruppen.size() == 2 && M.Gruppen[0] == Vorn &&
+         M.StrichVorLetzter;
+}
+
+// Die Stellen 5-12 eines Wagens ohne Austauschkennzahl und Land, wie Bildtexte und Vereinsseiten
+// sie abschreiben: ein Reisezugwagen mit Strich in den Stellen 5-8 ("Panoramic wagon 19-90
+// 109-3"), ein Gueterwagen hinter seinem Gattungszeichen in 3 4-1 oder 7-1 ("Hbis 225 0689-9",
+// "Tbis 5715451-6"). Die Pruefziffer gilt der ganzen Nummer und laesst sich so nicht pruefen.
+void WagenOhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  if (M.Art == TArt::Zahl && !M.Verlesen && M.Gruppen == std::vector<std::size_t>{2, 2} &&
+      M.Text.find_first_of("-\x96") != std::string::npos && !ZahlVorMarke(Marken, I) && I + 1 < Marken.size() &&
+      MitPruefziffer(Marken[I + 1], 3) && Allein(Marken, I + 1))
+    Kandidaten.push_back({I, I + 1, M.Ziffern + Marken[I + 1].Ziffern.substr(0, 3), false, GueteOhneGruppen, M.Text,
+                          Marken[I + 1].Ziffern.substr(0, 3), true});
+  if (!GueterwagenGattung(M) || I + 1 >= Marken.size())
+    return;
+  const TMarke& A = Marken[I + 1];
+  if (MitPruefziffer(A, 7) && Allein(Marken, I + 1))
+    Kandidaten.push_back({I + 1, I + 1, A.Ziffern.substr(0, 7), false, GueteOhneGruppen, A.Ziffern.substr(0, 4),
+                          A.Ziffern.substr(4, 3), true});
+  else if (A.Art == TArt::Zahl && !A.Verlesen && !A.Grenze && A.Gruppen == std::vector<std::size_t>{3} &&
+           I + 2 < Marken.size() && MitPruefziffer(Marken[I + 2], 4) && Allein(Marken, I + 2))
+    Kandidaten.push_back({I + 1, I + 2, A.Ziffern + Marken[I + 2].Ziffern.substr(0, 4), false, GueteOhneGruppen,
+                          A.Ziffern + Marken[I + 2].Ziffern.substr(0, 1), Marken[I + 2].Ziffern.substr(1, 3), true});
+}
+
 // Nummern ohne Pruefziffer, die bei Marke I beginnen
 void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
@@ -649,6 +707,7 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   if (Marken[I].Art != TArt::Zahl || Marken[I].Gruppen.size() > 1)
     SchweizerReihe(Marken, I, Kandidaten);
   OhneKopf(Marken, I, Kandidaten);
+  WagenOhneKopf(Marken, I, Kandidaten);
   OhnePruefzifferPaar(Marken, I, Kandidaten);
 }
 
@@ -807,6 +866,12 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     // Woerter liest AnschriftWoerter; die Reihe einer Nummer ohne Pruefziffer ("V43 1078") gehoert zu ihr.
     if (M.Art == TArt::Wort || (M.Art != TArt::Zahl && InNummer))
       continue;
+    // neben der Nummer bleibt die Bauart hinter Gattungszeichen Bauart ("Eanos-x 057"), auch wo
+    // sie allein eine Nummer ohne Pruefziffer sein koennte
+    if (M.Art == TArt::Zahl && !InNummer && IstBauart(Marken, I) && Darin != Alle.end() && Darin->Von == Darin->Bis) {
+      Ergebnis.Bauart.push_back(M.Text);
+      continue;
+    }
     if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
         Ergebnis.Weitere.push_back(
@@ -926,7 +991,11 @@ TGelesen NummerAusText(std::string_view Text)
   if (!Nummer->Ordnungsnummer.empty()) {
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
-    Ergebnis.Fehler = Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
+    Ergebnis.Fehler =
+        Nummer->OhneKopf
+            ? Ersetzt("%1: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252,
+                      {InAnfuehrung(Text)})
+            : Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
   }
   if (Nummer->National) {
     // wie bisher: die Auswertung erkennt die nationale Nummer an ihrer abgesetzten Pruefziffer

@@ -58,6 +58,23 @@ constexpr std::string_view LateinErweitertA =
     "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTt"
     "UuUuUuUuUuUuWwYyYZzZzZzs";
 
+// Griechisch (U+0386..U+03CE) und Kyrillisch (U+0400..U+045F) lateinisch umschrieben, ein
+// Buchstabe je Buchstabe (ELOT 743 und ISO 9 ohne Akzent, Haerte- und Weichheitszeichen als J),
+// damit Reihen wie "CS7-005" (kyrillisch geschrieben) und Woerter in Bildtexten Woerter bleiben; "." ist kein Buchstabe.
+constexpr std::string_view Griechisch =
+    "A.EII.O.YOiABGDEZITIKLMNXOPR.STYFXPOIYaeiiyabgdezitiklmnxoprsstyfxpoiyoyo";
+constexpr std::string_view Kyrillisch = "EEDGEZIIJLNCKIUDABVGDEZZIJKLMNOPRSTUFHCCSSJYJEUAabvgdezzijklmnoprstufhccssjyjeua"
+                                        "eedgeziijlnckiud";
+
+char Umschrift(char32_t Zeichen)
+{
+  if (Zeichen >= 0x386 && Zeichen < 0x386 + Griechisch.size() && Griechisch[Zeichen - 0x386] != '.')
+    return Griechisch[Zeichen - 0x386];
+  if (Zeichen >= 0x400 && Zeichen < 0x400 + Kyrillisch.size())
+    return Kyrillisch[Zeichen - 0x400];
+  return 0;
+}
+
 template <std::size_t N>
 bool In(const std::array<TBereich, N>& Bereiche, char32_t Zeichen)
 {
@@ -246,6 +263,8 @@ TFremdZeichen FremdZeichen(char32_t Zeichen)
     return {TFremdArt::Breitform, static_cast<char>(Zeichen - 0xFF01 + 0x21)};
   if (Zeichen >= 0x100 && Zeichen < 0x100 + LateinErweitertA.size())
     return {TFremdArt::Buchstabe, LateinErweitertA[Zeichen - 0x100]};
+  if (const char Lateinisch = Umschrift(Zeichen); Lateinisch != 0)
+    return {TFremdArt::Umschrift, Lateinisch};
   return {TFremdArt::Anderes, 0};
 }
 

@@ -120,12 +120,13 @@ std::string_view OhneAngeschnittenes(std::string_view Bytes);
 // Dezimalziffern jeder Schrift zaehlen als ihre Ziffer, Leerzeichen und Striche trennen,
 // Formatzeichen (Breite null, Byte-Order-Mark, Schreibrichtung) zaehlen nicht, Breitformen
 // (U+FF01..U+FF5E) sind ihr ASCII-Zeichen, Buchstaben mit Akzent aus Latin Extended-A ihr
-// Grundbuchstabe (C fuer C mit Hacek, wie das Halterregister sie schreibt); alles andere gehoert
-// nicht in eine Wagenanschrift.
-enum class TFremdArt { Ziffer, Leerraum, Strich, Format, Breitform, Buchstabe, Anderes };
+// Grundbuchstabe (C fuer C mit Hacek, wie das Halterregister sie schreibt), griechische und
+// kyrillische Buchstaben lateinisch umschrieben (kyrillisch "CS7" als "CS7", russische, bulgarische,
+// serbische und griechische Reihen); alles andere gehoert nicht in eine Wagenanschrift.
+enum class TFremdArt { Ziffer, Leerraum, Strich, Format, Breitform, Buchstabe, Umschrift, Anderes };
 struct TFremdZeichen {
   TFremdArt Art;
-  char Ersatz;  // Ziffer, ' ', '-', ASCII-Zeichen bzw. Grundbuchstabe; 0 bei Format und Anderes
+  char Ersatz;  // Ziffer, ' ', '-', ASCII-Zeichen, Grund- bzw. lateinischer Buchstabe; 0 bei Format und Anderes
 };
 TFremdZeichen FremdZeichen(char32_t Zeichen);
 

@@ -111,7 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         TUnicode{"Emoji", "31 80 6652 003-8 😀", "", "„31 80 6652 003-8 ?“ enthält das Zeichen U+1F600"},
         TUnicode{"KombinierenderAkzent", "31 80 6652 003-8\u0301", "",
                  "„31 80 6652 003-8?“ enthält das Zeichen U+0301"},
-        TUnicode{"Kyrillisch", "31 80 6652 003-8 РЖД", "", "„31 80 6652 003-8 ???“ enthält das Zeichen U+0420"}),
+        // griechische und kyrillische Buchstaben lateinisch umschrieben, andere Schriften nicht
+        TUnicode{"Kyrillisch", "31 80 6652 003-8 РЖД", "318066520038",
+                 "3 Buchstaben einer anderen Schrift lateinisch gelesen (U+0420 als R"},
+        TUnicode{"Griechisch", "31 80 6652 003-8 ΟΣΕ", "318066520038",
+                 "3 Buchstaben einer anderen Schrift lateinisch gelesen (U+039F als O, U+03A3 als S"},
+        TUnicode{"Nummernzeichen", "31 80 6652 003-8 №", "", "„31 80 6652 003-8 ?“ enthält das Zeichen U+2116"}),
     [](const testing::TestParamInfo<TUnicode>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerGegliedert, GliedertWieAmWagen)
@@ -279,7 +284,30 @@ INSTANTIATE_TEST_SUITE_P(
         // https://trainsineurope.blogspot.com/2019/08/retro-liveries-of-locomotives-of.html
         TGliederung{"KlammerTrennt", "Bzmot 343 (117 343 in the current numbering scheme)", "", "117 343", ""},
         // https://wonilvalve.com/index.php?q=Https%3A%2F%2Fen.m.wikipedia.org%2Fwiki%2FVR_Class_Vr1
-        TGliederung{"HinterNo", "VR Class Vr1 steam locomotive No. 670.", "", "670", "Wort mit Ziffern Vr1"}),
+        TGliederung{"HinterNo", "VR Class Vr1 steam locomotive No. 670.", "", "670", "Wort mit Ziffern Vr1"},
+        // http://michaelcommane.blogspot.com/2017/06/old-fogy-on-line.html
+        TGliederung{"DreiMitNullVorn", "075 locomotive was involved in the Buttevant crash in 1980.", "", "075",
+                    "Jahr 1980"},
+        // http://zeleznicesrbije.com/active/sr-latin/home/glavna_navigacija/prezentacije/plavi_voz/node_1458655710.html
+        TGliederung{"ZweiStrichDrei", "MAVAG, Budapest, 1947. Lokomotiva 11-022, tip 1C1-4hv.", "", "11 022",
+                    "Jahr 1947"},
+        // http://resiinalehti.fi/artikkeli/15
+        TGliederung{"KasusNachDoppelpunkt", "Dr13 2349:n Tapaninpäivän koeajo suuntautui tällä kertaa Hyvinkäältä",
+                    "", "Dr13 2349", ""},
+        // http://rail.phototrans.eu/rail.php?pociag_nr=M922&s=5014&send_data=S
+        TGliederung{"Nummernzeichen", "PESA 620M #620M-010", "", "620M 010", ""},
+        // https://dzen.ru/a/X0iUiJEArSoN7cWm, https://sidirodromikanea.blogspot.com/2020/12/1999-356.html
+        TGliederung{"KyrillischeReihe", "1. Начнем с одного из самых первых \"чехов\". То есть с электровоза ЧС7-005.", "",
+                    "CS7 005", ""},
+        TGliederung{"GriechischeReihe", "1999: Απόσυρση της ελκτικής μηχανής Α 356 στους Λαχανόκηπους", "", "A 356",
+                    "Jahr 1999"},
+        // Stellen 5-12 ohne Austauschkennzahl und Land: Reihe sind die Stellen 5-8
+        // https://babixkau.blogspot.com/2021/09/departure-from-cluj-connecting-europe.html
+        TGliederung{"ReisezugwagenOhneKopf", "Panoramic wagon 19-90 109-3 of the Swiss company SBB CFF FFS", "",
+                    "19-90 109", ""},
+        // https://nbjvm.se/fordon-group/uic-standardvagnar (beide)
+        TGliederung{"GueterwagenOhneKopf", "Godsfinka SJ littera Hbis 225 0689-9", "", "2250 689", ""},
+        TGliederung{"GueterwagenSiebenAmStueck", "Godsfinka SJ littera Tbis 5715451-6", "", "5715 451", ""}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
@@ -300,6 +328,12 @@ std::string Gefunden(const std::string& Utf8)
 {
   const TGelesen G = NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text);
   return G.Ziffern + "/" + G.Reihe + "/" + G.Ordnungsnummer + "/" + G.Fs;
+}
+
+TEST(NummerAusText, StellenFuenfBisZwoelfSagenDassDiePruefzifferUngeprueftBleibt)
+{
+  EXPECT_EQ(NummerAusText("Hbis 225 0689-9").Fehler,
+            "„Hbis 225 0689-9“: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252);
 }
 
 TEST(GliederungEigenschaft, RauschenAendertDieNummerNicht)
