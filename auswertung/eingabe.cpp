@@ -180,7 +180,7 @@ struct TKandidat {
   bool National = false;
   int Guete = 0;
   std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
-  bool OhneKopf = false;  // Stellen 5-12: die Pruefziffer steht da, ohne Stellen 1-4 nicht pruefbar
+  bool OhneKopf = false;              // Stellen 5-12: die Pruefziffer steht da, ohne Stellen 1-4 nicht pruefbar
 };
 
 bool IstTrennerMarke(std::string_view Text)
@@ -663,7 +663,8 @@ void OhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKan
 bool GueterwagenGattung(const TMarke& Marke)
 {
   const std::string& T = Marke.Text;
-  return Marke.Art == TArt::Wort && T.size() >= 3 && std::string_view("EFGHIKLORSTUZ").find(T[0]) != std::string_view::npos &&
+  return Marke.Art == TArt::Wort && T.size() >= 3 &&
+         std::string_view("EFGHIKLORSTUZ").find(T[0]) != std::string_view::npos &&
          std::all_of(T.begin() + 1, T.end(), IstKlein1252);
 }
 

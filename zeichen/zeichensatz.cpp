@@ -60,11 +60,12 @@ constexpr std::string_view LateinErweitertA =
 
 // Griechisch (U+0386..U+03CE) und Kyrillisch (U+0400..U+045F) lateinisch umschrieben, ein
 // Buchstabe je Buchstabe (ELOT 743 und ISO 9 ohne Akzent, Haerte- und Weichheitszeichen als J),
-// damit Reihen wie "CS7-005" (kyrillisch geschrieben) und Woerter in Bildtexten Woerter bleiben; "." ist kein Buchstabe.
-constexpr std::string_view Griechisch =
-    "A.EII.O.YOiABGDEZITIKLMNXOPR.STYFXPOIYaeiiyabgdezitiklmnxoprsstyfxpoiyoyo";
-constexpr std::string_view Kyrillisch = "EEDGEZIIJLNCKIUDABVGDEZZIJKLMNOPRSTUFHCCSSJYJEUAabvgdezzijklmnoprstufhccssjyjeua"
-                                        "eedgeziijlnckiud";
+// damit Reihen wie "CS7-005" (kyrillisch geschrieben) und Woerter in Bildtexten Woerter bleiben; "." ist kein
+// Buchstabe.
+constexpr std::string_view Griechisch = "A.EII.O.YOiABGDEZITIKLMNXOPR.STYFXPOIYaeiiyabgdezitiklmnxoprsstyfxpoiyoyo";
+constexpr std::string_view Kyrillisch =
+    "EEDGEZIIJLNCKIUDABVGDEZZIJKLMNOPRSTUFHCCSSJYJEUAabvgdezzijklmnoprstufhccssjyjeua"
+    "eedgeziijlnckiud";
 
 char Umschrift(char32_t Zeichen)
 {

@@ -292,13 +292,13 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"ZweiStrichDrei", "MAVAG, Budapest, 1947. Lokomotiva 11-022, tip 1C1-4hv.", "", "11 022",
                     "Jahr 1947"},
         // http://resiinalehti.fi/artikkeli/15
-        TGliederung{"KasusNachDoppelpunkt", "Dr13 2349:n Tapaninpäivän koeajo suuntautui tällä kertaa Hyvinkäältä",
-                    "", "Dr13 2349", ""},
+        TGliederung{"KasusNachDoppelpunkt", "Dr13 2349:n Tapaninpäivän koeajo suuntautui tällä kertaa Hyvinkäältä", "",
+                    "Dr13 2349", ""},
         // http://rail.phototrans.eu/rail.php?pociag_nr=M922&s=5014&send_data=S
         TGliederung{"Nummernzeichen", "PESA 620M #620M-010", "", "620M 010", ""},
         // https://dzen.ru/a/X0iUiJEArSoN7cWm, https://sidirodromikanea.blogspot.com/2020/12/1999-356.html
-        TGliederung{"KyrillischeReihe", "1. Начнем с одного из самых первых \"чехов\". То есть с электровоза ЧС7-005.", "",
-                    "CS7 005", ""},
+        TGliederung{"KyrillischeReihe", "1. Начнем с одного из самых первых \"чехов\". То есть с электровоза ЧС7-005.",
+                    "", "CS7 005", ""},
         TGliederung{"GriechischeReihe", "1999: Απόσυρση της ελκτικής μηχανής Α 356 στους Λαχανόκηπους", "", "A 356",
                     "Jahr 1999"},
         // Stellen 5-12 ohne Austauschkennzahl und Land: Reihe sind die Stellen 5-8
@@ -332,8 +332,9 @@ std::string Gefunden(const std::string& Utf8)
 
 TEST(NummerAusText, StellenFuenfBisZwoelfSagenDassDiePruefzifferUngeprueftBleibt)
 {
-  EXPECT_EQ(NummerAusText("Hbis 225 0689-9").Fehler,
-            "„Hbis 225 0689-9“: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252);
+  EXPECT_EQ(
+      NummerAusText("Hbis 225 0689-9").Fehler,
+      "„Hbis 225 0689-9“: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252);
 }
 
 TEST(GliederungEigenschaft, RauschenAendertDieNummerNicht)
