@@ -375,6 +375,14 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
                       : Ersetzt("nationale Nummer ohne Prüfziffer: Reihe %1, Nr. %2"_cp1252,
                                 {Gelesen.Reihe, Gelesen.Ordnungsnummer});
   UmgebungNennen(Gelesen, Ergebnis);
+  if (Gelesen.OhneKopf) {
+    // ohne Stellen 1-4 gibt es weder eine eigene Regel noch eine zwoelfstellige Nummer
+    Ergebnis.Kopf = Ersetzt(
+        "Stellen 5–12 eines Wagens ohne Austauschkennzahl und Land: %1 %2, die Prüfziffer "
+        "dahinter lässt sich ohne Stellen 1–4 nicht prüfen"_cp1252,
+        {Gelesen.Reihe, Gelesen.Ordnungsnummer});
+    return Ergebnis;
+  }
   const std::string Ziffern = Gelesen.Reihe + Gelesen.Ordnungsnummer;
   const bool Zahl = std::all_of(Ziffern.begin(), Ziffern.end(), [](char Z) { return Z >= '0' && Z <= '9'; });
   if (!Zahl || (Ziffern.size() != 6 && Ziffern.size() != 7) || !Wissen.MitKennzeichen)

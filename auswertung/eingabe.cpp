@@ -992,6 +992,7 @@ TGelesen NummerAusText(std::string_view Text)
   if (!Nummer->Ordnungsnummer.empty()) {
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
+    Ergebnis.OhneKopf = Nummer->OhneKopf;
     Ergebnis.Fehler =
         Nummer->OhneKopf
             ? Ersetzt("%1: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252,

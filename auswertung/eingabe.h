@@ -31,6 +31,9 @@ struct TGelesen {
   // Eine nationale Nummer ohne Pruefziffer ("SM42-2244", "1116.282", "193 386"): Reihe und
   // Ordnungsnummer wie angeschrieben, Ziffern die der Nummer, Fehler sagt, dass sie fehlt.
   std::string Reihe, Ordnungsnummer;
+  // Die Stellen 5-12 eines Wagens ohne Austauschkennzahl und Land ("Hbis 225 0689-9"): Reihe und
+  // Ordnungsnummer sind die Stellen 5-8 und 9-11, die Pruefziffer dahinter ist nicht pruefbar.
+  bool OhneKopf = false;
   // Eine nationale Loknummer ("118 098-3", "1116 234-4"): Ziffern samt Pruefziffer und Woerter
   // sind gefuellt, Fehler nennt die Zahl der Ziffern.
   bool PruefzifferAbgesetzt = false;

@@ -352,6 +352,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "Prüfziffer 8: korrekt"},
         // http://mainlinediesels.net/index.php?nav=1000001&lang=en&id=9885&action=shownews
         TEchteAnschrift{"OhnePruefziffer", "SM42-2244", 0, "nationale Nummer ohne Prüfziffer: Reihe SM42, Nr. 2244"},
+        // https://nbjvm.se/fordon-group/uic-standardvagnar: keine nationale Nummer, keine eigene Regel
+        TEchteAnschrift{"StellenFuenfBisZwoelf", "Godsfinka SJ littera Tbis 5715451-6", 0,
+                        "Stellen 5–12 eines Wagens ohne Austauschkennzahl und Land: 5715 451, die Prüfziffer"},
         // https://www.railorama.dk/fotos/ugens/
         TEchteAnschrift{"NationalImSatz", "NOB 245 213-4 med tog til Westerland/Sylt afgår fra Niebüll", 0,
                         "245 213-4  nationale Triebfahrzeugnummer, Prüfziffer 4: korrekt"}),
