@@ -82,6 +82,7 @@ template <class TDatensatz, class TZerlegen>
 [[gnu::noinline]] void Fuellen(TTabelle<TDatensatz>& Tabelle, std::vector<TWerteListe::TEintrag>& Zeilen,
                                TZerlegen Zerlegen)
 {
+  Tabelle.Reservieren(Zeilen.size());
   for (const TWerteListe::TEintrag& Eintrag : Zeilen)
     Tabelle.Anhaengen(Eintrag.Name, Zerlegen(Eintrag.Wert));
   Tabelle.Ordnen();

@@ -42,6 +42,7 @@ public:
   using iterator = typename std::vector<value_type>::iterator;
   using const_iterator = typename std::vector<value_type>::const_iterator;
 
+  void Reservieren(std::size_t Anzahl) { FEintraege.reserve(Anzahl); }
   void Anhaengen(std::string_view Schluessel, TDatensatz Datensatz)
   {
     FEintraege.emplace_back(Schluessel, std::move(Datensatz));
