@@ -136,7 +136,8 @@ std::vector<std::string> ZellenWoerter(std::string_view Text)
 // Ob ein Halter im Land der Stellen 3-4 registriert ist.
 bool ImLand(const TKennzeichen& Kennzeichen, const THalter& Halter, std::string_view Stellen34)
 {
-  return std::any_of(Halter.Laenderliste.begin(), Halter.Laenderliste.end(), [&](std::string_view Kuerzel) {
+  const std::vector<std::string_view> Laender = Halter.Laenderliste();
+  return std::any_of(Laender.begin(), Laender.end(), [&](std::string_view Kuerzel) {
     const auto Treffer = Kennzeichen.NummernZuKuerzel.find(Kuerzel);
     return Treffer != Kennzeichen.NummernZuKuerzel.end() &&
            std::find(Treffer->second.begin(), Treffer->second.end(), Stellen34) != Treffer->second.end();
@@ -220,7 +221,7 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
   Dazu(Anschrift.Laenderkuerzel);
   if (const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Wissen.Kennzeichen.HalterZu(Anschrift.Halter);
       Halter && Laender.empty())
-    for (const std::string_view Land : Halter->Laenderliste)
+    for (const std::string_view Land : Halter->Laenderliste())
       Dazu(Land);
   for (const auto& [Name, Reihe] : Wissen.Kennzeichen.Baureihennamen)
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&

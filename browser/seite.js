@@ -132,8 +132,11 @@
     const text = $("eingabe").value;
     // Die Adresse folgt der Eingabe (Lesezeichen, Weitergeben); manche Betrachter fuer Dateien aus
     // dem Download-Ordner erlauben das nicht, die Pruefung geht dann trotzdem.
+    // Nur wenn sie sich aendert: beim Oeffnen mit der Nummer in der Adresse kostete der Aufruf
+    // einige Millisekunden bis zum ersten Ergebnis.
+    const adresse = text.trim() ? "#" + encodeURIComponent(text) : "";
     try {
-      history.replaceState(null, "", text.trim() ? "#" + encodeURIComponent(text) : location.pathname + location.search);
+      if (adresse !== location.hash) history.replaceState(null, "", adresse || location.pathname + location.search);
     } catch (_) {
       // Adresse bleibt, wie sie war.
     }

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <charconv>
+#include <map>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -70,29 +72,20 @@ TRadsatzRegel AlsRadsatzRegel(std::string_view Wert)
 THalter AlsHalter(std::string_view Wert)
 {
   auto [Laender, Name, Status, Kuerzel] = Felder<4>(Wert);
-  std::vector<std::string_view> Liste;
-  for (std::string_view Rest = Laender; !Rest.empty();) {
-    const std::size_t Strich = std::min(Rest.find('/'), Rest.size());
-    if (Strich > 0)
-      Liste.push_back(Rest.substr(0, Strich));
-    Rest.remove_prefix(std::min(Strich + 1, Rest.size()));
-  }
-  return {Laender, Name, Status, Kuerzel, std::move(Liste), Status == "in Gebrauch"};
+  return {Laender, Name, Status, Kuerzel, Status == "in Gebrauch"};
 }
 std::string_view AlsText(std::string_view Wert) { return Wert; }
 
-// "Erster Name gilt" haelt try_emplace: ein spaeterer gleicher Name (ohne Beachtung der Gross-/
-// Kleinschreibung, wie TWerteListe) kommt nicht mehr hinein. daten/erzeugen schreibt die
-// Abschnitte aufsteigend: mit dem Ende als Hinweis kostet ein Eintrag dann einen Vergleich statt
-// einer Suche (die Seite im Browser laedt so spuerbar schneller); eine andere Reihenfolge bleibt
-// richtig, nur langsamer. Nicht eingesetzt in LadeKennzeichenAusText, aus demselben Grund wie
-// TProfilLeser::Zeile (stammdaten.cpp).
+// Nicht eingesetzt in LadeKennzeichenAusText, aus demselben Grund wie TProfilLeser::Zeile
+// (stammdaten.cpp).
 template <class TDatensatz, class TZerlegen>
 [[gnu::noinline]] void Fuellen(TTabelle<TDatensatz>& Tabelle, std::vector<TWerteListe::TEintrag>& Zeilen,
                                TZerlegen Zerlegen)
 {
+  Tabelle.Reservieren(Zeilen.size());
   for (const TWerteListe::TEintrag& Eintrag : Zeilen)
-    Tabelle.try_emplace(Tabelle.end(), Eintrag.Name, Zerlegen(Eintrag.Wert));
+    Tabelle.Anhaengen(Eintrag.Name, Zerlegen(Eintrag.Wert));
+  Tabelle.Ordnen();
   Zeilen = {};  // gebraucht sind sie nicht mehr: das haelt die Spitze des Speichers niedrig
 }
 
@@ -156,6 +149,17 @@ void SchluesselZerlegen(TKennzeichen& Kennzeichen)
   }
 }
 
+void NummernZuKuerzelBilden(TKennzeichen& Kennzeichen)
+{
+  std::map<std::string_view, std::vector<std::string_view>, TKleinerOhneFall> Zuordnung;
+  for (const auto& [Nummer, Land] : Kennzeichen.Laender)
+    if (!Land.Kuerzel.empty())
+      Zuordnung[Land.Kuerzel].push_back(Nummer);
+  for (auto& [Kuerzel, Nummern] : Zuordnung)
+    Kennzeichen.NummernZuKuerzel.Anhaengen(Kuerzel, std::move(Nummern));
+  Kennzeichen.NummernZuKuerzel.Ordnen();
+}
+
 }  // namespace
 
 TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
@@ -174,9 +178,7 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   Fuellen(Kennzeichen.NationaleArten, Tabellen[7], AlsText);
   Fuellen(Kennzeichen.Reisezugwagen, Tabellen[8], AlsText);
   Fuellen(Kennzeichen.Radsaetze, Tabellen[9], AlsRadsatzRegel);
-  for (const auto& [Nummer, Land] : Kennzeichen.Laender)
-    if (!Land.Kuerzel.empty())
-      Kennzeichen.NummernZuKuerzel[Land.Kuerzel].push_back(Nummer);
+  NummernZuKuerzelBilden(Kennzeichen);
   GattungsCodesBilden(Kennzeichen);
   SchluesselZerlegen(Kennzeichen);
   Kennzeichen.Version = std::move(Profil.Version);
@@ -249,8 +251,36 @@ std::string HalterSchluessel(std::string_view Kuerzel)
   return Schluessel;
 }
 
+std::vector<std::size_t> TabellenOrdnung(const std::vector<std::string_view>& Schluessel)
+{
+  const TKleinerOhneFall Kleiner;
+  if (std::adjacent_find(Schluessel.begin(), Schluessel.end(),
+                         [&](std::string_view A, std::string_view B) { return !Kleiner(A, B); }) == Schluessel.end())
+    return {};
+  std::vector<std::size_t> Reihe(Schluessel.size());
+  std::iota(Reihe.begin(), Reihe.end(), std::size_t{0});
+  std::stable_sort(Reihe.begin(), Reihe.end(),
+                   [&](std::size_t A, std::size_t B) { return Kleiner(Schluessel[A], Schluessel[B]); });
+  Reihe.erase(std::unique(Reihe.begin(), Reihe.end(),
+                          [&](std::size_t A, std::size_t B) { return !Kleiner(Schluessel[A], Schluessel[B]); }),
+              Reihe.end());
+  return Reihe;
+}
+
+std::vector<std::string_view> THalter::Laenderliste() const
+{
+  std::vector<std::string_view> Liste;
+  for (std::string_view Rest = Laender; !Rest.empty();) {
+    const std::size_t Strich = std::min(Rest.find('/'), Rest.size());
+    if (Strich > 0)
+      Liste.push_back(Rest.substr(0, Strich));
+    Rest.remove_prefix(std::min(Strich + 1, Rest.size()));
+  }
+  return Liste;
+}
+
 bool THalter::RegistriertIn(std::string_view Laenderkuerzel) const
 {
-  return !Laenderkuerzel.empty() &&
-         std::find(Laenderliste.begin(), Laenderliste.end(), Laenderkuerzel) != Laenderliste.end();
+  const std::vector<std::string_view> Liste = Laenderliste();
+  return !Laenderkuerzel.empty() && std::find(Liste.begin(), Liste.end(), Laenderkuerzel) != Liste.end();
 }

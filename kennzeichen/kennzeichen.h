@@ -12,6 +12,7 @@
 
 #include "zeichen/zeichensatz.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -20,12 +21,72 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 inline constexpr std::size_t KennzeichenNamenBlock = 65536;
 
+// Welche Eintraege einer Tabelle in welcher Reihenfolge bleiben: nach Schluessel ohne Gross-/
+// Kleinschreibung, von gleichen der erste. Leer, wenn die Schluessel schon streng aufsteigen.
+// Eine Funktion fuer alle Tabellen: das Sortieren je Datensatzart blaehte das WebAssembly auf.
+std::vector<std::size_t> TabellenOrdnung(const std::vector<std::string_view>& Schluessel);
+
+// Eine Tabelle der Datei: geordnet wie std::map, aber in einem Stueck Speicher. Beim Laden der
+// Seite im Browser kostete jeder Knoten einer std::map eine eigene Speicheranforderung (rund
+// 13.000 bei der ausgelieferten Datei, Halter und Gattungszeichen vorn). Aufbau: Anhaengen in
+// beliebiger Reihenfolge, dann einmal Ordnen.
 template <class TDatensatz>
-using TTabelle = std::map<std::string_view, TDatensatz, TKleinerOhneFall>;
+class TTabelle {
+public:
+  using value_type = std::pair<std::string_view, TDatensatz>;
+  using iterator = typename std::vector<value_type>::iterator;
+  using const_iterator = typename std::vector<value_type>::const_iterator;
+
+  void Reservieren(std::size_t Anzahl) { FEintraege.reserve(Anzahl); }
+  void Anhaengen(std::string_view Schluessel, TDatensatz Datensatz)
+  {
+    FEintraege.emplace_back(Schluessel, std::move(Datensatz));
+  }
+  // Nach Schluessel ohne Gross-/Kleinschreibung; von gleichen gilt der zuerst angehaengte (wie
+  // TWerteListe). daten/erzeugen schreibt aufsteigend: dann bleibt es bei einem Durchgang.
+  void Ordnen()
+  {
+    std::vector<std::string_view> Schluessel;
+    Schluessel.reserve(FEintraege.size());
+    for (const value_type& Eintrag : FEintraege)
+      Schluessel.push_back(Eintrag.first);
+    const std::vector<std::size_t> Bleiben = TabellenOrdnung(Schluessel);
+    if (Bleiben.empty())
+      return;
+    std::vector<value_type> Geordnet;
+    Geordnet.reserve(Bleiben.size());
+    for (const std::size_t I : Bleiben)
+      Geordnet.push_back(std::move(FEintraege[I]));
+    FEintraege = std::move(Geordnet);
+  }
+
+  const_iterator lower_bound(std::string_view Schluessel) const
+  {
+    return std::lower_bound(FEintraege.begin(), FEintraege.end(), Schluessel,
+                            [](const value_type& A, std::string_view B) { return Kleiner(A.first, B); });
+  }
+  const_iterator find(std::string_view Schluessel) const
+  {
+    const auto Treffer = lower_bound(Schluessel);
+    return Treffer != end() && !Kleiner(Schluessel, Treffer->first) ? Treffer : end();
+  }
+  bool contains(std::string_view Schluessel) const { return find(Schluessel) != end(); }
+  iterator begin() { return FEintraege.begin(); }
+  iterator end() { return FEintraege.end(); }
+  const_iterator begin() const { return FEintraege.begin(); }
+  const_iterator end() const { return FEintraege.end(); }
+  bool empty() const { return FEintraege.empty(); }
+  std::size_t size() const { return FEintraege.size(); }
+
+private:
+  static bool Kleiner(std::string_view A, std::string_view B) { return TKleinerOhneFall{}(A, B); }
+  std::vector<value_type> FEintraege;
+};
 
 // [Laender], Stellen 3-4: "80=D;Deutschland;;1184"
 struct TLand {
@@ -75,10 +136,13 @@ struct TRadsatzRegel {
 struct THalter {
   std::string_view Laender;  // Laenderkuerzel der Registrierung, "/"-getrennt, wie in der Datei
   std::string_view Name;
-  std::string_view Status;                     // "in Gebrauch", "widerrufen", "gesperrt", ...
-  std::string_view Kuerzel;                    // wie angeschrieben
-  std::vector<std::string_view> Laenderliste;  // Laender beim Laden zerlegt: "CH/NL" -> CH, NL
-  bool InGebrauch = false;                     // Status "in Gebrauch"
+  std::string_view Status;   // "in Gebrauch", "widerrufen", "gesperrt", ...
+  std::string_view Kuerzel;  // wie angeschrieben
+  bool InGebrauch = false;   // Status "in Gebrauch"
+
+  // Die Laender einzeln: "CH/NL" -> CH, NL. Erst bei Bedarf zerlegt, nicht fuer jeden der
+  // rund 4.500 Halter beim Laden.
+  std::vector<std::string_view> Laenderliste() const;
 
   // Ob der Halter im Land mit diesem Kuerzel registriert ist ("D").
   bool RegistriertIn(std::string_view Laenderkuerzel) const;

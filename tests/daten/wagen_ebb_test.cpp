@@ -99,7 +99,7 @@ TEST(KennzeichenEbb, RegisterUndKennzahlenVollstaendig)
   // ACTS ist in zwei Laendern registriert: beim Laden zerlegt, jedes zaehlt.
   const THalter* Acts = K.HalterZu("ACTS");
   ASSERT_NE(Acts, nullptr);
-  EXPECT_EQ(Acts->Laenderliste, (std::vector<std::string_view>{"CH", "NL"}));
+  EXPECT_EQ(Acts->Laenderliste(), (std::vector<std::string_view>{"CH", "NL"}));
   EXPECT_TRUE(Acts->RegistriertIn("NL") && Acts->RegistriertIn("CH") && !Acts->RegistriertIn("N"));
   EXPECT_FALSE(Acts->InGebrauch);
   EXPECT_EQ(K.Schema("80", "91")->Reihe, TReihenstellen::Sechs);
