@@ -56,7 +56,9 @@ def main() -> None:
             sys.exit(f"zusammenfuegen.py: {platzhalter} nicht genau einmal in {seite}")
         html = html.replace(platzhalter, inhalt)
     gepackt = gzip.compress(open(wasm, "rb").read(), compresslevel=9, mtime=0)
-    html = html.replace("/*WASM*/", '"' + base64.b64encode(gepackt).decode("ascii") + '"', 1)
+    if html.count("/*WASM*/") != 1:
+        sys.exit(f"zusammenfuegen.py: /*WASM*/ nicht genau einmal in {seite}")
+    html = html.replace("/*WASM*/", base64.b64encode(gepackt).decode("ascii"), 1)
     open(ziel, "w", encoding="ascii").write(html)
 
 
