@@ -250,6 +250,40 @@ INSTANTIATE_TEST_SUITE_P(
                               }}),
     [](const testing::TestParamInfo<TFeindlichKennzeichen>& Info) { return std::string(Info.param.Name); });
 
+// Die Reihenfolge, in der Eintraege einer Tabelle bleiben: leer, wo die Datei schon streng
+// aufsteigt; sonst nach Schluessel ohne Gross-/Kleinschreibung, von gleichen der erste.
+TEST(FeindlicheDatei, TabellenOrdnung)
+{
+  struct TFall {
+    std::vector<std::string_view> Schluessel;
+    std::vector<std::size_t> Bleiben;
+  };
+  const std::vector<TFall> Faelle = {
+      {{}, {}},
+      {{"10", "80", "83"}, {}},
+      {{"83", "10", "80"}, {1, 2, 0}},
+      {{"b", "A", "a", "B"}, {1, 0}},
+      {{"80", "80"}, {0}},
+      {{"D", "c", "B", "a"}, {3, 2, 1, 0}},
+  };
+  for (const TFall& Fall : Faelle)
+    EXPECT_EQ(TabellenOrdnung(Fall.Schluessel), Fall.Bleiben) << testing::PrintToString(Fall.Schluessel);
+}
+
+// Die Laender eines Halters, erst beim Nachfragen zerlegt: leere Stuecke fallen weg.
+TEST(FeindlicheDatei, LaenderEinesHalters)
+{
+  const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> Faelle = {
+      {"CH/NL", {"CH", "NL"}}, {"", {}}, {"D//A/", {"D", "A"}}, {"/D", {"D"}}, {"///", {}}};
+  for (const auto& [Laender, Erwartet] : Faelle) {
+    THalter Halter;
+    Halter.Laender = Laender;
+    EXPECT_EQ(Halter.Laenderliste(), Erwartet) << Laender;
+    EXPECT_EQ(Halter.RegistriertIn("D"), std::find(Erwartet.begin(), Erwartet.end(), "D") != Erwartet.end()) << Laender;
+    EXPECT_FALSE(Halter.RegistriertIn("")) << Laender;
+  }
+}
+
 // Ohne Leserecht: als root gelten Rechte nicht, deshalb prueft ein Kindprozess als "nobody".
 TEST(FeindlicheDatei, OhneLeserecht)
 {
