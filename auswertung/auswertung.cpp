@@ -136,8 +136,7 @@ std::vector<std::string> ZellenWoerter(std::string_view Text)
 // Ob ein Halter im Land der Stellen 3-4 registriert ist.
 bool ImLand(const TKennzeichen& Kennzeichen, const THalter& Halter, std::string_view Stellen34)
 {
-  const std::vector<std::string_view> Laender = Halter.Laenderliste();
-  return std::any_of(Laender.begin(), Laender.end(), [&](std::string_view Kuerzel) {
+  return Halter.EinLand([&](std::string_view Kuerzel) {
     const auto Treffer = Kennzeichen.NummernZuKuerzel.find(Kuerzel);
     return Treffer != Kennzeichen.NummernZuKuerzel.end() &&
            std::find(Treffer->second.begin(), Treffer->second.end(), Stellen34) != Treffer->second.end();

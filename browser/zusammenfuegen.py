@@ -50,15 +50,12 @@ def main() -> None:
         "/*MODUL*/": ascii_js(eingebettet(open(modul, encoding="utf-8").read(), "script")),
         "/*LADEN*/": ascii_js(eingebettet(open(laden, encoding="utf-8").read(), "script")),
         "/*SKRIPT*/": ascii_js(eingebettet(open(skript, encoding="utf-8").read(), "script")),
+        "/*WASM*/": base64.b64encode(gzip.compress(open(wasm, "rb").read(), compresslevel=9, mtime=0)).decode("ascii"),
     }
     for platzhalter, inhalt in teile.items():
         if html.count(platzhalter) != 1:
             sys.exit(f"zusammenfuegen.py: {platzhalter} nicht genau einmal in {seite}")
         html = html.replace(platzhalter, inhalt)
-    gepackt = gzip.compress(open(wasm, "rb").read(), compresslevel=9, mtime=0)
-    if html.count("/*WASM*/") != 1:
-        sys.exit(f"zusammenfuegen.py: /*WASM*/ nicht genau einmal in {seite}")
-    html = html.replace("/*WASM*/", base64.b64encode(gepackt).decode("ascii"), 1)
     open(ziel, "w", encoding="ascii").write(html)
 
 

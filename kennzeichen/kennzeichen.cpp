@@ -270,17 +270,14 @@ std::vector<std::size_t> TabellenOrdnung(const std::vector<std::string_view>& Sc
 std::vector<std::string_view> THalter::Laenderliste() const
 {
   std::vector<std::string_view> Liste;
-  for (std::string_view Rest = Laender; !Rest.empty();) {
-    const std::size_t Strich = std::min(Rest.find('/'), Rest.size());
-    if (Strich > 0)
-      Liste.push_back(Rest.substr(0, Strich));
-    Rest.remove_prefix(std::min(Strich + 1, Rest.size()));
-  }
+  EinLand([&](std::string_view Land) {
+    Liste.push_back(Land);
+    return false;
+  });
   return Liste;
 }
 
 bool THalter::RegistriertIn(std::string_view Laenderkuerzel) const
 {
-  const std::vector<std::string_view> Liste = Laenderliste();
-  return !Laenderkuerzel.empty() && std::find(Liste.begin(), Liste.end(), Laenderkuerzel) != Liste.end();
+  return !Laenderkuerzel.empty() && EinLand([&](std::string_view Land) { return Land == Laenderkuerzel; });
 }

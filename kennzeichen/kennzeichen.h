@@ -143,6 +143,18 @@ struct THalter {
   // Die Laender einzeln: "CH/NL" -> CH, NL. Erst bei Bedarf zerlegt, nicht fuer jeden der
   // rund 4.500 Halter beim Laden.
   std::vector<std::string_view> Laenderliste() const;
+  // Ob eines der Laender Passt erfuellt, ohne die Liste zu bilden (beim Auswerten je Halter).
+  template <class TPasst>
+  bool EinLand(TPasst Passt) const
+  {
+    for (std::string_view Rest = Laender; !Rest.empty();) {
+      const std::size_t Strich = std::min(Rest.find('/'), Rest.size());
+      if (Strich > 0 && Passt(Rest.substr(0, Strich)))
+        return true;
+      Rest.remove_prefix(std::min(Strich + 1, Rest.size()));
+    }
+    return false;
+  }
 
   // Ob der Halter im Land mit diesem Kuerzel registriert ist ("D").
   bool RegistriertIn(std::string_view Laenderkuerzel) const;
