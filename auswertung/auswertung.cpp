@@ -186,9 +186,11 @@ TAnschrift AnschriftMitKontext(const TWissen& Wissen, const TGelesen& Gelesen,
   return Anschrift;
 }
 
-// Andere Zahlen der Zeile und gleich gute andere Nummern, als Hinweise.
+// Was anders gelesen wurde, andere Zahlen der Zeile und gleich gute andere Nummern, als Hinweise.
 void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
 {
+  for (const std::string& Hinweis : Gelesen.Hinweise)
+    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Eingabe, Hinweis));
   const auto Verbunden = [](const std::vector<std::string>& Teile) {
     std::string Text;
     for (const std::string& Teil : Teile)
@@ -447,8 +449,6 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
   const std::string& Ziffern = Gelesen.Ziffern;
   TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
   Anschrift.Bauart = Gelesen.Bauart;
-  for (const std::string& Hinweis : Gelesen.Hinweise)
-    Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Eingabe, Hinweis));
   UmgebungNennen(Gelesen, Ergebnis);
   Ergebnis.Nummer = NummerGegliedert(Ziffern);
   Ergebnis.Ziffern = Ziffern;

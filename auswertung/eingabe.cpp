@@ -268,6 +268,16 @@ std::size_t KuerzelAngehaengt(std::string_view Wort)
   return Strich <= 3 && NurGrosse(Kuerzel.substr(0, Strich)) && NurGrosse(Kuerzel.substr(Strich + 1)) ? Anfang : 0;
 }
 
+// Zwei ganze Nummern mit Strich dazwischen sind ein Bereich ("94102081019–94102081020"): die
+// Stelle des Strichs, sonst 0.
+std::size_t BereichZweierNummern(std::string_view Wort)
+{
+  const std::size_t Strich = Wort.find_first_of("-\x96");
+  const auto Ganz = [](std::string_view T) { return (T.size() == 11 || T.size() == 12) && NurZiffern(T); };
+  return Strich != std::string_view::npos && Ganz(Wort.substr(0, Strich)) && Ganz(Wort.substr(Strich + 1)) ? Strich
+                                                                                                             : 0;
+}
+
 // Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
 // trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ 4930 + 4130");
 // Klammern, Semikolon und "|" (Tabellenzellen) schliessen ab: "Bzmot 343 (117 343 ...)".
@@ -312,6 +322,11 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     if (const std::size_t Kuerzel = KuerzelAngehaengt(Wort); Kuerzel > 0) {
       Anhaengen(Wort.substr(0, Kuerzel));
       Wort.erase(0, Kuerzel);
+    }
+    if (const std::size_t Strich = BereichZweierNummern(Wort); Strich > 0) {
+      Anhaengen(Wort.substr(0, Strich));
+      Wort.erase(0, Strich + 1);
+      Schraegstrich = true;  // die zweite zaehlt auf wie hinter "/"
     }
     if (!Wort.empty())
       Anhaengen(std::move(Wort));
@@ -733,6 +748,49 @@ std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
   return Bleiben;
 }
 
+// Woerter vor einer Zahl, die keine Gattung und keine Reihe sind ("Gleis 5", "Foto 12")
+constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bild",  "Abb",   "Fig",  "Nr",
+                                                            "No",   "Gleis", "Track", "Zug",   "Train", "Seite",
+                                                            "Page", "Linie", "Line",  "Teil",  "Band",  "Heft"};
+
+// Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
+// Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",
+// "Gsh 313 78", "DE 62"), oder eine Reihe mit Nummer klein geschrieben ("e656-052").
+// Zwei oder drei Ziffern hinter Gattungszeichen koennen auch die Bauart sein ("ABm 225").
+std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
+{
+  std::vector<TKandidat> Gefunden;
+  for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I) {
+    const TMarke& M = Marken[I];
+    if (M.Art == TArt::Gemischt && IstKlein1252(M.Text[0])) {
+      TMarke Gross = M;
+      for (char& Z : Gross.Text)
+        Z = Z >= 'a' && Z <= 'z' ? static_cast<char>(Z - 'a' + 'A') : Z;
+      OhnePruefzifferGemischt(Gross, I, Gefunden);
+      continue;
+    }
+    const bool Gattung = M.Art == TArt::Wort && IstGross1252(M.Text[0]) && M.Text.size() <= 8 &&
+                         WieGattungszeichen(M.Text) &&
+                         std::none_of(KeineGattung.begin(), KeineGattung.end(),
+                                      [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
+    if (I + 1 >= Marken.size() || !(Gattung || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
+      continue;
+    const TMarke& N = Marken[I + 1];
+    const std::string Name = ZahlBenennen(Marken, I + 1);
+    if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Gruppen.size() != 1 || N.Ziffern.size() < 2 ||
+        N.Ziffern.size() > 5 || !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
+      continue;
+    // "Gsh 313 78": die Nummer in zwei Gruppen
+    const TMarke* Rest = I + 2 < Marken.size() ? &Marken[I + 2] : nullptr;
+    if (Rest && N.Ziffern.size() == 3 && Rest->Art == TArt::Zahl && !Rest->Grenze && !Rest->NachSchraegstrich &&
+        Rest->Gruppen.size() == 1 && Rest->Ziffern.size() == 2 && Allein(Marken, I + 2))
+      Gefunden.push_back({I, I + 2, N.Ziffern + Rest->Ziffern, false, GueteAllein, M.Text, N.Text + " " + Rest->Text});
+    else
+      Gefunden.push_back({I, I + 1, N.Ziffern, false, GueteAllein, M.Text, N.Text});
+  }
+  return Gefunden;
+}
+
 // "218 390-3" aus "2183903"
 std::string NationalAus(std::string_view Z)
 {
@@ -973,7 +1031,10 @@ TGelesen NummerAusText(std::string_view Text)
 {
   TGelesen Ergebnis;
   const std::vector<TMarke> Marken = MarkenLesen(Text);
-  const std::vector<TKandidat> Alle = Kandidaten(Marken);
+  std::vector<TKandidat> Alle = Kandidaten(Marken);
+  const bool Notbehelf = Alle.empty();
+  if (Notbehelf)
+    Alle = Betriebsnummern(Marken);
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
   Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
@@ -993,6 +1054,9 @@ TGelesen NummerAusText(std::string_view Text)
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
     Ergebnis.OhneKopf = Nummer->OhneKopf;
+    if (Notbehelf && WieGattungszeichen(Nummer->Reihe) && Nummer->Ordnungsnummer.size() <= 3)
+      Ergebnis.Hinweise.push_back(
+          Ersetzt("%1 kann auch die Bauart zu %2 sein"_cp1252, {Nummer->Ordnungsnummer, Nummer->Reihe}));
     Ergebnis.Fehler =
         Nummer->OhneKopf
             ? Ersetzt("%1: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252,

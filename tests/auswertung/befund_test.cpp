@@ -52,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         // veraendert: anderes Land, falsche Pruefziffer, O statt 0
         TBezugFall{"LandFalsch", "31 81 3523 474-4 D-RCW", {"A Länderkürzel „D“"}},
         TBezugFall{"Vorschlaege", "31 80 6652 003-7", {"H Vorschläge"}},
-        TBezugFall{"GelesenMitHinweis", "31 8O 6652 003-8", {"H Eingabe"}}),
+        TBezugFall{"GelesenMitHinweis", "31 8O 6652 003-8", {"H Eingabe"}},
+        // ohne Pruefziffer bleibt der Hinweis zum Lesen (https://dzen.ru/a/X0iUiJEArSoN7cWm)
+        TBezugFall{"OhnePruefzifferUmschrieben", "ЧС7-005", {"H Eingabe"}},
+        // nur Gattung und Betriebsnummer: vielleicht die Bauart (erfunden)
+        TBezugFall{"BauartOderNummer", "ABm 225", {"H Eingabe"}}),
     [](const testing::TestParamInfo<TBezugFall>& Info) { return std::string(Info.param.Name); });
 
 }  // namespace

@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"KeineReihePreis", "EUR 120", "", "", ""},
         TGliederung{"KeineReiheMerkblatt", "UIC 438", "", "", ""},
         TGliederung{"KeineReiheMerkmal", "RIV 1234", "", "", ""},
-        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""}, TGliederung{"KeineReiheBauart", "ABm 225", "", "", ""},
+        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""}, TGliederung{"BauartOderNummer", "ABm 225", "", "ABm 225", ""},
         // https://www.herimo.de/forum/viewtopic.php?p=3837
         TGliederung{"ReiheMitGruppe", "Am 10.01.2010 unternahm die ER 20-014 der Nord-Ostssebahn einen Ausflug", "",
                     "ER 20 014", "Datum 10.01.2010"},
@@ -294,6 +294,19 @@ INSTANTIATE_TEST_SUITE_P(
         // http://resiinalehti.fi/artikkeli/15
         TGliederung{"KasusNachDoppelpunkt", "Dr13 2349:n Tapaninpäivän koeajo suuntautui tällä kertaa Hyvinkäältä", "",
                     "Dr13 2349", ""},
+        // alte Fahrzeuge: Gattung oder Reihe und Betriebsnummer, nur wo sonst keine Nummer steht
+        // https://scalaenne.wordpress.com/tag/trinacria/
+        TGliederung{"GattungUndBetriebsnummer", "Breda ALDb 201 – Foto Breda", "", "ALDb 201", ""},
+        // https://h0-modellbahnforum.de/t247349f54851-Heute-Nachmittag.html
+        TGliederung{"ReiheUndBetriebsnummer", "Natürlich der heimliche Star, die DE 62, noch immer", "", "DE 62", ""},
+        TGliederung{"KeineGattung", "Gleis 12", "", "", ""},
+        // http://njm.nu/vagnar/SJGSH31378.php
+        TGliederung{"BetriebsnummerInZweiGruppen", "SJ Gsh 313 78", "", "Gsh 313 78", ""},
+        // https://macchinista.fiorilla.mi.it/?page_id=157
+        TGliederung{"ReiheKleinGeschrieben", "Locomotiva e656-052 prima serie, in livrea originale", "", "E656 052",
+                    ""},
+        // http://resiinalehti.fi/artikkeli/83
+        TGliederung{"BereichZweierNummern", "• 2 Sm5 (94102081019–94102081020)", "94102081019", "", "94 10 2081 020"},
         // http://rail.phototrans.eu/rail.php?pociag_nr=M922&s=5014&send_data=S
         TGliederung{"Nummernzeichen", "PESA 620M #620M-010", "", "620M 010", ""},
         // https://dzen.ru/a/X0iUiJEArSoN7cWm, https://sidirodromikanea.blogspot.com/2020/12/1999-356.html
