@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -59,8 +60,12 @@ private:
 // Wie glaubwuerdig 11 Ziffern sind, und was von der Anschrift dazu passt.
 struct TGlaubwuerdigkeit {
   int Punkte = 0;
+  int Haeufigkeit = 0;             // in Zehntelpunkten, siehe HaeufigkeitsZehntel
   int Verbreitung = 0;             // wie verbreitet Wagen des Landes sind, bei gleichen Punkten
   std::vector<std::string> Passt;  // "D-DB", "Fals", "Füllziffer 6"
+
+  // Der Rang in Zehntelpunkten: was die Tabellen sagen, dann wie oft es echte Nummern tragen.
+  int Rang() const { return 10 * Punkte + Haeufigkeit; }
 
   void Dazu(int Mehr, const std::string& Grund = {})
   {
@@ -101,6 +106,24 @@ void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
   for (const std::string& Merkmal : Anschrift.Merkmale)
     if (Merkmal == "RIV" || Merkmal == "TEN")
       Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
+}
+
+// Wie oft echte Nummern die Werte ihrer Stellen 1-2, 3-4, 5-6 und 5-8 tragen ([Haeufigkeit]), in
+// Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie ein halber. Wo die
+// Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der ERA-Tabelle), geht so
+// die vor, die so oder aehnlich tatsaechlich an Wagen steht.
+int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf)
+{
+  struct TFeld {
+    std::string_view Stellen;
+    std::size_t Von, Laenge;
+  };
+  constexpr std::array<TFeld, 4> Felder = {{{"12", 0, 2}, {"34", 2, 2}, {"56", 4, 2}, {"58", 4, 4}}};
+  const double Gesamt = Kennzeichen.Haeufigkeit("Gesamt") + 50.0;
+  double Summe = 0;
+  for (const TFeld& Feld : Felder)
+    Summe += std::log10((Kennzeichen.Haeufigkeit(Feld.Stellen, Elf.substr(Feld.Von, Feld.Laenge)) + 0.5) / Gesamt);
+  return static_cast<int>(std::lround(15.0 * Summe));
 }
 
 // Punkte: belegtes Austauschverfahren (1, nicht selten 2), bekanntes Land (1, nicht selten 2), bekannte Gattung
@@ -162,6 +185,7 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
                                     : LandPasst              ? Anschrift.Laenderkuerzel
                                                              : Anschrift.Halter;
   Ergebnis.Dazu(LandPasst + HalterPasst, Angeschrieben);
+  Ergebnis.Haeufigkeit = HaeufigkeitsZehntel(Kennzeichen, Elf);
   return Ergebnis;
 }
 
@@ -190,7 +214,7 @@ TVorschlaege Ergaenzungen(const TStammdaten& Stammdaten, const TKennzeichen& Ken
     if (Muster.size() == 12 && Muster[11] != '?' && Muster[11] != Ziffer[0])
       continue;
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Nummer, Anschrift);
-    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Punkte, Glaubwuerdig.Verbreitung, Glaubwuerdig.Passt});
+    Sammlung.Dazu({Nummer + Ziffer, {}, Glaubwuerdig.Rang(), Glaubwuerdig.Verbreitung, Glaubwuerdig.Passt});
   }
   return std::move(Sammlung).Ergebnis();
 }
@@ -207,7 +231,7 @@ TVorschlaege Reparaturen(const TStammdaten& Stammdaten, const TKennzeichen& Kenn
       return;
     const std::string_view Elf = std::string_view(Nummer).substr(0, 11);
     const TGlaubwuerdigkeit Glaubwuerdig = Plausibilitaet(Stammdaten, Kennzeichen, Elf, Anschrift);
-    const int Punkte = Glaubwuerdig.Punkte + (Wagenart(Stammdaten, Elf) == Art);
+    const int Punkte = Glaubwuerdig.Rang() + 10 * (Wagenart(Stammdaten, Elf) == Art);
     Sammlung.Dazu({std::move(Nummer), std::move(Aenderung), Punkte, 3 * Glaubwuerdig.Verbreitung + Naheliegend,
                    Glaubwuerdig.Passt});
   };

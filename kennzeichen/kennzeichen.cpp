@@ -14,9 +14,10 @@
 namespace {
 
 // Reihenfolge der Abschnitte beim Lesen.
-constexpr std::array<std::string_view, 10> Abschnittsnamen = {
+constexpr std::array<std::string_view, 11> Abschnittsnamen = {
     "Laender",        "Austausch", "Kategorie",         "Gattungszeichen", "Triebfahrzeuge",
-    "Baureihennamen", "Halter",    "Nationale Nummern", "Reisezugwagen",   "Radsaetze"};
+    "Baureihennamen", "Halter",    "Nationale Nummern", "Reisezugwagen",   "Radsaetze",
+    "Haeufigkeit"};
 
 // Grundbuchstabe der Buchstaben mit Akzent ab 0xC0 in Windows-1252 (Gross- und Kleinform gleich).
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
@@ -34,12 +35,17 @@ std::array<std::string_view, Anzahl> Felder(std::string_view Wert)
   return Ergebnis;
 }
 
+unsigned AlsAnzahl(std::string_view Wert)
+{
+  unsigned Anzahl = 0;
+  std::from_chars(Wert.data(), Wert.data() + Wert.size(), Anzahl);  // keine Zahl: 0
+  return Anzahl;
+}
+
 TLand AlsLand(std::string_view Wert)
 {
   auto [Kuerzel, Name, Selten, Halter] = Felder<4>(Wert);
-  unsigned Anzahl = 0;
-  std::from_chars(Halter.data(), Halter.data() + Halter.size(), Anzahl);  // fehlt die Zahl, bleibt 0
-  return {Kuerzel, Name, Selten == "selten", Anzahl};
+  return {Kuerzel, Name, Selten == "selten", AlsAnzahl(Halter)};
 }
 TAustausch AlsAustausch(std::string_view Wert)
 {
@@ -178,6 +184,7 @@ TKennzeichen LadeKennzeichenAusText(std::string Inhalt)
   Fuellen(Kennzeichen.NationaleArten, Tabellen[7], AlsText);
   Fuellen(Kennzeichen.Reisezugwagen, Tabellen[8], AlsText);
   Fuellen(Kennzeichen.Radsaetze, Tabellen[9], AlsRadsatzRegel);
+  Fuellen(Kennzeichen.Haeufigkeiten, Tabellen[10], AlsAnzahl);
   NummernZuKuerzelBilden(Kennzeichen);
   GattungsCodesBilden(Kennzeichen);
   SchluesselZerlegen(Kennzeichen);
@@ -230,6 +237,13 @@ const TKategorie* TKennzeichen::Kategorie(std::string_view Elf, std::string_view
   if (Schluessel)
     *Schluessel = Stellen;
   return Treffer;
+}
+
+unsigned TKennzeichen::Haeufigkeit(std::string_view Stellen, std::string_view Wert) const
+{
+  const unsigned* Anzahl = Suche(Haeufigkeiten, Wert.empty() ? std::string(Stellen)
+                                                             : std::string(Stellen) + "/" + std::string(Wert));
+  return Anzahl ? *Anzahl : 0;
 }
 
 std::string HalterSchluessel(std::string_view Kuerzel)

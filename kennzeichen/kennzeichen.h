@@ -180,6 +180,8 @@ struct TKennzeichen {
   // [Nationale Nummern], "Land-erste Ziffer der Reihe-Ziffern vor der Pruefziffer" -> Art: "80-1-6" -> "91"
   TTabelle<std::string_view> NationaleArten;
   TTabelle<THalter> Halter;
+  // [Haeufigkeit], "Stellen/Wert" -> so viele echte Nummern tragen ihn: "12/31" -> 40; "Gesamt" -> alle
+  TTabelle<unsigned> Haeufigkeiten;
   // Laenderkuerzel -> Stellen 3-4, die es tragen ("D" -> "80"), beim Laden aus Laender gebildet.
   TTabelle<std::vector<std::string_view>> NummernZuKuerzel;
   std::map<char, TGattungsCodes> GattungsCodes;  // nach dem ersten Buchstaben der Codes
@@ -195,6 +197,9 @@ struct TKennzeichen {
   const TBaureihe* Baureihe(std::string_view Stellen34, std::string_view Art, std::string_view Reihe) const;
   // Gattung aus Stelle 5, bei 3x und 4x aus Stellen 5-6; Schluessel sagt, welche es war.
   const TKategorie* Kategorie(std::string_view Elf, std::string_view* Schluessel = nullptr) const;
+  // Wie viele der gezaehlten echten Nummern Wert in den Stellen tragen ("12", "34", "56", "58");
+  // Stellen "Gesamt": wie viele gezaehlt sind. 0, wo nichts bekannt ist.
+  unsigned Haeufigkeit(std::string_view Stellen, std::string_view Wert = {}) const;
 };
 
 inline constexpr std::string_view KennzeichenDateiName = "Kennzeichen.ebb";

@@ -319,6 +319,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // gemeldet: Fuellziffer eines Triebfahrzeugs falsch
                     TVorschlagFall{"Fuellziffer", "91 80 3185 539-4 D-TXL", 15, "918061855394",
                                    "passt zu Füllziffer 6 und D"},
+                    // veraendert (anschriften.csv: 31 83 5377 169-0 Eanos): Stelle 8 falsch; 5376 und 5377
+                    // sind beide Eanos, 5377 tragen mehr echte Nummern (sonst ginge die Pruefziffer vor)
+                    TVorschlagFall{"HaeufigereKennzahl", "31 83 5376 169-0 Eanos", 12, "318353771690", "passt zu Eanos"},
                     // veraendert: Stelle 5 eines Liegewagens; die Gattungsbuchstaben entscheiden
                     TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"},
                     // veraendert: zwei unleserlich; das "c" verlangt einen Liegewagen (59), nicht B (29)
@@ -330,6 +333,9 @@ INSTANTIATE_TEST_SUITE_P(
 // 231-2 CH-ARETZ Zags (fotocommunity.it, Foto 2015); veraendert bzw. unleserlich gemacht.
 TEST(Vorschlaege, VerbreitetesLandZuerst)
 {
+  // ohne die Haeufigkeiten echter Nummern, die vor der Verbreitung entscheiden
+  TKennzeichen Kennzeichen = EchteKennzeichen();
+  Kennzeichen.Haeufigkeiten = {};
   const std::vector<std::pair<const char*, const char*>> Faelle = {
       {"31 8? 4543 17?-9", "318045431729"},  // 80 Deutschland vor 81 Oesterreich, 83 Italien ...
       {"31 ?? 4543 172-9", "318045431729"},  // vor 56 Slowakei, 72 Serbien, 23 Moldau
@@ -341,8 +347,8 @@ TEST(Vorschlaege, VerbreitetesLandZuerst)
     const TGelesen Gelesen = Lies(Eingabe);
     const TVorschlaege Vorschlaege =
         Gelesen.Ziffern.find('?') != std::string::npos
-            ? Ergaenzungen(EchteStammdaten().Stammdaten, EchteKennzeichen(), Gelesen.Ziffern, {}, 5)
-            : Reparaturen(EchteStammdaten().Stammdaten, EchteKennzeichen(), Gelesen.Ziffern, {}, 5);
+            ? Ergaenzungen(EchteStammdaten().Stammdaten, Kennzeichen, Gelesen.Ziffern, {}, 5)
+            : Reparaturen(EchteStammdaten().Stammdaten, Kennzeichen, Gelesen.Ziffern, {}, 5);
     ASSERT_FALSE(Vorschlaege.Liste.empty()) << Eingabe;
     EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, Zuerst) << Eingabe;
   }

@@ -136,6 +136,11 @@ OBB=A;Österreichische Bundesbahnen;in Gebrauch;ÖBB
 PKPC=PL;PKP CARGO Spólka Akcyjna;in Gebrauch;PKPC
 RCW=A;Rail Cargo Austria AG;in Gebrauch;RCW
 VTGCH=CH;VTG Schweiz GmbH;in Gebrauch;VTGCH
+[Haeufigkeit]
+Gesamt=10
+12/31=8
+12/37=1
+58/5377=5
 )";
 
 inline const TStammdaten& KleineStammdaten()
