@@ -108,17 +108,19 @@ void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
       Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
 }
 
-// Wie oft echte Nummern die Werte ihrer Stellen 1-2, 3-4, 5-6 und 5-8 tragen ([Haeufigkeit]), in
-// Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie ein halber. Wo die
-// Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der ERA-Tabelle), geht so
-// die vor, die so oder aehnlich tatsaechlich an Wagen steht.
+// Wie oft echte Nummern die Werte ihrer Stellen 1-2, 3-4, 5-6, 5-8, 7-8 und 9 tragen
+// ([Haeufigkeit]), in Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie
+// ein halber. Wo die Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der
+// ERA-Tabelle), geht so die vor, die so oder aehnlich tatsaechlich an Wagen steht; Stelle 9, weil
+// Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger).
 int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf)
 {
   struct TFeld {
     std::string_view Stellen;
     std::size_t Von, Laenge;
   };
-  constexpr std::array<TFeld, 4> Felder = {{{"12", 0, 2}, {"34", 2, 2}, {"56", 4, 2}, {"58", 4, 4}}};
+  constexpr std::array<TFeld, 6> Felder = {
+      {{"12", 0, 2}, {"34", 2, 2}, {"56", 4, 2}, {"58", 4, 4}, {"78", 6, 2}, {"9", 8, 1}}};
   const double Gesamt = Kennzeichen.Haeufigkeit("Gesamt") + 50.0;
   double Summe = 0;
   for (const TFeld& Feld : Felder)

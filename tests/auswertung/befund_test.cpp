@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBezugFall{"GattungGegenKennzahl", "21 RIV 80 DB 577 1 151 - 5 Tbis 870", {"A Gattungszeichen „Tbis“"}},
         // veraendert: anderes Land, falsche Pruefziffer, O statt 0
         TBezugFall{"LandFalsch", "31 81 3523 474-4 D-RCW", {"A Länderkürzel „D“"}},
-        TBezugFall{"Vorschlaege", "31 80 6652 003-7", {"H Vorschläge"}},
+        TBezugFall{"Vorschlaege", "31 80 6652 003-4", {"H Vorschläge"}},
         TBezugFall{"GelesenMitHinweis", "31 8O 6652 003-8", {"H Eingabe"}},
         // ohne Pruefziffer bleibt der Hinweis zum Lesen (https://dzen.ru/a/X0iUiJEArSoN7cWm)
         TBezugFall{"OhnePruefzifferUmschrieben", "ЧС7-005", {"H Eingabe"}},
