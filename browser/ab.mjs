@@ -21,7 +21,7 @@ try {
     for (const [k, url] of seiten.entries()) {
       const s = await seiteOeffnen(browser, url + "#" + encodeURIComponent("31 80 6652 003-8"));
       const t = await s.evaluate((n) => n.map((m) => performance.getEntriesByName(m)[0]?.startTime ?? NaN), MARKEN);
-      t.forEach((x, j) => zeiten[k][j].push(x));
+      t.forEach((x, j) => zeiten[k][j].push(x ?? NaN));  // fehlende Marke: null aus evaluate
       await s.close();
     }
     const l = await browser.newPage();
@@ -38,4 +38,9 @@ console.log(`leer ${l.toFixed(1)} ms`);
 for (const [k, z] of zeiten.entries()) {
   const m = z.map(median);
   console.log(`${process.argv[2 + k]}: ${MARKEN.map((n, j) => n.replace("tandrix-", "") + " " + m[j].toFixed(1)).join(", ")}; ${(m[6] / l).toFixed(2)}fach`);
+  // Die Abschnitte je Lauf (Marke minus die davor), als Median: unter fremder Last schwankt der
+  // Beginn einer Seite stark, die Dauer eines Abschnitts weniger.
+  const abschnitte = MARKEN.slice(1).map((n, j) => n.replace("tandrix-", "") + " +" +
+    median(z[j + 1].map((t, i) => t - z[j][i])).toFixed(1));
+  console.log(`  Abschnitte: ${abschnitte.join(", ")}`);
 }

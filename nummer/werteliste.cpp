@@ -17,34 +17,55 @@ std::uint64_t Startwert()
   return Wert;
 }
 
-}  // namespace
-
-std::size_t TWerteListe::THashOhneFall::operator()(std::string_view Name) const
+// FNV-1a ohne Beachtung der Gross-/Kleinschreibung.
+std::uint64_t Streuwert(std::string_view Name)
 {
-  std::uint64_t Streu = 14695981039346656037u ^ Startwert();  // FNV-1a
+  std::uint64_t Streu = 14695981039346656037u ^ Startwert();
   for (const char Z : Name)
     Streu = (Streu ^ Klein1252(static_cast<unsigned char>(Z))) * 1099511628211u;
-  return static_cast<std::size_t>(Streu);
+  return Streu;
 }
 
-bool TWerteListe::TGleichOhneFall::operator()(std::string_view A, std::string_view B) const
+}  // namespace
+
+// Eigene Funktion, wie TProfilLeser::Zeile (stammdaten.cpp): Chromium uebersetzt sie nach
+// einigen Aufrufen schnell, die Schleife des Konstruktors liefe sonst ganz im ersten Uebersetzen.
+[[gnu::noinline]] std::size_t TWerteListe::Platz(std::string_view Name) const
 {
-  return GleichOhneFall(A, B);
+  const std::size_t Maske = FPlaetze.size() - 1;
+  // Die oberen Bits mit hinein: mit std::size_t von 32 Bit (WebAssembly) fielen sie sonst weg.
+  const std::uint64_t Streu = Streuwert(Name);
+  auto I = static_cast<std::size_t>(Streu >> 32 ^ Streu) & Maske;
+  while (FPlaetze[I] != 0 && !GleichOhneFall(FEintraege[FPlaetze[I] - 1].Name, Name))
+    I = (I + 1) & Maske;
+  return I;
 }
 
 TWerteListe::TWerteListe(std::shared_ptr<const std::string> Text, std::vector<TEintrag> Eintraege)
     : FText(std::move(Text)), FEintraege(std::move(Eintraege))
 {
-  FWerte.reserve(FEintraege.size());
+  if (FEintraege.empty())
+    return;
+  std::size_t Groesse = 2;
+  while (Groesse < 2 * FEintraege.size())
+    Groesse *= 2;
+  FPlaetze.assign(Groesse, 0);
   // Spaetere Zeilen eines Namens tragen den ersten Wert, wie beim Nachschlagen.
-  for (TEintrag& E : FEintraege)
-    E.Wert = FWerte.try_emplace(E.Name, E.Wert).first->second;
+  for (std::size_t N = 0; N < FEintraege.size(); ++N) {
+    std::size_t& Belegt = FPlaetze[Platz(FEintraege[N].Name)];
+    if (Belegt == 0)
+      Belegt = N + 1;
+    else
+      FEintraege[N].Wert = FEintraege[Belegt - 1].Wert;
+  }
 }
 
 std::string TWerteListe::Wert(std::string_view Name) const
 {
-  const auto Treffer = FWerte.find(Name);
-  return Treffer == FWerte.end() ? std::string() : std::string(Treffer->second);
+  if (FPlaetze.empty())
+    return {};
+  const std::size_t Belegt = FPlaetze[Platz(Name)];
+  return Belegt == 0 ? std::string() : std::string(FEintraege[Belegt - 1].Wert);
 }
 
 std::vector<std::string> TWerteListe::Zeilen() const

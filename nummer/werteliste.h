@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Geordnete Liste von Zeilen "Name=Wert" in Dateireihenfolge, wie sie der Leser von Wagen.ebb
@@ -33,14 +32,12 @@ public:
 private:
   std::shared_ptr<const std::string> FText;
   std::vector<TEintrag> FEintraege;  // Dateireihenfolge
-  // Name -> Wert seines ersten Auftretens, ohne Beachtung der Gross-/Kleinschreibung. Der Hash
-  // beginnt je Prozess mit einem zufaelligen Wert: Namen, die eine Datei so waehlt, dass sie
-  // alle in einen Eimer fallen, lassen sich nicht vorausberechnen.
-  struct THashOhneFall {
-    std::size_t operator()(std::string_view Name) const;
-  };
-  struct TGleichOhneFall {
-    bool operator()(std::string_view A, std::string_view B) const;
-  };
-  std::unordered_map<std::string_view, std::string_view, THashOhneFall, TGleichOhneFall> FWerte;
+  // Name -> Index seines ersten Auftretens in FEintraege, ohne Beachtung der Gross-/
+  // Kleinschreibung: offen adressiert in einem Stueck (Index + 1, 0 heisst frei; hoechstens halb
+  // voll). Eine Streutabelle mit Knoten kostete beim Laden der Seite im Browser je Name eine
+  // Speicheranforderung. Der Streuwert beginnt je Prozess mit einem zufaelligen Wert: Namen, die
+  // eine Datei so waehlt, dass sie alle auf einen Platz fallen, lassen sich nicht vorausberechnen.
+  std::vector<std::size_t> FPlaetze;
+  // Der Platz des Namens, oder der freie, an dem er stuende.
+  std::size_t Platz(std::string_view Name) const;
 };
