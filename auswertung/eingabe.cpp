@@ -55,20 +55,79 @@ std::vector<std::pair<std::string, std::string>> GetippteWoerter(const std::stri
   return Woerter;
 }
 
+// Was an seiner Stelle anders gilt als nach FremdZeichen: ein kombinierendes Zeichen hinter einem
+// Buchstaben faellt weg (der unterstrichene Laendercode "N<U+0332>L<U+0332>-GERS", zerlegte Akzente;
+// hinter einer Ziffer bleibt es verdaechtig), das Nummernzeichen U+2116 vor einer Ziffer ist das "#"
+// ("ChS-2 No450" wie "#620M-010"), Silben- und Bildschriften ohne Umschrift (Kana, chinesische
+// Zeichen, Hangul) trennen wie Leerraum: ein japanischer Bildtext "...駅の機関車ChS2-095". Sonst WieFremd.
+constexpr char32_t WieFremd = 0xFFFF, Weglassen = 0, Trennen = U' ';
+char32_t AnDieserStelle(const std::u32string& Alle, std::size_t I, const std::string& Bisher)
+{
+  const bool NachBuchstabe = !Bisher.empty() && (IstGross1252(Bisher.back()) || IstKlein1252(Bisher.back()));
+  if (Alle[I] >= 0x300 && Alle[I] <= 0x36F && NachBuchstabe)
+    return Weglassen;
+  if ((Alle[I] >= 0x3040 && Alle[I] <= 0x30FF) || (Alle[I] >= 0x4E00 && Alle[I] <= 0x9FFF) ||
+      (Alle[I] >= 0xAC00 && Alle[I] <= 0xD7AF))
+    return Trennen;
+  const bool ZifferDahinter = I + 1 < Alle.size() && Alle[I + 1] >= U'0' && Alle[I + 1] <= U'9';
+  return Alle[I] == 0x2116 && ZifferDahinter ? U'#' : WieFremd;
+}
+
+// Richtung, Ziffern, Umschrieben, Kombiniert, Getrennt, Buchstaben
+using TFaelle = std::array<std::vector<std::string>, 6>;
+
+void HinweiseSammeln(TEingabeText& Ergebnis, const TFaelle& Faelle)
+{
+  const auto& [Richtung, Ziffern, Umschrieben, Kombiniert, Getrennt, Buchstaben] = Faelle;
+  if (!Richtung.empty())
+    Ergebnis.Hinweise.push_back(
+        Ersetzt("enthält unsichtbare Steuerzeichen %1 (Schreibrichtung): geprüft sind die Zeichen, wie sie "
+                "gespeichert sind, die Anzeige kann sie umstellen"_cp1252,
+                {Verbunden(Richtung)}));
+  if (!Ziffern.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
+                                              "Ziffern aus einer anderen Schrift gelesen"));
+  if (!Umschrieben.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Umschrieben, "ein Buchstabe einer anderen Schrift lateinisch gelesen",
+                                              "Buchstaben einer anderen Schrift lateinisch gelesen"));
+  if (!Kombiniert.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Kombiniert,
+                                              "ein kombinierendes Zeichen an einem Buchstaben übergangen"_cp1252,
+                                              "kombinierende Zeichen an Buchstaben übergangen"_cp1252));
+  if (!Getrennt.empty())
+    Ergebnis.Hinweise.push_back(Sammelhinweis(Getrennt, "ein Zeichen einer Schrift ohne Umschrift als Leerraum gelesen",
+                                              "Zeichen einer Schrift ohne Umschrift als Leerraum gelesen"));
+  if (!Buchstaben.empty())
+    Ergebnis.Hinweise.push_back(
+        Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
+}
+
 }  // namespace
 
 TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
 {
   TEingabeText Ergebnis;
-  std::vector<std::string> Ziffern, Buchstaben, Umschrieben, Richtung;
+  TFaelle Faelle;
+  auto& [Richtung, Ziffern, Umschrieben, Kombiniert, Getrennt, Buchstaben] = Faelle;
   std::u32string Getippt;  // je Zeichen von Text das getippte, wo ein Buchstabe ohne Akzent steht; sonst 0
   const auto Anhaengen = [&](char Byte, char32_t Wie = 0) {
     Ergebnis.Text.push_back(Byte);
     Getippt.push_back(Wie);
   };
-  for (const char32_t Zeichen : UnicodeZeichen(Bytes, Kennung)) {
+  const std::u32string Alle = UnicodeZeichen(Bytes, Kennung);
+  for (std::size_t I = 0; I < Alle.size(); ++I) {
+    const char32_t Zeichen = Alle[I];
     if (const char Byte = UnicodeNachCp1252(Zeichen); Byte != '?' || Zeichen == U'?') {
       Anhaengen(Byte);
+      continue;
+    }
+    if (const char32_t Hier = AnDieserStelle(Alle, I, Ergebnis.Text); Hier != WieFremd) {
+      if (Hier == Weglassen)
+        Kombiniert.push_back(CodepunktText(Zeichen));
+      else if (Hier == Trennen)
+        Getrennt.push_back(CodepunktText(Zeichen));
+      if (Hier != Weglassen)
+        Anhaengen(static_cast<char>(Hier));
       continue;
     }
     const auto [Art, Ersatz] = FremdZeichen(Zeichen);
@@ -95,22 +154,9 @@ TEingabeText EingabeUmsetzen(std::string_view Bytes, TKennung Kennung)
     Ergebnis.Fehler = InAnfuehrung(Ergebnis.Text) + " " + Ergebnis.Fehler;
     return Ergebnis;
   }
-  if (!Richtung.empty())
-    Ergebnis.Hinweise.push_back(
-        Ersetzt("enthält unsichtbare Steuerzeichen %1 (Schreibrichtung): geprüft sind die Zeichen, wie sie "
-                "gespeichert sind, die Anzeige kann sie umstellen"_cp1252,
-                {Verbunden(Richtung)}));
-  if (!Ziffern.empty())
-    Ergebnis.Hinweise.push_back(Sammelhinweis(Ziffern, "eine Ziffer aus einer anderen Schrift gelesen",
-                                              "Ziffern aus einer anderen Schrift gelesen"));
-  if (!Umschrieben.empty())
-    Ergebnis.Hinweise.push_back(Sammelhinweis(Umschrieben, "ein Buchstabe einer anderen Schrift lateinisch gelesen",
-                                              "Buchstaben einer anderen Schrift lateinisch gelesen"));
-  if (Buchstaben.empty())
-    return Ergebnis;
-  Ergebnis.Hinweise.push_back(
-      Sammelhinweis(Buchstaben, "ein Buchstabe ohne Akzent gelesen", "Buchstaben ohne Akzent gelesen"));
-  Ergebnis.Getippt = GetippteWoerter(Ergebnis.Text, Getippt);
+  HinweiseSammeln(Ergebnis, Faelle);
+  if (!Buchstaben.empty())
+    Ergebnis.Getippt = GetippteWoerter(Ergebnis.Text, Getippt);
   return Ergebnis;
 }
 
@@ -171,7 +217,8 @@ struct TMarke {
   bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
   bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
   bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
-  bool Grenze = false;               // hinter Klammer, Semikolon oder "|": keine Nummer reicht darueber
+  bool NachNummernzeichen = false;   // "#450", "n°G-211": wie hinter "No."
+  bool Grenze = false;               // hinter Klammer, Semikolon, "|", Doppelpunkt: keine Nummer reicht darueber
 };
 
 struct TKandidat {
@@ -274,18 +321,39 @@ std::size_t BereichZweierNummern(std::string_view Wort)
 {
   const std::size_t Strich = Wort.find_first_of("-\x96");
   const auto Ganz = [](std::string_view T) { return (T.size() == 11 || T.size() == 12) && NurZiffern(T); };
-  return Strich != std::string_view::npos && Ganz(Wort.substr(0, Strich)) && Ganz(Wort.substr(Strich + 1)) ? Strich
-                                                                                                             : 0;
+  return Strich != std::string_view::npos && Ganz(Wort.substr(0, Strich)) && Ganz(Wort.substr(Strich + 1)) ? Strich : 0;
+}
+
+// Satz- und Anfuehrungszeichen am Wortende ("EU07-533.", "052.", "unterwegs:", "266 774"")
+// gehoeren nicht zur Marke; ob ein Doppelpunkt darunter war
+bool WortEndeAbschneiden(std::string& Wort)
+{
+  bool Doppelpunkt = false;
+  while (Wort.size() > 1 &&
+         std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
+         (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2]))) {
+    Doppelpunkt = Doppelpunkt || Wort.back() == ':';
+    Wort.pop_back();
+  }
+  return Doppelpunkt;
+}
+
+// Das Nummernzeichen ohne Leerzeichen dahinter: "n°Γ-211" ("nº 3" steht getrennt; franzoesisch,
+// spanisch, portugiesisch): wie "#" und "No." vor der Nummer
+bool Nummernzeichen(std::string_view Wort)
+{
+  return Wort == "n\xB0" || Wort == "N\xB0" || Wort == "n\xBA" || Wort == "N\xBA";
 }
 
 // Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
 // trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ 4930 + 4130");
-// Klammern, Semikolon und "|" (Tabellenzellen) schliessen ab: "Bzmot 343 (117 343 ...)".
+// Klammern, Semikolon, "|" (Tabellenzellen) und ein Doppelpunkt am Wortende schliessen ab:
+// "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
 std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
   std::string Wort;
-  bool Schraegstrich = false, Grenze = false, Komma = false;
+  bool Schraegstrich = false, Grenze = false, Komma = false, NachZeichen = false;
   const auto Anhaengen = [&](std::string Teil) {
     TMarke Marke = MarkeLesen(std::move(Teil));
     // nach Komma eine Zahl so lang wie die letzte Gruppe davor: "645 031, 032, 034 and 035"
@@ -294,8 +362,9 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
                                   Marke.Ziffern.size() == Marken.back().Gruppen.back();
     Marke.NachSchraegstrich = Schraegstrich || KommaAufzaehlung;
     Marke.Grenze = Grenze;
+    Marke.NachNummernzeichen = NachZeichen;
     Marken.push_back(std::move(Marke));
-    Schraegstrich = Grenze = Komma = false;
+    Schraegstrich = Grenze = Komma = NachZeichen = false;
   };
   for (std::size_t I = 0; I <= Text.size(); ++I) {
     const char Z = I < Text.size() ? Text[I] : ' ';
@@ -311,14 +380,14 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
       if (!Wort.empty() || !VorZahl || AnfuehrungVorn.find(Z) == std::string_view::npos)
         Wort.push_back(Z);
+      NachZeichen = NachZeichen || (Wort.empty() && Z == '#');
+      if (Nummernzeichen(Wort) && I + 1 < Text.size() && !IstLeerraum(Text[I + 1])) {
+        Wort.clear();
+        NachZeichen = true;
+      }
       continue;
     }
-    // Satz- und Anfuehrungszeichen am Wortende ("EU07-533.", "052.", "unterwegs:", "266 774"")
-    // gehoeren nicht zur Marke
-    while (Wort.size() > 1 &&
-           std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
-           (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2])))
-      Wort.pop_back();
+    const bool Doppelpunkt = WortEndeAbschneiden(Wort);
     if (const std::size_t Kuerzel = KuerzelAngehaengt(Wort); Kuerzel > 0) {
       Anhaengen(Wort.substr(0, Kuerzel));
       Wort.erase(0, Kuerzel);
@@ -333,7 +402,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
     Komma = Komma || (Z == ',' && !Marken.empty());
-    Grenze = Grenze || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
+    Grenze = Grenze || Doppelpunkt || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
   }
   return Marken;
 }
@@ -487,10 +556,44 @@ bool WieReihe(std::string_view T)
          std::any_of(T.begin(), T.end(), IstEchteZiffer);
 }
 
+// Reihe und Nummer in einer Marke ohne Trenner vor der Ordnungsnummer: Renfe mit Tausenderpunkt
+// ("BB-10.200" ist BB 10200, "AA-8.003"), eine kyrillische Reihe, die auf Buchstaben endet, mit
+// angehaengter Nummer ("ЧС2Т945", umschrieben "CS2T945": Reihe CS2T, Nummer 945).
+bool ReiheAngeschrieben(const std::string& T, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const std::size_t Strich = T.find('-');
+  if (Strich >= 1 && Strich <= 3 &&
+      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Strich), IstGross1252)) {
+    const std::string_view Zahl = std::string_view(T).substr(Strich + 1);
+    const std::size_t Punkt = Zahl.find('.');
+    if (Punkt >= 1 && Punkt <= 2 && NurZiffern(Zahl.substr(0, Punkt)) && NurZiffernVon(Zahl.substr(Punkt + 1), 3, 3)) {
+      const std::string Nummer = std::string(Zahl.substr(0, Punkt)) + std::string(Zahl.substr(Punkt + 1));
+      Kandidaten.push_back({I, I, Nummer, false, GueteOhneReihe, T.substr(0, Strich), Nummer});
+      return true;
+    }
+  }
+  std::size_t Pos = 0;
+  const auto Lauf = [&](bool Ziffern) {
+    const std::size_t Anfang = Pos;
+    while (Pos < T.size() && (Ziffern ? IstEchteZiffer(T[Pos]) : IstGross1252(T[Pos])))
+      ++Pos;
+    return Pos - Anfang;
+  };
+  const std::size_t Vorn = Lauf(false), Reihe = Lauf(true), Zusatz = Lauf(false), Nummer = Lauf(true);
+  if (Pos != T.size() || Vorn < 1 || Vorn > 3 || Reihe < 1 || Reihe > 3 || Zusatz < 1 || Zusatz > 2 || Nummer < 3 ||
+      Nummer > 4)
+    return false;
+  Kandidaten.push_back({I, I, T.substr(T.size() - Nummer), false, GueteOhneReihe, T.substr(0, T.size() - Nummer),
+                        T.substr(T.size() - Nummer)});
+  return true;
+}
+
 // "SM42-2244", "D.341.2025": Reihe und Ordnungsnummer in einer Marke
 void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const std::string T = M.Text.substr(0, M.Text.find(','));  // "EU07-127,179": die erste
+  if (ReiheAngeschrieben(T, I, Kandidaten))
+    return;
   // Achsfolge, Serie und Nummer in einem: "141R568", "185CL007" (SNCF)
   const std::size_t Buchstaben = T.find_first_not_of("0123456789");
   const std::size_t Nummer = T.find_first_of("0123456789", Buchstaben == std::string::npos ? T.size() : Buchstaben);
@@ -574,7 +677,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
       ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[1] == 3 &&
         (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000"))));
-  const bool NachNo = I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."});
+  const bool NachNo = M.NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."}));
   // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
   const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
   if (Form)
@@ -584,6 +687,26 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
            ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
            std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
     Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
+}
+
+// Ein Bereich von Nummern allein: zwei gleich lange Zahlen von 4 bis 6 Ziffern ("in de serie
+// 1701-1728", "10001-10037") oder sechs Ziffern und das Ende der Ordnungsnummer ("241001-002"),
+// aufsteigend, kein Jahr. Gelesen wird die erste.
+void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  if (M.Verlesen || M.StrichVorn || M.Gruppen.size() != 2 || M.Text.find('.') != std::string::npos ||
+      M.Ziffern.find('?') != std::string::npos || !Allein(Marken, I) || ZahlVorMarke(Marken, I))
+    return;
+  const std::size_t A = M.Gruppen[0], B = M.Gruppen[1];
+  if (!((A == B && A >= 4 && A <= 6) || (A == 6 && B == 3)))
+    return;
+  const std::string Erste = M.Ziffern.substr(0, A), Ende = M.Ziffern.substr(A);
+  const bool Jahre = A == 4 && Erste >= "1835" && Erste <= "2039";
+  const bool Ausgeschrieben =
+      std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
+  if (!Jahre && Ausgeschrieben && Ende > Erste.substr(A - B) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern"))
+    Kandidaten.push_back({I, I, Erste, false, GueteAllein, "", Erste});
 }
 
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
@@ -618,7 +741,11 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
   // "ER 20-014": die erste Gruppe gehoert zur Reihe; "A 471-005" ist Reihe und Nummer fuer sich
   const std::size_t Letzte = Dahinter->Gruppen.back();
   const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
-  if (ReiheDavor && (Dahinter->Gruppen.size() == 1 || Dahinter->Gruppen[0] <= 2))
+  // ein Bereich hinter der Reihe: "A10x 10001-10037" (Renfe), aufsteigend, die erste Nummer; drei
+  // Ziffern mit Strich sind Reihe und Nummer ("A 471-005")
+  if (ReiheDavor && Bereich && B >= 4 && Dahinter->Ziffern.substr(B) > Zweite)
+    Kandidaten.push_back({I, I + 1, Zweite, false, GueteOhneReihe, M.Text, Zweite});
+  else if (ReiheDavor && (Dahinter->Gruppen.size() == 1 || Dahinter->Gruppen[0] <= 2))
     Kandidaten.push_back(
         {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
 }
@@ -725,6 +852,8 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   OhneKopf(Marken, I, Kandidaten);
   WagenOhneKopf(Marken, I, Kandidaten);
   OhnePruefzifferPaar(Marken, I, Kandidaten);
+  if (Marken[I].Art == TArt::Zahl)
+    BereichAllein(Marken, I, Kandidaten);
 }
 
 // Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
@@ -749,9 +878,9 @@ std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
 }
 
 // Woerter vor einer Zahl, die keine Gattung und keine Reihe sind ("Gleis 5", "Foto 12")
-constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bild",  "Abb",   "Fig",  "Nr",
-                                                            "No",   "Gleis", "Track", "Zug",   "Train", "Seite",
-                                                            "Page", "Linie", "Line",  "Teil",  "Band",  "Heft"};
+constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bild",  "Abb",  "Fig",   "Nr",
+                                                           "No",   "Gleis", "Track", "Zug",  "Train", "Seite",
+                                                           "Page", "Linie", "Line",  "Teil", "Band",  "Heft"};
 
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
 // Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",

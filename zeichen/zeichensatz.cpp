@@ -264,6 +264,9 @@ TFremdZeichen FremdZeichen(char32_t Zeichen)
     return {TFremdArt::Breitform, static_cast<char>(Zeichen - 0xFF01 + 0x21)};
   if (Zeichen >= 0x100 && Zeichen < 0x100 + LateinErweitertA.size())
     return {TFremdArt::Buchstabe, LateinErweitertA[Zeichen - 0x100]};
+  // rumaenisch mit Komma darunter (U+0218..U+021B): "Targu Mures" mit s-Komma ist S und T ohne Akzent
+  if (Zeichen >= 0x218 && Zeichen <= 0x21B)
+    return {TFremdArt::Buchstabe, "SsTt"[Zeichen - 0x218]};
   if (const char Lateinisch = Umschrift(Zeichen); Lateinisch != 0)
     return {TFremdArt::Umschrift, Lateinisch};
   return {TFremdArt::Anderes, 0};

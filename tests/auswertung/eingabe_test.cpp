@@ -116,7 +116,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "3 Buchstaben einer anderen Schrift lateinisch gelesen (U+0420 als R"},
         TUnicode{"Griechisch", "31 80 6652 003-8 ΟΣΕ", "318066520038",
                  "3 Buchstaben einer anderen Schrift lateinisch gelesen (U+039F als O, U+03A3 als S"},
-        TUnicode{"Nummernzeichen", "31 80 6652 003-8 №", "", "„31 80 6652 003-8 ?“ enthält das Zeichen U+2116"}),
+        TUnicode{"Nummernzeichen", "31 80 6652 003-8 №", "", "„31 80 6652 003-8 ?“ enthält das Zeichen U+2116"},
+        // vor einer Ziffer ist es das "#": http://gortransport.kharkov.ua/news/2454
+        TUnicode{"NummernzeichenVorZiffer", "два электровоза - ЧС-2 №450 и №583.", "450",
+                 "17 Buchstaben einer anderen Schrift lateinisch gelesen (U+0434 als d"},
+        // veraendert: der Laendercode unterstrichen, wie ihn kopierter formatierter Text bringt
+        TUnicode{"KombinierendAmBuchstaben", "37 TEN RIV 84 N̲L̲-GERS 4667 019-2 Sfhimmns", "378446670192",
+                 "2 kombinierende Zeichen an Buchstaben übergangen (U+0332, U+0332)"},
+        // https://mocaniti-va.blogspot.com/2013/02/trenul-de-productie.html?m=1
+        TUnicode{"RumaenischesKommaDarunter", "sunt locomotivele 87-0015-5 (ex. CFR depoul Târgu Mureș)", "8700155",
+                 "ein Buchstabe ohne Akzent gelesen (U+0219 als s)"},
+        // Kana als Leerraum: https://jmedia.wiki/ChS-2/ChS2
+        TUnicode{"SchriftOhneUmschrift", "ウクライナのドニプロ・ヴァンタジヌイ駅の機関車ChS2-095", "095",
+                 "23 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+30A6"}),
     [](const testing::TestParamInfo<TUnicode>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerGegliedert, GliedertWieAmWagen)
@@ -247,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"KeineReihePreis", "EUR 120", "", "", ""},
         TGliederung{"KeineReiheMerkblatt", "UIC 438", "", "", ""},
         TGliederung{"KeineReiheMerkmal", "RIV 1234", "", "", ""},
-        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""}, TGliederung{"BauartOderNummer", "ABm 225", "", "ABm 225", ""},
+        TGliederung{"KeineReiheBaureihe", "BR 218", "", "", ""},
+        TGliederung{"BauartOderNummer", "ABm 225", "", "ABm 225", ""},
         // https://www.herimo.de/forum/viewtopic.php?p=3837
         TGliederung{"ReiheMitGruppe", "Am 10.01.2010 unternahm die ER 20-014 der Nord-Ostssebahn einen Ausflug", "",
                     "ER 20 014", "Datum 10.01.2010"},
@@ -320,7 +333,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "19-90 109", ""},
         // https://nbjvm.se/fordon-group/uic-standardvagnar (beide)
         TGliederung{"GueterwagenOhneKopf", "Godsfinka SJ littera Hbis 225 0689-9", "", "2250 689", ""},
-        TGliederung{"GueterwagenSiebenAmStueck", "Godsfinka SJ littera Tbis 5715451-6", "", "5715 451", ""}),
+        TGliederung{"GueterwagenSiebenAmStueck", "Godsfinka SJ littera Tbis 5715451-6", "", "5715 451", ""},
+        // Bereich von Nummern allein, die erste gilt
+        // https://treinenweb.nl/reviews/202/de-levensloop-van-ruim-30-jaar-1700-serie.html
+        TGliederung{"BereichAllein", "De lager genummerde 1700-locs in de serie 1701-1728 reden slechts", "", "1701",
+                    "Wort mit Ziffern 1700-locs"},
+        // http://www.gari.ro/cfr/istorie/locomotive-diesel-mecanice-si-diesel-electrice
+        TGliederung{"BereichSechsUndDrei", "a prototipului Sulzer sub clasificarea 2 x 241001-002 DE.", "", "241001",
+                    "weitere Ziffern 2"},
+        // Doppelpunkt schliesst ab:
+        // http://suite101.net/article/coches-de-viajeros-serie-10000-de-renfe-un-material-de-calidad-a70019
+        TGliederung{"BereichHinterReiheVorDoppelpunkt", "A10x 10001-10037: 37 coches de primera clase", "",
+                    "A10x 10001", "weitere Ziffern 37"},
+        // https://treneando.com/2020/05/22/joyas-en-custodia-coches-10-000-estrella/
+        TGliederung{"Tausenderpunkt", "Los de segunda (numerados en la centena BB-10.200), disponen", "", "BB 10200",
+                    ""},
+        // https://ria24.today/news/v-muzee-zheleznyh-dorog-rossii-poyavilsya/9212365
+        TGliederung{"KyrillischeReiheAngehaengt", "ещё одним экспонатом – электровозом ЧС2Т945 1974 года.", "",
+                    "CS2T 945", "Jahr 1974"},
+        // https://kampuspedia.com/fr/Mus%C3%A9e_du_chemin_de_fer_d%27Ath%C3%A8nes
+        TGliederung{"NummernzeichenAngehaengt", "Locomotive à vapeur à voie métrique 130T Couillet n°Γ-211 (1890).", "",
+                    "G 211", "Jahr 1890"}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
