@@ -15,9 +15,8 @@ namespace {
 
 // Reihenfolge der Abschnitte beim Lesen.
 constexpr std::array<std::string_view, 11> Abschnittsnamen = {
-    "Laender",        "Austausch", "Kategorie",         "Gattungszeichen", "Triebfahrzeuge",
-    "Baureihennamen", "Halter",    "Nationale Nummern", "Reisezugwagen",   "Radsaetze",
-    "Haeufigkeit"};
+    "Laender", "Austausch",         "Kategorie",     "Gattungszeichen", "Triebfahrzeuge", "Baureihennamen",
+    "Halter",  "Nationale Nummern", "Reisezugwagen", "Radsaetze",       "Haeufigkeit"};
 
 // Grundbuchstabe der Buchstaben mit Akzent ab 0xC0 in Windows-1252 (Gross- und Kleinform gleich).
 constexpr std::string_view Grundbuchstaben = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYPSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYPY";
@@ -241,8 +240,8 @@ const TKategorie* TKennzeichen::Kategorie(std::string_view Elf, std::string_view
 
 unsigned TKennzeichen::Haeufigkeit(std::string_view Stellen, std::string_view Wert) const
 {
-  const unsigned* Anzahl = Suche(Haeufigkeiten, Wert.empty() ? std::string(Stellen)
-                                                             : std::string(Stellen) + "/" + std::string(Wert));
+  const unsigned* Anzahl =
+      Suche(Haeufigkeiten, Wert.empty() ? std::string(Stellen) : std::string(Stellen) + "/" + std::string(Wert));
   return Anzahl ? *Anzahl : 0;
 }
 

@@ -304,28 +304,28 @@ TEST_P(VorschlagTest, GlaubwuerdigsteZuerst)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, VorschlagTest,
-    testing::Values(TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038", ""},
-                    // https://patrimoine-ferroviaire.fr/etat-fourgon-30-87-949-1-353-0-u: "U" ist ein
-                    // Gattungsbuchstabe eines Gueterwagens, ein Gueterwagen geht vor jedem Reisezugwagen
-                    // (55 87 ...); in den kleinen Tabellen ist 06 so glaubwuerdig wie 30 und kleiner
-                    TVorschlagFall{"WagenartDerZeichen", "?? 87 949 1 353-0 U", 10, "068794913530", "passt zu U"},
-                    TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506", "passt zu Füllziffer 6"},
-                    TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038", "passt zu Fals"},
-                    // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
-                    TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038",
-                                   "passt zu Fals, RIV und D-DB"},
-                    // veraendert: Stelle 1 falsch; Einzelradsaetze passen nicht zu "Fals"
-                    TVorschlagFall{"RadsaetzeZuGattung", "21 80 6652 003-8 Fals", 14, "318066520038", "passt zu Fals"},
-                    // gemeldet: Fuellziffer eines Triebfahrzeugs falsch
-                    TVorschlagFall{"Fuellziffer", "91 80 3185 539-4 D-TXL", 15, "918061855394",
-                                   "passt zu Füllziffer 6 und D"},
-                    // veraendert (anschriften.csv: 31 83 5377 169-0 Eanos): Stelle 8 falsch; 5376 und 5377
-                    // sind beide Eanos, 5377 tragen mehr echte Nummern (sonst ginge die Pruefziffer vor)
-                    TVorschlagFall{"HaeufigereKennzahl", "31 83 5376 169-0 Eanos", 12, "318353771690", "passt zu Eanos"},
-                    // veraendert: Stelle 5 eines Liegewagens; die Gattungsbuchstaben entscheiden
-                    TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"},
-                    // veraendert: zwei unleserlich; das "c" verlangt einen Liegewagen (59), nicht B (29)
-                    TVorschlagFall{"LiegewagenGenau", "Bcmz 73 81 ?9-91 10?-5", 10, "738159911085", "passt zu Bcmz"}),
+    testing::Values(
+        TVorschlagFall{"EineZiffer", "31 80 665? 003-8", 1, "318066520038", ""},
+        // https://patrimoine-ferroviaire.fr/etat-fourgon-30-87-949-1-353-0-u: "U" ist ein
+        // Gattungsbuchstabe eines Gueterwagens, ein Gueterwagen geht vor jedem Reisezugwagen
+        // (55 87 ...); in den kleinen Tabellen ist 06 so glaubwuerdig wie 30 und kleiner
+        TVorschlagFall{"WagenartDerZeichen", "?? 87 949 1 353-0 U", 10, "068794913530", "passt zu U"},
+        TVorschlagFall{"PruefzifferFehlt", "91 80 6185 350-?", 1, "918061853506", "passt zu Füllziffer 6"},
+        TVorschlagFall{"ZweiMitGattung", "31 80 66?? 003-8 Fals", 10, "318066520038", "passt zu Fals"},
+        // veraendert: Stelle 4 falsch, das Laenderkuerzel zeigt die richtige
+        TVorschlagFall{"LandAusKuerzel", "31 RIV 81 D-DB 665 2 003-8 Fals", 12, "318066520038",
+                       "passt zu Fals, RIV und D-DB"},
+        // veraendert: Stelle 1 falsch; Einzelradsaetze passen nicht zu "Fals"
+        TVorschlagFall{"RadsaetzeZuGattung", "21 80 6652 003-8 Fals", 14, "318066520038", "passt zu Fals"},
+        // gemeldet: Fuellziffer eines Triebfahrzeugs falsch
+        TVorschlagFall{"Fuellziffer", "91 80 3185 539-4 D-TXL", 15, "918061855394", "passt zu Füllziffer 6 und D"},
+        // veraendert (anschriften.csv: 31 83 5377 169-0 Eanos): Stelle 8 falsch; 5376 und 5377
+        // sind beide Eanos, 5377 tragen mehr echte Nummern (sonst ginge die Pruefziffer vor)
+        TVorschlagFall{"HaeufigereKennzahl", "31 83 5376 169-0 Eanos", 12, "318353771690", "passt zu Eanos"},
+        // veraendert: Stelle 5 eines Liegewagens; die Gattungsbuchstaben entscheiden
+        TVorschlagFall{"Liegewagen", "Bcmz 73 81 29-91 107-7", 12, "738159911077", "passt zu Bcmz"},
+        // veraendert: zwei unleserlich; das "c" verlangt einen Liegewagen (59), nicht B (29)
+        TVorschlagFall{"LiegewagenGenau", "Bcmz 73 81 ?9-91 10?-5", 10, "738159911085", "passt zu Bcmz"}),
     [](const testing::TestParamInfo<TVorschlagFall>& Info) { return std::string(Info.param.Name); });
 
 // Mit den ausgelieferten Tabellen: bei gleichen Punkten geht das Land vor, in dem mehr Halter
