@@ -71,6 +71,7 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"Re 460 077-4", TUrteil::Falsch},  // veraendert
       {"0812 041-3", TUrteil::Korrekt},
       {"0812 041-5", TUrteil::Falsch},  // veraendert
+      {"186 007-8", TUrteil::Korrekt},  // NS: die Pruefziffer von 91 84 1186 007-8
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
