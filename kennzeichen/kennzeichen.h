@@ -197,7 +197,7 @@ struct TKennzeichen {
   const TBaureihe* Baureihe(std::string_view Stellen34, std::string_view Art, std::string_view Reihe) const;
   // Gattung aus Stelle 5, bei 3x und 4x aus Stellen 5-6; Schluessel sagt, welche es war.
   const TKategorie* Kategorie(std::string_view Elf, std::string_view* Schluessel = nullptr) const;
-  // Wie viele der gezaehlten echten Nummern Wert in den Stellen tragen ("12", "34", "56", "58");
+  // Wie viele der gezaehlten echten Nummern Wert in den Stellen tragen ("12", "34", "56", "58", "78", "9");
   // Stellen "Gesamt": wie viele gezaehlt sind. 0, wo nichts bekannt ist.
   unsigned Haeufigkeit(std::string_view Stellen, std::string_view Wert = {}) const;
 };
