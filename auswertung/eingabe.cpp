@@ -689,6 +689,9 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
     Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
 }
 
+// Vier Ziffern, die ein Jahr der Eisenbahn sein koennen
+bool IstJahr(std::string_view Ziffern) { return Ziffern.size() == 4 && Ziffern >= "1835" && Ziffern <= "2039"; }
+
 // Ein Bereich von Nummern allein: zwei gleich lange Zahlen von 4 bis 6 Ziffern ("in de serie
 // 1701-1728", "10001-10037") oder sechs Ziffern und das Ende der Ordnungsnummer ("241001-002"),
 // aufsteigend, kein Jahr. Gelesen wird die erste.
@@ -702,7 +705,7 @@ void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector
   if (!((A == B && A >= 4 && A <= 6) || (A == 6 && B == 3)))
     return;
   const std::string Erste = M.Ziffern.substr(0, A), Ende = M.Ziffern.substr(A);
-  const bool Jahre = A == 4 && Erste >= "1835" && Erste <= "2039";
+  const bool Jahre = IstJahr(Erste);
   const bool Ausgeschrieben =
       std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
   if (!Jahre && Ausgeschrieben && Ende > Erste.substr(A - B) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern"))
@@ -955,7 +958,7 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
                      "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
       WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
     return Ersetzt("Artikelnummer %1", {Marke.Text});
-  if (G == 1 && Marke.Text.size() == 4 && Marke.Text >= "1835" && Marke.Text <= "2039")
+  if (G == 1 && IstJahr(Marke.Text))
     return Ersetzt("Jahr %1", {Marke.Text});
   if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
     return Ersetzt("Betriebsnummer %1 %2", {Davor, Marke.Text});
