@@ -2,11 +2,11 @@
 // Ganz oben in der Seite: das WebAssembly entpacken, waehrend der Browser den Rest der Seite liest.
 // Eingebettet ist es mit gzip gepackt, in base64: der viermal kuerzere Text ist schneller gelesen,
 // als das Entpacken dauert. seite.js nimmt die Bytes aus TANDRIX_WASM.
-var TANDRIX_WASM = (() => {
-  performance.mark("tandrix-laden");
+// Auch fuer den Block mit den Haltern am Ende der Seite (seite.js): die Bytes eines Datenblocks.
+function tandrixEntpacken(id, marke) {
   // Als Datenblock der Seite statt als Zeichenkette im Skript: den Text liest so nur der
   // HTML-Leser, nicht dazu der JavaScript-Scanner (gemessen 6-10 ms frueher entpackt).
-  const block = document.getElementById("tandrix-wasm");
+  const block = document.getElementById(id);
   const text = block.textContent;
   block.remove();
   let gepackt;
@@ -41,8 +41,10 @@ var TANDRIX_WASM = (() => {
       wasm.set(stueck, stelle);
       stelle += stueck.length;
     }
-    performance.mark("tandrix-entpackt");
+    performance.mark(marke);
     return wasm;
   });
   return lesen();
-})();
+}
+performance.mark("tandrix-laden");
+var TANDRIX_WASM = tandrixEntpacken("tandrix-wasm", "tandrix-entpackt");

@@ -7,6 +7,11 @@
   const $ = (id) => document.getElementById(id);
   let modul = null;
   let letzteListe = null;
+  // Die Halter kommen nach der ersten Pruefung (halterLaden); bis dahin wartet jede Eingabe mit
+  // mehr als Ziffern, ? und Trennzeichen darauf, ebenso jede Liste.
+  let halterDa = false;
+  let halterGeladen = null;
+  const NUR_ZIFFERN = /^[\d\s?.,:/\-\u2013\u2014]*$/;
 
   // Symbol und Wort je Urteil; die Farbe kommt aus der Klasse (seite.css).
   const URTEILE = {
@@ -145,6 +150,10 @@
       $("ergebnis").hidden = true;
       return;
     }
+    if (!halterDa && !NUR_ZIFFERN.test(text)) {
+      halterGeladen.then(eingabeGeaendert);
+      return;
+    }
     const ergebnis = modul.pruefen(text);
     performance.mark("tandrix-geprueft");
     ergebnisZeigen(ergebnis);
@@ -276,7 +285,23 @@
 
   function listePruefen(bytes) {
     if (!modul) return;
+    if (!halterDa) {
+      halterGeladen.then(() => listePruefen(bytes));
+      return;
+    }
     listeZeigen(modul.liste(bytes));
+  }
+
+  // Den Block hinter dem Skript liest der HTML-Leser erst nach ihm; entpackt wie das WebAssembly.
+  function halterLaden() {
+    const seiteGelesen = document.readyState === "loading"
+      ? new Promise((fertig) => document.addEventListener("DOMContentLoaded", fertig, { once: true }))
+      : Promise.resolve();
+    return seiteGelesen.then(() => tandrixEntpacken("tandrix-halter", "tandrix-halter-entpackt")).then((bytes) => {
+      modul.halterLaden(bytes);
+      halterDa = true;
+      performance.mark("tandrix-halter");
+    });
   }
 
   function herunterladen() {
@@ -343,10 +368,12 @@
       const stand = modul.datenStand();
       performance.mark("tandrix-daten");
       if (!stand.wagen || !stand.kennzeichen) urteilZeigen("unbrauchbar", "!", "Die eingebauten Daten sind nicht lesbar.");
+      halterGeladen = halterLaden();
       eingabeGeaendert();
       // Fuer scripts/web-messen: wann das Modul da war (oben) und wann das erste Ergebnis stand.
       performance.mark("tandrix-bereit");
-      return true;
+      // Die Tests pruefen erst, wenn auch die Halter da sind.
+      return halterGeladen.then(() => true);
     }),
     pruefen: (text) => modul.pruefen(text),
     liste: (text) => modul.liste(new TextEncoder().encode(text)),

@@ -313,6 +313,9 @@ async function langeListe(browser, breite, hoehe, bild) {
 
 async function bildschirm(browser) {
   const seite = await seiteOeffnen(browser, seiteUrl + "#" + encodeURIComponent("31 RIV 80 D-DB 665 2 003-8 Fals"));
+  // Mit Buchstaben wartet die erste Pruefung auf die nachgeladenen Halter.
+  const felder = await seite.$eval("#felder", (e) => e.textContent);
+  pruefe(felder.includes("HalterDB – Deutsche Bahn"), `Halter aus der Adresse fehlt: „${felder}“`);
   await seite.evaluate(() => { document.getElementById("rechnung").open = true; });
   await seite.screenshot({ path: `${bilder}/browser.png` });
   await seite.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);

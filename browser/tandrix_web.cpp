@@ -20,7 +20,7 @@
 
 using emscripten::val;
 
-// Von scripts/web aus daten/Wagen.ebb und daten/Kennzeichen.ebb erzeugt.
+// Von scripts/web aus daten/Wagen.ebb und daten/Kennzeichen.ebb ohne [Halter] erzeugt.
 extern const unsigned char WagenEbb[];
 extern const unsigned int WagenEbbLaenge;
 extern const unsigned char KennzeichenEbb[];
@@ -28,22 +28,32 @@ extern const unsigned int KennzeichenEbbLaenge;
 
 namespace {
 
+std::string KennzeichenVorn() { return {reinterpret_cast<const char*>(KennzeichenEbb), KennzeichenEbbLaenge}; }
+
 // Einmal geladen, beim ersten Aufruf: die Seite zeigt sofort etwas, die Tabellen kommen dann.
+// Kennzeichen zuerst ohne [Halter]; HalterLaden liest die ganze Datei neu, sobald die Seite den
+// Abschnitt nachreicht (Ziffern allein schlagen keinen Halter nach).
 struct TGeladen {
   TLadeErgebnis Stammdaten =
       LadeStammdatenAusText(std::string(reinterpret_cast<const char*>(WagenEbb), WagenEbbLaenge));
-  TKennzeichen Kennzeichen =
-      LadeKennzeichenAusText(std::string(reinterpret_cast<const char*>(KennzeichenEbb), KennzeichenEbbLaenge));
+  TKennzeichen Kennzeichen = LadeKennzeichenAusText(KennzeichenVorn());
   TWissen Wissen() const
   {
     return {Stammdaten.Stammdaten, Kennzeichen, Stammdaten.Version != VersionFehlt,
             Kennzeichen.Version != VersionFehlt};
   }
 };
-const TGeladen& Geladen()
+TGeladen& Geladen()
 {
-  static const TGeladen Daten;
+  static TGeladen Daten;
   return Daten;
+}
+
+// Der Abschnitt [Halter], wie ihn die Seite aus ihrem Block entpackt: vorn und er sind wieder die
+// ganze Datei, gelesen wie in wagennummer.
+void HalterLaden(const std::string& Halter)
+{
+  Geladen().Kennzeichen = LadeKennzeichenAusText(KennzeichenVorn() + Halter);
 }
 
 // Ein Feld fuer die Seite: sichtbar wie in der Ausgabe von wagennummer, als UTF-8.
@@ -223,4 +233,5 @@ EMSCRIPTEN_BINDINGS(tandrix)
   emscripten::function("pruefen", &Pruefen);
   emscripten::function("liste", &Liste);
   emscripten::function("datenStand", &DatenStand);
+  emscripten::function("halterLaden", &HalterLaden);
 }

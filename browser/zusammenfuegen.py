@@ -5,7 +5,7 @@ Die fertige Seite ist reines ASCII: Zeichen darueber stehen als Verweis (HTML &#
 \\u..., CSS \\...). Ein einziges solches Zeichen laesst Chromium den Text als 16-Bit-Zeichen
 lesen, auch den langen base64-Text des Skripts (gemessen rund 9 ms spaeter bis laden.js laeuft).
 
-Aufruf: zusammenfuegen.py seite.html seite.css laden.js seite.js modul.js modul.wasm ziel.html
+Aufruf: zusammenfuegen.py seite.html seite.css laden.js seite.js modul.js modul.wasm halter.ebb ziel.html
 """
 import base64
 import gzip
@@ -42,15 +42,20 @@ def ascii_css(text: str) -> str:
     return "".join(z if ord(z) < 128 else f"\\{ord(z):x} " for z in text)
 
 
+def gepackt(datei: str) -> str:
+    return base64.b64encode(gzip.compress(open(datei, "rb").read(), compresslevel=9, mtime=0)).decode("ascii")
+
+
 def main() -> None:
-    seite, stil, laden, skript, modul, wasm, ziel = sys.argv[1:8]
+    seite, stil, laden, skript, modul, wasm, halter, ziel = sys.argv[1:9]
     html = ascii_html(open(seite, encoding="utf-8").read())
     teile = {
         "/*STIL*/": ascii_css(eingebettet(open(stil, encoding="utf-8").read(), "style")),
         "/*MODUL*/": ascii_js(eingebettet(open(modul, encoding="utf-8").read(), "script")),
         "/*LADEN*/": ascii_js(eingebettet(open(laden, encoding="utf-8").read(), "script")),
         "/*SKRIPT*/": ascii_js(eingebettet(open(skript, encoding="utf-8").read(), "script")),
-        "/*WASM*/": base64.b64encode(gzip.compress(open(wasm, "rb").read(), compresslevel=9, mtime=0)).decode("ascii"),
+        "/*WASM*/": gepackt(wasm),
+        "/*HALTER*/": gepackt(halter),
     }
     for platzhalter, inhalt in teile.items():
         if html.count(platzhalter) != 1:

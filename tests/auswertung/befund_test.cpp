@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,4 +77,55 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
     EXPECT_EQ(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Urteil, Urteil) << Eingabe;
+}
+
+namespace {
+
+// Alles, was eine Oberflaeche von einem Ergebnis zeigt, als ein Text.
+std::string Gezeigt(const TErgebnis& Ergebnis)
+{
+  std::string Text = UrteilText(Ergebnis.Urteil) + "|" + Ergebnis.Meldung;
+  for (const auto& [Bezeichnung, Wert] : AlleAngaben(Ergebnis))
+    Text += "|" + Bezeichnung + "=" + Wert;
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Text += "|" + BefundText(Befund);
+  for (const TVorschlagEintrag& Vorschlag : Ergebnis.Vorschlaege)
+    Text += "|" + VorschlagText(Vorschlag);
+  return Text;
+}
+
+}  // namespace
+
+// Die Seite im Browser laedt [Halter] erst nach der ersten Pruefung und prueft bis dahin nur
+// Eingaben aus Ziffern, "?" und Trennzeichen (NUR_ZIFFERN in browser/seite.js): fuer sie muss das
+// Ergebnis ohne den Abschnitt dasselbe sein wie mit ihm.
+TEST(OhneHalter, ZiffernErgebenDasselbe)
+{
+  const std::string Ganz = std::string(EchteKennzeichen().Text ? *EchteKennzeichen().Text : "");
+  const std::size_t Anfang = Ganz.find("\n[Halter]");
+  ASSERT_NE(Anfang, std::string::npos);
+  const TKennzeichen Vorn = LadeKennzeichenAusText(Ganz.substr(0, Anfang + 1));
+  ASSERT_TRUE(Vorn.Halter.empty());
+  const TWissen OhneHalter{EchteStammdaten().Stammdaten, Vorn, true, true};
+
+  std::vector<std::string> Eingaben = {"31 80 6652 003-8", "318066520038",        "31 80 6652 003-9",
+                                       "31.80.6652.003-8", "31 80 665 2 003 – 8", "31 80 6652 0?3-8",
+                                       "9?80 6193 558-4",  "186 007-8",           "91 80 6193 558-4 / 91 80 6193 559-2",
+                                       "470 005-4",        "4024 067-2",          "61 80 20-90 016"};
+  // Dazu zufaellige Ziffernfolgen mit "?" und den Trennzeichen, die in Anschriften vorkommen.
+  const std::vector<std::string> Trenner = {" ", " ", ".", "-", "\xe2\x80\x93", "/", ":", ","};
+  std::mt19937 Zufall(31);
+  for (int I = 0; I < 2000; ++I) {
+    std::string Eingabe;
+    for (unsigned K = 0, Laenge = 6 + Zufall() % 8; K < Laenge; ++K) {
+      Eingabe += Zufall() % 15 == 0 ? '?' : static_cast<char>('0' + Zufall() % 10);
+      if (Zufall() % 3 == 0)
+        Eingabe += Trenner[Zufall() % Trenner.size()];
+    }
+    Eingaben.push_back(Eingabe);
+  }
+  for (const std::string& Eingabe : Eingaben)
+    EXPECT_EQ(Gezeigt(Auswerten(OhneHalter, EingabeUmsetzen(Eingabe, TKennung::Utf8), false)),
+              Gezeigt(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Utf8), false)))
+        << Eingabe;
 }
