@@ -345,10 +345,10 @@ bool Nummernzeichen(std::string_view Wort)
   return Wort == "n\xB0" || Wort == "N\xB0" || Wort == "n\xBA" || Wort == "N\xBA";
 }
 
-// Leerraum, Komma (ausser zwischen Ziffern: "12,99"), Semikolon, Schraegstrich, "|" und Klammern
-// trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ 4930 + 4130");
-// Klammern, Semikolon, "|" (Tabellenzellen) und ein Doppelpunkt am Wortende schliessen ab:
-// "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
+// Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
+// Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ
+// 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein Doppelpunkt am Wortende schliessen ab: "Bzmot 343
+// (117 343 ...)", "A10x 10001-10037: 37 coches".
 std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
@@ -374,7 +374,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
     // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
     if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
-          Z == '+' || Z == '&' || Z == '|') ||
+          Z == '+' || Z == '&' || Z == '|' || Z == '_') ||
         KommaInZahl) {
       // ein Wort in Anfuehrung bleibt so: ein Name ist kein Gattungszeichen
       const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
@@ -415,9 +415,11 @@ bool Zwischenwort(const TMarke& Marke)
                      [](char Z) { return IstGross1252(Z) || Z == '-' || Z == '[' || Z == ']' || Z == '?'; });
 }
 
-bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::size_t Anzahl)
+// Ziffern: wie weit gelesen. Anders gegliedert gilt eine ganze Nummer nur, wenn ihre abgesetzte
+// Pruefziffer stimmt ("80 87 97 908 50 2" aus einem Verzeichnis franzoesischer Wagen).
+bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::string_view Ziffern)
 {
-  if (Anzahl != 11 && Anzahl != 12)
+  if (Ziffern.size() != 11 && Ziffern.size() != 12)
     return false;
   if (Grenzen.empty())
     return true;
@@ -425,7 +427,11 @@ bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::size_t Anzahl)
   const bool AlleErlaubt = std::all_of(Grenzen.begin(), Grenzen.end(), [](std::size_t G) {
     return std::find(UicGrenzen.begin(), UicGrenzen.end(), G) != UicGrenzen.end();
   });
-  return ErsteGut && AlleErlaubt && (Anzahl == 11 || Grenzen.back() == 11);
+  if (Ziffern.size() == 11)
+    return ErsteGut && AlleErlaubt;
+  const bool PruefzifferStimmt =
+      Ziffern.find('?') == std::string_view::npos && Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11);
+  return ErsteGut && Grenzen.back() == 11 && (AlleErlaubt || PruefzifferStimmt);
 }
 
 // Die naechste Marke nach I, die kein Strich ist, oder nullptr
@@ -487,7 +493,8 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     std::vector<std::size_t> MitBereich = Grenzen;
     MitBereich.push_back(8);
     if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
-        Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, 11)) {
+        Marke.Text.find_first_of("-\x96") != std::string::npos &&
+        UicGegliedert(MitBereich, Ziffern + Marke.Ziffern.substr(0, 3))) {
       const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
       Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, MitVerlesenem || Marke.Verlesen), {}, {}});
       return;
@@ -500,7 +507,7 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     }
     Ziffern += Marke.Ziffern;
     MitVerlesenem = MitVerlesenem || Marke.Verlesen;
-    if (UicGegliedert(Grenzen, Ziffern.size()) && EndetHier(Marken, I, Ziffern.size() == 12))
+    if (UicGegliedert(Grenzen, Ziffern) && EndetHier(Marken, I, Ziffern.size() == 12))
       Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, MitVerlesenem), {}, {}});
   }
 }
@@ -1039,6 +1046,9 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, c
   }
   if (Laengste == 0 && !Benannt.empty())
     return Ersetzt("%1 enthält keine Wagennummer, nur %2"_cp1252, {InAnfuehrung(Text), Benannt});
+  if (Laengste == 11 || Laengste == 12)
+    return Ersetzt("%1 hat %2 Ziffern, aber nicht gegliedert wie eine Wagennummer"_cp1252,
+                   {InAnfuehrung(Text), std::to_string(Laengste)});
   return Ersetzt(
       Laengste == 1 ? "%1 hat %2 Ziffer, erwartet werden 11 oder 12" : "%1 hat %2 Ziffern, erwartet werden 11 oder 12",
       {InAnfuehrung(Text), std::to_string(Laengste)});

@@ -215,8 +215,11 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
           std::string(Reihe.Art) + std::string(Land) + std::string(Reihe.Fuellziffer) + std::string(Ziffern);
       return Elf + Pruefziffer(Elf);
     }
-  const auto Art =
-      Kennzeichen.NationaleArten.find(std::string(Land) + "-" + Ziffern[0] + "-" + std::to_string(Ziffern.size()));
+  // Schluessel mit den ersten zwei Ziffern der Reihe vor dem mit der ersten (PL: Verwendung und Energie)
+  const std::string Stellen = "-" + std::to_string(Ziffern.size());
+  auto Art = Kennzeichen.NationaleArten.find(std::string(Land) + "-" + std::string(Ziffern.substr(0, 2)) + Stellen);
+  if (Art == Kennzeichen.NationaleArten.end())
+    Art = Kennzeichen.NationaleArten.find(std::string(Land) + "-" + Ziffern[0] + Stellen);
   if (Art == Kennzeichen.NationaleArten.end())
     return {};
   const TSchema* Schema = Kennzeichen.Schema(Land, Art->second);
@@ -225,8 +228,8 @@ std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view 
         std::string(Art->second) + std::string(Land) + std::string(Schema->Fuellziffer) + std::string(Ziffern);
     return Elf + Pruefziffer(Elf);
   }
-  Schema = Kennzeichen.Schema(Land, "9x");
-  if (Schema && Schema->Reihe == TReihenstellen::Fuenf && Ziffern.size() == 7) {
+  // sieben Ziffern fuellen die Stellen 5-11 ganz: nichts zu ergaenzen (AT, PL)
+  if (Ziffern.size() == 7) {
     const std::string Elf = std::string(Art->second) + std::string(Land) + std::string(Ziffern);
     return Elf + Pruefziffer(Elf);
   }

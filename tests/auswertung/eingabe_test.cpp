@@ -63,6 +63,9 @@ TEST(NummerAusText, BauartUndVerlesenesWerdenGenannt)
 TEST(NummerAusText, MeldungNenntZiffernzahl)
 {
   EXPECT_EQ(NummerAusText("31 80 665 20").Fehler, "„31 80 665 20“ hat 9 Ziffern, erwartet werden 11 oder 12"_cp1252);
+  // Zwoelf Ziffern in fremder Gliederung mit falscher Pruefziffer (veraendert aus der Zeile unten)
+  EXPECT_EQ(NummerAusText("80 87 97 908 50 3").Fehler,
+            "„80 87 97 908 50 3“ hat 12 Ziffern, aber nicht gegliedert wie eine Wagennummer"_cp1252);
 }
 
 // Unicode in Eingaben: nur ein getipptes "?" ist eine unbekannte Ziffer. Zeilen aus gemeldeten
@@ -181,6 +184,12 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"ZweiZweiDreiEinsDrei", "31 80 537 7 614-8", "318053776148", "", ""},
         // https://www.tt-board.de/forum/threads/das-nationale-fahrzeugeinstellungsregister.13221/
         TGliederung{"VierVierDrei", "9480 0253 011-1", "948002530111", "", ""},
+        // https://www.patrimoine-ferroviaire.fr/composition-des-references-de-materiel/
+        TGliederung{"FremdGegliedertMitStimmenderPruefziffer", "– Midi A8 OCEM 80 87 97 908 50 2 – SNCF Juvisy",
+                    "808797908502", "", ""},
+        // http://muehldorf-simbach.de/?p=1559
+        TGliederung{"UnterstrichTrennt", "-1000-D-DB 61 80 20-91 344-7_140614_Mühldorf_RB27078Dahinter",
+                    "618020913447", "", ""},
         // http://995901.de/html/nvr-nummern.html
         TGliederung{"FuellzifferAllein", "92 80 1 202 968-4 D-ITB", "928012029684", "", ""},
         // https://valestelor.altervista.org/carrozze-cuccette-uic-x-1970-fs-acme-parte-ii-bc-ristrutturate/
