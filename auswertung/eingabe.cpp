@@ -346,9 +346,9 @@ bool Nummernzeichen(std::string_view Wort)
 }
 
 // Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
-// Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen auf ("57301/303", "MQ
-// 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein Doppelpunkt am Wortende schliessen ab: "Bzmot 343
-// (117 343 ...)", "A10x 10001-10037: 37 coches".
+// Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
+// auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
+// Doppelpunkt am Wortende schliessen ab: "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
 std::vector<TMarke> MarkenLesen(std::string_view Text)
 {
   std::vector<TMarke> Marken;
@@ -492,10 +492,9 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     // ein Bereich der Ordnungsnummern: "81 70 5932 757-806", "31 85 532 4 000–065"
     std::vector<std::size_t> MitBereich = Grenzen;
     MitBereich.push_back(8);
+    const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
     if (Ziffern.size() == 8 && Marke.Gruppen.size() == 2 && Marke.Gruppen[0] == 3 && Marke.Gruppen[1] == 3 &&
-        Marke.Text.find_first_of("-\x96") != std::string::npos &&
-        UicGegliedert(MitBereich, Ziffern + Marke.Ziffern.substr(0, 3))) {
-      const std::string Elf = Ziffern + Marke.Ziffern.substr(0, 3);
+        Marke.Text.find_first_of("-\x96") != std::string::npos && UicGegliedert(MitBereich, Elf)) {
       Kandidaten.push_back({Von, I, Elf, false, UicGuete(Elf, MitVerlesenem || Marke.Verlesen), {}, {}});
       return;
     }
