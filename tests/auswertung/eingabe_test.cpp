@@ -188,8 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"FremdGegliedertMitStimmenderPruefziffer", "– Midi A8 OCEM 80 87 97 908 50 2 – SNCF Juvisy",
                     "808797908502", "", ""},
         // http://muehldorf-simbach.de/?p=1559
-        TGliederung{"UnterstrichTrennt", "-1000-D-DB 61 80 20-91 344-7_140614_Mühldorf_RB27078Dahinter",
-                    "618020913447", "", ""},
+        TGliederung{"UnterstrichTrennt", "-1000-D-DB 61 80 20-91 344-7_140614_Mühldorf_RB27078Dahinter", "618020913447",
+                    "", ""},
         // http://995901.de/html/nvr-nummern.html
         TGliederung{"FuellzifferAllein", "92 80 1 202 968-4 D-ITB", "928012029684", "", ""},
         // https://valestelor.altervista.org/carrozze-cuccette-uic-x-1970-fs-acme-parte-ii-bc-ristrutturate/
