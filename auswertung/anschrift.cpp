@@ -308,6 +308,15 @@ bool GattungszeichenImText(const TKennzeichen& Kennzeichen, std::string_view Wor
          (Klein.find_first_of("aeou") == std::string_view::npos && ReisezugwagenZeichen(Kennzeichen, Wort));
 }
 
+bool Anschriftwort(const TKennzeichen& Kennzeichen, std::string_view Wort)
+{
+  const TAnschrift Anschrift = AnschriftLesen({std::string(Wort)}, Kennzeichen);
+  if (!Anschrift.Gattungszeichen.empty())
+    return GueterwagenZeichen(Kennzeichen, Anschrift.Gattungszeichen) ||
+           ReisezugwagenZeichen(Kennzeichen, Anschrift.Gattungszeichen);
+  return !Anschrift.Merkmale.empty() || !Anschrift.Halter.empty() || NurGross(Wort);
+}
+
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen)
 {
   TAnschrift Anschrift;

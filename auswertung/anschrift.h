@@ -25,6 +25,10 @@ struct TAnschrift {
 // ein Wort nur aus Grossbuchstaben, das im Halterregister steht, Halter ohne Land.
 TAnschrift AnschriftLesen(const std::vector<std::string>& Woerter, const TKennzeichen& Kennzeichen);
 
+// Ob ein Wort neben der Nummer zur Anschrift gehoeren kann: Merkmal, Land und Halter, Grossbuchstaben
+// (auch ein unbekannter Halter), Gattungszeichen der Tabellen. Nicht: "carruagem", "Speisewagen".
+bool Anschriftwort(const TKennzeichen& Kennzeichen, std::string_view Wort);
+
 // Ob ein Wort aus einem anderen Text als der Anschrift (etwa der Bezeichnung eines Modells)
 // Gattungszeichen sind: die eines Gueterwagens nach der ERA-Tabelle ("Zacns"; nicht
 // "Kesselwagen"), die eines Reisezugwagens nur ohne die Vokale a, e, o, u hinter den

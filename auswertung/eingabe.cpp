@@ -1126,9 +1126,11 @@ std::size_t BenannteGattung(const std::vector<TMarke>& Marken)
 }
 
 // Die Woerter der Anschrift: das als Gattung benannte, die in der Nummer, dann die nahen davor
-// und dahinter, das naechste zuerst (hoechstens 3 davor, 4 dahinter). Fernere Woerter eines
-// Satzes sind Zusammenhang ("in Dienst gestellt" neben der Nummer ist keine Gattung).
-std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, const TKandidat* Nummer)
+// und dahinter, das naechste zuerst (hoechstens 3 davor, 4 dahinter, je bis zum ersten Wort, das
+// nicht zur Anschrift gehoeren kann). Fernere Woerter eines Satzes sind Zusammenhang ("in Dienst
+// gestellt" neben der Nummer ist keine Gattung).
+std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, const TKandidat* Nummer,
+                                          const TAnschriftwort& Anschriftwort)
 {
   std::vector<std::string> Woerter;
   const std::size_t Benannt = Nummer ? BenannteGattung(Marken) : Marken.size();
@@ -1143,14 +1145,20 @@ std::vector<std::string> AnschriftWoerter(const std::vector<TMarke>& Marken, con
     Nehmen(I);
   if (!Nummer)
     return Woerter;
+  // das Wort selbst bleibt (als Hinweis), dahinter ist Zusammenhang
+  const auto Weiter = [&](const TMarke& M) { return M.Art != TArt::Wort || !Anschriftwort || Anschriftwort(M.Text); };
   bool DavorOffen = true, DahinterOffen = true;
   for (std::size_t Abstand = 1; Abstand <= 4 && (DavorOffen || DahinterOffen); ++Abstand) {
     DahinterOffen = DahinterOffen && Bis + Abstand < Marken.size() && Anschriftmarke(Marken, Bis + Abstand);
-    if (DahinterOffen)
+    if (DahinterOffen) {
       Nehmen(Bis + Abstand);
+      DahinterOffen = Weiter(Marken[Bis + Abstand]);
+    }
     DavorOffen = DavorOffen && Abstand <= 3 && Von >= Abstand && Anschriftmarke(Marken, Von - Abstand);
-    if (DavorOffen)
+    if (DavorOffen) {
       Nehmen(Von - Abstand);
+      DavorOffen = Weiter(Marken[Von - Abstand]);
+    }
   }
   return Woerter;
 }
@@ -1168,7 +1176,7 @@ bool WieGattungszeichen(std::string_view Wort)
           (!Zusatz.empty() && std::all_of(Zusatz.begin(), Zusatz.end(), IstKlein1252)));
 }
 
-TGelesen NummerAusText(std::string_view Text)
+TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwort)
 {
   TGelesen Ergebnis;
   const std::vector<TMarke> Marken = MarkenLesen(Text);
@@ -1178,7 +1186,7 @@ TGelesen NummerAusText(std::string_view Text)
     Alle = Betriebsnummern(Marken);
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
-  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer);
+  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer, Anschriftwort);
   if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Ordnungsnummer.empty()))
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {

@@ -3,6 +3,7 @@
 #include "zeichen/zeichensatz.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,12 @@ struct TGelesen {
   bool PruefzifferAbgesetzt = false;
 };
 
-TGelesen NummerAusText(std::string_view Text);
+// Ob ein Wort neben der Nummer zur Anschrift gehoeren kann (die Tabellen kennt erst die
+// Auswertung); ein anderes Wort ist Satz und schliesst die Anschrift nach seiner Seite ab
+// ("A carruagem 61 83 ...": das "A" ist ein Artikel, kein Gattungszeichen). Ohne: jedes Wort.
+using TAnschriftwort = std::function<bool(std::string_view)>;
+
+TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwort = {});
 
 // Sieht aus wie Gattungszeichen: nur Buchstaben, mindestens ein kleiner ("Facs", "WLABmh",
 // "mzf"), dahinter hoechstens ein nationaler Zusatz aus Kleinbuchstaben ("Eanos-x").

@@ -20,6 +20,13 @@ namespace {
 
 TGelesen Lies(std::string_view Utf8) { return NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text); }
 
+// wie die Auswertung: ein Wort, das nicht zur Anschrift gehoeren kann, schliesst sie nach seiner Seite ab
+TGelesen LiesMitTabellen(std::string_view Utf8)
+{
+  return NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text,
+                       [](std::string_view Wort) { return Anschriftwort(KleineKennzeichen(), Wort); });
+}
+
 std::string Verbunden(const std::vector<std::string>& Teile)
 {
   std::string Text;
@@ -45,7 +52,7 @@ class AnschriftLesenTest : public testing::TestWithParam<TZuordnung> {};
 
 TEST_P(AnschriftLesenTest, OrdnetJedesWortZu)
 {
-  const TGelesen Gelesen = Lies(GetParam().Eingabe);
+  const TGelesen Gelesen = LiesMitTabellen(GetParam().Eingabe);
   ASSERT_EQ(Gelesen.Fehler, "");
   const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
   EXPECT_EQ(Anschrift.Laenderkuerzel, GetParam().Land);
@@ -73,22 +80,26 @@ INSTANTIATE_TEST_SUITE_P(
         TZuordnung{"KeinLandVorDemStrich", "UIC-nr. 20 86 511 0 820-0", "", "", "", "", "UIC-nr."},
         // https://www.modellbau-wiki.de/wiki/Teleskophaubenwagen_(Sahi): ferne Woerter zaehlen nicht
         TZuordnung{"NurNaheWoerter", "Sahimms900 31 80 487 6 281-5 verkehrsrot Fleischmann 5386 V-VI DB Cargo", "", "",
-                   "Sahimms", "", "verkehrsrot Fleischmann"},
+                   "Sahimms", "", "verkehrsrot"},
         // http://railfaneurope.net/pix/nl/museum/NSM/car/Benelux/20220715-SpM-ICR3-28-101.txt: das naechste
-        // Wort zuerst, "Driving" ist fern
+        // Wort zuerst, hinter "coach" und "of" ist Satz
         TZuordnung{"NaechstesZuerst", "Driving trailer coach 50 84 28-70 101-7 (Bs) of the typeICR-3", "", "", "Bs", "",
-                   "coach of trailer the Driving"},
+                   "coach of"},
+        // https://pt.wikiital.com/wiki/Carrozza_UIC-Z1: "A" ist der Artikel vor "carruagem"
+        TZuordnung{"ArtikelVorDemSatz", "A carruagem 61 83 21-90 576-1 em composição em uma estação", "", "", "", "",
+                   "em carruagem"},
+        // http://www.eurovapor.ch/fahrzeuge/ls-speisewagen/: "Der" vor "Speisewagen" ist keine Gattung D
+        TZuordnung{"SatzVorDerNummer", "Der Speisewagen 50 85 88-33 108-4 mit der ursprünglichen Nummer", "", "",
+                   "Speisewagen", "", "mit"},
         // http://thueringer-eisenbahnverein.de/fahrzeuge/personenwagen/bghw.htm: die benannte Gattung
         // gilt, nicht "Dienst" neben der Nummer
         TZuordnung{"BenannteGattung",
                    "unter der Nummer 57 50 28-15 718-9 in Dienst gestellt, Gattung Bghw, Bauart 2815", "", "", "Bghw",
-                   "", "in Nummer Dienst der gestellt unter Gattung"},
+                   "", "in Nummer"},
         // https://www.pressreader.com/uk/rail-express-9L24/20221018/281900187113214: ein Name in
         // Anfuehrung ist kein Gattungszeichen
         TZuordnung{"NameInAnfuehrung", "the sixth shipment of NR/Wascosa MLA-W ‘Falcons’, numbered 81 70 5931 341-370.",
-                   "", "", "", "",
-                   "numbered \x91"
-                   "Falcons MLA-W"}),
+                   "", "", "", "", "numbered"}),
     [](const testing::TestParamInfo<TZuordnung>& Info) { return std::string(Info.param.Name); });
 
 // ---------------------------------------------------------------- Abgleich mit der Nummer
@@ -104,7 +115,7 @@ class AbgleichTest : public testing::TestWithParam<TAbgleich> {};
 
 TEST_P(AbgleichTest, MeldetWasNichtPasst)
 {
-  const TGelesen Gelesen = Lies(GetParam().Eingabe);
+  const TGelesen Gelesen = LiesMitTabellen(GetParam().Eingabe);
   ASSERT_EQ(Gelesen.Fehler, "");
   const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, KleineKennzeichen());
   std::vector<std::string> Befunde;
