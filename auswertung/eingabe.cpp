@@ -57,7 +57,8 @@ std::vector<std::pair<std::string, std::string>> GetippteWoerter(const std::stri
 
 // Was an seiner Stelle anders gilt als nach FremdZeichen: ein kombinierendes Zeichen hinter einem
 // Buchstaben faellt weg (der unterstrichene Laendercode "N<U+0332>L<U+0332>-GERS", zerlegte Akzente;
-// hinter einer Ziffer bleibt es verdaechtig), das Nummernzeichen U+2116 vor einer Ziffer ist das "#"
+// hinter einer Ziffer bleibt es verdaechtig), das Nummernzeichen U+2116 vor einer Ziffer (auch mit
+// Leerzeichen dazwischen) ist das "#"
 // ("ChS-2 No450" wie "#620M-010"), Silben- und Bildschriften ohne Umschrift (Kana, chinesische
 // Zeichen, Hangul) trennen wie Leerraum: ein japanischer Bildtext "...駅の機関車ChS2-095". Sonst WieFremd.
 constexpr char32_t WieFremd = 0xFFFF, Weglassen = 0, Trennen = U' ';
@@ -69,7 +70,10 @@ char32_t AnDieserStelle(const std::u32string& Alle, std::size_t I, const std::st
   if ((Alle[I] >= 0x3040 && Alle[I] <= 0x30FF) || (Alle[I] >= 0x4E00 && Alle[I] <= 0x9FFF) ||
       (Alle[I] >= 0xAC00 && Alle[I] <= 0xD7AF))
     return Trennen;
-  const bool ZifferDahinter = I + 1 < Alle.size() && Alle[I + 1] >= U'0' && Alle[I + 1] <= U'9';
+  std::size_t J = I + 1;  // "№ 46.03" wie "№46.03"
+  while (J < Alle.size() && J <= I + 2 && Alle[J] == U' ')
+    ++J;
+  const bool ZifferDahinter = J < Alle.size() && Alle[J] >= U'0' && Alle[J] <= U'9';
   return Alle[I] == 0x2116 && ZifferDahinter ? U'#' : WieFremd;
 }
 
@@ -216,6 +220,7 @@ struct TMarke {
   bool StrichVorn = false;           // Zahl: "-7"
   bool StrichVorLetzter = false;     // Zahl: vor der letzten Gruppe steht ein Strich ("390-3")
   bool Verlesen = false;             // Zahl: mit O, I oder l gelesen
+  bool Platzhalter = false;          // Zahl: x und y fuer Ziffern, die der Text offen laesst ("xxx-y")
   bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
   bool NachNummernzeichen = false;   // "#450", "n°G-211": wie hinter "No."
   bool Grenze = false;               // hinter Klammer, Semikolon, "|", Doppelpunkt: keine Nummer reicht darueber
@@ -260,9 +265,39 @@ std::string OhneKasus(std::string Text)
   return Kasus ? Text.substr(0, Strich) : Text;
 }
 
+// Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X" (ein "x" allein ist
+// "mal": "2 x 241001-002"); das y nur als Pruefziffer hinter einem Strich.
+bool WiePlatzhalter(std::string_view Text)
+{
+  const std::size_t Strich = Text.find_last_of("-\x96");
+  const std::string_view Vorn = Text.substr(0, Strich),
+                         Pruef = Strich == std::string_view::npos ? "" : Text.substr(Strich + 1);
+  const auto Offen = [](char Z) { return Z == 'x' || Z == 'X'; };
+  const bool VornGut =
+      !Vorn.empty() && std::all_of(Vorn.begin(), Vorn.end(), [&](char Z) { return Offen(Z) || IstEchteZiffer(Z); });
+  const bool PruefGut =
+      Strich == std::string_view::npos ||
+      (Pruef.size() == 1 && (Offen(Pruef[0]) || Pruef[0] == 'y' || Pruef[0] == 'Y' || IstEchteZiffer(Pruef[0])));
+  const auto Offene = std::count_if(Vorn.begin(), Vorn.end(), Offen);
+  const bool MitZiffer = Offene < static_cast<std::ptrdiff_t>(Vorn.size()),
+             MitStrich = Strich != std::string_view::npos;
+  // ohne Strich und Ziffer nur kleine: "XX" und "XXX" sind roemische Zahlen
+  const bool Roemisch = !MitZiffer && !MitStrich && Vorn.find('x') == std::string_view::npos;
+  return VornGut && PruefGut && Offene > 0 && (Offene >= 2 || MitZiffer || MitStrich) && !Roemisch;
+}
+
 TMarke MarkeLesen(std::string Text)
 {
   Text = OhneKasus(std::move(Text));
+  if (WiePlatzhalter(Text)) {
+    std::string Offen = Text;
+    std::replace_if(
+        Offen.begin(), Offen.end(), [](char Z) { return IstBuchstabe(Z); }, '?');
+    TMarke Marke = MarkeLesen(Offen);
+    Marke.Text = std::move(Text);
+    Marke.Platzhalter = true;
+    return Marke;
+  }
   TMarke Marke;
   Marke.Text = Text;
   Marke.Art = TArt::Gemischt;
@@ -355,7 +390,14 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
   std::string Wort;
   bool Schraegstrich = false, Grenze = false, Komma = false, NachZeichen = false;
   const auto Anhaengen = [&](std::string Teil) {
-    TMarke Marke = MarkeLesen(std::move(Teil));
+    // "0xx - x": die Pruefziffer einer Reihe mit Platzhaltern fuer sich
+    const bool OffenePruefziffer = (Teil == "x" || Teil == "y") && Marken.size() >= 2 &&
+                                   Marken.back().Art == TArt::Strich && Marken[Marken.size() - 2].Platzhalter;
+    TMarke Marke = MarkeLesen(OffenePruefziffer ? "?" : Teil);
+    if (OffenePruefziffer) {
+      Marke.Text = Teil;
+      Marke.Platzhalter = true;
+    }
     // nach Komma eine Zahl so lang wie die letzte Gruppe davor: "645 031, 032, 034 and 035"
     const bool KommaAufzaehlung = Komma && !Marken.empty() && Marken.back().Art == TArt::Zahl &&
                                   Marke.Art == TArt::Zahl && Marke.Gruppen.size() == 1 &&
@@ -397,7 +439,9 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       Wort.erase(0, Strich + 1);
       Schraegstrich = true;  // die zweite zaehlt auf wie hinter "/"
     }
-    if (!Wort.empty())
+    if (Wort == "#")
+      NachZeichen = true;  // "# 450", "№ 46.03": fuer die naechste Marke
+    else if (!Wort.empty())
       Anhaengen(std::move(Wort));
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
@@ -891,6 +935,35 @@ constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bil
                                                            "No",   "Gleis", "Track", "Zug",  "Train", "Seite",
                                                            "Page", "Linie", "Line",  "Teil", "Band",  "Heft"};
 
+// Reihe und Nummer alter Fahrzeuge in einer Marke: bis drei Grossbuchstaben mit vier bis sechs
+// Ziffern angehaengt ("Wien K2002", TCDD "DE24001"; zwei Ziffern sind ein Typ: "H22"), eine Reihe
+// mit fuenfstelliger Nummer hinter dem Strich (Renfe "R12-12954").
+void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  const std::string& T = M.Text;
+  const std::size_t Ziffern = T.find_first_of("0123456789");
+  if (Ziffern >= 1 && Ziffern <= 3 &&
+      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstGross1252) &&
+      NurZiffernVon(std::string_view(T).substr(Ziffern), 4, 6)) {
+    Gefunden.push_back({I, I, T.substr(Ziffern), false, GueteAllein, T.substr(0, Ziffern), T.substr(Ziffern)});
+    return;
+  }
+  const std::size_t Strich = T.find('-');
+  if (Strich != std::string::npos && WieReihe(std::string_view(T).substr(0, Strich)) &&
+      NurZiffernVon(std::string_view(T).substr(Strich + 1), 5, 5))
+    Gefunden.push_back({I, I, T.substr(Strich + 1), false, GueteAllein, T.substr(0, Strich), T.substr(Strich + 1)});
+}
+
+// Eine Betriebsnummer hinter Gattungszeichen: eine Gruppe von 2-5 Ziffern, oder alt mit Strich
+// nach ein oder zwei Ziffern (CSD "Ci 3-9718"), 4-6 Ziffern
+bool BetriebsnummerForm(const TMarke& N)
+{
+  if (N.Gruppen.size() == 1)
+    return N.Ziffern.size() >= 2 && N.Ziffern.size() <= 5;
+  return N.Gruppen.size() == 2 && N.Gruppen[0] <= 2 && N.Text.find('-') != std::string::npos && N.Ziffern.size() >= 4 &&
+         N.Ziffern.size() <= 6;
+}
+
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
 // Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",
 // "Gsh 313 78", "DE 62"), oder eine Reihe mit Nummer klein geschrieben ("e656-052").
@@ -907,16 +980,24 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
       OhnePruefzifferGemischt(Gross, I, Gefunden);
       continue;
     }
+    if (M.Art == TArt::Gemischt && IstGross1252(M.Text[0])) {
+      BetriebsnummerGemischt(M, I, Gefunden);
+      continue;
+    }
+    // auch vier oder fuenf Grossbuchstaben: Gattung eines Reisezugwagens ("BDZ WLAB 526"), Halter
+    const bool Gross = M.Art == TArt::Wort && M.Text.size() >= 4 && M.Text.size() <= 5 &&
+                       std::all_of(M.Text.begin(), M.Text.end(), IstGross1252) && !IstMerkmal(M.Text) &&
+                       !WortIn(M.Text, Waehrungen);
     const bool Gattung = M.Art == TArt::Wort && IstGross1252(M.Text[0]) && M.Text.size() <= 8 &&
                          WieGattungszeichen(M.Text) &&
                          std::none_of(KeineGattung.begin(), KeineGattung.end(),
                                       [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
-    if (I + 1 >= Marken.size() || !(Gattung || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
+    if (I + 1 >= Marken.size() || !(Gattung || Gross || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
       continue;
     const TMarke& N = Marken[I + 1];
     const std::string Name = ZahlBenennen(Marken, I + 1);
-    if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Gruppen.size() != 1 || N.Ziffern.size() < 2 ||
-        N.Ziffern.size() > 5 || !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
+    if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !BetriebsnummerForm(N) ||
+        !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
       continue;
     // "Gsh 313 78": die Nummer in zwei Gruppen
     const TMarke* Rest = I + 2 < Marken.size() ? &Marken[I + 2] : nullptr;
@@ -1083,6 +1164,12 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
+      if (M.Platzhalter) {
+        std::string Offen = M.Text;
+        std::replace_if(Offen.begin(), Offen.end(), IstBuchstabe, '?');
+        Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen: x und y stehen für offene Ziffern"_cp1252,
+                                            {InAnfuehrung(M.Text), InAnfuehrung(Offen)}));
+      }
       if (M.Verlesen)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
                                             {InAnfuehrung(M.Text), InAnfuehrung(M.Ziffern)}));

@@ -362,7 +362,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "CS2T 945", "Jahr 1974"},
         // https://kampuspedia.com/fr/Mus%C3%A9e_du_chemin_de_fer_d%27Ath%C3%A8nes
         TGliederung{"NummernzeichenAngehaengt", "Locomotive à vapeur à voie métrique 130T Couillet n°Γ-211 (1890).", "",
-                    "G 211", "Jahr 1890"}),
+                    "G 211", "Jahr 1890"},
+        // https://parliament140.bnr.bg/burgas/post/100611547/bdj-puska-v-dvijenie-nai-moshtnia-paren-lokomotiv
+        TGliederung{"NummernzeichenMitLeerzeichen",
+                    "Парният локомотив с експлоатационен № 46.03 е произведен през 1931 г.", "", "46 03", "Jahr 1931"},
+        // Platzhalter offener Ziffern: http://modellbahninfo.org/modelle-20161129-01/,
+        // https://www.bahn-galerie.de/Diesellok/class66.9/BR_Class66.9.htm
+        TGliederung{"Platzhalter", "die vollständige UIC-Nummer 50 81 93-65 xxx-x angeschrieben.", "50819365????", "",
+                    ""},
+        TGliederung{"PlatzhalterPruefzifferFuerSich",
+                    "als 92 80 1266 xxx eingestellt, sondern als 92 87 0 077 0xx - x F-ECR.", "928700770???", "", ""},
+        // Betriebsnummern alter Fahrzeuge, wo sonst keine Nummer steht:
+        // http://www.railwaypassion.com/?cid=10&NewsId=117, http://kubickaparabola.wz.cz/vozidlo01/vozidlo01.htm,
+        // https://treneando.com/2016/08/29/el-coche-r12-12954-albergara-desde-septiembre-el-restaurante-del-museo-del-ferrocarril-de-madrid/,
+        // http://www.trainsofturkey.com/pmwiki.php/Traction/DE24000
+        TGliederung{"VierGrossbuchstabenUndNummer", "фиг.1 БДЖ WLAB 526, снимка ВЗ Гьорлиц", "", "WLAB 526", ""},
+        TGliederung{"GattungUndAlteNummerMitStrich", "osobní vůz Ci 3-9718 ČSD", "", "Ci 3-9718", ""},
+        TGliederung{"ReiheMitFuenfstelligerNummer", "El coche R12-12954 albergará desde septiembre", "", "R12 12954",
+                    ""},
+        TGliederung{"BuchstabenMitNummerAngehaengt", "DE24001 to DE24418", "", "DE 24001", "DE24418"}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
