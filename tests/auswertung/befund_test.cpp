@@ -71,11 +71,13 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"Re 460 077-1", TUrteil::Korrekt},
       {"Re 460 077-4", TUrteil::Falsch},  // veraendert
       {"0812 041-3", TUrteil::Korrekt},
-      {"0812 041-5", TUrteil::Falsch},                    // veraendert
-      {"186 007-8", TUrteil::Korrekt},                    // NS: die Pruefziffer von 91 84 1186 007-8
-      {"EN 57-2017 ra (2 122 745-4)", TUrteil::Korrekt},  // PKP: von 94 51 2122 745-4 (anschriften-neu6.csv)
-      {"EU07-015 (5 140 179-0)", TUrteil::Korrekt},       // PKP: von 91 51 5140 179-0 (anschriften-neu6.csv)
-      {"EN 57-2017 ra (2 122 745-7)", TUrteil::Falsch},   // veraendert
+      {"0812 041-5", TUrteil::Falsch},                        // veraendert
+      {"186 007-8", TUrteil::Korrekt},                        // NS: die Pruefziffer von 91 84 1186 007-8
+      {"EN 57-2017 ra (2 122 745-4)", TUrteil::Korrekt},      // PKP: von 94 51 2122 745-4 (anschriften-neu6.csv)
+      {"EU07-015 (5 140 179-0)", TUrteil::Korrekt},           // PKP: von 91 51 5140 179-0 (anschriften-neu6.csv)
+      {"EN 57-2017 ra (2 122 745-7)", TUrteil::Falsch},       // veraendert
+      {"postával \"čmeliak\" 771.189-6.", TUrteil::Korrekt},  // ZSR: von 92 56 2771 189-6 (anschriften-neu5.csv)
+      {"771.189-4", TUrteil::Falsch},                         // veraendert
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
