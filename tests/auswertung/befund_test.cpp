@@ -78,6 +78,10 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"EN 57-2017 ra (2 122 745-7)", TUrteil::Falsch},       // veraendert
       {"postával \"čmeliak\" 771.189-6.", TUrteil::Korrekt},  // ZSR: von 92 56 2771 189-6 (anschriften-neu5.csv)
       {"771.189-4", TUrteil::Falsch},                         // veraendert
+      // PKP mit Verbrennungsmotor (github.com/kojonek2/Android-Lab2): 98 51 8620 261-2, 95 51 2820 140-2
+      {"SM42-028 (8 620 261-2)", TUrteil::Korrekt},
+      {"SA140-001 (2 820 140-2)", TUrteil::Korrekt},
+      {"SM42-028 (8 620 261-7)", TUrteil::Falsch},  // veraendert
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
