@@ -763,7 +763,8 @@ void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector
 }
 
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
-// DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769") oder hinter einer Reihe aus
+// DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769"), die Klasse vor
+// der ganzen Nummer ("66 66001") oder hinter einer Reihe aus
 // Buchstaben und Ziffern ("V43 1078", "BB 36342", "ER 20-014").
 void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
@@ -786,6 +787,14 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                         (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
     Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
+    return;
+  }
+  // Die Klasse und die ganze Nummer, die mit ihr beginnt (britische Nummern: "class 66 66001",
+  // "Class 150 150001")
+  if (M.Art == TArt::Zahl && M.Gruppen.size() == 1 && !M.Verlesen && (A == 2 || A == 3) &&
+      Dahinter->Gruppen.size() == 1 && Dahinter->Ziffern.size() == A + 3 && Dahinter->Ziffern.starts_with(M.Ziffern) &&
+      !ZahlVorMarke(Marken, I)) {
+    Kandidaten.push_back({I, I + 1, Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Ziffern});
     return;
   }
   const bool ReiheDavor =

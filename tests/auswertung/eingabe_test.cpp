@@ -380,7 +380,11 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"GattungUndAlteNummerMitStrich", "osobní vůz Ci 3-9718 ČSD", "", "Ci 3-9718", ""},
         TGliederung{"ReiheMitFuenfstelligerNummer", "El coche R12-12954 albergará desde septiembre", "", "R12 12954",
                     ""},
-        TGliederung{"BuchstabenMitNummerAngehaengt", "DE24001 to DE24418", "", "DE 24001", "DE24418"}),
+        TGliederung{"BuchstabenMitNummerAngehaengt", "DE24001 to DE24418", "", "DE 24001", "DE24418"},
+        // die Klasse vor der ganzen Nummer: https://rorymacve.net/class-66/,
+        // https://alongwinwicklines.blogspot.com/2011/08/two-sheds-and-two-tugs.html
+        TGliederung{"KlasseVorDerNummer", "Acton in West London is DB Schenker Class 66, 66040.", "", "66 66040", ""},
+        TGliederung{"KlasseVorDerNummerMitName", "EWS (DBS) class 60, 60015 Bow Fell at one of", "", "60 60015", ""}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
