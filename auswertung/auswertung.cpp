@@ -490,10 +490,10 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren,
 {
   if (!Text.Fehler.empty())
     return UnbrauchbarWeil(std::move(Text.Text), std::move(Text.Fehler));
-  TAnschriftwort Anschriftwort;
+  TAnschriftwort ZurAnschrift;
   if (Wissen.MitKennzeichen)
-    Anschriftwort = [&](std::string_view Wort) { return ::Anschriftwort(Wissen.Kennzeichen, Wort); };
-  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text, Anschriftwort), Erklaeren, Kontext);
+    ZurAnschrift = [&](std::string_view Wort) { return Anschriftwort(Wissen.Kennzeichen, Wort); };
+  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text, ZurAnschrift), Erklaeren, Kontext);
   std::vector<TBefund> Befunde;
   for (std::string& Hinweis : Text.Hinweise)
     Befunde.push_back(HinweisBefund(TBezug::Eingabe, std::move(Hinweis)));

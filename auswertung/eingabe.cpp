@@ -380,6 +380,19 @@ bool Nummernzeichen(std::string_view Wort)
   return Wort == "n\xB0" || Wort == "N\xB0" || Wort == "n\xBA" || Wort == "N\xBA";
 }
 
+// Eine Marke nach den vorigen: "0xx - x" traegt die Pruefziffer einer Reihe mit Platzhaltern fuer sich.
+TMarke MarkeNachDenVorigen(const std::vector<TMarke>& Marken, const std::string& Teil)
+{
+  const bool OffenePruefziffer = (Teil == "x" || Teil == "y") && Marken.size() >= 2 &&
+                                 Marken.back().Art == TArt::Strich && Marken[Marken.size() - 2].Platzhalter;
+  if (!OffenePruefziffer)
+    return MarkeLesen(Teil);
+  TMarke Marke = MarkeLesen("?");
+  Marke.Text = Teil;
+  Marke.Platzhalter = true;
+  return Marke;
+}
+
 // Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
 // Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
 // auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
@@ -389,15 +402,8 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
   std::vector<TMarke> Marken;
   std::string Wort;
   bool Schraegstrich = false, Grenze = false, Komma = false, NachZeichen = false;
-  const auto Anhaengen = [&](std::string Teil) {
-    // "0xx - x": die Pruefziffer einer Reihe mit Platzhaltern fuer sich
-    const bool OffenePruefziffer = (Teil == "x" || Teil == "y") && Marken.size() >= 2 &&
-                                   Marken.back().Art == TArt::Strich && Marken[Marken.size() - 2].Platzhalter;
-    TMarke Marke = MarkeLesen(OffenePruefziffer ? "?" : Teil);
-    if (OffenePruefziffer) {
-      Marke.Text = Teil;
-      Marke.Platzhalter = true;
-    }
+  const auto Anhaengen = [&](const std::string& Teil) {
+    TMarke Marke = MarkeNachDenVorigen(Marken, Teil);
     // nach Komma eine Zahl so lang wie die letzte Gruppe davor: "645 031, 032, 034 and 035"
     const bool KommaAufzaehlung = Komma && !Marken.empty() && Marken.back().Art == TArt::Zahl &&
                                   Marke.Art == TArt::Zahl && Marke.Gruppen.size() == 1 &&
@@ -442,7 +448,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     if (Wort == "#")
       NachZeichen = true;  // "# 450", "№ 46.03": fuer die naechste Marke
     else if (!Wort.empty())
-      Anhaengen(std::move(Wort));
+      Anhaengen(Wort);
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
     Komma = Komma || (Z == ',' && !Marken.empty());
