@@ -209,8 +209,10 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
 }
 
 // Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
-// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"); leer, wenn nichts dasteht.
-std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift, bool DrSchreibweise)
+// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), oder einem Reihenzeichen, das
+// nur ein Land so baut ("EU07"); leer, wenn nichts dasteht.
+std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift,
+                                         const std::vector<std::string>& Reihen, bool DrSchreibweise)
 {
   std::vector<std::string> Laender;
   const auto Dazu = [&](std::string_view Kuerzel) {
@@ -228,6 +230,10 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
     if (Laender.empty() && !Anschrift.Gattungszeichen.empty() &&
         Reihe.Name.starts_with(Anschrift.Gattungszeichen + " "))
       Laender.emplace_back(Reihe.Land);
+  // ein Reihenzeichen, das nur ein Land so baut ("EU07-015 (5 140 179-0)")
+  for (const std::string& Reihe : Reihen)
+    if (const std::string Land = LandDerReihe(Reihe); Laender.empty() && !Land.empty())
+      Laender.push_back(Land);
   if (DrSchreibweise && Laender.empty())
     Laender.emplace_back("80");
   std::sort(Laender.begin(), Laender.end());
@@ -347,7 +353,7 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   if (DrSchreibweise)
     Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, DrSchreibweise);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, DrSchreibweise);
   const bool Angeschrieben = !Laender.empty();
   if (!Angeschrieben)
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
@@ -393,7 +399,7 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
                                                                    {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})));
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, false);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, false);
   if (Laender.empty())
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
   for (const std::string& Land : Laender)

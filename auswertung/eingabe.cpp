@@ -1149,6 +1149,23 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, c
       {InAnfuehrung(Text), std::to_string(Laengste)});
 }
 
+// Ein Reihenzeichen aus Grossbuchstaben und Ziffern: angehaengt ("EU07-015", "ST44") oder als
+// Wort vor der ersten Gruppe einer Zahl ("EN 57-2017").
+void ReiheSammeln(const std::vector<TMarke>& Marken, std::size_t I, std::vector<std::string>& Reihen)
+{
+  const TMarke& M = Marken[I];
+  const std::string Vorn = M.Text.substr(0, M.Text.find('-'));
+  const std::size_t Ziffern = Vorn.find_first_of("0123456789");
+  const bool Gross = Ziffern != std::string::npos && Ziffern > 0 &&
+                     std::all_of(Vorn.begin(), Vorn.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstGross1252);
+  if (M.Art == TArt::Gemischt && Gross)
+    Reihen.push_back(Vorn);
+  else if (M.Art == TArt::Wort && M.Text.size() == 2 && std::all_of(M.Text.begin(), M.Text.end(), IstGross1252) &&
+           I + 1 < Marken.size() && Marken[I + 1].Art == TArt::Zahl && Marken[I + 1].Gruppen.size() == 2 &&
+           Marken[I + 1].Gruppen[0] <= 3)
+    Reihen.push_back(M.Text + Marken[I + 1].Ziffern.substr(0, Marken[I + 1].Gruppen[0]));
+}
+
 // Was neben der Nummer steht: Woerter, Bauarten, benannte Zahlen, Gemischtes.
 void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& Alle, TGelesen& Ergebnis)
 {
@@ -1159,6 +1176,7 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     const bool InNummer = Darin != Alle.end() && Darin == Alle.begin();
     if (Ergebnis.Fs.empty())
       Ergebnis.Fs = FsForm(Marken, I);
+    ReiheSammeln(Marken, I, Ergebnis.Reihen);
     // Woerter liest AnschriftWoerter; die Reihe einer Nummer ohne Pruefziffer ("V43 1078") gehoert zu ihr.
     if (M.Art == TArt::Wort || (M.Art != TArt::Zahl && InNummer))
       continue;

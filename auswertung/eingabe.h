@@ -29,6 +29,7 @@ struct TGelesen {
   std::vector<std::string> Weitere;   // andere Zahlen der Zeile, benannt: "Typ H22", "Menge 64.200l"
   std::vector<std::string> Andere;    // gleich gute andere Nummern der Zeile, gegliedert
   std::string Fs;                     // eine Nummer der FS ohne Pruefziffer: "E.464.344"
+  std::vector<std::string> Reihen;    // Reihenzeichen der Zeile aus Buchstaben und Ziffern: "EU07", "EN57"
   // Eine nationale Nummer ohne Pruefziffer ("SM42-2244", "1116.282", "193 386"): Reihe und
   // Ordnungsnummer wie angeschrieben, Ziffern die der Nummer, Fehler sagt, dass sie fehlt.
   std::string Reihe, Ordnungsnummer;

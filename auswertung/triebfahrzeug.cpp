@@ -253,3 +253,19 @@ TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeic
   Triebfahrzeug.National = NationaleNummer(Kennzeichen, Elf);
   return Triebfahrzeug;
 }
+
+std::string LandDerReihe(std::string_view Reihe)
+{
+  // Traktion E/S, Verwendung P, T, U, M (Loks), N, D, W, A (Triebzuege, Schienenbusse), dahinter
+  // die Bauart in zwei oder drei Ziffern und ein Zusatz aus Buchstaben ("EN57AL")
+  // (kolejpolska.pl.tl, Oznaczenia skladow; kolej.krb.com.pl/oznaczenia)
+  if (Reihe.size() < 4 || (Reihe[0] != 'E' && Reihe[0] != 'S') ||
+      std::string_view("PTUMNDWA").find(Reihe[1]) == std::string_view::npos)
+    return {};
+  std::size_t Ziffern = 2;
+  while (Ziffern < Reihe.size() && Reihe[Ziffern] >= '0' && Reihe[Ziffern] <= '9')
+    ++Ziffern;
+  const bool Zusatz = std::all_of(Reihe.begin() + static_cast<std::ptrdiff_t>(Ziffern), Reihe.end(),
+                                  [](char Z) { return Z >= 'A' && Z <= 'Z'; });
+  return Ziffern >= 4 && Ziffern <= 5 && Zusatz ? "51" : "";
+}

@@ -77,4 +77,8 @@ bool StelleFuenfWagenabhaengig(std::string_view Zwoelf);
 bool StelleFuenfFehlt(std::string_view Land, std::string_view Ziffern);
 
 // Die Laender (Stellen 3-4), fuer die [Nationale Nummern] eine solche Nummer kennt.
+// Das Land, dessen Reihenzeichen so gebaut sind, sonst leer: PKP "EU07", "ST44", "EN57", "SA140"
+// (E oder S, ein Buchstabe der Verwendung, zwei oder drei Ziffern).
+std::string LandDerReihe(std::string_view Reihe);
+
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern);

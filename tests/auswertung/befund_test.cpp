@@ -82,6 +82,8 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"SM42-028 (8 620 261-2)", TUrteil::Korrekt},
       {"SA140-001 (2 820 140-2)", TUrteil::Korrekt},
       {"SM42-028 (8 620 261-7)", TUrteil::Falsch},  // veraendert
+      // veraendert: die 9 passte zu 90 56 3630 065-9, aber "ST44" baut nur die PKP
+      {"ST44-1201 (3 630 065-9)", TUrteil::Falsch},
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
