@@ -286,14 +286,18 @@ bool WiePlatzhalter(std::string_view Text)
   return VornGut && PruefGut && Offene > 0 && (Offene >= 2 || MitZiffer || MitStrich) && !Roemisch;
 }
 
+// Ein Platzhalter mit "?" fuer jedes x und y: "xxx-y" -> "???-?"
+std::string MitFragezeichen(std::string Text)
+{
+  std::replace_if(Text.begin(), Text.end(), IstBuchstabe, '?');
+  return Text;
+}
+
 TMarke MarkeLesen(std::string Text)
 {
   Text = OhneKasus(std::move(Text));
   if (WiePlatzhalter(Text)) {
-    std::string Offen = Text;
-    std::replace_if(
-        Offen.begin(), Offen.end(), [](char Z) { return IstBuchstabe(Z); }, '?');
-    TMarke Marke = MarkeLesen(Offen);
+    TMarke Marke = MarkeLesen(MitFragezeichen(Text));
     Marke.Text = std::move(Text);
     Marke.Platzhalter = true;
     return Marke;
@@ -1197,12 +1201,9 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
-      if (M.Platzhalter) {
-        std::string Offen = M.Text;
-        std::replace_if(Offen.begin(), Offen.end(), IstBuchstabe, '?');
+      if (M.Platzhalter)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen: x und y stehen für offene Ziffern"_cp1252,
-                                            {InAnfuehrung(M.Text), InAnfuehrung(Offen)}));
-      }
+                                            {InAnfuehrung(M.Text), InAnfuehrung(MitFragezeichen(M.Text))}));
       if (M.Verlesen)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen (O für 0, I und l für 1)"_cp1252,
                                             {InAnfuehrung(M.Text), InAnfuehrung(M.Ziffern)}));
