@@ -260,6 +260,28 @@ void ReiheNennen(const TWissen& Wissen, const std::vector<std::pair<std::string,
   }
 }
 
+// Sind die sieben Ziffern die Stellen 5-11 der zwoelfstelligen (PKP "3 630 065", DB "1275 502")?
+// Dann gilt deren Pruefziffer auch kurz, eine eigene Regel gibt es nicht.
+bool StellenFuenfBisElf(const std::string& Ziffern, const std::string& Zwoelf)
+{
+  return Ziffern.size() == 7 && Zwoelf.substr(4, 7) == Ziffern;
+}
+
+// Die Pruefziffer der zwoelfstelligen, wo die kurze Nummer deren Stellen 5-11 ist und alle
+// Umrechnungen dieselbe nennen, sonst die nach eigener Regel.
+std::string RichtigeNational(const std::string& Ziffern,
+                             const std::vector<std::pair<std::string, std::string>>& Umgerechnet,
+                             const std::string& Eigene)
+{
+  if (Umgerechnet.empty())
+    return Eigene;
+  const std::string Erste = Umgerechnet.front().second.substr(11);
+  const bool Einig = std::all_of(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) {
+    return StellenFuenfBisElf(Ziffern, U.second) && U.second.substr(11) == Erste;
+  });
+  return Einig ? Erste : Eigene;
+}
+
 // Das Urteil einer nationalen Pruefziffer gegen die eigene Regel und die zwoelfstelligen Nummern;
 // gibt zurueck, ob die eigene Regel passt.
 bool NationalUrteilen(const std::string& Ziffern, const std::vector<std::pair<std::string, std::string>>& Umgerechnet,
@@ -274,17 +296,24 @@ bool NationalUrteilen(const std::string& Ziffern, const std::vector<std::pair<st
   const bool Offen = !EigenePasst && !Falsch && std::all_of(Umgerechnet.begin(), Umgerechnet.end(), [&](const auto& U) {
     return U.second.substr(11) != Ergebnis.Angeschrieben || StelleFuenfFehlt(U.first, Ziffern);
   });
+  // die kurze Nummer als Stellen 5-11: auch die Pruefziffer der zwoelfstelligen waere richtig
+  const std::string Zwoelf = Falsch ? RichtigeNational(Ziffern, Umgerechnet, Eigene) : Eigene;
   Ergebnis.Berechnet = EigenePasst || Falsch || Offen ? Eigene : Ergebnis.Angeschrieben;
   Ergebnis.Urteil = Falsch ? TUrteil::Falsch : Offen ? TUrteil::Unvollstaendig : TUrteil::Korrekt;
   Ergebnis.Ziffern = Ziffern + Ergebnis.Angeschrieben;
   Ergebnis.Kopf =
-      Falsch  ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2"_cp1252,
-                        {Ergebnis.Angeschrieben, Eigene})
-      : Offen ? Ersetzt(
-                    "nationale Triebfahrzeugnummer, Prüfziffer %1: nicht prüfbar – die Wagen des Triebzugs tragen je "
-                    "eine eigene Stelle 5, die hier fehlt, und mit einer davon stimmt jede Prüfziffer (nach eigener "
-                    "Regel wäre sie %2)"_cp1252,
-                    {Ergebnis.Angeschrieben, Eigene})
+      Falsch && Zwoelf != Eigene
+          ? Ersetzt(
+                "nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2 nach eigener Regel "
+                "oder %3 wie die zwölfstellige %4"_cp1252,
+                {Ergebnis.Angeschrieben, Eigene, Zwoelf, NummerGegliedert(Umgerechnet.front().second)})
+      : Falsch ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: falsch – richtig wäre %2"_cp1252,
+                         {Ergebnis.Angeschrieben, Eigene})
+      : Offen  ? Ersetzt(
+                     "nationale Triebfahrzeugnummer, Prüfziffer %1: nicht prüfbar – die Wagen des Triebzugs tragen je "
+                      "eine eigene Stelle 5, die hier fehlt, und mit einer davon stimmt jede Prüfziffer (nach eigener "
+                      "Regel wäre sie %2)"_cp1252,
+                     {Ergebnis.Angeschrieben, Eigene})
       : EigenePasst ? Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: korrekt"_cp1252, {Ergebnis.Angeschrieben})
       : std::count_if(Umgerechnet.begin(), Umgerechnet.end(),
                       [&](const auto& U) { return U.second.substr(11) == Ergebnis.Angeschrieben; }) == 1
@@ -319,8 +348,9 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
                                   "angeschriebene Prüfziffer)"_cp1252
                             : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
                                 ? "(ihre Prüfziffer ist die angeschriebene)"_cp1252
-                            : Zwoelf.substr(11) == Eigene
-                                ? "(dieselbe Prüfziffer)"_cp1252
+                            : Zwoelf.substr(11) == Eigene ? "(dieselbe Prüfziffer)"_cp1252
+                            : Ergebnis.Urteil == TUrteil::Falsch && StellenFuenfBisElf(Ziffern, Zwoelf)
+                                ? "(ihre Stellen 5–11 sind die kurze Nummer, ihre Prüfziffer gilt auch kurz)"_cp1252
                                 : "(andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen "
                                   "Ziffern)"_cp1252;
     Ergebnis.Befunde.push_back(

@@ -90,6 +90,21 @@ TEST(NationaleNummer, UrteilJeKonvention)
     EXPECT_EQ(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Urteil, Urteil) << Eingabe;
 }
 
+// Ist die kurze Nummer die Stellen 5-11 der zwoelfstelligen, nennt "falsch" auch deren Pruefziffer;
+// sonst nur die nach eigener Regel (veraenderte Pruefziffern echter Nummern, siehe oben).
+TEST(NationaleNummer, FalschNenntJedeRichtige)
+{
+  const std::vector<std::pair<const char*, const char*>> Faelle = {
+      {"ST44-1201 (3 630 065-9)",
+       "falsch – richtig wäre 5 nach eigener Regel oder 2 wie die zwölfstellige 92 51 "
+       "3630 065-2"},
+      {"D-DB 218 390-7", "falsch – richtig wäre 3"}};
+  for (const auto& [Eingabe, Ende] : Faelle)
+    EXPECT_TRUE(Cp1252NachUtf8(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Kopf)
+                    .ends_with(Ende))
+        << Eingabe;
+}
+
 namespace {
 
 // Alles, was eine Oberflaeche von einem Ergebnis zeigt, als ein Text.
