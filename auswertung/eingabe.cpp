@@ -265,8 +265,9 @@ std::string OhneKasus(std::string Text)
   return Kasus ? Text.substr(0, Strich) : Text;
 }
 
-// Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X" (ein "x" allein ist
-// "mal": "2 x 241001-002"); das y nur als Pruefziffer hinter einem Strich.
+// Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X"; mindestens zwei x
+// oder nur x vor dem Strich (ein "x" allein ist "mal": "2 x 241001-002", "x1" und "x03" sind
+// Tippfehler); das y nur als Pruefziffer hinter einem Strich.
 bool WiePlatzhalter(std::string_view Text)
 {
   const std::size_t Strich = Text.find_last_of("-\x96");
@@ -283,7 +284,7 @@ bool WiePlatzhalter(std::string_view Text)
              MitStrich = Strich != std::string_view::npos;
   // ohne Strich und Ziffer nur kleine: "XX" und "XXX" sind roemische Zahlen
   const bool Roemisch = !MitZiffer && !MitStrich && Vorn.find('x') == std::string_view::npos;
-  return VornGut && PruefGut && Offene > 0 && (Offene >= 2 || MitZiffer || MitStrich) && !Roemisch;
+  return VornGut && PruefGut && Offene > 0 && (Offene >= 2 || (MitStrich && !MitZiffer)) && !Roemisch;
 }
 
 // Ein Platzhalter mit "?" fuer jedes x und y: "xxx-y" -> "???-?"

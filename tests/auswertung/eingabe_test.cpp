@@ -48,7 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TForm{"StrichAllein", "21 RIV 80 DB 577 1 151 - 5 Tbis 870", "218057711515"},
                     TForm{"KlasseVorDerNummerBleibt", "B 50 85 20-35 073-9", "508520350739"},
                     TForm{"OUndIAlsZiffern", "31 8O 6652 OO3-8", "318066520038"},
-                    TForm{"AndereBuchstabenNicht", "31 8S 6652 003-8", ""}, TForm{"Leer", "", ""}),
+                    TForm{"AndereBuchstabenNicht", "31 8S 6652 003-8", ""},
+                    // ein x ist kein Platzhalter, zwei sind es
+                    TForm{"EinXIstKeinPlatzhalter", "31 80 6652 x03-8", ""},
+                    TForm{"ZweiXSindPlatzhalter", "31 80 6652 xx3-8", "31806652??38"}, TForm{"Leer", "", ""}),
     [](const testing::TestParamInfo<TForm>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerAusText, BauartUndVerlesenesWerdenGenannt)
