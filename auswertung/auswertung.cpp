@@ -526,10 +526,15 @@ TErgebnis Auswerten(const TWissen& Wissen, TEingabeText Text, bool Erklaeren,
 {
   if (!Text.Fehler.empty())
     return UnbrauchbarWeil(std::move(Text.Text), std::move(Text.Fehler));
-  TAnschriftwort ZurAnschrift;
-  if (Wissen.MitKennzeichen)
-    ZurAnschrift = [&](std::string_view Wort) { return Anschriftwort(Wissen.Kennzeichen, Wort); };
-  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text, ZurAnschrift), Erklaeren, Kontext);
+  TLesewissen Lesewissen;
+  if (Wissen.MitKennzeichen) {
+    Lesewissen.Anschriftwort = [&](std::string_view Wort) { return Anschriftwort(Wissen.Kennzeichen, Wort); };
+    Lesewissen.KopfBekannt = [&](std::string_view Kopf) {
+      const TAustausch* Austausch = Wissen.Kennzeichen.AustauschZu(Kopf.substr(0, 2));
+      return Austausch && Austausch->Belegt && Wissen.Kennzeichen.Land(Kopf.substr(2, 2));
+    };
+  }
+  TErgebnis Ergebnis = Auswerten(Wissen, Text.Text, NummerAusText(Text.Text, Lesewissen), Erklaeren, Kontext);
   std::vector<TBefund> Befunde;
   for (std::string& Hinweis : Text.Hinweise)
     Befunde.push_back(HinweisBefund(TBezug::Eingabe, std::move(Hinweis)));

@@ -208,7 +208,8 @@ const std::array<std::vector<std::size_t>, 6> NationaleGliederungen = {
 // Ziffern ("V43 1078", "BB 36342"). Ein angehaengter Kasus ("471-005-ös", "104-es") zaehlt nicht.
 // Zuletzt eine Zahl von 4 bis 6 Ziffern allein, die nichts anderes ist (Jahr, Preis,
 // Artikelnummer): "West Coast Railways 47804", "No. 8522".
-constexpr int GueteOhneGruppen = 6, GueteOhneReihe = 5, GueteAllein = 4;
+// unter den Nummern mit Pruefziffer (national 10), ueber denen ohne
+constexpr int GueteTeil = 8, GueteOhneGruppen = 6, GueteOhneReihe = 5, GueteAllein = 4;
 
 enum class TArt { Zahl, Strich, Wort, Gemischt };
 
@@ -223,6 +224,7 @@ struct TMarke {
   bool Platzhalter = false;          // Zahl: x und y fuer Ziffern, die der Text offen laesst ("xxx-y")
   bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
   bool NachNummernzeichen = false;   // "#450", "n°G-211": wie hinter "No."
+  bool NachKomma = false;            // "51 81 21-70, 50 81 21-70": eine neue Nummer kann beginnen
   bool Grenze = false;               // hinter Klammer, Semikolon, "|", Doppelpunkt: keine Nummer reicht darueber
 };
 
@@ -233,6 +235,7 @@ struct TKandidat {
   int Guete = 0;
   std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
   bool OhneKopf = false;              // Stellen 5-12: die Pruefziffer steht da, ohne Stellen 1-4 nicht pruefbar
+  std::size_t Teil = 0;               // Teilnummer: so viele Stellen stehen da
 };
 
 bool IstTrennerMarke(std::string_view Text)
@@ -313,6 +316,9 @@ TMarke MarkeLesen(std::string Text)
     HatZiffer = HatZiffer || IstEchteZiffer(Z) || (Z == '?' && ZahlArtig);
     HatBuchstabe = HatBuchstabe || IstBuchstabe(Z);
   }
+  // gross und klein am Anfang ist ein Wort, keine verlesene Ziffer: die polnische Reihe "Ol49-59"
+  if (Text.size() >= 2 && IstGross1252(Text[0]) && IstKlein1252(Text[1]))
+    Verlesbar = false;
   if (IstTrennerMarke(Text))
     Marke.Art = TArt::Strich;
   else if (!HatZiffer)
@@ -416,6 +422,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     Marke.NachSchraegstrich = Schraegstrich || KommaAufzaehlung;
     Marke.Grenze = Grenze;
     Marke.NachNummernzeichen = NachZeichen;
+    Marke.NachKomma = Komma;
     Marken.push_back(std::move(Marke));
     Schraegstrich = Grenze = Komma = NachZeichen = false;
   };
@@ -564,6 +571,48 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
     if (UicGegliedert(Grenzen, Ziffern) && EndetHier(Marken, I, Ziffern.size() == 12))
       Kandidaten.push_back({Von, I, Ziffern, false, UicGuete(Ziffern, MitVerlesenem), {}, {}});
   }
+}
+
+bool IstJahr(std::string_view Ziffern);
+bool ZahlVorMarke(const std::vector<TMarke>& Marken, std::size_t I);
+
+// Die ersten 7-10 Stellen fuer sich, gegliedert wie eine Wagennummer: eine Reihe von Wagen
+// ("Vozy řady Bdmpee233, číslované v intervalu 61 54 20-71") oder eine Tabelle, die nur die
+// Kennzahl fuehrt ("Glms207 | 21 80 143"). Die fehlenden Stellen sind "?"; Austauschkennzahl und
+// Land muessen belegt sein, und ein Datum ("12 10 2019") ist keine. Nur in einer Zeile mit
+// Woertern: getippte Ziffern allein ("31 80 665") sind eine zu kurze Nummer.
+void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLesewissen& Wissen,
+                  std::vector<TKandidat>& Kandidaten)
+{
+  if (!Wissen.KopfBekannt || (ZahlVorMarke(Marken, Von) && !Marken[Von].NachKomma) ||
+      std::none_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
+    return;
+  std::string Ziffern;
+  std::vector<std::size_t> Gruppen;
+  std::size_t Bis = Von;
+  for (std::size_t I = Von; I < Marken.size() && (I == Von || !(Marken[I].Grenze || Marken[I].NachKomma)); ++I) {
+    const TMarke& M = Marken[I];
+    if (M.Art == TArt::Strich)
+      continue;
+    if (M.Art != TArt::Zahl)
+      break;
+    if (M.Verlesen || M.Platzhalter || (I > Von && M.NachSchraegstrich))
+      return;
+    Gruppen.insert(Gruppen.end(), M.Gruppen.begin(), M.Gruppen.end());
+    Ziffern += M.Ziffern;
+    Bis = I;
+  }
+  std::size_t Grenze = 0;
+  const bool Gegliedert = Gruppen.size() >= 3 && Gruppen[0] == 2 && Gruppen[1] == 2 &&
+                          std::all_of(Gruppen.begin(), Gruppen.end() - 1, [&](std::size_t G) {
+                            Grenze += G;
+                            return std::find(UicGrenzen.begin(), UicGrenzen.end(), Grenze) != UicGrenzen.end();
+                          });
+  const bool Datum = Gruppen.size() == 3 && Gruppen[2] == 4 && IstJahr(Ziffern.substr(4));
+  if (Gegliedert && !Datum && Ziffern.size() >= 7 && Ziffern.size() <= 10 && Ziffern.find('?') == std::string::npos &&
+      Wissen.KopfBekannt(std::string_view(Ziffern).substr(0, 4)))
+    Kandidaten.push_back(
+        {Von, Bis, Ziffern + std::string(12 - Ziffern.size(), '?'), false, GueteTeil, {}, {}, false, Ziffern.size()});
 }
 
 bool GueterwagenGattung(const TMarke& Marke);
@@ -797,7 +846,14 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
                         (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
-    Kandidaten.push_back({I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen, M.Text, Zweite});
+    // die Antriebsart der alten deutschen Reihen gehoert zu ihr: "E 94 279", "V 200 017", "VT 95 9396"
+    // (die Bahn davor nicht: "NS 28 101")
+    constexpr std::array<std::string_view, 13> Antrieb = {"E",  "V",  "VT", "ET", "ETA", "ES", "ESA",
+                                                          "EB", "EG", "VS", "VB", "VM",  "VR"};
+    const bool Buchstaben = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort &&
+                            std::find(Antrieb.begin(), Antrieb.end(), Marken[I - 1].Text) != Antrieb.end();
+    Kandidaten.push_back({Buchstaben ? I - 1 : I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen,
+                          Buchstaben ? Marken[I - 1].Text + " " + M.Text : M.Text, Zweite});
     return;
   }
   // Die Klasse und die ganze Nummer, die mit ihr beginnt (britische Nummern: "class 66 66001",
@@ -821,6 +877,23 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
   else if (ReiheDavor && (Dahinter->Gruppen.size() == 1 || Dahinter->Gruppen[0] <= 2))
     Kandidaten.push_back(
         {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
+}
+
+// Franzoesische Dampflok: Achsfolge, Serienbuchstaben, Nummer ("141 R 840", "231 E 41"), mit
+// Region davor ("2-231 K 8")
+void FranzoesischeReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  if (I + 2 >= Marken.size() || M.Verlesen || ZahlVorMarke(Marken, I) ||
+      !(M.Gruppen == std::vector<std::size_t>{3} || (M.Gruppen == std::vector<std::size_t>{1, 3} && M.Text[1] == '-')))
+    return;
+  const TMarke &Serie = Marken[I + 1], &N = Marken[I + 2];
+  const bool SerieForm = Serie.Art == TArt::Wort && !Serie.Grenze && Serie.Text.size() <= 2 &&
+                         std::all_of(Serie.Text.begin(), Serie.Text.end(), [](char Z) { return Z >= 'A' && Z <= 'Z'; });
+  if (SerieForm && N.Art == TArt::Zahl && !N.Grenze && !N.Verlesen && N.Gruppen.size() == 1 && N.Ziffern.size() <= 4 &&
+      Allein(Marken, I + 2))
+    Kandidaten.push_back(
+        {I, I + 2, M.Ziffern + N.Ziffern, false, GueteOhneGruppen, M.Text + " " + Serie.Text, N.Ziffern});
 }
 
 // Schweizer Bezeichnung mit Achszahlen ("Re 4/4 II 11365", "HGe4/4 II 105", "ABeh8/12 310",
@@ -925,18 +998,21 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   OhneKopf(Marken, I, Kandidaten);
   WagenOhneKopf(Marken, I, Kandidaten);
   OhnePruefzifferPaar(Marken, I, Kandidaten);
-  if (Marken[I].Art == TArt::Zahl)
+  if (Marken[I].Art == TArt::Zahl) {
     BereichAllein(Marken, I, Kandidaten);
+    FranzoesischeReihe(Marken, I, Kandidaten);
+  }
 }
 
 // Alle Kandidaten der Zeile; der beste zuerst, bei gleicher Guete der fruehere.
-std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken)
+std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken, const TLesewissen& Wissen)
 {
   std::vector<TKandidat> Alle;
   for (std::size_t Von = 0; Von < Marken.size(); ++Von) {
     if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
       UicKandidatenAb(Marken, Von, Alle);
       NationalAb(Marken, Von, Alle);
+      TeilnummerAb(Marken, Von, Wissen, Alle);
     }
     OhnePruefzifferAb(Marken, Von, Alle);
   }
@@ -984,10 +1060,120 @@ bool BetriebsnummerForm(const TMarke& N)
          N.Ziffern.size() <= 6;
 }
 
+// Kurze Gattungs- oder Reihenbuchstaben, hinter denen auch eine einstellige Nummer steht
+// (schwedisch "BCo 4", "Co 5", norwegisch "Ao 2c 950"): zwei bis vier Buchstaben, gross
+// beginnend, zwei davon gross oder nur zwei; kein Wort eines Satzes ("Am 5", "In 3").
+bool KurzeGattung(const TMarke& M)
+{
+  const std::string& W = M.Text;
+  if (M.Art != TArt::Wort || W.size() < 2 || W.size() > 4 || !IstGross1252(W[0]) ||
+      !std::all_of(W.begin(), W.end(), IstBuchstabe))
+    return false;
+  constexpr std::array<std::string_view, 24> Satzwoerter = {"Am", "Im", "An", "In", "Um", "Zu", "Ab", "On",
+                                                            "At", "To", "Of", "Is", "It", "By", "As", "Es",
+                                                            "Er", "La", "Le", "El", "Il", "De", "Da", "Och"};
+  return (W.size() == 2 || std::count_if(W.begin(), W.end(), IstGross1252) >= 2) &&
+         std::find(Satzwoerter.begin(), Satzwoerter.end(), W) == Satzwoerter.end();
+}
+
+// Eine Betriebsnummer hinter einem Nummernwort, die Reihe davor, wenn eine dasteht: "litra BF2a
+// nr. 686" (norwegisch), "Wagen Nr. 12"
+void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  if (I + 1 >= Marken.size() || !WortIn(Marken[I].Text, {"Nr.", "Nr", "No.", "No", "Nro.", "N\xB0", "N\xBA"}))
+    return;
+  const TMarke& N = Marken[I + 1];
+  if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || N.Gruppen.size() != 1 || N.Ziffern.size() > 5)
+    return;
+  const TMarke* Davor = I > 0 && !Marken[I].Grenze ? &Marken[I - 1] : nullptr;
+  const bool Reihe = Davor && ((Davor->Art == TArt::Gemischt && IstGross1252(Davor->Text[0]) &&
+                                Davor->Text.find_first_of("-./") == std::string::npos) ||
+                               KurzeGattung(*Davor) || BuchstabenReihe(Davor->Text));
+  Gefunden.push_back({Reihe ? I - 1 : I, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Davor->Text : "", N.Text});
+}
+
+// Ungarische Dampflok mit Komma zwischen Reihe und Nummer: "424,247", "375,1002"
+void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  const std::string& T = M.Text;
+  if (T.size() >= 7 && T[3] == ',' && NurZiffernVon(std::string_view(T).substr(0, 3), 3, 3) &&
+      NurZiffernVon(std::string_view(T).substr(4), 3, 4))
+    Gefunden.push_back({I, I, T.substr(0, 3) + T.substr(4), false, GueteAllein, T.substr(0, 3), T.substr(4)});
+}
+
+// Franzoesische Dampflok mit Punkten in einer Marke: "231.K.8", mit Region "2-231.K.8"
+void FranzoesischGepunktet(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  const std::string& T = M.Text;
+  const std::size_t Von = T.size() > 2 && T[1] == '-' ? 2 : 0;
+  const std::size_t Punkt = T.find('.', Von + 4);
+  if (T.size() < Von + 7 || T[Von + 3] != '.' || Punkt == std::string::npos || Punkt > Von + 6 ||
+      !NurZiffernVon(std::string_view(T).substr(Von, 3), 3, 3) ||
+      !std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Von + 4), T.begin() + static_cast<std::ptrdiff_t>(Punkt),
+                   [](char Z) { return Z >= 'A' && Z <= 'Z'; }) ||
+      !NurZiffernVon(std::string_view(T).substr(Punkt + 1), 1, 4))
+    return;
+  Gefunden.push_back(
+      {I, I, T.substr(0, Von + 3) + T.substr(Punkt + 1), false, GueteAllein, T.substr(0, Punkt), T.substr(Punkt + 1)});
+}
+
+// Ein klein geschriebenes Wort mit angehaengter Nummer aus vier bis sechs Ziffern, vertippt ohne
+// Leerzeichen: "power car43306" (die Ziffern allein, wie "West Coast Railways 47804")
+void AngehaengteNummer(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  const std::string& T = M.Text;
+  const std::size_t Ziffern = T.find_first_of("0123456789");
+  if (M.Art == TArt::Gemischt && Ziffern >= 3 && Ziffern != std::string::npos &&
+      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstKlein1252) &&
+      NurZiffernVon(std::string_view(T).substr(Ziffern), 4, 6))
+    Gefunden.push_back({I, I, T.substr(Ziffern), false, GueteAllein, "", T.substr(Ziffern)});
+}
+
+// Die Unterreihe hinter den Buchstaben: Ziffer und kleiner Buchstabe ("Ao 2c 950")
+bool Unterreihe(const TMarke& M)
+{
+  const std::string& T = M.Text;
+  return M.Art == TArt::Gemischt && !M.Grenze && T.size() >= 2 && T.size() <= 3 && IstKlein1252(T.back()) &&
+         NurZiffern(std::string_view(T).substr(0, T.size() - 1));
+}
+
+// Gattungs- oder Reihenbuchstaben und dahinter eine Betriebsnummer ohne Pruefziffer
+void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  const TMarke& M = Marken[I];
+  // auch vier oder fuenf Grossbuchstaben: Gattung eines Reisezugwagens ("BDZ WLAB 526"), Halter
+  const bool Gross = M.Art == TArt::Wort && M.Text.size() >= 4 && M.Text.size() <= 5 &&
+                     std::all_of(M.Text.begin(), M.Text.end(), IstGross1252) && !IstMerkmal(M.Text) &&
+                     !WortIn(M.Text, Waehrungen);
+  const bool Gattung = M.Art == TArt::Wort && IstGross1252(M.Text[0]) && M.Text.size() <= 8 &&
+                       WieGattungszeichen(M.Text) &&
+                       std::none_of(KeineGattung.begin(), KeineGattung.end(),
+                                    [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
+  if (I + 1 >= Marken.size() || !(Gattung || Gross || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
+    return;
+  const bool MitUnterreihe = Unterreihe(Marken[I + 1]) && I + 2 < Marken.size();
+  const std::size_t J = MitUnterreihe ? I + 2 : I + 1;
+  const std::string Reihe = MitUnterreihe ? M.Text + " " + Marken[I + 1].Text : M.Text;
+  const TMarke& N = Marken[J];
+  const std::string Name = ZahlBenennen(Marken, J);
+  const bool Einstellig = N.Gruppen.size() == 1 && N.Ziffern.size() == 1 && KurzeGattung(M);
+  if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !(BetriebsnummerForm(N) || Einstellig) ||
+      !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
+    return;
+  // "Gsh 313 78": die Nummer in zwei Gruppen
+  const TMarke* Rest = J + 1 < Marken.size() ? &Marken[J + 1] : nullptr;
+  if (Rest && N.Ziffern.size() == 3 && Rest->Art == TArt::Zahl && !Rest->Grenze && !Rest->NachSchraegstrich &&
+      Rest->Gruppen.size() == 1 && Rest->Ziffern.size() == 2 && Allein(Marken, J + 1))
+    Gefunden.push_back({I, J + 1, N.Ziffern + Rest->Ziffern, false, GueteAllein, Reihe, N.Text + " " + Rest->Text});
+  else
+    Gefunden.push_back({I, J, N.Ziffern, false, GueteAllein, Reihe, N.Text});
+}
+
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
 // Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",
-// "Gsh 313 78", "DE 62"), oder eine Reihe mit Nummer klein geschrieben ("e656-052").
-// Zwei oder drei Ziffern hinter Gattungszeichen koennen auch die Bauart sein ("ABm 225").
+// "Gsh 313 78", "DE 62", "Co 5"), eine Nummer hinter "nr.", oder eine Reihe mit Nummer klein
+// geschrieben ("e656-052"). Zwei oder drei Ziffern hinter Gattungszeichen koennen auch die
+// Bauart sein ("ABm 225").
 std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
 {
   std::vector<TKandidat> Gefunden;
@@ -998,34 +1184,18 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
       for (char& Z : Gross.Text)
         Z = Z >= 'a' && Z <= 'z' ? static_cast<char>(Z - 'a' + 'A') : Z;
       OhnePruefzifferGemischt(Gross, I, Gefunden);
-      continue;
-    }
-    if (M.Art == TArt::Gemischt && IstGross1252(M.Text[0])) {
+      if (Gefunden.empty())
+        AngehaengteNummer(M, I, Gefunden);
+    } else if (M.Art == TArt::Gemischt && IstGross1252(M.Text[0])) {
       BetriebsnummerGemischt(M, I, Gefunden);
-      continue;
+    } else if (M.Art == TArt::Gemischt) {
+      UngarischMitKomma(M, I, Gefunden);
+      FranzoesischGepunktet(M, I, Gefunden);
+    } else {
+      NachNummernwort(Marken, I, Gefunden);
+      if (Gefunden.empty())
+        NachGattungszeichen(Marken, I, Gefunden);
     }
-    // auch vier oder fuenf Grossbuchstaben: Gattung eines Reisezugwagens ("BDZ WLAB 526"), Halter
-    const bool Gross = M.Art == TArt::Wort && M.Text.size() >= 4 && M.Text.size() <= 5 &&
-                       std::all_of(M.Text.begin(), M.Text.end(), IstGross1252) && !IstMerkmal(M.Text) &&
-                       !WortIn(M.Text, Waehrungen);
-    const bool Gattung = M.Art == TArt::Wort && IstGross1252(M.Text[0]) && M.Text.size() <= 8 &&
-                         WieGattungszeichen(M.Text) &&
-                         std::none_of(KeineGattung.begin(), KeineGattung.end(),
-                                      [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
-    if (I + 1 >= Marken.size() || !(Gattung || Gross || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
-      continue;
-    const TMarke& N = Marken[I + 1];
-    const std::string Name = ZahlBenennen(Marken, I + 1);
-    if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !BetriebsnummerForm(N) ||
-        !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
-      continue;
-    // "Gsh 313 78": die Nummer in zwei Gruppen
-    const TMarke* Rest = I + 2 < Marken.size() ? &Marken[I + 2] : nullptr;
-    if (Rest && N.Ziffern.size() == 3 && Rest->Art == TArt::Zahl && !Rest->Grenze && !Rest->NachSchraegstrich &&
-        Rest->Gruppen.size() == 1 && Rest->Ziffern.size() == 2 && Allein(Marken, I + 2))
-      Gefunden.push_back({I, I + 2, N.Ziffern + Rest->Ziffern, false, GueteAllein, M.Text, N.Text + " " + Rest->Text});
-    else
-      Gefunden.push_back({I, I + 1, N.Ziffern, false, GueteAllein, M.Text, N.Text});
   }
   return Gefunden;
 }
@@ -1298,17 +1468,17 @@ bool WieGattungszeichen(std::string_view Wort)
           (!Zusatz.empty() && std::all_of(Zusatz.begin(), Zusatz.end(), IstKlein1252)));
 }
 
-TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwort)
+TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
 {
   TGelesen Ergebnis;
   const std::vector<TMarke> Marken = MarkenLesen(Text);
-  std::vector<TKandidat> Alle = Kandidaten(Marken);
+  std::vector<TKandidat> Alle = Kandidaten(Marken, Wissen);
   const bool Notbehelf = Alle.empty();
   if (Notbehelf)
     Alle = Betriebsnummern(Marken);
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
-  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer, Anschriftwort);
+  Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer, Wissen.Anschriftwort);
   if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Ordnungsnummer.empty()))
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {
@@ -1316,6 +1486,10 @@ TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwor
     return Ergebnis;
   }
   Ergebnis.Ziffern = Nummer->Ziffern;
+  Ergebnis.Teil = Nummer->Teil;
+  if (Nummer->Teil > 0)
+    Ergebnis.Hinweise.push_back(
+        Ersetzt("Teilnummer: es stehen nur die Stellen 1–%1 da"_cp1252, {std::to_string(Nummer->Teil)}));
   for (std::size_t I = 1; I < Alle.size(); ++I)
     if (Alle[I].Guete == Nummer->Guete)
       Ergebnis.Andere.push_back(!Alle[I].Ordnungsnummer.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
@@ -1325,7 +1499,8 @@ TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwor
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
     Ergebnis.OhneKopf = Nummer->OhneKopf;
-    if (Notbehelf && WieGattungszeichen(Nummer->Reihe) && Nummer->Ordnungsnummer.size() <= 3)
+    if (Notbehelf && WieGattungszeichen(Nummer->Reihe) && Nummer->Ordnungsnummer.size() >= 2 &&
+        Nummer->Ordnungsnummer.size() <= 3)
       Ergebnis.Hinweise.push_back(
           Ersetzt("%1 kann auch die Bauart zu %2 sein"_cp1252, {Nummer->Ordnungsnummer, Nummer->Reihe}));
     Ergebnis.Fehler =

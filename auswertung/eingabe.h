@@ -22,6 +22,7 @@ inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Byte
 // Fehler, wenn sonst keine Nummer dasteht.
 struct TGelesen {
   std::string Ziffern;                // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
+  std::size_t Teil = 0;               // eine Teilnummer: so viele Stellen standen da, der Rest ist "?"
   std::string Fehler;                 // deutsche Meldung in Windows-1252; leer, wenn alles passt
   std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
   std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124", "116.2"
@@ -46,7 +47,15 @@ struct TGelesen {
 // ("A carruagem 61 83 ...": das "A" ist ein Artikel, kein Gattungszeichen). Ohne: jedes Wort.
 using TAnschriftwort = std::function<bool(std::string_view)>;
 
-TGelesen NummerAusText(std::string_view Text, const TAnschriftwort& Anschriftwort = {});
+// Was der Leser aus den Tabellen erfragt; ohne sie liest er nur nach der Form.
+struct TLesewissen {
+  TAnschriftwort Anschriftwort;
+  // Ob Austauschkennzahl und Land (Stellen 1-4) belegt sind: nur dann gelten die ersten 7-10
+  // Stellen fuer sich als Teilnummer ("61 54 20-71", eine Reihe von Wagen).
+  std::function<bool(std::string_view)> KopfBekannt;
+};
+
+TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen = {});
 
 // Sieht aus wie Gattungszeichen: nur Buchstaben, mindestens ein kleiner ("Facs", "WLABmh",
 // "mzf"), dahinter hoechstens ein nationaler Zusatz aus Kleinbuchstaben ("Eanos-x").

@@ -24,7 +24,8 @@ TGelesen Lies(std::string_view Utf8) { return NummerAusText(EingabeUmsetzen(Utf8
 TGelesen LiesMitTabellen(std::string_view Utf8)
 {
   return NummerAusText(EingabeUmsetzen(Utf8, TKennung::Keine).Text,
-                       [](std::string_view Wort) { return Anschriftwort(KleineKennzeichen(), Wort); });
+                       {.Anschriftwort = [](std::string_view Wort) { return Anschriftwort(KleineKennzeichen(), Wort); },
+                        .KopfBekannt = {}});
 }
 
 std::string Verbunden(const std::vector<std::string>& Teile)

@@ -13,6 +13,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -88,6 +89,28 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
     EXPECT_EQ(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Urteil, Urteil) << Eingabe;
+}
+
+// Die ersten Stellen fuer sich (anschriften-neu3.csv, -neu6.csv): unvollstaendig, der Rest "?", die
+// naechste nach Komma beginnt neu; ein Datum, ein unbelegter Kopf und getippte Ziffern allein nicht.
+TEST(Teilnummer, NurMitBelegtemKopfInEinemSatz)
+{
+  const std::vector<std::tuple<const char*, TUrteil, const char*>> Faelle = {
+      {"Vozy řady Bdmpee233, číslované v intervalu 61 54 20-71, jsou jednou z řad", TUrteil::Unvollstaendig,
+       "61 54 2071 ?\?\?-?"},
+      {"Glms207 | 21 80 143 | AW Duisburg-Wedau (umgebaut) | 1969 |", TUrteil::Unvollstaendig, "21 80 143? ?\?\?-?"},
+      {"(Bmz ÖBB) Bmz (Bmee234), 51 81 21-70, 50 81 21-70 a 61 81 21-70, rok 2010", TUrteil::Unvollstaendig,
+       "51 81 2170 ?\?\?-?"},
+      {"Foto am 12 10 2019 in Wien", TUrteil::Unbrauchbar, ""},
+      {"Foto 31 02 20-71", TUrteil::Unbrauchbar, ""},
+      {"31 80 665", TUrteil::Unbrauchbar, ""}};
+  for (const auto& [Eingabe, Urteil, Nummer] : Faelle) {
+    const TErgebnis Ergebnis = Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false);
+    EXPECT_EQ(Ergebnis.Urteil, Urteil) << Eingabe;
+    if (*Nummer != '\0') {
+      EXPECT_EQ(Ergebnis.Nummer, Nummer) << Eingabe;
+    }
+  }
 }
 
 // Ist die kurze Nummer die Stellen 5-11 der zwoelfstelligen, nennt "falsch" auch deren Pruefziffer;

@@ -387,7 +387,33 @@ INSTANTIATE_TEST_SUITE_P(
         // die Klasse vor der ganzen Nummer: https://rorymacve.net/class-66/,
         // https://alongwinwicklines.blogspot.com/2011/08/two-sheds-and-two-tugs.html
         TGliederung{"KlasseVorDerNummer", "Acton in West London is DB Schenker Class 66, 66040.", "", "66 66040", ""},
-        TGliederung{"KlasseVorDerNummerMitName", "EWS (DBS) class 60, 60015 Bow Fell at one of", "", "60 60015", ""}),
+        TGliederung{"KlasseVorDerNummerMitName", "EWS (DBS) class 60, 60015 Bow Fell at one of", "", "60 60015", ""},
+        // Reihen alter Fahrzeuge: http://parowozy.net/parowozy/ol49, https://vasuttortenetipark.hu/a6ab33seio/,
+        // https://railpassion.fr/materiel-actualites-rp/journees-du-patrimoine-retour-vers-le-passe,
+        // http://mfpn.fr/notre-materiel/231-k-8/, https://eisenbahn-museumsfahrzeuge.de/index.php/deutschland/
+        // staatsbahnfahrzeuge/elektrolokomotiven/baureihe-e-94/e-94-059
+        TGliederung{"ReiheMitOVorn", "Ol49-59 z pociągiem osobowym z Poznania do Wolsztyna na stacji w Szreniawie.", "",
+                    "Ol49 59", ""},
+        TGliederung{"UngarischMitKomma", "a gyárban elkészült 5 000. mozdony (1932) a 424,027-t", "", "424 027",
+                    "Jahr 1932"},
+        TGliederung{"FranzoesischeDampflok",
+                    "Enfin, en gare de Nantes, la 141 R 1199 est venue dérouiller ses bielles.", "", "141 R 1199", ""},
+        TGliederung{"FranzoesischGepunktetMitRegion", "1950 : 2-231.K.8.", "", "2-231.K 8", ""},
+        TGliederung{"AntriebVorDerReihe", "1952-1970: E 94 059 (DR)", "", "E 94 059", ""},
+        // Betriebsnummern hinter Nummernwort, Unterreihe, einstellig: https://jernbanemuseet.no/august-2005-
+        // konduktorvogn-litra-bf2a-nr-686-fra-ofotbanen/, https://njk.no/materiell/personvogner?tmpl=component&print=1,
+        // https://www.jvmv2.se/forum/index.php?id=222144, https://ontheupfast.com/p/21936chg/25696217404/
+        // x43306-08-48-london-king-s-cross
+        TGliederung{"HinterNr", "Konduktørvogn litra BF2a nr. 686 fra Ofotbanen", "", "BF2a 686", ""},
+        TGliederung{"MitUnterreihe", "Salongvogn Ao 2c 950 ble levert til Bergensbanens åpning i 1909.", "",
+                    "Ao 2c 950", "Jahr 1909"},
+        TGliederung{
+            "EinstelligHinterGattung",
+            "Även de båda likaledes Folebyggda boggivagnarna GJ BCo 4 och Co 5 finns båda bevarade som korgar hos GHJ.",
+            "", "BCo 4", "weitere Ziffern 5"},
+        TGliederung{"AmWortVertippt",
+                    "At the front end of a down HST, power car43306 looks a little tatty as it passes Whittlesea", "",
+                    "43306", ""}),
     [](const testing::TestParamInfo<TGliederung>& Info) { return std::string(Info.param.Name); });
 
 // Um jede echte Anschrift aus tests/daten/anschriften.csv herum: was Menschen sonst in die Zeile
