@@ -731,7 +731,10 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
                         std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
                         NurZiffernVon(std::string_view(Reihe).substr(Punkt + 1), 2, 4);
-  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge || NurBuchstaben)) || MitPunkt)
+  // Reihe mit kleinen Buchstaben, Punkt, Nummer (NSB "Di3.602", SJ "Rc4.1290"; nicht die FS "E.646")
+  const bool KleinMitPunkt = T[Trenner] == '.' && WieReihe(Reihe) &&
+                             std::any_of(Reihe.begin(), Reihe.end(), IstKlein1252) && T.size() - Trenner >= 4;
+  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge || NurBuchstaben)) || MitPunkt || KleinMitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
@@ -822,6 +825,8 @@ void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector
     Kandidaten.push_back({I, I, Erste, false, GueteAllein, "", Erste});
 }
 
+bool KurzeGattung(const TMarke& M);
+
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
 // DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769"), die Klasse vor
 // der ganzen Nummer ("66 66001") oder hinter einer Reihe aus
@@ -846,12 +851,14 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
                         (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
-    // die Antriebsart der alten deutschen Reihen gehoert zu ihr: "E 94 279", "V 200 017", "VT 95 9396"
-    // (die Bahn davor nicht: "NS 28 101")
+    // die Antriebsart gehoert zur Reihe: alte deutsche ("E 94 279", "V 200 017", "VT 95 9396"),
+    // norwegische ("El 18 2241"); die Bahn davor nicht ("NS 28 101")
     constexpr std::array<std::string_view, 13> Antrieb = {"E",  "V",  "VT", "ET", "ETA", "ES", "ESA",
                                                           "EB", "EG", "VS", "VB", "VM",  "VR"};
-    const bool Buchstaben = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort &&
-                            std::find(Antrieb.begin(), Antrieb.end(), Marken[I - 1].Text) != Antrieb.end();
+    const TMarke* Davor = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort ? &Marken[I - 1] : nullptr;
+    const bool Buchstaben =
+        Davor && (std::find(Antrieb.begin(), Antrieb.end(), Davor->Text) != Antrieb.end() ||
+                  (Davor->Text.size() == 2 && IstKlein1252(Davor->Text[1]) && KurzeGattung(*Davor)));
     Kandidaten.push_back({Buchstaben ? I - 1 : I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen,
                           Buchstaben ? Marken[I - 1].Text + " " + M.Text : M.Text, Zweite});
     return;
@@ -1129,12 +1136,30 @@ void AngehaengteNummer(const TMarke& M, std::size_t I, std::vector<TKandidat>& G
     Gefunden.push_back({I, I, T.substr(Ziffern), false, GueteAllein, "", T.substr(Ziffern)});
 }
 
-// Die Unterreihe hinter den Buchstaben: Ziffer und kleiner Buchstabe ("Ao 2c 950")
-bool Unterreihe(const TMarke& M)
+// Die Unterreihe hinter den Buchstaben (Marke I), vor einer Nummer: Ziffer und kleiner Buchstabe
+// ("Ao 2c 950"), oder ein bis zwei Ziffern vor drei bis vier ("Di 4 651", norwegisch)
+bool Unterreihe(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  if (I + 1 >= Marken.size() || Marken[I].Grenze)
+    return false;
+  const TMarke &M = Marken[I], &N = Marken[I + 1];
+  const std::string& T = M.Text;
+  if (M.Art == TArt::Gemischt)
+    return T.size() >= 2 && T.size() <= 3 && IstKlein1252(T.back()) &&
+           NurZiffern(std::string_view(T).substr(0, T.size() - 1));
+  return M.Art == TArt::Zahl && !M.Verlesen && M.Gruppen.size() == 1 && M.Ziffern.size() <= 2 && N.Art == TArt::Zahl &&
+         !N.Grenze && N.Gruppen.size() == 1 && N.Ziffern.size() >= 3 && N.Ziffern.size() <= 4;
+}
+
+// Eine Reihe mit Punkt vor ihrer Ziffer: "Di.3 643" (NSB)
+bool ReiheMitPunkt(const TMarke& M)
 {
   const std::string& T = M.Text;
-  return M.Art == TArt::Gemischt && !M.Grenze && T.size() >= 2 && T.size() <= 3 && IstKlein1252(T.back()) &&
-         NurZiffern(std::string_view(T).substr(0, T.size() - 1));
+  const std::size_t Punkt = T.find('.');
+  return M.Art == TArt::Gemischt && Punkt >= 2 && Punkt <= 3 && Punkt != std::string::npos && IstGross1252(T[0]) &&
+         std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Punkt), IstBuchstabe) &&
+         std::any_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Punkt), IstKlein1252) &&
+         NurZiffernVon(std::string_view(T).substr(Punkt + 1), 1, 2);
 }
 
 // Gattungs- oder Reihenbuchstaben und dahinter eine Betriebsnummer ohne Pruefziffer
@@ -1149,9 +1174,10 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
                        WieGattungszeichen(M.Text) &&
                        std::none_of(KeineGattung.begin(), KeineGattung.end(),
                                     [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
-  if (I + 1 >= Marken.size() || !(Gattung || Gross || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
+  if (I + 1 >= Marken.size() ||
+      !(Gattung || Gross || ReiheMitPunkt(M) || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
     return;
-  const bool MitUnterreihe = Unterreihe(Marken[I + 1]) && I + 2 < Marken.size();
+  const bool MitUnterreihe = Unterreihe(Marken, I + 1);
   const std::size_t J = MitUnterreihe ? I + 2 : I + 1;
   const std::string Reihe = MitUnterreihe ? M.Text + " " + Marken[I + 1].Text : M.Text;
   const TMarke& N = Marken[J];
@@ -1188,6 +1214,8 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
         AngehaengteNummer(M, I, Gefunden);
     } else if (M.Art == TArt::Gemischt && IstGross1252(M.Text[0])) {
       BetriebsnummerGemischt(M, I, Gefunden);
+      if (Gefunden.empty())
+        NachGattungszeichen(Marken, I, Gefunden);
     } else if (M.Art == TArt::Gemischt) {
       UngarischMitKomma(M, I, Gefunden);
       FranzoesischGepunktet(M, I, Gefunden);

@@ -407,6 +407,13 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"HinterNr", "Konduktørvogn litra BF2a nr. 686 fra Ofotbanen", "", "BF2a 686", ""},
         TGliederung{"MitUnterreihe", "Salongvogn Ao 2c 950 ble levert til Bergensbanens åpning i 1909.", "",
                     "Ao 2c 950", "Jahr 1909"},
+        // NSB: https://de.wiki.li/NSB_Di_4, http://www.christianbruun.dk/Di.3.html,
+        // https://www.nohab-gm.de/fotos_infos/norwegen/allgemeines/informationen-zur-nsb-baureihe-di3
+        TGliederung{"UnterreiheAlsZahl", "Di 4 651 im Bahnhof Bodø", "", "Di 4 651", ""},
+        TGliederung{"ReiheMitPunktVorDerZiffer",
+                    "Mere norsk bliver det nok ikke: Di.3 643 holder klar med et kort persontog", "", "Di.3 643", ""},
+        TGliederung{"ReiheKleinMitPunktAngehaengt", "wurde 1957 ebenfalls erworben und als Di3.602 eingereiht.", "",
+                    "Di3 602", "Jahr 1957"},
         TGliederung{
             "EinstelligHinterGattung",
             "Även de båda likaledes Folebyggda boggivagnarna GJ BCo 4 och Co 5 finns båda bevarade som korgar hos GHJ.",
