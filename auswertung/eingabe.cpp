@@ -1228,6 +1228,12 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
   return Gefunden;
 }
 
+// "SM42 2244", ohne Reihe "47804"
+std::string ReiheUndNummer(const TKandidat& K)
+{
+  return K.Reihe.empty() ? K.Ordnungsnummer : K.Reihe + " " + K.Ordnungsnummer;
+}
+
 // "218 390-3" aus "2183903"
 std::string NationalAus(std::string_view Z)
 {
@@ -1392,10 +1398,9 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     if (Darin != Alle.end() && !InNummer) {
       if (I == Darin->Von)
         Ergebnis.Weitere.push_back(
-            !Darin->Ordnungsnummer.empty()
-                ? Ersetzt("Nummer ohne Prüfziffer %1 %2"_cp1252, {Darin->Reihe, Darin->Ordnungsnummer})
-            : Darin->National ? Ersetzt("nationale Nummer %1", {NationalAus(Darin->Ziffern)})
-                              : Ersetzt("weitere Nummer %1", {NummerGegliedert(Darin->Ziffern)}));
+            !Darin->Ordnungsnummer.empty() ? Ersetzt("Nummer ohne Prüfziffer %1"_cp1252, {ReiheUndNummer(*Darin)})
+            : Darin->National              ? Ersetzt("nationale Nummer %1", {NationalAus(Darin->Ziffern)})
+                                           : Ersetzt("weitere Nummer %1", {NummerGegliedert(Darin->Ziffern)}));
     } else if (M.Art == TArt::Zahl && InNummer) {
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
@@ -1520,7 +1525,7 @@ TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
         Ersetzt("Teilnummer: es stehen nur die Stellen 1–%1 da"_cp1252, {std::to_string(Nummer->Teil)}));
   for (std::size_t I = 1; I < Alle.size(); ++I)
     if (Alle[I].Guete == Nummer->Guete)
-      Ergebnis.Andere.push_back(!Alle[I].Ordnungsnummer.empty() ? Alle[I].Reihe + " " + Alle[I].Ordnungsnummer
+      Ergebnis.Andere.push_back(!Alle[I].Ordnungsnummer.empty() ? ReiheUndNummer(Alle[I])
                                 : Alle[I].National              ? NationalAus(Alle[I].Ziffern)
                                                                 : NummerGegliedert(Alle[I].Ziffern));
   if (!Nummer->Ordnungsnummer.empty()) {
