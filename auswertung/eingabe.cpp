@@ -361,6 +361,26 @@ std::size_t KuerzelAngehaengt(std::string_view Wort)
   return Strich <= 3 && NurGrosse(Kuerzel.substr(0, Strich)) && NurGrosse(Kuerzel.substr(Strich + 1)) ? Anfang : 0;
 }
 
+// Franzoesischer und italienischer Artikel vor einer Reihe: "l’ABDe 8/8 4003", "dell'ALn 668":
+// so viele Zeichen fallen weg, sonst 0
+std::size_t Elision(std::string_view Wort)
+{
+  const std::size_t Apostroph = Wort.find_first_of("'\x92");
+  if (Apostroph == std::string_view::npos || Apostroph + 1 >= Wort.size() ||
+      !(IstGross1252(Wort[Apostroph + 1]) || IstEchteZiffer(Wort[Apostroph + 1])))
+    return 0;
+  constexpr std::array<std::string_view, 9> Artikel = {"l", "L", "d", "D", "dell", "all", "nell", "sull", "dall"};
+  return std::find(Artikel.begin(), Artikel.end(), Wort.substr(0, Apostroph)) != Artikel.end() ? Apostroph + 1 : 0;
+}
+
+// "No.73659", "Nr.1234": das Nummernwort ohne Leerzeichen vor der Zahl; seine Laenge, sonst 0
+std::size_t NummernwortAngehaengt(std::string_view Wort)
+{
+  const bool Wortform = Wort.size() > 3 && (Wort[0] == 'N' || Wort[0] == 'n') && (Wort[1] == 'o' || Wort[1] == 'r') &&
+                        Wort[2] == '.' && IstEchteZiffer(Wort[3]);
+  return Wortform ? 3 : 0;
+}
+
 // Zwei ganze Nummern mit Strich dazwischen sind ein Bereich ("94102081019–94102081020"): die
 // Stelle des Strichs, sonst 0.
 std::size_t BereichZweierNummern(std::string_view Wort)
@@ -448,6 +468,11 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       continue;
     }
     const bool Doppelpunkt = WortEndeAbschneiden(Wort);
+    Wort.erase(0, Elision(Wort));
+    if (const std::size_t Nummernwort = NummernwortAngehaengt(Wort); Nummernwort > 0) {
+      Anhaengen(Wort.substr(0, Nummernwort));
+      Wort.erase(0, Nummernwort);
+    }
     if (const std::size_t Kuerzel = KuerzelAngehaengt(Wort); Kuerzel > 0) {
       Anhaengen(Wort.substr(0, Kuerzel));
       Wort.erase(0, Kuerzel);
@@ -609,8 +634,10 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
                             return std::find(UicGrenzen.begin(), UicGrenzen.end(), Grenze) != UicGrenzen.end();
                           });
   const bool Datum = Gruppen.size() == 3 && Gruppen[2] == 4 && IstJahr(Ziffern.substr(4));
-  if (Gegliedert && !Datum && Ziffern.size() >= 7 && Ziffern.size() <= 10 && Ziffern.find('?') == std::string::npos &&
-      Wissen.KopfBekannt(std::string_view(Ziffern).substr(0, 4)))
+  // die ersten Gruppen stehen fuer sich ("18-33 524-2" sind die Stellen 5-12), am Ende steht keine Pruefziffer
+  const bool Getrennt = Marken[Von].Gruppen.size() == 1 && !Marken[Bis].StrichVorLetzter;
+  if (Gegliedert && !Datum && Getrennt && Ziffern.size() >= 7 && Ziffern.size() <= 10 &&
+      Ziffern.find('?') == std::string::npos && Wissen.KopfBekannt(std::string_view(Ziffern).substr(0, 4)))
     Kandidaten.push_back(
         {Von, Bis, Ziffern + std::string(12 - Ziffern.size(), '?'), false, GueteTeil, {}, {}, false, Ziffern.size()});
 }
@@ -725,7 +752,9 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
       Strich != std::string::npos && NurZiffernVon(std::string_view(Reihe).substr(0, Strich), 2, 3) &&
       Reihe.size() - Strich >= 2 && Reihe.size() - Strich <= 4 &&
       std::all_of(Reihe.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Reihe.end(), IstGross1252);
-  const bool NurBuchstaben = T[Trenner] == '-' && Reihe.size() <= 3 && Trenner + 3 <= T.size() - 1 &&
+  // auch mit Punkt vor vier Ziffern (OSE "A.9501"; "E.464" ist eine Reihe der FS)
+  const bool NurBuchstaben = (T[Trenner] == '-' || (T[Trenner] == '.' && T.size() - Trenner == 5)) &&
+                             Reihe.size() <= 3 && Trenner + 3 <= T.size() - 1 &&
                              std::all_of(Reihe.begin(), Reihe.end(), IstGross1252);
   const std::size_t Punkt = Reihe.find('.');
   const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
@@ -734,7 +763,7 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   // Reihe mit kleinen Buchstaben, Punkt, Nummer (NSB "Di3.602", SJ "Rc4.1290"; nicht die FS "E.646")
   const bool KleinMitPunkt = T[Trenner] == '.' && WieReihe(Reihe) &&
                              std::any_of(Reihe.begin(), Reihe.end(), IstKlein1252) && T.size() - Trenner >= 4;
-  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge || NurBuchstaben)) || MitPunkt || KleinMitPunkt)
+  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
@@ -789,7 +818,10 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
       Vorn && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
       ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[1] == 3 &&
-        (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000"))));
+        (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000"))) ||
+       // Reihe und vierstellige Nummer mit Strich: CFR "60-1644", Renfe "040-2438" (kein Jahr dahinter)
+       (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] <= 3 && M.Gruppen[1] == 4 &&
+        !IstJahr(M.Ziffern.substr(M.Gruppen[0]))));
   const bool NachNo = M.NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."}));
   // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
   const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
@@ -886,6 +918,21 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
         {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
 }
 
+// Reihe und Nummer aus je drei Ziffern, ein Strich mit Leerraum dazwischen, in einem Satz:
+// "lokomotive 664 – 105" (Serbien); nicht mit Null vorn ("001 – 020" zaehlt ab)
+void PaarMitStrich(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const auto Drei = [](const TMarke& Z) {
+    return Z.Art == TArt::Zahl && !Z.Verlesen && !Z.Grenze && Z.Gruppen == std::vector<std::size_t>{3};
+  };
+  if (I + 2 >= Marken.size() || !Drei(Marken[I]) || Marken[I].Ziffern[0] == '0' || ZahlVorMarke(Marken, I) ||
+      Marken[I + 1].Art != TArt::Strich || Marken[I + 1].Grenze || !Drei(Marken[I + 2]) || !Allein(Marken, I + 2) ||
+      std::none_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
+    return;
+  Kandidaten.push_back({I, I + 2, Marken[I].Ziffern + Marken[I + 2].Ziffern, false, GueteOhneGruppen, Marken[I].Text,
+                        Marken[I + 2].Ziffern});
+}
+
 // Franzoesische Dampflok: Achsfolge, Serienbuchstaben, Nummer ("141 R 840", "231 E 41"), mit
 // Region davor ("2-231 K 8")
 void FranzoesischeReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
@@ -894,8 +941,13 @@ void FranzoesischeReihe(const std::vector<TMarke>& Marken, std::size_t I, std::v
   if (I + 2 >= Marken.size() || M.Verlesen || ZahlVorMarke(Marken, I) ||
       !(M.Gruppen == std::vector<std::size_t>{3} || (M.Gruppen == std::vector<std::size_t>{1, 3} && M.Text[1] == '-')))
     return;
+  // Achsfolge: Lauf-, Kuppel-, Laufachsen ("141", "231", "040"), keine Aufzaehlung ("Bo 189, B 031")
+  const std::string Achsen = M.Ziffern.substr(M.Ziffern.size() - 3);
+  if (Achsen[0] > '2' || Achsen[1] < '1' || Achsen[1] > '6' || Achsen[2] > '2')
+    return;
   const TMarke &Serie = Marken[I + 1], &N = Marken[I + 2];
-  const bool SerieForm = Serie.Art == TArt::Wort && !Serie.Grenze && Serie.Text.size() <= 2 &&
+  const bool SerieForm = Serie.Art == TArt::Wort && !Serie.Grenze && !Serie.NachKomma && !N.NachKomma &&
+                         Serie.Text.size() <= 2 &&
                          std::all_of(Serie.Text.begin(), Serie.Text.end(), [](char Z) { return Z >= 'A' && Z <= 'Z'; });
   if (SerieForm && N.Art == TArt::Zahl && !N.Grenze && !N.Verlesen && N.Gruppen.size() == 1 && N.Ziffern.size() <= 4 &&
       Allein(Marken, I + 2))
@@ -1008,6 +1060,7 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   if (Marken[I].Art == TArt::Zahl) {
     BereichAllein(Marken, I, Kandidaten);
     FranzoesischeReihe(Marken, I, Kandidaten);
+    PaarMitStrich(Marken, I, Kandidaten);
   }
 }
 
@@ -1063,8 +1116,8 @@ bool BetriebsnummerForm(const TMarke& N)
 {
   if (N.Gruppen.size() == 1)
     return N.Ziffern.size() >= 2 && N.Ziffern.size() <= 5;
-  return N.Gruppen.size() == 2 && N.Gruppen[0] <= 2 && N.Text.find('-') != std::string::npos && N.Ziffern.size() >= 4 &&
-         N.Ziffern.size() <= 6;
+  return N.Gruppen.size() == 2 && N.Gruppen[0] <= 2 && N.Text.find_first_of("-\x96") != std::string::npos &&
+         !IstJahr(N.Ziffern.substr(N.Gruppen[0])) && N.Ziffern.size() >= 4 && N.Ziffern.size() <= 6;
 }
 
 // Kurze Gattungs- oder Reihenbuchstaben, hinter denen auch eine einstellige Nummer steht
@@ -1089,8 +1142,12 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
 {
   if (I + 1 >= Marken.size() || !WortIn(Marken[I].Text, {"Nr.", "Nr", "No.", "No", "Nro.", "N\xB0", "N\xBA"}))
     return;
+  // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000")
   const TMarke& N = Marken[I + 1];
-  if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || N.Gruppen.size() != 1 || N.Ziffern.size() > 5)
+  const bool Form =
+      (N.Gruppen.size() == 1 && N.Ziffern.size() <= 5) ||
+      (N.Gruppen.size() == 2 && N.Text.find_first_of("-\x96") != std::string::npos && N.Ziffern.size() <= 8);
+  if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !Form)
     return;
   const TMarke* Davor = I > 0 && !Marken[I].Grenze ? &Marken[I - 1] : nullptr;
   const bool Reihe = Davor && ((Davor->Art == TArt::Gemischt && IstGross1252(Davor->Text[0]) &&
@@ -1103,9 +1160,12 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
 void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
 {
   const std::string& T = M.Text;
-  if (T.size() >= 7 && T[3] == ',' && NurZiffernVon(std::string_view(T).substr(0, 3), 3, 3) &&
-      NurZiffernVon(std::string_view(T).substr(4), 3, 4))
-    Gefunden.push_back({I, I, T.substr(0, 3) + T.substr(4), false, GueteAllein, T.substr(0, 3), T.substr(4)});
+  const std::size_t Komma = T.find(',');
+  if (Komma == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Komma + 1), 3, 4))
+    return;
+  const std::string Reihe = T.substr(0, Komma);
+  if (NurZiffernVon(Reihe, 3, 3) || WieReihe(Reihe))  // auch mit Buchstaben: "V43,2000"
+    Gefunden.push_back({I, I, Reihe + T.substr(Komma + 1), false, GueteAllein, Reihe, T.substr(Komma + 1)});
 }
 
 // Franzoesische Dampflok mit Punkten in einer Marke: "231.K.8", mit Region "2-231.K.8"
@@ -1214,6 +1274,8 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
         AngehaengteNummer(M, I, Gefunden);
     } else if (M.Art == TArt::Gemischt && IstGross1252(M.Text[0])) {
       BetriebsnummerGemischt(M, I, Gefunden);
+      if (Gefunden.empty())
+        UngarischMitKomma(M, I, Gefunden);
       if (Gefunden.empty())
         NachGattungszeichen(Marken, I, Gefunden);
     } else if (M.Art == TArt::Gemischt) {

@@ -103,7 +103,9 @@ TEST(Teilnummer, NurMitBelegtemKopfInEinemSatz)
        "51 81 2170 ?\?\?-?"},
       {"Foto am 12 10 2019 in Wien", TUrteil::Unbrauchbar, ""},
       {"Foto 31 02 20-71", TUrteil::Unbrauchbar, ""},
-      {"31 80 665", TUrteil::Unbrauchbar, ""}};
+      {"31 80 665", TUrteil::Unbrauchbar, ""},
+      // anschriften-neu7.csv: die Stellen 5-12 mit Pruefziffer sind keine Teilnummer
+      {"Voiture de première classe 18-33 524-2 restaurée en état d'origine", TUrteil::OhnePruefziffer, "18-33 524"}};
   for (const auto& [Eingabe, Urteil, Nummer] : Faelle) {
     const TErgebnis Ergebnis = Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false);
     EXPECT_EQ(Ergebnis.Urteil, Urteil) << Eingabe;

@@ -418,6 +418,32 @@ INSTANTIATE_TEST_SUITE_P(
             "EinstelligHinterGattung",
             "Även de båda likaledes Folebyggda boggivagnarna GJ BCo 4 och Co 5 finns båda bevarade som korgar hos GHJ.",
             "", "BCo 4", "weitere Ziffern 5"},
+        // Reihe und Nummer in weiteren Formen (anschriften-neu7.csv): https://www.veol.hu/helyi-eletstilus/2023/07/
+        // hogy-kerulnek-a-vonatra-madarak-macskak-szocskek, https://www.jernbaneklub.dk/jernbaneartikler/jernbanen/
+        // artikler/69-5-omlitrering.asp, http://railfreight.eu/dr-ne/tag/despotija, https://forum.3rails.fr/t/
+        // actualite-voie-metrique/12078, http://railfaneurope.net/pix/gr/narrow_gauge/A9500/pix.html,
+        // https://k-report.net/clanky/stehovani-salonniho-vozu/, http://flrig.beesbuzz.biz/,
+        // https://www.srbcargo.rs/sr/jos-dve-zakupljene-slovenacke-dizelke-uskoro-na-srpskim-prugama/?script=lat,
+        // https://iho.hu/index.php/hirek/csorgovel-paksra-bulibol
+        TGliederung{"KommaHinterReiheMitBuchstaben", "pályaszámuk V43,2000 volt, ma 432-es sorozatként futnak.", "",
+                    "V43 2000", ""},
+        TGliederung{"NrMitZweiGruppen", "Personvogn, litra AB nr. 39-80000 (1./2. klasse) - den første af serie", "",
+                    "AB 39-80000", ""},
+        TGliederung{"ReiheStrichVierZiffern", "Die serbische Güterbahn Despotija hat die rumänische Diesellok 60-1644",
+                    "", "60 1644", ""},
+        TGliederung{"ArtikelVorDerReihe",
+                    "la navette Montreux-Fontanivent-Montreux était assurée par l’ABDe 8/8 4003, ce", "",
+                    "ABDe 8/8 4003", ""},
+        TGliederung{"BuchstabePunktVierZiffern", "OSE A.9501 diesel loco built in 1999 by SCHOEMA (Germany)", "",
+                    "A 9501", "Jahr 1999"},
+        TGliederung{"GattungUndNummerMitHalbgeviert", "salonní vůz Az 1–0045, který opustil brány", "", "Az 1–0045",
+                    ""},
+        TGliederung{"NoAngehaengt", "Austerity Class 2-10-0 No.73659 (North British W/No.25458 built in 1944)", "",
+                    "73659", ""},
+        TGliederung{"StrichMitLeerraum", "obavljen je prijem lokomotive 664 – 105, dok će nakon otklanjanja", "",
+                    "664 105", ""},
+        // keine Achsfolge, eine Aufzaehlung: die erste Nummer
+        TGliederung{"AufzaehlungKeineDampflok", "a lengyeleket (A 010, Bko 065, Bo 189, B 031).", "", "A 010", ""},
         TGliederung{"AmWortVertippt",
                     "At the front end of a down HST, power car43306 looks a little tatty as it passes Whittlesea", "",
                     "43306", ""}),
