@@ -424,6 +424,12 @@ TMarke MarkeNachDenVorigen(const std::vector<TMarke>& Marken, const std::string&
   return Marke;
 }
 
+bool TrenntMarken(char Z)
+{
+  return IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
+         Z == '+' || Z == '&' || Z == '|' || Z == '_';
+}
+
 // Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
 // Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
 // auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
@@ -453,9 +459,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     const bool KommaInZahl =
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
     // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
-    if (!(IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
-          Z == '+' || Z == '&' || Z == '|' || Z == '_') ||
-        KommaInZahl) {
+    if (!TrenntMarken(Z) || KommaInZahl) {
       // ein Wort in Anfuehrung bleibt so: ein Name ist kein Gattungszeichen
       const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
       if (!Wort.empty() || !VorZahl || AnfuehrungVorn.find(Z) == std::string_view::npos)
@@ -469,13 +473,11 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     }
     const bool Doppelpunkt = WortEndeAbschneiden(Wort);
     Wort.erase(0, Elision(Wort));
-    if (const std::size_t Nummernwort = NummernwortAngehaengt(Wort); Nummernwort > 0) {
-      Anhaengen(Wort.substr(0, Nummernwort));
-      Wort.erase(0, Nummernwort);
-    }
-    if (const std::size_t Kuerzel = KuerzelAngehaengt(Wort); Kuerzel > 0) {
-      Anhaengen(Wort.substr(0, Kuerzel));
-      Wort.erase(0, Kuerzel);
+    // vorn ein angehaengtes Nummernwort ("No.73659"), sonst Zahl vor Land und Halter ("301-5F-SNCF")
+    const std::size_t Vorn = NummernwortAngehaengt(Wort) > 0 ? NummernwortAngehaengt(Wort) : KuerzelAngehaengt(Wort);
+    if (Vorn > 0) {
+      Anhaengen(Wort.substr(0, Vorn));
+      Wort.erase(0, Vorn);
     }
     if (const std::size_t Strich = BereichZweierNummern(Wort); Strich > 0) {
       Anhaengen(Wort.substr(0, Strich));
