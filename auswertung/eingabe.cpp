@@ -256,16 +256,20 @@ bool MitEinheit(std::string_view Text)
   return false;
 }
 
-// "471-005-ös", "104-es", "M41 2103-as": ein Kasus an der Zahl, keine Ziffern; finnisch und
-// schwedisch hinter einem Doppelpunkt ("Dr13 2349:n", "6311:ssa")
+// "471-005-ös", "104-es", "M41 2103-as", auch mehrere Endungen ("331-esen", bis fuenf
+// Buchstaben): ein Kasus an der Zahl, keine Ziffern; finnisch und schwedisch hinter einem
+// Doppelpunkt ("Dr13 2349:n", "6311:ssa")
 std::string OhneKasus(std::string Text)
 {
   const std::size_t Strich = Text.find_last_of("-:");
-  if (Strich == std::string::npos || Strich == 0 || Strich + 4 < Text.size() || Strich + 1 == Text.size() ||
+  if (Strich == std::string::npos || Strich == 0 || Strich + 6 < Text.size() || Strich + 1 == Text.size() ||
       !IstEchteZiffer(Text[Strich - 1]))
     return Text;
   const bool Kasus = std::all_of(Text.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Text.end(), IstKlein1252);
-  return Kasus ? Text.substr(0, Strich) : Text;
+  // vier oder fuenf Buchstaben nur mit Bindevokal ("-esen"; "1700-locs" ist die Reihe der Loks)
+  const bool Bindevokal =
+      std::string_view("aeiou\xE1\xE9\xED\xF3\xF6\xFA\xFC").find(Text[Strich + 1]) != std::string_view::npos;
+  return Kasus && (Strich + 4 >= Text.size() || Bindevokal) ? Text.substr(0, Strich) : Text;
 }
 
 // Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X"; mindestens zwei x

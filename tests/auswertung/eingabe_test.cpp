@@ -428,6 +428,11 @@ INSTANTIATE_TEST_SUITE_P(
         // https://iho.hu/index.php/hirek/csorgovel-paksra-bulibol
         TGliederung{"KommaHinterReiheMitBuchstaben", "pályaszámuk V43,2000 volt, ma 432-es sorozatként futnak.", "",
                     "V43 2000", ""},
+        // https://www.veol.hu/helyi-eletstilus/2024/07/dizelmozdony-gozos-szerepben-video
+        TGliederung{"KommaUndKasus",
+                    "Tömegek vártak izgatottan minden gép, szerelvény érkezését-indulását, így az "
+                    "M62,194-es dízelmozdonyét is",
+                    "", "M62 194", ""},
         TGliederung{"NrMitZweiGruppen", "Personvogn, litra AB nr. 39-80000 (1./2. klasse) - den første af serie", "",
                     "AB 39-80000", ""},
         TGliederung{"ReiheStrichVierZiffern", "Die serbische Güterbahn Despotija hat die rumänische Diesellok 60-1644",
