@@ -1240,8 +1240,9 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
                        WieGattungszeichen(M.Text) &&
                        std::none_of(KeineGattung.begin(), KeineGattung.end(),
                                     [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
-  if (I + 1 >= Marken.size() ||
-      !(Gattung || Gross || ReiheMitPunkt(M) || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
+  // auch eine Reihe aus Buchstaben und Ziffern vor einer kurzen Nummer ("Ok1 77", polnische Dampflok)
+  const bool MitZiffern = ReiheMitPunkt(M) || (M.Art == TArt::Gemischt && WieReihe(M.Text));
+  if (I + 1 >= Marken.size() || !(Gattung || Gross || MitZiffern || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
     return;
   const bool MitUnterreihe = Unterreihe(Marken, I + 1);
   const std::size_t J = MitUnterreihe ? I + 2 : I + 1;

@@ -433,6 +433,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "Tömegek vártak izgatottan minden gép, szerelvény érkezését-indulását, így az "
                     "M62,194-es dízelmozdonyét is",
                     "", "M62 194", ""},
+        // https://docplayer.pl/amp/125491382-Zabytkowy-tabor-w-zbiorach-stacji-muzeum-w-warszawie.html
+        TGliederung{"ReiheMitZiffernVorKurzerNummer",
+                    "Typ Nr Tender Przybył Ubył Uwagi seria. Nr. dnia z dnia do Ok1 77 b.d", "", "Ok1 77", ""},
         TGliederung{"NrMitZweiGruppen", "Personvogn, litra AB nr. 39-80000 (1./2. klasse) - den første af serie", "",
                     "AB 39-80000", ""},
         TGliederung{"ReiheStrichVierZiffern", "Die serbische Güterbahn Despotija hat die rumänische Diesellok 60-1644",
