@@ -401,7 +401,9 @@ bool WortEndeAbschneiden(std::string& Wort)
   bool Doppelpunkt = false;
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
-         (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2]))) {
+         // ein Punkt nur hinter Ziffer oder Anfuehrung ("052.", "“475.111”."), nicht "Nr."
+         (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2]) ||
+          std::string_view("\x94\x93\x92\"'\xBB\x9B").find(Wort[Wort.size() - 2]) != std::string_view::npos)) {
     Doppelpunkt = Doppelpunkt || Wort.back() == ':';
     Wort.pop_back();
   }

@@ -436,6 +436,8 @@ INSTANTIATE_TEST_SUITE_P(
         // https://docplayer.pl/amp/125491382-Zabytkowy-tabor-w-zbiorach-stacji-muzeum-w-warszawie.html
         TGliederung{"ReiheMitZiffernVorKurzerNummer",
                     "Typ Nr Tender Przybył Ubył Uwagi seria. Nr. dnia z dnia do Ok1 77 b.d", "", "Ok1 77", ""},
+        // https://filipweber.cz/475-111/
+        TGliederung{"PunktHinterAnfuehrung", "mu dává červený odznak s nápisem “475.111”.", "", "475 111", ""},
         TGliederung{"NrMitZweiGruppen", "Personvogn, litra AB nr. 39-80000 (1./2. klasse) - den første af serie", "",
                     "AB 39-80000", ""},
         TGliederung{"ReiheStrichVierZiffern", "Die serbische Güterbahn Despotija hat die rumänische Diesellok 60-1644",
