@@ -892,7 +892,7 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                         (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
     // die Antriebsart gehoert zur Reihe: alte deutsche ("E 94 279", "V 200 017", "VT 95 9396"),
-    // norwegische ("El 18 2241"); die Bahn davor nicht ("NS 28 101")
+    // schweizerische ohne Achszahlen ("Re 460 077"); die Bahn davor nicht ("NS 28 101")
     constexpr std::array<std::string_view, 13> Antrieb = {"E",  "V",  "VT", "ET", "ETA", "ES", "ESA",
                                                           "EB", "EG", "VS", "VB", "VM",  "VR"};
     const TMarke* Davor = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort ? &Marken[I - 1] : nullptr;
@@ -1164,7 +1164,7 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
   Gefunden.push_back({Reihe ? I - 1 : I, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Davor->Text : "", N.Text});
 }
 
-// Ungarische Dampflok mit Komma zwischen Reihe und Nummer: "424,247", "375,1002"
+// Ungarisch mit Komma zwischen Reihe und Nummer: "424,247", "375,1002", "V43,2000"
 void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
 {
   const std::string& T = M.Text;
@@ -1172,7 +1172,7 @@ void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& G
   if (Komma == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Komma + 1), 3, 4))
     return;
   const std::string Reihe = T.substr(0, Komma);
-  if (NurZiffernVon(Reihe, 3, 3) || WieReihe(Reihe))  // auch mit Buchstaben: "V43,2000"
+  if (NurZiffernVon(Reihe, 3, 3) || WieReihe(Reihe))
     Gefunden.push_back({I, I, Reihe + T.substr(Komma + 1), false, GueteAllein, Reihe, T.substr(Komma + 1)});
 }
 
@@ -1590,7 +1590,6 @@ TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
     return Ergebnis;
   }
   Ergebnis.Ziffern = Nummer->Ziffern;
-  Ergebnis.Teil = Nummer->Teil;
   if (Nummer->Teil > 0)
     Ergebnis.Hinweise.push_back(
         Ersetzt("Teilnummer: es stehen nur die Stellen 1–%1 da"_cp1252, {std::to_string(Nummer->Teil)}));

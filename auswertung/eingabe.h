@@ -22,7 +22,6 @@ inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Byte
 // Fehler, wenn sonst keine Nummer dasteht.
 struct TGelesen {
   std::string Ziffern;                // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
-  std::size_t Teil = 0;               // eine Teilnummer: so viele Stellen standen da, der Rest ist "?"
   std::string Fehler;                 // deutsche Meldung in Windows-1252; leer, wenn alles passt
   std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
   std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124", "116.2"
