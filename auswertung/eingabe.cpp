@@ -911,9 +911,10 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
     Kandidaten.push_back({I, I + 1, Dahinter->Ziffern, false, GueteOhneGruppen, M.Text, Dahinter->Ziffern});
     return;
   }
+  // ein Buchstabe hinter einem Schraegstrich kuerzt ab ("S/N 11135" ist die Fabriknummer)
   const bool ReiheDavor =
-      ((M.Art != TArt::Wort && WieReihe(M.Text)) || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))) && B >= 3 &&
-      B <= 6;
+      ((M.Art != TArt::Wort && WieReihe(M.Text)) || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))) &&
+      !M.NachSchraegstrich && B >= 3 && B <= 6;
   // "ER 20-014": die erste Gruppe gehoert zur Reihe; "A 471-005" ist Reihe und Nummer fuer sich
   const std::size_t Letzte = Dahinter->Gruppen.back();
   const std::string Vorn = Dahinter->Gruppen.size() == 2 ? " " + Dahinter->Ziffern.substr(0, B - Letzte) : "";
@@ -1340,6 +1341,10 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
                      "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
       WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
     return Ersetzt("Artikelnummer %1", {Marke.Text});
+  // die Nummer des Herstellers ("S/N 11135", "Fabriknummer: 5338") ist keine des Fahrzeugs
+  const bool SerieNr = I >= 2 && Davor == "N" && Marken[I - 1].NachSchraegstrich && Marken[I - 2].Text == "S";
+  if (SerieNr || WortIn(Davor, {"Fabriknummer", "Fabrik-Nr.", "Fabr.-Nr.", "Werknummer", "Baunummer"}))
+    return Ersetzt("Fabriknummer %1", {Marke.Text});
   if (G == 1 && IstJahr(Marke.Text))
     return Ersetzt("Jahr %1", {Marke.Text});
   if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
@@ -1350,6 +1355,20 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
 }
 
 // Gemischtes: "H22" (Typ), "ET22-1007" (Reihe mit Nummer), "64.200l" (Menge), "1º" (Ordnungszahl)
+// Achsfolge nach Whyte: Laufachsen, Kuppelachsen, Laufachsen mit Strichen, dahinter bis zwei
+// Grossbuchstaben ("2-6-0T" Tenderlok, "0-6-2RT")
+bool Achsfolge(std::string_view T)
+{
+  const std::size_t Ende = T.find_last_of("0123456789") + 1;
+  if (Ende == 0 || T.size() - Ende > 2 ||
+      !std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Ende), T.end(), IstGross1252))
+    return false;
+  const std::string_view Zahl = T.substr(0, Ende);
+  return (Zahl.size() == 5 || Zahl.size() == 7) && std::all_of(Zahl.begin(), Zahl.end(), [&](const char& Z) {
+           return (&Z - Zahl.data()) % 2 == 0 ? IstEchteZiffer(Z) : Z == '-';
+         });
+}
+
 std::string GemischtBenennen(const TMarke& Marke)
 {
   const std::string& T = Marke.Text;
@@ -1357,6 +1376,8 @@ std::string GemischtBenennen(const TMarke& Marke)
   const std::string_view Vorn = std::string_view(T).substr(0, ZiffernAb);
   if (MitEinheit(T))
     return Ersetzt("Menge %1", {T});
+  if (Achsfolge(T))
+    return Ersetzt("Achsfolge %1", {T});
   if (ZiffernAb > 0 && T.find_first_of("\xBA\xAA") != std::string::npos)
     return Ersetzt("Ordnungszahl %1", {T});
   if (ZiffernAb == std::string::npos || ZiffernAb == 0)
@@ -1414,7 +1435,7 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, c
     const bool ZahlDavor = I > 0 && Marken[I - 1].Art == TArt::Zahl;
     const bool ZahlDahinter = I + 1 < Marken.size() && Marken[I + 1].Art == TArt::Zahl;
     if (M.Art == TArt::Gemischt && (ZahlDavor || ZahlDahinter || NurZiffern(M.Text.substr(0, 1))) &&
-        !MitEinheit(M.Text))
+        !MitEinheit(M.Text) && !Achsfolge(M.Text))
       return Ersetzt("%1 enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {InAnfuehrung(M.Text)});
     Folge = M.Art == TArt::Zahl ? Folge + M.Ziffern.size() : M.Art == TArt::Strich ? Folge : 0;
     Laengste = std::max(Laengste, Folge);

@@ -453,6 +453,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "73659", ""},
         TGliederung{"StrichMitLeerraum", "obavljen je prijem lokomotive 664 – 105, dok će nakon otklanjanja", "",
                     "664 105", ""},
+        // Fabriknummer und Achsfolge sind nicht die Nummer:
+        // https://kiwix.casplantje.nl/wikipedia_en_all_maxi_2020-06/A/Railway_Museum_of_Athens
+        TGliederung{"FabriknummerNichtDieNummer",
+                    "Β 151 2-4-0 metre gauge steam locomotive made by Henschel & Sohn, Cassel, S/N 11135 (1912).", "",
+                    "B 151", "Fabriknummer 11135"},
+        TGliederung{"AchsfolgeBenannt", "Couillet 0-6-0T locomotive A-5.", "", "", "Achsfolge 0-6-0T"},
         // keine Achsfolge, eine Aufzaehlung: die erste Nummer
         TGliederung{"AufzaehlungKeineDampflok", "a lengyeleket (A 010, Bko 065, Bo 189, B 031).", "", "A 010", ""},
         TGliederung{"AmWortVertippt",
