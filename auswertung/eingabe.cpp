@@ -1357,7 +1357,7 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
 // Gemischtes: "H22" (Typ), "ET22-1007" (Reihe mit Nummer), "64.200l" (Menge), "1º" (Ordnungszahl)
 // Achsfolge nach Whyte: Laufachsen, Kuppelachsen, Laufachsen mit Strichen, dahinter bis zwei
 // Grossbuchstaben ("2-6-0T" Tenderlok, "0-6-2RT")
-bool Achsfolge(std::string_view T)
+bool WhyteAchsfolge(std::string_view T)
 {
   const std::size_t Ende = T.find_last_of("0123456789") + 1;
   if (Ende == 0 || T.size() - Ende > 2 ||
@@ -1376,7 +1376,7 @@ std::string GemischtBenennen(const TMarke& Marke)
   const std::string_view Vorn = std::string_view(T).substr(0, ZiffernAb);
   if (MitEinheit(T))
     return Ersetzt("Menge %1", {T});
-  if (Achsfolge(T))
+  if (WhyteAchsfolge(T))
     return Ersetzt("Achsfolge %1", {T});
   if (ZiffernAb > 0 && T.find_first_of("\xBA\xAA") != std::string::npos)
     return Ersetzt("Ordnungszahl %1", {T});
@@ -1435,7 +1435,7 @@ std::string Unlesbar(std::string_view Text, const std::vector<TMarke>& Marken, c
     const bool ZahlDavor = I > 0 && Marken[I - 1].Art == TArt::Zahl;
     const bool ZahlDahinter = I + 1 < Marken.size() && Marken[I + 1].Art == TArt::Zahl;
     if (M.Art == TArt::Gemischt && (ZahlDavor || ZahlDahinter || NurZiffern(M.Text.substr(0, 1))) &&
-        !MitEinheit(M.Text) && !Achsfolge(M.Text))
+        !MitEinheit(M.Text) && !WhyteAchsfolge(M.Text))
       return Ersetzt("%1 enthält Buchstaben oder Zeichen zwischen den Ziffern"_cp1252, {InAnfuehrung(M.Text)});
     Folge = M.Art == TArt::Zahl ? Folge + M.Ziffern.size() : M.Art == TArt::Strich ? Folge : 0;
     Laengste = std::max(Laengste, Folge);
