@@ -430,6 +430,17 @@ TMarke MarkeNachDenVorigen(const std::vector<TMarke>& Marken, const std::string&
   return Marke;
 }
 
+// Nimmt den Artikel vorn weg ("l’ABDe") und trennt ab, was eine eigene Marke ist: ein
+// angehaengtes Nummernwort ("No.73659"), sonst die Zahl vor Land und Halter ("301-5F-SNCF")
+std::string VornAbtrennen(std::string& Wort)
+{
+  Wort.erase(0, Elision(Wort));
+  const std::size_t Vorn = NummernwortAngehaengt(Wort) > 0 ? NummernwortAngehaengt(Wort) : KuerzelAngehaengt(Wort);
+  std::string Abgetrennt = Wort.substr(0, Vorn);
+  Wort.erase(0, Vorn);
+  return Abgetrennt;
+}
+
 bool TrenntMarken(char Z)
 {
   return IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
@@ -478,13 +489,8 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       continue;
     }
     const bool Doppelpunkt = WortEndeAbschneiden(Wort);
-    Wort.erase(0, Elision(Wort));
-    // vorn ein angehaengtes Nummernwort ("No.73659"), sonst Zahl vor Land und Halter ("301-5F-SNCF")
-    const std::size_t Vorn = NummernwortAngehaengt(Wort) > 0 ? NummernwortAngehaengt(Wort) : KuerzelAngehaengt(Wort);
-    if (Vorn > 0) {
-      Anhaengen(Wort.substr(0, Vorn));
-      Wort.erase(0, Vorn);
-    }
+    if (const std::string Vorn = VornAbtrennen(Wort); !Vorn.empty())
+      Anhaengen(Vorn);
     if (const std::size_t Strich = BereichZweierNummern(Wort); Strich > 0) {
       Anhaengen(Wort.substr(0, Strich));
       Wort.erase(0, Strich + 1);
