@@ -532,7 +532,9 @@ bool UicGegliedert(const std::vector<std::size_t>& Grenzen, std::string_view Zif
     return ErsteGut && AlleErlaubt;
   const bool PruefzifferStimmt =
       Ziffern.find('?') == std::string_view::npos && Pruefziffer(Ziffern.substr(0, 11)) == Ziffern.substr(11);
-  return ErsteGut && Grenzen.back() == 11 && (AlleErlaubt || PruefzifferStimmt);
+  // Stellen 1-6 am Stueck nur mit stimmender Pruefziffer: polnisch "505124-15132-9"
+  const bool SechsVorn = Grenzen.front() == 6 && PruefzifferStimmt;
+  return (ErsteGut || SechsVorn) && Grenzen.back() == 11 && (AlleErlaubt || PruefzifferStimmt);
 }
 
 // Die naechste Marke nach I, die kein Strich ist, oder nullptr

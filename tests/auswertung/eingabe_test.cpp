@@ -191,6 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
         // https://www.patrimoine-ferroviaire.fr/composition-des-references-de-materiel/
         TGliederung{"FremdGegliedertMitStimmenderPruefziffer", "– Midi A8 OCEM 80 87 97 908 50 2 – SNCF Juvisy",
                     "808797908502", "", ""},
+        // https://www.berliner-eisenbahnfreunde.de/museumsbahn/unsere-fahrzeuge/wagen/85-132
+        TGliederung{"SechsVornMitStimmenderPruefziffer", "unserer Wagen trug die PKP-Nummer 505124-15132-3, es wurde",
+                    "505124151323", "", ""},
         // http://muehldorf-simbach.de/?p=1559
         TGliederung{"UnterstrichTrennt", "-1000-D-DB 61 80 20-91 344-7_140614_Mühldorf_RB27078Dahinter", "618020913447",
                     "", ""},
