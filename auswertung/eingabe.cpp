@@ -182,6 +182,11 @@ bool NurZiffern(std::string_view Wort)
   return !Wort.empty() && std::all_of(Wort.begin(), Wort.end(), IstEchteZiffer);
 }
 
+bool NurZiffernVon(std::string_view T, std::size_t Min, std::size_t Max)
+{
+  return T.size() >= Min && T.size() <= Max && NurZiffern(T);
+}
+
 // Buchstaben, die auf Fotos und abgenutzten Anschriften fuer Ziffern stehen
 char Verlesen(char Z) { return Z == 'O' || Z == 'o' ? '0' : Z == 'I' || Z == 'l' ? '1' : '\0'; }
 
@@ -356,7 +361,8 @@ constexpr std::string_view AnfuehrungVorn = "\"'\x84\x93\x91\xAB\xBB\x8B\x9B#";
 std::size_t KuerzelAngehaengt(std::string_view Wort)
 {
   const std::size_t Anfang = Wort.find_first_not_of("0123456789-.\x96");
-  if (Anfang == 0 || Anfang == std::string_view::npos || !IstEchteZiffer(Wort[Anfang - 1]))
+  // "5XX-Y" sind offene Ziffern, kein Halter
+  if (Anfang == 0 || Anfang == std::string_view::npos || !IstEchteZiffer(Wort[Anfang - 1]) || WiePlatzhalter(Wort))
     return 0;
   const std::string_view Kuerzel = Wort.substr(Anfang);
   const std::size_t Strich = Kuerzel.find('-');
@@ -447,6 +453,28 @@ bool TrenntMarken(char Z)
          Z == '+' || Z == '&' || Z == '|' || Z == '_';
 }
 
+// "E186 147-5": die Antriebsart an der Reihe vor Ordnungsnummer und Pruefziffer steht fuer sich
+// wie in "E 186 147-5"; sonst bleibt "EU07" oder "SM42" eine Reihe aus Buchstaben und Ziffern.
+void AntriebAbtrennen(std::vector<TMarke>& Marken)
+{
+  for (std::size_t I = 0; I + 1 < Marken.size(); ++I) {
+    const std::string& T = Marken[I].Text;
+    const std::size_t Ziffern = T.find_first_of("0123456789");
+    const TMarke& Dahinter = Marken[I + 1];
+    if (Marken[I].Art != TArt::Gemischt || Ziffern < 1 || Ziffern > 2 || !NurZiffernVon(T.substr(Ziffern), 3, 3) ||
+        !std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstGross1252) ||
+        Dahinter.Art != TArt::Zahl || Dahinter.Grenze || Dahinter.Gruppen != std::vector<std::size_t>{3, 1} ||
+        !Dahinter.StrichVorLetzter)
+      continue;
+    TMarke Reihe = MarkeLesen(T.substr(Ziffern));
+    TMarke Antrieb = MarkeLesen(T.substr(0, Ziffern));
+    Antrieb.Grenze = Marken[I].Grenze;
+    Antrieb.NachKomma = Marken[I].NachKomma;
+    Marken[I] = std::move(Antrieb);
+    Marken.insert(Marken.begin() + static_cast<std::ptrdiff_t>(I) + 1, std::move(Reihe));
+  }
+}
+
 // Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
 // Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
 // auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
@@ -505,6 +533,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     Komma = Komma || (Z == ',' && !Marken.empty());
     Grenze = Grenze || Doppelpunkt || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
   }
+  AntriebAbtrennen(Marken);
   return Marken;
 }
 
@@ -690,11 +719,6 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end())
       Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
   }
-}
-
-bool NurZiffernVon(std::string_view T, std::size_t Min, std::size_t Max)
-{
-  return T.size() >= Min && T.size() <= Max && NurZiffern(T);
 }
 
 // Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"

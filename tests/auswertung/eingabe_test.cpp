@@ -257,6 +257,9 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"NationalMitPunkt", "753.751-7", "7537517", "", ""},
         // http://chriguseisenbahnseiten.ch/re_460.php
         TGliederung{"NationalMitReihe", "Re 460 077-1", "4600771", "", ""},
+        // http://locomotives.com.pl/Electric%20Locomotives/EU432.htm; EU07 bleibt eine Reihe
+        TGliederung{"NationalAntriebAnDerReihe", "In late 2009, E186 147-5 was leased by Lotos Kolej from Railpool.",
+                    "1861475", "", "Jahr 2009"},
         // https://github.com/marudor/bahn.expert/pull/205
         TGliederung{"NationalHervorgehoben",
                     "Auf dem Pressefoto unten ist die Fahrzeugnummer zu sehen (0812 **041**-3)", "08120413", "", ""},
@@ -379,6 +382,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         TGliederung{"PlatzhalterPruefzifferFuerSich",
                     "als 92 80 1266 xxx eingestellt, sondern als 92 87 0 077 0xx - x F-ECR.", "928700770???", "", ""},
+        // https://de.wikiup.org/index.php?oldid=222553943&title=DSB_ME_%28II%29
+        TGliederung{"PlatzhalterGrossNichtHalter", "UIC-Nr.: 92 86 0001 5XX-Y DK-DSB", "928600015???", "", ""},
         // Betriebsnummern alter Fahrzeuge, wo sonst keine Nummer steht:
         // http://www.railwaypassion.com/?cid=10&NewsId=117, http://kubickaparabola.wz.cz/vozidlo01/vozidlo01.htm,
         // https://treneando.com/2016/08/29/el-coche-r12-12954-albergara-desde-septiembre-el-restaurante-del-museo-del-ferrocarril-de-madrid/,
