@@ -326,6 +326,27 @@ bool NationalUrteilen(const std::string& Ziffern, const std::vector<std::pair<st
   return EigenePasst;
 }
 
+// Nach welcher Konvention die zwoelfstellige Nummer zur angeschriebenen Pruefziffer steht; ist die
+// Nummer falsch, ist keine der beiden die angeschriebene (nicht "beide richtig")
+std::string KonventionNennen(const TKennzeichen& Kennzeichen, const std::string& Ziffern, const std::string& Zwoelf,
+                             bool EigenePasst, const TErgebnis& Ergebnis)
+{
+  const std::string Eigene = Pruefziffer(Ziffern);
+  return NationalMitZwoelfPruefziffer(Kennzeichen, Zwoelf) ? "(die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
+         : StelleFuenfWagenabhaengig(Zwoelf) && Zwoelf.substr(11) == Ergebnis.Angeschrieben
+             ? "(Triebzugwagen: Stelle 5 ist je Wagen verschieden, mit dieser stimmt die "
+               "angeschriebene Prüfziffer)"_cp1252
+         : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
+             ? "(ihre Prüfziffer ist die angeschriebene)"_cp1252
+         : Zwoelf.substr(11) == Eigene ? "(dieselbe Prüfziffer)"_cp1252
+         : Ergebnis.Urteil == TUrteil::Falsch && StellenFuenfBisElf(Ziffern, Zwoelf)
+             ? "(ihre Stellen 5–11 sind die kurze Nummer, ihre Prüfziffer gilt auch kurz)"_cp1252
+         : Ergebnis.Urteil == TUrteil::Falsch
+             ? "(andere Prüfziffer: die nationale rechnet nur über ihre eigenen Ziffern)"_cp1252
+             : "(andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen "
+               "Ziffern)"_cp1252;
+}
+
 // Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
 // stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
 // Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
@@ -336,23 +357,11 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
   for (const std::string& Land : Laender)
     for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern, Ergebnis.Angeschrieben))
       Umgerechnet.emplace_back(Land, std::move(Zwoelf));
-  const std::string Eigene = Pruefziffer(Ziffern);
   const bool EigenePasst = NationalUrteilen(Ziffern, Umgerechnet, Ergebnis);
   for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);
     const std::string Wo = Angeschrieben || !Name ? "" : Ersetzt("als Nummer aus %1 ", {std::string(Name->Name)});
-    const std::string Wie = NationalMitZwoelfPruefziffer(Wissen.Kennzeichen, Zwoelf)
-                                ? "(die Reihe trägt auch kurz diese Prüfziffer)"_cp1252
-                            : StelleFuenfWagenabhaengig(Zwoelf) && Zwoelf.substr(11) == Ergebnis.Angeschrieben
-                                ? "(Triebzugwagen: Stelle 5 ist je Wagen verschieden, mit dieser stimmt die "
-                                  "angeschriebene Prüfziffer)"_cp1252
-                            : Zwoelf.substr(11) == Ergebnis.Angeschrieben && !EigenePasst
-                                ? "(ihre Prüfziffer ist die angeschriebene)"_cp1252
-                            : Zwoelf.substr(11) == Eigene ? "(dieselbe Prüfziffer)"_cp1252
-                            : Ergebnis.Urteil == TUrteil::Falsch && StellenFuenfBisElf(Ziffern, Zwoelf)
-                                ? "(ihre Stellen 5–11 sind die kurze Nummer, ihre Prüfziffer gilt auch kurz)"_cp1252
-                                : "(andere Prüfziffer, beide richtig: die nationale rechnet nur über ihre eigenen "
-                                  "Ziffern)"_cp1252;
+    const std::string Wie = KonventionNennen(Wissen.Kennzeichen, Ziffern, Zwoelf, EigenePasst, Ergebnis);
     Ergebnis.Befunde.push_back(
         HinweisBefund(TBezug::Nummer, Ersetzt("zwölfstellig %1%2 %3"_cp1252, {Wo, NummerGegliedert(Zwoelf), Wie})));
   }

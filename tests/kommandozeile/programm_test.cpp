@@ -133,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
               0,
               "zwölfstellig 91 81 1116 234-6 (andere Prüfziffer, beide richtig"},
         TFall{"NationaleLokFalsch", {"118 098-4"}, "", 1, "Prüfziffer 4: falsch – richtig wäre 3"},
+        // falsch: die andere Konvention ist nicht "beide richtig"
+        TFall{"NationaleLokFalschAndereKonvention",
+              {"118 098-4"},
+              "",
+              1,
+              "91 56 7118 098-1 (andere Prüfziffer: die nationale rechnet nur über ihre eigenen Ziffern)"},
         TFall{"DrSchreibweiseIstDeutsch",
               {"52 8184-5"},
               "",
