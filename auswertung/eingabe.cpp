@@ -862,7 +862,10 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
        // Reihe und vierstellige Nummer mit Strich: CFR "60-1644", Renfe "040-2438" (kein Jahr dahinter)
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] <= 3 && M.Gruppen[1] == 4 &&
         !IstJahr(M.Ziffern.substr(M.Gruppen[0]))));
-  const bool NachNo = M.NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos."}));
+  // hinter einem Nummernwort ist es die Nummer, nicht die Reihe davor ("class 071 number 087")
+  const bool NachNo =
+      M.NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "number", "Nummer", "numero",
+                                                                    "n\xFAmero", "num\xE9ro", "numer", "numerem"}));
   // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
   const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
   if (Form)
@@ -871,7 +874,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
   else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo || NullVorn ? 3 : 4) && M.Ziffern.size() <= 6 &&
            ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
            std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
-    Kandidaten.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
+    Kandidaten.push_back({I, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein, "", M.Ziffern});
 }
 
 // Vier Ziffern, die ein Jahr der Eisenbahn sein koennen
@@ -918,8 +921,9 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
   // Stellen 5-8 eines Reisezugwagens mit Strich, dann die Ordnungsnummer (CP "89-50 006")
   const bool Kennzahl = M.Gruppen.size() == 2 && M.Gruppen[0] == 2 && M.Gruppen[1] == 2 &&
                         M.Text.find_first_of("-\x96") != std::string::npos && B == 3 && Zweite != "000";
+  // ein Komma zaehlt auf oder trennt ein Datum ("October 28, 2008"): keine Reihe mit Nummer
   const bool Gruppen = M.Art == TArt::Zahl && (M.Gruppen.size() == 1 || Kennzahl) && !M.Verlesen &&
-                       !M.NachSchraegstrich && (Dahinter->Gruppen.size() == 1 || Bereich) &&
+                       !M.NachSchraegstrich && !Dahinter->NachKomma && (Dahinter->Gruppen.size() == 1 || Bereich) &&
                        (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
                         (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {

@@ -397,6 +397,13 @@ INSTANTIATE_TEST_SUITE_P(
         // https://alongwinwicklines.blogspot.com/2011/08/two-sheds-and-two-tugs.html
         TGliederung{"KlasseVorDerNummer", "Acton in West London is DB Schenker Class 66, 66040.", "", "66 66040", ""},
         TGliederung{"KlasseVorDerNummerMitName", "EWS (DBS) class 60, 60015 Bow Fell at one of", "", "60 60015", ""},
+        // http://briansolomon.com/trackingthelight/tag/dfds-liner/
+        TGliederung{"NummerHinterNummernwort",
+                    "After four years out of traffic, Irish Rail class 071 number 087 is back!", "", "087", ""},
+        // http://locomotives.com.pl/Electric%20Locomotives/EU432.htm
+        TGliederung{"DatumMitKommaIstKeineNummer",
+                    "EU43-004 (Bombardier 34343/2007), photographed at the Poznań Franowo station on October 28, 2008.",
+                    "", "EU43 004", "Jahr 2008"},
         // Reihen alter Fahrzeuge: http://parowozy.net/parowozy/ol49, https://vasuttortenetipark.hu/a6ab33seio/,
         // https://railpassion.fr/materiel-actualites-rp/journees-du-patrimoine-retour-vers-le-passe,
         // http://mfpn.fr/notre-materiel/231-k-8/, https://eisenbahn-museumsfahrzeuge.de/index.php/deutschland/
