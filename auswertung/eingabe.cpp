@@ -60,14 +60,15 @@ std::vector<std::pair<std::string, std::string>> GetippteWoerter(const std::stri
 // hinter einer Ziffer bleibt es verdaechtig), das Nummernzeichen U+2116 vor einer Ziffer (auch mit
 // Leerzeichen dazwischen) ist das "#"
 // ("ChS-2 No450" wie "#620M-010"), Silben- und Bildschriften ohne Umschrift (Kana, chinesische
-// Zeichen, Hangul) trennen wie Leerraum: ein japanischer Bildtext "...駅の機関車ChS2-095". Sonst WieFremd.
+// Zeichen, Hangul) und ihre Satzzeichen (Punkt "。", Klammern) trennen wie Leerraum: ein japanischer
+// Bildtext "...駅の機関車ChS2-095". Sonst WieFremd.
 constexpr char32_t WieFremd = 0xFFFF, Weglassen = 0, Trennen = U' ';
 char32_t AnDieserStelle(const std::u32string& Alle, std::size_t I, const std::string& Bisher)
 {
   const bool NachBuchstabe = !Bisher.empty() && (IstGross1252(Bisher.back()) || IstKlein1252(Bisher.back()));
   if (Alle[I] >= 0x300 && Alle[I] <= 0x36F && NachBuchstabe)
     return Weglassen;
-  if ((Alle[I] >= 0x3040 && Alle[I] <= 0x30FF) || (Alle[I] >= 0x4E00 && Alle[I] <= 0x9FFF) ||
+  if ((Alle[I] >= 0x3000 && Alle[I] <= 0x30FF) || (Alle[I] >= 0x4E00 && Alle[I] <= 0x9FFF) ||
       (Alle[I] >= 0xAC00 && Alle[I] <= 0xD7AF))
     return Trennen;
   std::size_t J = I + 1;  // "№ 46.03" wie "№46.03"
@@ -383,12 +384,14 @@ std::size_t Elision(std::string_view Wort)
   return std::find(Artikel.begin(), Artikel.end(), Wort.substr(0, Apostroph)) != Artikel.end() ? Apostroph + 1 : 0;
 }
 
-// "No.73659", "Nr.1234": das Nummernwort ohne Leerzeichen vor der Zahl; seine Laenge, sonst 0
+// "No.73659", "Nr.1234", auch ohne Punkt "No304": das Nummernwort ohne Leerzeichen vor der Zahl;
+// seine Laenge, sonst 0
 std::size_t NummernwortAngehaengt(std::string_view Wort)
 {
-  const bool Wortform = Wort.size() > 3 && (Wort[0] == 'N' || Wort[0] == 'n') && (Wort[1] == 'o' || Wort[1] == 'r') &&
-                        Wort[2] == '.' && IstEchteZiffer(Wort[3]);
-  return Wortform ? 3 : 0;
+  const bool Wortform = Wort.size() > 2 && (Wort[0] == 'N' || Wort[0] == 'n') && (Wort[1] == 'o' || Wort[1] == 'r');
+  if (Wortform && IstEchteZiffer(Wort[2]))
+    return 2;
+  return Wortform && Wort.size() > 3 && Wort[2] == '.' && IstEchteZiffer(Wort[3]) ? 3 : 0;
 }
 
 // Zwei ganze Nummern mit Strich dazwischen sind ein Bereich ("94102081019–94102081020"): die
@@ -785,13 +788,15 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
     return;
   const std::string Reihe = T.substr(0, Trenner);
-  // Achsfolge und Traktion der CFR und BDZ ("060-DA-001"), Reihe aus Buchstaben allein vor drei
-  // oder vier Ziffern (Renfe "DD-8501", "C-4366")
+  // Achsfolge und Traktion der CFR und BDZ ("060-DA-001", mit Unterreihe "060-EA1-056"), Reihe aus
+  // Buchstaben allein vor drei oder vier Ziffern (Renfe "DD-8501", "C-4366")
   const std::size_t Strich = Reihe.find('-');
-  const bool Achsfolge =
-      Strich != std::string::npos && NurZiffernVon(std::string_view(Reihe).substr(0, Strich), 2, 3) &&
-      Reihe.size() - Strich >= 2 && Reihe.size() - Strich <= 4 &&
-      std::all_of(Reihe.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Reihe.end(), IstGross1252);
+  const std::size_t Traktion = Reihe.size() - (!Reihe.empty() && IstEchteZiffer(Reihe.back()) ? 1 : 0);
+  const bool Achsfolge = Strich != std::string::npos &&
+                         NurZiffernVon(std::string_view(Reihe).substr(0, Strich), 2, 3) && Traktion - Strich >= 2 &&
+                         Traktion - Strich <= 4 &&
+                         std::all_of(Reihe.begin() + static_cast<std::ptrdiff_t>(Strich) + 1,
+                                     Reihe.begin() + static_cast<std::ptrdiff_t>(Traktion), IstGross1252);
   // auch mit Punkt vor vier Ziffern (OSE "A.9501"; "E.464" ist eine Reihe der FS)
   const bool NurBuchstaben = (T[Trenner] == '-' || (T[Trenner] == '.' && T.size() - Trenner == 5)) &&
                              Reihe.size() <= 3 && Trenner + 3 <= T.size() - 1 &&
@@ -925,7 +930,7 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
   const bool Gruppen = M.Art == TArt::Zahl && (M.Gruppen.size() == 1 || Kennzahl) && !M.Verlesen &&
                        !M.NachSchraegstrich && !Dahinter->NachKomma && (Dahinter->Gruppen.size() == 1 || Bereich) &&
                        (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
-                        (A == 3 && B == 4) || (A == 2 && B == 3 && Zweite != "000"));
+                        (A == 3 && B == 4 && !IstJahr(Zweite)) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
     // die Antriebsart gehoert zur Reihe: alte deutsche ("E 94 279", "V 200 017", "VT 95 9396"),
     // schweizerische ohne Achszahlen ("Re 460 077"); die Bahn davor nicht ("NS 28 101")
@@ -1078,6 +1083,15 @@ void WagenOhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector
       MitPruefziffer(Marken[I + 1], 3) && Allein(Marken, I + 1))
     Kandidaten.push_back({I, I + 1, M.Ziffern + Marken[I + 1].Ziffern.substr(0, 3), false, GueteOhneGruppen, M.Text,
                           Marken[I + 1].Ziffern.substr(0, 3), true});
+  // ein Gueterwagen in seiner Gliederung 3 1 3-1 traegt sie auch ohne Gattungszeichen ("564 9 028-0")
+  const auto Einfach = [](const TMarke& Z, std::size_t Laenge) {
+    return Z.Art == TArt::Zahl && !Z.Verlesen && !Z.Grenze && Z.Gruppen == std::vector<std::size_t>{Laenge};
+  };
+  if (Einfach(M, 3) && !ZahlVorMarke(Marken, I) && I + 2 < Marken.size() && Einfach(Marken[I + 1], 1) &&
+      MitPruefziffer(Marken[I + 2], 3) && Allein(Marken, I + 2))
+    Kandidaten.push_back({I, I + 2, M.Ziffern + Marken[I + 1].Ziffern + Marken[I + 2].Ziffern.substr(0, 3), false,
+                          GueteOhneGruppen, M.Ziffern + Marken[I + 1].Ziffern, Marken[I + 2].Ziffern.substr(0, 3),
+                          true});
   if (!GueterwagenGattung(M) || I + 1 >= Marken.size())
     return;
   const TMarke& A = Marken[I + 1];

@@ -135,7 +135,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "ein Buchstabe ohne Akzent gelesen (U+0219 als s)"},
         // Kana als Leerraum: https://jmedia.wiki/ChS-2/ChS2
         TUnicode{"SchriftOhneUmschrift", "ウクライナのドニプロ・ヴァンタジヌイ駅の機関車ChS2-095", "095",
-                 "23 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+30A6"}),
+                 "23 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+30A6"},
+        // ihr Satzpunkt auch, "No" ohne Punkt am Wort: https://arty0417a.blog.fc2.com/blog-entry-32.html
+        TUnicode{"SatzzeichenOhneUmschrift", "locomotive V120(M62) No304 1970年ウクライナ製です。", "304",
+                 "10 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+5E74"}),
     [](const testing::TestParamInfo<TUnicode>& Info) { return std::string(Info.param.Name); });
 
 TEST(NummerGegliedert, GliedertWieAmWagen)
@@ -309,6 +312,9 @@ INSTANTIATE_TEST_SUITE_P(
         // http://railfaneurope.net/pix/ro/diesel/60/grey/0001-0399/060-DA-001.txt
         TGliederung{"AchsfolgeUndTraktion", "The first modern diesel engine built for CFR was 060-DA-001.", "",
                     "060-DA 001", ""},
+        // https://www.trainsdepot.org/vehicle/28/class-41
+        TGliederung{"AchsfolgeTraktionUnterreihe", "Unit 060-EA1-056 during test runs in Greece, in 1998.", "",
+                    "060-EA1 056", "Jahr 1998"},
         // http://vialibre-ffe.com/noticias.asp?cs=mate&not=8035
         TGliederung{"BuchstabenMitStrich", "el coche furgón DD-8501", "", "DD 8501", ""},
         // https://radziol.pl/2019/05/15/czekajac-na-ekspres/
@@ -512,6 +518,11 @@ TEST(NummerAusText, StellenFuenfBisZwoelfSagenDassDiePruefzifferUngeprueftBleibt
   EXPECT_EQ(
       NummerAusText("Hbis 225 0689-9").Fehler,
       "„Hbis 225 0689-9“: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252);
+  // 3 1 3-1 ist die Gliederung der Gueterwagen, auch ohne Gattungszeichen:
+  // https://enkol.pl/index.php?oldid=8218&title=Jacek_Fink-Finowicki%2FBrudnopis%2Foznaczenia_taboru
+  EXPECT_EQ(NummerAusText("564 9 028-0 - pierwsze 4 cyfry rodzaj i seria wagonu").Fehler,
+            "„564 9 028-0 - pierwsze 4 cyfry rodzaj i seria wagonu“: Stellen 5–12 ohne Austauschkennzahl und Land, "
+            "die Prüfziffer lässt sich nicht prüfen"_cp1252);
 }
 
 TEST(GliederungEigenschaft, RauschenAendertDieNummerNicht)
