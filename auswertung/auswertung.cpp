@@ -448,6 +448,33 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   return Ergebnis;
 }
 
+// Eine achtstellige Nummer der Breitspurbahnen (1520 mm), gelesen nur mit stimmender Pruefziffer.
+// Stelle 1 nennt die Art (Nummernsystem der Gueterwagen 1520 mm von 2005: 2 gedeckt, 4 Flachwagen,
+// 6 offen, 7 Kessel, 8 isotherm, 3 und 9 andere, 5 anderer Eigentuemer; Reisezugwagen beginnen mit 0).
+TErgebnis BreitspurAuswerten(const std::string& Eingabe, const TGelesen& Gelesen)
+{
+  TErgebnis Ergebnis;
+  Ergebnis.Eingabe = Eingabe;
+  UmgebungNennen(Gelesen, Ergebnis);
+  Ergebnis.Nummer = Ergebnis.Ziffern = Gelesen.Ziffern;
+  Ergebnis.Angeschrieben = Ergebnis.Berechnet = Gelesen.Ziffern.substr(7);
+  Ergebnis.Urteil = TUrteil::Korrekt;
+  constexpr std::array<std::string_view, 10> Arten = {"Reisezugwagen",        "",
+                                                      "gedeckter Güterwagen", "anderer Wagen",
+                                                      "Flachwagen",           "Wagen eines anderen Eigentümers",
+                                                      "offener Güterwagen",   "Kesselwagen",
+                                                      "isothermer Wagen",     "anderer Wagen"};
+  const std::string Art = Utf8NachCp1252(Arten[static_cast<std::size_t>(Gelesen.Ziffern[0] - '0')]);
+  Ergebnis.Kopf = Art.empty()
+                      ? Ersetzt("achtstellige Nummer der Breitspurbahnen (1520 mm), Prüfziffer %1: korrekt"_cp1252,
+                                {Ergebnis.Angeschrieben})
+                      : Ersetzt(
+                            "achtstellige Nummer der Breitspurbahnen (1520 mm), Prüfziffer %1: korrekt; "
+                            "Stelle 1: %2"_cp1252,
+                            {Ergebnis.Angeschrieben, Art});
+  return Ergebnis;
+}
+
 // Eine Nummer der FS ohne Pruefziffer: die zwoelfstelligen, die zu ihr passen koennen.
 TErgebnis FsAuswerten(const TWissen& Wissen, const std::string& Eingabe, const TFsNummer& Fs)
 {
@@ -481,6 +508,8 @@ TErgebnis Auswerten(const TWissen& Wissen, const std::string& Eingabe, const TGe
                     const std::vector<TZellenKontext>& Kontext)
 {
   if (!Gelesen.Fehler.empty()) {
+    if (Gelesen.Breitspur)
+      return BreitspurAuswerten(Eingabe, Gelesen);
     if (const TFsNummer Fs = FsNummerLesen(Gelesen.Fs); !Fs.Art.empty() && !Gelesen.PruefzifferAbgesetzt)
       return FsAuswerten(Wissen, Eingabe, Fs);
     if (!Gelesen.Ordnungsnummer.empty())

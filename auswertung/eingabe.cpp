@@ -71,8 +71,10 @@ char32_t AnDieserStelle(const std::u32string& Alle, std::size_t I, const std::st
   if ((Alle[I] >= 0x3000 && Alle[I] <= 0x30FF) || (Alle[I] >= 0x4E00 && Alle[I] <= 0x9FFF) ||
       (Alle[I] >= 0xAC00 && Alle[I] <= 0xD7AF))
     return Trennen;
-  std::size_t J = I + 1;  // "№ 46.03" wie "№46.03"
-  while (J < Alle.size() && J <= I + 2 && Alle[J] == U' ')
+  std::size_t J = I + 1;  // "№ 46.03" wie "№46.03", auch "№: 15315997"
+  if (J < Alle.size() && Alle[J] == U':')
+    ++J;
+  while (J < Alle.size() && J <= I + 3 && Alle[J] == U' ')
     ++J;
   const bool ZifferDahinter = J < Alle.size() && Alle[J] >= U'0' && Alle[J] <= U'9';
   return Alle[I] == 0x2116 && ZifferDahinter ? U'#' : WieFremd;
@@ -242,6 +244,7 @@ struct TKandidat {
   std::string Reihe, Ordnungsnummer;  // eine Nummer ohne Pruefziffer: "SM42" und "2244"
   bool OhneKopf = false;              // Stellen 5-12: die Pruefziffer steht da, ohne Stellen 1-4 nicht pruefbar
   std::size_t Teil = 0;               // Teilnummer: so viele Stellen stehen da
+  bool Breitspur = false;             // acht Ziffern der Breitspurbahnen (1520 mm)
 };
 
 bool IstTrennerMarke(std::string_view Text)
@@ -844,6 +847,29 @@ bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
   return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
 }
 
+// Hinter "No.", "number", "numer", "№" ...: dort steht die Nummer, nicht Reihe oder Menge
+bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  return Marken[I].NachNummernzeichen ||
+         (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "number", "Nummer", "numero", "n\xFAmero",
+                                               "num\xE9ro", "numer", "numerem", "nomer"}));
+}
+
+// Breitspur (1520 mm): acht Ziffern am Stueck hinter einem Nummernwort, die letzte die
+// Pruefziffer mit denselben Gewichten wie nach UIC ("Setevoj №: 15315997", "salonvagons Nr.
+// 00870006"); nur mit stimmender Pruefziffer, sonst ist es irgendeine Zahl.
+void BreitspurAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const TMarke& M = Marken[I];
+  const bool NachNr = I > 0 && WortIn(Marken[I - 1].Text, {"Nr.", "Nr"});
+  if (M.Art != TArt::Zahl || M.Verlesen || M.Gruppen != std::vector<std::size_t>{8} ||
+      !(NachNr || HinterNummernwort(Marken, I)) || Pruefziffer(M.Ziffern.substr(0, 7)) != M.Ziffern.substr(7))
+    return;
+  TKandidat Kandidat{I, I, M.Ziffern, false, 10, {}, {}};
+  Kandidat.Breitspur = true;
+  Kandidaten.push_back(std::move(Kandidat));
+}
+
 // Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), JZ
 // mit zweistelliger Reihe "83-173" (nicht "000"), DR
 // schmalspurig "7.0786", sonst 4-6 Ziffern, die nichts anderes sind ("West Coast Railways 47804"),
@@ -868,9 +894,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] <= 3 && M.Gruppen[1] == 4 &&
         !IstJahr(M.Ziffern.substr(M.Gruppen[0]))));
   // hinter einem Nummernwort ist es die Nummer, nicht die Reihe davor ("class 071 number 087")
-  const bool NachNo =
-      M.NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "number", "Nummer", "numero",
-                                                                    "n\xFAmero", "num\xE9ro", "numer", "numerem"}));
+  const bool NachNo = HinterNummernwort(Marken, I);
   // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
   const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
   if (Form)
@@ -1131,6 +1155,7 @@ std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken, const TLese
     if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
       UicKandidatenAb(Marken, Von, Alle);
       NationalAb(Marken, Von, Alle);
+      BreitspurAb(Marken, Von, Alle);
       TeilnummerAb(Marken, Von, Wissen, Alle);
     }
     OhnePruefzifferAb(Marken, Von, Alle);
@@ -1682,6 +1707,11 @@ TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
             ? Ersetzt("%1: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252,
                       {InAnfuehrung(Text)})
             : Ersetzt("%1 trägt keine Prüfziffer"_cp1252, {InAnfuehrung(Text)});
+  }
+  if (Nummer->Breitspur) {
+    Ergebnis.Breitspur = true;
+    Ergebnis.Fehler = Ersetzt("%1: acht Ziffern der Breitspurbahnen (1520 mm), keine Wagennummer nach UIC"_cp1252,
+                              {InAnfuehrung(Text)});
   }
   if (Nummer->National) {
     // wie bisher: die Auswertung erkennt die nationale Nummer an ihrer abgesetzten Pruefziffer

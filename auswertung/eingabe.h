@@ -39,6 +39,10 @@ struct TGelesen {
   // Eine nationale Loknummer ("118 098-3", "1116 234-4"): Ziffern samt Pruefziffer und Woerter
   // sind gefuellt, Fehler nennt die Zahl der Ziffern.
   bool PruefzifferAbgesetzt = false;
+  // Eine achtstellige Nummer der Breitspurbahnen (1520 mm) hinter einem Nummernwort, nur mit
+  // stimmender Pruefziffer ("Nr. 00870006"): Ziffern sind die acht, Fehler sagt, dass es keine
+  // Nummer nach UIC ist.
+  bool Breitspur = false;
 };
 
 // Ob ein Wort neben der Nummer zur Anschrift gehoeren kann (die Tabellen kennt erst die

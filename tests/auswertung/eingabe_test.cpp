@@ -312,6 +312,13 @@ INSTANTIATE_TEST_SUITE_P(
         // http://railfaneurope.net/pix/ro/diesel/60/grey/0001-0399/060-DA-001.txt
         TGliederung{"AchsfolgeUndTraktion", "The first modern diesel engine built for CFR was 060-DA-001.", "",
                     "060-DA 001", ""},
+        // Breitspur (1520 mm), acht Ziffern mit Pruefziffer hinter einem Nummernwort:
+        // http://www.torgachkin.ru/2018/02/2-4002-shunting-locomotive-tem2-4002.html,
+        // https://embedy.cc/movies/OEgzSDhMS3JsdmNKOUJnVDdJb1hIZWk0aXB6RnIwT0xwbzJxKzBWWFExUT0=
+        TGliederung{"BreitspurHinterNummernzeichen", "Сетевой №: 15315997", "15315997", "", ""},
+        TGliederung{"BreitspurHinterNr", "jauns eksponāts - ā ražots salonvagons Nr. 00870006.", "00870006", "", ""},
+        // mit falscher Pruefziffer ist es irgendeine Zahl
+        TGliederung{"BreitspurNurMitStimmenderPruefziffer", "salonvagons Nr. 00870007.", "", "", ""},
         // https://www.trainsdepot.org/vehicle/28/class-41
         TGliederung{"AchsfolgeTraktionUnterreihe", "Unit 060-EA1-056 during test runs in Greece, in 1998.", "",
                     "060-EA1 056", "Jahr 1998"},

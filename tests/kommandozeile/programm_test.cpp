@@ -133,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
               0,
               "zwölfstellig 91 81 1116 234-6 (andere Prüfziffer, beide richtig"},
         TFall{"NationaleLokFalsch", {"118 098-4"}, "", 1, "Prüfziffer 4: falsch – richtig wäre 3"},
+        TFall{"Breitspur",
+              {"salonvagons Nr. 00870006."},
+              "",
+              0,
+              "00870006  achtstellige Nummer der Breitspurbahnen (1520 mm), Prüfziffer 6: korrekt; Stelle 1: "
+              "Reisezugwagen"},
         // falsch: die andere Konvention ist nicht "beide richtig"
         TFall{"NationaleLokFalschAndereKonvention",
               {"118 098-4"},
