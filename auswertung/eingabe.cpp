@@ -727,15 +727,16 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
   }
 }
 
-// Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"
-bool WieReihe(std::string_view T)
+// Eine Reihe aus Buchstaben und Ziffern: "SM42", "Ol49", "V170", "3E", "Er766", "Sr1"; mit Strich
+// vor der Nummer auch laenger, mit den Buchstaben einer Modernisierung ("EN57AKM-1941")
+bool WieReihe(std::string_view T, std::size_t Hoechstens = 6)
 {
   // FS mit Punkt: "D.145"
   if (T.size() >= 5 && T.size() <= 6 && IstGross1252(T[0]) && T.find('.') != std::string_view::npos &&
       NurZiffernVon(T.substr(T.find('.') + 1), 3, 3))
     return true;
   const bool Zeichen = std::all_of(T.begin(), T.end(), [](char Z) { return IstBuchstabe(Z) || IstEchteZiffer(Z); });
-  return T.size() >= 2 && T.size() <= 6 && Zeichen && std::any_of(T.begin(), T.end(), IstGross1252) &&
+  return T.size() >= 2 && T.size() <= Hoechstens && Zeichen && std::any_of(T.begin(), T.end(), IstGross1252) &&
          std::any_of(T.begin(), T.end(), IstEchteZiffer);
 }
 
@@ -811,7 +812,7 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   // Reihe mit kleinen Buchstaben, Punkt, Nummer (NSB "Di3.602", SJ "Rc4.1290"; nicht die FS "E.646")
   const bool KleinMitPunkt = T[Trenner] == '.' && WieReihe(Reihe) &&
                              std::any_of(Reihe.begin(), Reihe.end(), IstKlein1252) && T.size() - Trenner >= 4;
-  if ((T[Trenner] == '-' && (WieReihe(Reihe) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt)
+  if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 

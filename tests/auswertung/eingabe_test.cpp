@@ -319,6 +319,10 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"BreitspurHinterNr", "jauns eksponāts - ā ražots salonvagons Nr. 00870006.", "00870006", "", ""},
         // mit falscher Pruefziffer ist es irgendeine Zahl
         TGliederung{"BreitspurNurMitStimmenderPruefziffer", "salonvagons Nr. 00870007.", "", "", ""},
+        // Reihe mit den Buchstaben einer Modernisierung:
+        // https://news.forumkolejowe.pl/2021/07/10/zbliza-sie-kres-eksploatacji-klasycznych-en57-w-kolejach-mazowieckich/
+        TGliederung{"ModernisierteReihe", "wraz z EN57AKM-1611+AKM-1646 w torach postojowych", "", "EN57AKM 1611",
+                    "AKM 1646"},
         // https://www.trainsdepot.org/vehicle/28/class-41
         TGliederung{"AchsfolgeTraktionUnterreihe", "Unit 060-EA1-056 during test runs in Greece, in 1998.", "",
                     "060-EA1 056", "Jahr 1998"},
