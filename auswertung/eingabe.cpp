@@ -903,8 +903,16 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
                           M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
   else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo || NullVorn ? 3 : 4) && M.Ziffern.size() <= 6 &&
            ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
-           std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
-    Kandidaten.push_back({I, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein, "", M.Ziffern});
+           std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; })) {
+    // davor eine Reihe aus zwei oder drei Grossbuchstaben und kleinen: ungarische Triebwagen
+    // ("MDmot 3004", "BDVmot 023")
+    const std::string Davor = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort ? Marken[I - 1].Text : "";
+    const std::size_t Gross = Davor.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const bool Reihe = Gross >= 2 && Gross <= 3 && Davor.size() <= 8 &&
+                       std::all_of(Davor.begin() + static_cast<std::ptrdiff_t>(Gross), Davor.end(), IstKlein1252);
+    Kandidaten.push_back(
+        {Reihe ? I - 1 : I, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein, Reihe ? Davor : "", M.Ziffern});
+  }
 }
 
 // Vier Ziffern, die ein Jahr der Eisenbahn sein koennen

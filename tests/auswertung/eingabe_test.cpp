@@ -323,6 +323,11 @@ INSTANTIATE_TEST_SUITE_P(
         // https://news.forumkolejowe.pl/2021/07/10/zbliza-sie-kres-eksploatacji-klasycznych-en57-w-kolejach-mazowieckich/
         TGliederung{"ModernisierteReihe", "wraz z EN57AKM-1611+AKM-1646 w torach postojowych", "", "EN57AKM 1611",
                     "AKM 1646"},
+        // ungarische Triebwagen, zwei oder drei Grossbuchstaben mit kleinen vor der Nummer:
+        // https://benbe.hu/gallery/mdmot-tavasszal/pic4_noframe_hun.php,
+        // http://www.bahnnews-austria.at/forum/viewtopic.php?p=28106
+        TGliederung{"TriebwagenReihe", "A MÁV-START MDmot 3038 Poroszló és Tiszafüred között", "", "MDmot 3038", ""},
+        TGliederung{"TriebwagenReiheNullVorn", "So konnte gestern der BVmot 001 bei der Einfahrt", "", "BVmot 001", ""},
         // https://www.trainsdepot.org/vehicle/28/class-41
         TGliederung{"AchsfolgeTraktionUnterreihe", "Unit 060-EA1-056 during test runs in Greece, in 1998.", "",
                     "060-EA1 056", "Jahr 1998"},
