@@ -907,9 +907,10 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
     // davor eine Reihe aus zwei oder drei Grossbuchstaben und kleinen: ungarische Triebwagen
     // ("MDmot 3004", "BDVmot 023")
     const std::string Davor = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort ? Marken[I - 1].Text : "";
-    const std::size_t Gross = Davor.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    const bool Reihe = Gross >= 2 && Gross <= 3 && Davor.size() <= 8 &&
-                       std::all_of(Davor.begin() + static_cast<std::ptrdiff_t>(Gross), Davor.end(), IstKlein1252);
+    const auto Klein = std::find_if_not(Davor.begin(), Davor.end(), IstGross1252);
+    const auto Gross = Klein - Davor.begin();
+    const bool Reihe = Gross >= 2 && Gross <= 3 && Klein != Davor.end() && Davor.size() <= 8 &&
+                       std::all_of(Klein, Davor.end(), IstKlein1252);
     Kandidaten.push_back(
         {Reihe ? I - 1 : I, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein, Reihe ? Davor : "", M.Ziffern});
   }
@@ -1001,15 +1002,19 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
         {I, I + 1, Dahinter->Ziffern, false, GueteOhneReihe, M.Text + Vorn, Dahinter->Ziffern.substr(B - Letzte)});
 }
 
+// Eine Zahl aus einer Gruppe dieser Laenge, wie sie dasteht (nicht verlesen, nicht hinter einer Grenze)
+bool EinfacheZahl(const TMarke& M, std::size_t Laenge)
+{
+  return M.Art == TArt::Zahl && !M.Verlesen && !M.Grenze && M.Gruppen == std::vector<std::size_t>{Laenge};
+}
+
 // Reihe und Nummer aus je drei Ziffern, ein Strich mit Leerraum dazwischen, in einem Satz:
 // "lokomotive 664 – 105" (Serbien); nicht mit Null vorn ("001 – 020" zaehlt ab)
 void PaarMitStrich(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
-  const auto Drei = [](const TMarke& Z) {
-    return Z.Art == TArt::Zahl && !Z.Verlesen && !Z.Grenze && Z.Gruppen == std::vector<std::size_t>{3};
-  };
-  if (I + 2 >= Marken.size() || !Drei(Marken[I]) || Marken[I].Ziffern[0] == '0' || ZahlVorMarke(Marken, I) ||
-      Marken[I + 1].Art != TArt::Strich || Marken[I + 1].Grenze || !Drei(Marken[I + 2]) || !Allein(Marken, I + 2) ||
+  if (I + 2 >= Marken.size() || !EinfacheZahl(Marken[I], 3) || Marken[I].Ziffern[0] == '0' || ZahlVorMarke(Marken, I) ||
+      Marken[I + 1].Art != TArt::Strich || Marken[I + 1].Grenze || !EinfacheZahl(Marken[I + 2], 3) ||
+      !Allein(Marken, I + 2) ||
       std::none_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; }))
     return;
   Kandidaten.push_back({I, I + 2, Marken[I].Ziffern + Marken[I + 2].Ziffern, false, GueteOhneGruppen, Marken[I].Text,
@@ -1080,10 +1085,7 @@ void OhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKan
   if (I + 2 >= Marken.size() || (ZahlVorMarke(Marken, I) && !IstBauart(Marken, I - 1)))
     return;
   const TMarke &A = Marken[I], &B = Marken[I + 1], &C = Marken[I + 2];
-  const auto Einfach = [](const TMarke& M, std::size_t Laenge) {
-    return M.Art == TArt::Zahl && !M.Verlesen && !M.Grenze && M.Gruppen.size() == 1 && M.Ziffern.size() == Laenge;
-  };
-  if (Einfach(A, 3) && Einfach(B, 1) && Einfach(C, 3) && Allein(Marken, I + 2))
+  if (EinfacheZahl(A, 3) && EinfacheZahl(B, 1) && EinfacheZahl(C, 3) && Allein(Marken, I + 2))
     Kandidaten.push_back(
         {I, I + 2, A.Ziffern + B.Ziffern + C.Ziffern, false, GueteOhneReihe, A.Text + " " + B.Text, C.Text});
 }
@@ -1117,10 +1119,7 @@ void WagenOhneKopf(const std::vector<TMarke>& Marken, std::size_t I, std::vector
     Kandidaten.push_back({I, I + 1, M.Ziffern + Marken[I + 1].Ziffern.substr(0, 3), false, GueteOhneGruppen, M.Text,
                           Marken[I + 1].Ziffern.substr(0, 3), true});
   // ein Gueterwagen in seiner Gliederung 3 1 3-1 traegt sie auch ohne Gattungszeichen ("564 9 028-0")
-  const auto Einfach = [](const TMarke& Z, std::size_t Laenge) {
-    return Z.Art == TArt::Zahl && !Z.Verlesen && !Z.Grenze && Z.Gruppen == std::vector<std::size_t>{Laenge};
-  };
-  if (Einfach(M, 3) && !ZahlVorMarke(Marken, I) && I + 2 < Marken.size() && Einfach(Marken[I + 1], 1) &&
+  if (EinfacheZahl(M, 3) && !ZahlVorMarke(Marken, I) && I + 2 < Marken.size() && EinfacheZahl(Marken[I + 1], 1) &&
       MitPruefziffer(Marken[I + 2], 3) && Allein(Marken, I + 2))
     Kandidaten.push_back({I, I + 2, M.Ziffern + Marken[I + 1].Ziffern + Marken[I + 2].Ziffern.substr(0, 3), false,
                           GueteOhneGruppen, M.Ziffern + Marken[I + 1].Ziffern, Marken[I + 2].Ziffern.substr(0, 3),
