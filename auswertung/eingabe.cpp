@@ -281,7 +281,7 @@ std::string OhneKasus(std::string Text)
   return Kasus && (Strich + 4 >= Text.size() || Bindevokal) ? Text.substr(0, Strich) : Text;
 }
 
-// Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X"; mindestens zwei x
+// Platzhalter fuer offene Ziffern einer Reihe: "xxx-y", "xxx-x", "0xx", "XXX-X", "xx-29"; mindestens zwei x
 // oder nur x vor dem Strich (ein "x" allein ist "mal": "2 x 241001-002", "x1" und "x03" sind
 // Tippfehler); das y nur als Pruefziffer hinter einem Strich.
 bool WiePlatzhalter(std::string_view Text)
@@ -292,10 +292,14 @@ bool WiePlatzhalter(std::string_view Text)
   const auto Offen = [](char Z) { return Z == 'x' || Z == 'X'; };
   const bool VornGut =
       !Vorn.empty() && std::all_of(Vorn.begin(), Vorn.end(), [&](char Z) { return Offen(Z) || IstEchteZiffer(Z); });
+  // hinter dem Strich die Pruefziffer oder bei Reisezugwagen die Stellen 7-8 ("xx-29")
+  const bool Stellen78 = Vorn.size() == 2 && Pruef.size() == 2 &&
+                         std::all_of(Pruef.begin(), Pruef.end(), [&](char Z) { return Offen(Z) || IstEchteZiffer(Z); });
   const bool PruefGut =
-      Strich == std::string_view::npos ||
+      Strich == std::string_view::npos || Stellen78 ||
       (Pruef.size() == 1 && (Offen(Pruef[0]) || Pruef[0] == 'y' || Pruef[0] == 'Y' || IstEchteZiffer(Pruef[0])));
-  const auto Offene = std::count_if(Vorn.begin(), Vorn.end(), Offen);
+  const auto Offene = std::count_if(Vorn.begin(), Vorn.end(), Offen) +
+                      (Stellen78 ? std::count_if(Pruef.begin(), Pruef.end(), Offen) : 0);
   const bool MitZiffer = Offene < static_cast<std::ptrdiff_t>(Vorn.size()),
              MitStrich = Strich != std::string_view::npos;
   // ohne Strich und Ziffer nur kleine: "XX" und "XXX" sind roemische Zahlen
@@ -312,7 +316,9 @@ std::string MitFragezeichen(std::string Text)
 
 TMarke MarkeLesen(std::string Text)
 {
-  Text = OhneKasus(std::move(Text));
+  // "21-xx" ist ein Platzhalter, kein Kasus
+  if (!WiePlatzhalter(Text))
+    Text = OhneKasus(std::move(Text));
   if (WiePlatzhalter(Text)) {
     TMarke Marke = MarkeLesen(MitFragezeichen(Text));
     Marke.Text = std::move(Text);
@@ -413,8 +419,10 @@ bool WortEndeAbschneiden(std::string& Wort)
   bool Doppelpunkt = false;
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
-         // ein Punkt nur hinter Ziffer oder Anfuehrung ("052.", "“475.111”."), nicht "Nr."
+         // ein Punkt nur hinter Ziffer, Platzhalter oder Anfuehrung ("052.", "xxx-x.", "“475.111”."),
+         // nicht "Nr."
          (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2]) ||
+          WiePlatzhalter(std::string_view(Wort).substr(0, Wort.size() - 1)) ||
           std::string_view("\x94\x93\x92\"'\xBB\x9B").find(Wort[Wort.size() - 2]) != std::string_view::npos)) {
     Doppelpunkt = Doppelpunkt || Wort.back() == ':';
     Wort.pop_back();

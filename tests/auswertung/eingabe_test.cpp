@@ -404,6 +404,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         TGliederung{"PlatzhalterPruefzifferFuerSich",
                     "als 92 80 1266 xxx eingestellt, sondern als 92 87 0 077 0xx - x F-ECR.", "928700770???", "", ""},
+        // https://www.alanbutschek.cz/osvozy/ozn2.htm
+        TGliederung{"PlatzhalterInStellen5bis8", "12místné číslo vozu je nyní ve tvaru 50 54 xx-29 xxx-x.",
+                    "5054??29????", "", ""},
         // https://de.wikiup.org/index.php?oldid=222553943&title=DSB_ME_%28II%29
         TGliederung{"PlatzhalterGrossNichtHalter", "UIC-Nr.: 92 86 0001 5XX-Y DK-DSB", "928600015???", "", ""},
         // Betriebsnummern alter Fahrzeuge, wo sonst keine Nummer steht:
