@@ -347,6 +347,43 @@ std::string KonventionNennen(const TKennzeichen& Kennzeichen, const std::string&
                "Ziffern)"_cp1252;
 }
 
+// Ein angeschriebenes Land ohne hinterlegtes Schema: die Stellen 5-11 legt jeder Staat selbst fest,
+// oft die kurze Nummer, sechsstellige mit einer 0 davor (MAV "91 55 0470 005-4", SNCF "5=0"). Die Art
+// (Stellen 1-2) sagt die kurze Nummer nicht; von den Arten der Loks und Triebzuege passt zu jeder
+// Pruefziffer hoechstens eine. Gibt die zwoelfstellige zurueck, mit der die angeschriebene stimmt.
+std::string OhneSchemaVermutet(const std::vector<std::string>& Laender, const std::string& Ziffern,
+                               const std::string& Angeschrieben)
+{
+  if (Laender.size() != 1 || (Ziffern.size() != 6 && Ziffern.size() != 7))
+    return {};
+  for (const std::string_view Art : {"91", "92", "94", "95", "97", "98"}) {
+    const std::string Elf = std::string(Art) + Laender.front() + (Ziffern.size() == 6 ? "0" : "") + Ziffern;
+    if (Pruefziffer(Elf) == Angeschrieben)
+      return Elf + Angeschrieben;
+  }
+  return {};
+}
+
+// Die Pruefziffer passt nicht zur eigenen Regel, aber zu einer vermuteten zwoelfstelligen: nicht
+// "falsch", denn die Konvention des Landes ist nicht hinterlegt; auch nicht "korrekt", denn mit
+// einer anderen Art passte eine andere Ziffer.
+void VermutetUrteilen(const TWissen& Wissen, const std::string& Ziffern, const std::string& Zwoelf,
+                      TErgebnis& Ergebnis)
+{
+  const TAustausch* Art = Wissen.Kennzeichen.AustauschZu(std::string_view(Zwoelf).substr(0, 2));
+  const std::string ArtName = Art ? std::string(Art->Triebfahrzeugart) : std::string();
+  Ergebnis.Berechnet = Pruefziffer(Ziffern);
+  Ergebnis.Urteil = TUrteil::Unvollstaendig;
+  Ergebnis.Ziffern = Ziffern + Ergebnis.Angeschrieben;
+  Ergebnis.Kopf = Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: nicht sicher prüfbar – nach eigener Regel "
+                          "wäre sie %2; sie passt zur zwölfstelligen %3, wenn es eine %4 ist"_cp1252,
+                          {Ergebnis.Angeschrieben, Ergebnis.Berechnet, NummerGegliedert(Zwoelf), ArtName});
+  Ergebnis.Befunde.push_back(HinweisBefund(
+      TBezug::Nummer,
+      "für dieses Land ist keine Umrechnung hinterlegt: vermutet ist die kurze Nummer als Stellen 5–11 (sechsstellige "
+      "mit einer 0 davor) wie bei vielen Bahnen, die Art aus der Prüfziffer"_cp1252));
+}
+
 // Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
 // stimmt: die eigene Regel (nur ueber die Ziffern der Reihe und Ordnungsnummer) oder die
 // Pruefziffer der zwoelfstelligen Nummer, die viele Bahnen auch kurz anschreiben.
@@ -357,6 +394,9 @@ void NationalPruefen(const TWissen& Wissen, const std::string& Ziffern, const st
   for (const std::string& Land : Laender)
     for (std::string& Zwoelf : ZwoelfMoeglich(Wissen.Kennzeichen, Land, Ziffern, Ergebnis.Angeschrieben))
       Umgerechnet.emplace_back(Land, std::move(Zwoelf));
+  if (const std::string Vermutet = OhneSchemaVermutet(Laender, Ziffern, Ergebnis.Angeschrieben);
+      Angeschrieben && Umgerechnet.empty() && !Vermutet.empty() && Pruefziffer(Ziffern) != Ergebnis.Angeschrieben)
+    return VermutetUrteilen(Wissen, Ziffern, Vermutet, Ergebnis);
   const bool EigenePasst = NationalUrteilen(Ziffern, Umgerechnet, Ergebnis);
   for (const auto& [Land, Zwoelf] : Umgerechnet) {
     const TLand* Name = Wissen.Kennzeichen.Land(Land);

@@ -85,6 +85,11 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"SM42-028 (8 620 261-7)", TUrteil::Falsch},  // veraendert
       // veraendert: die 9 passte zu 90 56 3630 065-9, aber "ST44" baut nur die PKP
       {"ST44-1201 (3 630 065-9)", TUrteil::Falsch},
+      // CFR ohne hinterlegtes Schema: "CFR Class 41-0587-0" (alem.dynip.sapo.pt, Spiegel von Electroputere
+      // LE5100), zwoelfstellig "91 53 0 400" (trainsdepot.org/vehicle/27/class_40)
+      {"CFR 41-0587-0", TUrteil::Korrekt},
+      {"CFR 41-0587-6", TUrteil::Unvollstaendig},  // veraendert: die von 91 53 0410 587-6
+      {"CFR 41-0587-1", TUrteil::Falsch},          // veraendert: passt zu keiner Art einer Lok oder eines Triebzugs
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
@@ -116,14 +121,17 @@ TEST(Teilnummer, NurMitBelegtemKopfInEinemSatz)
 }
 
 // Ist die kurze Nummer die Stellen 5-11 der zwoelfstelligen, nennt "falsch" auch deren Pruefziffer;
-// sonst nur die nach eigener Regel (veraenderte Pruefziffern echter Nummern, siehe oben).
+// sonst nur die nach eigener Regel (veraenderte Pruefziffern echter Nummern, siehe oben). Ohne
+// Schema des Landes nennt "nicht sicher pruefbar" die vermutete zwoelfstellige und ihre Art.
 TEST(NationaleNummer, FalschNenntJedeRichtige)
 {
   const std::vector<std::pair<const char*, const char*>> Faelle = {
       {"ST44-1201 (3 630 065-9)",
        "falsch – richtig wäre 5 nach eigener Regel oder 2 wie die zwölfstellige 92 51 "
        "3630 065-2"},
-      {"D-DB 218 390-7", "falsch – richtig wäre 3"}};
+      {"D-DB 218 390-7", "falsch – richtig wäre 3"},
+      {"CFR 41-0587-6", "nicht sicher prüfbar – nach eigener Regel wäre sie 0; sie passt zur zwölfstelligen "
+                        "91 53 0410 587-6, wenn es eine Elektrolokomotive ist"}};
   for (const auto& [Eingabe, Ende] : Faelle)
     EXPECT_TRUE(Cp1252NachUtf8(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Kopf)
                     .ends_with(Ende))
