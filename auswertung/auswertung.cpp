@@ -211,8 +211,29 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
 // Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
 // Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), oder einem Reihenzeichen, das
 // nur ein Land so baut ("EU07"); leer, wenn nichts dasteht.
+// Ein Halterkennzeichen anderswo in der Zeile ("CFR Class 41-0587-0", "die 1116 036-3 der ÖBB"):
+// nur Grossbuchstaben und nur, wenn alle solchen Kennzeichen der Zeile dasselbe eine Land nennen.
+std::vector<std::string> LandAusDemZusammenhang(const TWissen& Wissen, const std::vector<std::string>& Zusammenhang)
+{
+  std::vector<std::string> Laender;
+  for (const std::string& Wort : Zusammenhang) {
+    const THalter* Halter = Wort.size() >= 2 && std::all_of(Wort.begin(), Wort.end(), IstGross1252)
+                                ? Wissen.Kennzeichen.HalterZu(Wort)
+                                : nullptr;
+    const auto Liste = Halter ? Halter->Laenderliste() : decltype(Halter->Laenderliste()){};
+    for (const std::string_view Kuerzel : Liste)
+      if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
+          Treffer != Wissen.Kennzeichen.NummernZuKuerzel.end())
+        for (const std::string_view Land : Treffer->second)
+          if (std::find(Laender.begin(), Laender.end(), Land) == Laender.end())
+            Laender.emplace_back(Land);
+  }
+  return Laender.size() == 1 ? Laender : std::vector<std::string>{};
+}
+
 std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift,
-                                         const std::vector<std::string>& Reihen, bool DrSchreibweise)
+                                         const std::vector<std::string>& Reihen,
+                                         const std::vector<std::string>& Zusammenhang, bool DrSchreibweise)
 {
   std::vector<std::string> Laender;
   const auto Dazu = [&](std::string_view Kuerzel) {
@@ -236,6 +257,8 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
       Laender.push_back(Land);
   if (DrSchreibweise && Laender.empty())
     Laender.emplace_back("80");
+  if (Laender.empty())
+    Laender = LandAusDemZusammenhang(Wissen, Zusammenhang);
   std::sort(Laender.begin(), Laender.end());
   Laender.erase(std::unique(Laender.begin(), Laender.end()), Laender.end());
   return Laender;
@@ -367,17 +390,17 @@ std::string OhneSchemaVermutet(const std::vector<std::string>& Laender, const st
 // Die Pruefziffer passt nicht zur eigenen Regel, aber zu einer vermuteten zwoelfstelligen: nicht
 // "falsch", denn die Konvention des Landes ist nicht hinterlegt; auch nicht "korrekt", denn mit
 // einer anderen Art passte eine andere Ziffer.
-void VermutetUrteilen(const TWissen& Wissen, const std::string& Ziffern, const std::string& Zwoelf,
-                      TErgebnis& Ergebnis)
+void VermutetUrteilen(const TWissen& Wissen, const std::string& Ziffern, const std::string& Zwoelf, TErgebnis& Ergebnis)
 {
   const TAustausch* Art = Wissen.Kennzeichen.AustauschZu(std::string_view(Zwoelf).substr(0, 2));
   const std::string ArtName = Art ? std::string(Art->Triebfahrzeugart) : std::string();
   Ergebnis.Berechnet = Pruefziffer(Ziffern);
   Ergebnis.Urteil = TUrteil::Unvollstaendig;
   Ergebnis.Ziffern = Ziffern + Ergebnis.Angeschrieben;
-  Ergebnis.Kopf = Ersetzt("nationale Triebfahrzeugnummer, Prüfziffer %1: nicht sicher prüfbar – nach eigener Regel "
-                          "wäre sie %2; sie passt zur zwölfstelligen %3, wenn es eine %4 ist"_cp1252,
-                          {Ergebnis.Angeschrieben, Ergebnis.Berechnet, NummerGegliedert(Zwoelf), ArtName});
+  Ergebnis.Kopf = Ersetzt(
+      "nationale Triebfahrzeugnummer, Prüfziffer %1: nicht sicher prüfbar – nach eigener Regel "
+      "wäre sie %2; sie passt zur zwölfstelligen %3, wenn es eine %4 ist"_cp1252,
+      {Ergebnis.Angeschrieben, Ergebnis.Berechnet, NummerGegliedert(Zwoelf), ArtName});
   Ergebnis.Befunde.push_back(HinweisBefund(
       TBezug::Nummer,
       "für dieses Land ist keine Umrechnung hinterlegt: vermutet ist die kurze Nummer als Stellen 5–11 (sechsstellige "
@@ -432,7 +455,8 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   if (DrSchreibweise)
     Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, DrSchreibweise);
+  std::vector<std::string> Laender =
+      NationalLaender(Wissen, Anschrift, Gelesen.Reihen, Gelesen.Zusammenhang, DrSchreibweise);
   const bool Angeschrieben = !Laender.empty();
   if (!Angeschrieben)
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
@@ -478,7 +502,7 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
                                                                    {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})));
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, false);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, Gelesen.Zusammenhang, false);
   if (Laender.empty())
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
   for (const std::string& Land : Laender)

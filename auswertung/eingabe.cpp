@@ -1695,6 +1695,10 @@ TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
   const TKandidat* Nummer = Alle.empty() ? nullptr : &Alle.front();
   Umgebung(Marken, Alle, Ergebnis);
   Ergebnis.Woerter = AnschriftWoerter(Marken, Nummer, Wissen.Anschriftwort);
+  for (const TMarke& M : Marken)
+    if (M.Art == TArt::Wort &&
+        std::find(Ergebnis.Woerter.begin(), Ergebnis.Woerter.end(), M.Text) == Ergebnis.Woerter.end())
+      Ergebnis.Zusammenhang.push_back(M.Text);
   if (Nummer && !Ergebnis.Fs.empty() && (Nummer->National || !Nummer->Ordnungsnummer.empty()))
     Nummer = nullptr;  // "E.464.344" neben Ziffern: die FS-Nummer zaehlt
   if (!Nummer) {

@@ -21,15 +21,16 @@ inline constexpr std::size_t ZeilenHoechstlaenge = 4096;  // Zeichen, nicht Byte
 // einer Zifferngruppe als 0, I und l als 1. Buchstaben mitten in einer Zifferngruppe sind ein
 // Fehler, wenn sonst keine Nummer dasteht.
 struct TGelesen {
-  std::string Ziffern;                // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
-  std::string Fehler;                 // deutsche Meldung in Windows-1252; leer, wenn alles passt
-  std::vector<std::string> Woerter;   // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
-  std::vector<std::string> Bauart;    // Bauartnummern neben den Gattungszeichen: "124", "116.2"
-  std::vector<std::string> Hinweise;  // was anders gelesen wurde, als es dastand
-  std::vector<std::string> Weitere;   // andere Zahlen der Zeile, benannt: "Typ H22", "Menge 64.200l"
-  std::vector<std::string> Andere;    // gleich gute andere Nummern der Zeile, gegliedert
-  std::string Fs;                     // eine Nummer der FS ohne Pruefziffer: "E.464.344"
-  std::vector<std::string> Reihen;    // Reihenzeichen der Zeile aus Buchstaben und Ziffern: "EU07", "EN57"
+  std::string Ziffern;                    // 11 oder 12 Ziffern oder "?", wenn Fehler leer ist
+  std::string Fehler;                     // deutsche Meldung in Windows-1252; leer, wenn alles passt
+  std::vector<std::string> Woerter;       // die Woerter ohne Ziffern: Laenderkuerzel, Halter, Gattung ...
+  std::vector<std::string> Zusammenhang;  // die uebrigen Woerter der Zeile ("CFR" in "CFR Class 41-0587-0")
+  std::vector<std::string> Bauart;        // Bauartnummern neben den Gattungszeichen: "124", "116.2"
+  std::vector<std::string> Hinweise;      // was anders gelesen wurde, als es dastand
+  std::vector<std::string> Weitere;       // andere Zahlen der Zeile, benannt: "Typ H22", "Menge 64.200l"
+  std::vector<std::string> Andere;        // gleich gute andere Nummern der Zeile, gegliedert
+  std::string Fs;                         // eine Nummer der FS ohne Pruefziffer: "E.464.344"
+  std::vector<std::string> Reihen;        // Reihenzeichen der Zeile aus Buchstaben und Ziffern: "EU07", "EN57"
   // Eine nationale Nummer ohne Pruefziffer ("SM42-2244", "1116.282", "193 386"): Reihe und
   // Ordnungsnummer wie angeschrieben, Ziffern die der Nummer, Fehler sagt, dass sie fehlt.
   std::string Reihe, Ordnungsnummer;

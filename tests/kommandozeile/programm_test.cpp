@@ -357,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
         // https://www.lok-report.de/news/deutschland/mit-der-kamera-notiert/item/3879-kiel-bestseller-trifft-kraftpaket.html
         TEchteAnschrift{"NationalMitZwoelfPruefziffer",
                         "die 1275 502-3 (Vossloh 5001793/2008) der Hessischen Güterbahn GmbH (HGB)", 0,
-                        "korrekt, passt zu zwölfstelligen"},
+                        "korrekt, passt zur zwölfstelligen 92 80 1275 502-3"},  // das Land des Halters HGB
         // http://www.seak.ch/Die-Eisenbahn-von-unseren-Mitgliedern-gesehen/Bernhard-Ledermann-2017/
         TEchteAnschrift{"SchweizerReiheNachGattung",
                         "Dazu erhält die Re 446 016-8 (ex SBB-Re 4/4 IV 10102) aktuell zu diesem Jubiläum", 0,
