@@ -927,23 +927,30 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
 // Vier Ziffern, die ein Jahr der Eisenbahn sein koennen
 bool IstJahr(std::string_view Ziffern) { return Ziffern.size() == 4 && Ziffern >= "1835" && Ziffern <= "2039"; }
 
-// Ein Bereich von Nummern allein: zwei gleich lange Zahlen von 4 bis 6 Ziffern ("in de serie
-// 1701-1728", "10001-10037") oder sechs Ziffern und das Ende der Ordnungsnummer ("241001-002"),
-// aufsteigend, kein Jahr. Gelesen wird die erste.
-void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+// Ein Bereich von Nummern in einer Marke: zwei gleich lange Zahlen von 4 bis 6 Ziffern ("1701-1728",
+// "10001-10037", "2401–2469") oder sechs Ziffern und das Ende der Ordnungsnummer ("241001-002"),
+// aufsteigend, kein Jahr. Gibt die erste zurueck, sonst nichts.
+std::string BereichsAnfang(const TMarke& M)
 {
-  const TMarke& M = Marken[I];
-  if (M.Verlesen || M.StrichVorn || M.Gruppen.size() != 2 || M.Text.find('.') != std::string::npos ||
-      M.Ziffern.find('?') != std::string::npos || !Allein(Marken, I) || ZahlVorMarke(Marken, I))
-    return;
+  if (M.Art != TArt::Zahl || M.Verlesen || M.StrichVorn || M.Gruppen.size() != 2 ||
+      M.Text.find('.') != std::string::npos || M.Ziffern.find('?') != std::string::npos)
+    return {};
   const std::size_t A = M.Gruppen[0], B = M.Gruppen[1];
   if (!((A == B && A >= 4 && A <= 6) || (A == 6 && B == 3)))
-    return;
+    return {};
   const std::string Erste = M.Ziffern.substr(0, A), Ende = M.Ziffern.substr(A);
-  const bool Jahre = IstJahr(Erste);
+  return !IstJahr(Erste) && Ende > Erste.substr(A - B) ? Erste : std::string();
+}
+
+// Ein Bereich allein in einem Satz ("in de serie 1701-1728"): gelesen wird die erste Nummer.
+void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  if (!Allein(Marken, I) || ZahlVorMarke(Marken, I))
+    return;
   const bool Ausgeschrieben =
       std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
-  if (!Jahre && Ausgeschrieben && Ende > Erste.substr(A - B) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern"))
+  if (const std::string Erste = BereichsAnfang(Marken[I]);
+      !Erste.empty() && Ausgeschrieben && ZahlBenennen(Marken, I).starts_with("Bereich "))
     Kandidaten.push_back({I, I, Erste, false, GueteAllein, "", Erste});
 }
 
@@ -1356,6 +1363,13 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
     Gefunden.push_back({I, J, N.Ziffern, false, GueteAllein, Reihe, N.Text});
 }
 
+// Wo sonst keine Nummer dasteht, auch ein Bereich neben anderen ("2401–2469, 2601–2662")
+void Nummernbereich(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Gefunden)
+{
+  if (const std::string Erste = BereichsAnfang(Marken[I]); !Erste.empty())
+    Gefunden.push_back({I, I, Erste, false, GueteAllein, "", Erste});
+}
+
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
 // Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",
 // "Gsh 313 78", "DE 62", "Co 5"), eine Nummer hinter "nr.", oder eine Reihe mit Nummer klein
@@ -1386,6 +1400,8 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
       NachNummernwort(Marken, I, Gefunden);
       if (Gefunden.empty())
         NachGattungszeichen(Marken, I, Gefunden);
+      if (Gefunden.empty())
+        Nummernbereich(Marken, I, Gefunden);
     }
   }
   return Gefunden;
@@ -1438,6 +1454,8 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
     return Ersetzt("Fabriknummer %1", {Marke.Text});
   if (G == 1 && IstJahr(Marke.Text))
     return Ersetzt("Jahr %1", {Marke.Text});
+  if (!BereichsAnfang(Marke).empty())
+    return Ersetzt("Bereich %1", {Marke.Text});
   if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
     return Ersetzt("Betriebsnummer %1 %2", {Davor, Marke.Text});
   if (Marke.StrichVorLetzter && Marke.Ziffern.size() >= 7)
@@ -1587,6 +1605,9 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
     } else if (M.Art == TArt::Zahl && InNummer) {
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
+        Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
+      // "2401–2469": die erste Nummer eines Bereichs
+      if (Darin->Reihe.empty() && !Darin->Ordnungsnummer.empty() && BereichsAnfang(M) == Darin->Ordnungsnummer)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
       if (M.Platzhalter)
         Ergebnis.Hinweise.push_back(Ersetzt("%1 als %2 gelesen: x und y stehen für offene Ziffern"_cp1252,

@@ -379,6 +379,12 @@ INSTANTIATE_TEST_SUITE_P(
         // https://treinenweb.nl/reviews/202/de-levensloop-van-ruim-30-jaar-1700-serie.html
         TGliederung{"BereichAllein", "De lager genummerde 1700-locs in de serie 1701-1728 reden slechts", "", "1701",
                     "Wort mit Ziffern 1700-locs"},
+        // mehrere Bereiche einer Fahrzeugliste: der erste gilt, die anderen sind benannt
+        // https://friendlywiki.com/article/index.php?title=Sprinter_Lighttrain, https://www.jarnvag.net/vagnguide/b1
+        TGliederung{"BereicheNebeneinander", "| fleetnumbers = 2401–2469, 2601–2662", "", "2401", "Bereich 2601–2662"},
+        TGliederung{"BereicheNachDoppelpunkt",
+                    "Ursprunglig nummerserie: 4731-4740, 4811-4830, 4888-4927, 5096-5115, 5156-5165", "", "4731",
+                    "Bereich bis 4740"},
         // http://www.gari.ro/cfr/istorie/locomotive-diesel-mecanice-si-diesel-electrice
         TGliederung{"BereichSechsUndDrei", "a prototipului Sulzer sub clasificarea 2 x 241001-002 DE.", "", "241001",
                     "weitere Ziffern 2"},
