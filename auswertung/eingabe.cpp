@@ -703,6 +703,14 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
 
 bool GueterwagenGattung(const TMarke& Marke);
 
+// Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44 125.3"): nur mit
+// stimmender Pruefziffer nach eigener Regel, sonst waeren es zu oft andere Zahlen.
+bool FuenfMitPruefziffer(const std::vector<std::size_t>& Rumpf, const std::string& Ziffern)
+{
+  return (Rumpf == std::vector<std::size_t>{5} || Rumpf == std::vector<std::size_t>{2, 3}) && Ziffern.size() == 6 &&
+         Pruefziffer(std::string_view(Ziffern).substr(0, 5)) == Ziffern.substr(5);
+}
+
 void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
 {
   // "Tbis 5715451-6": sieben Ziffern am Stueck hinter Gattungszeichen sind Stellen 5-12 eines
@@ -730,7 +738,8 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
     if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
-    if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end())
+    if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end() ||
+        FuenfMitPruefziffer(Rumpf, Ziffern))
       Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
   }
 }

@@ -110,7 +110,8 @@ std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefz
 
 bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt)
 {
-  return PruefzifferAbgesetzt && (Ziffern.size() == 7 || Ziffern.size() == 8) &&
+  // sechs: fuenf Ziffern der BDZ mit Pruefziffer ("80001-1")
+  return PruefzifferAbgesetzt && Ziffern.size() >= 6 && Ziffern.size() <= 8 &&
          Ziffern.find('?') == std::string_view::npos;
 }
 

@@ -53,7 +53,8 @@ TTriebfahrzeug TriebfahrzeugLesen(const TStammdaten& Stammdaten, const TKennzeic
 // "118 098-3", "1116 234-4": Ziffern ohne Pruefziffer, gegliedert wie am Fahrzeug.
 std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefziffer);
 
-// 6 oder 7 Ziffern vor einer abgesetzten Pruefziffer (TGelesen::PruefzifferAbgesetzt).
+// 5 (BDZ, nur mit stimmender Pruefziffer gelesen), 6 oder 7 Ziffern vor einer abgesetzten
+// Pruefziffer (TGelesen::PruefzifferAbgesetzt).
 bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt);
 
 // Die zwoelfstellige Nummer zur nationalen (Ziffern ohne Pruefziffer) in einem Land (Stellen

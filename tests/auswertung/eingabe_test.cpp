@@ -319,6 +319,12 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"BreitspurHinterNr", "jauns eksponāts - ā ražots salonvagons Nr. 00870006.", "00870006", "", ""},
         // mit falscher Pruefziffer ist es irgendeine Zahl
         TGliederung{"BreitspurNurMitStimmenderPruefziffer", "salonvagons Nr. 00870007.", "", "", ""},
+        // fuenf Ziffern der BDZ mit Pruefziffer, nur wenn sie stimmt (die zweite veraendert):
+        // https://www.narrow-gauge.co.uk/gallery/view/narrow-gauge-in-bulgaria-4903
+        TGliederung{"FuenfMitPruefziffer",
+                    "A narrow - gauge diesel shunting locomotive 80001-1 standing in depot Septemvri.", "800011", "",
+                    ""},
+        TGliederung{"FuenfNurMitStimmenderPruefziffer", "diesel shunting locomotive 80001-2 standing", "", "", ""},
         // Reihe mit den Buchstaben einer Modernisierung:
         // https://news.forumkolejowe.pl/2021/07/10/zbliza-sie-kres-eksploatacji-klasycznych-en57-w-kolejach-mazowieckich/
         TGliederung{"ModernisierteReihe", "wraz z EN57AKM-1611+AKM-1646 w torach postojowych", "", "EN57AKM 1611",
