@@ -131,8 +131,9 @@ TEST(NationaleNummer, FalschNenntJedeRichtige)
        "falsch – richtig wäre 5 nach eigener Regel oder 2 wie die zwölfstellige 92 51 "
        "3630 065-2"},
       {"D-DB 218 390-7", "falsch – richtig wäre 3"},
-      {"CFR 41-0587-6", "nicht sicher prüfbar – nach eigener Regel wäre sie 0; sie passt zur zwölfstelligen "
-                        "91 53 0410 587-6, wenn es eine Elektrolokomotive ist"}};
+      {"CFR 41-0587-6",
+       "nicht sicher prüfbar – nach eigener Regel wäre sie 0; sie passt zur zwölfstelligen "
+       "91 53 0410 587-6, wenn es eine Elektrolokomotive ist"}};
   for (const auto& [Eingabe, Ende] : Faelle)
     EXPECT_TRUE(Cp1252NachUtf8(Auswerten(EchtesWissen(), EingabeUmsetzen(Eingabe, TKennung::Keine), false).Kopf)
                     .ends_with(Ende))
