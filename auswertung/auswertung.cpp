@@ -208,9 +208,6 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
         HinweisBefund(TBezug::Umgebung, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})));
 }
 
-// Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
-// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), oder einem Reihenzeichen, das
-// nur ein Land so baut ("EU07"); leer, wenn nichts dasteht.
 // Ein Halterkennzeichen anderswo in der Zeile ("CFR Class 41-0587-0", "die 1116 036-3 der ÖBB"):
 // nur Grossbuchstaben und nur, wenn alle solchen Kennzeichen der Zeile dasselbe eine Land nennen.
 std::vector<std::string> LandAusDemZusammenhang(const TWissen& Wissen, const std::vector<std::string>& Zusammenhang)
@@ -231,6 +228,9 @@ std::vector<std::string> LandAusDemZusammenhang(const TWissen& Wissen, const std
   return Laender.size() == 1 ? Laender : std::vector<std::string>{};
 }
 
+// Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
+// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), einem Reihenzeichen, das
+// nur ein Land so baut ("EU07"), oder einem Halter anderswo in der Zeile; leer, wenn nichts dasteht.
 std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift,
                                          const std::vector<std::string>& Reihen,
                                          const std::vector<std::string>& Zusammenhang, bool DrSchreibweise)
