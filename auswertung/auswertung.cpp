@@ -228,12 +228,39 @@ std::vector<std::string> LandAusDemZusammenhang(const TWissen& Wissen, const std
   return Laender.size() == 1 ? Laender : std::vector<std::string>{};
 }
 
+// Ob die angeschriebene Pruefziffer nach eigener Regel oder zu einer zwoelfstelligen Nummer eines
+// der Laender passt.
+bool PasstIn(const TWissen& Wissen, const std::vector<std::string>& Laender, const std::string& Ziffern,
+             const std::string& Angeschrieben)
+{
+  return Pruefziffer(Ziffern) == Angeschrieben ||
+         std::any_of(Laender.begin(), Laender.end(), [&](const std::string& L) {
+           const auto Liste = ZwoelfMoeglich(Wissen.Kennzeichen, L, Ziffern, Angeschrieben);
+           return std::any_of(Liste.begin(), Liste.end(),
+                              [&](const std::string& Z) { return Z.substr(11) == Angeschrieben; });
+         });
+}
+
+// Das Land eines Halters anderswo in der Zeile ist schwaecher als die Anschrift: es gilt, wo die
+// Pruefziffer in ihm passt ("(HGB)" bei 1275 502-3) oder in keinem der Laender, deren Tabellen die
+// Nummer kennen; sonst nicht ("RJ" oder "IC" als Zugart machen keine passende Nummer falsch).
+// Gibt zurueck, ob es gilt.
+bool ZusammenhangNutzen(const TWissen& Wissen, const TGelesen& Gelesen, const std::string& Ziffern,
+                        const std::string& Angeschrieben, std::vector<std::string>& Laender)
+{
+  const std::vector<std::string> Land = LandAusDemZusammenhang(Wissen, Gelesen.Zusammenhang);
+  if (Land.empty() ||
+      (!PasstIn(Wissen, Land, Ziffern, Angeschrieben) && PasstIn(Wissen, Laender, Ziffern, Angeschrieben)))
+    return false;
+  Laender = Land;
+  return true;
+}
+
 // Die Laender einer nationalen Loknummer: aus Laenderkuerzel oder Halter, sonst aus den
-// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), einem Reihenzeichen, das
-// nur ein Land so baut ("EU07"), oder einem Halter anderswo in der Zeile; leer, wenn nichts dasteht.
+// Gattungszeichen vor einer Reihe, die nur ein Land fuehrt ("Re 460"), oder einem Reihenzeichen, das
+// nur ein Land so baut ("EU07"); leer, wenn nichts dasteht.
 std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift& Anschrift,
-                                         const std::vector<std::string>& Reihen,
-                                         const std::vector<std::string>& Zusammenhang, bool DrSchreibweise)
+                                         const std::vector<std::string>& Reihen, bool DrSchreibweise)
 {
   std::vector<std::string> Laender;
   const auto Dazu = [&](std::string_view Kuerzel) {
@@ -257,8 +284,6 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
       Laender.push_back(Land);
   if (DrSchreibweise && Laender.empty())
     Laender.emplace_back("80");
-  if (Laender.empty())
-    Laender = LandAusDemZusammenhang(Wissen, Zusammenhang);
   std::sort(Laender.begin(), Laender.end());
   Laender.erase(std::unique(Laender.begin(), Laender.end()), Laender.end());
   return Laender;
@@ -455,11 +480,12 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
   if (DrSchreibweise)
     Ergebnis.Nummer = Ziffern.substr(0, 2) + " " + Ziffern.substr(2, 4) + "-" + Ergebnis.Angeschrieben;
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender =
-      NationalLaender(Wissen, Anschrift, Gelesen.Reihen, Gelesen.Zusammenhang, DrSchreibweise);
-  const bool Angeschrieben = !Laender.empty();
-  if (!Angeschrieben)
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, DrSchreibweise);
+  bool Angeschrieben = !Laender.empty();
+  if (!Angeschrieben) {
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
+    Angeschrieben = ZusammenhangNutzen(Wissen, Gelesen, Ziffern, Ergebnis.Angeschrieben, Laender);
+  }
   UmgebungNennen(Gelesen, Ergebnis);
   NationalPruefen(Wissen, Ziffern, Laender, Angeschrieben, Ergebnis);
   if (Ergebnis.Befunde.back().Text.starts_with("die zwölfstellige"_cp1252) && Angeschrieben)
@@ -502,7 +528,7 @@ TErgebnis OhnePruefzifferAuswerten(const TWissen& Wissen, const std::string& Ein
   Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Nummer, Ersetzt("mit Prüfziffer nach eigener Regel: %1"_cp1252,
                                                                    {NationalGegliedert(Ziffern, Ergebnis.Berechnet)})));
   const TAnschrift Anschrift = AnschriftMitKontext(Wissen, Gelesen, Kontext, Ergebnis);
-  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, Gelesen.Zusammenhang, false);
+  std::vector<std::string> Laender = NationalLaender(Wissen, Anschrift, Gelesen.Reihen, false);
   if (Laender.empty())
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
   for (const std::string& Land : Laender)

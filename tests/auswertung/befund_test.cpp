@@ -91,6 +91,9 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"CFR 41-0587-6", TUrteil::Unvollstaendig},  // veraendert: die von 91 53 0410 587-6
       {"CFR 41-0587-1", TUrteil::Falsch},          // veraendert: passt zu keiner Art einer Lok oder eines Triebzugs
       {"CFR Class 41-0587-6 reversing in Gara de Nord", TUrteil::Unvollstaendig},  // veraendert; Land aus "CFR"
+      // veraendert aus "2096.001-0" (92 81 2096 001-0, anschriften.csv): "RJ" als Zug, zugleich Halter
+      // in Tschechien, macht die passende Nummer nicht falsch
+      {"2096.001-0 im RJ nach Wien", TUrteil::Korrekt},
       {"RABe 526 044.2", TUrteil::Unvollstaendig},
       {"RABe 526 044.5", TUrteil::Unvollstaendig}};  // veraendert: ebenso wenig zu pruefen
   for (const auto& [Eingabe, Urteil] : Faelle)
