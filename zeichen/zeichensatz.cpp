@@ -46,6 +46,20 @@ constexpr std::array<TBereich, 5> Leerzeichen = {
     {{0x1680, 0x1680}, {0x2000, 0x200a}, {0x202f, 0x202f}, {0x205f, 0x205f}, {0x3000, 0x3000}}};
 constexpr std::array<TBereich, 5> Striche = {
     {{0x2010, 0x2015}, {0x2212, 0x2212}, {0xfe58, 0xfe58}, {0xfe63, 0xfe63}, {0x2e3a, 0x2e3b}}};
+struct TAnfuehrung {
+  char32_t Von, Bis;
+  char Ersatz;
+};
+constexpr std::array<TAnfuehrung, 10> Anfuehrungen = {{{0x2032, 0x2032, '\''},
+                                                       {0x2033, 0x2034, '"'},
+                                                       {0x2035, 0x2035, '\''},
+                                                       {0x2036, 0x2037, '"'},
+                                                       {0x201B, 0x201B, '\''},
+                                                       {0x201F, 0x201F, '"'},
+                                                       {0x02B9, 0x02B9, '\''},
+                                                       {0x02BA, 0x02BA, '"'},
+                                                       {0x02BB, 0x02BC, '\''},
+                                                       {0x02DD, 0x02DD, '"'}}};
 // Formatzeichen (Cf) ohne den weichen Trennstrich, der in Windows-1252 steht
 constexpr std::array<TBereich, 20> Formatzeichen = {{
     {0x600, 0x605},     {0x61c, 0x61c},     {0x6dd, 0x6dd},     {0x70f, 0x70f},     {0x890, 0x891},
@@ -262,6 +276,12 @@ TFremdZeichen FremdZeichen(char32_t Zeichen)
     return {TFremdArt::Format, 0};
   if (Zeichen >= 0xFF01 && Zeichen <= 0xFF5E)
     return {TFremdArt::Breitform, static_cast<char>(Zeichen - 0xFF01 + 0x21)};
+  // Striche und Anfuehrungszeichen ausserhalb von Windows-1252, wie Texte sie setzen: Minuten und
+  // Sekunden fuer die Achsfolge ("Co′Co′"), Modifikatoren und der Doppelakut als Anfuehrung
+  // ("˝Marijana˝"), die umgekehrten Anfuehrungszeichen
+  for (const auto& [Von, Bis, Ersatz] : Anfuehrungen)
+    if (Zeichen >= Von && Zeichen <= Bis)
+      return {TFremdArt::Anfuehrung, Ersatz};
   if (Zeichen >= 0x100 && Zeichen < 0x100 + LateinErweitertA.size())
     return {TFremdArt::Buchstabe, LateinErweitertA[Zeichen - 0x100]};
   // rumaenisch mit Komma darunter (U+0218..U+021B): "Targu Mures" mit s-Komma ist S und T ohne Akzent

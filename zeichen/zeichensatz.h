@@ -123,10 +123,11 @@ std::string_view OhneAngeschnittenes(std::string_view Bytes);
 // Grundbuchstabe (C fuer C mit Hacek, wie das Halterregister sie schreibt), griechische und
 // kyrillische Buchstaben lateinisch umschrieben (kyrillisch "CS7" als "CS7", russische, bulgarische,
 // serbische und griechische Reihen); alles andere gehoert nicht in eine Wagenanschrift.
-enum class TFremdArt { Ziffer, Leerraum, Strich, Format, Breitform, Buchstabe, Umschrift, Anderes };
+enum class TFremdArt { Ziffer, Leerraum, Strich, Format, Breitform, Anfuehrung, Buchstabe, Umschrift, Anderes };
 struct TFremdZeichen {
   TFremdArt Art;
-  char Ersatz;  // Ziffer, ' ', '-', ASCII-Zeichen, Grund- bzw. lateinischer Buchstabe; 0 bei Format und Anderes
+  char Ersatz;  // Ziffer, ' ', '-', ASCII-Zeichen, ' oder " (Striche und Anfuehrung wie "Co′Co′", "˝Marijana˝"),
+                // Grund- bzw. lateinischer Buchstabe; 0 bei Format und Anderes
 };
 TFremdZeichen FremdZeichen(char32_t Zeichen);
 
