@@ -829,7 +829,15 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   // Reihe mit kleinen Buchstaben, Punkt, Nummer (NSB "Di3.602", SJ "Rc4.1290"; nicht die FS "E.646")
   const bool KleinMitPunkt = T[Trenner] == '.' && WieReihe(Reihe) &&
                              std::any_of(Reihe.begin(), Reihe.end(), IstKlein1252) && T.size() - Trenner >= 4;
-  if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt)
+  // Antriebsbuchstabe und dreistellige Reihe am Punkt (CSD "M124.001", HSH "T669.1047"; die FS
+  // schreiben den Punkt hinter den Buchstaben: "E.646")
+  const std::size_t ReiheZiffern = Reihe.find_first_of("0123456789");
+  const bool GrossMitPunkt =
+      T[Trenner] == '.' && ReiheZiffern >= 1 && ReiheZiffern <= 2 &&
+      std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(ReiheZiffern), IstGross1252) &&
+      NurZiffernVon(std::string_view(Reihe).substr(ReiheZiffern), 3, 3) && T.size() - Trenner >= 4;
+  if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt ||
+      GrossMitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
@@ -865,12 +873,38 @@ bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
   return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
 }
 
+// Hinter der Zahl ein Strich mit Leerraum und das Ende eines Bereichs ihrer Ordnungsnummern
+// ("744.125 - 128"): so lang wie ihre letzte Gruppe und groesser. Gibt die Marke des Endes zurueck,
+// sonst 0.
+std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  if (I + 2 >= Marken.size() || Marken[I + 1].Art != TArt::Strich || Marken[I + 2].Grenze ||
+      Marken[I + 2].Art != TArt::Zahl || Marken[I + 2].Gruppen.size() != 1 || !Allein(Marken, I + 2))
+    return 0;
+  const std::string& Ende = Marken[I + 2].Ziffern;
+  const std::string& Ziffern = Marken[I].Ziffern;
+  const std::size_t Letzte = Marken[I].Gruppen.back();
+  return Marken[I].Gruppen.size() >= 2 && Ende.size() == Letzte && Ende > Ziffern.substr(Ziffern.size() - Letzte)
+             ? I + 2
+             : 0;
+}
+
 // Hinter "No.", "number", "numer", "№" ...: dort steht die Nummer, nicht Reihe oder Menge
 bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
   return Marken[I].NachNummernzeichen ||
          (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "number", "Nummer", "numero", "n\xFAmero",
                                                "num\xE9ro", "numer", "numerem", "nomer"}));
+}
+
+// Hinter einem Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804"): dort ist auch eine
+// dreistellige Zahl allein die Nummer
+bool HinterFahrzeugwort(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  return I > 0 && !Marken[I].Grenze &&
+         WortIn(Marken[I - 1].Text,
+                {"Lok", "Lokomotive", "locomotive", "locomotiva", "locomotora", "lokomotiva", "lokomotywa", "lokomotiv",
+                 "loco", "engine", "Triebwagen", "railcar", "automotrice", "autorail"});
 }
 
 // Breitspur (1520 mm): acht Ziffern am Stueck hinter einem Nummernwort, die letzte die
@@ -891,12 +925,13 @@ void BreitspurAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<T
 // Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), JZ
 // mit zweistelliger Reihe "83-173" (nicht "000"), DR
 // schmalspurig "7.0786", sonst 4-6 Ziffern, die nichts anderes sind ("West Coast Railways 47804"),
-// hinter "No." auch drei ("Vr1 steam locomotive No. 670").
+// hinter "No." oder einem Fahrzeugwort auch drei ("Vr1 steam locomotive No. 670", "A locomotiva 832").
 void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const TMarke& M = Marken[I];
   const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
-  if (M.Verlesen || !Allein(Marken, I) || ZahlVorMarke(Marken, I) ||
+  const std::size_t Ende = BereichsEnde(Marken, I);
+  if (M.Verlesen || !(Allein(Marken, I) || Ende > 0) || ZahlVorMarke(Marken, I) ||
       (Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)))
     return;
   const std::size_t Trenner = M.Text.find_first_of("-.");
@@ -916,10 +951,10 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
   // drei Ziffern mit fuehrender Null sind keine Menge und kein Jahr (Irish Rail "075")
   const bool NullVorn = M.Ziffern.size() == 3 && M.Ziffern[0] == '0' && M.Ziffern != "000";
   if (Form)
-    Kandidaten.push_back({I, I, M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
+    Kandidaten.push_back({I, std::max(I, Ende), M.Ziffern.substr(0, M.Gruppen[0] + M.Gruppen[1]), false, GueteOhneReihe,
                           M.Ziffern.substr(0, M.Gruppen[0]), M.Ziffern.substr(M.Gruppen[0], M.Gruppen[1])});
-  else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo || NullVorn ? 3 : 4) && M.Ziffern.size() <= 6 &&
-           ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
+  else if (M.Gruppen.size() == 1 && M.Ziffern.size() >= (NachNo || NullVorn || HinterFahrzeugwort(Marken, I) ? 3 : 4) &&
+           M.Ziffern.size() <= 6 && ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
            std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; })) {
     // davor eine Reihe aus zwei oder drei Grossbuchstaben und kleinen: ungarische Triebwagen
     // ("MDmot 3004", "BDVmot 023")
@@ -964,6 +999,26 @@ void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector
 }
 
 bool KurzeGattung(const TMarke& M);
+
+// Drei Marken 1 3 3 ohne Pruefziffer: vierstellige Reihe, deren erste Ziffer fuer sich steht, und
+// Ordnungsnummer (HZ "1 142 002"); keine Gruppe "000" ("1 000 000"), keine Menge dahinter.
+void EinsDreiDrei(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  if (I + 2 >= Marken.size() || ZahlVorMarke(Marken, I) || !Allein(Marken, I + 2))
+    return;
+  const auto Gruppe = [&](std::size_t J, std::size_t Laenge) {
+    const TMarke& N = Marken[J];
+    return N.Art == TArt::Zahl && !N.Verlesen && !N.Platzhalter && !N.NachKomma && (J == I || !N.Grenze) &&
+           N.Gruppen == std::vector<std::size_t>{Laenge} && N.Ziffern.find_first_not_of('0') != std::string::npos;
+  };
+  const TMarke* Dahinter = I + 3 < Marken.size() ? &Marken[I + 3] : nullptr;
+  if (!Gruppe(I, 1) || !Gruppe(I + 1, 3) || !Gruppe(I + 2, 3) ||
+      (Dahinter && Dahinter->Art == TArt::Wort &&
+       (MitEinheit("1" + Dahinter->Text) || WortIn(Dahinter->Text, Waehrungen))))
+    return;
+  Kandidaten.push_back({I, I + 2, Marken[I].Ziffern + Marken[I + 1].Ziffern + Marken[I + 2].Ziffern, false,
+                        GueteOhneGruppen, Marken[I].Ziffern + Marken[I + 1].Ziffern, Marken[I + 2].Ziffern});
+}
 
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
 // DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769"), die Klasse vor
@@ -1173,6 +1228,7 @@ void OhnePruefzifferAb(const std::vector<TMarke>& Marken, std::size_t I, std::ve
   WagenOhneKopf(Marken, I, Kandidaten);
   OhnePruefzifferPaar(Marken, I, Kandidaten);
   if (Marken[I].Art == TArt::Zahl) {
+    EinsDreiDrei(Marken, I, Kandidaten);
     BereichAllein(Marken, I, Kandidaten);
     FranzoesischeReihe(Marken, I, Kandidaten);
     PaarMitStrich(Marken, I, Kandidaten);
@@ -1208,16 +1264,20 @@ constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bil
                                                            "Page", "Linie", "Line",  "Teil", "Band",  "Heft"};
 
 // Reihe und Nummer alter Fahrzeuge in einer Marke: bis drei Grossbuchstaben mit vier bis sechs
-// Ziffern angehaengt ("Wien K2002", TCDD "DE24001"; zwei Ziffern sind ein Typ: "H22"), eine Reihe
+// Ziffern angehaengt ("Wien K2002", TCDD "DE24001", SNCF "BB-16517"; zwei Ziffern sind ein Typ: "H22"), eine Reihe
 // mit fuenfstelliger Nummer hinter dem Strich (Renfe "R12-12954").
 void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
 {
   const std::string& T = M.Text;
   const std::size_t Ziffern = T.find_first_of("0123456789");
-  if (Ziffern >= 1 && Ziffern <= 3 &&
-      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstGross1252) &&
-      NurZiffernVon(std::string_view(T).substr(Ziffern), 4, 6)) {
-    Gefunden.push_back({I, I, T.substr(Ziffern), false, GueteAllein, T.substr(0, Ziffern), T.substr(Ziffern)});
+  // auch mit Strich: SNCF "BB-16517" (kein Jahr: "EU-2019")
+  const std::size_t Buchstaben =
+      Ziffern != std::string::npos && Ziffern > 1 && T[Ziffern - 1] == '-' ? Ziffern - 1 : Ziffern;
+  const std::string_view Nummer = std::string_view(T).substr(Ziffern == std::string::npos ? T.size() : Ziffern);
+  if (Buchstaben >= 1 && Buchstaben <= 3 &&
+      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), IstGross1252) &&
+      NurZiffernVon(Nummer, 4, 6) && !(Buchstaben < Ziffern && IstJahr(Nummer))) {
+    Gefunden.push_back({I, I, std::string(Nummer), false, GueteAllein, T.substr(0, Buchstaben), std::string(Nummer)});
     return;
   }
   const std::size_t Strich = T.find('-');
@@ -1256,6 +1316,15 @@ bool KurzeGattung(const TMarke& M)
 // nr. 686" (norwegisch), "Wagen Nr. 12"
 void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Gefunden)
 {
+  // hinter dem Nummernzeichen ist das Wort davor die Reihe: "Эу №679-14"
+  if (I + 1 < Marken.size() && Marken[I + 1].NachNummernzeichen && Marken[I].Art == TArt::Wort) {
+    const TMarke& N = Marken[I + 1];
+    const bool Reihe = KurzeGattung(Marken[I]) || BuchstabenReihe(Marken[I].Text);
+    if (N.Art == TArt::Zahl && !N.Verlesen && !N.Platzhalter && N.Gruppen.size() == 2 && N.Ziffern.size() <= 8)
+      Gefunden.push_back(
+          {Reihe ? I : I + 1, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Marken[I].Text : "", N.Text});
+    return;
+  }
   if (I + 1 >= Marken.size() || !WortIn(Marken[I].Text, {"Nr.", "Nr", "No.", "No", "Nro.", "N\xB0", "N\xBA"}))
     return;
   // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000")
@@ -1277,11 +1346,16 @@ void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& G
 {
   const std::string& T = M.Text;
   const std::size_t Komma = T.find(',');
-  if (Komma == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Komma + 1), 3, 4))
+  // auch mit einem Bereich dahinter: "256,001–005"
+  const std::size_t Strich = T.find_first_of("-\x96", Komma == std::string::npos ? T.size() : Komma);
+  const std::string_view Nummer = std::string_view(T).substr(Komma + 1, Strich - Komma - 1);
+  const std::string_view Ende = Strich == std::string::npos ? "" : std::string_view(T).substr(Strich + 1);
+  if (Komma == std::string::npos || !NurZiffernVon(Nummer, 3, 4) ||
+      (Strich != std::string::npos && !(NurZiffernVon(Ende, Nummer.size(), Nummer.size()) && Ende > Nummer)))
     return;
   const std::string Reihe = T.substr(0, Komma);
   if (NurZiffernVon(Reihe, 3, 3) || WieReihe(Reihe))
-    Gefunden.push_back({I, I, Reihe + T.substr(Komma + 1), false, GueteAllein, Reihe, T.substr(Komma + 1)});
+    Gefunden.push_back({I, I, Reihe + std::string(Nummer), false, GueteAllein, Reihe, std::string(Nummer)});
 }
 
 // Franzoesische Dampflok mit Punkten in einer Marke: "231.K.8", mit Region "2-231.K.8"
@@ -1615,6 +1689,10 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
+      // "744.125 - 128": das Ende hinter Strich und Leerraum
+      if (I == Darin->Bis && I >= Darin->Von + 2 && Marken[I - 1].Art == TArt::Strich &&
+          !Darin->Ordnungsnummer.empty() && BereichsEnde(Marken, I - 2) == I)
+        Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern}));
       // "2401–2469": die erste Nummer eines Bereichs
       if (Darin->Reihe.empty() && !Darin->Ordnungsnummer.empty() && BereichsAnfang(M) == Darin->Ordnungsnummer)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));

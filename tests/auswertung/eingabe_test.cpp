@@ -136,6 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Kana als Leerraum: https://jmedia.wiki/ChS-2/ChS2
         TUnicode{"SchriftOhneUmschrift", "ウクライナのドニプロ・ヴァンタジヌイ駅の機関車ChS2-095", "095",
                  "23 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+30A6"},
+        // der Doppelakut als Anfuehrung: http://www.railfaneurope.net/ric/hr341.htm
+        TUnicode{"DoppelakutAlsAnfuehrung",
+                 "Električna lokomotiva francuske proizvodnje (ALSTHOM) serije 341 001, koju su željezničari "
+                 "prozvali ˝Marijana˝, stigla  je iz Francuske 1. prosinca 1955. godine",
+                 "341001", ""},
+        // veraendert: die Achsfolge mit Minutenzeichen, wie Lexika sie setzen
+        TUnicode{"MinutenzeichenDerAchsfolge", "CFR Class 41-0587-0, Co′Co′", "4105870", ""},
         // ihr Satzpunkt auch, "No" ohne Punkt am Wort: https://arty0417a.blog.fc2.com/blog-entry-32.html
         TUnicode{"SatzzeichenOhneUmschrift", "locomotive V120(M62) No304 1970年ウクライナ製です。", "304",
                  "10 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+5E74"}),
@@ -319,6 +326,40 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"BreitspurHinterNr", "jauns eksponāts - ā ražots salonvagons Nr. 00870006.", "00870006", "", ""},
         // mit falscher Pruefziffer ist es irgendeine Zahl
         TGliederung{"BreitspurNurMitStimmenderPruefziffer", "salonvagons Nr. 00870007.", "", "", ""},
+        // Antriebsbuchstabe und Reihe am Punkt:
+        // https://www.ntm.cz/muzeum/sbirkova-oddeleni/zeleznicni-muzeum/zeleznicni-sbirka,
+        // https://europeantraction.com/hsh-class-t669/
+        TGliederung{"ReiheMitAntriebAmPunkt", "parní motorový vůz M124.001, F. Ringhoffer, Praha-Smíchov, 1903", "",
+                    "M124 001", "Jahr 1903"},
+        TGliederung{"ReiheMitAntriebAmPunktVierstellig",
+                    "Above is a link to a video uploaded to YouTube by user RRo showing T669.1047 making its way "
+                    "through Elbasan.",
+                    "", "T669 1047", ""},
+        // die Reihe vor dem Nummernzeichen: https://wise-travel.ru/europe/belarus/otzyv-1248.html
+        TGliederung{"ReiheVorNummernzeichen",
+                    "Самый старый экспонат из техники. Паровоз серии Эу №679-14, построенный в Брянске в 1927 году.",
+                    "", "Eu 679-14", "Jahr 1927"},
+        // https://en.wikipedia.org/wiki/H%C5%BD_series_1142
+        TGliederung{"EinsDreiDreiOhnePruefziffer",
+                    "1 142 002 unit was destroyed in a diversion with a landmine laid on the railway track at the "
+                    "station Donja Vrba near Slavonski Brod on 16. August 1995",
+                    "", "1142 002", "Jahr 1995"},
+        // Bereiche der Ordnungsnummern mit Leerraum und hinter dem Komma:
+        // http://spz.logout.cz/novinky/novinky.php?poradi=1820, https://de.m.wikipedia.org./wiki/TVV_73%E2%80%9377
+        TGliederung{"BereichMitLeerraum",
+                    "Lokomotivy u výrobce označené 744.125 - 128 odpovídají svým provedením vozidlům stejné řady "
+                    "dodaným dopravci ČD Cargo",
+                    "", "744 125", "Bereich bis 128"},
+        TGliederung{"UngarischMitKommaUndBereich", "Ab 1911 wurden sie als 256,001–005 geführt.", "", "256 001",
+                    "Jahr 1911"},
+        // hinter einem Fahrzeugwort auch drei Ziffern; SNCF mit Strich:
+        // http://radiohertz.pt/entroncamento-museu-ferroviario-vai-ter-em-exposicao-mais-tres-locomotivas/,
+        // https://www.patrimoine-ferroviaire.fr/pieces-et-morceaux/
+        TGliederung{
+            "DreiHinterFahrzeugwort",
+            "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
+            "832", ""},
+        TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
         // fuenf Ziffern der BDZ mit Pruefziffer, nur wenn sie stimmt (die zweite veraendert):
         // https://www.narrow-gauge.co.uk/gallery/view/narrow-gauge-in-bulgaria-4903
         TGliederung{"FuenfMitPruefziffer",
