@@ -873,6 +873,20 @@ bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
   return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
 }
 
+// Fuer eine gegliederte Zahl allein zaehlt auch, was hinter ihr kein Teil von ihr ist: eine Zahl gleicher
+// Gliederung nach einem Komma (Aufzaehlung "124-004, 20-007, 01-021"), dieselbe noch einmal ("20-183
+// 20-183") oder hinter einer Ordnungsnummer aus drei Ziffern ein Jahr ("704.209 1917"; nicht
+// "12.05 2019").
+bool AlleinOderAufgezaehlt(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke* Naechstes = Naechste(Marken, I);
+  const TMarke& M = Marken[I];
+  return Allein(Marken, I) ||
+         (M.Gruppen.size() >= 2 && Naechstes->Art == TArt::Zahl && !Naechstes->Verlesen &&
+          ((Naechstes->NachKomma && Naechstes->Gruppen.size() == M.Gruppen.size()) || Naechstes->Text == M.Text ||
+           (M.Gruppen.back() >= 3 && Naechstes->Gruppen.size() == 1 && IstJahr(Naechstes->Ziffern))));
+}
+
 // Hinter der Zahl ein Strich mit Leerraum und das Ende eines Bereichs ihrer Ordnungsnummern
 // ("744.125 - 128"): so lang wie ihre letzte Gruppe und groesser. Gibt die Marke des Endes zurueck,
 // sonst 0.
@@ -931,7 +945,7 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
   const TMarke& M = Marken[I];
   const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
   const std::size_t Ende = BereichsEnde(Marken, I);
-  if (M.Verlesen || !(Allein(Marken, I) || Ende > 0) || ZahlVorMarke(Marken, I) ||
+  if (M.Verlesen || !(AlleinOderAufgezaehlt(Marken, I) || Ende > 0) || ZahlVorMarke(Marken, I) ||
       (Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)))
     return;
   const std::size_t Trenner = M.Text.find_first_of("-.");

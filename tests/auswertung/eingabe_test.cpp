@@ -360,6 +360,17 @@ INSTANTIATE_TEST_SUITE_P(
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
             "832", ""},
         TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
+        // die erste einer Aufzaehlung, eine wiederholte, eine mit Baujahr:
+        // http://serbianrailways.com/muzej-u-beogradu/, http://angelfire.com/co3/drustvo/Heritage/heritage.htm,
+        // http://www.mlaresita.org/11.html
+        TGliederung{"ErsteDerAufzaehlung",
+                    "као и модели парних локомотива серија ЈЖ 124-004, 20-007, 01-021, 51-001, 06-012.", "", "124 004",
+                    ""},
+        TGliederung{"Wiederholt",
+                    "20-183 20-183 Locomotive pictured in Trebinje, Republic of Srpska, Bosnian Federation.", "",
+                    "20 183", ""},
+        TGliederung{"MitBaujahr", "03 CFF 704.209 1917 - 04 CFR 764.103 1952 - 05 CFR 764.001 1952", "", "704 209",
+                    "Jahr 1917"},
         // fuenf Ziffern der BDZ mit Pruefziffer, nur wenn sie stimmt (die zweite veraendert):
         // https://www.narrow-gauge.co.uk/gallery/view/narrow-gauge-in-bulgaria-4903
         TGliederung{"FuenfMitPruefziffer",
