@@ -836,8 +836,13 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
       T[Trenner] == '.' && ReiheZiffern >= 1 && ReiheZiffern <= 2 &&
       std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(ReiheZiffern), IstGross1252) &&
       NurZiffernVon(std::string_view(Reihe).substr(ReiheZiffern), 3, 3) && T.size() - Trenner >= 4;
-  if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge)) || NurBuchstaben || MitPunkt || KleinMitPunkt ||
-      GrossMitPunkt)
+  // Buchstaben und Ziffern der Reihe mit Strich (sowjetisch "ТЭ-2-125")
+  const bool ReiheMitStrich =
+      T[Trenner] == '-' && Strich >= 1 && Strich <= 3 && Strich + 1 < Reihe.size() &&
+      std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Strich), IstGross1252) &&
+      NurZiffernVon(std::string_view(Reihe).substr(Strich + 1), 1, 3) && T.size() - Trenner >= 4;
+  if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge || ReiheMitStrich)) || NurBuchstaben || MitPunkt ||
+      KleinMitPunkt || GrossMitPunkt)
     Kandidaten.push_back({I, I, T.substr(Trenner + 1), false, GueteOhneReihe, Reihe, T.substr(Trenner + 1)});
 }
 
@@ -1301,11 +1306,14 @@ void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandida
 }
 
 // Eine Betriebsnummer hinter Gattungszeichen: eine Gruppe von 2-5 Ziffern, oder alt mit Strich
-// nach ein oder zwei Ziffern (CSD "Ci 3-9718"), 4-6 Ziffern
+// nach ein oder zwei Ziffern (CSD "Ci 3-9718"), 4-6 Ziffern, oder drei und zwei wie sowjetische
+// Dampfloks ("Су 252-94")
 bool BetriebsnummerForm(const TMarke& N)
 {
   if (N.Gruppen.size() == 1)
     return N.Ziffern.size() >= 2 && N.Ziffern.size() <= 5;
+  if (N.Gruppen == std::vector<std::size_t>{3, 2} && N.Text.find('-') != std::string::npos)
+    return true;
   return N.Gruppen.size() == 2 && N.Gruppen[0] <= 2 && N.Text.find_first_of("-\x96") != std::string::npos &&
          !IstJahr(N.Ziffern.substr(N.Gruppen[0])) && N.Ziffern.size() >= 4 && N.Ziffern.size() <= 6;
 }

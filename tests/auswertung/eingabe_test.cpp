@@ -360,6 +360,15 @@ INSTANTIATE_TEST_SUITE_P(
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
             "832", ""},
         TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
+        // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
+        // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
+        TGliederung{"DreiUndZweiHinterReihe",
+                    "This C 252-94 steam locomotive was used on the Keila - Haapsalu Railway which was in operation "
+                    "between 1905 - 1995.",
+                    "", "C 252-94", ""},
+        TGliederung{"ReiheMitStrichUndZiffer",
+                    "Двухсекционный тепловоз ТЭ-2-125 1954 года Харьковского завода в музее представлен одной секцией.",
+                    "", "TE-2 125", "Jahr 1954"},
         // die erste einer Aufzaehlung, eine wiederholte, eine mit Baujahr:
         // http://serbianrailways.com/muzej-u-beogradu/, http://angelfire.com/co3/drustvo/Heritage/heritage.htm,
         // http://www.mlaresita.org/11.html
