@@ -836,10 +836,12 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
       T[Trenner] == '.' && ReiheZiffern >= 1 && ReiheZiffern <= 2 &&
       std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(ReiheZiffern), IstGross1252) &&
       NurZiffernVon(std::string_view(Reihe).substr(ReiheZiffern), 3, 3) && T.size() - Trenner >= 4;
-  // Buchstaben und Ziffern der Reihe mit Strich (sowjetisch "ТЭ-2-125")
+  // Buchstaben und Ziffern der Reihe mit Strich (sowjetisch "ТЭ-2-125", "ТЭ1-20-195")
+  const std::string_view ReiheVorn = std::string_view(Reihe).substr(0, Strich);
   const bool ReiheMitStrich =
-      T[Trenner] == '-' && Strich >= 1 && Strich <= 3 && Strich + 1 < Reihe.size() &&
-      std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Strich), IstGross1252) &&
+      T[Trenner] == '-' && Strich != std::string::npos && Strich >= 1 && Strich + 1 < Reihe.size() &&
+      ((ReiheVorn.size() <= 3 && std::all_of(ReiheVorn.begin(), ReiheVorn.end(), IstGross1252)) ||
+       WieReihe(ReiheVorn)) &&
       NurZiffernVon(std::string_view(Reihe).substr(Strich + 1), 1, 3) && T.size() - Trenner >= 4;
   if ((T[Trenner] == '-' && (WieReihe(Reihe, 8) || Achsfolge || ReiheMitStrich)) || NurBuchstaben || MitPunkt ||
       KleinMitPunkt || GrossMitPunkt)
