@@ -914,7 +914,7 @@ std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
 bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
   return Marken[I].NachNummernzeichen ||
-         (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "number", "Nummer", "numero", "n\xFAmero",
+         (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "nr", "number", "Nummer", "numero", "n\xFAmero",
                                                "num\xE9ro", "numer", "numerem", "nomer"}));
 }
 
@@ -941,6 +941,16 @@ void BreitspurAb(const std::vector<TMarke>& Marken, std::size_t I, std::vector<T
   TKandidat Kandidat{I, I, M.Ziffern, false, 10, {}, {}};
   Kandidat.Breitspur = true;
   Kandidaten.push_back(std::move(Kandidat));
+}
+
+bool KurzeGattung(const TMarke& M);
+
+// Eine Reihe vor einem Nummernwort: Buchstaben und Ziffern ("SM42 nr 2244", "T9 No. 30120"), kurze
+// Gattungs- oder Reihenbuchstaben ("SJ A nr 103", "litra BF2a nr. 686")
+bool ReiheVorNummernwort(const TMarke& M)
+{
+  return (M.Art == TArt::Gemischt && IstGross1252(M.Text[0]) && M.Text.find_first_of("-./") == std::string::npos) ||
+         KurzeGattung(M) || BuchstabenReihe(M.Text);
 }
 
 // Eine Zahl allein: "1116.282", "363.501-503" (Bereich), "471-005" (ungarisch mit Strich), JZ
@@ -984,8 +994,15 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
     const auto Gross = Klein - Davor.begin();
     const bool Reihe = Gross >= 2 && Gross <= 3 && Klein != Davor.end() && Davor.size() <= 8 &&
                        std::all_of(Klein, Davor.end(), IstKlein1252);
-    Kandidaten.push_back(
-        {Reihe ? I - 1 : I, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein, Reihe ? Davor : "", M.Ziffern});
+    // vor dem Nummernwort eine Reihe aus Buchstaben und Ziffern ("SM42 nr 2244")
+    const bool ReiheVorNr = NachNo && !Reihe && I >= 2 && !M.Grenze && !Marken[I - 1].Grenze &&
+                            Marken[I - 1].Art == TArt::Wort && ReiheVorNummernwort(Marken[I - 2]);
+    const std::size_t Von = Reihe ? I - 1 : ReiheVorNr ? I - 2 : I;
+    Kandidaten.push_back({Von, I, M.Ziffern, false, NachNo ? GueteOhneReihe : GueteAllein,
+                          Reihe        ? Davor
+                          : ReiheVorNr ? Marken[I - 2].Text
+                                       : "",
+                          M.Ziffern});
   }
 }
 
@@ -1359,9 +1376,7 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
   if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !Form)
     return;
   const TMarke* Davor = I > 0 && !Marken[I].Grenze ? &Marken[I - 1] : nullptr;
-  const bool Reihe = Davor && ((Davor->Art == TArt::Gemischt && IstGross1252(Davor->Text[0]) &&
-                                Davor->Text.find_first_of("-./") == std::string::npos) ||
-                               KurzeGattung(*Davor) || BuchstabenReihe(Davor->Text));
+  const bool Reihe = Davor && ReiheVorNummernwort(*Davor);
   Gefunden.push_back({Reihe ? I - 1 : I, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Davor->Text : "", N.Text});
 }
 

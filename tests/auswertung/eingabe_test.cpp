@@ -369,6 +369,10 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"ReiheMitStrichUndZiffer",
                     "Двухсекционный тепловоз ТЭ-2-125 1954 года Харьковского завода в музее представлен одной секцией.",
                     "", "TE-2 125", "Jahr 1954"},
+        // die Reihe vor dem Nummernwort: https://feeds.bbci.co.uk/news/articles/cy63qxde385o
+        TGliederung{"ReiheVorNummernwort",
+                    "Built in 1899, T9 No. 30120 was once targeted by a German fighter near Wool during World War Two.",
+                    "", "T9 30120", "Jahr 1899"},
         // die erste einer Aufzaehlung, eine wiederholte, eine mit Baujahr:
         // http://serbianrailways.com/muzej-u-beogradu/, http://angelfire.com/co3/drustvo/Heritage/heritage.htm,
         // http://www.mlaresita.org/11.html
