@@ -417,6 +417,11 @@ std::size_t BereichZweierNummern(std::string_view Wort)
 bool WortEndeAbschneiden(std::string& Wort)
 {
   bool Doppelpunkt = false;
+  // ein Fragezeichen hinter der abgesetzten Pruefziffer beendet den Satz ("003-8?"); "00?" und
+  // "003-?" lassen Ziffern offen
+  if (Wort.size() > 3 && Wort.back() == '?' && IstEchteZiffer(Wort[Wort.size() - 2]) &&
+      IstTrenner(Wort[Wort.size() - 3]))
+    Wort.pop_back();
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
          // ein Punkt nur hinter Ziffer, Platzhalter oder Anfuehrung ("052.", "xxx-x.", "“475.111”."),
@@ -464,7 +469,17 @@ std::string VornAbtrennen(std::string& Wort)
 bool TrenntMarken(char Z)
 {
   return IstLeerraum(Z) || Z == ',' || Z == ';' || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == '/' ||
-         Z == '+' || Z == '&' || Z == '|' || Z == '_';
+         Z == '+' || Z == '&' || Z == '|' || Z == '_' || Z == '<' || Z == '>' || Z == '~' || Z == '=';
+}
+
+// Eckige Klammern an Ziffern und ein Doppelpunkt zwischen Wort und Zahl trennen wie Leerraum
+// ("[31 80 6652 003-8]", "UIC:31 80 ...", "Nr.:318066520038"); "[P]" bleibt ein Merkmal.
+bool TrenntHier(std::string_view Text, std::size_t I, const std::string& Wort)
+{
+  const bool ZifferDahinter = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
+  const bool ZifferDavor = !Wort.empty() && IstEchteZiffer(Wort.back());
+  return (Text[I] == '[' && ZifferDahinter) || (Text[I] == ']' && ZifferDavor) ||
+         (Text[I] == ':' && ZifferDahinter && !Wort.empty() && !ZifferDavor);
 }
 
 // "E186 147-5": die Antriebsart an der Reihe vor Ordnungsnummer und Pruefziffer steht fuer sich
@@ -518,7 +533,10 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     const bool KommaInZahl =
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
     // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
-    if (!TrenntMarken(Z) || KommaInZahl) {
+    const bool Hier = I < Text.size() && TrenntHier(Text, I, Wort);
+    if (Hier && Z == ':')
+      Wort.push_back(':');  // wie "Nr.: 3180...": der Doppelpunkt schliesst das Wort ab
+    if ((!TrenntMarken(Z) || KommaInZahl) && !Hier) {
       // ein Wort in Anfuehrung bleibt so: ein Name ist kein Gattungszeichen
       const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
       if (!Wort.empty() || !VorZahl || AnfuehrungVorn.find(Z) == std::string_view::npos)
@@ -545,7 +563,8 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
     Komma = Komma || (Z == ',' && !Marken.empty());
-    Grenze = Grenze || Doppelpunkt || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|';
+    Grenze = Grenze || Doppelpunkt || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|' ||
+             Z == '=' || Z == '<' || Z == '>' || Z == '~';
   }
   AntriebAbtrennen(Marken);
   return Marken;
@@ -1035,8 +1054,6 @@ void BereichAllein(const std::vector<TMarke>& Marken, std::size_t I, std::vector
       !Erste.empty() && Ausgeschrieben && ZahlBenennen(Marken, I).starts_with("Bereich "))
     Kandidaten.push_back({I, I, Erste, false, GueteAllein, "", Erste});
 }
-
-bool KurzeGattung(const TMarke& M);
 
 // Drei Marken 1 3 3 ohne Pruefziffer: vierstellige Reihe, deren erste Ziffer fuer sich steht, und
 // Ordnungsnummer (HZ "1 142 002"); keine Gruppe "000" ("1 000 000"), keine Menge dahinter.

@@ -44,6 +44,10 @@ struct TBereich {
 // Leerzeichen (Zs) und Striche (Pd, dazu das Minuszeichen), soweit nicht in Windows-1252
 constexpr std::array<TBereich, 5> Leerzeichen = {
     {{0x1680, 0x1680}, {0x2000, 0x200a}, {0x202f, 0x202f}, {0x205f, 0x205f}, {0x3000, 0x3000}}};
+// Pfeile, Rahmen- und Blockzeichen, geometrische Formen, Symbole und Dingbats der Grundebene
+// ("✓", "→", "●", "│" aus eingefuegten Listen und Tabellen): sie stehen zwischen Angaben, nie in
+// einer Nummer (Emoji ausserhalb der Grundebene bleiben verdaechtig)
+constexpr std::array<TBereich, 2> Symbole = {{{0x2190, 0x21ff}, {0x2500, 0x27bf}}};
 constexpr std::array<TBereich, 5> Striche = {
     {{0x2010, 0x2015}, {0x2212, 0x2212}, {0xfe58, 0xfe58}, {0xfe63, 0xfe63}, {0x2e3a, 0x2e3b}}};
 struct TAnfuehrung {
@@ -268,7 +272,7 @@ TFremdZeichen FremdZeichen(char32_t Zeichen)
   const auto Null = std::upper_bound(Nullen.begin(), Nullen.end(), Zeichen);
   if (Null != Nullen.begin() && Zeichen - *(Null - 1) < 10)
     return {TFremdArt::Ziffer, static_cast<char>('0' + (Zeichen - *(Null - 1)))};
-  if (In(Leerzeichen, Zeichen))
+  if (In(Leerzeichen, Zeichen) || In(Symbole, Zeichen))
     return {TFremdArt::Leerraum, ' '};
   if (In(Striche, Zeichen))
     return {TFremdArt::Strich, '-'};

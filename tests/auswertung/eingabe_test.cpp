@@ -136,6 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Kana als Leerraum: https://jmedia.wiki/ChS-2/ChS2
         TUnicode{"SchriftOhneUmschrift", "ウクライナのドニプロ・ヴァンタジヌイ駅の機関車ChS2-095", "095",
                  "23 Zeichen einer Schrift ohne Umschrift als Leerraum gelesen (U+30A6"},
+        // veraendert aus "Bnb718 50 80 21-03 908-8" (https://www.rnlf.de/read.php?13803,689102,689102,quote=1):
+        // Symbole eingefuegter Listen trennen wie Leerraum
+        TUnicode{"HakenUndPfeil", "→ 50 80 21-03 908-8 ✓", "508021039088", ""},
         // der Doppelakut als Anfuehrung: http://www.railfaneurope.net/ric/hr341.htm
         TUnicode{"DoppelakutAlsAnfuehrung",
                  "Električna lokomotiva francuske proizvodnje (ALSTHOM) serije 341 001, koju su željezničari "
@@ -369,6 +372,12 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"ReiheMitStrichUndZiffer",
                     "Двухсекционный тепловоз ТЭ-2-125 1954 года Харьковского завода в музее представлен одной секцией.",
                     "", "TE-2 125", "Jahr 1954"},
+        // Satzzeichen an der Nummer, veraendert aus "Bnb718 50 80 21-03 908-8"
+        // (https://www.rnlf.de/read.php?13803,689102,689102,quote=1): eckige Klammern, ein Doppelpunkt
+        // ohne Leerzeichen, ein Fragezeichen am Satzende
+        TGliederung{"EckigeKlammern", "[50 80 21-03 908-8]", "508021039088", "", ""},
+        TGliederung{"DoppelpunktOhneLeerzeichen", "UIC:50 80 21-03 908-8", "508021039088", "", ""},
+        TGliederung{"FragezeichenAmSatzende", "Ist das 50 80 21-03 908-8?", "508021039088", "", ""},
         // die Reihe vor dem Nummernwort: https://feeds.bbci.co.uk/news/articles/cy63qxde385o
         TGliederung{"ReiheVorNummernwort",
                     "Built in 1899, T9 No. 30120 was once targeted by a German fighter near Wool during World War Two.",
