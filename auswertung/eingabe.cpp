@@ -482,16 +482,19 @@ bool TrenntHier(std::string_view Text, std::size_t I, const std::string& Wort)
          (Text[I] == ':' && ZifferDahinter && !Wort.empty() && !ZifferDavor);
 }
 
-// "E186 147-5": die Antriebsart an der Reihe vor Ordnungsnummer und Pruefziffer steht fuer sich
-// wie in "E 186 147-5"; sonst bleibt "EU07" oder "SM42" eine Reihe aus Buchstaben und Ziffern.
+// "E186 147-5", "Re460 015-1": die Antriebsart an der Reihe vor Ordnungsnummer und Pruefziffer steht
+// fuer sich wie in "E 186 147-5"; sonst bleibt "EU07" oder "SM42" eine Reihe aus Buchstaben und Ziffern.
 void AntriebAbtrennen(std::vector<TMarke>& Marken)
 {
   for (std::size_t I = 0; I + 1 < Marken.size(); ++I) {
     const std::string& T = Marken[I].Text;
     const std::size_t Ziffern = T.find_first_of("0123456789");
     const TMarke& Dahinter = Marken[I + 1];
-    if (Marken[I].Art != TArt::Gemischt || Ziffern < 1 || Ziffern > 2 || !NurZiffernVon(T.substr(Ziffern), 3, 3) ||
-        !std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern), IstGross1252) ||
+    // auch schweizerisch mit kleinen Buchstaben ("Re460 015-1" wie "Re 460 015-1")
+    if (Marken[I].Art != TArt::Gemischt || Ziffern < 1 || Ziffern > 3 || !NurZiffernVon(T.substr(Ziffern), 3, 3) ||
+        !IstGross1252(T[0]) ||
+        !std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ziffern),
+                     [](char Z) { return IstGross1252(Z) || IstKlein1252(Z); }) ||
         Dahinter.Art != TArt::Zahl || Dahinter.Grenze || Dahinter.Gruppen != std::vector<std::size_t>{3, 1} ||
         !Dahinter.StrichVorLetzter)
       continue;

@@ -270,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"NationalMitPunkt", "753.751-7", "7537517", "", ""},
         // http://chriguseisenbahnseiten.ch/re_460.php
         TGliederung{"NationalMitReihe", "Re 460 077-1", "4600771", "", ""},
+        TGliederung{"NationalMitReiheAngehaengt", "Re460 077-1", "4600771", "", ""},  // veraendert
         // http://locomotives.com.pl/Electric%20Locomotives/EU432.htm; EU07 bleibt eine Reihe
         TGliederung{"NationalAntriebAnDerReihe", "In late 2009, E186 147-5 was leased by Lotos Kolej from Railpool.",
                     "1861475", "", "Jahr 2009"},
