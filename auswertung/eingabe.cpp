@@ -424,10 +424,11 @@ bool WortEndeAbschneiden(std::string& Wort)
     Wort.pop_back();
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
-         // ein Punkt nur hinter Ziffer, Platzhalter oder Anfuehrung ("052.", "xxx-x.", "“475.111”."),
-         // nicht "Nr."
+         // ein Punkt nur hinter Ziffer, Platzhalter, Kasus oder Anfuehrung ("052.", "xxx-x.", "403-as.",
+         // "“475.111”."), nicht "Nr."
          (Wort.back() != '.' || IstEchteZiffer(Wort[Wort.size() - 2]) ||
           WiePlatzhalter(std::string_view(Wort).substr(0, Wort.size() - 1)) ||
+          OhneKasus(Wort.substr(0, Wort.size() - 1)).size() + 1 < Wort.size() ||
           std::string_view("\x94\x93\x92\"'\xBB\x9B").find(Wort[Wort.size() - 2]) != std::string_view::npos)) {
     Doppelpunkt = Doppelpunkt || Wort.back() == ':';
     Wort.pop_back();

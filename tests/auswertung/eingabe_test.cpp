@@ -379,6 +379,9 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"EckigeKlammern", "[50 80 21-03 908-8]", "508021039088", "", ""},
         TGliederung{"DoppelpunktOhneLeerzeichen", "UIC:50 80 21-03 908-8", "508021039088", "", ""},
         TGliederung{"FragezeichenAmSatzende", "Ist das 50 80 21-03 908-8?", "508021039088", "", ""},
+        // ungarischer Kasus am Satzende: http://balint.cyberhungary.net/hirek/akt121101.htm
+        TGliederung{"KasusAmSatzende", "a tradicionális vonásait magán hagyó keskenynyomközű Mk48 403-as.", "",
+                    "Mk48 403", ""},
         // die Reihe vor dem Nummernwort: https://feeds.bbci.co.uk/news/articles/cy63qxde385o
         TGliederung{"ReiheVorNummernwort",
                     "Built in 1899, T9 No. 30120 was once targeted by a German fighter near Wool during World War Two.",
