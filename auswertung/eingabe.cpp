@@ -417,10 +417,11 @@ std::size_t BereichZweierNummern(std::string_view Wort)
 bool WortEndeAbschneiden(std::string& Wort)
 {
   bool Doppelpunkt = false;
-  // ein Fragezeichen hinter der abgesetzten Pruefziffer beendet den Satz ("003-8?"); "00?" und
-  // "003-?" lassen Ziffern offen
-  if (Wort.size() > 3 && Wort.back() == '?' && IstEchteZiffer(Wort[Wort.size() - 2]) &&
-      IstTrenner(Wort[Wort.size() - 3]))
+  // ein Fragezeichen hinter der Pruefziffer, abgesetzt von drei Ziffern, beendet den Satz ("003-8?");
+  // "00?", "003-?" und "22-3?" (Stellen 7-8) lassen Ziffern offen
+  const auto Ziffer = [&](std::size_t VonHinten) { return IstEchteZiffer(Wort[Wort.size() - VonHinten]); };
+  if (Wort.size() >= 6 && Wort.back() == '?' && Ziffer(2) && IstTrenner(Wort[Wort.size() - 3]) && Ziffer(4) &&
+      Ziffer(5) && Ziffer(6))
     Wort.pop_back();
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&

@@ -379,6 +379,7 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"EckigeKlammern", "[50 80 21-03 908-8]", "508021039088", "", ""},
         TGliederung{"DoppelpunktOhneLeerzeichen", "UIC:50 80 21-03 908-8", "508021039088", "", ""},
         TGliederung{"FragezeichenAmSatzende", "Ist das 50 80 21-03 908-8?", "508021039088", "", ""},
+        TGliederung{"FragezeichenInDenStellen7bis8", "50 80 21-0? 908-8", "5080210?9088", "", ""},
         // ungarischer Kasus am Satzende: http://balint.cyberhungary.net/hirek/akt121101.htm
         TGliederung{"KasusAmSatzende", "a tradicionális vonásait magán hagyó keskenynyomközű Mk48 403-as.", "",
                     "Mk48 403", ""},
