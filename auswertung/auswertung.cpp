@@ -208,23 +208,28 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
         HinweisBefund(TBezug::Umgebung, Ersetzt("nicht Teil der Nummer: %1", {Verbunden(Gelesen.Weitere)})));
 }
 
+// Die UIC-Laendercodes eines Laenderkuerzels ("D" -> "80") dazu
+void LaenderDesKuerzels(const TWissen& Wissen, std::string_view Kuerzel, std::vector<std::string>& Laender)
+{
+  if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
+      Treffer != Wissen.Kennzeichen.NummernZuKuerzel.end())
+    for (const std::string_view Land : Treffer->second)
+      Laender.emplace_back(Land);
+}
+
 // Ein Halterkennzeichen anderswo in der Zeile ("CFR Class 41-0587-0", "die 1116 036-3 der ÖBB"):
 // nur Grossbuchstaben und nur, wenn alle solchen Kennzeichen der Zeile dasselbe eine Land nennen.
 std::vector<std::string> LandAusDemZusammenhang(const TWissen& Wissen, const std::vector<std::string>& Zusammenhang)
 {
   std::vector<std::string> Laender;
-  for (const std::string& Wort : Zusammenhang) {
-    const THalter* Halter = Wort.size() >= 2 && std::all_of(Wort.begin(), Wort.end(), IstGross1252)
-                                ? Wissen.Kennzeichen.HalterZu(Wort)
-                                : nullptr;
-    const auto Liste = Halter ? Halter->Laenderliste() : decltype(Halter->Laenderliste()){};
-    for (const std::string_view Kuerzel : Liste)
-      if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
-          Treffer != Wissen.Kennzeichen.NummernZuKuerzel.end())
-        for (const std::string_view Land : Treffer->second)
-          if (std::find(Laender.begin(), Laender.end(), Land) == Laender.end())
-            Laender.emplace_back(Land);
-  }
+  for (const std::string& Wort : Zusammenhang)
+    if (const THalter* Halter = Wort.size() >= 2 && std::all_of(Wort.begin(), Wort.end(), IstGross1252)
+                                    ? Wissen.Kennzeichen.HalterZu(Wort)
+                                    : nullptr)
+      for (const std::string_view Kuerzel : Halter->Laenderliste())
+        LaenderDesKuerzels(Wissen, Kuerzel, Laender);
+  std::sort(Laender.begin(), Laender.end());
+  Laender.erase(std::unique(Laender.begin(), Laender.end()), Laender.end());
   return Laender.size() == 1 ? Laender : std::vector<std::string>{};
 }
 
@@ -263,12 +268,7 @@ std::vector<std::string> NationalLaender(const TWissen& Wissen, const TAnschrift
                                          const std::vector<std::string>& Reihen, bool DrSchreibweise)
 {
   std::vector<std::string> Laender;
-  const auto Dazu = [&](std::string_view Kuerzel) {
-    if (const auto Treffer = Wissen.Kennzeichen.NummernZuKuerzel.find(Kuerzel);
-        Treffer != Wissen.Kennzeichen.NummernZuKuerzel.end())
-      for (const std::string_view Land : Treffer->second)
-        Laender.emplace_back(Land);
-  };
+  const auto Dazu = [&](std::string_view Kuerzel) { LaenderDesKuerzels(Wissen, Kuerzel, Laender); };
   Dazu(Anschrift.Laenderkuerzel);
   if (const THalter* Halter = Anschrift.Halter.empty() ? nullptr : Wissen.Kennzeichen.HalterZu(Anschrift.Halter);
       Halter && Laender.empty())

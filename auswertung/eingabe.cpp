@@ -474,6 +474,10 @@ bool TrenntMarken(char Z)
          Z == '+' || Z == '&' || Z == '|' || Z == '_' || Z == '<' || Z == '>' || Z == '~' || Z == '=';
 }
 
+// Klammern, Strichpunkt, senkrechter Strich und Vergleichszeichen schliessen die Anschrift nach
+// ihrer Seite ab
+bool SchliesstAb(char Z) { return std::string_view("(){};|=<>~").find(Z) != std::string_view::npos; }
+
 // Eckige Klammern an Ziffern und ein Doppelpunkt zwischen Wort und Zahl trennen wie Leerraum
 // ("[31 80 6652 003-8]", "UIC:31 80 ...", "Nr.:318066520038"); "[P]" bleibt ein Merkmal.
 bool TrenntHier(std::string_view Text, std::size_t I, const std::string& Wort)
@@ -537,10 +541,10 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
       continue;  // Hervorhebung aus Foren und Wikis: "0812 **041**-3"
     const bool KommaInZahl =
         Z == ',' && !Wort.empty() && IstEchteZiffer(Wort.back()) && I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
-    // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
     const bool Hier = I < Text.size() && TrenntHier(Text, I, Wort);
     if (Hier && Z == ':')
       Wort.push_back(':');  // wie "Nr.: 3180...": der Doppelpunkt schliesst das Wort ab
+    // der Schraegstrich trennt Aufzaehlungen: "001-4/002-2", "004/007/018", "1999/2000"
     if ((!TrenntMarken(Z) || KommaInZahl) && !Hier) {
       // ein Wort in Anfuehrung bleibt so: ein Name ist kein Gattungszeichen
       const bool VorZahl = I + 1 < Text.size() && IstEchteZiffer(Text[I + 1]);
@@ -568,8 +572,7 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
     Wort.clear();
     Schraegstrich = Schraegstrich || Z == '/' || Z == '+' || Z == '&';
     Komma = Komma || (Z == ',' && !Marken.empty());
-    Grenze = Grenze || Doppelpunkt || Z == '(' || Z == ')' || Z == '{' || Z == '}' || Z == ';' || Z == '|' ||
-             Z == '=' || Z == '<' || Z == '>' || Z == '~';
+    Grenze = Grenze || Doppelpunkt || SchliesstAb(Z);
   }
   AntriebAbtrennen(Marken);
   return Marken;
