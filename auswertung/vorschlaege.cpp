@@ -112,8 +112,10 @@ void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
 // ([Haeufigkeit]), in Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie
 // ein halber. Wo die Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der
 // ERA-Tabelle), geht so die vor, die so oder aehnlich tatsaechlich an Wagen steht; Stelle 9, weil
-// Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger).
-int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf)
+// Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger). Nennen angeschriebene
+// Gattungszeichen die Kennzahl, zaehlt sie nur einmal (Stellen 5-8): ihre Haelften noch einmal
+// zu zaehlen, wuerde eine nur haeufigere Kennzahl ueber die angeschriebene stellen.
+int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf, bool GattungAngeschrieben)
 {
   struct TFeld {
     std::string_view Stellen;
@@ -124,7 +126,8 @@ int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf)
   const double Gesamt = Kennzeichen.Haeufigkeit("Gesamt") + 50.0;
   double Summe = 0;
   for (const TFeld& Feld : Felder)
-    Summe += std::log10((Kennzeichen.Haeufigkeit(Feld.Stellen, Elf.substr(Feld.Von, Feld.Laenge)) + 0.5) / Gesamt);
+    if (!GattungAngeschrieben || (Feld.Stellen != "56" && Feld.Stellen != "78"))
+      Summe += std::log10((Kennzeichen.Haeufigkeit(Feld.Stellen, Elf.substr(Feld.Von, Feld.Laenge)) + 0.5) / Gesamt);
   return static_cast<int>(std::lround(15.0 * Summe));
 }
 
@@ -187,7 +190,9 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
                                     : LandPasst              ? Anschrift.Laenderkuerzel
                                                              : Anschrift.Halter;
   Ergebnis.Dazu(LandPasst + HalterPasst, Angeschrieben);
-  Ergebnis.Haeufigkeit = HaeufigkeitsZehntel(Kennzeichen, Elf);
+  const bool GattungAngeschrieben = Art == TWagenart::Gueterwagen && !Zeichen.empty() &&
+                                    EraGattungszeichen(Stammdaten, Kennzeichen, Elf) == Zeichen;
+  Ergebnis.Haeufigkeit = HaeufigkeitsZehntel(Kennzeichen, Elf, GattungAngeschrieben);
   return Ergebnis;
 }
 

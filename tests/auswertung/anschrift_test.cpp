@@ -366,6 +366,19 @@ TEST(Vorschlaege, VerbreitetesLandZuerst)
   }
 }
 
+// Mit den ausgelieferten Haeufigkeiten: die angeschriebenen Gattungszeichen gehen einer Kennzahl
+// vor, die nur haeufiger ist. Veraendert (Stelle 5) aus "21 83 014 7 240-1 Tdgns I-MIR",
+// archivio.ferrovie.info (Liste im Artikel, 2024); 21 und 2 in Stelle 9 sind viel haeufiger.
+TEST(Vorschlaege, AngeschriebeneGattungVorHaeufigererKennzahl)
+{
+  const TGelesen Gelesen = Lies("21 83 214 7 240-1 Tdgns I-MIR");
+  const TAnschrift Anschrift = AnschriftLesen(Gelesen.Woerter, EchteKennzeichen());
+  const TVorschlaege Vorschlaege =
+      Reparaturen(EchteStammdaten().Stammdaten, EchteKennzeichen(), Gelesen.Ziffern, Anschrift, 5);
+  ASSERT_FALSE(Vorschlaege.Liste.empty());
+  EXPECT_EQ(Vorschlaege.Liste.front().Ziffern, "218301472401");
+}
+
 TEST(UnsichtbareTausche, AuchMitDerPruefziffer)
 {
   EXPECT_EQ(UnsichtbareTausche("318066520509"), (std::vector<std::string>{"318066520590"}));
