@@ -396,20 +396,12 @@ std::string KonventionNennen(const TKennzeichen& Kennzeichen, const std::string&
 }
 
 // Ein angeschriebenes Land ohne hinterlegtes Schema: die Stellen 5-11 legt jeder Staat selbst fest,
-// oft die kurze Nummer, sechsstellige mit einer 0 davor (MAV "91 55 0470 005-4", SNCF "5=0"). Die Art
-// (Stellen 1-2) sagt die kurze Nummer nicht; von den Arten der Loks und Triebzuege passt zu jeder
-// Pruefziffer hoechstens eine. Gibt die zwoelfstellige zurueck, mit der die angeschriebene stimmt.
+// oft die kurze Nummer mit Nullen davor (MAV "91 55 0470 005-4", BDZ "91 52 0044 158-1", SNCF
+// "5=0"). Gibt die zwoelfstellige zurueck, mit der die angeschriebene stimmt.
 std::string OhneSchemaVermutet(const std::vector<std::string>& Laender, const std::string& Ziffern,
                                const std::string& Angeschrieben)
 {
-  if (Laender.size() != 1 || (Ziffern.size() != 6 && Ziffern.size() != 7))
-    return {};
-  for (const std::string_view Art : {"91", "92", "94", "95", "97", "98"}) {
-    const std::string Elf = std::string(Art) + Laender.front() + (Ziffern.size() == 6 ? "0" : "") + Ziffern;
-    if (Pruefziffer(Elf) == Angeschrieben)
-      return Elf + Angeschrieben;
-  }
-  return {};
+  return Laender.size() == 1 ? ZwoelfVermutet(Laender.front(), Ziffern, Angeschrieben) : std::string();
 }
 
 // Die Pruefziffer passt nicht zur eigenen Regel, aber zu einer vermuteten zwoelfstelligen: nicht
@@ -428,8 +420,8 @@ void VermutetUrteilen(const TWissen& Wissen, const std::string& Ziffern, const s
       {Ergebnis.Angeschrieben, Ergebnis.Berechnet, NummerGegliedert(Zwoelf), ArtName});
   Ergebnis.Befunde.push_back(HinweisBefund(
       TBezug::Nummer,
-      "für dieses Land ist keine Umrechnung hinterlegt: vermutet ist die kurze Nummer als Stellen 5–11 (sechsstellige "
-      "mit einer 0 davor) wie bei vielen Bahnen, die Art aus der Prüfziffer"_cp1252));
+      "für dieses Land ist keine Umrechnung hinterlegt: vermutet ist die kurze Nummer als Stellen 5–11 (kürzere "
+      "mit Nullen davor) wie bei vielen Bahnen, die Art aus der Prüfziffer"_cp1252));
 }
 
 // Die zwoelfstelligen Nummern je Land und die Konvention, nach der die angeschriebene Pruefziffer
@@ -486,8 +478,12 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
     Angeschrieben = ZusammenhangNutzen(Wissen, Gelesen, Ziffern, Ergebnis.Angeschrieben, Laender);
   }
+  // fuenf Ziffern mit Pruefziffer schreibt nur die BDZ
+  const bool Fuenfstellig = !Angeschrieben && Ziffern.size() == 5;
+  if (Fuenfstellig)
+    Laender = {std::string(FuenfstelligesLand)};
   UmgebungNennen(Gelesen, Ergebnis);
-  NationalPruefen(Wissen, Ziffern, Laender, Angeschrieben, Ergebnis);
+  NationalPruefen(Wissen, Ziffern, Laender, Angeschrieben || Fuenfstellig, Ergebnis);
   if (Ergebnis.Befunde.back().Text.starts_with("die zwölfstellige"_cp1252) && Angeschrieben)
     Ergebnis.Befunde.back().Text = DrSchreibweise && Anschrift.Leer()
                                        ? "die zwölfstellige Nummer lässt sich nicht bestimmen: für diese Reihe ist "

@@ -1,5 +1,7 @@
 #include "auswertung/eingabe.h"
 
+#include "auswertung/triebfahrzeug.h"
+
 #include "zeichen/meldung.h"
 
 #include "nummer/pruefziffer.h"
@@ -730,12 +732,18 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
 
 bool GueterwagenGattung(const TMarke& Marke);
 
-// Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44 125.3"): nur mit
-// stimmender Pruefziffer nach eigener Regel, sonst waeren es zu oft andere Zahlen.
-bool FuenfMitPruefziffer(const std::vector<std::size_t>& Rumpf, const std::string& Ziffern)
+// Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44134.2"): nur mit
+// stimmender Pruefziffer nach eigener Regel oder, mit Punkt abgesetzt wie bei der BDZ, nach der
+// zwoelfstelligen; sonst waeren es zu oft andere Zahlen (Zugnummern "nr. 80676-1").
+bool FuenfMitPruefziffer(const std::vector<std::size_t>& Rumpf, const std::string& Ziffern, const TMarke& Letzte)
 {
-  return (Rumpf == std::vector<std::size_t>{5} || Rumpf == std::vector<std::size_t>{2, 3}) && Ziffern.size() == 6 &&
-         Pruefziffer(std::string_view(Ziffern).substr(0, 5)) == Ziffern.substr(5);
+  if ((Rumpf != std::vector<std::size_t>{5} && Rumpf != std::vector<std::size_t>{2, 3}) || Ziffern.size() != 6)
+    return false;
+  const std::string_view Fuenf = std::string_view(Ziffern).substr(0, 5);
+  const std::size_t Ende = Letzte.Text.find_last_of("0123456789");
+  const bool Punkt = Ende != std::string::npos && Ende > 0 && Letzte.Text[Ende - 1] == '.';
+  return Pruefziffer(Fuenf) == Ziffern.substr(5) ||
+         (Punkt && !ZwoelfVermutet(FuenfstelligesLand, Fuenf, Ziffern.substr(5)).empty());
 }
 
 void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<TKandidat>& Kandidaten)
@@ -766,7 +774,7 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end() ||
-        FuenfMitPruefziffer(Rumpf, Ziffern))
+        FuenfMitPruefziffer(Rumpf, Ziffern, Marke))
       Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
   }
 }

@@ -191,6 +191,19 @@ std::vector<std::string> ZwoelfMoeglich(const TKennzeichen& Kennzeichen, std::st
   return Liste;
 }
 
+std::string ZwoelfVermutet(std::string_view Land, std::string_view Ziffern, std::string_view Angeschrieben)
+{
+  if (Ziffern.size() < 5 || Ziffern.size() > 7)
+    return {};
+  for (const std::string_view Art : {"91", "92", "94", "95", "97", "98"}) {
+    const std::string Elf =
+        std::string(Art) + std::string(Land) + std::string(7 - Ziffern.size(), '0') + std::string(Ziffern);
+    if (Pruefziffer(Elf) == Angeschrieben)
+      return Elf + std::string(Angeschrieben);
+  }
+  return {};
+}
+
 std::vector<std::string> LaenderFuerNational(const TKennzeichen& Kennzeichen, std::string_view Ziffern)
 {
   std::vector<std::string> Laender;

@@ -57,6 +57,16 @@ std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefz
 // Pruefziffer (TGelesen::PruefzifferAbgesetzt).
 bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt);
 
+// Die BDZ numeriert seit 1988 fuenfstellig ("44134.2"), mit der Pruefziffer der zwoelfstelligen:
+// Stellen 5-6 sind 00 (91 52 0044 158-1, 91 52 0087 020-1, 98 52 0080 001-1). Kein anderes Land
+// schreibt fuenf Ziffern mit Pruefziffer.
+inline constexpr std::string_view FuenfstelligesLand = "52";
+
+// Eine kurze Nummer (5 bis 7 Ziffern ohne Pruefziffer) eines Landes ohne hinterlegtes Schema als
+// Stellen 5-11, mit Nullen davor: die zwoelfstellige einer Art der Loks und Triebzuege, zu der die
+// angeschriebene Pruefziffer passt (zu jeder passt hoechstens eine), sonst leer.
+std::string ZwoelfVermutet(std::string_view Land, std::string_view Ziffern, std::string_view Angeschrieben);
+
 // Die zwoelfstellige Nummer zur nationalen (Ziffern ohne Pruefziffer) in einem Land (Stellen
 // 3-4), nach [Nationale Nummern] und der Fuellziffer aus [Triebfahrzeuge]; leer, wo unbekannt.
 std::string ZwoelfAusNational(const TKennzeichen& Kennzeichen, std::string_view Land, std::string_view Ziffern);

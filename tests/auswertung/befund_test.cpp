@@ -91,6 +91,10 @@ TEST(NationaleNummer, UrteilJeKonvention)
       {"CFR 41-0587-6", TUrteil::Unvollstaendig},  // veraendert: die von 91 53 0410 587-6
       {"CFR 41-0587-1", TUrteil::Falsch},          // veraendert: passt zu keiner Art einer Lok oder eines Triebzugs
       {"CFR Class 41-0587-6 reversing in Gara de Nord", TUrteil::Unvollstaendig},  // veraendert; Land aus "CFR"
+      // BDZ fuenfstellig, ohne Land: "Nr. 44134.2" (mtitc.government.bg) passt zu 91 52 0044 134-2
+      {"electric locomotive Nr. 44134.2, having", TUrteil::Unvollstaendig},
+      {"electric locomotive Nr. 44134.5, having", TUrteil::Korrekt},      // veraendert: eigene Regel
+      {"electric locomotive Nr. 44134.7, having", TUrteil::Unbrauchbar},  // veraendert: passt zu nichts
       // veraendert aus "2096.001-0" (92 81 2096 001-0, anschriften.csv): "RJ" als Zug, zugleich Halter
       // in Tschechien, macht die passende Nummer nicht falsch
       {"2096.001-0 im RJ nach Wien", TUrteil::Korrekt},

@@ -404,6 +404,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "A narrow - gauge diesel shunting locomotive 80001-1 standing in depot Septemvri.", "800011", "",
                     ""},
         TGliederung{"FuenfNurMitStimmenderPruefziffer", "diesel shunting locomotive 80001-2 standing", "", "", ""},
+        // mit Punkt die Pruefziffer der zwoelfstelligen (91 52 0044 134-2),
+        // https://www.mtitc.government.bg/en/category/183; eine Zugnummer mit Strich nicht,
+        // https://vdocumente.com (Bericht der AGIFER, anschriften-neu12.csv)
+        TGliederung{"FuenfMitPunkt", "fire outburst in electric locomotive Nr. 44134.2, having serviced", "441342", "",
+                    ""},
+        TGliederung{"ZugnummerMitStrich", "trenului de marfă nr. 80676-1 remorcat cu locomotiva EA 1001", "", "EA 1001",
+                    ""},
         // Reihe mit den Buchstaben einer Modernisierung:
         // https://news.forumkolejowe.pl/2021/07/10/zbliza-sie-kres-eksploatacji-klasycznych-en57-w-kolejach-mazowieckich/
         TGliederung{"ModernisierteReihe", "wraz z EN57AKM-1611+AKM-1646 w torach postojowych", "", "EN57AKM 1611",
