@@ -364,6 +364,10 @@ INSTANTIATE_TEST_SUITE_P(
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
             "832", ""},
         TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
+        // vier Ziffern hinter dem Fahrzeugwort sind kein Jahr (Modellanleitung bei manualslib.fr);
+        // "numbers" wie "number" (Artikel, Spiegel bei amplifyapp.com)
+        TGliederung{"VierHinterFahrzeugwort", "es sich um die Lok 1835 „Enschede\".", "", "1835", ""},
+        TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
         TGliederung{"DreiUndZweiHinterReihe",
