@@ -277,9 +277,12 @@ std::string OhneKasus(std::string Text)
       !IstEchteZiffer(Text[Strich - 1]))
     return Text;
   const bool Kasus = std::all_of(Text.begin() + static_cast<std::ptrdiff_t>(Strich) + 1, Text.end(), IstKlein1252);
-  // vier oder fuenf Buchstaben nur mit Bindevokal ("-esen"; "1700-locs" ist die Reihe der Loks)
+  // vier oder fuenf Buchstaben nur mit Bindevokal oder einem ungarischen Doppelbuchstaben ("-esen",
+  // "220,194-gyel"; "1700-locs" ist die Reihe der Loks)
+  const std::string_view Anfang = std::string_view(Text).substr(Strich + 1, 2);
   const bool Bindevokal =
-      std::string_view("aeiou\xE1\xE9\xED\xF3\xF6\xFA\xFC").find(Text[Strich + 1]) != std::string_view::npos;
+      std::string_view("aeiou\xE1\xE9\xED\xF3\xF6\xFA\xFC").find(Text[Strich + 1]) != std::string_view::npos ||
+      Anfang == "gy" || Anfang == "ny" || Anfang == "ty" || Anfang == "sz" || Anfang == "zs";
   return Kasus && (Strich + 4 >= Text.size() || Bindevokal) ? Text.substr(0, Strich) : Text;
 }
 
@@ -1008,7 +1011,9 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
       Vorn && M.Gruppen[1] >= 2 && M.Gruppen[1] <= 4 &&
       ((Punkt && (M.Gruppen.size() == 2 || (M.Gruppen.size() == 3 && M.Text.find('-') != std::string::npos))) ||
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[1] == 3 &&
-        (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000"))) ||
+        (M.Gruppen[0] == 3 || (M.Gruppen[0] == 2 && M.Ziffern.substr(2) != "000") ||
+         // HZ "1142-001": vierstellige Reihe mit Strich, kein Jahr davor
+         (M.Gruppen[0] == 4 && M.Text.find('-') != std::string::npos && !IstJahr(M.Ziffern.substr(0, 4))))) ||
        // Reihe und vierstellige Nummer mit Strich: CFR "60-1644", Renfe "040-2438" (kein Jahr dahinter)
        (!Punkt && M.Gruppen.size() == 2 && M.Gruppen[0] <= 3 && M.Gruppen[1] == 4 &&
         !IstJahr(M.Ziffern.substr(M.Gruppen[0]))));

@@ -367,6 +367,11 @@ INSTANTIATE_TEST_SUITE_P(
         // vier Ziffern hinter dem Fahrzeugwort sind kein Jahr (Modellanleitung bei manualslib.fr);
         // "numbers" wie "number" (Artikel, Spiegel bei amplifyapp.com)
         TGliederung{"VierHinterFahrzeugwort", "es sich um die Lok 1835 „Enschede\".", "", "1835", ""},
+        // vierstellige Reihe mit Strich (jutarnji.hr), ungarischer Kasus mit Doppelbuchstaben
+        // (hamster.blog.hu)
+        TGliederung{"VierStrichDrei", "sastavljen od lokomotive HŽ 1142-001 i putničkih vagona", "", "1142 001", ""},
+        TGliederung{"KasusMitDoppelbuchstabe", "Kezdjük mondjuk az 1900-as gyártású 204-essel, azaz a 220,194-gyel!",
+                    "", "220 194", ""},
         TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
