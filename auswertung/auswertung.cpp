@@ -478,7 +478,7 @@ TErgebnis NationalAuswerten(const TWissen& Wissen, const std::string& Eingabe, c
     Laender = LaenderFuerNational(Wissen.Kennzeichen, Ziffern);
     Angeschrieben = ZusammenhangNutzen(Wissen, Gelesen, Ziffern, Ergebnis.Angeschrieben, Laender);
   }
-  // fuenf Ziffern mit Pruefziffer schreibt nur die BDZ
+  // fuenf Ziffern mit Pruefziffer ohne Land: die BDZ (FuenfstelligesLand)
   const bool Fuenfstellig = !Angeschrieben && Ziffern.size() == 5;
   if (Fuenfstellig)
     Laender = {std::string(FuenfstelligesLand)};

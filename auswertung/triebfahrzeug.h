@@ -58,8 +58,9 @@ std::string NationalGegliedert(std::string_view Ziffern, std::string_view Pruefz
 bool IstNationaleNummer(std::string_view Ziffern, bool PruefzifferAbgesetzt);
 
 // Die BDZ numeriert seit 1988 fuenfstellig ("44134.2"), mit der Pruefziffer der zwoelfstelligen:
-// Stellen 5-6 sind 00 (91 52 0044 158-1, 91 52 0087 020-1, 98 52 0080 001-1). Kein anderes Land
-// schreibt fuenf Ziffern mit Pruefziffer.
+// Stellen 5-6 sind 00 (91 52 0044 158-1, 91 52 0087 020-1, 98 52 0080 001-1). Ohne Land gelten
+// fuenf Ziffern mit Pruefziffer als ihre; die ECR in Frankreich schreibt so auch ("77004-5" ist
+// 92 87 0077 004-5), aber mit Strich, und den liest der Leser nur mit stimmender eigener Regel.
 inline constexpr std::string_view FuenfstelligesLand = "52";
 
 // Eine kurze Nummer (5 bis 7 Ziffern ohne Pruefziffer) eines Landes ohne hinterlegtes Schema als

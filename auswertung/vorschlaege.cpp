@@ -112,9 +112,9 @@ void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
 // ([Haeufigkeit]), in Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie
 // ein halber. Wo die Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der
 // ERA-Tabelle), geht so die vor, die so oder aehnlich tatsaechlich an Wagen steht; Stellen 9-10,
-// weil Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger, auch 01x vor 09x). Nennen angeschriebene
-// Gattungszeichen die Kennzahl, zaehlt sie nur einmal (Stellen 5-8): ihre Haelften noch einmal
-// zu zaehlen, wuerde eine nur haeufigere Kennzahl ueber die angeschriebene stellen.
+// weil Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger, auch 01x vor 09x).
+// Nennen angeschriebene Gattungszeichen die Kennzahl, zaehlt sie nur einmal (Stellen 5-8): ihre
+// Haelften noch einmal zu zaehlen, stellte eine nur haeufigere Kennzahl ueber die angeschriebene.
 int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf, bool GattungAngeschrieben)
 {
   struct TFeld {
@@ -190,8 +190,8 @@ TGlaubwuerdigkeit Plausibilitaet(const TStammdaten& Stammdaten, const TKennzeich
                                     : LandPasst              ? Anschrift.Laenderkuerzel
                                                              : Anschrift.Halter;
   Ergebnis.Dazu(LandPasst + HalterPasst, Angeschrieben);
-  const bool GattungAngeschrieben = Art == TWagenart::Gueterwagen && !Zeichen.empty() &&
-                                    EraGattungszeichen(Stammdaten, Kennzeichen, Elf) == Zeichen;
+  const bool GattungAngeschrieben =
+      Art == TWagenart::Gueterwagen && !Zeichen.empty() && EraGattungszeichen(Stammdaten, Kennzeichen, Elf) == Zeichen;
   Ergebnis.Haeufigkeit = HaeufigkeitsZehntel(Kennzeichen, Elf, GattungAngeschrieben);
   return Ergebnis;
 }
