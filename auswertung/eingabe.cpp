@@ -235,6 +235,7 @@ struct TMarke {
   bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
   bool NachNummernzeichen = false;   // "#450", "n°G-211": wie hinter "No."
   bool NachKomma = false;            // "51 81 21-70, 50 81 21-70": eine neue Nummer kann beginnen
+  bool MitKasus = false;             // Zahl: mit Kasus ("331-es"), also Name eines Fahrzeugs, keine Menge
   bool Grenze = false;               // hinter Klammer, Semikolon, "|", Doppelpunkt: keine Nummer reicht darueber
 };
 
@@ -322,8 +323,10 @@ std::string MitFragezeichen(std::string Text)
 TMarke MarkeLesen(std::string Text)
 {
   // "21-xx" ist ein Platzhalter, kein Kasus
+  const std::size_t Laenge = Text.size();
   if (!WiePlatzhalter(Text))
     Text = OhneKasus(std::move(Text));
+  const bool MitKasus = Text.size() < Laenge;
   if (WiePlatzhalter(Text)) {
     TMarke Marke = MarkeLesen(MitFragezeichen(Text));
     Marke.Text = std::move(Text);
@@ -364,6 +367,7 @@ TMarke MarkeLesen(std::string Text)
     }
   }
   Marke.StrichVorLetzter = Marke.Gruppen.back() == 1 && (Marke.Gruppen.size() > 1 || Marke.StrichVorn);
+  Marke.MitKasus = MitKasus;
   return Marke;
 }
 
@@ -1564,6 +1568,11 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
         Nummernbereich(Marken, I, Gefunden);
     }
   }
+  // zuletzt drei Ziffern mit Kasus ("így lett a 331-es Szergej"): sonst oft die Reihe ("két 424-es")
+  for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I)
+    if (const TMarke& M = Marken[I];
+        M.Art == TArt::Zahl && M.MitKasus && !M.Verlesen && M.Gruppen.size() == 1 && M.Ziffern.size() == 3)
+      Gefunden.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
   return Gefunden;
 }
 

@@ -372,6 +372,12 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"VierStrichDrei", "sastavljen od lokomotive HŽ 1142-001 i putničkih vagona", "", "1142 001", ""},
         TGliederung{"KasusMitDoppelbuchstabe", "Kezdjük mondjuk az 1900-as gyártású 204-essel, azaz a 220,194-gyel!",
                     "", "220 194", ""},
+        // drei Ziffern mit Kasus nur als Notbehelf, sonst oft die Reihe: https://iho.hu/hirek/ez-am-a-vonat-121104,
+        // https://vasuttortenetipark.hu/a6ab33seio/ (verkuerzt)
+        TGliederung{"DreiMitKasus", "Az üres fordák néha párban járnak, így lett a 331-es Szergej tehervonata", "",
+                    "331", ""},
+        TGliederung{"ReiheMitKasus", "ezekből két 424-es is meghatározó gyári számot kapott: a 424,027-t", "",
+                    "424 027", ""},
         TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
