@@ -956,8 +956,9 @@ std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
 bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
   return Marken[I].NachNummernzeichen ||
-         (I > 0 && WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "nr", "number", "numbers", "Nummer", "numero",
-                                               "n\xFAmero", "num\xE9ro", "numer", "numerem", "nomer"}));
+         (I > 0 &&
+          WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "n.\xBA", "N.\xBA", "nr", "number", "numbers", "Nummer",
+                                      "numero", "n\xFAmero", "num\xE9ro", "numer", "numerem", "nomer"}));
 }
 
 // Hinter einem Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804"): dort ist auch eine
@@ -1621,8 +1622,9 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
   const bool SerieNr = I >= 2 && Davor == "N" && Marken[I - 1].NachSchraegstrich && Marken[I - 2].Text == "S";
   if (SerieNr || WortIn(Davor, {"Fabriknummer", "Fabrik-Nr.", "Fabr.-Nr.", "Werknummer", "Baunummer"}))
     return Ersetzt("Fabriknummer %1", {Marke.Text});
-  // direkt hinter dem Fahrzeugwort ist es seine Nummer, kein Jahr ("die Lok 1835 „Enschede“")
-  if (G == 1 && IstJahr(Marke.Text) && !HinterFahrzeugwort(Marken, I))
+  // direkt hinter dem Fahrzeug- oder Nummernwort ist es seine Nummer, kein Jahr ("die Lok 1835
+  // „Enschede“", "n.º 1961")
+  if (G == 1 && IstJahr(Marke.Text) && !HinterFahrzeugwort(Marken, I) && !HinterNummernwort(Marken, I))
     return Ersetzt("Jahr %1", {Marke.Text});
   if (!BereichsAnfang(Marke).empty())
     return Ersetzt("Bereich %1", {Marke.Text});

@@ -378,6 +378,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "331", ""},
         TGliederung{"ReiheMitKasus", "ezekből két 424-es is meghatározó gyári számot kapott: a 424,027-t", "",
                     "424 027", ""},
+        // veraendert ("n.º" statt "nº"):
+        // https://mediotejo.net/entroncamento-a-vida-da-locomotiva-135-em-exposicao-fotografica/
+        TGliederung{"HinterNPunktO", "a locomotiva a vapor n.º 135 pertencente à série 110 a 135 e construída em 1881",
+                    "", "135", ""},
+        TGliederung{"JahrHinterNummernwort", "a locomotiva a vapor n.º 1961 pertencente à série", "", "1961", ""},
         TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
