@@ -108,22 +108,30 @@ void GueterwagenPunkte(const TStammdaten& Stammdaten, const TKennzeichen& Kennze
       Ergebnis.Dazu(Elf[0] <= '3', Merkmal);
 }
 
-// Wie oft echte Nummern die Werte ihrer Stellen 1-2, 3-4, 5-6, 5-8, 7-8 und 9-10 tragen, dazu
-// 1-4 und 3-6 (welche Austauschkennzahlen und Gattungen ein Land wirklich hat) ([Haeufigkeit]), in
-// Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener Wert zaehlt wie ein halber. Wo die
-// Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei Kennzahlen der ERA-Tabelle), geht so
-// die vor, die so oder aehnlich tatsaechlich an Wagen steht; Stellen 9-10, weil Serien von vorn
-// gezaehlt werden (kleine Ordnungsnummern sind haeufiger, auch 01x vor 09x).
-// Nennen angeschriebene Gattungszeichen die Kennzahl, zaehlt sie nur einmal (Stellen 5-8): ihre
-// Haelften noch einmal zu zaehlen, stellte eine nur haeufigere Kennzahl ueber die angeschriebene.
+// Wie oft echte Nummern die Werte ihrer Stellen 1-2, 3-4, 5-6, 5-8, 7-8 und 9-10 tragen, dazu 3-6
+// und die Anfaenge 1-4, 1-6 und 1-8 (welche Austauschkennzahlen, Gattungen und Serien ein Land
+// wirklich hat) ([Haeufigkeit]), in Zehntelpunkten: 1,5 Punkte je Zehnerpotenz, ein nie gesehener
+// Wert zaehlt wie ein halber. Wo die Tabellen zwei Nummern gleich gut nennen (31 oder 33, zwei
+// Kennzahlen der ERA-Tabelle), geht so die vor, die so oder aehnlich tatsaechlich an Wagen steht;
+// Stellen 9-10, weil Serien von vorn gezaehlt werden (kleine Ordnungsnummern sind haeufiger, auch
+// 01x vor 09x). Nennen angeschriebene Gattungszeichen die Kennzahl, zaehlen ihre Haelften 5-6 und
+// 7-8 nicht noch einmal: sonst stellte eine nur haeufigere Kennzahl sich ueber die angeschriebene.
 int HaeufigkeitsZehntel(const TKennzeichen& Kennzeichen, std::string_view Elf, bool GattungAngeschrieben)
 {
   struct TFeld {
     std::string_view Stellen;
     std::size_t Von, Laenge;
   };
-  constexpr std::array<TFeld, 8> Felder = {
-      {{"12", 0, 2}, {"34", 2, 2}, {"56", 4, 2}, {"58", 4, 4}, {"78", 6, 2}, {"90", 8, 2}, {"14", 0, 4}, {"36", 2, 4}}};
+  constexpr std::array<TFeld, 10> Felder = {{{"12", 0, 2},
+                                             {"34", 2, 2},
+                                             {"56", 4, 2},
+                                             {"58", 4, 4},
+                                             {"78", 6, 2},
+                                             {"90", 8, 2},
+                                             {"14", 0, 4},
+                                             {"36", 2, 4},
+                                             {"16", 0, 6},
+                                             {"18", 0, 8}}};
   const double Gesamt = Kennzeichen.Haeufigkeit("Gesamt") + 50.0;
   double Summe = 0;
   for (const TFeld& Feld : Felder)
