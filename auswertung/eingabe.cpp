@@ -258,7 +258,7 @@ bool IstTrennerMarke(std::string_view Text)
 // Menge mit Einheit, angehaengt: "64.200l", "88m3", "22,5t" (das l ist keine verlesene 1)
 bool MitEinheit(std::string_view Text)
 {
-  for (const std::string_view Einheit : {"l", "m3", "m\xB3", "t", "kg", "hl", "km/h", "mm"})
+  for (const std::string_view Einheit : {"l", "m3", "m\xB3", "t", "kg", "hl", "km/h", "km", "mm"})
     if (Text.size() > Einheit.size() && Text.ends_with(Einheit)) {
       const std::string_view Zahl = Text.substr(0, Text.size() - Einheit.size());
       if (IstEchteZiffer(Zahl.back()) &&
@@ -738,6 +738,7 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
 }
 
 bool GueterwagenGattung(const TMarke& Marke);
+bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I);
 
 // Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44134.2"): nur mit
 // stimmender Pruefziffer nach eigener Regel oder, mit Punkt abgesetzt wie bei der BDZ, nach der
@@ -780,6 +781,8 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
     if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
+    if (MengeDahinter(Marken, I))
+      return;
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end() ||
         FuenfMitPruefziffer(Rumpf, Ziffern, Marke))
       Kandidaten.push_back({Von, I, Ziffern, true, 10, {}, {}});
@@ -896,6 +899,14 @@ bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste)
 
 // Vor oder hinter einem Preis
 constexpr std::array<std::string_view, 6> Waehrungen = {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN"};
+
+// Hinter der Zahl steht eine Einheit oder Waehrung ("44134.2 kg", "12345.6 EUR"): eine Menge
+bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
+  return Dahinter && Dahinter->Art == TArt::Wort &&
+         (MitEinheit("1" + Dahinter->Text) || WortIn(Dahinter->Text, Waehrungen));
+}
 
 // Eine Reihe aus Buchstaben vor der Ordnungsnummer: bis drei Grossbuchstaben ("BB 36342"); kein
 // Merkmal, keine Waehrung ("EUR 120"), kein Merkblatt ("UIC 438") und keine Baureihe ("BR 218"
@@ -1092,10 +1103,7 @@ void EinsDreiDrei(const std::vector<TMarke>& Marken, std::size_t I, std::vector<
     return N.Art == TArt::Zahl && !N.Verlesen && !N.Platzhalter && !N.NachKomma && (J == I || !N.Grenze) &&
            N.Gruppen == std::vector<std::size_t>{Laenge} && N.Ziffern.find_first_not_of('0') != std::string::npos;
   };
-  const TMarke* Dahinter = I + 3 < Marken.size() ? &Marken[I + 3] : nullptr;
-  if (!Gruppe(I, 1) || !Gruppe(I + 1, 3) || !Gruppe(I + 2, 3) ||
-      (Dahinter && Dahinter->Art == TArt::Wort &&
-       (MitEinheit("1" + Dahinter->Text) || WortIn(Dahinter->Text, Waehrungen))))
+  if (!Gruppe(I, 1) || !Gruppe(I + 1, 3) || !Gruppe(I + 2, 3) || MengeDahinter(Marken, I + 2))
     return;
   Kandidaten.push_back({I, I + 2, Marken[I].Ziffern + Marken[I + 1].Ziffern + Marken[I + 2].Ziffern, false,
                         GueteOhneGruppen, Marken[I].Ziffern + Marken[I + 1].Ziffern, Marken[I + 2].Ziffern});

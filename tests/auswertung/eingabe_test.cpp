@@ -429,6 +429,9 @@ INSTANTIATE_TEST_SUITE_P(
         // https://vdocumente.com (Bericht der AGIFER, anschriften-neu12.csv)
         TGliederung{"FuenfMitPunkt", "fire outburst in electric locomotive Nr. 44134.2, having serviced", "441342", "",
                     ""},
+        // veraendert: mit Einheit dahinter eine Menge
+        TGliederung{"FuenfMitEinheit", "fire outburst in electric locomotive of 44134.2 t, having serviced", "", "",
+                    ""},
         TGliederung{"ZugnummerMitStrich", "trenului de marfă nr. 80676-1 remorcat cu locomotiva EA 1001", "", "EA 1001",
                     ""},
         // Reihe mit den Buchstaben einer Modernisierung:
