@@ -526,7 +526,22 @@ void AntriebAbtrennen(std::vector<TMarke>& Marken)
 // Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
 // auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
 // Doppelpunkt am Wortende schliessen ab: "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
-std::vector<TMarke> MarkenLesen(std::string_view Text)
+// Fussnoten eines Wikis am Wort ("die Lok 2711[3]", "1835[a]") zaehlen nicht, sie trennen nur
+std::string OhneFussnoten(std::string_view Text)
+{
+  std::string Ohne(Text);
+  for (std::size_t I = 1; I < Ohne.size(); ++I) {
+    const std::size_t Zu = Ohne.find(']', I);
+    if (Ohne[I] != '[' || IstLeerraum(Ohne[I - 1]) || Zu == std::string::npos || Zu == I + 1 || Zu > I + 4)
+      continue;
+    const std::string_view Innen = std::string_view(Ohne).substr(I + 1, Zu - I - 1);
+    if (std::all_of(Innen.begin(), Innen.end(), IstEchteZiffer) || (Innen.size() == 1 && IstKlein1252(Innen[0])))
+      Ohne.replace(I, Zu - I + 1, Zu - I + 1, ' ');
+  }
+  return Ohne;
+}
+
+std::vector<TMarke> MarkenAusText(std::string_view Text)
 {
   std::vector<TMarke> Marken;
   std::string Wort;
@@ -586,6 +601,8 @@ std::vector<TMarke> MarkenLesen(std::string_view Text)
   AntriebAbtrennen(Marken);
   return Marken;
 }
+
+std::vector<TMarke> MarkenLesen(std::string_view Text) { return MarkenAusText(OhneFussnoten(Text)); }
 
 // Ein Wort, das zwischen den Gruppen einer Nummer stehen darf: "RIV", "D-DB", "CZ-CD", "[P]"
 bool Zwischenwort(const TMarke& Marke)
@@ -739,6 +756,7 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
 
 bool GueterwagenGattung(const TMarke& Marke);
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I);
+bool KatalogDavor(const TMarke& Davor);
 
 // Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44134.2"): nur mit
 // stimmender Pruefziffer nach eigener Regel oder, mit Punkt abgesetzt wie bei der BDZ, nach der
@@ -781,7 +799,7 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
     if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
-    if (MengeDahinter(Marken, I))
+    if (MengeDahinter(Marken, I) || (Von > 0 && KatalogDavor(Marken[Von - 1])))
       return;
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end() ||
         FuenfMitPruefziffer(Rumpf, Ziffern, Marke))
@@ -895,10 +913,19 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
 
 std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I);
 bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste);
-bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste);
+template <std::size_t N>
+bool WortIn(std::string_view Wort, const std::array<std::string_view, N>& Liste)
+{
+  return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
+}
 
 // Vor oder hinter einem Preis
 constexpr std::array<std::string_view, 6> Waehrungen = {"\x80", "EUR", "Euro", "CHF", "K\x9A", "PLN"};
+// Davor steht die Nummer eines Katalogs, nie eines Fahrzeugs ("nr. kat. 114003-3")
+constexpr std::array<std::string_view, 10> Katalogwoerter = {
+    "Art.", "Art.-Nr.", "Artikel", "Artikelnummer", "Best.-Nr.", "kat.", "Kat.-Nr.", "cat.", "Katalognummer", "Ref."};
+
+bool KatalogDavor(const TMarke& Davor) { return Davor.Art == TArt::Wort && WortIn(Davor.Text, Katalogwoerter); }
 
 // Hinter der Zahl steht eine Einheit oder Waehrung ("44134.2 kg", "12345.6 EUR"): eine Menge
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I)
@@ -968,8 +995,8 @@ bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
   return Marken[I].NachNummernzeichen ||
          (I > 0 &&
-          WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "n.\xBA", "N.\xBA", "nr", "number", "numbers", "Nummer",
-                                      "numero", "n\xFAmero", "num\xE9ro", "numer", "numerem", "nomer"}));
+          WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "n.\xBA", "N.\xBA", "nr", "nro", "number", "numbers",
+                                      "Nummer", "numero", "n\xFAmero", "num\xE9ro", "numer", "numerem", "nomer"}));
 }
 
 // Hinter einem Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804"): dort ist auch eine
@@ -1602,10 +1629,6 @@ bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste
 {
   return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
 }
-bool WortIn(std::string_view Wort, const std::array<std::string_view, 6>& Liste)
-{
-  return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
-}
 
 // Was eine Zahl neben der Nummer nach ihren Nachbarn ist: Datum, Jahr, Preis, Artikelnummer,
 // Betriebsnummer eines Unternehmens ("MEG 304") oder einfach weitere Ziffern.
@@ -1620,10 +1643,10 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
     return Ersetzt("Datum %1", {Marke.Text});
   if (WortIn(Dahinter, Waehrungen) || WortIn(Dahinter, {",-"}) || WortIn(Davor, Waehrungen))
     return Ersetzt("Preis %1", {Marke.Text});
-  if (WortIn(Davor, {"Art.",       "Art.-Nr.", "Artikel",     "Artikelnummer", "Nr.",   "Best.-Nr.", "Modell",
-                     "Roco",       "Piko",     "Fleischmann", "Tillig",        "Brawa", "Trix",      "Minitrix",
-                     "Liliput",    "Arnold",   "Rivarossi",   "ACME",          "Jouef", "Lima",      "Kato",
-                     "Hobbytrain", "RailTop",  "Albert",      "MMV",           "ESU",   "Mehano"}) ||
+  if (WortIn(Davor, Katalogwoerter) ||
+      WortIn(Davor, {"Nr.",        "Modell",  "Roco",   "Piko",      "Fleischmann", "Tillig", "Brawa", "Trix",
+                     "Minitrix",   "Liliput", "Arnold", "Rivarossi", "ACME",        "Jouef",  "Lima",  "Kato",
+                     "Hobbytrain", "RailTop", "Albert", "MMV",       "ESU",         "Mehano"}) ||
       WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
     return Ersetzt("Artikelnummer %1", {Marke.Text});
   // die Nummer des Herstellers ("S/N 11135", "Fabriknummer: 5338") ist keine des Fahrzeugs

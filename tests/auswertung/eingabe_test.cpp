@@ -383,6 +383,13 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"HinterNPunktO", "a locomotiva a vapor n.º 135 pertencente à série 110 a 135 e construída em 1881",
                     "", "135", ""},
         TGliederung{"JahrHinterNummernwort", "a locomotiva a vapor n.º 1961 pertencente à série", "", "1961", ""},
+        // finnisch "nro" (http://vaunut.org/kuvasivu/9278); eine Fussnote am Wort trennt nur
+        // (https://de.wikiup.org/wiki/NMBS/SNCB-Reihe_27); hinter "kat." eine Katalognummer, die
+        // Nummer ist die des Wagens davor (http://skalatt.info/?p=902)
+        TGliederung{"HinterNro", "ylöslämmitetty Vr1 nro 789 näytti, mistä päästä Kana sauhuaa.", "", "Vr1 789", ""},
+        TGliederung{"Fussnote", "Am 27. April 1991 brach die Lok 2711[3] den Weltrekord", "", "2711", ""},
+        TGliederung{"Katalognummer", "Hädl Manufaktur - model wagonu MCi-43 DR Bib 349-239 Ep III nr. kat. 114003-3",
+                    "", "349 239", "Artikelnummer 114003-3"},
         TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
