@@ -531,9 +531,13 @@ std::string OhneFussnoten(std::string_view Text)
 {
   std::string Ohne(Text);
   for (std::size_t I = 1; I < Ohne.size(); ++I) {
-    const std::size_t Zu = Ohne.find(']', I);
-    if (Ohne[I] != '[' || IstLeerraum(Ohne[I - 1]) || Zu == std::string::npos || Zu == I + 1 || Zu > I + 4)
+    if (Ohne[I] != '[' || IstLeerraum(Ohne[I - 1]))
       continue;
+    // nur bis drei Zeichen weit suchen: eine lange Zeile voller "[" bleibt linear
+    const std::size_t Weit = std::string_view(Ohne).substr(I, 5).find(']');
+    if (Weit == std::string_view::npos || Weit < 2)
+      continue;
+    const std::size_t Zu = I + Weit;
     const std::string_view Innen = std::string_view(Ohne).substr(I + 1, Zu - I - 1);
     if (std::all_of(Innen.begin(), Innen.end(), IstEchteZiffer) || (Innen.size() == 1 && IstKlein1252(Innen[0])))
       Ohne.replace(I, Zu - I + 1, Zu - I + 1, ' ');
