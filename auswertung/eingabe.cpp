@@ -235,7 +235,7 @@ struct TMarke {
   bool NachSchraegstrich = false;    // aufgezaehlt: "010/26/65", "4930 + 4130"
   bool NachNummernzeichen = false;   // "#450", "n°G-211": wie hinter "No."
   bool NachKomma = false;            // "51 81 21-70, 50 81 21-70": eine neue Nummer kann beginnen
-  bool MitKasus = false;             // Zahl: mit Kasus ("331-es"), also Name eines Fahrzeugs, keine Menge
+  bool MitKasus = false;             // Zahl: mit Kasus ("331-es"): ein Name (Fahrzeug oder Reihe), keine Menge
   bool Grenze = false;               // hinter Klammer, Semikolon, "|", Doppelpunkt: keine Nummer reicht darueber
 };
 
@@ -522,10 +522,6 @@ void AntriebAbtrennen(std::vector<TMarke>& Marken)
   }
 }
 
-// Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
-// Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
-// auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
-// Doppelpunkt am Wortende schliessen ab: "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
 // Fussnoten eines Wikis am Wort ("die Lok 2711[3]", "1835[a]") zaehlen nicht, sie trennen nur
 std::string OhneFussnoten(std::string_view Text)
 {
@@ -545,6 +541,10 @@ std::string OhneFussnoten(std::string_view Text)
   return Ohne;
 }
 
+// Leerraum, Unterstrich (Namen von Bilddateien), Komma (ausser zwischen Ziffern: "12,99"),
+// Semikolon, Schraegstrich, "|" und Klammern trennen Marken. Schraegstrich, "+" und "&" zaehlen
+// auf ("57301/303", "MQ 4930 + 4130"); Klammern, Semikolon, "|" (Tabellenzellen) und ein
+// Doppelpunkt am Wortende schliessen ab: "Bzmot 343 (117 343 ...)", "A10x 10001-10037: 37 coches".
 std::vector<TMarke> MarkenAusText(std::string_view Text)
 {
   std::vector<TMarke> Marken;
@@ -783,6 +783,8 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
   if (Von > 0 && !Marken[Von].Grenze && Marken[Von].Gruppen == std::vector<std::size_t>{7, 1} &&
       GueterwagenGattung(Marken[Von - 1]))
     return;
+  if (Von > 0 && KatalogDavor(Marken[Von - 1]))
+    return;
   std::string Ziffern;
   std::vector<std::size_t> Gruppen;
   bool StrichVorLetzter = false, Strich = false;
@@ -803,7 +805,7 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
     if (!StrichVorLetzter || Gruppen.back() != 1 || !EndetHier(Marken, I, true))
       continue;
     const std::vector<std::size_t> Rumpf(Gruppen.begin(), Gruppen.end() - 1);
-    if (MengeDahinter(Marken, I) || (Von > 0 && KatalogDavor(Marken[Von - 1])))
+    if (MengeDahinter(Marken, I))
       return;
     if (std::find(NationaleGliederungen.begin(), NationaleGliederungen.end(), Rumpf) != NationaleGliederungen.end() ||
         FuenfMitPruefziffer(Rumpf, Ziffern, Marke))
