@@ -164,13 +164,6 @@ bool GleichOhneFall(std::string_view A, std::string_view B)
   return true;
 }
 
-bool TKleinerOhneFall::operator()(std::string_view A, std::string_view B) const
-{
-  return std::lexicographical_compare(A.begin(), A.end(), B.begin(), B.end(), [](char X, char Y) {
-    return Klein1252(static_cast<unsigned char>(X)) < Klein1252(static_cast<unsigned char>(Y));
-  });
-}
-
 std::string OhneFall(std::string_view Text)
 {
   std::string Ergebnis(Text);

@@ -50,9 +50,20 @@ constexpr bool IstKlein1252(char Zeichen)
 // Vergleich ohne Beachtung der Gross-/Kleinschreibung nach Klein1252.
 bool GleichOhneFall(std::string_view A, std::string_view B);
 // Ordnung ohne Beachtung der Gross-/Kleinschreibung, fuer std::map (auch mit string_view suchbar).
+// Im Kopf, damit jede Suche in den Tabellen sie einbettet: sie ist der groesste Teil jeder Suche.
 struct TKleinerOhneFall {
   using is_transparent = void;
-  bool operator()(std::string_view A, std::string_view B) const;
+  bool operator()(std::string_view A, std::string_view B) const
+  {
+    const std::size_t Laenge = A.size() < B.size() ? A.size() : B.size();
+    for (std::size_t I = 0; I < Laenge; ++I) {
+      const unsigned char X = Klein1252(static_cast<unsigned char>(A[I]));
+      const unsigned char Y = Klein1252(static_cast<unsigned char>(B[I]));
+      if (X != Y)
+        return X < Y;
+    }
+    return A.size() < B.size();
+  }
 };
 std::string OhneFall(std::string_view Text);
 
