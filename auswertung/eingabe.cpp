@@ -933,6 +933,11 @@ constexpr std::array<std::string_view, 10> Katalogwoerter = {
 
 bool KatalogDavor(const TMarke& Davor) { return Davor.Art == TArt::Wort && WortIn(Davor.Text, Katalogwoerter); }
 
+// Dahinter steht ein Wort fuer die Reihe: die Zahl ist die Reihe, nicht die Nummer ("201 Class")
+constexpr std::array<std::string_view, 11> Reihenwoerter = {"Class", "Klasse", "Baureihe", "Reihe", "s\xE9rie",
+                                                             "serie",  "series", "sorozat",  "seria", "gruppo",
+                                                             "litra"};
+
 // Hinter der Zahl steht eine Einheit oder Waehrung ("44134.2 kg", "12345.6 EUR"): eine Menge
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I)
 {
@@ -1576,6 +1581,21 @@ void Nummernbereich(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
     Gefunden.push_back({I, I, Erste, false, GueteAllein, "", Erste});
 }
 
+// Ganz zuletzt drei Ziffern allein in einem Satz, die nichts anderes sind: in Bildtexten steht
+// die Nummer einer Lok oft ohne Reihe ("155 on station pilot duty", "207 and 223, 3 September
+// 1996"). Keine Menge ("155 t"), kein Preis, keine Reihe ("201 Class"), keine Zahl neben einer
+// anderen ("318 0" ist eine angefangene Nummer), und nie in einer Zeile nur aus Ziffern: dort
+// ist sie zu kurz.
+bool DreiAllein(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& M = Marken[I];
+  return M.Art == TArt::Zahl && !M.Verlesen && !M.MitKasus && M.Gruppen.size() == 1 && M.Ziffern.size() == 3 &&
+         M.Ziffern.find('?') == std::string::npos && AlleinOderAufgezaehlt(Marken, I) && !ZahlVorMarke(Marken, I) &&
+         !MengeDahinter(Marken, I) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
+         !(I + 1 < Marken.size() && WortIn(Marken[I + 1].Text, Reihenwoerter)) &&
+         std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
+}
+
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
 // Betriebsnummer ohne Pruefziffer, wie alte Fahrzeuge sie tragen ("ALDb 201", "Hos-v 277",
 // "Gsh 313 78", "DE 62", "Co 5"), eine Nummer hinter "nr.", oder eine Reihe mit Nummer klein
@@ -1615,6 +1635,9 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
     if (const TMarke& M = Marken[I];
         M.Art == TArt::Zahl && M.MitKasus && !M.Verlesen && M.Gruppen.size() == 1 && M.Ziffern.size() == 3)
       Gefunden.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
+  for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I)
+    if (DreiAllein(Marken, I))
+      Gefunden.push_back({I, I, Marken[I].Ziffern, false, GueteAllein, "", Marken[I].Ziffern});
   return Gefunden;
 }
 
