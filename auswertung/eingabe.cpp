@@ -934,9 +934,8 @@ constexpr std::array<std::string_view, 10> Katalogwoerter = {
 bool KatalogDavor(const TMarke& Davor) { return Davor.Art == TArt::Wort && WortIn(Davor.Text, Katalogwoerter); }
 
 // Dahinter steht ein Wort fuer die Reihe: die Zahl ist die Reihe, nicht die Nummer ("201 Class")
-constexpr std::array<std::string_view, 11> Reihenwoerter = {"Class", "Klasse", "Baureihe", "Reihe", "s\xE9rie",
-                                                             "serie",  "series", "sorozat",  "seria", "gruppo",
-                                                             "litra"};
+constexpr std::array<std::string_view, 11> Reihenwoerter = {
+    "Class", "Klasse", "Baureihe", "Reihe", "s\xE9rie", "serie", "series", "sorozat", "seria", "gruppo", "litra"};
 
 // Hinter der Zahl steht eine Einheit oder Waehrung ("44134.2 kg", "12345.6 EUR"): eine Menge
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I)
@@ -1386,9 +1385,9 @@ std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken, const TLese
 }
 
 // Woerter vor einer Zahl, die keine Gattung und keine Reihe sind ("Gleis 5", "Foto 12")
-constexpr std::array<std::string_view, 18> KeineGattung = {"Foto", "Photo", "Bild",  "Abb",  "Fig",   "Nr",
-                                                           "No",   "Gleis", "Track", "Zug",  "Train", "Seite",
-                                                           "Page", "Linie", "Line",  "Teil", "Band",  "Heft"};
+constexpr std::array<std::string_view, 20> KeineGattung = {"Foto",  "Photo", "Bild", "Abb",   "Fig",   "Nr",   "No",
+                                                           "Gleis", "Track", "Zug",  "Train", "Seite", "Page", "Linie",
+                                                           "Line",  "Teil",  "Band", "Heft",  "Jahr",  "Year"};
 
 // Reihe und Nummer alter Fahrzeuge in einer Marke: bis drei Grossbuchstaben mit vier bis sechs
 // Ziffern angehaengt ("Wien K2002", TCDD "DE24001", SNCF "BB-16517"; zwei Ziffern sind ein Typ: "H22"), eine Reihe

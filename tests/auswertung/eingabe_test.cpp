@@ -393,10 +393,11 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"HinterNumbers", "former Irish Rail and CIE locomotives – numbers 124 and 190.", "", "124", ""},
         // drei Ziffern allein nur als Notbehelf, nicht vor einem Wort fuer die Reihe:
         // http://www.penmorfa.com/Ireland/five.htm, https://en.wikipedia.org/wiki/IE_201_Class
-        TGliederung{"DreiAllein", "155 on station pilot duty. In the background is the Wellington monument in Phoenix Park.",
-                    "", "155", ""},
-        TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "", "209",
-                    ""},
+        TGliederung{"DreiAllein",
+                    "155 on station pilot duty. In the background is the Wellington monument in Phoenix Park.", "",
+                    "155", ""},
+        TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "",
+                    "209", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
         // https://embedy.org/movies/aU4zeXBHVHVPNHUzZzRXWGgyRE9XNkpMTGF3YUVWOHhvK0hITkpJRkZtYz0=
         TGliederung{"DreiUndZweiHinterReihe",
