@@ -984,20 +984,23 @@ bool AlleinOderAufgezaehlt(const std::vector<TMarke>& Marken, std::size_t I)
            (M.Gruppen.back() >= 3 && Naechstes->Gruppen.size() == 1 && IstJahr(Naechstes->Ziffern))));
 }
 
-// Hinter der Zahl ein Strich mit Leerraum und das Ende eines Bereichs ihrer Ordnungsnummern
-// ("744.125 - 128"): so lang wie ihre letzte Gruppe und groesser. Gibt die Marke des Endes zurueck,
-// sonst 0.
-std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
+// Hinter Marke I ein Strich mit Leerraum und das Ende eines Bereichs, der mit Anfang beginnt: so
+// lang wie er und groesser. Gibt die Marke des Endes zurueck, sonst 0.
+std::size_t EndeNach(const std::vector<TMarke>& Marken, std::size_t I, std::string_view Anfang)
 {
   if (I + 2 >= Marken.size() || Marken[I + 1].Art != TArt::Strich || Marken[I + 2].Grenze ||
       Marken[I + 2].Art != TArt::Zahl || Marken[I + 2].Gruppen.size() != 1 || !Allein(Marken, I + 2))
     return 0;
   const std::string& Ende = Marken[I + 2].Ziffern;
+  return Ende.size() == Anfang.size() && Ende > Anfang ? I + 2 : 0;
+}
+
+// Hinter der Zahl das Ende eines Bereichs ihrer Ordnungsnummern ("744.125 - 128"), sonst 0
+std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
+{
   const std::string& Ziffern = Marken[I].Ziffern;
-  const std::size_t Letzte = Marken[I].Gruppen.back();
-  return Marken[I].Gruppen.size() >= 2 && Ende.size() == Letzte && Ende > Ziffern.substr(Ziffern.size() - Letzte)
-             ? I + 2
-             : 0;
+  return Marken[I].Gruppen.size() >= 2 ? EndeNach(Marken, I, Ziffern.substr(Ziffern.size() - Marken[I].Gruppen.back()))
+                                       : 0;
 }
 
 // Hinter "No.", "number", "numer", "№" ...: dort steht die Nummer, nicht Reihe oder Menge
@@ -1154,8 +1157,13 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
 {
   const TMarke& M = Marken[I];
   const TMarke* Dahinter = I + 1 < Marken.size() && !Marken[I + 1].Grenze ? &Marken[I + 1] : nullptr;
+  // auch mit dem Ende eines Bereichs dahinter ("744 125 - 128") oder in einer Aufzaehlung
+  // ("520 101–112, 151–158")
   if (!Dahinter || Dahinter->Art != TArt::Zahl || Dahinter->Gruppen.size() > 2 || Dahinter->Verlesen ||
-      Dahinter->StrichVorn || !Allein(Marken, I + 1))
+      Dahinter->StrichVorn)
+    return;
+  const std::size_t Ende = EndeNach(Marken, I + 1, Dahinter->Ziffern);
+  if (!AlleinOderAufgezaehlt(Marken, I + 1) && Ende == 0)
     return;
   // "524 500-769": Ordnungsnummern von 500 bis 769
   const bool Bereich = Dahinter->Gruppen.size() == 2 && Dahinter->Gruppen[0] == Dahinter->Gruppen[1] &&
@@ -1179,7 +1187,7 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
     const bool Buchstaben =
         Davor && (std::find(Antrieb.begin(), Antrieb.end(), Davor->Text) != Antrieb.end() ||
                   (Davor->Text.size() == 2 && IstKlein1252(Davor->Text[1]) && KurzeGattung(*Davor)));
-    Kandidaten.push_back({Buchstaben ? I - 1 : I, I + 1, M.Ziffern + Zweite, false, GueteOhneGruppen,
+    Kandidaten.push_back({Buchstaben ? I - 1 : I, std::max(I + 1, Ende), M.Ziffern + Zweite, false, GueteOhneGruppen,
                           Buchstaben ? Marken[I - 1].Text + " " + M.Text : M.Text, Zweite});
     return;
   }
@@ -1837,9 +1845,10 @@ void Umgebung(const std::vector<TMarke>& Marken, const std::vector<TKandidat>& A
       // "81 70 5932 757-806": elf Ziffern, dahinter das Ende eines Bereichs
       if (I == Darin->Bis && Darin->Ziffern.size() == 11 && M.Gruppen.size() == 2 && M.Gruppen[1] == 3)
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern.substr(M.Gruppen[0])}));
-      // "744.125 - 128": das Ende hinter Strich und Leerraum
+      // "744.125 - 128", "744 125 - 128": das Ende hinter Strich und Leerraum
       if (I == Darin->Bis && I >= Darin->Von + 2 && Marken[I - 1].Art == TArt::Strich &&
-          !Darin->Ordnungsnummer.empty() && BereichsEnde(Marken, I - 2) == I)
+          !Darin->Ordnungsnummer.empty() &&
+          (BereichsEnde(Marken, I - 2) == I || EndeNach(Marken, I - 2, Marken[I - 2].Ziffern) == I))
         Ergebnis.Weitere.push_back(Ersetzt("Bereich bis %1", {M.Ziffern}));
       // "2401–2469": die erste Nummer eines Bereichs
       if (Darin->Reihe.empty() && !Darin->Ordnungsnummer.empty() && BereichsAnfang(M) == Darin->Ordnungsnummer)

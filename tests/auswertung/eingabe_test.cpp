@@ -396,6 +396,12 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"DreiAllein",
                     "155 on station pilot duty. In the background is the Wellington monument in Phoenix Park.", "",
                     "155", ""},
+        // Reihe und Nummer als Gruppen vor dem Ende eines Bereichs, in einer Aufzaehlung, vor dem Baujahr:
+        // https://wikiless.lunar.icu/wiki/LEW_OSE_2000_N, https://scanditrain.de/dk_loco/MZ/0startseite_special.html;
+        // veraendert (Leerzeichen statt Punkt) aus "744.125 - 128"
+        TGliederung{"PaarInAufzaehlung", "Nummerierung: | 520 101–112, 151–158 |", "", "520 101", ""},
+        TGliederung{"BereichVorBaujahr", "MZ 1411-1426 1970 16 116,5t 2426 Co´Co` 143 20800 mm", "", "MZ 1411", ""},
+        TGliederung{"PaarVorBereichsende", "Die Loks 744 125 - 128 wurden", "", "744 125", "Bereich bis 128"},
         TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "",
                     "209", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
