@@ -1106,15 +1106,16 @@ void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::
 bool IstJahr(std::string_view Ziffern) { return Ziffern.size() == 4 && Ziffern >= "1835" && Ziffern <= "2039"; }
 
 // Ein Bereich von Nummern in einer Marke: zwei gleich lange Zahlen von 4 bis 6 Ziffern ("1701-1728",
-// "10001-10037", "2401–2469") oder sechs Ziffern und das Ende der Ordnungsnummer ("241001-002"),
-// aufsteigend, kein Jahr. Gibt die erste zurueck, sonst nichts.
+// "10001-10037", "2401–2469"), sechs Ziffern und das Ende der Ordnungsnummer ("241001-002") oder
+// vier bis fuenf und die letzten zwei ("6101–05"), aufsteigend, kein Jahr ("1931-32"). Gibt die
+// erste zurueck, sonst nichts.
 std::string BereichsAnfang(const TMarke& M)
 {
   if (M.Art != TArt::Zahl || M.Verlesen || M.StrichVorn || M.Gruppen.size() != 2 ||
       M.Text.find('.') != std::string::npos || M.Ziffern.find('?') != std::string::npos)
     return {};
   const std::size_t A = M.Gruppen[0], B = M.Gruppen[1];
-  if (!((A == B && A >= 4 && A <= 6) || (A == 6 && B == 3)))
+  if (!((A == B && A >= 4 && A <= 6) || (A == 6 && B == 3) || ((A == 4 || A == 5) && B == 2)))
     return {};
   const std::string Erste = M.Ziffern.substr(0, A), Ende = M.Ziffern.substr(A);
   return !IstJahr(Erste) && Ende > Erste.substr(A - B) ? Erste : std::string();

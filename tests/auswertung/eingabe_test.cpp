@@ -402,6 +402,10 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"PaarInAufzaehlung", "Nummerierung: | 520 101–112, 151–158 |", "", "520 101", ""},
         TGliederung{"BereichVorBaujahr", "MZ 1411-1426 1970 16 116,5t 2426 Co´Co` 143 20800 mm", "", "MZ 1411", ""},
         TGliederung{"PaarVorBereichsende", "Die Loks 744 125 - 128 wurden", "", "744 125", "Bereich bis 128"},
+        // ein Bereich mit den letzten zwei Ziffern als Ende:
+        // https://modelrailways.co.uk/directory/vehicledetails/3143151/cie_mark_3 (verkuerzt)
+        TGliederung{"BereichMitKurzemEnde", "including five built to Control Cars (6101–05, 6301–19).", "", "6101",
+                    "Bereich bis 05"},
         TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "",
                     "209", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
