@@ -422,16 +422,22 @@ std::size_t BereichZweierNummern(std::string_view Wort)
 }
 
 // Satz- und Anfuehrungszeichen am Wortende ("EU07-533.", "052.", "unterwegs:", "266 774"")
-// gehoeren nicht zur Marke; ob ein Doppelpunkt darunter war
-bool WortEndeAbschneiden(std::string& Wort)
+// gehoeren nicht zur Marke. Ob das Wort die Anschrift davor abschliesst: ein Doppelpunkt darunter,
+// oder als erstes Wort der Zeile die Zahl einer Aufzaehlung ("1. 103 101-2", nicht "1 103 101-2").
+bool WortEndeAbschneiden(std::string& Wort, bool Erstes)
 {
-  bool Doppelpunkt = false;
+  bool Doppelpunkt = Erstes && Wort.size() >= 2 && Wort.size() <= 3 && Wort.back() == '.' &&
+                     NurZiffern(std::string_view(Wort).substr(0, Wort.size() - 1));
   // ein Fragezeichen hinter der Pruefziffer, abgesetzt von drei Ziffern, beendet den Satz ("003-8?");
   // "00?", "003-?" und "22-3?" (Stellen 7-8) lassen Ziffern offen
+  // (auch vor der Anfuehrung: "434-2?“")
   const auto Ziffer = [&](std::size_t VonHinten) { return IstEchteZiffer(Wort[Wort.size() - VonHinten]); };
-  if (Wort.size() >= 6 && Wort.back() == '?' && Ziffer(2) && IstTrenner(Wort[Wort.size() - 3]) && Ziffer(4) &&
-      Ziffer(5) && Ziffer(6))
-    Wort.pop_back();
+  const auto Fragezeichen = [&] {
+    if (Wort.size() >= 6 && Wort.back() == '?' && Ziffer(2) && IstTrenner(Wort[Wort.size() - 3]) && Ziffer(4) &&
+        Ziffer(5) && Ziffer(6))
+      Wort.pop_back();
+  };
+  Fragezeichen();
   while (Wort.size() > 1 &&
          std::string_view(".:!\x94\x93\x92\"'\xAB\xBB\x8B\x9B").find(Wort.back()) != std::string_view::npos &&
          // ein Punkt nur hinter Ziffer, Platzhalter, Kasus oder Anfuehrung ("052.", "xxx-x.", "403-as.",
@@ -443,6 +449,7 @@ bool WortEndeAbschneiden(std::string& Wort)
     Doppelpunkt = Doppelpunkt || Wort.back() == ':';
     Wort.pop_back();
   }
+  Fragezeichen();
   return Doppelpunkt;
 }
 
@@ -466,10 +473,15 @@ TMarke MarkeNachDenVorigen(const std::vector<TMarke>& Marken, const std::string&
   return Marke;
 }
 
-// Nimmt den Artikel vorn weg ("l’ABDe") und trennt ab, was eine eigene Marke ist: ein
+// Nimmt Anfuehrung und Artikel vorn weg ("l’ABDe") und trennt ab, was eine eigene Marke ist: ein
 // angehaengtes Nummernwort ("No.73659"), sonst die Zahl vor Land und Halter ("301-5F-SNCF")
 std::string VornAbtrennen(std::string& Wort)
 {
+  // auch vor Reihe und Nummer in einer Marke: „E.464.344“, „SM42-2244“ (ein Name ohne Ziffern bleibt
+  // in Anfuehrung)
+  if (Wort.size() > 1 && AnfuehrungVorn.find(Wort[0]) != std::string_view::npos && Wort[0] != '#' &&
+      std::any_of(Wort.begin(), Wort.end(), IstEchteZiffer))
+    Wort.erase(0, 1);
   Wort.erase(0, Elision(Wort));
   const std::size_t Vorn = NummernwortAngehaengt(Wort) > 0 ? NummernwortAngehaengt(Wort) : KuerzelAngehaengt(Wort);
   std::string Abgetrennt = Wort.substr(0, Vorn);
@@ -527,7 +539,7 @@ std::string OhneFussnoten(std::string_view Text)
 {
   std::string Ohne(Text);
   for (std::size_t I = 1; I < Ohne.size(); ++I) {
-    if (Ohne[I] != '[' || IstLeerraum(Ohne[I - 1]))
+    if (Ohne[I] != '[')
       continue;
     // nur bis drei Zeichen weit suchen: eine lange Zeile voller "[" bleibt linear
     const std::size_t Weit = std::string_view(Ohne).substr(I, 5).find(']');
@@ -535,7 +547,10 @@ std::string OhneFussnoten(std::string_view Text)
       continue;
     const std::size_t Zu = I + Weit;
     const std::string_view Innen = std::string_view(Ohne).substr(I + 1, Zu - I - 1);
-    if (std::all_of(Innen.begin(), Innen.end(), IstEchteZiffer) || (Innen.size() == 1 && IstKlein1252(Innen[0])))
+    // abgesetzt nur Ziffern ("004 [1]"); "[P]" und "[31 80 ...]" bleiben
+    const bool Fussnote = std::all_of(Innen.begin(), Innen.end(), IstEchteZiffer) ||
+                          (Innen.size() == 1 && IstKlein1252(Innen[0]) && !IstLeerraum(Ohne[I - 1]));
+    if (Fussnote)
       Ohne.replace(I, Zu - I + 1, Zu - I + 1, ' ');
   }
   return Ohne;
@@ -585,7 +600,7 @@ std::vector<TMarke> MarkenAusText(std::string_view Text)
       }
       continue;
     }
-    const bool Doppelpunkt = WortEndeAbschneiden(Wort);
+    const bool Doppelpunkt = WortEndeAbschneiden(Wort, Marken.empty());
     if (const std::string Vorn = VornAbtrennen(Wort); !Vorn.empty())
       Anhaengen(Vorn);
     if (const std::size_t Strich = BereichZweierNummern(Wort); Strich > 0) {
@@ -651,6 +666,15 @@ const TMarke* Naechste(const std::vector<TMarke>& Marken, std::size_t I, bool* S
   return nullptr;
 }
 
+bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I);
+
+// Marke J beginnt etwas Neues und gehoert zu keiner Nummer davor: eine Menge ("004 2 Stück",
+// "24 t") oder eine Zahl hinter "#"
+bool FaengtNeuesAn(const std::vector<TMarke>& Marken, std::size_t J)
+{
+  return Marken[J].NachNummernzeichen || MengeDahinter(Marken, J);
+}
+
 // Endet hier eine Nummer, oder geht sie weiter (elf Ziffern und eine Zahl dahinter, eine
 // Pruefziffer hinter einem Strich)?
 bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruefziffer)
@@ -661,7 +685,8 @@ bool EndetHier(const std::vector<TMarke>& Marken, std::size_t Bis, bool MitPruef
     return true;
   // eine oder zwei Ziffern allein dahinter koennten die Pruefziffer sein ("31 80 6652 003 81");
   // sonst folgt Aufzaehlung, Bereich, Datum oder Menge ("004/007", "000 – 017", "010/26", "– 64.200 l")
-  const bool Kurz = Dahinter->Gruppen.size() == 1 && Dahinter->Ziffern.size() <= (MitPruefziffer ? 1 : 2);
+  const bool Kurz = Dahinter->Gruppen.size() == 1 && Dahinter->Ziffern.size() <= (MitPruefziffer ? 1 : 2) &&
+                    !FaengtNeuesAn(Marken, static_cast<std::size_t>(Dahinter - Marken.data()));
   if (!MitPruefziffer)
     return !Kurz || Dahinter->NachSchraegstrich;
   return !Kurz || (!Strich && !Dahinter->StrichVorn);
@@ -684,7 +709,7 @@ void UicKandidatenAb(const std::vector<TMarke>& Marken, std::size_t Von, std::ve
   bool MitVerlesenem = false;
   for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 12; ++I) {
     const TMarke& Marke = Marken[I];
-    if (I > Von && Marke.Grenze)
+    if (I > Von && (Marke.Grenze || FaengtNeuesAn(Marken, I)))
       return;
     if (Marke.Art == TArt::Strich)
       continue;
@@ -761,6 +786,8 @@ void TeilnummerAb(const std::vector<TMarke>& Marken, std::size_t Von, const TLes
 bool GueterwagenGattung(const TMarke& Marke);
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I);
 bool KatalogDavor(const TMarke& Davor);
+bool Artikelnummer(const std::vector<TMarke>& Marken, std::size_t I, bool AuchHersteller);
+bool HerstellerWort(std::string_view Davor);
 
 // Fuenf Ziffern mit Pruefziffer, wie die BDZ seit 1988 numeriert ("80001-1", "44134.2"): nur mit
 // stimmender Pruefziffer nach eigener Regel oder, mit Punkt abgesetzt wie bei der BDZ, nach der
@@ -790,7 +817,7 @@ void NationalAb(const std::vector<TMarke>& Marken, std::size_t Von, std::vector<
   bool StrichVorLetzter = false, Strich = false;
   for (std::size_t I = Von; I < Marken.size() && Ziffern.size() <= 8; ++I) {
     const TMarke& Marke = Marken[I];
-    if (I > Von && Marke.Grenze)
+    if (I > Von && (Marke.Grenze || FaengtNeuesAn(Marken, I)))
       return;
     if (Marke.Art == TArt::Strich) {
       Strich = true;
@@ -937,29 +964,36 @@ bool KatalogDavor(const TMarke& Davor) { return Davor.Art == TArt::Wort && WortI
 constexpr std::array<std::string_view, 11> Reihenwoerter = {
     "Class", "Klasse", "Baureihe", "Reihe", "s\xE9rie", "serie", "series", "sorozat", "seria", "gruppo", "litra"};
 
-// Hinter der Zahl steht eine Einheit oder Waehrung ("44134.2 kg", "12345.6 EUR"): eine Menge
+// Hinter der Zahl steht eine Einheit, Waehrung oder Stueckzahl ("44134.2 kg", "12345.6 EUR",
+// "2 Stück"): eine Menge
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I)
 {
   const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
-  return Dahinter && Dahinter->Art == TArt::Wort &&
-         (MitEinheit("1" + Dahinter->Text) || WortIn(Dahinter->Text, Waehrungen));
+  // steht hinter der Einheit eine Zahl, gehoert sie zu ihr: "km 12,5" ist eine Stelle der Strecke
+  const bool ZahlDahinter = I + 2 < Marken.size() && !Marken[I + 2].Grenze && Marken[I + 2].Art != TArt::Wort &&
+                            IstEchteZiffer(Marken[I + 2].Text[0]);
+  return Dahinter && Dahinter->Art == TArt::Wort && !ZahlDahinter &&
+         (MitEinheit("1" + Dahinter->Text) || WortIn(Dahinter->Text, Waehrungen) ||
+          WortIn(Dahinter->Text, {"St\xFC"
+                                  "ck",
+                                  "Stk.", "pcs", "szt."}));
 }
 
 // Eine Reihe aus Buchstaben vor der Ordnungsnummer: bis drei Grossbuchstaben ("BB 36342"); kein
-// Merkmal, keine Waehrung ("EUR 120"), kein Merkblatt ("UIC 438") und keine Baureihe ("BR 218"
+// Merkmal, keine Waehrung ("EUR 120"), keine Norm ("UIC 438", "NEM 362") und keine Baureihe ("BR 218"
 // ist die Reihe selbst). Mit kleinen Buchstaben dahinter ist es mehrdeutig: "ALDb 201" ist ein
 // Triebwagen, "ABm 225" und "WRmh 132" sind Bauarten.
 bool BuchstabenReihe(std::string_view W)
 {
   return W.size() <= 3 && std::all_of(W.begin(), W.end(), IstGross1252) && !IstMerkmal(W) && !WortIn(W, Waehrungen) &&
-         !WortIn(W, {"UIC", "BR", "RH", "NO"});
+         !WortIn(W, {"UIC", "NEM", "DIN", "ISO", "BR", "RH", "NO"});
 }
 bool IstBauart(const std::vector<TMarke>& Marken, std::size_t I);
 
 // Steht vor Marke I eine Zahl, mit der sie eine Nummer bilden koennte (keine Klammer dazwischen)?
 bool ZahlVorMarke(const std::vector<TMarke>& Marken, std::size_t I)
 {
-  return I > 0 && Marken[I - 1].Art == TArt::Zahl && !Marken[I].Grenze;
+  return I > 0 && Marken[I - 1].Art == TArt::Zahl && !Marken[I].Grenze && !Artikelnummer(Marken, I - 1, true);
 }
 
 // Folgt hinter Marke Bis keine Zahl, die zur Nummer gehoeren koennte? Eine Aufzaehlung
@@ -967,7 +1001,8 @@ bool ZahlVorMarke(const std::vector<TMarke>& Marken, std::size_t I)
 bool Allein(const std::vector<TMarke>& Marken, std::size_t Bis)
 {
   const TMarke* Naechstes = Naechste(Marken, Bis);
-  return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich;
+  return !Naechstes || Naechstes->Art != TArt::Zahl || Naechstes->NachSchraegstrich ||
+         FaengtNeuesAn(Marken, static_cast<std::size_t>(Naechstes - Marken.data()));
 }
 
 // Fuer eine gegliederte Zahl allein zaehlt auch, was hinter ihr kein Teil von ihr ist: eine Zahl gleicher
@@ -1054,10 +1089,9 @@ bool ReiheVorNummernwort(const TMarke& M)
 void OhnePruefzifferZahl(const std::vector<TMarke>& Marken, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const TMarke& M = Marken[I];
-  const TMarke* Dahinter = I + 1 < Marken.size() ? &Marken[I + 1] : nullptr;
   const std::size_t Ende = BereichsEnde(Marken, I);
   if (M.Verlesen || !(AlleinOderAufgezaehlt(Marken, I) || Ende > 0) || ZahlVorMarke(Marken, I) ||
-      (Dahinter && Dahinter->Art == TArt::Wort && MitEinheit("1" + Dahinter->Text)))
+      MengeDahinter(Marken, I))
     return;
   const std::size_t Trenner = M.Text.find_first_of("-.");
   const bool Punkt = Trenner != std::string::npos && M.Text[Trenner] == '.';
@@ -1375,7 +1409,7 @@ std::vector<TKandidat> Kandidaten(const std::vector<TMarke>& Marken, const TLese
 {
   std::vector<TKandidat> Alle;
   for (std::size_t Von = 0; Von < Marken.size(); ++Von) {
-    if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn) {
+    if (Marken[Von].Art == TArt::Zahl && !Marken[Von].StrichVorn && !Artikelnummer(Marken, Von, false)) {
       UicKandidatenAb(Marken, Von, Alle);
       NationalAb(Marken, Von, Alle);
       BreitspurAb(Marken, Von, Alle);
@@ -1576,7 +1610,7 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
   // "Gsh 313 78": die Nummer in zwei Gruppen
   const TMarke* Rest = J + 1 < Marken.size() ? &Marken[J + 1] : nullptr;
   if (Rest && N.Ziffern.size() == 3 && Rest->Art == TArt::Zahl && !Rest->Grenze && !Rest->NachSchraegstrich &&
-      Rest->Gruppen.size() == 1 && Rest->Ziffern.size() == 2 && Allein(Marken, J + 1))
+      Rest->Gruppen.size() == 1 && Rest->Ziffern.size() == 2 && Allein(Marken, J + 1) && !FaengtNeuesAn(Marken, J + 1))
     Gefunden.push_back({I, J + 1, N.Ziffern + Rest->Ziffern, false, GueteAllein, Reihe, N.Text + " " + Rest->Text});
   else
     Gefunden.push_back({I, J, N.Ziffern, false, GueteAllein, Reihe, N.Text});
@@ -1667,6 +1701,27 @@ bool WortIn(std::string_view Wort, std::initializer_list<std::string_view> Liste
   return std::any_of(Liste.begin(), Liste.end(), [&](std::string_view W) { return GleichOhneFall(W, Wort); });
 }
 
+// Eine Zahl hinter einem Katalogwort ("Art.-Nr. 4711") ist die Nummer des Modells, nie Teil der
+// Nummer des Fahrzeugs dahinter; hinter dem Namen eines Modellherstellers ("Roco 67890") kann auch
+// gleich die des Fahrzeugs stehen ("Piko 40 83 951 2 280-3"): sie beginnt dort keine Nummer, die
+// weiter vorn anfaengt.
+bool Artikelnummer(const std::vector<TMarke>& Marken, std::size_t I, bool AuchHersteller)
+{
+  if (I == 0 || Marken[I].Art != TArt::Zahl || Marken[I - 1].Art != TArt::Wort || Marken[I].Grenze)
+    return false;
+  const std::string_view Davor = Marken[I - 1].Text;
+  return WortIn(Davor, Katalogwoerter) || (AuchHersteller && HerstellerWort(Davor));
+}
+
+// Der Name eines Modellherstellers oder "Modell": dahinter steht eine Artikelnummer
+bool HerstellerWort(std::string_view Davor)
+{
+  return WortIn(Davor, {"Modell",   "Roco",       "Piko",    "Fleischmann", "Tillig", "Brawa", "Trix",
+                        "Minitrix", "Liliput",    "Arnold",  "Rivarossi",   "ACME",   "Jouef", "Lima",
+                        "Kato",     "Hobbytrain", "RailTop", "Albert",      "MMV",    "ESU",   "Mehano"}) ||
+         WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"});
+}
+
 // Was eine Zahl neben der Nummer nach ihren Nachbarn ist: Datum, Jahr, Preis, Artikelnummer,
 // Betriebsnummer eines Unternehmens ("MEG 304") oder einfach weitere Ziffern.
 std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
@@ -1680,11 +1735,7 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
     return Ersetzt("Datum %1", {Marke.Text});
   if (WortIn(Dahinter, Waehrungen) || WortIn(Dahinter, {",-"}) || WortIn(Davor, Waehrungen))
     return Ersetzt("Preis %1", {Marke.Text});
-  if (WortIn(Davor, Katalogwoerter) ||
-      WortIn(Davor, {"Nr.",        "Modell",  "Roco",   "Piko",      "Fleischmann", "Tillig", "Brawa", "Trix",
-                     "Minitrix",   "Liliput", "Arnold", "Rivarossi", "ACME",        "Jouef",  "Lima",  "Kato",
-                     "Hobbytrain", "RailTop", "Albert", "MMV",       "ESU",         "Mehano"}) ||
-      WortIn(Davor, {"M\xE4rklin", "Marklin", "Maerklin"}))
+  if (Artikelnummer(Marken, I, true) || WortIn(Davor, {"Nr."}))
     return Ersetzt("Artikelnummer %1", {Marke.Text});
   // die Nummer des Herstellers ("S/N 11135", "Fabriknummer: 5338") ist keine des Fahrzeugs
   const bool SerieNr = I >= 2 && Davor == "N" && Marken[I - 1].NachSchraegstrich && Marken[I - 2].Text == "S";

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -692,17 +693,29 @@ TEST(NummerAusText, StellenFuenfBisZwoelfSagenDassDiePruefzifferUngeprueftBleibt
 TEST(GliederungEigenschaft, RauschenAendertDieNummerNicht)
 {
   const std::vector<std::pair<std::string, std::string>> Rauschen = {
-      {"", " – 64.200 l"}, {"", " 64.200l"},    {"", " 12.03.2019"},  {"", " 49,90 €"},
-      {"", " Art. 46437"}, {"Apmz 116.2 ", ""}, {"ET22-1007 (", ")"}, {"", " (Foto 2019)"},
-      {"db br ", " ice3"}, {"1º classe ", ""},  {"", " carro H22"},   {"MEG 304 – ", ""}};
+      {"", " – 64.200 l"}, {"", " 64.200l"},       {"", " 12.03.2019"},  {"", " 49,90 €"},
+      {"", " Art. 46437"}, {"Apmz 116.2 ", ""},    {"ET22-1007 (", ")"}, {"", " (Foto 2019)"},
+      {"db br ", " ice3"}, {"1º classe ", ""},     {"", " carro H22"},   {"MEG 304 – ", ""},
+      {"1. ", ""},         {"Art.-Nr. 4711 ", ""}, {"Roco 67890 ", ""},  {"„", "“"}};
+  // was hinter jeder Nummer stehen kann, auch hinter einer ohne Pruefziffer
+  const std::vector<std::string> Dahinter = {" Kupplung NEM 362", " km 12,5", " [1]", " 2 Stück", " 24 t", " #12"};
+  const std::regex MitWort("(^| )[A-Za-z]{2,}( |$)");
   const std::vector<std::string> Anschriften = EchteAnschriften();
   ASSERT_GT(Anschriften.size(), 900u);
   for (const std::string& Anschrift : Anschriften) {
     const TGelesen G = NummerAusText(EingabeUmsetzen(Anschrift, TKennung::Keine).Text);
-    // ohne Pruefziffer (Betriebsnummern alter Wagen) kann "MEG 304" selbst die Nummer sein
-    if (G.Ziffern.empty() || !G.Ordnungsnummer.empty())
+    if (G.Ziffern.empty())
       continue;
     const std::string Ohne = Gefunden(Anschrift);
+    // in einer Zeile nur aus Nummern ("D6890 - 37190 - 37314") macht erst ein Wort eine Zahl allein zur Nummer
+    for (const std::string& Hinten : Dahinter) {
+      if (std::regex_search(Anschrift, MitWort)) {
+        EXPECT_EQ(Gefunden(Anschrift + Hinten), Ohne) << Anschrift + Hinten;
+      }
+    }
+    // ohne Pruefziffer (Betriebsnummern alter Wagen) kann "MEG 304" selbst die Nummer sein
+    if (!G.Ordnungsnummer.empty())
+      continue;
     for (const auto& [Vorn, Hinten] : Rauschen)
       EXPECT_EQ(Gefunden(Vorn + Anschrift + Hinten), Ohne) << Vorn + Anschrift + Hinten;
   }
