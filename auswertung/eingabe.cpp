@@ -1038,23 +1038,35 @@ std::size_t BereichsEnde(const std::vector<TMarke>& Marken, std::size_t I)
                                        : 0;
 }
 
+// Woerter fuer "Nummer" in den Sprachen der Quellen, umgeschrieben wie die Eingabe ("numărul" wird
+// "numarul", "číslo" wird "cislo"); "Nr." nicht, das steht in Katalogen auch vor der Artikelnummer
+constexpr std::array<std::string_view, 27> Nummernwoerter = {
+    "No.",     "No",    "Nos.",    "n.\xBA",  "N.\xBA", "N\xB0",  "N\xBA",     "N.",        "nr",
+    "nro",     "Nro.",  "number",  "numbers", "Nummer", "numero", "n\xFAmero", "num\xE9ro", "numer",
+    "numerem", "nomer", "numarul", "numar",   "cislo",  "cislem", "numret",    "nummeret",  "numerolla"};
+
 // Hinter "No.", "number", "numer", "№" ...: dort steht die Nummer, nicht Reihe oder Menge
 bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
-  return Marken[I].NachNummernzeichen ||
-         (I > 0 &&
-          WortIn(Marken[I - 1].Text, {"No.", "No", "Nos.", "n.\xBA", "N.\xBA", "nr", "nro", "number", "numbers",
-                                      "Nummer", "numero", "n\xFAmero", "num\xE9ro", "numer", "numerem", "nomer"}));
+  return Marken[I].NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, Nummernwoerter));
 }
 
-// Hinter einem Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804"): dort ist auch eine
-// dreistellige Zahl allein die Nummer
+// Ein Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804", "TREINSTEL 252"), auch
+// zusammengesetzt ("Diesellok 10", "Museumstriebwagen")
+bool Fahrzeugwort(std::string_view W)
+{
+  constexpr std::array<std::string_view, 22> Woerter = {
+      "Lokomotive", "locomotive", "locomotiva", "locomotora",  "lokomotiva", "lokomotywa", "lokomotiv", "locomotief",
+      "loco",       "engine",     "railcar",    "automotrice", "autorail",   "automotora", "motrice",   "treinstel",
+      "Traktor",    "veturi",     "vedur",      "teplovoz",    "parovoz",    "elektrovoz"};
+  const std::string Klein = OhneFall(W);
+  return WortIn(W, Woerter) || (Klein.ends_with("lok") && Klein.size() >= 3) || Klein.ends_with("triebwagen");
+}
+
+// Hinter einem Wort fuer das Fahrzeug: dort ist auch eine dreistellige Zahl allein die Nummer
 bool HinterFahrzeugwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
-  return I > 0 && !Marken[I].Grenze &&
-         WortIn(Marken[I - 1].Text,
-                {"Lok", "Lokomotive", "locomotive", "locomotiva", "locomotora", "lokomotiva", "lokomotywa", "lokomotiv",
-                 "loco", "engine", "Triebwagen", "railcar", "automotrice", "autorail"});
+  return I > 0 && !Marken[I].Grenze && Marken[I - 1].Art == TArt::Wort && Fahrzeugwort(Marken[I - 1].Text);
 }
 
 // Breitspur (1520 mm): acht Ziffern am Stueck hinter einem Nummernwort, die letzte die
@@ -1497,7 +1509,7 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
           {Reihe ? I : I + 1, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Marken[I].Text : "", N.Text});
     return;
   }
-  if (I + 1 >= Marken.size() || !WortIn(Marken[I].Text, {"Nr.", "Nr", "No.", "No", "Nro.", "N\xB0", "N\xBA"}))
+  if (I + 1 >= Marken.size() || !(WortIn(Marken[I].Text, Nummernwoerter) || WortIn(Marken[I].Text, {"Nr."})))
     return;
   // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000")
   const TMarke& N = Marken[I + 1];
@@ -1625,13 +1637,15 @@ void Nummernbereich(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
 
 // Ganz zuletzt drei Ziffern allein in einem Satz, die nichts anderes sind: in Bildtexten steht
 // die Nummer einer Lok oft ohne Reihe ("155 on station pilot duty", "207 and 223, 3 September
-// 1996"). Keine Menge ("155 t"), kein Preis, keine Reihe ("201 Class"), keine Zahl neben einer
-// anderen ("318 0" ist eine angefangene Nummer), und nie in einer Zeile nur aus Ziffern: dort
-// ist sie zu kurz.
-bool DreiAllein(const std::vector<TMarke>& Marken, std::size_t I)
+// 1996"); hinter einem Wort fuer das Fahrzeug auch eine oder zwei ("Diesellok 10", Museen und
+// Werkbahnen). Keine Menge ("155 t"), kein Preis, keine Reihe ("201 Class"), keine Zahl neben
+// einer anderen ("318 0" ist eine angefangene Nummer), und nie in einer Zeile nur aus Ziffern:
+// dort ist sie zu kurz.
+bool KurzAllein(const std::vector<TMarke>& Marken, std::size_t I)
 {
   const TMarke& M = Marken[I];
-  return M.Art == TArt::Zahl && !M.Verlesen && !M.MitKasus && M.Gruppen.size() == 1 && M.Ziffern.size() == 3 &&
+  const bool Laenge = M.Ziffern.size() == 3 || (M.Ziffern.size() < 3 && HinterFahrzeugwort(Marken, I));
+  return M.Art == TArt::Zahl && !M.Verlesen && !M.MitKasus && M.Gruppen.size() == 1 && Laenge &&
          M.Ziffern.find('?') == std::string::npos && AlleinOderAufgezaehlt(Marken, I) && !ZahlVorMarke(Marken, I) &&
          !MengeDahinter(Marken, I) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
          !(I + 1 < Marken.size() && WortIn(Marken[I + 1].Text, Reihenwoerter)) &&
@@ -1678,7 +1692,7 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
         M.Art == TArt::Zahl && M.MitKasus && !M.Verlesen && M.Gruppen.size() == 1 && M.Ziffern.size() == 3)
       Gefunden.push_back({I, I, M.Ziffern, false, GueteAllein, "", M.Ziffern});
   for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I)
-    if (DreiAllein(Marken, I))
+    if (KurzAllein(Marken, I))
       Gefunden.push_back({I, I, Marken[I].Ziffern, false, GueteAllein, "", Marken[I].Ziffern});
   return Gefunden;
 }
@@ -1747,7 +1761,8 @@ std::string ZahlBenennen(const std::vector<TMarke>& Marken, std::size_t I)
     return Ersetzt("Jahr %1", {Marke.Text});
   if (!BereichsAnfang(Marke).empty())
     return Ersetzt("Bereich %1", {Marke.Text});
-  if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]))
+  if (G == 1 && Marke.Text.size() <= 4 && Davor.size() >= 2 && Zwischenwort(Marken[I - 1]) &&
+      !HinterFahrzeugwort(Marken, I))
     return Ersetzt("Betriebsnummer %1 %2", {Davor, Marke.Text});
   if (Marke.StrichVorLetzter && Marke.Ziffern.size() >= 7)
     return Ersetzt("nationale Nummer %1", {Marke.Text});

@@ -407,6 +407,21 @@ INSTANTIATE_TEST_SUITE_P(
         // https://modelrailways.co.uk/directory/vehicledetails/3143151/cie_mark_3 (verkuerzt)
         TGliederung{"BereichMitKurzemEnde", "including five built to Control Cars (6101–05, 6301–19).", "", "6101",
                     "Bereich bis 05"},
+        // kleine Nummern von Museums- und Werkbahnfahrzeugen hinter einem Fahrzeug- oder Nummernwort:
+        // https://malte-werning.de/website/Auf%20schmaler%20Spur/index.html,
+        // https://onlinetouch.nl/verenigingvriendenspoorwegmuseum/vd-24, https://asimusei.it/tipologia/treni/,
+        // https://fotocommunity.fr/photo/personenverkehr-auf-kleinbahnen-vor--bernd-freimann/48689744 (verkuerzt),
+        // https://vaunut.org/kuva/125025?kd=1.1.1860&kd2=1.2.1938 (finnisch "numerolla": kein Jahr)
+        TGliederung{"HinterZusammengesetztemFahrzeugwort",
+                    "Die 1957 von Krupp gebaute Diesellok 10 »Zukunft« rückt kurz vor einem kräftigen Regenschauer", "",
+                    "10", "Jahr 1957"},
+        TGliederung{"HinterFahrzeugwortGross", "RESTAURATIE VOORTGANG TREINSTEL 252", "", "252", ""},
+        TGliederung{"HinterNPunkt", "c'è la storica locomotiva a vapore del 1895, la N. 10 «Mascali»", "", "10",
+                    "Jahr 1895"},
+        TGliederung{"EinstelligHinterNummer", "Links, der Wagen Nummer 9 – gebaut 1893 für die Lokalbahn Rhein", "",
+                    "9", "Jahr 1893"},
+        TGliederung{"JahrHinterNumerolla", "Hieno kuva! Vaunu on todennäköisesti kulkenut Suomessa numerolla 2015.", "",
+                    "2015", ""},
         TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "",
                     "209", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
