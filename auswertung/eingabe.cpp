@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -621,7 +622,37 @@ std::vector<TMarke> MarkenAusText(std::string_view Text)
   return Marken;
 }
 
-std::vector<TMarke> MarkenLesen(std::string_view Text) { return MarkenAusText(OhneFussnoten(Text)); }
+// Ein Datum mit Schraegstrichen ("14/10/07", "20/03/2017", amerikanisch "10/14/07") ist eine Marke
+// wie "14.10.07", keine Aufzaehlung ("57301/303") und keine Achszahl ("Re 4/4")
+void DatenZusammenfassen(std::vector<TMarke>& Marken)
+{
+  const auto Teil = [](const TMarke& M, std::size_t Min, std::size_t Max) {
+    return M.Art == TArt::Zahl && !M.Verlesen && M.Gruppen.size() == 1 && NurZiffernVon(M.Text, Min, Max);
+  };
+  for (std::size_t I = 0; I + 2 < Marken.size(); ++I) {
+    const TMarke &Tag = Marken[I], &Monat = Marken[I + 1], &Jahr = Marken[I + 2];
+    if (!Teil(Tag, 1, 2) || !Teil(Monat, 1, 2) || !(Teil(Jahr, 2, 2) || Teil(Jahr, 4, 4)) || !Monat.NachSchraegstrich ||
+        !Jahr.NachSchraegstrich || Monat.Grenze || Jahr.Grenze)
+      continue;
+    const int A = std::atoi(Tag.Text.c_str()), B = std::atoi(Monat.Text.c_str());
+    if (A < 1 || B < 1 || A > 31 || B > 31 || (A > 12 && B > 12))
+      continue;
+    TMarke Datum = MarkeLesen(Tag.Text + "/" + Monat.Text + "/" + Jahr.Text);
+    Datum.Grenze = Tag.Grenze;
+    Datum.NachKomma = Tag.NachKomma;
+    Datum.NachSchraegstrich = Tag.NachSchraegstrich;
+    Marken[I] = std::move(Datum);
+    Marken.erase(Marken.begin() + static_cast<std::ptrdiff_t>(I) + 1,
+                 Marken.begin() + static_cast<std::ptrdiff_t>(I) + 3);
+  }
+}
+
+std::vector<TMarke> MarkenLesen(std::string_view Text)
+{
+  std::vector<TMarke> Marken = MarkenAusText(OhneFussnoten(Text));
+  DatenZusammenfassen(Marken);
+  return Marken;
+}
 
 // Ein Wort, das zwischen den Gruppen einer Nummer stehen darf: "RIV", "D-DB", "CZ-CD", "[P]"
 bool Zwischenwort(const TMarke& Marke)
@@ -918,10 +949,14 @@ void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandid
   const bool NurBuchstaben = (T[Trenner] == '-' || (T[Trenner] == '.' && T.size() - Trenner == 5)) &&
                              Reihe.size() <= 3 && Trenner + 3 <= T.size() - 1 &&
                              std::all_of(Reihe.begin(), Reihe.end(), IstGross1252);
+  // FS auch mit dem Buchstaben einer Unterreihe ("E.402B.145")
   const std::size_t Punkt = Reihe.find('.');
-  const bool MitPunkt = T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
-                        std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
-                        NurZiffernVon(std::string_view(Reihe).substr(Punkt + 1), 2, 4);
+  const std::string_view NachPunkt = std::string_view(Reihe).substr(std::min(Punkt + 1, Reihe.size()));
+  const bool MitPunkt =
+      T[Trenner] == '.' && Punkt != std::string::npos && Punkt > 0 && Punkt <= 3 &&
+      std::all_of(Reihe.begin(), Reihe.begin() + static_cast<std::ptrdiff_t>(Punkt), IstGross1252) &&
+      (NurZiffernVon(NachPunkt, 2, 4) ||
+       (IstGross1252(NachPunkt.back()) && NurZiffernVon(NachPunkt.substr(0, 3), 3, 3) && NachPunkt.size() == 4));
   // Reihe mit kleinen Buchstaben, Punkt, Nummer (NSB "Di3.602", SJ "Rc4.1290"; nicht die FS "E.646")
   const bool KleinMitPunkt = T[Trenner] == '.' && WieReihe(Reihe) &&
                              std::any_of(Reihe.begin(), Reihe.end(), IstKlein1252) && T.size() - Trenner >= 4;
@@ -1310,15 +1345,18 @@ void SchweizerReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
   const std::string& T = Marken[I].Text;
   const std::size_t Ziffern = T.find_first_of("0123456789");
   const std::string_view Buchstaben = std::string_view(T).substr(0, Ziffern);
-  if (Buchstaben.size() < 2 || !IstGross1252(T[0]) ||
+  // ein Buchstabe allein nur mit Achszahlen dahinter ("C 5/6 2954", "E 3/3 8533")
+  if (Buchstaben.empty() || (Buchstaben.size() == 1 && Ziffern != std::string::npos) || !IstGross1252(T[0]) ||
       !std::all_of(Buchstaben.begin(), Buchstaben.end(), [](char Z) { return IstBuchstabe(Z) || Z == '-'; }) ||
       (Ziffern != std::string::npos && (T.size() - Ziffern > 2 || !NurZiffern(std::string_view(T).substr(Ziffern)))))
     return;
   std::size_t J = I + 1;
   std::string Reihe = T;
+  std::string Angetrieben = Ziffern == std::string::npos ? "" : T.substr(Ziffern);
   if (Ziffern == std::string::npos) {  // "Re 4/4": die angetriebenen Achsen fuer sich
     if (J >= Marken.size() || !NurZiffernVon(Marken[J].Text, 1, 2) || Marken[J].NachSchraegstrich)
       return;
+    Angetrieben = Marken[J].Text;
     Reihe += " " + Marken[J++].Text;
   }
   // alle Achsen hinter dem Schraegstrich, die Serie angehaengt ("4III") oder fuer sich ("II")
@@ -1329,7 +1367,10 @@ void SchweizerReihe(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
     return;
   const std::string& Alle = Marken[J].Text;
   const std::size_t AlleZiffern = std::min(Alle.find_first_not_of("0123456789"), Alle.size());
-  if (AlleZiffern == 0 || AlleZiffern > 2 || (AlleZiffern < Alle.size() && !Roemisch(Alle.substr(AlleZiffern))))
+  // angetriebene hoechstens so viele wie alle, ohne Null vorn (kein Datum "20/03/17")
+  const int Zahl = std::atoi(Angetrieben.c_str()), AlleZahl = std::atoi(Alle.c_str());
+  if (AlleZiffern == 0 || AlleZiffern > 2 || (AlleZiffern < Alle.size() && !Roemisch(Alle.substr(AlleZiffern))) ||
+      Angetrieben[0] == '0' || Alle[0] == '0' || Zahl > AlleZahl)
     return;
   Reihe += "/" + Marken[J++].Text;
   if (J < Marken.size() && Roemisch(Marken[J].Text))
@@ -1511,8 +1552,14 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
   }
   if (I + 1 >= Marken.size() || !(WortIn(Marken[I].Text, Nummernwoerter) || WortIn(Marken[I].Text, {"Nr."})))
     return;
-  // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000")
+  // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000"), oder ein
+  // Buchstabe davor ("le numéro C27")
   const TMarke& N = Marken[I + 1];
+  if (N.Art == TArt::Gemischt && !N.Grenze && N.Text.size() >= 2 && IstGross1252(N.Text[0]) &&
+      NurZiffernVon(std::string_view(N.Text).substr(1), 1, 4)) {
+    Gefunden.push_back({I, I + 1, N.Text.substr(1), false, GueteAllein, N.Text.substr(0, 1), N.Text.substr(1)});
+    return;
+  }
   const bool Form =
       (N.Gruppen.size() == 1 && N.Ziffern.size() <= 5) ||
       (N.Gruppen.size() == 2 && N.Text.find_first_of("-\x96") != std::string::npos && N.Ziffern.size() <= 8);
@@ -1540,20 +1587,27 @@ void UngarischMitKomma(const TMarke& M, std::size_t I, std::vector<TKandidat>& G
     Gefunden.push_back({I, I, Reihe + std::string(Nummer), false, GueteAllein, Reihe, std::string(Nummer)});
 }
 
-// Franzoesische Dampflok mit Punkten in einer Marke: "231.K.8", mit Region "2-231.K.8"
+// Franzoesische Dampflok in einer Marke: "231.K.8", mit Region "2-231.K.8", ohne Punkte "231K8"
 void FranzoesischGepunktet(const TMarke& M, std::size_t I, std::vector<TKandidat>& Gefunden)
 {
   const std::string& T = M.Text;
   const std::size_t Von = T.size() > 2 && T[1] == '-' ? 2 : 0;
-  const std::size_t Punkt = T.find('.', Von + 4);
-  if (T.size() < Von + 7 || T[Von + 3] != '.' || Punkt == std::string::npos || Punkt > Von + 6 ||
-      !NurZiffernVon(std::string_view(T).substr(Von, 3), 3, 3) ||
-      !std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Von + 4), T.begin() + static_cast<std::ptrdiff_t>(Punkt),
-                   [](char Z) { return Z >= 'A' && Z <= 'Z'; }) ||
-      !NurZiffernVon(std::string_view(T).substr(Punkt + 1), 1, 4))
+  std::size_t P = Von + 3;
+  if (T.size() < P + 2 || !NurZiffernVon(std::string_view(T).substr(Von, 3), 3, 3) || T[Von] > '2' ||
+      T[Von + 1] < '1' || T[Von + 1] > '6' || T[Von + 2] > '2')
     return;
-  Gefunden.push_back(
-      {I, I, T.substr(0, Von + 3) + T.substr(Punkt + 1), false, GueteAllein, T.substr(0, Punkt), T.substr(Punkt + 1)});
+  const bool Punkte = T[P] == '.';
+  P += Punkte;
+  const std::size_t Serie = P;
+  while (P < T.size() && T[P] >= 'A' && T[P] <= 'Z')
+    ++P;
+  if (P == Serie || P - Serie > 3 || (Punkte && (P >= T.size() || T[P] != '.')))
+    return;
+  const std::size_t Nummer = P + Punkte;
+  if (!NurZiffernVon(std::string_view(T).substr(Nummer), 1, 4))
+    return;
+  const std::string Reihe = Punkte ? T.substr(0, P) : T.substr(0, Serie) + " " + T.substr(Serie, P - Serie);
+  Gefunden.push_back({I, I, T.substr(0, Von + 3) + T.substr(Nummer), false, GueteAllein, Reihe, T.substr(Nummer)});
 }
 
 // Ein klein geschriebenes Wort mit angehaengter Nummer aus vier bis sechs Ziffern, vertippt ohne

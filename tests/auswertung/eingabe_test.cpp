@@ -245,7 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
         // https://github.com/marudor/bahn.expert/issues/1054
         TGliederung{"Hervorhebung", "ist jedoch der Wagen 93805411**507**7 vorne", "938054115077", "", ""},
         // https://valestelor.altervista.org/un-carro-tutto-verde/
-        TGliederung{"DatumDahinter", "Carro Hbbillns 21 83 245 7 554-5 (30/06/2015)", "218324575545", "", "Jahr 2015"},
+        TGliederung{"DatumDahinter", "Carro Hbbillns 21 83 245 7 554-5 (30/06/2015)", "218324575545", "",
+                    "Datum 30/06/2015"},
         // https://traintrack.club/docs/fr/usage/numbers.html (die Pruefziffer ist dort falsch)
         TGliederung{"KuerzelAnDerPruefziffer", "93 87 0310 301-5F-SNCF", "938703103015", "", ""},
         // https://ferroequinologist.de/de/photos/Seco-Rail
@@ -422,6 +423,21 @@ INSTANTIATE_TEST_SUITE_P(
                     "9", "Jahr 1893"},
         TGliederung{"JahrHinterNumerolla", "Hieno kuva! Vaunu on todennäköisesti kulkenut Suomessa numerolla 2015.", "",
                     "2015", ""},
+        // Schweizer Achszahlen hinter einem Buchstaben allein, FS-Reihe mit Unterreihe, ein Buchstabe vor der
+        // Nummer hinter "numéro", ein Datum mit Schraegstrichen ist keine Reihe:
+        // https://expydoc.com/doc/9179710/semaphor45-auszug,
+        // https://www.ferrovie.info/index.php/it/42-primo-piano/14149-ferrovie-si-vede-sui-binari-il-primo-etr-470-per-la-grecia,
+        // http://chemin-fer-baie-saint-brieuc.fr/wordpress/voiture-c27, https://europeantraction.com/category/ireland/,
+        // https://europeantraction.com/category/denmark/
+        TGliederung{"SchweizerMitEinemBuchstaben", "hier das «Tigerli» E 3/3 8533 und den «Elefant» C 5/6 2954.", "",
+                    "E 3/3 8533", ""},
+        TGliederung{"FsMitUnterreihe", "Titolare dello spostamento è stata la E.402B.145 in livrea Intercity Giorno.",
+                    "", "E.402B 145", ""},
+        TGliederung{"BuchstabeHinterNumero", "Elle porte alors le numéro C27.", "", "C 27", ""},
+        TGliederung{"DatumMitSchraegstrichen", "221 awaits departure from Dublin Connolly, 14/10/07 (JW)", "", "221",
+                    "Datum 14/10/07"},
+        TGliederung{"DatumStattAchszahlen", "ME 1535 pauses at København H, 20/03/17 (JW)", "", "ME 1535",
+                    "Datum 20/03/17"},
         TGliederung{"DreiVorClass", "201 Class (8)209 light-engine at Moira in the current Enterprise livery", "",
                     "209", ""},
         // sowjetische Reihen: https://worldontrains.blogspot.com/2010/08/stem-locomotive-at-haapsalu-railway.html,
