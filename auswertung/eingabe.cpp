@@ -699,11 +699,12 @@ const TMarke* Naechste(const std::vector<TMarke>& Marken, std::size_t I, bool* S
 
 bool MengeDahinter(const std::vector<TMarke>& Marken, std::size_t I);
 
-// Marke J beginnt etwas Neues und gehoert zu keiner Nummer davor: eine Menge ("004 2 Stück",
-// "24 t") oder eine Zahl hinter "#"
+// Marke J beginnt etwas Neues und gehoert zu keiner Nummer davor: eine Menge, eine Zahl aus einer
+// Gruppe vor ihrer Einheit ("004 2 Stück", "24 t"; "003-8 t" bleibt die Pruefziffer), oder eine
+// Zahl hinter "#"
 bool FaengtNeuesAn(const std::vector<TMarke>& Marken, std::size_t J)
 {
-  return Marken[J].NachNummernzeichen || MengeDahinter(Marken, J);
+  return Marken[J].NachNummernzeichen || (Marken[J].Gruppen.size() == 1 && MengeDahinter(Marken, J));
 }
 
 // Endet hier eine Nummer, oder geht sie weiter (elf Ziffern und eine Zahl dahinter, eine

@@ -247,6 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
         // https://valestelor.altervista.org/un-carro-tutto-verde/
         TGliederung{"DatumDahinter", "Carro Hbbillns 21 83 245 7 554-5 (30/06/2015)", "218324575545", "",
                     "Datum 30/06/2015"},
+        // veraendert: eine Einheit direkt hinter der Pruefziffer macht sie nicht zur Menge
+        TGliederung{"EinheitHinterPruefziffer", "Carro Hbbillns 21 83 245 7 554-5 t", "218324575545", "", ""},
         // https://traintrack.club/docs/fr/usage/numbers.html (die Pruefziffer ist dort falsch)
         TGliederung{"KuerzelAnDerPruefziffer", "93 87 0310 301-5F-SNCF", "938703103015", "", ""},
         // https://ferroequinologist.de/de/photos/Seco-Rail
