@@ -1493,13 +1493,17 @@ void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandida
 {
   const std::string& T = M.Text;
   const std::size_t Ziffern = T.find_first_of("0123456789");
-  // auch mit Strich: SNCF "BB-16517" (kein Jahr: "EU-2019")
-  const std::size_t Buchstaben =
-      Ziffern != std::string::npos && Ziffern > 1 && T[Ziffern - 1] == '-' ? Ziffern - 1 : Ziffern;
+  // auch mit Strich oder Halbgeviertstrich: SNCF "BB-16517" (kein Jahr: "EU-2019"); ab zwei Buchstaben
+  // auch kurz und klein (Museumsfahrzeuge "MEV-1", sowjetische Reihen "Ml-657"); ein Buchstabe mit
+  // kurzer Zahl ist zu oft etwas anderes ("A-5")
+  const bool MitStrich =
+      Ziffern != std::string::npos && Ziffern > 1 && (T[Ziffern - 1] == '-' || T[Ziffern - 1] == '\x96');
+  const std::size_t Buchstaben = MitStrich ? Ziffern - 1 : Ziffern;
   const std::string_view Nummer = std::string_view(T).substr(Ziffern == std::string::npos ? T.size() : Ziffern);
-  if (Buchstaben >= 1 && Buchstaben <= 3 &&
-      std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), IstGross1252) &&
-      NurZiffernVon(Nummer, 4, 6) && !(Buchstaben < Ziffern && IstJahr(Nummer))) {
+  const auto Buchstabe = [&](char Z) { return MitStrich ? IstBuchstabe(Z) : IstGross1252(Z); };
+  if (Buchstaben >= 1 && Buchstaben <= 3 && IstGross1252(T[0]) &&
+      std::all_of(T.begin() + 1, T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), Buchstabe) &&
+      NurZiffernVon(Nummer, MitStrich && Buchstaben >= 2 ? 1 : 4, 6) && !(MitStrich && IstJahr(Nummer))) {
     Gefunden.push_back({I, I, std::string(Nummer), false, GueteAllein, T.substr(0, Buchstaben), std::string(Nummer)});
     return;
   }

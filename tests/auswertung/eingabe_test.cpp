@@ -368,6 +368,11 @@ INSTANTIATE_TEST_SUITE_P(
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
             "832", ""},
         TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
+        // kurz und klein hinter zwei Buchstaben mit Strich (railwaymuseum.lv, err.ee)
+        TGliederung{"KleineReiheMitStrich", "Mazbānīša laikmeta lieciniece - tvaika lokomotīve Ml-657", "", "Ml 657",
+                    ""},
+        TGliederung{"MuseumsnummerMitStrich",
+                    "Manöövervedur MEV-1 alustas oma teekonda Haapsallu eile Pääsküla depoost.", "", "MEV 1", ""},
         // vier Ziffern hinter dem Fahrzeugwort sind kein Jahr (Modellanleitung bei manualslib.fr);
         // "numbers" wie "number" (Artikel, Spiegel bei amplifyapp.com)
         TGliederung{"VierHinterFahrzeugwort", "es sich um die Lok 1835 „Enschede\".", "", "1835", ""},
