@@ -191,10 +191,12 @@ void UmgebungNennen(const TGelesen& Gelesen, TErgebnis& Ergebnis)
 {
   for (const std::string& Hinweis : Gelesen.Hinweise)
     Ergebnis.Befunde.push_back(HinweisBefund(TBezug::Eingabe, Hinweis));
+  // dieselbe Zahl zweimal in der Zeile ("G2" als Anschrift und im Satz) nur einmal nennen
   const auto Verbunden = [](const std::vector<std::string>& Teile) {
     std::string Text;
-    for (const std::string& Teil : Teile)
-      Text += (Text.empty() ? "" : ", ") + Teil;
+    for (auto Teil = Teile.begin(); Teil != Teile.end(); ++Teil)
+      if (std::find(Teile.begin(), Teil, *Teil) == Teil)
+        Text += (Text.empty() ? "" : ", ") + *Teil;
     return Text;
   };
   if (!Gelesen.Andere.empty())

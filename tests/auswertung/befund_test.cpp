@@ -61,6 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
         TBezugFall{"BauartOderNummer", "ABm 225", {"H Eingabe"}}),
     [](const testing::TestParamInfo<TBezugFall>& Info) { return std::string(Info.param.Name); });
 
+// Dieselbe Zahl zweimal in der Zeile wird einmal genannt (technische Notiz bei uiprail.org)
+TEST(Umgebung, DieselbeZahlNurEinmal)
+{
+  const TErgebnis Ergebnis = Auswerten(
+      EchtesWissen(),
+      EingabeUmsetzen("33 TEN 54 6985 000 – 0 with additional marking “G2”: The marking “TEN” with “3” as 1st digit "
+                      "because of G2 gauge is wrong.",
+                      TKennung::Keine),
+      false);
+  std::string Texte;
+  for (const TBefund& Befund : Ergebnis.Befunde)
+    Texte += Cp1252NachUtf8(Befund.Text) + "\n";
+  const std::size_t Erste = Texte.find("Typ G2");
+  ASSERT_NE(Erste, std::string::npos) << Texte;
+  EXPECT_EQ(Texte.find("Typ G2", Erste + 1), std::string::npos) << Texte;
+}
+
 }  // namespace
 
 // Urteile nationaler Nummern nach jeder Konvention; eine Pruefziffer, die nur stimmt, weil die
