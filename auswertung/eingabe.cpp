@@ -1081,10 +1081,16 @@ constexpr std::array<std::string_view, 27> Nummernwoerter = {
     "nro",     "Nro.",  "number",  "numbers", "Nummer", "numero", "n\xFAmero", "num\xE9ro", "numer",
     "numerem", "nomer", "numarul", "numar",   "cislo",  "cislem", "numret",    "nummeret",  "numerolla"};
 
+// Ein Nummernwort, auch fuer die fruehere Nummer ("ex-número 1")
+bool IstNummernwort(std::string_view W)
+{
+  return WortIn(GleichOhneFall(W.substr(0, 3), "ex-") ? W.substr(3) : W, Nummernwoerter);
+}
+
 // Hinter "No.", "number", "numer", "№" ...: dort steht die Nummer, nicht Reihe oder Menge
 bool HinterNummernwort(const std::vector<TMarke>& Marken, std::size_t I)
 {
-  return Marken[I].NachNummernzeichen || (I > 0 && WortIn(Marken[I - 1].Text, Nummernwoerter));
+  return Marken[I].NachNummernzeichen || (I > 0 && IstNummernwort(Marken[I - 1].Text));
 }
 
 // Ein Wort fuer das Fahrzeug ("A locomotiva 832", "La locomotive 804", "TREINSTEL 252"), auch
@@ -1493,9 +1499,8 @@ void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandida
 {
   const std::string& T = M.Text;
   const std::size_t Ziffern = T.find_first_of("0123456789");
-  // auch mit Strich oder Halbgeviertstrich: SNCF "BB-16517" (kein Jahr: "EU-2019"); ab zwei Buchstaben
-  // auch kurz und klein (Museumsfahrzeuge "MEV-1", sowjetische Reihen "Ml-657"); ein Buchstabe mit
-  // kurzer Zahl ist zu oft etwas anderes ("A-5")
+  // auch mit Strich oder Halbgeviertstrich: SNCF "BB-16517" (kein Jahr: "EU-2019"), dann auch kurz
+  // und klein (Museumsfahrzeuge "MEV-1", Wagen alter Bahnen "S-3", "C-13", sowjetische Reihen "Ml-657")
   const bool MitStrich =
       Ziffern != std::string::npos && Ziffern > 1 && (T[Ziffern - 1] == '-' || T[Ziffern - 1] == '\x96');
   const std::size_t Buchstaben = MitStrich ? Ziffern - 1 : Ziffern;
@@ -1503,7 +1508,7 @@ void BetriebsnummerGemischt(const TMarke& M, std::size_t I, std::vector<TKandida
   const auto Buchstabe = [&](char Z) { return MitStrich ? IstBuchstabe(Z) : IstGross1252(Z); };
   if (Buchstaben >= 1 && Buchstaben <= 3 && IstGross1252(T[0]) &&
       std::all_of(T.begin() + 1, T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), Buchstabe) &&
-      NurZiffernVon(Nummer, MitStrich && Buchstaben >= 2 ? 1 : 4, 6) && !(MitStrich && IstJahr(Nummer))) {
+      NurZiffernVon(Nummer, MitStrich ? 1 : 4, 6) && !(MitStrich && IstJahr(Nummer))) {
     Gefunden.push_back({I, I, std::string(Nummer), false, GueteAllein, T.substr(0, Buchstaben), std::string(Nummer)});
     return;
   }
@@ -1555,7 +1560,7 @@ void NachNummernwort(const std::vector<TMarke>& Marken, std::size_t I, std::vect
           {Reihe ? I : I + 1, I + 1, N.Ziffern, false, GueteAllein, Reihe ? Marken[I].Text : "", N.Text});
     return;
   }
-  if (I + 1 >= Marken.size() || !(WortIn(Marken[I].Text, Nummernwoerter) || WortIn(Marken[I].Text, {"Nr."})))
+  if (I + 1 >= Marken.size() || !(IstNummernwort(Marken[I].Text) || WortIn(Marken[I].Text, {"Nr."})))
     return;
   // eine Gruppe bis fuenf Ziffern oder zwei mit Strich ("litra AB nr. 39-80000"), oder ein
   // Buchstabe davor ("le numéro C27")

@@ -368,7 +368,15 @@ INSTANTIATE_TEST_SUITE_P(
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
             "832", ""},
         TGliederung{"BuchstabenreiheMitStrich", "Cabine de la BB-16517 – CMCF", "", "BB 16517", ""},
-        // kurz und klein hinter zwei Buchstaben mit Strich (railwaymuseum.lv, err.ee)
+        // kurz hinter Buchstaben mit Strich (profilbaru.com, railwaymuseum.lv, err.ee)
+        TGliederung{"CocheMitStrich",
+                    "Coche | C-13 / Tercera Clase / Ashbury Cd. Ld. Maners (Mánchester 1887) | F.C. Vasco-Navarro "
+                    "(EFE) | Métrico",
+                    "", "C 13", ""},
+        // die fruehere Nummer hinter "ex-" (Forum, ns335713.ip-94-23-253.eu); Fabriknummer/Jahr davor
+        TGliederung{"FruehereNummer",
+                    "ha adquirido la locomotora Manning Warlde 1848/1914, ex-número 1 de la Azucarera de Castilla", "",
+                    "1", ""},
         TGliederung{"KleineReiheMitStrich", "Mazbānīša laikmeta lieciniece - tvaika lokomotīve Ml-657", "", "Ml 657",
                     ""},
         TGliederung{"MuseumsnummerMitStrich",
@@ -682,7 +690,8 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"FabriknummerNichtDieNummer",
                     "Β 151 2-4-0 metre gauge steam locomotive made by Henschel & Sohn, Cassel, S/N 11135 (1912).", "",
                     "B 151", "Fabriknummer 11135"},
-        TGliederung{"AchsfolgeBenannt", "Couillet 0-6-0T locomotive A-5.", "", "", "Achsfolge 0-6-0T"},
+        // die Lok heisst dort "Α-5" wie "Γ-211": Buchstabe, Strich, Nummer
+        TGliederung{"AchsfolgeBenannt", "Couillet 0-6-0T locomotive A-5.", "", "A 5", "Achsfolge 0-6-0T"},
         // keine Achsfolge, eine Aufzaehlung: die erste Nummer
         TGliederung{"AufzaehlungKeineDampflok", "a lengyeleket (A 010, Bko 065, Bo 189, B 031).", "", "A 010", ""},
         TGliederung{"AmWortVertippt",
