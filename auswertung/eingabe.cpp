@@ -474,14 +474,16 @@ TMarke MarkeNachDenVorigen(const std::vector<TMarke>& Marken, const std::string&
   return Marke;
 }
 
+bool Fahrzeugwort(std::string_view W);
+
 // Nimmt Anfuehrung und Artikel vorn weg ("l’ABDe") und trennt ab, was eine eigene Marke ist: ein
 // angehaengtes Nummernwort ("No.73659"), sonst die Zahl vor Land und Halter ("301-5F-SNCF")
 std::string VornAbtrennen(std::string& Wort)
 {
-  // auch vor Reihe und Nummer in einer Marke: „E.464.344“, „SM42-2244“ (ein Name ohne Ziffern bleibt
-  // in Anfuehrung)
+  // auch vor Reihe und Nummer in einer Marke: „E.464.344“, „SM42-2244“, und vor einem Fahrzeugwort
+  // („Traktor 57“); ein Name ohne Ziffern bleibt in Anfuehrung
   if (Wort.size() > 1 && AnfuehrungVorn.find(Wort[0]) != std::string_view::npos && Wort[0] != '#' &&
-      std::any_of(Wort.begin(), Wort.end(), IstEchteZiffer))
+      (std::any_of(Wort.begin(), Wort.end(), IstEchteZiffer) || Fahrzeugwort(std::string_view(Wort).substr(1))))
     Wort.erase(0, 1);
   Wort.erase(0, Elision(Wort));
   const std::size_t Vorn = NummernwortAngehaengt(Wort) > 0 ? NummernwortAngehaengt(Wort) : KuerzelAngehaengt(Wort);

@@ -363,6 +363,11 @@ INSTANTIATE_TEST_SUITE_P(
         // hinter einem Fahrzeugwort auch drei Ziffern; SNCF mit Strich:
         // http://radiohertz.pt/entroncamento-museu-ferroviario-vai-ter-em-exposicao-mais-tres-locomotivas/,
         // https://www.patrimoine-ferroviaire.fr/pieces-et-morceaux/
+        // das Fahrzeugwort in Anfuehrung (ferienhausportal-daenemark.de)
+        TGliederung{"FahrzeugwortInAnfuehrung",
+                    "die kleine orange Lokomotive \"Traktor 57\", die im Film \"Die Olsen-Bande auf der Spur\" "
+                    "eingesetzt wurde.",
+                    "", "Traktor 57", ""},
         TGliederung{
             "DreiHinterFahrzeugwort",
             "A locomotiva 832, conhecida pela “Espanhola”, é a única fabricada em Espanha existente em Portugal.", "",
