@@ -1682,8 +1682,11 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
   const TMarke& N = Marken[J];
   const std::string Name = ZahlBenennen(Marken, J);
   const bool Einstellig = N.Gruppen.size() == 1 && N.Ziffern.size() == 1 && KurzeGattung(M);
+  // keine Menge ("Greece 24 t"); hinter dem Nummernzeichen nur eine kurze Reihe ("Di 4 #652", nicht
+  // "Greece #12"), wie vor "№"
   if (N.Art != TArt::Zahl || N.Grenze || N.Verlesen || N.Platzhalter || !(BetriebsnummerForm(N) || Einstellig) ||
-      !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")))
+      !(Name.starts_with("weitere Ziffern") || Name.starts_with("Betriebsnummer")) || MengeDahinter(Marken, J) ||
+      (N.NachNummernzeichen && !KurzeGattung(M) && !BuchstabenReihe(M.Text)))
     return;
   // "Gsh 313 78": die Nummer in zwei Gruppen
   const TMarke* Rest = J + 1 < Marken.size() ? &Marken[J + 1] : nullptr;
@@ -1716,6 +1719,29 @@ bool KurzAllein(const std::vector<TMarke>& Marken, std::size_t I)
          !MengeDahinter(Marken, I) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
          !(I + 1 < Marken.size() && WortIn(Marken[I + 1].Text, Reihenwoerter)) &&
          std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
+}
+
+// Ganz zuletzt ein Kuerzel aus bis drei Grossbuchstaben mit zwei oder drei Ziffern daran: neben
+// einer Nummer ein Typ ("carro H22"), allein in der Zeile oft das Fahrzeug selbst ("Diesel Loco.
+// (A463)", "HGK DE61", "the NS386"); nicht hinter einem Reihenwort ("Baureihe VL10") und nicht hinter
+// einer Zahl, die nichts anderes ist (kein Jahr, keine Menge): in Tabellen steht die Nummer vorn
+// ("87 | 2-6-2+2-6-2 | 1937 | Cockerill | NGG16"). Die Stelle, an der die Ziffern
+// beginnen, sonst 0.
+std::size_t KuerzelMitNummer(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  const TMarke& M = Marken[I];
+  const std::string& T = M.Text;
+  for (std::size_t J = 0; J < I; ++J)
+    if (Marken[J].Art == TArt::Zahl && !IstJahr(Marken[J].Ziffern) && !MengeDahinter(Marken, J) &&
+        ZahlBenennen(Marken, J).starts_with("weitere Ziffern"))
+      return 0;
+  if (I > 0 && WortIn(Marken[I - 1].Text, Reihenwoerter))
+    return 0;
+  const std::size_t Ab = T.find_first_of("0123456789");
+  const bool Passt = M.Art == TArt::Gemischt && !M.Verlesen && Ab != std::string::npos && Ab >= 1 && Ab <= 3 &&
+                     std::all_of(T.begin(), T.begin() + static_cast<std::ptrdiff_t>(Ab), IstGross1252) &&
+                     NurZiffernVon(std::string_view(T).substr(Ab), 2, 3);
+  return Passt ? Ab : 0;
 }
 
 // Nur wo sonst keine Nummer dasteht: Gattungs- oder Reihenbuchstaben und dahinter eine
@@ -1760,6 +1786,10 @@ std::vector<TKandidat> Betriebsnummern(const std::vector<TMarke>& Marken)
   for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I)
     if (KurzAllein(Marken, I))
       Gefunden.push_back({I, I, Marken[I].Ziffern, false, GueteAllein, "", Marken[I].Ziffern});
+  for (std::size_t I = 0; I < Marken.size() && Gefunden.empty(); ++I)
+    if (const std::size_t Ab = KuerzelMitNummer(Marken, I); Ab > 0)
+      Gefunden.push_back({I, I, Marken[I].Text.substr(Ab), false, GueteAllein, Marken[I].Text.substr(0, Ab),
+                          Marken[I].Text.substr(Ab)});
   return Gefunden;
 }
 
@@ -2082,6 +2112,17 @@ bool WieGattungszeichen(std::string_view Wort)
           (!Zusatz.empty() && std::all_of(Zusatz.begin(), Zusatz.end(), IstKlein1252)));
 }
 
+// Was eine Betriebsnummer aus Buchstaben und zwei, drei Ziffern auch sein kann
+void NotbehelfHinweis(const std::vector<TMarke>& Marken, const TKandidat& Nummer, std::vector<std::string>& Hinweise)
+{
+  if (Nummer.Ordnungsnummer.size() < 2 || Nummer.Ordnungsnummer.size() > 3)
+    return;
+  if (Marken[Nummer.Von].Text == Nummer.Reihe + Nummer.Ordnungsnummer)
+    Hinweise.push_back(Ersetzt("%1 kann auch ein Typ sein", {Marken[Nummer.Von].Text}));
+  else if (WieGattungszeichen(Nummer.Reihe))
+    Hinweise.push_back(Ersetzt("%1 kann auch die Bauart zu %2 sein"_cp1252, {Nummer.Ordnungsnummer, Nummer.Reihe}));
+}
+
 TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
 {
   TGelesen Ergebnis;
@@ -2116,10 +2157,8 @@ TGelesen NummerAusText(std::string_view Text, const TLesewissen& Wissen)
     Ergebnis.Reihe = Nummer->Reihe;
     Ergebnis.Ordnungsnummer = Nummer->Ordnungsnummer;
     Ergebnis.OhneKopf = Nummer->OhneKopf;
-    if (Notbehelf && WieGattungszeichen(Nummer->Reihe) && Nummer->Ordnungsnummer.size() >= 2 &&
-        Nummer->Ordnungsnummer.size() <= 3)
-      Ergebnis.Hinweise.push_back(
-          Ersetzt("%1 kann auch die Bauart zu %2 sein"_cp1252, {Nummer->Ordnungsnummer, Nummer->Reihe}));
+    if (Notbehelf)
+      NotbehelfHinweis(Marken, *Nummer, Ergebnis.Hinweise);
     Ergebnis.Fehler =
         Nummer->OhneKopf
             ? Ersetzt("%1: Stellen 5–12 ohne Austauschkennzahl und Land, die Prüfziffer lässt sich nicht prüfen"_cp1252,

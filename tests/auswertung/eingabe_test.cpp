@@ -363,6 +363,19 @@ INSTANTIATE_TEST_SUITE_P(
         // hinter einem Fahrzeugwort auch drei Ziffern; SNCF mit Strich:
         // http://radiohertz.pt/entroncamento-museu-ferroviario-vai-ter-em-exposicao-mais-tres-locomotivas/,
         // https://www.patrimoine-ferroviaire.fr/pieces-et-morceaux/
+        // allein in der Zeile ist ein Kuerzel mit Ziffern daran das Fahrzeug (suzecoll.sakura.ne.jp,
+        // wikipedia.classicistranieri.com), hinter einem Reihenwort die Reihe (de.knowledgr.com)
+        TGliederung{"KuerzelAllein", "Diesel Loco. (A463) Athinai Larissa Station Greece", "", "A 463", ""},
+        TGliederung{"KuerzelMitHalter",
+                    "the first engine delivered to Holland (HGK DE61) is painted red, a colour normally associated", "",
+                    "DE 61", ""},
+        // eine Menge hinter einem Wort ist keine Betriebsnummer (modelrailroading.nl)
+        TGliederung{"MengeHinterWort", "NSB steam locomotive class 7a 25. Gauge 1435 mm, built 1875 by Manning Wardle",
+                    "", "", ""},
+        TGliederung{
+            "KuerzelHinterReihenwort",
+            "Der erste Prototyp der Baureihe VL10 wurde in den Werken von Tiflis unter der Bezeichnung 8-001 gebaut.",
+            "", "", ""},
         // das Fahrzeugwort in Anfuehrung (ferienhausportal-daenemark.de)
         TGliederung{"FahrzeugwortInAnfuehrung",
                     "die kleine orange Lokomotive \"Traktor 57\", die im Film \"Die Olsen-Bande auf der Spur\" "
