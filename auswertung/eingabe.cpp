@@ -418,8 +418,22 @@ std::size_t NummernwortAngehaengt(std::string_view Wort)
 std::size_t BereichZweierNummern(std::string_view Wort)
 {
   const std::size_t Strich = Wort.find_first_of("-\x96");
+  if (Strich == std::string_view::npos)
+    return 0;
+  const std::string_view Von = Wort.substr(0, Strich), Bis = Wort.substr(Strich + 1);
   const auto Ganz = [](std::string_view T) { return (T.size() == 11 || T.size() == 12) && NurZiffern(T); };
-  return Strich != std::string_view::npos && Ganz(Wort.substr(0, Strich)) && Ganz(Wort.substr(Strich + 1)) ? Strich : 0;
+  // auch zwei Betriebsnummern mit demselben Buchstabenkuerzel: "D5500-D5699" (britische Reihen)
+  const std::size_t Ab = Von.find_first_of("0123456789");
+  const bool Kuerzel = Ab != std::string_view::npos && Ab >= 1 && Ab <= 3 &&
+                       std::all_of(Von.begin(), Von.begin() + static_cast<std::ptrdiff_t>(Ab), IstGross1252) &&
+                       Bis.substr(0, Ab) == Von.substr(0, Ab) && NurZiffernVon(Von.substr(Ab), 3, 6) &&
+                       NurZiffernVon(Bis.substr(Ab), 3, 6);
+  // und angehaengt das Ende eines Bereichs von Ordnungsnummern: "242.502–504"
+  const std::size_t Punkt = Von.rfind('.');
+  const bool Ende = Punkt != std::string_view::npos && Punkt > 0 && NurZiffern(Von.substr(0, Punkt)) &&
+                    NurZiffernVon(Von.substr(Punkt + 1), 2, 4) && NurZiffern(Bis) &&
+                    Bis.size() == Von.size() - Punkt - 1 && Bis > Von.substr(Punkt + 1);
+  return (Ganz(Von) && Ganz(Bis)) || Kuerzel || Ende ? Strich : 0;
 }
 
 // Satz- und Anfuehrungszeichen am Wortende ("EU07-533.", "052.", "unterwegs:", "266 774"")
@@ -1669,9 +1683,7 @@ void NachGattungszeichen(const std::vector<TMarke>& Marken, std::size_t I, std::
                      std::all_of(M.Text.begin(), M.Text.end(), IstGross1252) && !IstMerkmal(M.Text) &&
                      !WortIn(M.Text, Waehrungen);
   const bool Gattung = M.Art == TArt::Wort && IstGross1252(M.Text[0]) && M.Text.size() <= 8 &&
-                       WieGattungszeichen(M.Text) &&
-                       std::none_of(KeineGattung.begin(), KeineGattung.end(),
-                                    [&](std::string_view W) { return GleichOhneFall(W, M.Text); });
+                       WieGattungszeichen(M.Text) && !WortIn(M.Text, KeineGattung) && !WortIn(M.Text, Reihenwoerter);
   // auch eine Reihe aus Buchstaben und Ziffern vor einer kurzen Nummer ("Ok1 77", polnische Dampflok)
   const bool MitZiffern = ReiheMitPunkt(M) || (M.Art == TArt::Gemischt && WieReihe(M.Text));
   if (I + 1 >= Marken.size() || !(Gattung || Gross || MitZiffern || (M.Art == TArt::Wort && BuchstabenReihe(M.Text))))
@@ -1707,7 +1719,7 @@ void Nummernbereich(const std::vector<TMarke>& Marken, std::size_t I, std::vecto
 // Ganz zuletzt drei Ziffern allein in einem Satz, die nichts anderes sind: in Bildtexten steht
 // die Nummer einer Lok oft ohne Reihe ("155 on station pilot duty", "207 and 223, 3 September
 // 1996"); hinter einem Wort fuer das Fahrzeug auch eine oder zwei ("Diesellok 10", Museen und
-// Werkbahnen). Keine Menge ("155 t"), kein Preis, keine Reihe ("201 Class"), keine Zahl neben
+// Werkbahnen). Keine Menge ("155 t"), kein Preis, keine Reihe ("201 Class", "Baureihe 182"), keine Zahl neben
 // einer anderen ("318 0" ist eine angefangene Nummer), und nie in einer Zeile nur aus Ziffern:
 // dort ist sie zu kurz.
 bool KurzAllein(const std::vector<TMarke>& Marken, std::size_t I)
@@ -1718,6 +1730,7 @@ bool KurzAllein(const std::vector<TMarke>& Marken, std::size_t I)
          M.Ziffern.find('?') == std::string::npos && AlleinOderAufgezaehlt(Marken, I) && !ZahlVorMarke(Marken, I) &&
          !MengeDahinter(Marken, I) && ZahlBenennen(Marken, I).starts_with("weitere Ziffern") &&
          !(I + 1 < Marken.size() && WortIn(Marken[I + 1].Text, Reihenwoerter)) &&
+         !(I > 0 && WortIn(Marken[I - 1].Text, Reihenwoerter)) &&
          std::any_of(Marken.begin(), Marken.end(), [](const TMarke& W) { return W.Art == TArt::Wort; });
 }
 
@@ -1899,6 +1912,9 @@ std::string GemischtBenennen(const TMarke& Marke)
   const bool VornGross = std::all_of(Vorn.begin(), Vorn.end(), [](char Z) { return IstGross1252(Z) || Z == '.'; });
   if (VornGross && T.find_first_of("-.", ZiffernAb) != std::string::npos)
     return Ersetzt("Reihe und Nummer %1", {T});
+  // vier bis sechs Ziffern an bis drei Buchstaben sind eine Betriebsnummer ("D5800"), weniger ein Typ ("H22")
+  if (VornGross && ZiffernAb <= 3 && NurZiffernVon(std::string_view(T).substr(ZiffernAb), 4, 6))
+    return Ersetzt("Betriebsnummer %1", {T});
   if (VornGross)
     return Ersetzt("Typ %1", {T});
   return Ersetzt("Wort mit Ziffern %1", {T});

@@ -369,6 +369,15 @@ INSTANTIATE_TEST_SUITE_P(
         TGliederung{"KuerzelMitHalter",
                     "the first engine delivered to Holland (HGK DE61) is painted red, a colour normally associated", "",
                     "DE 61", ""},
+        // Bereiche in einer Marke (world-of-railways.co.uk, hobby-eisenbahnfotografie.de); hinter
+        // "Baureihe" steht die Reihe, nicht die Nummer
+        TGliederung{"BereichMitKuerzel", "They were numbered in two series, D5500-D5699 and D5800-D5862.", "", "D 5500",
+                    "Betriebsnummer D5800"},
+        TGliederung{
+            "BereichAngehaengt",
+            "sieben Lokomotiven der Baureihe 182 von Mitsui Rail Capital Europe (MRCE) übernommen, die unter den "
+            "Betriebsnummern 242.502–504, 516, 517, 531 und 532 geführt werden.",
+            "", "242 502", ""},
         // eine Menge hinter einem Wort ist keine Betriebsnummer (modelrailroading.nl)
         TGliederung{"MengeHinterWort", "NSB steam locomotive class 7a 25. Gauge 1435 mm, built 1875 by Manning Wardle",
                     "", "", ""},
