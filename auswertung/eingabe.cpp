@@ -933,22 +933,26 @@ bool ReiheAngeschrieben(const std::string& T, std::size_t I, std::vector<TKandid
   return true;
 }
 
+// Achsfolge, Serie und Nummer in einem: "141R568", "185CL007" (SNCF)
+bool SerieAngehaengt(const std::string& T, std::size_t I, std::vector<TKandidat>& Kandidaten)
+{
+  const std::size_t Buchstaben = T.find_first_not_of("0123456789");
+  const std::size_t Nummer = T.find_first_of("0123456789", Buchstaben == std::string::npos ? T.size() : Buchstaben);
+  if (Buchstaben < 2 || Buchstaben > 3 || Nummer == std::string::npos || Nummer - Buchstaben > 2 ||
+      !std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), T.begin() + static_cast<std::ptrdiff_t>(Nummer),
+                   IstGross1252) ||
+      !NurZiffernVon(std::string_view(T).substr(Nummer), 2, 4))
+    return false;
+  Kandidaten.push_back({I, I, T.substr(Nummer), false, GueteOhneReihe, T.substr(0, Nummer), T.substr(Nummer)});
+  return true;
+}
+
 // "SM42-2244", "D.341.2025": Reihe und Ordnungsnummer in einer Marke
 void OhnePruefzifferGemischt(const TMarke& M, std::size_t I, std::vector<TKandidat>& Kandidaten)
 {
   const std::string T = M.Text.substr(0, M.Text.find(','));  // "EU07-127,179": die erste
-  if (ReiheAngeschrieben(T, I, Kandidaten))
+  if (ReiheAngeschrieben(T, I, Kandidaten) || SerieAngehaengt(T, I, Kandidaten))
     return;
-  // Achsfolge, Serie und Nummer in einem: "141R568", "185CL007" (SNCF)
-  const std::size_t Buchstaben = T.find_first_not_of("0123456789");
-  const std::size_t Nummer = T.find_first_of("0123456789", Buchstaben == std::string::npos ? T.size() : Buchstaben);
-  if (Buchstaben >= 2 && Buchstaben <= 3 && Nummer != std::string::npos && Nummer - Buchstaben <= 2 &&
-      std::all_of(T.begin() + static_cast<std::ptrdiff_t>(Buchstaben), T.begin() + static_cast<std::ptrdiff_t>(Nummer),
-                  IstGross1252) &&
-      NurZiffernVon(std::string_view(T).substr(Nummer), 2, 4)) {
-    Kandidaten.push_back({I, I, T.substr(Nummer), false, GueteOhneReihe, T.substr(0, Nummer), T.substr(Nummer)});
-    return;
-  }
   const std::size_t Trenner = T.find_last_of("-.");
   if (Trenner == std::string::npos || !NurZiffernVon(std::string_view(T).substr(Trenner + 1), 1, 4))
     return;
@@ -1254,6 +1258,17 @@ void EinsDreiDrei(const std::vector<TMarke>& Marken, std::size_t I, std::vector<
                         GueteOhneGruppen, Marken[I].Ziffern + Marken[I + 1].Ziffern, Marken[I + 2].Ziffern});
 }
 
+// Vor Reihe und Nummer die Antriebsart, die zur Reihe gehoert: alte deutsche ("E 94 279", "V 200
+// 017", "VT 95 9396"), schweizerische ohne Achszahlen ("Re 460 077"); die Bahn davor nicht ("NS 28 101")
+bool AntriebDavor(const std::vector<TMarke>& Marken, std::size_t I)
+{
+  constexpr std::array<std::string_view, 13> Antrieb = {"E",  "V",  "VT", "ET", "ETA", "ES", "ESA",
+                                                        "EB", "EG", "VS", "VB", "VM",  "VR"};
+  const TMarke* Davor = I > 0 && !Marken[I].Grenze && Marken[I - 1].Art == TArt::Wort ? &Marken[I - 1] : nullptr;
+  return Davor && (std::find(Antrieb.begin(), Antrieb.end(), Davor->Text) != Antrieb.end() ||
+                   (Davor->Text.size() == 2 && IstKlein1252(Davor->Text[1]) && KurzeGattung(*Davor)));
+}
+
 // Zwei Marken: Reihe und Ordnungsnummer als Gruppen ("193 386", "1142 627", DR "52 2112",
 // DRG-Dampflok "91 134", NS "28 101", CP "89-50 006", mit Bereich "DB 524 500-769"), die Klasse vor
 // der ganzen Nummer ("66 66001") oder hinter einer Reihe aus
@@ -1284,14 +1299,7 @@ void OhnePruefzifferPaar(const std::vector<TMarke>& Marken, std::size_t I, std::
                        (Kennzahl || (A == 3 && B == 3) || (A == 4 && B == 3) || (A == 2 && B == 4) ||
                         (A == 3 && B == 4 && !IstJahr(Zweite)) || (A == 2 && B == 3 && Zweite != "000"));
   if (Gruppen && !ZahlVorMarke(Marken, I)) {
-    // die Antriebsart gehoert zur Reihe: alte deutsche ("E 94 279", "V 200 017", "VT 95 9396"),
-    // schweizerische ohne Achszahlen ("Re 460 077"); die Bahn davor nicht ("NS 28 101")
-    constexpr std::array<std::string_view, 13> Antrieb = {"E",  "V",  "VT", "ET", "ETA", "ES", "ESA",
-                                                          "EB", "EG", "VS", "VB", "VM",  "VR"};
-    const TMarke* Davor = I > 0 && !M.Grenze && Marken[I - 1].Art == TArt::Wort ? &Marken[I - 1] : nullptr;
-    const bool Buchstaben =
-        Davor && (std::find(Antrieb.begin(), Antrieb.end(), Davor->Text) != Antrieb.end() ||
-                  (Davor->Text.size() == 2 && IstKlein1252(Davor->Text[1]) && KurzeGattung(*Davor)));
+    const bool Buchstaben = AntriebDavor(Marken, I);
     Kandidaten.push_back({Buchstaben ? I - 1 : I, std::max(I + 1, Ende), M.Ziffern + Zweite, false, GueteOhneGruppen,
                           Buchstaben ? Marken[I - 1].Text + " " + M.Text : M.Text, Zweite});
     return;
